@@ -1,0 +1,25 @@
+#include "model/Erreur.h"
+
+namespace gabarit {
+
+double Fini(double v, const char* quoi) {
+    if (!std::isfinite(v))
+        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
+    return v;
+}
+
+double Divise(double a, double b) {
+    if (b == 0.0)
+        throw Erreur_Gabarit("Calcul impossible : division par zero");
+    return Fini(a / b, "quotient");
+}
+
+double Puissance(double base, double exposant) {
+    if (base < 0.0 && exposant != std::floor(exposant))
+        throw Erreur_Gabarit("Calcul impossible : puissance fractionnaire d'un nombre negatif");
+    if (base == 0.0 && exposant < 0.0)
+        throw Erreur_Gabarit("Calcul impossible : puissance negative de zero");
+    return Fini(std::pow(base, exposant), "puissance");
+}
+
+} // namespace gabarit

@@ -1,0 +1,30 @@
+#pragma once
+// The one exception of the core. The old program ended a command on any run-time error
+// (division by zero, an impossible power, an index out of range); here the checked helpers
+// below throw Erreur_Gabarit instead, and every window event handler catches it.
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace gabarit {
+
+class Erreur_Gabarit : public std::runtime_error {
+public:
+    explicit Erreur_Gabarit(const std::string& message) : std::runtime_error(message) {}
+};
+
+// a / b, refusing a zero divisor and a non-finite result.
+double Divise(double a, double b);
+// base ^ exposant, refusing a negative base under a fractional power, 0 under a negative
+// power and any non-finite result.
+double Puissance(double base, double exposant);
+// Throws unless v is finite; returns v.
+double Fini(double v, const char* quoi = "valeur");
+
+// Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.
+inline double Int(double x) { return std::floor(x); }
+inline double Fix(double x) { return std::trunc(x); }
+// The whole number nearest x, an exact half to the even neighbour.
+inline double Arrondi(double x) { return std::nearbyint(x); }
+
+} // namespace gabarit

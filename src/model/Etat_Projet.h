@@ -1,0 +1,123 @@
+#pragma once
+// The design state: what the program keeps for its whole run. One object of this type
+// exists in the program; every procedure takes it explicitly, and every test builds its own.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "model/Erreur.h"
+
+namespace gabarit {
+
+// Number of values of the record: 1 to 300 are the project, 301 to 311 the settings.
+inline constexpr int NB_VALEURS = 311;
+inline constexpr int NB_VALEURS_PROJET = 300;
+
+// The hull table: station i = X / 10 (0 to 200), depth d below the sheer (0 to 300),
+// quantity k (0 depth, 1 half-breadth, 2 area below d, 3 girth). Single precision.
+class Table_Carene {
+public:
+    static constexpr int NB_STATIONS = 201;
+    static constexpr int NB_PROFONDEURS = 301;
+    static constexpr int NB_GRANDEURS = 4;
+
+    Table_Carene() : v_(static_cast<std::size_t>(NB_STATIONS) * NB_PROFONDEURS * NB_GRANDEURS, 0.f) {}
+
+    static bool Dans_Table(int i, int d, int k) {
+        return i >= 0 && i < NB_STATIONS && d >= 0 && d < NB_PROFONDEURS && k >= 0 &&
+               k < NB_GRANDEURS;
+    }
+    // Checked access: an index outside the table throws.
+    float& operator()(int i, int d, int k) { return v_[Indice(i, d, k)]; }
+    float operator()(int i, int d, int k) const { return v_[Indice(i, d, k)]; }
+    void Vide() { std::fill(v_.begin(), v_.end(), 0.f); }
+
+private:
+    static std::size_t Indice(int i, int d, int k) {
+        if (!Dans_Table(i, d, k))
+            throw Erreur_Gabarit("Table de carene : indice hors limites");
+        return (static_cast<std::size_t>(i) * NB_PROFONDEURS + d) * NB_GRANDEURS + k;
+    }
+    std::vector<float> v_;
+};
+
+struct Etat_Projet {
+    // --- The project record and its texts (index 0 unused) ---
+    std::array<double, NB_VALEURS + 1> Tab_Param{};
+    std::array<std::string, NB_VALEURS_PROJET + 1> Texte_Projet{};
+    std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg{};
+
+    // The compared project (values 301 to 311 never filled).
+    std::array<double, NB_VALEURS + 1> Tab_Param_Compar{};
+    std::array<std::string, NB_VALEURS_PROJET + 1> Texte_Projet2{};
+    std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg2{};
+
+    // Checked access to value n (1 to 311).
+    double& P(int n) { return Tab_Param[Numero(n)]; }
+    double P(int n) const { return Tab_Param[Numero(n)]; }
+    // Hull length L = P(1) + P(2).
+    double L() const { return P(1) + P(2); }
+
+    // --- Tables ---
+    Table_Carene Tab_Carene;
+    float Table_Naca[40][29]{};
+    float Stations_Naca[26]{};
+
+    // --- Shared working variables ---
+    double X_Couple = 0;    // station of the section being computed, mm from the stern
+    double Gite_Couple = 0; // heel used by the section geometry, degrees
+    std::string Nom_Projet;
+    std::string Nom_Fichier;
+    std::string Nom_Compar;
+    float Compteur = 0;
+    std::string Mode_Couple; // "Complet" or "Demi"
+    float Ech_Couple = 0;    // sections-view zoom
+    double X_Debut_Lignes = 0, X_Fin_Lignes = 0;
+    double Hauteur_Pont_Mat = 0;
+    float X_Item_Choisi = 0; // -1 = none, 0 until the first pick
+    int Item_Choisi = 0;
+    int Init_En_Cours = 0;
+    float Pas_Couple_Sauve = 0;
+    double Echelle_Imp_H = 0, Echelle_Imp_V = 0; // printer scales, twips per mm
+    // View key of the sections view; the frame mirrors it in status panel 2.
+    std::string Cle_Vue;
+
+    // Outputs of Calcul_Couple (mm; levels measured downward from the waterline).
+    double Franc_Bord = 0;
+    double Hauteur_Couple = 0;
+    double Demi_Largeur_Couple = 0;
+    double Demi_Largeur_Pont = 0;
+    double Tirant_Eau_Couple = 0;
+    double Cote_Livet = 0;
+    double Exp_Forme_A = 0;
+    double Exp_Forme_B = 0;
+
+    // Heeled section integration (mm2, mm) and the equilibrium's sums.
+    double Surface_Immergee = 0, Surface_Immergee_1 = 0, Surface_Immergee_2 = 0;
+    double Perimetre_Mouille = 0, Perimetre_Mouille_1 = 0, Perimetre_Mouille_2 = 0;
+    double Volume_AV = 0, Volume_AR = 0;
+    double Perimetre_AV = 0, Perimetre_AR = 0, Perimetre_Total = 0;
+
+    // Oblique sections view.
+    double Angle_Vue = 0;
+    double Cos_Angle_Vue = 0;
+    double Decalage_Vue = 0;
+
+    // The folder of the executable, where the data files lie ("" = current folder).
+    std::string Dossier_Programme;
+    // Path of a data file of the program folder.
+    std::string Fichier_Programme(const std::string& nom) const {
+        return Dossier_Programme.empty() ? nom : Dossier_Programme + "/" + nom;
+    }
+
+private:
+    static std::size_t Numero(int n) {
+        if (n < 1 || n > NB_VALEURS)
+            throw Erreur_Gabarit("Numero de valeur hors limites : " + std::to_string(n));
+        return static_cast<std::size_t>(n);
+    }
+};
+
+} // namespace gabarit

@@ -1,0 +1,18 @@
+#pragma once
+#include <QDialog>
+
+namespace gabarit {
+
+class Contexte;
+
+// Modal settings dialog.
+class M_PasVer : public QDialog {
+    Q_OBJECT
+public:
+    M_PasVer(Contexte& ctx, QWidget* parent = nullptr);
+
+private:
+    Contexte& ctx_;
+};
+
+} // namespace gabarit

@@ -1,0 +1,17 @@
+#pragma once
+// Message boxes with the program's styles: 16 stop, 48 exclamation, 52 Yes/No.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace gabarit {
+
+// Shows a modal box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON (shell/Interface_Shell.h).
+int Boite_Message(QWidget* parent, const QString& texte, int style, const QString& titre);
+
+// Tests replace the box with a function that records it and answers at once.
+using Reponse_Message = std::function<int(const QString& texte, int style, const QString& titre)>;
+void Remplace_Boite_Message(Reponse_Message f); // an empty function puts the real box back
+
+} // namespace gabarit

@@ -1,0 +1,24 @@
+#pragma once
+// The open and save dialogs of CommonDialog1, behind an interface tests replace.
+#include <QString>
+
+class QWidget;
+
+namespace gabarit {
+
+// The filter of every project dialog: "(*.cot)|*.cot|(*.mas)|*.mas".
+QString Filtre_Projets();
+
+class Dialogue_Fichier {
+public:
+    virtual ~Dialogue_Fichier() = default;
+    // Full path of the chosen file, or the empty text when the user cancelled.
+    virtual QString Ouvre(QWidget* parent) = 0;
+    virtual QString Sauve(QWidget* parent) = 0;
+};
+
+// The real dialogs; tests install their own with Installe_Dialogue_Fichier.
+Dialogue_Fichier& Dialogue_Fichier_Courant();
+void Installe_Dialogue_Fichier(Dialogue_Fichier* d); // nullptr puts the real one back
+
+} // namespace gabarit

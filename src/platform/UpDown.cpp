@@ -1,0 +1,64 @@
+#include "platform/UpDown.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Nombres.h"
+
+namespace gabarit {
+
+UpDown::UpDown(QWidget* parent) : QWidget(parent) {
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    haut_ = new QToolButton(this);
+    bas_ = new QToolButton(this);
+    haut_->setArrowType(Qt::UpArrow);
+    bas_->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {haut_, bas_}) {
+        b->setFixedSize(16, 11);
+        b->setAutoRaise(false);
+        l->addWidget(b);
+        connect(b, &QToolButton::pressed, this, &UpDown::MouseDown);
+        connect(b, &QToolButton::released, this, &UpDown::MouseUp);
+    }
+    connect(haut_, &QToolButton::clicked, this, &UpDown::Monte);
+    connect(bas_, &QToolButton::clicked, this, &UpDown::Descend);
+    setFixedSize(16, 22);
+}
+
+void UpDown::setRange(int minimum, int maximum) {
+    min_ = minimum;
+    max_ = maximum;
+    value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+}
+
+void UpDown::setValue(double v) {
+    if (!std::isfinite(v))
+        return;
+    const double r = std::nearbyint(v);
+    const double lo = std::min(min_, max_), hi = std::max(min_, max_);
+    value_ = static_cast<int>(std::clamp(r, lo, hi));
+}
+
+void UpDown::Montre_Valeur(double v) {
+    setValue(v);
+    if (buddy_)
+        buddy_->setText(Texte_Nombre(v));
+}
+
+void UpDown::Pas(int sens) {
+    const int lo = std::min(min_, max_), hi = std::max(min_, max_);
+    const int dir = min_ <= max_ ? sens : -sens; // a reversed range runs the other way
+    value_ = std::clamp(value_ + dir * increment_, lo, hi);
+    if (buddy_)
+        buddy_->setText(QString::number(value_));
+    emit Change();
+}
+
+void UpDown::Monte() { Pas(+1); }
+void UpDown::Descend() { Pas(-1); }
+
+} // namespace gabarit

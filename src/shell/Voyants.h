@@ -1,0 +1,13 @@
+#pragma once
+// The seven heel lights and their out-of-date flags Etat_Gite, P(186) to P(192).
+#include "model/Etat_Projet.h"
+#include "shell/Interface_Shell.h"
+
+namespace gabarit {
+
+// Paints light k red when P(186 + k) = 1, green otherwise.
+void Affiche_Voyants(const Etat_Projet& e, Interface_Shell& shell);
+// Marks every heel result out of date and turns the seven lights red.
+void Invalide_Calculs(Etat_Projet& e, Interface_Shell& shell);
+
+} // namespace gabarit

@@ -1,0 +1,80 @@
+#pragma once
+// What every window shares: the one design state, the shell, the frame's MDI area and the
+// child windows, each created on first use and kept until the program ends.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <map>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "model/Etat_Projet.h"
+#include "platform/Fenetre_Fille.h"
+#include "shell/Interface_Shell.h"
+
+class QAction;
+
+namespace gabarit {
+
+class Contexte {
+public:
+    Contexte(Etat_Projet& etat, Interface_Shell& shell, QMdiArea* zone)
+        : etat(etat), shell(shell), zone(zone) {}
+    Contexte(const Contexte&) = delete;
+    Contexte& operator=(const Contexte&) = delete;
+
+    Etat_Projet& etat;
+    Interface_Shell& shell;
+    QMdiArea* zone;            // the frame's client area
+    QWidget* cadre = nullptr;  // the main frame (parent of dialogs, holder of the caption)
+    QAction* PressePapier = nullptr; // "Presse Papier" of the "Configuration" menu
+    QAction* Son = nullptr;          // "Son" of the "Configuration" menu
+
+    // The child window of type W, created (hidden) on first use. W derives from
+    // Fenetre_Fille and is constructible from Contexte&.
+    template <class W> W& Fenetre() {
+        auto it = fenetres_.find(std::type_index(typeid(W)));
+        if (it != fenetres_.end())
+            return static_cast<W&>(*it->second);
+        auto* w = new W(*this);
+        Enregistre(std::type_index(typeid(W)), w);
+        return *w;
+    }
+    // The window of type W if it was created, else nullptr.
+    template <class W> W* Existante() const {
+        auto it = fenetres_.find(std::type_index(typeid(W)));
+        return it == fenetres_.end() ? nullptr : static_cast<W*>(it->second);
+    }
+    // Every child window created so far, in order of creation.
+    const std::vector<Fenetre_Fille*>& Fenetres() const { return ordre_; }
+    Fenetre_Fille* Par_Nom(const QString& nom) const;
+
+    // Inner width and height of the frame's client area (ScaleWidth, ScaleHeight), pixels.
+    int Largeur_Cadre() const { return zone ? zone->viewport()->width() : 0; }
+    int Hauteur_Cadre() const { return zone ? zone->viewport()->height() : 0; }
+
+    // A long computation runs: commands that would start another one, or change the heel
+    // under it, do nothing meanwhile.
+    bool Occupe() const { return occupe_ > 0; }
+    class Garde_Occupe {
+    public:
+        explicit Garde_Occupe(Contexte& c) : c_(c) { ++c_.occupe_; }
+        ~Garde_Occupe() { --c_.occupe_; }
+        Garde_Occupe(const Garde_Occupe&) = delete;
+        Garde_Occupe& operator=(const Garde_Occupe&) = delete;
+
+    private:
+        Contexte& c_;
+    };
+
+    // Plays a sound of the program folder when "Son" is checked.
+    void Joue_Son(const std::string& fichier) { shell.Joue_Son(fichier); }
+
+private:
+    void Enregistre(std::type_index t, Fenetre_Fille* w);
+    std::map<std::type_index, Fenetre_Fille*> fenetres_;
+    std::vector<Fenetre_Fille*> ordre_;
+    int occupe_ = 0;
+};
+
+} // namespace gabarit

@@ -1,0 +1,50 @@
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "platform/Nombres.h"
+#include "platform/UpDown.h"
+
+using namespace gabarit;
+
+TEST(UpDown, FlechesPasBorneEtCopain) {
+    QLineEdit texte;
+    UpDown spin;
+    spin.setBuddy(&texte);
+    spin.setRange(0, 10);
+    spin.setIncrement(3);
+    spin.setValue(8);
+    QSignalSpy change(&spin, &UpDown::Change);
+    QTest::mouseClick(spin.boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(spin.value(), 10);
+    EXPECT_EQ(texte.text(), "10");
+    QTest::mouseClick(spin.boutonBas(), Qt::LeftButton);
+    EXPECT_EQ(spin.value(), 7);
+    EXPECT_EQ(change.count(), 2);
+}
+
+TEST(UpDown, ValeurDuRecordMontreeTelleQuelle) {
+    QLineEdit texte;
+    UpDown spin;
+    spin.setBuddy(&texte);
+    spin.setRange(0, 100);
+    spin.Montre_Valeur(250.5);
+    EXPECT_EQ(spin.value(), 100);
+    EXPECT_EQ(texte.text(), Texte_Nombre(250.5));
+    spin.setValue(2.5);
+    EXPECT_EQ(spin.value(), 2);
+    spin.setValue(3.5);
+    EXPECT_EQ(spin.value(), 4);
+}
+
+TEST(Nombres, TexteEtLectureDansLaLangueDeLUtilisateur) {
+    double v = 0;
+    EXPECT_TRUE(Lit_Nombre(Texte_Nombre(1234.5), v));
+    EXPECT_DOUBLE_EQ(v, 1234.5);
+    EXPECT_FALSE(Lit_Nombre("abc", v));
+    EXPECT_FALSE(Lit_Nombre("", v));
+    EXPECT_EQ(Texte_Nombre(0.1 + 0.2), Texte_Nombre(0.3));
+    EXPECT_EQ(Texte_Nombre(-0.0), "0");
+}
