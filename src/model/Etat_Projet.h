@@ -105,6 +105,10 @@ struct Etat_Projet {
     double Cos_Angle_Vue = 0;
     double Decalage_Vue = 0;
 
+    // Rows of the free sail window's list Menu_Voile.List1 ("height<tab>width"), refilled
+    // by every free sail plan drawing.
+    std::vector<std::string> Liste_Voile;
+
     // The folder of the executable, where the data files lie ("" = current folder).
     std::string Dossier_Programme;
     // Path of a data file of the program folder.

@@ -7,6 +7,8 @@ class Aastuce : public Fenetre_Fille {
     Q_OBJECT
 public:
     explicit Aastuce(Contexte& ctx);
+    // Draws a tip at random and shows the window.
+    void Affiche_Astuce();
 
 };
 
