@@ -346,3 +346,14 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
     EXPECT_THROW(Lit_Fichier_Projet(f + "/endommage_court.cot", Projet_Courant(e)), Erreur_Gabarit);
     EXPECT_EQ(e.Tab_Param, avant);
 }
+
+TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
+    const std::string maitre = test::Dossier_Donnees() + "/tov0.mas";
+    if (!fs::exists(maitre))
+        GTEST_SKIP() << "pas encore de projet maitre";
+    Etat_Projet e;
+    Lit_Fichier_Projet(maitre, Projet_Courant(e));
+    const std::string copie = Fichier_Temporaire("copie.mas");
+    Ecrit_Fichier_Projet(copie, e);
+    EXPECT_EQ(Octets(copie), Octets(maitre));
+}
