@@ -65,6 +65,17 @@ void Impossible(Interface_Shell &shell) {
     shell.Message(MESSAGE_IMPOSSIBLE, MB_STOP, "Attention !");
 }
 
+// Back from the shell (window code built with AVX), the upper halves of the vector registers
+// may be left dirty; the plain SSE arithmetic of the walk then runs several times slower on
+// x86 until they are cleared. Builds that use AVX themselves manage this on their own.
+void Libere_Registres() {
+#if defined(__x86_64__) && !defined(__AVX__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        __asm__ volatile("vzeroupper" ::: "memory");
+#endif
+}
+
 std::string Texte_Gite(double gite) {
     // The heel is a whole number of degrees here (5 to 30).
     return std::to_string(static_cast<long>(gite));
@@ -78,6 +89,7 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
     const double gite = e.P(26);
     e.Gite_Couple = gite;
     e.Angle_Vue = 0;
+    Libere_Registres();
     if (gite == 0)
         return Calcul_Flottaison(e, shell);
 
@@ -135,10 +147,12 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
             if (progres)
                 shell.Progression(0, Xs, X);
             shell.Laisse_Evenements();
+            Libere_Registres();
         }
     };
     auto passe = [&](bool perimetres) {
         shell.Progression(0, Xs, 0);
+        Libere_Registres();
         demi_marche(0, Xs, true, vol_ar, per_ar, perimetres);
         demi_marche(Xs, L, false, vol_av, per_av, perimetres);
         const double na = Nombre_Pas(Xs, pas_h), nf = Nombre_Pas(L - Xs, pas_h);

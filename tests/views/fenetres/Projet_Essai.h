@@ -22,20 +22,20 @@ inline std::unique_ptr<Etat_Projet> Projet_Essai() {
     p.P(3) = 1.8;
     p.P(4) = 2;
     p.P(5) = 90;
-    p.P(6) = 80;
-    p.P(7) = 1.2;
+    p.P(6) = 110;
+    p.P(7) = 0.8;
     p.P(8) = 0.3;
     p.P(10) = 550;
     p.P(9) = 450;
     p.P(11) = 2;
     p.P(12) = 2;
     p.P(14) = 50;
-    p.P(15) = 45;
-    p.P(16) = 1.5;
+    p.P(15) = 60;
+    p.P(16) = 1;
     p.P(17) = 0.2;
-    p.P(19) = 1;
+    p.P(19) = 0.8;
     p.P(20) = 0.2;
-    p.P(21) = 60;
+    p.P(21) = 90;
     p.P(107) = 2;
     p.P(108) = 2;
     // Steps and working settings.
@@ -47,7 +47,7 @@ inline std::unique_ptr<Etat_Projet> Projet_Essai() {
     p.Mode_Couple = "Complet";
     p.X_Item_Choisi = -1;
     // Weights and centres.
-    p.P(42) = 3500;
+    p.P(42) = 3000;
     p.P(23) = 500;
     p.P(28) = -40;
     p.P(103) = 450;
