@@ -1,5 +1,12 @@
 #pragma once
+// The please-wait window shown during long computations: a yacht rolling in three pictures,
+// one step a second while the window is the active one.
+#include <array>
+
 #include "platform/Fenetre_Fille.h"
+
+class QLabel;
+class QTimer;
 
 namespace gabarit {
 
@@ -8,6 +15,15 @@ class AEnCours : public Fenetre_Fille {
 public:
     explicit AEnCours(Contexte& ctx);
 
+    // One animation step: the visible picture gives way to the next, then queued events run.
+    void AEnCours_Timer1_Timer();
+    void AEnCours_Form_Activate();
+    void AEnCours_Form_Deactivate();
+    QTimer* Timer1() const { return timer_; }
+
+private:
+    std::array<QLabel*, 3> images_{};
+    QTimer* timer_;
 };
 
 } // namespace gabarit
