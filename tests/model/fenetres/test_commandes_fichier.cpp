@@ -138,3 +138,47 @@ TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
+    // The real reader and writer; the set-up after the open stays stubbed.
+    Services().lit_projet = Services_Projet::Reels().lit_projet;
+    Services().ecrit_projet = Services_Projet::Reels().ecrit_projet;
+    for (int n = 1; n <= 300; ++n) {
+        e.P(n) = n * 1.5 - 100.125;
+        e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
+        e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
+    }
+    e.Nom_Projet = dossier + "/bateau.cot";
+    const std::string copie = dossier + "/copie.cot";
+    dialogue.sauve = QString::fromStdString(copie);
+    MDIForm1_M_Fichier_Copier_Click(ctx());
+    ASSERT_TRUE(fs::exists(copie));
+    EXPECT_EQ(e.Nom_Projet, dossier + "/bateau.cot");
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+
+    const Etat_Projet avant = e;
+    for (int n = 1; n <= 300; ++n)
+        e.P(n) = 0;
+    dialogue.ouvre = QString::fromStdString(copie);
+    EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
+    for (int n = 1; n <= 300; ++n)
+        if (n != 186) // the upright flag, set by the waterline after the read
+            EXPECT_DOUBLE_EQ(e.P(n), avant.P(n)) << n;
+    EXPECT_EQ(e.Texte_Projet[17], "Valeur n° 17");
+    EXPECT_EQ(e.Nom_Projet, copie);
+
+    // A damaged file through the real reader: said, and nothing changes.
+    const std::string court = dossier + "/court.cot";
+    Faux_Services::Ecrit(court, "1\r\n 5000 \r\nLongueur\r\n");
+    dialogue.ouvre = QString::fromStdString(court);
+    messages.clear();
+    MDIForm1_M_Fichier_Ouvrir_Click(ctx());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("court.cot")));
+    EXPECT_EQ(e.Nom_Projet, copie);
+    EXPECT_DOUBLE_EQ(e.P(1), avant.P(1));
+}
+
+} // namespace
