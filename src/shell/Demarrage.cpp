@@ -63,7 +63,7 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet& e, Interface_Shell& s, const st
     } catch (const std::exception& ex) {
         if (nom != NOM_MAITRE)
             s.Message(std::string(ex.what()) + "\nLe projet maitre " + NOM_MAITRE +
-                          " est charge a sa place.",
+                          " est chargé à sa place.",
                       MB_EXCLAMATION, TITRE);
         else
             s.Message(ex.what(), MB_STOP, TITRE);
