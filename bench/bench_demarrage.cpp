@@ -14,11 +14,11 @@
 namespace {
 
 struct Dialogue_Annule : gabarit::Dialogue_Fichier {
-    QString Ouvre(QWidget*) override { return {}; }
-    QString Sauve(QWidget*) override { return {}; }
+    QString Ouvre(QWidget *) override { return {}; }
+    QString Sauve(QWidget *) override { return {}; }
 };
 
-void BM_Demarrage_Maitre(benchmark::State& state) {
+void BM_Demarrage_Maitre(benchmark::State &state) {
     namespace fs = std::filesystem;
     const fs::path donnees = GABARIT_DATA_DIR;
     if (!fs::exists(donnees / "tov0.mas")) {
@@ -28,19 +28,19 @@ void BM_Demarrage_Maitre(benchmark::State& state) {
     // A program folder of its own, so the settings written back never touch data/.
     const fs::path dossier = fs::temp_directory_path() / "gabarit_bench_demarrage";
     fs::create_directories(dossier);
-    for (const char* f : {"tov0.mas", "tov.ini", "nacaa.ini"})
+    for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
         fs::copy_file(donnees / f, dossier / f, fs::copy_options::overwrite_existing);
 
     static int argc = 1;
     static char nom[] = "bench";
-    static char* argv[] = {nom, nullptr};
+    static char *argv[] = {nom, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
+    static QApplication *app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
     (void)app;
     Dialogue_Annule annule;
     gabarit::Installe_Dialogue_Fichier(&annule);
     int messages = 0;
-    gabarit::Remplace_Boite_Message([&messages](const QString& t, int, const QString&) {
+    gabarit::Remplace_Boite_Message([&messages](const QString &t, int, const QString &) {
         ++messages;
         if (messages == 1)
             std::fprintf(stderr, "message : %s\n", qPrintable(t));

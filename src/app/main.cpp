@@ -7,7 +7,7 @@
 #include "shell/fenetres/Chargement.h"
 #include "shell/fenetres/MDIForm1.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     // The program folder holds the master, the settings, the NACA table, help and sounds.
     gabarit::Etat_Projet etat;

@@ -5,7 +5,7 @@ namespace gabarit {
 
 struct Rect_Fenetre {
     int gauche = 0, haut = 0, largeur = 0, hauteur = 0;
-    bool operator==(const Rect_Fenetre&) const = default;
+    bool operator==(const Rect_Fenetre &) const = default;
 };
 
 // "Vue Générale": profile and sections side by side in the upper half, the weights view

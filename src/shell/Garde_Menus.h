@@ -8,16 +8,16 @@ namespace gabarit {
 
 class Garde_Menus {
 public:
-    explicit Garde_Menus(Interface_Shell& s, bool desactive = true) : s_(s) {
+    explicit Garde_Menus(Interface_Shell &s, bool desactive = true) : s_(s) {
         if (desactive)
             s_.Desactive_Menus();
     }
     ~Garde_Menus() { Fin_Calcul(s_); }
-    Garde_Menus(const Garde_Menus&) = delete;
-    Garde_Menus& operator=(const Garde_Menus&) = delete;
+    Garde_Menus(const Garde_Menus &) = delete;
+    Garde_Menus &operator=(const Garde_Menus &) = delete;
 
     // The closing steps of a computation: please-wait hidden, menus on, "Pret".
-    static void Fin_Calcul(Interface_Shell& s) noexcept {
+    static void Fin_Calcul(Interface_Shell &s) noexcept {
         try {
             s.Montre_Attente(false);
             s.Active_Menus();
@@ -27,7 +27,7 @@ public:
     }
 
 private:
-    Interface_Shell& s_;
+    Interface_Shell &s_;
 };
 
 } // namespace gabarit

@@ -20,7 +20,7 @@ Services_Projet Services_Projet::Reels() {
     return s;
 }
 
-Services_Projet& Services() {
+Services_Projet &Services() {
     static Services_Projet s = Services_Projet::Reels();
     return s;
 }

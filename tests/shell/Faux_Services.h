@@ -18,14 +18,14 @@ struct Faux_Services {
     bool reglages_bloques = false; // every settings write fails
     bool projet_bloque = false;    // every project write fails
 
-    static void Ecrit_Projet_Faux(const std::string& chemin, double valeur1) {
+    static void Ecrit_Projet_Faux(const std::string &chemin, double valeur1) {
         std::ofstream f(chemin, std::ios::binary);
         f << valeur1 << "\n";
     }
 
     void Installe() {
-        Services_Projet& s = Services();
-        s.lit_projet = [this](const std::string& chemin, Cible_Projet c) {
+        Services_Projet &s = Services();
+        s.lit_projet = [this](const std::string &chemin, Cible_Projet c) {
             journal.push_back("lit_projet " + std::filesystem::path(chemin).filename().string());
             std::ifstream f(chemin, std::ios::binary);
             double v = 0;
@@ -34,23 +34,23 @@ struct Faux_Services {
             c.valeurs[1] = v;
             c.textes[300] = "Version 2.2.9";
         };
-        s.ecrit_projet = [this](const std::string& chemin, Etat_Projet& e) {
+        s.ecrit_projet = [this](const std::string &chemin, Etat_Projet &e) {
             journal.push_back("ecrit_projet");
             if (projet_bloque)
                 throw Erreur_Gabarit("Ecriture impossible : " + chemin);
             Ecrit_Projet_Faux(chemin, e.P(1));
         };
-        s.lit_reglages = [this](const std::string& chemin, Etat_Projet& e) {
+        s.lit_reglages = [this](const std::string &chemin, Etat_Projet &e) {
             journal.push_back("lit_reglages");
             std::ifstream f(chemin);
             double v[11];
-            for (double& x : v)
+            for (double &x : v)
                 if (!(f >> x))
                     throw Erreur_Gabarit("Fichier de reglages illisible : " + chemin);
             for (int j = 0; j < 11; ++j)
                 e.P(301 + j) = v[j] / 1000;
         };
-        s.ecrit_reglages = [this](const std::string& chemin, const Etat_Projet& e) {
+        s.ecrit_reglages = [this](const std::string &chemin, const Etat_Projet &e) {
             journal.push_back("ecrit_reglages");
             if (reglages_bloques)
                 throw Erreur_Gabarit("Ecriture impossible : " + chemin);
@@ -58,16 +58,18 @@ struct Faux_Services {
             for (int j = 0; j < 11; ++j)
                 f << " " << static_cast<long long>(e.P(301 + j) * 1000 + 1e-6) << " \r\n";
         };
-        s.init_projet = [this](Etat_Projet&, Interface_Shell&) { journal.push_back("init_projet"); };
-        s.init_variables = [this](Etat_Projet& e, Interface_Shell& sh) {
+        s.init_projet = [this](Etat_Projet &, Interface_Shell &) {
+            journal.push_back("init_projet");
+        };
+        s.init_variables = [this](Etat_Projet &e, Interface_Shell &sh) {
             journal.push_back("init_variables");
             e.Nom_Compar = "tov0.mas";
             sh.Texte_Statut(2, "TB_ET");
             if (naca_absent)
                 throw Erreur_Gabarit("Fichier introuvable : nacaa.ini");
         };
-        s.calcul_tab = [this](Etat_Projet&) { journal.push_back("calcul_tab"); };
-        s.calcul_flottaison = [this](Etat_Projet& e, Interface_Shell&) {
+        s.calcul_tab = [this](Etat_Projet &) { journal.push_back("calcul_tab"); };
+        s.calcul_flottaison = [this](Etat_Projet &e, Interface_Shell &) {
             journal.push_back("calcul_flottaison");
             e.P(186) = 0;
             return true;
@@ -75,13 +77,13 @@ struct Faux_Services {
     }
     ~Faux_Services() { Services() = Services_Projet::Reels(); }
 
-    static std::string Lit(const std::string& chemin) {
+    static std::string Lit(const std::string &chemin) {
         std::ifstream f(chemin, std::ios::binary);
         std::stringstream ss;
         ss << f.rdbuf();
         return ss.str();
     }
-    static void Ecrit(const std::string& chemin, const std::string& contenu) {
+    static void Ecrit(const std::string &chemin, const std::string &contenu) {
         std::ofstream f(chemin, std::ios::binary);
         f << contenu;
     }

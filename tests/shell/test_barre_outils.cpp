@@ -45,7 +45,7 @@ TEST(Garde_Menus, ToutCheminDeSortieRendLesMenusEtEcritPret) {
         s.Montre_Attente(true);
         EXPECT_FALSE(s.menus_actifs);
         throw Erreur_Gabarit("division par zero");
-    } catch (const Erreur_Gabarit&) {
+    } catch (const Erreur_Gabarit &) {
     }
     EXPECT_TRUE(s.menus_actifs);
     EXPECT_FALSE(s.attente_visible);

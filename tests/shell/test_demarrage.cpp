@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "shell/Demarrage.h"
+#include "shell/Faux_Services.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
-#include "shell/Faux_Services.h"
 
 using namespace gabarit;
 using gabarit::test::Faux_Services;
@@ -27,8 +27,8 @@ protected:
             e.P(186 + k) = 1;
     }
     std::string ini() const { return dossier + "/tov.ini"; }
-    bool A_Fait(const std::string& quoi) const {
-        for (const auto& j : faux.journal)
+    bool A_Fait(const std::string &quoi) const {
+        for (const auto &j : faux.journal)
             if (j == quoi)
                 return true;
         return false;

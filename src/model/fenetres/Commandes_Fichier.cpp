@@ -17,22 +17,21 @@ namespace {
 const std::string TITRE = "Attention";
 const std::string SON_ECRITURE = "TAUNT025.wav";
 
-void Dossier_Programme_Courant(const Contexte& ctx) {
+void Dossier_Programme_Courant(const Contexte &ctx) {
     if (!ctx.etat.Dossier_Programme.empty())
         QDir::setCurrent(QString::fromStdString(ctx.etat.Dossier_Programme));
 }
 
-void Refuse_Maitre(Contexte& ctx, const std::string& nom) {
-    ctx.shell.Message("Impossible de Sauver " + nom + "\n Ce projet est un Master", MB_STOP,
-                      TITRE);
+void Refuse_Maitre(Contexte &ctx, const std::string &nom) {
+    ctx.shell.Message("Impossible de Sauver " + nom + "\n Ce projet est un Master", MB_STOP, TITRE);
 }
 
 // Writes the project; a failure is reported with a stop message (the writer leaves the
 // old file whole).
-void Ecrit(Contexte& ctx, const std::string& chemin) {
+void Ecrit(Contexte &ctx, const std::string &chemin) {
     try {
         Services().ecrit_projet(chemin, ctx.etat);
-    } catch (const std::exception& ex) {
+    } catch (const std::exception &ex) {
         ctx.shell.Message(std::string("Le projet n'a pas été enregistré.\n") + ex.what(), MB_STOP,
                           TITRE);
     }
@@ -40,8 +39,8 @@ void Ecrit(Contexte& ctx, const std::string& chemin) {
 }
 } // namespace
 
-bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte& ctx, bool depuis_barre) {
-    Etat_Projet& e = ctx.etat;
+bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
     if (depuis_barre)
         Cache_Fenetres(ctx);
     const std::string nom = Dialogue_Fichier_Courant().Ouvre(ctx.cadre).toStdString();
@@ -50,7 +49,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte& ctx, bool depuis_barre) {
         return false;
     try {
         Services().lit_projet(Chemin_Projet(e, nom), Projet_Courant(e));
-    } catch (const std::exception& ex) {
+    } catch (const std::exception &ex) {
         Dossier_Programme_Courant(ctx);
         ctx.shell.Message(ex.what(), MB_STOP, TITRE);
         return true;
@@ -65,7 +64,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte& ctx, bool depuis_barre) {
         Services().init_variables(e, ctx.shell);
         Services().calcul_tab(e);
         Services().calcul_flottaison(e, ctx.shell);
-    } catch (const std::exception& ex) {
+    } catch (const std::exception &ex) {
         ctx.shell.Message(ex.what(), MB_EXCLAMATION, TITRE);
     }
     if (depuis_barre)
@@ -73,8 +72,8 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte& ctx, bool depuis_barre) {
     return true;
 }
 
-void MDIForm1_M_Fichier_Sauver_Click(Contexte& ctx, bool depuis_barre) {
-    Etat_Projet& e = ctx.etat;
+void MDIForm1_M_Fichier_Sauver_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
     if (depuis_barre)
         Cache_Fenetres(ctx);
     const std::string nom = e.Nom_Projet;
@@ -90,8 +89,8 @@ void MDIForm1_M_Fichier_Sauver_Click(Contexte& ctx, bool depuis_barre) {
     Ecrit(ctx, Chemin_Projet(e, nom));
 }
 
-void MDIForm1_M_Fichier_Copier_Click(Contexte& ctx, bool depuis_barre) {
-    Etat_Projet& e = ctx.etat;
+void MDIForm1_M_Fichier_Copier_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
     if (depuis_barre)
         Cache_Fenetres(ctx);
     if (ctx.shell.Message("Voulez vous réellement Copier  " + e.Nom_Projet, MB_OUI_NON, TITRE) !=

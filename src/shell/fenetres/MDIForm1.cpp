@@ -37,7 +37,7 @@
 
 namespace gabarit {
 
-MDIForm1::MDIForm1(Etat_Projet& etat, QWidget* parent)
+MDIForm1::MDIForm1(Etat_Projet &etat, QWidget *parent)
     : QMainWindow(parent), etat_(etat), zone_(new QMdiArea(this)),
       shell_(std::make_unique<Shell_Qt>(this, etat)),
       ctx_(std::make_unique<Contexte>(etat, *shell_, zone_)) {
@@ -59,34 +59,34 @@ MDIForm1::~MDIForm1() {
     zone_ = nullptr;
 }
 
-QAction* MDIForm1::Action(const QString& nom) const {
-    for (QAction* a : findChildren<QAction*>())
+QAction *MDIForm1::Action(const QString &nom) const {
+    for (QAction *a : findChildren<QAction *>())
         if (a->objectName() == nom)
             return a;
     return nullptr;
 }
 
-void MDIForm1::Commande(const std::function<void()>& f) {
+void MDIForm1::Commande(const std::function<void()> &f) {
     if (ctx_->Occupe())
         return;
     try {
         f();
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // A command ends quietly on a failure it does not report itself.
     }
     shell_->Synchronise_Cle_Vue();
 }
 
-QAction* MDIForm1::Item(QMenu* menu, const char* nom, const QString& legende,
-                        const std::function<void()>& f) {
-    QAction* a = menu->addAction(legende);
+QAction *MDIForm1::Item(QMenu *menu, const char *nom, const QString &legende,
+                        const std::function<void()> &f) {
+    QAction *a = menu->addAction(legende);
     a->setObjectName(QString::fromUtf8(nom));
     if (f)
         connect(a, &QAction::triggered, this, [this, f] { Commande(f); });
     return a;
 }
 
-void MDIForm1::Montre_Normal(Fenetre_Fille& w) {
+void MDIForm1::Montre_Normal(Fenetre_Fille &w) {
     w.Montre();
     if (w.Cadre())
         w.Cadre()->showNormal();
@@ -98,16 +98,16 @@ void MDIForm1::Va_Dossier_Programme() {
 }
 
 void MDIForm1::Cree_Menus() {
-    Contexte& c = *ctx_;
-    auto haut = [this](const char* nom, const QString& legende) {
-        QMenu* m = menuBar()->addMenu(legende);
+    Contexte &c = *ctx_;
+    auto haut = [this](const char *nom, const QString &legende) {
+        QMenu *m = menuBar()->addMenu(legende);
         m->setObjectName(QString::fromUtf8(nom));
         m->menuAction()->setObjectName(QString::fromUtf8(nom));
         return m;
     };
-    auto separateur = [](QMenu* m, const char* nom) { m->addSeparator()->setObjectName(nom); };
+    auto separateur = [](QMenu *m, const char *nom) { m->addSeparator()->setObjectName(nom); };
 
-    QMenu* fichier = haut("T_Fichier", QStringLiteral("Fichier"));
+    QMenu *fichier = haut("T_Fichier", QStringLiteral("Fichier"));
     Item(fichier, "Nouveau", QStringLiteral("Nouveau"), [&c] {
         Cache_Fenetres(c);
         c.Fenetre<Asst_0>().Montre();
@@ -124,15 +124,15 @@ void MDIForm1::Cree_Menus() {
          [this] { MDIForm1_MDIForm_Terminate(); });
 
     // "Impression" is a top item without a submenu; its window comes with printing.
-    QAction* impression = menuBar()->addAction(QStringLiteral("Impression"));
+    QAction *impression = menuBar()->addAction(QStringLiteral("Impression"));
     impression->setObjectName(QStringLiteral("T_Impression"));
 
-    QMenu* config = haut("T_Configuration", QStringLiteral("Configuration"));
-    QAction* presse = Item(config, "PressePapier", QStringLiteral("Presse Papier"), nullptr);
+    QMenu *config = haut("T_Configuration", QStringLiteral("Configuration"));
+    QAction *presse = Item(config, "PressePapier", QStringLiteral("Presse Papier"), nullptr);
     presse->setCheckable(true);
     // The one-shot copy is only ever checked here; the next view clicked clears it.
     connect(presse, &QAction::triggered, presse, [presse] { presse->setChecked(true); });
-    QAction* son = Item(config, "Son", QStringLiteral("Son"), nullptr);
+    QAction *son = Item(config, "Son", QStringLiteral("Son"), nullptr);
     son->setCheckable(true);
     son->setChecked(true);
     c.PressePapier = presse;
@@ -153,7 +153,7 @@ void MDIForm1::Cree_Menus() {
     });
     Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), nullptr);
     separateur(config, "sepa");
-    QAction* astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
+    QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);
     astuce->setChecked(true);
     // Tab_Param(305) 1 = no tip at start; kept in tov.ini.
@@ -164,7 +164,7 @@ void MDIForm1::Cree_Menus() {
     Item(config, "Voilure_Class", QStringLiteral("Voilure Internatoinal CLASS"), nullptr)
         ->setVisible(false);
 
-    QMenu* outils = haut("T_Outils", QStringLiteral("Menu"));
+    QMenu *outils = haut("T_Outils", QStringLiteral("Menu"));
     Item(outils, "M_Outils_Appendices", QStringLiteral("Appendices"), nullptr);
     Item(outils, "M_Outils_Deplacement", QStringLiteral("Deplacement"),
          [this, &c] { Montre_Normal(c.Fenetre<Menu_Deplacement>()); });
@@ -178,7 +178,7 @@ void MDIForm1::Cree_Menus() {
     Item(outils, "Assistant", QStringLiteral("Assistant"), nullptr);
     outils->menuAction()->setVisible(false);
 
-    QMenu* vue = haut("T_Mode", QStringLiteral("Vue"));
+    QMenu *vue = haut("T_Mode", QStringLiteral("Vue"));
     Item(vue, "V_Couples", QStringLiteral("Couples"), [&c] { c.Fenetre<ACoup>().Montre(); });
     Item(vue, "V_Deplacement", QStringLiteral("Deplacement / Apendices"),
          [&c] { c.Fenetre<ADeplacement>().Montre(); });
@@ -188,14 +188,14 @@ void MDIForm1::Cree_Menus() {
     vue->menuAction()->setVisible(false);
 
     // Help topics, numbered 0 to 16 in menu order.
-    QMenu* aide = haut("T_Aide", QStringLiteral("Aide"));
+    QMenu *aide = haut("T_Aide", QStringLiteral("Aide"));
     int sujet = 0;
-    auto topic = [&](QMenu* m, const char* nom, const QString& legende) {
+    auto topic = [&](QMenu *m, const char *nom, const QString &legende) {
         const int n = sujet++;
         Item(m, nom, legende, [&c, n] { c.Fenetre<Aide>().Montre_Sujet(n); });
     };
-    auto sous_menu = [](QMenu* m, const char* nom, const QString& legende) {
-        QMenu* s = m->addMenu(legende);
+    auto sous_menu = [](QMenu *m, const char *nom, const QString &legende) {
+        QMenu *s = m->addMenu(legende);
         s->setObjectName(QString::fromUtf8(nom));
         s->menuAction()->setObjectName(QString::fromUtf8(nom));
         return s;
@@ -204,40 +204,44 @@ void MDIForm1::Cree_Menus() {
     topic(aide, "a", QStringLiteral("Allongement"));
     topic(aide, "AD", QStringLiteral("Anti-Derive"));
     topic(aide, "CP", QStringLiteral("Coefficient Prismatique"));
-    QMenu* couples = sous_menu(aide, "C", QStringLiteral("Couples"));
+    QMenu *couples = sous_menu(aide, "C", QStringLiteral("Couples"));
     topic(couples, "CR", QStringLiteral("Reglage"));
     topic(couples, "EC", QStringLiteral("En Cours"));
     topic(aide, "D", QStringLiteral("Deplacement"));
     topic(aide, "FG", QStringLiteral("Forme Generale"));
     topic(aide, "G", QStringLiteral("Gite"));
     topic(aide, "Pd", QStringLiteral("Pendulaire"));
-    QMenu* precision = sous_menu(aide, "P", QStringLiteral("Precision"));
+    QMenu *precision = sous_menu(aide, "P", QStringLiteral("Precision"));
     topic(precision, "PG", QStringLiteral("Generale"));
     topic(precision, "PH", QStringLiteral("Horizontale"));
     topic(precision, "PV", QStringLiteral("Verticale"));
-    QMenu* stabilite = sous_menu(aide, "S", QStringLiteral("Stabilite"));
+    QMenu *stabilite = sous_menu(aide, "S", QStringLiteral("Stabilite"));
     topic(stabilite, "SG", QStringLiteral("Globale"));
     topic(stabilite, "SF", QStringLiteral("Forme"));
     topic(stabilite, "SP", QStringLiteral("Poids"));
     topic(aide, "V", QStringLiteral("Voilure"));
 
-    QAction* info = menuBar()->addAction(QStringLiteral("Info"));
+    QAction *info = menuBar()->addAction(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("T_Info"));
     connect(info, &QAction::triggered, this,
             [this, &c] { Commande([&c] { c.Fenetre<Presentation>().Montre(); }); });
 
-    menus_haut_ = {fichier->menuAction(), impression,         config->menuAction(),
-                   outils->menuAction(),  vue->menuAction(), aide->menuAction(),
+    menus_haut_ = {fichier->menuAction(),
+                   impression,
+                   config->menuAction(),
+                   outils->menuAction(),
+                   vue->menuAction(),
+                   aide->menuAction(),
                    info};
 }
 
 void MDIForm1::Cree_Statut() {
-    QStatusBar* barre = statusBar();
+    QStatusBar *barre = statusBar();
     barre->setObjectName(QStringLiteral("StatusBar1"));
     barre->setSizeGripEnabled(false);
     const int largeurs[3] = {160, 70, 90};
     for (int k = 0; k < 3; ++k) {
-        auto* l = new QLabel(barre);
+        auto *l = new QLabel(barre);
         l->setObjectName(QStringLiteral("Panneau_%1").arg(k + 1));
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
@@ -256,17 +260,17 @@ void MDIForm1::Cree_Statut() {
 
 void MDIForm1::Desactive_Menus() {
     toolbar_->setEnabled(false);
-    for (QAction* a : menus_haut_)
+    for (QAction *a : menus_haut_)
         a->setEnabled(false);
 }
 
 void MDIForm1::Active_Menus() {
     toolbar_->setEnabled(true);
-    for (QAction* a : menus_haut_)
+    for (QAction *a : menus_haut_)
         a->setEnabled(true);
 }
 
-void MDIForm1::Peint_Voyants(const std::array<int, 7>& couleurs) {
+void MDIForm1::Peint_Voyants(const std::array<int, 7> &couleurs) {
     for (std::size_t k = 0; k < 7; ++k) {
         voyants_[k]->setProperty("couleur", couleurs[k]);
         voyants_[k]->update();
@@ -277,7 +281,7 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
     // No command may start before the project is in place; the guard gives the frame back
     // however the load ends.
     struct Reprise {
-        MDIForm1* f;
+        MDIForm1 *f;
         ~Reprise() {
             f->zone_->setEnabled(true);
             f->menuBar()->setEnabled(true);
@@ -297,9 +301,10 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
         Va_Dossier_Programme();
         const Resultat_Demarrage r = Demarrage_Projet(etat_, *shell_, choisi.toStdString());
         reglages_ecrivables_ = r.reglages_ecrivables;
+        ctx_->Reglages_Ecrivables = r.reglages_ecrivables;
         Va_Dossier_Programme();
         setWindowTitle(QString::fromStdString(r.nom_projet.empty() ? "Gabarit" : r.nom_projet));
-        QAction* astuce = Action(QStringLiteral("astuce"));
+        QAction *astuce = Action(QStringLiteral("astuce"));
         if (etat_.P(305) == 1) {
             astuce->blockSignals(true);
             astuce->setChecked(false);
@@ -308,7 +313,7 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
         if (astuce->isChecked())
             ctx_->Fenetre<Aastuce>().Affiche_Astuce();
         Demarrage_Calculs(etat_, *shell_, !r.nom_projet.empty());
-    } catch (const std::exception& ex) {
+    } catch (const std::exception &ex) {
         shell_->Message(ex.what(), 48, "Attention");
     }
     shell_->Synchronise_Cle_Vue();
@@ -321,13 +326,13 @@ void MDIForm1::MDIForm1_MDIForm_Terminate() {
     Va_Dossier_Programme();
     // A settings file that cannot be written is reported; quitting still quits.
     Ecrit_Reglages_Arret(etat_, *shell_, reglages_ecrivables_);
-    for (Fenetre_Fille* w : ctx_->Fenetres())
+    for (Fenetre_Fille *w : ctx_->Fenetres())
         w->Cache();
     hide();
     QCoreApplication::quit();
 }
 
-void MDIForm1::closeEvent(QCloseEvent* ev) {
+void MDIForm1::closeEvent(QCloseEvent *ev) {
     MDIForm1_MDIForm_Terminate();
     ev->accept();
 }

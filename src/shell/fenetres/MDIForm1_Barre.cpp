@@ -35,13 +35,13 @@ namespace {
 // (an RGB value as the old program held it: 255 red, 65280 green).
 class Voyant : public QWidget {
 public:
-    explicit Voyant(QWidget* parent) : QWidget(parent) {
+    explicit Voyant(QWidget *parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setProperty("couleur", COULEUR_ROUGE);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent *) override {
         const int rgb = property("couleur").toInt();
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -52,9 +52,9 @@ protected:
 };
 
 struct Touche {
-    const char* cle;
-    const char* bulle;
-    const char* icone;
+    const char *cle;
+    const char *bulle;
+    const char *icone;
 };
 // In the order they stand on the toolbar.
 const Touche TOUCHES[] = {
@@ -71,7 +71,9 @@ const Touche TOUCHES[] = {
     {"Calcul_Gite", "Calcul Gîte 0-30°", "Calcul_Gite"},
 };
 
-void Place(Fenetre_Fille& w, const Rect_Fenetre& r) { w.Deplace(r.gauche, r.haut, r.largeur, r.hauteur); }
+void Place(Fenetre_Fille &w, const Rect_Fenetre &r) {
+    w.Deplace(r.gauche, r.haut, r.largeur, r.hauteur);
+}
 
 } // namespace
 
@@ -80,11 +82,11 @@ void MDIForm1::Cree_Barre() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     toolbar_->setIconSize(QSize(24, 24));
-    for (const Touche& t : TOUCHES) {
+    for (const Touche &t : TOUCHES) {
         const QString cle = QString::fromUtf8(t.cle);
         const QString icone = QString::fromStdString(
             etat_.Fichier_Programme(std::string("icones/") + t.icone + ".png"));
-        QAction* a = toolbar_->addAction(QIcon(icone), QString::fromUtf8(t.bulle));
+        QAction *a = toolbar_->addAction(QIcon(icone), QString::fromUtf8(t.bulle));
         a->setObjectName(cle);
         a->setToolTip(QString::fromUtf8(t.bulle));
         connect(a, &QAction::triggered, this, [this, cle] { MDIForm1_Toolbar1_ButtonClick(cle); });
@@ -92,17 +94,17 @@ void MDIForm1::Cree_Barre() {
     toolbar_->addSeparator();
 
     // The heel buttons sit on the toolbar, so disabling it locks them too.
-    auto* rangee = new QWidget(toolbar_);
+    auto *rangee = new QWidget(toolbar_);
     rangee->setObjectName(QStringLiteral("Boutons_Gite"));
     const int pas = Twips_En_Pixels(240), haut = Twips_En_Pixels(375);
     rangee->setFixedSize(7 * pas, haut);
     for (int k = 0; k < 7; ++k) {
-        auto* b = new QToolButton(rangee);
+        auto *b = new QToolButton(rangee);
         b->setObjectName(QStringLiteral("Picture1_%1").arg(k));
         b->setToolTip(QStringLiteral("Gite %1°").arg(5 * k));
         b->setGeometry(k * pas, 0, pas, haut);
         b->setAutoRaise(false);
-        auto* v = new Voyant(b);
+        auto *v = new Voyant(b);
         v->setObjectName(QStringLiteral("Shape1_%1").arg(k));
         const int d = Twips_En_Pixels(135);
         v->setGeometry((pas - d) / 2, Twips_En_Pixels(120), d, d);
@@ -120,13 +122,13 @@ void MDIForm1::MDIForm1_Picture1_Click(int index) {
         ctx_->Joue_Son("Lake1.wav");
         etat_.P(26) = 5 * index;
         shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(26)));
-        if (ACoup* c = ctx_->Existante<ACoup>(); c && c->Visible())
+        if (ACoup *c = ctx_->Existante<ACoup>(); c && c->Visible())
             Redessine_Coupe(*ctx_);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
-void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString& cle) {
+void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
     if (ctx_->Occupe())
         return;
     Contexte::Garde_Occupe occupe(*ctx_);
@@ -159,7 +161,7 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString& cle) {
             Barre_Aff_Valeur();
         if (cle == QStringLiteral("Calcul_Gite"))
             ctx_->Joue_Son("stream2.wav");
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // Ends quietly; the closing steps below still give the frame back.
     }
     if (!fermeture) {
@@ -169,49 +171,49 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString& cle) {
     Garde_Menus::Fin_Calcul(*shell_);
     try {
         shell_->Texte_Statut(3, "Gite " + Chaine_Nombre(etat_.P(26)));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
     shell_->Synchronise_Cle_Vue();
     Va_Dossier_Programme();
 }
 
 void MDIForm1::Barre_Profile() {
-    Contexte& c = *ctx_;
+    Contexte &c = *ctx_;
     c.Joue_Son("ocean1.wav");
     Cache_Fenetres(c);
     shell_->Texte_Statut(2, "TB_ET");
-    Menu_FG& fg = c.Fenetre<Menu_FG>();
+    Menu_FG &fg = c.Fenetre<Menu_FG>();
     fg.Deplace(0, 0);
     fg.Montre();
     fg.Efface_Selection();
     const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
                                               fg.Largeur_Externe(), fg.Hauteur_Externe());
-    ACoup& coupe = c.Fenetre<ACoup>();
+    ACoup &coupe = c.Fenetre<ACoup>();
     Place(coupe, a.dessous);
     coupe.Montre();
-    AProfile& profil = c.Fenetre<AProfile>();
+    AProfile &profil = c.Fenetre<AProfile>();
     Place(profil, a.vue);
     profil.Montre();
 }
 
 void MDIForm1::Barre_Deplacement() {
-    Contexte& c = *ctx_;
+    Contexte &c = *ctx_;
     c.Joue_Son("ocean3.wav");
     Cache_Fenetres(c);
     shell_->Texte_Statut(2, "TB_ET");
-    Menu_Deplacement& dp = c.Fenetre<Menu_Deplacement>();
+    Menu_Deplacement &dp = c.Fenetre<Menu_Deplacement>();
     dp.Deplace(0, 0);
     dp.Montre();
     // The appendages window, laid at the bottom left, comes with its own window later.
     const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
                                               dp.Largeur_Externe(), dp.Hauteur_Externe());
-    ADeplacement& vue = c.Fenetre<ADeplacement>();
+    ADeplacement &vue = c.Fenetre<ADeplacement>();
     Place(vue, a.vue);
     vue.Montre();
 }
 
 void MDIForm1::Barre_Vue_Generale() {
-    Contexte& c = *ctx_;
+    Contexte &c = *ctx_;
     c.Joue_Son("ocean5.wav");
     Cache_Fenetres(c);
     shell_->Texte_Statut(2, "TB_ET");
@@ -227,10 +229,10 @@ void MDIForm1::Barre_Vue_Generale() {
 }
 
 void MDIForm1::Barre_Aff_Valeur() {
-    Contexte& c = *ctx_;
+    Contexte &c = *ctx_;
     c.Joue_Son("ocean1.wav");
     Cache_Fenetres(c);
-    Menu_VarList& liste = c.Fenetre<Menu_VarList>();
+    Menu_VarList &liste = c.Fenetre<Menu_VarList>();
     const Rect_Fenetre r = Centre(c.Largeur_Cadre(), c.Hauteur_Cadre(), liste.Largeur_Externe(),
                                   liste.Hauteur_Externe());
     liste.Deplace(r.gauche, r.haut);

@@ -18,7 +18,7 @@
 
 namespace gabarit {
 
-void Shell_Qt::Texte_Statut(int panneau, const std::string& texte) {
+void Shell_Qt::Texte_Statut(int panneau, const std::string &texte) {
     if (panneau < 1 || panneau > 3)
         return;
     if (panneau == 2)
@@ -44,7 +44,7 @@ void Shell_Qt::Progression(double minimum, double maximum, double valeur) {
     auto entier = [](double v) {
         return std::isfinite(v) ? static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9))) : 0;
     };
-    QProgressBar* p = cadre_->ProgressBar1();
+    QProgressBar *p = cadre_->ProgressBar1();
     const int mn = entier(minimum), mx = std::max(entier(minimum), entier(maximum));
     p->setRange(mn, mx);
     p->setValue(std::clamp(entier(valeur), mn, mx));
@@ -55,23 +55,25 @@ void Shell_Qt::Laisse_Evenements() {
     QCoreApplication::processEvents();
 }
 
-int Shell_Qt::Message(const std::string& texte, int style, const std::string& titre) {
+int Shell_Qt::Message(const std::string &texte, int style, const std::string &titre) {
     return Boite_Message(cadre_, QString::fromStdString(texte), style,
                          QString::fromStdString(titre));
 }
 
-void Shell_Qt::Peint_Voyants(const std::array<int, 7>& couleurs) { cadre_->Peint_Voyants(couleurs); }
+void Shell_Qt::Peint_Voyants(const std::array<int, 7> &couleurs) {
+    cadre_->Peint_Voyants(couleurs);
+}
 
 void Shell_Qt::Montre_Attente(bool visible) {
     if (!ctx_)
         return;
     if (visible)
         ctx_->Fenetre<AEnCours>().Montre();
-    else if (AEnCours* w = ctx_->Existante<AEnCours>())
+    else if (AEnCours *w = ctx_->Existante<AEnCours>())
         w->Cache();
 }
 
-void Shell_Qt::Joue_Son(const std::string& fichier) {
+void Shell_Qt::Joue_Son(const std::string &fichier) {
     if (ctx_ && ctx_->Son && ctx_->Son->isChecked())
         Joue_Fichier_Son(QString::fromStdString(etat_.Fichier_Programme(fichier)));
 }
@@ -83,7 +85,7 @@ void Shell_Qt::Init_Variables_Fenetres() {
     if (!ctx_)
         return;
     // The tip window's size, 4125 x 4170 twips, without showing it.
-    Aastuce& a = ctx_->Fenetre<Aastuce>();
+    Aastuce &a = ctx_->Fenetre<Aastuce>();
     a.Deplace(a.Gauche(), a.Haut(), Twips_En_Pixels(4125), Twips_En_Pixels(4170));
 }
 

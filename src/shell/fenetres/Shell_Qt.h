@@ -10,20 +10,20 @@ struct Etat_Projet;
 
 class Shell_Qt : public Interface_Shell {
 public:
-    Shell_Qt(MDIForm1* cadre, Etat_Projet& etat) : cadre_(cadre), etat_(etat) {}
-    void Fixe_Contexte(Contexte* ctx) { ctx_ = ctx; }
+    Shell_Qt(MDIForm1 *cadre, Etat_Projet &etat) : cadre_(cadre), etat_(etat) {}
+    void Fixe_Contexte(Contexte *ctx) { ctx_ = ctx; }
 
     // Panel 2 is the view key Cle_Vue of the state: writing it writes both, and reading it
     // reads the state.
-    void Texte_Statut(int panneau, const std::string& texte) override;
+    void Texte_Statut(int panneau, const std::string &texte) override;
     std::string Lit_Statut(int panneau) const override;
     void Progression(double minimum, double maximum, double valeur) override;
     void Laisse_Evenements() override;
-    int Message(const std::string& texte, int style, const std::string& titre) override;
-    void Peint_Voyants(const std::array<int, 7>& couleurs) override;
+    int Message(const std::string &texte, int style, const std::string &titre) override;
+    void Peint_Voyants(const std::array<int, 7> &couleurs) override;
     void Montre_Attente(bool visible) override;
     // Only while "Son" carries its check mark; a missing file or no audio stays silent.
-    void Joue_Son(const std::string& fichier) override;
+    void Joue_Son(const std::string &fichier) override;
     void Desactive_Menus() override;
     void Active_Menus() override;
     void Init_Variables_Fenetres() override;
@@ -32,9 +32,9 @@ public:
     void Synchronise_Cle_Vue();
 
 private:
-    MDIForm1* cadre_;
-    Etat_Projet& etat_;
-    Contexte* ctx_ = nullptr;
+    MDIForm1 *cadre_;
+    Etat_Projet &etat_;
+    Contexte *ctx_ = nullptr;
 };
 
 } // namespace gabarit

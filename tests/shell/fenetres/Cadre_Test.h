@@ -22,11 +22,11 @@ namespace gabarit::test {
 struct Dialogue_Test : Dialogue_Fichier {
     QString ouvre, sauve;
     int ouvertures = 0, sauvegardes = 0;
-    QString Ouvre(QWidget*) override {
+    QString Ouvre(QWidget *) override {
         ++ouvertures;
         return ouvre;
     }
-    QString Sauve(QWidget*) override {
+    QString Sauve(QWidget *) override {
         ++sauvegardes;
         return sauve;
     }
@@ -49,7 +49,7 @@ protected:
                                     " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
         for (int k = 0; k < 7; ++k)
             e.P(186 + k) = 1;
-        Remplace_Boite_Message([this](const QString& t, int style, const QString& titre) {
+        Remplace_Boite_Message([this](const QString &t, int style, const QString &titre) {
             messages.push_back({t, style, titre});
             if (style == MB_OUI_NON) {
                 const bool oui = reponses_oui.empty() || reponses_oui.front();
@@ -70,25 +70,25 @@ protected:
     }
 
     std::string ini() const { return dossier + "/tov.ini"; }
-    Contexte& ctx() { return cadre->ctx(); }
-    QAction* Action(const char* nom) { return cadre->Action(QString::fromUtf8(nom)); }
+    Contexte &ctx() { return cadre->ctx(); }
+    QAction *Action(const char *nom) { return cadre->Action(QString::fromUtf8(nom)); }
     // A click on a toolbar key, as the user makes it.
-    void Clique_Touche(const char* cle) {
-        QWidget* b = cadre->Toolbar1()->widgetForAction(Action(cle));
+    void Clique_Touche(const char *cle) {
+        QWidget *b = cadre->Toolbar1()->widgetForAction(Action(cle));
         ASSERT_NE(b, nullptr) << cle;
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    QToolButton* Bouton_Gite(int k) {
-        return cadre->findChild<QToolButton*>(QStringLiteral("Picture1_%1").arg(k));
+    QToolButton *Bouton_Gite(int k) {
+        return cadre->findChild<QToolButton *>(QStringLiteral("Picture1_%1").arg(k));
     }
     int Couleur_Voyant(int k) {
-        return cadre->findChild<QWidget*>(QStringLiteral("Shape1_%1").arg(k))
+        return cadre->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(k))
             ->property("couleur")
             .toInt();
     }
     QString Panneau(int n) { return cadre->Panneau(n)->text(); }
-    bool A_Fait(const std::string& quoi) const {
-        for (const auto& j : faux.journal)
+    bool A_Fait(const std::string &quoi) const {
+        for (const auto &j : faux.journal)
             if (j == quoi)
                 return true;
         return false;

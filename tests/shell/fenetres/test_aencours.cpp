@@ -12,10 +12,10 @@ namespace {
 
 using Fenetre_Attente = Cadre_Test;
 
-int Image_Visible(AEnCours& w) {
+int Image_Visible(AEnCours &w) {
     int visible = -1, n = 0;
     for (int k = 0; k < 3; ++k)
-        if (w.findChild<QLabel*>(QStringLiteral("Picture1_%1").arg(k))->isVisibleTo(&w)) {
+        if (w.findChild<QLabel *>(QStringLiteral("Picture1_%1").arg(k))->isVisibleTo(&w)) {
             visible = k;
             ++n;
         }
@@ -23,7 +23,7 @@ int Image_Visible(AEnCours& w) {
 }
 
 TEST_F(Fenetre_Attente, AnimationEnTroisImages) {
-    AEnCours& w = ctx().Fenetre<AEnCours>();
+    AEnCours &w = ctx().Fenetre<AEnCours>();
     EXPECT_EQ(w.Cadre()->windowTitle(), QStringLiteral("    Calcul en Cours ..."));
     EXPECT_EQ(Image_Visible(w), -4); // all three at first
     w.AEnCours_Timer1_Timer();
@@ -41,7 +41,7 @@ TEST_F(Fenetre_Attente, AnimationEnTroisImages) {
 TEST_F(Fenetre_Attente, AnimeSeulementQuandActive) {
     cadre->show();
     cadre->Shell().Montre_Attente(true);
-    AEnCours& w = *ctx().Existante<AEnCours>();
+    AEnCours &w = *ctx().Existante<AEnCours>();
     EXPECT_TRUE(w.Visible());
     EXPECT_TRUE(w.Timer1()->isActive());
     EXPECT_EQ(w.Timer1()->interval(), 1000);

@@ -23,7 +23,7 @@ namespace {
 
 using Chargement_Cadre = Cadre_Test;
 
-bool Cadre_Actif(MDIForm1& c) {
+bool Cadre_Actif(MDIForm1 &c) {
     return c.isEnabled() && c.Zone()->isEnabled() && c.menuBar()->isEnabled() &&
            c.Toolbar1()->isEnabled();
 }
@@ -84,10 +84,10 @@ TEST_F(Chargement_Cadre, FichierAbimeSignaleMaitreChargeCadreLibre) {
 }
 
 TEST_F(Cadre_Test, ArbreDesMenus) {
-    QMenu* fichier = cadre->findChild<QMenu*>(QStringLiteral("T_Fichier"));
+    QMenu *fichier = cadre->findChild<QMenu *>(QStringLiteral("T_Fichier"));
     ASSERT_NE(fichier, nullptr);
     QStringList legendes;
-    for (QAction* a : fichier->actions())
+    for (QAction *a : fichier->actions())
         legendes << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(legendes, (QStringList{"Nouveau", "-", "Copier", "Ouvir", "Sauver", "-", "Quiter"}));
     EXPECT_FALSE(Action("T_Outils")->isVisible());
@@ -97,9 +97,9 @@ TEST_F(Cadre_Test, ArbreDesMenus) {
     EXPECT_TRUE(Action("Son")->isChecked());
     EXPECT_FALSE(Action("PressePapier")->isChecked());
     EXPECT_TRUE(Action("astuce")->isChecked());
-    QMenu* aide = cadre->findChild<QMenu*>(QStringLiteral("T_Aide"));
+    QMenu *aide = cadre->findChild<QMenu *>(QStringLiteral("T_Aide"));
     int sujets = 0;
-    for (QAction* a : aide->findChildren<QAction*>())
+    for (QAction *a : aide->findChildren<QAction *>())
         if (!a->menu() && !a->isSeparator() && !a->text().isEmpty())
             ++sujets;
     EXPECT_EQ(sujets, 17);
@@ -132,8 +132,8 @@ TEST_F(Cadre_Test, BoutonsDeGiteEtVerrouillageDesMenus) {
 
     cadre->Shell().Desactive_Menus();
     EXPECT_FALSE(cadre->Toolbar1()->isEnabled());
-    for (const char* m : {"T_Fichier", "T_Impression", "T_Configuration", "T_Outils", "T_Mode",
-                          "T_Aide", "T_Info"})
+    for (const char *m :
+         {"T_Fichier", "T_Impression", "T_Configuration", "T_Outils", "T_Mode", "T_Aide", "T_Info"})
         EXPECT_FALSE(Action(m)->isEnabled()) << m;
     QTest::mouseClick(Bouton_Gite(6), Qt::LeftButton);
     EXPECT_EQ(e.P(26), 15);
@@ -172,7 +172,7 @@ TEST_F(Cadre_Test, RienNeDemarrePendantUnCalcul) {
 
 TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
     cadre->show();
-    Services().calcul_tab = [](Etat_Projet&) { throw Erreur_Gabarit("table impossible"); };
+    Services().calcul_tab = [](Etat_Projet &) { throw Erreur_Gabarit("table impossible"); };
     cadre->Shell().Texte_Statut(1, "Calcul");
     cadre->Shell().Montre_Attente(true);
     ASSERT_TRUE(ctx().Existante<AEnCours>()->Visible());
@@ -189,7 +189,7 @@ TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
     cadre->Shell().Texte_Statut(2, "X");
     Clique_Touche("Vue_Géné");
     const Arrangement_Vue_Generale a = Arrange_Vue_Generale(W, H);
-    auto rect = [](Fenetre_Fille& f) {
+    auto rect = [](Fenetre_Fille &f) {
         return Rect_Fenetre{f.Gauche(), f.Haut(), f.Largeur_Externe(), f.Hauteur_Externe()};
     };
     EXPECT_EQ(rect(ctx().Fenetre<AProfile>()), a.profile);
@@ -203,7 +203,7 @@ TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
 
     // The hull-form key replaces the whole arrangement.
     Clique_Touche("Profile");
-    Menu_FG& fg = ctx().Fenetre<Menu_FG>();
+    Menu_FG &fg = ctx().Fenetre<Menu_FG>();
     EXPECT_EQ(fg.Gauche(), 0);
     EXPECT_EQ(fg.Haut(), 0);
     const Arrangement_Outil o = Arrange_Outil(W, H, fg.Largeur_Externe(), fg.Hauteur_Externe());

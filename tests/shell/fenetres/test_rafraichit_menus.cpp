@@ -9,8 +9,8 @@ namespace {
 std::vector<std::string> g_refraichies;
 
 // Stand-ins for the four parameter windows: they note when they are shown the record again.
-template <const char* Nom> struct Fenetre_Parametres : Fenetre_Fille {
-    explicit Fenetre_Parametres(Contexte& c)
+template <const char *Nom> struct Fenetre_Parametres : Fenetre_Fille {
+    explicit Fenetre_Parametres(Contexte &c)
         : Fenetre_Fille(c, QString::fromLatin1(Nom), QString::fromLatin1(Nom)) {}
     void Affiche_Valeurs() override { g_refraichies.push_back(Nom); }
 };
@@ -27,9 +27,9 @@ TEST_F(Rafraichissement, SeulesLesFenetresVisiblesDansLOrdre) {
     Rafraichit_Menus(ctx()); // none opened yet
     EXPECT_TRUE(g_refraichies.empty());
 
-    auto& voile = ctx().Fenetre<Fenetre_Parametres<VOILE>>();
-    auto& fg = ctx().Fenetre<Fenetre_Parametres<FG>>();
-    auto& dep = ctx().Fenetre<Fenetre_Parametres<DEPLACEMENT>>();
+    auto &voile = ctx().Fenetre<Fenetre_Parametres<VOILE>>();
+    auto &fg = ctx().Fenetre<Fenetre_Parametres<FG>>();
+    auto &dep = ctx().Fenetre<Fenetre_Parametres<DEPLACEMENT>>();
     ctx().Fenetre<Fenetre_Parametres<APPENDICE>>();
     voile.Montre();
     fg.Montre();
