@@ -36,6 +36,7 @@ struct Etat_Groupe {
     double taille_pt = 12.0;
     int uc = 1; // characters that follow a \u as its 8-bit stand-in
     Paragraphe_RTF::Alignement alignement = Paragraphe_RTF::Alignement::Gauche;
+    int espace_avant = 0, espace_apres = 0;
     bool ignore = false; // inside a destination whose text is not shown
 };
 
@@ -232,6 +233,11 @@ private:
             g.taille_pt = 12.0;
         } else if (mot == "pard") {
             g.alignement = Paragraphe_RTF::Alignement::Gauche;
+            g.espace_avant = g.espace_apres = 0;
+        } else if (mot == "sb" || mot == "sa") {
+            // Twips; anything beyond a page is a damaged file.
+            const int e = a_param ? std::clamp(p, 0, 14400) : 0;
+            (mot == "sb" ? g.espace_avant : g.espace_apres) = e;
         } else if (mot == "ql") {
             g.alignement = Paragraphe_RTF::Alignement::Gauche;
         } else if (mot == "qc") {
@@ -302,6 +308,8 @@ private:
         if (fin_document && courant_.segments.empty())
             return;
         courant_.alignement = G().alignement;
+        courant_.espace_avant = G().espace_avant;
+        courant_.espace_apres = G().espace_apres;
         paragraphes_.push_back(std::move(courant_));
         courant_ = Paragraphe_RTF{};
     }
@@ -378,6 +386,9 @@ void Remplit_Document(QTextDocument& doc, const std::vector<Paragraphe_RTF>& par
             bf.setAlignment(Qt::AlignJustify);
             break;
         }
+        // Twips to points, the unit of the document's margins.
+        bf.setTopMargin(p.espace_avant / 20.0);
+        bf.setBottomMargin(p.espace_apres / 20.0);
         if (premier)
             c.setBlockFormat(bf);
         else

@@ -22,6 +22,8 @@ struct Segment_RTF {
 struct Paragraphe_RTF {
     enum class Alignement { Gauche, Centre, Droite, Justifie };
     Alignement alignement = Alignement::Gauche;
+    int espace_avant = 0; // twips (\sb), space above the paragraph
+    int espace_apres = 0; // twips (\sa), space below it
     std::vector<Segment_RTF> segments; // neighbours with the same format are merged
     QString Texte() const;
 };

@@ -43,8 +43,10 @@ TEST(Lecteur_RTF, RunsCarryBoldItalicUnderlineAndSize) {
 }
 
 TEST(Lecteur_RTF, PlainResetsAndParagraphsSplit) {
-    const auto ps = Lit("{\\rtf1 {\\b\\i\\fs40 A\\plain B}\\par\\qc C\\par\\pard D}");
+    const auto ps = Lit("{\\rtf1 {\\b\\i\\fs40 A\\plain B}\\par\\qc\\sa120 C\\par\\pard D}");
     ASSERT_EQ(ps.size(), 3u);
+    EXPECT_EQ(ps[1].espace_apres, 120);
+    EXPECT_EQ(ps[2].espace_apres, 0);
     EXPECT_EQ(ps[0].segments[0].texte, "A");
     EXPECT_TRUE(ps[0].segments[0].gras && ps[0].segments[0].italique);
     EXPECT_DOUBLE_EQ(ps[0].segments[0].taille_pt, 20.0);

@@ -17,7 +17,9 @@
 namespace gabarit {
 
 namespace {
-constexpr double LARGEUR_CHARGEMENT = 8595; // client area, twips
+// Client area in twips: wider than the old 8595 so that the two captions under the
+// picture never run into each other, whatever font stands in for "MS Sans Serif".
+constexpr double LARGEUR_CHARGEMENT = 10800;
 constexpr double HAUTEUR_CHARGEMENT = 9465;
 } // namespace
 
@@ -36,7 +38,7 @@ QString Chargement::Legende(int k) {
 
 QPixmap Chargement::Image_Chargement() {
     // A one-metre class yacht beating on a blue sea, with the section lines of its hull.
-    const int w = 540, h = 420;
+    const int w = 660, h = 420;
     QPixmap p(w, h);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -62,7 +64,7 @@ QPixmap Chargement::Image_Chargement() {
 
     // Hull, heeled a little, with its keel and bulb under the water.
     g.save();
-    g.translate(250, 250);
+    g.translate(w / 2 - 20, 250);
     g.rotate(-8);
     QPainterPath coque;
     coque.moveTo(-150, -8);
@@ -104,25 +106,26 @@ QPixmap Chargement::Image_Chargement() {
         g.drawLine(QPointF(18, -225 + t * 207), QPointF(18 - t * 100, -225 + t * 207));
     g.restore();
 
-    // Body-plan sketch in the corner: half sections of the hull.
-    g.setPen(QPen(QColor(20, 50, 110), 1));
+    // Body-plan sketch in the lower corner: half sections of the hull, as the program draws them.
+    g.setPen(QPen(QColor(200, 225, 250), 1));
+    g.setBrush(Qt::NoBrush);
+    const QPointF axe(w - 90, 300);
     for (int k = 1; k <= 5; ++k) {
-        const double b = 8.0 * k, d = 6.0 * k;
+        const double b = 11.0 * k, d = 9.0 * k;
         QPainterPath s;
-        s.moveTo(40, 40);
-        s.lineTo(40 + b, 40);
-        s.quadTo(40 + b, 40 + d, 40, 40 + d * 1.2);
-        g.setBrush(Qt::NoBrush);
+        s.moveTo(axe.x() + b, axe.y());
+        s.quadTo(axe.x() + b, axe.y() + d, axe.x(), axe.y() + d * 1.2);
         g.drawPath(s);
     }
-    g.drawLine(QPointF(40, 34), QPointF(40, 84));
+    g.drawLine(axe + QPointF(0, -8), axe + QPointF(0, 80));
+    g.drawLine(axe + QPointF(-10, 0), axe + QPointF(70, 0));
 
     QFont f(QStringLiteral("Comic Sans MS"));
     f.setPointSize(34);
     f.setBold(true);
     g.setFont(f);
     g.setPen(QColor(200, 30, 30));
-    g.drawText(QRect(0, 300, w, 80), Qt::AlignCenter, QStringLiteral("Gabarit"));
+    g.drawText(QRect(24, 16, 300, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Gabarit"));
     return p;
 }
 

@@ -78,6 +78,8 @@ QStringList Presentation::Lignes_Presentation() {
 Presentation::Presentation(Contexte& ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Presentation"),
                     QStringLiteral("Présentation de ") + Nom_Produit()) {
+    // No layout: the minimum size tells the frame how large the box is.
+    setMinimumSize(420, 330);
     resize(420, 330);
 
     picIcon_ = new QLabel(this);
