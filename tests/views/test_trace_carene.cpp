@@ -8,6 +8,7 @@ using namespace gabarit;
 using namespace gabarit::test;
 
 TEST(Trace_Profile, CoqueEnVTableauDroit) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.Gite_Couple = 15;
@@ -31,6 +32,7 @@ TEST(Trace_Profile, CoqueEnVTableauDroit) {
 }
 
 TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     e.P(40) = 25;
@@ -49,6 +51,7 @@ TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
 }
 
 TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(41) = 10;
@@ -67,6 +70,7 @@ TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
 }
 
 TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(231) = 10;
@@ -98,6 +102,7 @@ TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
 }
 
 TEST(Trace_Vue_Dessus, TableauIncline) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(200, 300);
@@ -116,6 +121,7 @@ TEST(Trace_Vue_Dessus, TableauIncline) {
 }
 
 TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
+    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(22) = 1;
