@@ -52,11 +52,17 @@ void Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double 
 }
 
 // What every walk does before its sections: float the hull at the user's heel, then start
-// from a clear picture at that heel, square-on.
-void Debut_Marche(Etat_Projet &e, Interface_Shell &s, const char *mode) {
+// from a clear picture at that heel, square-on. The heel is taken before the search, which
+// lets window events run: a heel button pressed meanwhile cannot make the sections drawn
+// differ from the heel just floated.
+void Debut_Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, const char *mode) {
+    const double gite = e.P(26);
     Calcul_Equilibre(e, s);
     e.Mode_Couple = mode;
     s.Texte_Statut(1, "Calcul en Cours");
+    e.Gite_Couple = gite;
+    e.Angle_Vue = 0;
+    c.Efface();
 }
 
 void Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double fin) {
@@ -75,11 +81,8 @@ void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     Verifie_Pas(pas_av, l - p2, "Pas des couples avant");
     Garde_Station garde(e);
 
-    Debut_Marche(e, s, "Demi");
+    Debut_Marche(e, s, c, "Demi");
     s.Progression(0, l, 0);
-    e.Gite_Couple = e.P(26);
-    e.Angle_Vue = 0;
-    c.Efface();
     Marche(e, s, c, 0, p2, pas_ar, {0, l});
     Marche(e, s, c, p2, l, pas_av, {0, l});
     Trace_Tableau_AR(e, s, c);
@@ -94,10 +97,7 @@ void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     Verifie_Pas(pas, p2, "Pas des couples arriere");
     Garde_Station garde(e);
 
-    Debut_Marche(e, s, "Complet");
-    e.Gite_Couple = e.P(26);
-    e.Angle_Vue = 0;
-    c.Efface();
+    Debut_Marche(e, s, c, "Complet");
     Marche(e, s, c, 0, p2, pas, {0, p2});
     Trace_Tableau_AR(e, s, c);
     Lignes(e, s, c, e.P(35), p2);
@@ -111,10 +111,7 @@ void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     Verifie_Pas(pas, l - p2, "Pas des couples avant");
     Garde_Station garde(e);
 
-    Debut_Marche(e, s, "Complet");
-    e.Gite_Couple = e.P(26);
-    e.Angle_Vue = 0;
-    c.Efface();
+    Debut_Marche(e, s, c, "Complet");
     Marche(e, s, c, p2, l, pas, {p2, l});
     Lignes(e, s, c, p2, l);
     s.Texte_Statut(1, "Pret");
@@ -125,10 +122,7 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double l = e.L();
     Garde_Station garde(e);
 
-    Debut_Marche(e, s, "Complet");
-    e.Gite_Couple = e.P(26);
-    e.Angle_Vue = 0;
-    c.Efface();
+    Debut_Marche(e, s, c, "Complet");
     Marche(e, s, c, 0, l, e.P(27), {0, l});
     Trace_Tableau_AR(e, s, c);
     Lignes(e, s, c, 0, l);
