@@ -409,9 +409,10 @@ TEST(Menu_FG, FermetureEtEffacement) {
     QTest::mousePress(b.W<QRadioButton>("Option1_1"), Qt::LeftButton);
     QTest::mouseRelease(b.W<QRadioButton>("Option1_1"), Qt::LeftButton);
     EXPECT_TRUE(b.W<QRadioButton>("Option1_1")->isChecked());
+    EXPECT_FALSE(b.W<QWidget>("Shape1")->isHidden());
     fg.Efface_Selection();
     EXPECT_FALSE(b.W<QRadioButton>("Option1_1")->isChecked());
-    EXPECT_FALSE(b.W<QWidget>("Shape1")->isVisible());
+    EXPECT_TRUE(b.W<QWidget>("Shape1")->isHidden());
     EXPECT_TRUE(b.Texte("Text2").isEmpty());
     EXPECT_EQ(b.Texte("Label6_3"), " - - -");
     fg.Cadre()->close();
