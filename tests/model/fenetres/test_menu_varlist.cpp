@@ -26,6 +26,7 @@ struct Banc {
     Contexte ctx{e, s, &zone};
     Banc() {
         zone.resize(1000, 700);
+        zone.show();
         e.P(1) = 530;
         e.P(2) = 470.5; // L = 1000.5
         e.P(22) = 3;
