@@ -1,8 +1,112 @@
 #include "model/Carene.h"
 
+#include <cmath>
+#include <cstdio>
+
+#include "model/Geometrie_Couple.h"
+
 namespace gabarit {
 
-void Init_Tab(Etat_Projet& e) { e.Tab_Carene.Vide(); }
-void Calcul_Tab(Etat_Projet&) { throw Erreur_Gabarit("Calcul_Tab : en construction"); }
+namespace {
+
+std::string Texte_Nombre(double v) {
+    char tampon[32];
+    std::snprintf(tampon, sizeof tampon, "%.6g", v);
+    return tampon;
+}
+
+// What the table needs of one section: depth, half-breadth, shape law, upright freeboard.
+struct Section {
+    double D, B, a, b, F;
+};
+
+} // namespace
+
+void Init_Tab(Etat_Projet &e) { e.Tab_Carene.Vide(); }
+
+void Verifie_Longueur_Table(const Etat_Projet &e) {
+    const double L = e.L();
+    if (!std::isfinite(L) || L <= 0)
+        throw Erreur_Gabarit("Longueur de carene nulle ou negative : L = " + Texte_Nombre(L) +
+                             " mm");
+    if (L > LONGUEUR_MAX_TABLE)
+        throw Erreur_Gabarit("Carene trop longue pour la table : L = " + Texte_Nombre(L) +
+                             " mm (2000 mm au plus)");
+}
+
+void Calcul_Tab(Etat_Projet &e) {
+    Verifie_Longueur_Table(e);
+    const double L = e.L();
+
+    // Every section is computed once, upright, and checked before the table is touched: the
+    // shape pass only uses D, B, a and b (independent of the heel), the girth pass the
+    // upright freeboard.
+    Section sections[Table_Carene::NB_STATIONS];
+    int nb = 0;
+    double X = 0;
+    e.Gite_Couple = 0;
+    for (; X <= L; X += 10, ++nb) {
+        e.X_Couple = X;
+        Calcul_Couple(e);
+        const double D = e.Hauteur_Couple;
+        if (D < 0)
+            throw Erreur_Gabarit("Hauteur de couple negative a X = " + Texte_Nombre(X) +
+                                 " mm : la table de carene ne peut pas etre calculee");
+        if (D >= HAUTEUR_MAX_TABLE)
+            throw Erreur_Gabarit("Couple trop haut pour la table a X = " + Texte_Nombre(X) +
+                                 " mm : hauteur " + Texte_Nombre(D) + " mm (moins de 300 mm)");
+        sections[nb] = {D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
+    }
+    e.X_Couple = X; // past the last station, as the walk leaves it
+
+    Table_Carene &t = e.Tab_Carene;
+    t.Vide();
+    try {
+        // Shape pass: samples every millimetre from the sheer (d = 0) down, then the area
+        // below each depth summed upward from the keel in 1-mm strips, both sides.
+        for (int i = 0; i < nb; ++i) {
+            const Section &s = sections[i];
+            for (int k = 0; s.D - k >= 0; ++k) {
+                const double z = s.D - k; // height above the keel
+                const double r = s.D == 0 ? z : z / s.D;
+                const double y = s.B * Puissance(r, s.a + s.b * r);
+                const int d = static_cast<int>(Arrondi(s.D - z));
+                t(i, d, 0) = static_cast<float>(s.D - z);
+                t(i, d, 1) = static_cast<float>(Int(Fini(y * 10000, "demi-largeur")) / 10000);
+            }
+            const int quille = static_cast<int>(Int(s.D)) + 1;
+            t(i, quille, 0) = static_cast<float>(s.D);
+            t(i, quille, 1) = 0;
+            for (int d = quille - 1; d >= 0; --d)
+                t(i, d, 2) = 2 * t(i, d, 1) + t(i, d + 1, 2);
+        }
+
+        // Girth pass: one side's wetted girth from the keel up to the upright waterline in
+        // force. The walk stops at the sheer row: there is no sample above it.
+        double S = 0;
+        for (int i = 0; i < nb; ++i) {
+            const Section &s = sections[i];
+            const bool entier = s.D == Int(s.D);
+            const int debut = static_cast<int>(entier ? s.D : Int(s.D) + 1);
+            const double fin_ligne = entier ? Fix(s.F) : Fix(s.F + 1);
+            const int fin = fin_ligne < 1 ? 1 : fin_ligne > debut ? debut + 1 : int(fin_ligne);
+            double G = 0;
+            for (int c = debut; c >= fin; --c) {
+                const double dz = static_cast<double>(t(i, c, 0)) - t(i, c - 1, 0);
+                const double dy = static_cast<double>(t(i, c, 1)) - t(i, c - 1, 1);
+                G += std::sqrt(dz * dz + dy * dy);
+                t(i, c - 1, 3) = static_cast<float>(G);
+            }
+            S += G;
+        }
+
+        // Twice the mean one-side girth times the length, in thousands of mm2.
+        e.P(200) = Fix(Divise(2 * S, L / 10 + 1) * L) / 1000;
+    } catch (...) {
+        // No half-built table survives a failed sample.
+        t.Vide();
+        throw;
+    }
+}
 
 } // namespace gabarit

@@ -6,10 +6,18 @@
 
 namespace gabarit {
 
+// Longest hull the table holds (201 stations, 10 mm apart) and the depth every section
+// must stay below (301 rows, the keel point one row under the deepest sample).
+inline constexpr double LONGUEUR_MAX_TABLE = 2000;
+inline constexpr double HAUTEUR_MAX_TABLE = 300;
+
 // Empties the hull table.
-void Init_Tab(Etat_Projet& e);
+void Init_Tab(Etat_Projet &e);
 // Rebuilds the hull table and the upright wetted surface P(200). Refuses (Erreur_Gabarit
 // with a French message) a hull the table cannot hold, before touching the table.
-void Calcul_Tab(Etat_Projet& e);
+// Leaves Gite_Couple at 0 and X_Couple one step past the last station.
+void Calcul_Tab(Etat_Projet &e);
+// Throws Erreur_Gabarit unless the hull length L lies in 0 < L <= 2000 mm.
+void Verifie_Longueur_Table(const Etat_Projet &e);
 
 } // namespace gabarit

@@ -1,12 +1,275 @@
 #include "model/Fichier_Projet.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "model/Version.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
 namespace gabarit {
 
-void Lit_Fichier_Projet(const std::string&, Cible_Projet) {
-    throw Erreur_Gabarit("Lit_Fichier_Projet : en construction");
+namespace {
+
+constexpr int LIGNES_PAR_ENREGISTREMENT = 3;
+constexpr std::size_t NB_LIGNES_PROJET =
+    static_cast<std::size_t>(NB_VALEURS_PROJET) * LIGNES_PAR_ENREGISTREMENT;
+
+bool Est_Blanc(char c) { return c == ' ' || c == '\t'; }
+
+std::string Sans_Blancs(const std::string &s) {
+    std::size_t debut = 0, fin = s.size();
+    while (debut < fin && Est_Blanc(s[debut]))
+        ++debut;
+    while (fin > debut && Est_Blanc(s[fin - 1]))
+        --fin;
+    return s.substr(debut, fin - debut);
 }
-void Ecrit_Fichier_Projet(const std::string&, Etat_Projet&) {
-    throw Erreur_Gabarit("Ecrit_Fichier_Projet : en construction");
+
+// Code points of 0x80 to 0x9F in Windows-1252; the five unassigned bytes keep their C1 code,
+// as Windows itself maps them, so they survive a round trip.
+constexpr char32_t CP1252_80_9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void Ajoute_Utf8(std::string &s, char32_t c) {
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Next code point of a UTF-8 text from position i (advanced); a byte that does not begin a
+// valid sequence gives U+FFFD and is skipped alone.
+char32_t Point_Suivant(const std::string &s, std::size_t &i) {
+    const auto o = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b = o(i);
+    int suite = 0;
+    char32_t c = 0, minimum = 0;
+    if (b < 0x80) {
+        ++i;
+        return b;
+    } else if ((b & 0xE0) == 0xC0) {
+        suite = 1, c = b & 0x1F, minimum = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        suite = 2, c = b & 0x0F, minimum = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        suite = 3, c = b & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (i + static_cast<std::size_t>(suite) >= s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    for (int k = 1; k <= suite; ++k) {
+        const unsigned char x = o(i + static_cast<std::size_t>(k));
+        if ((x & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (x & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
+    }
+    i += static_cast<std::size_t>(suite) + 1;
+    return c;
+}
+
+char Octet_Cp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int k = 0; k < 32; ++k)
+        if (CP1252_80_9F[k] == c)
+            return static_cast<char>(0x80 + k);
+    return '?';
+}
+
+} // namespace
+
+std::string Cp1252_Vers_Utf8(const std::string &octets) {
+    std::string s;
+    s.reserve(octets.size());
+    for (char ch : octets) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80)
+            s += ch;
+        else if (b < 0xA0)
+            Ajoute_Utf8(s, CP1252_80_9F[b - 0x80]);
+        else
+            Ajoute_Utf8(s, b);
+    }
+    return s;
+}
+
+std::string Utf8_Vers_Cp1252(const std::string &texte) {
+    std::string s;
+    s.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size();)
+        s += Octet_Cp1252(Point_Suivant(texte, i));
+    return s;
+}
+
+std::string Commentaire_Fichier(const std::string &texte) {
+    std::string s = texte;
+    for (char &c : s)
+        if (c == ',' || c == '"' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7F)
+            c = ' ';
+    return Sans_Blancs(s);
+}
+
+std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
+
+std::string Texte_Milliemes(double v) {
+    if (!std::isfinite(v))
+        throw Erreur_Gabarit("Valeur non finie : impossible de l'ecrire dans un fichier");
+    // The small margin keeps a value read as k / 1000 at k: 1.001 * 1000 lies just below 1001.
+    const double k = std::floor(v * 1000.0 + 1e-6) + 0.0;
+    if (std::fabs(k) < 9.0e18)
+        return Texte_Entier(static_cast<long long>(k));
+    char tampon[400];
+    std::snprintf(tampon, sizeof tampon, "%.0f", k);
+    return (k < 0 ? "" : " ") + std::string(tampon) + " ";
+}
+
+bool Lit_Nombre_Fichier(const std::string &texte, double &valeur) {
+    std::string s = Sans_Blancs(texte);
+    // from_chars takes no '+' sign; the old reader did.
+    const std::size_t debut = !s.empty() && s[0] == '+' ? 1 : 0;
+    if (debut >= s.size() || (debut == 1 && s[1] == '-'))
+        return false;
+    // Only plain decimal forms: no "inf", "nan" nor hexadecimal.
+    for (std::size_t k = debut; k < s.size(); ++k) {
+        const char c = s[k];
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return false;
+    }
+    double v = 0;
+    const char *fin = s.data() + s.size();
+    auto [p, ec] = std::from_chars(s.data() + debut, fin, v, std::chars_format::general);
+    if (ec != std::errc() || p != fin || !std::isfinite(v))
+        return false;
+    valeur = v;
+    return true;
+}
+
+double Lit_Milliemes(const std::string &ligne) {
+    double v = 0;
+    if (!Lit_Nombre_Fichier(ligne, v))
+        return 0;
+    return v / 1000.0;
+}
+
+std::string Champ_Texte(const std::string &ligne) {
+    std::string s = Sans_Blancs(ligne);
+    if (!s.empty() && s[0] == '"') {
+        // A quoted field runs to the next double quote, its blanks kept, as it always did.
+        const std::size_t q = s.find('"', 1);
+        return q == std::string::npos ? s.substr(1) : s.substr(1, q - 1);
+    }
+    return s;
+}
+
+std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(chemin, ec))
+        throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f)
+        throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
+    std::vector<std::string> lignes;
+    std::string ligne;
+    while (lignes.size() < nb_max && std::getline(f, ligne)) {
+        if (!ligne.empty() && ligne.back() == '\r')
+            ligne.pop_back();
+        lignes.push_back(ligne);
+    }
+    if (f.bad())
+        throw Erreur_Gabarit("Erreur de lecture du fichier : " + chemin);
+    return lignes;
+}
+
+void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &contenu) {
+    const std::string temporaire = chemin + ".tmp";
+    std::FILE *f = std::fopen(temporaire.c_str(), "wb");
+    if (!f)
+        throw Erreur_Gabarit("Impossible d'ecrire le fichier : " + chemin);
+    bool ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
+    ok = std::fflush(f) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+    // On disk before the rename, so a crash cannot leave an empty project behind.
+    ok = ok && fsync(fileno(f)) == 0;
+#endif
+    ok = std::fclose(f) == 0 && ok;
+    if (ok) {
+        std::error_code ec;
+        std::filesystem::rename(temporaire, chemin, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        std::remove(temporaire.c_str());
+        throw Erreur_Gabarit("Impossible d'ecrire le fichier : " + chemin);
+    }
+}
+
+void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible) {
+    const std::vector<std::string> lignes = Lit_Lignes_Fichier(chemin, NB_LIGNES_PROJET);
+    if (lignes.size() < NB_LIGNES_PROJET)
+        throw Erreur_Gabarit("Fichier projet incomplet : " + chemin + " (" +
+                             std::to_string(lignes.size()) + " lignes sur " +
+                             std::to_string(NB_LIGNES_PROJET) + ")");
+
+    // Three lines a record, matched by position alone: the record number is kept as text and
+    // never checked, and a comma in a comment cannot move the records that follow.
+    std::array<double, NB_VALEURS_PROJET + 1> valeurs{};
+    std::array<std::string, NB_VALEURS_PROJET + 1> textes{}, numeros{};
+    for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        const std::size_t l = static_cast<std::size_t>(i - 1) * LIGNES_PAR_ENREGISTREMENT;
+        numeros[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l]));
+        valeurs[i] = Lit_Milliemes(lignes[l + 1]);
+        textes[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l + 2]));
+    }
+    // Values 301 to 311 are the settings: a project never touches them.
+    for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        cible.valeurs[static_cast<std::size_t>(i)] = valeurs[static_cast<std::size_t>(i)];
+        cible.textes[static_cast<std::size_t>(i)] = std::move(textes[static_cast<std::size_t>(i)]);
+        cible.numeros[static_cast<std::size_t>(i)] =
+            std::move(numeros[static_cast<std::size_t>(i)]);
+    }
+}
+
+void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e) {
+    e.Texte_Projet[NB_VALEURS_PROJET] = Texte_Version();
+    std::string contenu;
+    contenu.reserve(NB_LIGNES_PROJET * 24);
+    for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        const double v = e.P(i);
+        if (!std::isfinite(v))
+            throw Erreur_Gabarit("Valeur " + std::to_string(i) +
+                                 " non finie : impossible d'ecrire le fichier : " + chemin);
+        contenu += Texte_Entier(i) + "\r\n";
+        contenu += Texte_Milliemes(v) + "\r\n";
+        contenu +=
+            Utf8_Vers_Cp1252(Commentaire_Fichier(e.Texte_Projet[static_cast<std::size_t>(i)]));
+        contenu += "\r\n";
+    }
+    Ecrit_Fichier_Atomique(chemin, contenu);
 }
 
 } // namespace gabarit

@@ -2,7 +2,9 @@
 // The project file (*.cot, master *.mas): 300 records of three lines (number, value in
 // whole thousandths, comment), CR LF, Windows-1252.
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "model/Etat_Projet.h"
 
@@ -10,23 +12,56 @@ namespace gabarit {
 
 // The three arrays a project file fills: the current project or the compared one.
 struct Cible_Projet {
-    std::array<double, NB_VALEURS + 1>& valeurs;
-    std::array<std::string, NB_VALEURS_PROJET + 1>& textes;
-    std::array<std::string, NB_VALEURS_PROJET + 1>& numeros;
+    std::array<double, NB_VALEURS + 1> &valeurs;
+    std::array<std::string, NB_VALEURS_PROJET + 1> &textes;
+    std::array<std::string, NB_VALEURS_PROJET + 1> &numeros;
 };
-inline Cible_Projet Projet_Courant(Etat_Projet& e) {
+inline Cible_Projet Projet_Courant(Etat_Projet &e) {
     return {e.Tab_Param, e.Texte_Projet, e.Num_Enreg};
 }
-inline Cible_Projet Projet_Compare(Etat_Projet& e) {
+inline Cible_Projet Projet_Compare(Etat_Projet &e) {
     return {e.Tab_Param_Compar, e.Texte_Projet2, e.Num_Enreg2};
 }
 
 // Reads the file into a temporary record and replaces values 1 to 300, the texts and the
 // record numbers of the target only when all 900 lines were read. Throws Erreur_Gabarit
 // with a French message naming the file otherwise; the target is then unchanged.
-void Lit_Fichier_Projet(const std::string& chemin, Cible_Projet cible);
+void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.
-void Ecrit_Fichier_Projet(const std::string& chemin, Etat_Projet& e);
+void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e);
+
+// --- Helpers shared by the program's text files (project, settings) ---
+
+// Line of a value as the files hold it: whole thousandths floor(v * 1000 + 1e-6), so a value
+// read from a file is written back to the same thousandth; a blank in place of the sign of
+// a number that is not negative and one blank behind ("56700 " -> " 56700 ", -3 -> "-3 ").
+// Throws Erreur_Gabarit for a value that is not finite.
+std::string Texte_Milliemes(double v);
+// A number line written as the files write whole numbers (" 12 ").
+std::string Texte_Entier(long long n);
+// Value of a thousandths line, divided by 1000; blanks around it are skipped and a line that
+// is not a number gives 0.
+double Lit_Milliemes(const std::string &ligne);
+// Strict C-locale decimal number (blanks around it allowed); false when the text is not a
+// finite number.
+bool Lit_Nombre_Fichier(const std::string &texte, double &valeur);
+// A text line of a file: blanks at its ends dropped; a line that begins with a double quote
+// is taken up to the next double quote.
+std::string Champ_Texte(const std::string &ligne);
+// The first nb_max lines of a file, CR LF or LF, without their line ends. Throws
+// Erreur_Gabarit naming the file when it cannot be read.
+std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max);
+// Writes a temporary file beside chemin, then renames it over chemin, so a failure leaves
+// the old file whole. Throws Erreur_Gabarit naming the file.
+void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &contenu);
+
+// Files are Windows-1252; texts in memory are UTF-8. Characters 1252 cannot hold become '?'.
+std::string Cp1252_Vers_Utf8(const std::string &octets);
+std::string Utf8_Vers_Cp1252(const std::string &texte);
+// Comment as the writer puts it in a file: commas, double quotes and control characters
+// (line breaks, tabs) become blanks, and blanks at its ends are dropped, so the old reading
+// of a field finds the same text and no record can shift.
+std::string Commentaire_Fichier(const std::string &texte);
 
 } // namespace gabarit

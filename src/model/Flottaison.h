@@ -8,6 +8,6 @@ namespace gabarit {
 
 // Returns false when the hull cannot be floated ("Calcul de flottaison impossible" shown,
 // freeboards put back as they were).
-bool Calcul_Flottaison(Etat_Projet& e, Interface_Shell& shell);
+bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell);
 
 } // namespace gabarit

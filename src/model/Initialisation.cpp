@@ -1,10 +1,88 @@
 #include "model/Initialisation.h"
 
+#include <vector>
+
+#include "model/Carene.h"
+#include "model/Version.h"
+#include "rig/Table_Naca.h"
+
 namespace gabarit {
 
-void Init_Projet(Etat_Projet&, Interface_Shell&) { throw Erreur_Gabarit("Init_Projet : en construction"); }
-void Init_Variables(Etat_Projet&, Interface_Shell&) {
-    throw Erreur_Gabarit("Init_Variables : en construction");
+namespace {
+
+// Characters of a UTF-8 text, by their codes (a stray byte counts as one character).
+std::vector<char32_t> Caracteres(const std::string &s) {
+    std::vector<char32_t> c;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int n = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+        char32_t v = n == 0 ? b : (b & (0x3F >> n));
+        std::size_t k = 1;
+        for (; k <= static_cast<std::size_t>(n) && i + k < s.size() &&
+               (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+             ++k)
+            v = (v << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        if (k != static_cast<std::size_t>(n) + 1)
+            v = b, k = 1;
+        c.push_back(v);
+        i += k;
+    }
+    return c;
+}
+
+} // namespace
+
+void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
+    // The stability window's cant spinner mirrors P(228) and the print window's quality
+    // option P(306); nothing below changes either, so one call serves both windows.
+    shell.Init_Projet_Fenetres(e.P(228), e.P(306));
+
+    Init_Tab(e);
+
+    // Upgrade of older files by the characters of their stamp "Version a.b.c": only texts of
+    // 1, 13 or 14 characters are tested; c11 is the minor digit, c13 the revision digit, and
+    // a missing character compares below every other one.
+    const std::vector<char32_t> t = Caracteres(e.Texte_Projet[NB_VALEURS_PROJET]);
+    const std::size_t n = t.size();
+    if (n == 1 || n == 13 || n == 14) {
+        const long c11 = n >= 11 ? static_cast<long>(t[10]) : -1;
+        const long c13 = n >= 13 ? static_cast<long>(t[12]) : -1;
+        if (c11 == '1' || c11 == '0') {
+            // Versions 2.0 and 2.1 numbered their foil profiles differently.
+            for (int k : {18, 25, 88, 92, 158, 159, 160, 161})
+                e.P(k) = 0;
+        }
+        if ((c13 != '9' || c11 < '2') && c11 <= '2') {
+            // Before 2.2.9: no shape-variation indices, and the heel results are stale.
+            e.P(107) = 2;
+            e.P(108) = 2;
+            for (int k = 186; k <= 192; ++k)
+                e.P(k) = 1;
+        }
+        e.P(27) = e.L() / 10;
+    }
+
+    e.P(38) = 0;
+    e.P(33) = 0;
+    e.Texte_Projet[NB_VALEURS_PROJET] = Texte_Version();
+    shell.Active_Menus();
+}
+
+void Init_Variables(Etat_Projet &e, Interface_Shell &shell) {
+    const double L = e.L();
+    e.Nom_Compar = "tov0.mas";
+    e.Ech_Couple = 1;
+    // The horizontal step goes back to its coarsest setting: ten steps along the hull.
+    e.P(27) = L / 10;
+    e.P(231) = Divise(L, e.P(27));
+    e.P(37) = 2;
+    e.X_Debut_Lignes = 0;
+    e.X_Fin_Lignes = L;
+    e.Cle_Vue = "TB_ET";
+    shell.Texte_Statut(2, "TB_ET");
+    e.Item_Choisi = 0;
+    shell.Init_Variables_Fenetres();
+    Lit_Table_Naca(e);
 }
 
 } // namespace gabarit

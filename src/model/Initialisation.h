@@ -6,9 +6,13 @@
 
 namespace gabarit {
 
-void Init_Projet(Etat_Projet& e, Interface_Shell& shell);
+void Init_Projet(Etat_Projet &e, Interface_Shell &shell);
 // Reads nacaa.ini from the program folder last; throws Erreur_Gabarit naming the file when
 // it is missing or short.
-void Init_Variables(Etat_Projet& e, Interface_Shell& shell);
+void Init_Variables(Etat_Projet &e, Interface_Shell &shell);
+
+// Option of the print window that mirrors the print quality P(306): 0 "moyenne" for 0,
+// 1 "bonne" for any other value.
+inline int Option_Qualite_Impression(double qualite) { return qualite == 0 ? 0 : 1; }
 
 } // namespace gabarit

@@ -1,7 +1,76 @@
 #include "rig/Table_Naca.h"
 
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
 namespace gabarit {
 
-void Lit_Table_Naca(Etat_Projet&) { throw Erreur_Gabarit("Lit_Table_Naca : en construction"); }
+namespace {
+
+constexpr int NB_PROFILS = 40;
+constexpr int NB_COLONNES = 29;
+constexpr int NB_NOMBRES = NB_PROFILS * NB_COLONNES;
+
+// Chord stations of the ordinates, % of chord from the nose: close together at the nose.
+constexpr float STATIONS[26] = {0,  0.5f, 0.75f, 1.25f, 2.5f, 5,  7.5f, 10, 15, 20, 25, 30, 35,
+                                40, 45,   50,    55,    60,   65, 70,   75, 80, 85, 90, 95, 100};
+
+bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+} // namespace
+
+void Lit_Table_Naca(Etat_Projet &e) {
+    // The stations are the program's own, so they are there even when the file is not.
+    for (int j = 0; j < 26; ++j)
+        e.Stations_Naca[j] = STATIONS[j];
+
+    e.Nom_Fichier = "nacaa.ini";
+    const std::string chemin = e.Fichier_Programme("nacaa.ini");
+    std::error_code ec;
+    std::ifstream f;
+    if (!std::filesystem::is_directory(chemin, ec))
+        f.open(chemin, std::ios::binary);
+    if (!f.is_open())
+        throw Erreur_Gabarit("Table des profils NACA introuvable : " + chemin);
+
+    // Read into a scratch table: a short or damaged file must not leave half a table.
+    float table[NB_PROFILS][NB_COLONNES]{};
+    int n = 0;
+    std::string mot;
+    const auto Prend_Mot = [&] {
+        if (mot.empty())
+            return;
+        float v = 0;
+        const char *debut = mot.data() + (mot[0] == '+' ? 1 : 0);
+        const char *fin = mot.data() + mot.size();
+        auto [p, err] = std::from_chars(debut, fin, v, std::chars_format::general);
+        if (err != std::errc() || p != fin || !std::isfinite(v))
+            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin + " (\"" + mot +
+                                 "\" n'est pas un nombre)");
+        table[n / NB_COLONNES][n % NB_COLONNES] = v;
+        ++n;
+        mot.clear();
+    };
+    char c;
+    while (n < NB_NOMBRES && f.get(c)) {
+        if (Separateur(c))
+            Prend_Mot();
+        else if (mot.size() < 64)
+            mot += c;
+        else
+            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin);
+    }
+    if (n < NB_NOMBRES)
+        Prend_Mot();
+    if (n < NB_NOMBRES)
+        throw Erreur_Gabarit("Table des profils NACA incomplete : " + chemin + " (" +
+                             std::to_string(n) + " nombres sur " + std::to_string(NB_NOMBRES) +
+                             ")");
+    for (int i = 0; i < NB_PROFILS; ++i)
+        for (int j = 0; j < NB_COLONNES; ++j)
+            e.Table_Naca[i][j] = table[i][j];
+}
 
 } // namespace gabarit

@@ -1,10 +1,39 @@
 #include "shell/Fichier_Reglages.h"
 
+#include <array>
+#include <cmath>
+
+#include "model/Fichier_Projet.h"
+
 namespace gabarit {
 
-void Lit_Reglages(const std::string&, Etat_Projet&) { throw Erreur_Gabarit("Lit_Reglages : en construction"); }
-void Ecrit_Reglages(const std::string&, const Etat_Projet&) {
-    throw Erreur_Gabarit("Ecrit_Reglages : en construction");
+namespace {
+constexpr int NB_REGLAGES = NB_VALEURS - NB_VALEURS_PROJET; // lines of tov.ini
+}
+
+void Lit_Reglages(const std::string &chemin, Etat_Projet &e) {
+    const auto lignes = Lit_Lignes_Fichier(chemin, NB_REGLAGES);
+    if (lignes.size() < static_cast<std::size_t>(NB_REGLAGES))
+        throw Erreur_Gabarit("Fichier de reglages incomplet : " + chemin + " (" +
+                             std::to_string(lignes.size()) + " lignes sur " +
+                             std::to_string(NB_REGLAGES) + ")");
+    std::array<double, NB_REGLAGES> v{};
+    for (std::size_t j = 0; j < v.size(); ++j)
+        v[j] = Lit_Milliemes(lignes[j]);
+    for (int j = 1; j <= NB_REGLAGES; ++j)
+        e.P(NB_VALEURS_PROJET + j) = v[static_cast<std::size_t>(j - 1)];
+}
+
+void Ecrit_Reglages(const std::string &chemin, const Etat_Projet &e) {
+    std::string contenu;
+    for (int j = 1; j <= NB_REGLAGES; ++j) {
+        const double v = e.P(NB_VALEURS_PROJET + j);
+        if (!std::isfinite(v))
+            throw Erreur_Gabarit("Reglage " + std::to_string(NB_VALEURS_PROJET + j) +
+                                 " non fini : impossible d'ecrire le fichier : " + chemin);
+        contenu += Texte_Milliemes(v) + "\r\n";
+    }
+    Ecrit_Fichier_Atomique(chemin, contenu);
 }
 
 } // namespace gabarit

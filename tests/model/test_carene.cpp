@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/Carene.h"
+
+using namespace gabarit;
+
+namespace {
+
+// A box hull of length L: widest at the bow (so the plan law keeps the half-breadth B all
+// along), constant depth D, and one section shape (a, b) everywhere.
+Etat_Projet Caisson(double L, double B, double D, double a, double b) {
+    Etat_Projet e;
+    e.P(1) = 0;
+    e.P(2) = L;
+    e.P(3) = 2;
+    e.P(4) = 2;
+    e.P(5) = B;
+    e.P(14) = B;
+    e.P(6) = D;
+    e.P(15) = D;
+    e.P(21) = D;
+    e.P(10) = L / 2;
+    e.P(9) = L / 2;
+    e.P(11) = 2;
+    e.P(12) = 2;
+    for (int n : {7, 16, 19})
+        e.P(n) = a;
+    for (int n : {8, 17, 20})
+        e.P(n) = b;
+    e.P(107) = 1;
+    e.P(108) = 1;
+    return e;
+}
+
+} // namespace
+
+TEST(Calcul_Tab, SectionRectangulaireProfondeurEntiere) {
+    // a = b = 0: y = B r^0 = B from the keel to the sheer.
+    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    e.P(43) = 30;
+    e.P(49) = 30;
+    Calcul_Tab(e);
+    const Table_Carene &t = e.Tab_Carene;
+    for (int i : {0, 37, 100}) {
+        for (int d : {0, 1, 60, 100}) {
+            EXPECT_EQ(t(i, d, 0), d);
+            EXPECT_EQ(t(i, d, 1), 50);
+            // 1-mm strips from d down to the keel sample, both sides.
+            EXPECT_EQ(t(i, d, 2), 100 * (101 - d)) << i << " " << d;
+        }
+        EXPECT_EQ(t(i, 101, 0), 100); // keel point
+        EXPECT_EQ(t(i, 101, 1), 0);
+        EXPECT_EQ(t(i, 101, 2), 0);
+        EXPECT_EQ(t(i, 102, 0), 0); // beyond the keel
+        // Girth from the keel sample (d = 100) up to the waterline row 30: one side.
+        EXPECT_EQ(t(i, 99, 3), 1);
+        EXPECT_EQ(t(i, 29, 3), 71);
+        EXPECT_EQ(t(i, 28, 3), 0);
+    }
+    EXPECT_EQ(t(101, 0, 2), 0); // beyond the bow
+    // 2 x mean girth x L: 2 x 71 x 1000 mm2.
+    EXPECT_DOUBLE_EQ(e.P(200), 142);
+    // The walks leave the heel upright and the station one step past the bow.
+    EXPECT_EQ(e.Gite_Couple, 0);
+    EXPECT_EQ(e.X_Couple, 1010);
+}
+
+TEST(Calcul_Tab, SectionRectangulaireProfondeurFractionnaire) {
+    Etat_Projet e = Caisson(1000, 50, 100.5, 0, 0);
+    e.P(43) = 30;
+    e.P(49) = 30;
+    Calcul_Tab(e);
+    const Table_Carene &t = e.Tab_Carene;
+    // Samples at heights 100.5, 99.5 ... 0.5: rows 0 to 100, then the keel point at 101.
+    EXPECT_EQ(t(50, 100, 0), 100);
+    EXPECT_EQ(t(50, 100, 1), 50);
+    EXPECT_EQ(t(50, 101, 0), 100.5f);
+    EXPECT_EQ(t(50, 101, 1), 0);
+    EXPECT_EQ(t(50, 0, 2), 10100);
+    EXPECT_EQ(t(50, 100, 2), 100);
+    // The girth starts at the keel point: a chord 0.5 deep and 50 wide, then 1-mm steps up
+    // to row Fix(F + 1) = 31.
+    const double fond = std::sqrt(0.25 + 2500);
+    EXPECT_FLOAT_EQ(t(50, 100, 3), static_cast<float>(fond));
+    EXPECT_FLOAT_EQ(t(50, 30, 3), static_cast<float>(fond + 70));
+    EXPECT_EQ(t(50, 29, 3), 0);
+}
+
+TEST(Calcul_Tab, SectionEnV) {
+    // a = 1, b = 0, B = D = 64: y = z, a triangle sampled every millimetre.
+    Etat_Projet e = Caisson(1000, 64, 64, 1, 0);
+    e.P(43) = 40;
+    e.P(49) = 40;
+    Calcul_Tab(e);
+    const Table_Carene &t = e.Tab_Carene;
+    for (int d : {0, 10, 63, 64}) {
+        EXPECT_EQ(t(20, d, 1), 64 - d);
+        EXPECT_EQ(t(20, d, 2), (64 - d) * (65 - d)); // 2 x (0 + 1 + ... + (64 - d))
+    }
+    EXPECT_EQ(t(20, 0, 2), 4160);
+    // Each 1-mm step of a 45-degree side is sqrt(2); 25 steps from row 64 up to row 40.
+    EXPECT_FLOAT_EQ(t(20, 63, 3), static_cast<float>(std::sqrt(2.0)));
+    EXPECT_FLOAT_EQ(t(20, 39, 3), static_cast<float>(25 * std::sqrt(2.0)));
+    EXPECT_DOUBLE_EQ(e.P(200), 70.71); // Fix(2000 x 25 sqrt 2) / 1000
+}
+
+TEST(Calcul_Tab, LongueurNonMultipleDeDix) {
+    Etat_Projet e = Caisson(995, 50, 100, 0, 0);
+    e.P(43) = 30;
+    e.P(49) = 30;
+    Calcul_Tab(e);
+    EXPECT_EQ(e.Tab_Carene(99, 0, 2), 10100); // last station, X = 990
+    EXPECT_EQ(e.Tab_Carene(100, 0, 2), 0);
+    EXPECT_EQ(e.X_Couple, 1000);
+    // 100 stations of girth 71, divided by L / 10 + 1 = 100.5, times L.
+    EXPECT_DOUBLE_EQ(e.P(200), Fix(2 * 7100 / 100.5 * 995) / 1000);
+    EXPECT_DOUBLE_EQ(e.P(200), 140.587);
+}
+
+TEST(Calcul_Tab, LaMarcheDuPerimetreSArreteAuLivet) {
+    // Waterline at or above the sheer (a failed old flotation, or a file with a negative
+    // freeboard): the walk climbs to the sheer row and no further.
+    for (double fb : {0.0, 0.4, -3.0}) {
+        Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+        e.P(43) = fb;
+        e.P(49) = fb;
+        ASSERT_NO_THROW(Calcul_Tab(e)) << fb;
+        EXPECT_EQ(e.Tab_Carene(10, 0, 3), 100) << fb;
+        EXPECT_DOUBLE_EQ(e.P(200), 200);
+    }
+    // A raked stem ends in a section of depth 0 at the bow.
+    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    e.P(1) = 400;
+    e.P(2) = 600;
+    e.P(36) = 100;
+    ASSERT_NO_THROW(Calcul_Tab(e));
+    EXPECT_EQ(e.Tab_Carene(100, 0, 0), 0);
+    EXPECT_EQ(e.Tab_Carene(100, 0, 2), 0);
+    EXPECT_EQ(e.Tab_Carene(95, 1, 0), 1); // X = 950 is 50 mm deep on the stem line
+    EXPECT_EQ(e.Tab_Carene(95, 51, 0), 50);
+}
+
+TEST(Calcul_Tab, CarenesTropGrandesRefuseesSansToucherLaTable) {
+    auto refusee = [](Etat_Projet e, const char *mot) {
+        e.Tab_Carene(7, 7, 2) = 123; // a trace of the previous table
+        e.P(200) = 5;
+        try {
+            Calcul_Tab(e);
+            ADD_FAILURE() << "accepted";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_NE(std::string(err.what()).find(mot), std::string::npos) << err.what();
+        }
+        EXPECT_EQ(e.Tab_Carene(7, 7, 2), 123);
+        EXPECT_EQ(e.P(200), 5);
+    };
+    refusee(Caisson(2000.5, 50, 100, 0, 0), "trop longue");
+    refusee(Caisson(1000, 50, 300, 0, 0), "trop haut");
+    refusee(Caisson(1000, 50, -1, 0, 0), "negative");
+    refusee(Caisson(0, 50, 100, 0, 0), "nulle");
+    {
+        Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+        e.P(6) = 300.2; // too deep only amidships
+        refusee(e, "trop haut");
+    }
+    // The longest and deepest hull the table holds is accepted: keel point in row 300.
+    Etat_Projet e = Caisson(2000, 50, 299.5, 0, 0);
+    ASSERT_NO_THROW(Calcul_Tab(e));
+    EXPECT_EQ(e.Tab_Carene(200, 300, 0), 299.5f);
+}
+
+TEST(Calcul_Tab, CareneRaccourcieNeLaisseRienDeLAncienneTable) {
+    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    e.P(43) = 30;
+    e.P(49) = 30;
+    Calcul_Tab(e);
+    Etat_Projet petit = Caisson(500, 40, 60, 0, 0);
+    for (int n : {1, 2, 5, 6, 9, 10, 14, 15, 21})
+        e.P(n) = petit.P(n);
+    Calcul_Tab(e);
+    EXPECT_EQ(e.Tab_Carene(50, 0, 2), 80 * 61);
+    EXPECT_EQ(e.Tab_Carene(51, 0, 2), 0);
+    EXPECT_EQ(e.Tab_Carene(80, 10, 3), 0);
+    EXPECT_EQ(e.Tab_Carene(10, 62, 0), 0);
+    EXPECT_EQ(e.Tab_Carene(10, 80, 2), 0);
+    EXPECT_EQ(e.Tab_Carene(10, 61, 0), 60);
+
+    Init_Tab(e);
+    EXPECT_EQ(e.Tab_Carene(10, 0, 2), 0);
+}

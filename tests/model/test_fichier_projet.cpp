@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/Fichier_Projet.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Octets(const std::string &chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Ecrit_Octets(const std::string &chemin, const std::string &contenu) {
+    std::ofstream f(chemin, std::ios::binary);
+    f << contenu;
+}
+
+// 900 lines of a plain project: value i is i - 150 + i/1000, comment "Valeur i".
+std::vector<std::string> Lignes_Projet() {
+    std::vector<std::string> l;
+    for (int i = 1; i <= 300; ++i) {
+        l.push_back(" " + std::to_string(i) + " ");
+        const long long k = (i - 150) * 1000LL + i;
+        l.push_back((k < 0 ? "" : " ") + std::to_string(k) + " ");
+        l.push_back(i == 300 ? "Version 2.2.9" : "Valeur " + std::to_string(i));
+    }
+    return l;
+}
+
+std::string Joint(const std::vector<std::string> &lignes, const std::string &fin = "\r\n") {
+    std::string s;
+    for (auto &l : lignes)
+        s += l + fin;
+    return s;
+}
+
+double Valeur_Attendue(int i) { return ((i - 150) * 1000LL + i) / 1000.0; }
+
+std::string Fichier_Temporaire(const std::string &nom = "projet.cot") {
+    return (fs::path(test::Dossier_Temporaire()) / nom).string();
+}
+
+} // namespace
+
+TEST(Fichier_Projet, MilliemesArrondisVersLeBasSansPerteALaRelecture) {
+    EXPECT_EQ(Texte_Milliemes(0.0025), " 2 ");
+    EXPECT_EQ(Texte_Milliemes(-0.0025), "-3 ");
+    EXPECT_EQ(Texte_Milliemes(0.1), " 100 ");
+    EXPECT_EQ(Texte_Milliemes(56.7), " 56700 ");
+    EXPECT_EQ(Texte_Milliemes(56.78954), " 56789 ");
+    EXPECT_EQ(Texte_Milliemes(-0.0004), "-1 ");
+    EXPECT_EQ(Texte_Milliemes(1.001), " 1001 ");
+    EXPECT_EQ(Texte_Milliemes(0.0), " 0 ");
+    EXPECT_EQ(Texte_Milliemes(-0.0), " 0 ");
+    EXPECT_EQ(Texte_Milliemes(-1e-10), " 0 ");
+    EXPECT_EQ(Texte_Entier(7), " 7 ");
+    EXPECT_THROW(Texte_Milliemes(std::nan("")), Erreur_Gabarit);
+    EXPECT_THROW(Texte_Milliemes(HUGE_VAL), Erreur_Gabarit);
+}
+
+TEST(Fichier_Projet, LecturePlaceLesValeursLesTextesEtLesNumeros) {
+    const std::string chemin = Fichier_Temporaire();
+    Ecrit_Octets(chemin, Joint(Lignes_Projet()));
+    Etat_Projet e;
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    for (int i = 1; i <= 300; ++i)
+        ASSERT_DOUBLE_EQ(e.P(i), Valeur_Attendue(i)) << i;
+    EXPECT_EQ(e.Texte_Projet[1], "Valeur 1");
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+    EXPECT_EQ(e.Num_Enreg[17], "17");
+}
+
+TEST(Fichier_Projet, FinsDeLigneBlancsEtLignesEnTrop) {
+    const std::string dossier = test::Dossier_Temporaire();
+    auto l = Lignes_Projet();
+    Ecrit_Octets(dossier + "/crlf.cot", Joint(l));
+    Ecrit_Octets(dossier + "/lf.cot", Joint(l, "\n"));
+    // Blanks and tabs around numbers and texts, and a tail the reader must ignore.
+    auto l2 = l;
+    l2[1] = "\t  -148999\t ";
+    l2[2] = "   Valeur 1   ";
+    l2[4] = "+0";
+    for (int k = 0; k < 40; ++k)
+        l2.push_back("ligne " + std::to_string(k) + ", en trop");
+    Ecrit_Octets(dossier + "/blancs.cot", Joint(l2));
+    Etat_Projet a, b, c;
+    Lit_Fichier_Projet(dossier + "/crlf.cot", Projet_Courant(a));
+    Lit_Fichier_Projet(dossier + "/lf.cot", Projet_Courant(b));
+    Lit_Fichier_Projet(dossier + "/blancs.cot", Projet_Courant(c));
+    EXPECT_EQ(a.Tab_Param, b.Tab_Param);
+    EXPECT_EQ(a.Texte_Projet, b.Texte_Projet);
+    EXPECT_EQ(c.P(1), -148.999);
+    EXPECT_EQ(c.Texte_Projet[1], "Valeur 1");
+    EXPECT_EQ(c.P(2), 0);
+    EXPECT_EQ(c.Texte_Projet[300], "Version 2.2.9");
+    EXPECT_EQ(c.P(300), a.P(300));
+}
+
+TEST(Fichier_Projet, NumerosEnregistrementGardesCommeTexteJamaisVerifies) {
+    const std::string chemin = Fichier_Temporaire();
+    auto l = Lignes_Projet();
+    l[0] = "abc";
+    l[3] = "";
+    l[6] = " 299 ";
+    Ecrit_Octets(chemin, Joint(l));
+    Etat_Projet e;
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    EXPECT_EQ(e.Num_Enreg[1], "abc");
+    EXPECT_EQ(e.Num_Enreg[2], "");
+    EXPECT_EQ(e.Num_Enreg[3], "299");
+    for (int i = 1; i <= 300; ++i)
+        ASSERT_DOUBLE_EQ(e.P(i), Valeur_Attendue(i)) << i;
+}
+
+TEST(Fichier_Projet, LignesDeValeurQuiNeSontPasDesNombresDonnentZero) {
+    const std::string chemin = Fichier_Temporaire();
+    auto l = Lignes_Projet();
+    const char *mauvais[] = {"abc", "", "12,5", "inf", "nan", "0x10", "1.5.2", "- 3", "+-2"};
+    for (int k = 0; k < 9; ++k)
+        l[static_cast<std::size_t>(3 * k + 1)] = mauvais[k];
+    Ecrit_Octets(chemin, Joint(l));
+    Etat_Projet e;
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(e.P(i), 0) << mauvais[i - 1];
+    EXPECT_DOUBLE_EQ(e.P(10), Valeur_Attendue(10));
+    double v = 0;
+    EXPECT_TRUE(Lit_Nombre_Fichier(" 1.5e3 ", v));
+    EXPECT_EQ(v, 1500);
+}
+
+TEST(Fichier_Projet, VirguleOuGuillemetDansUnCommentaireNeDecaleRien) {
+    const std::string chemin = Fichier_Temporaire();
+    auto l = Lignes_Projet();
+    l[2] = "Longueur AV, en mm, de la quille";
+    l[5] = "\"Longueur AR, en mm\" suite ignoree";
+    l[8] = "\"Sans fin de guillemet, ici";
+    Ecrit_Octets(chemin, Joint(l));
+    Etat_Projet e;
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV, en mm, de la quille");
+    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR, en mm");
+    EXPECT_EQ(e.Texte_Projet[3], "Sans fin de guillemet, ici");
+    for (int i = 1; i <= 300; ++i)
+        ASSERT_DOUBLE_EQ(e.P(i), Valeur_Attendue(i)) << i;
+}
+
+TEST(Fichier_Projet, FichierCourtOuAbsentLaisseLaCibleInchangee) {
+    const std::string chemin = Fichier_Temporaire("court.cot");
+    auto l = Lignes_Projet();
+    l.resize(899);
+    Ecrit_Octets(chemin, Joint(l));
+    Etat_Projet e;
+    e.P(1) = 42;
+    e.Texte_Projet[1] = "avant";
+    e.Num_Enreg[1] = "n";
+    const auto valeurs = e.Tab_Param;
+    try {
+        Lit_Fichier_Projet(chemin, Projet_Courant(e));
+        FAIL() << "un fichier de 899 lignes doit etre refuse";
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_NE(std::string(err.what()).find(chemin), std::string::npos) << err.what();
+    }
+    EXPECT_EQ(e.Tab_Param, valeurs);
+    EXPECT_EQ(e.Texte_Projet[1], "avant");
+    EXPECT_EQ(e.Num_Enreg[1], "n");
+
+    // The last line without its line end still counts.
+    Ecrit_Octets(chemin, Joint(Lignes_Projet()).substr(0, Joint(Lignes_Projet()).size() - 2));
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+
+    const std::string absent = test::Dossier_Temporaire() + "/absent.cot";
+    try {
+        Lit_Fichier_Projet(absent, Projet_Courant(e));
+        FAIL();
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_NE(std::string(err.what()).find("absent.cot"), std::string::npos);
+    }
+    EXPECT_THROW(Lit_Fichier_Projet(test::Dossier_Temporaire(), Projet_Courant(e)), Erreur_Gabarit);
+}
+
+TEST(Fichier_Projet, LectureNeTouchePasAuxReglagesNiAuProjetNonCible) {
+    const std::string chemin = Fichier_Temporaire();
+    Ecrit_Octets(chemin, Joint(Lignes_Projet()));
+    Etat_Projet e;
+    for (int j = 301; j <= 311; ++j)
+        e.P(j) = j * 0.5;
+    Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    for (int j = 301; j <= 311; ++j)
+        EXPECT_EQ(e.P(j), j * 0.5);
+
+    Etat_Projet c;
+    c.P(5) = 9;
+    Lit_Fichier_Projet(chemin, Projet_Compare(c));
+    EXPECT_EQ(c.P(5), 9);
+    EXPECT_DOUBLE_EQ(c.Tab_Param_Compar[5], Valeur_Attendue(5));
+    EXPECT_EQ(c.Texte_Projet2[5], "Valeur 5");
+    EXPECT_EQ(c.Num_Enreg2[5], "5");
+    EXPECT_EQ(c.Texte_Projet[5], "");
+}
+
+TEST(Fichier_Projet, EcritureFormatExactEtTamponDeVersion) {
+    Etat_Projet e;
+    e.P(1) = 0.0025;
+    e.P(2) = -0.0025;
+    e.P(3) = 56.7;
+    e.Texte_Projet[1] = "Longueur";
+    e.Texte_Projet[300] = "Version 2.1.4";
+    const std::string chemin = Fichier_Temporaire();
+    Ecrit_Fichier_Projet(chemin, e);
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+    const std::string o = Octets(chemin);
+    EXPECT_EQ(o.substr(0, 48),
+              " 1 \r\n 2 \r\nLongueur\r\n 2 \r\n-3 \r\n\r\n 3 \r\n 56700 \r\n\r\n");
+    EXPECT_EQ(o.substr(o.size() - 27), " 300 \r\n 0 \r\nVersion 2.2.9\r\n");
+    // 900 lines, every one ended by CR LF and no bare LF.
+    int lf = 0, crlf = 0;
+    for (std::size_t k = 0; k < o.size(); ++k)
+        if (o[k] == '\n') {
+            ++lf;
+            crlf += k > 0 && o[k - 1] == '\r';
+        }
+    EXPECT_EQ(lf, 900);
+    EXPECT_EQ(crlf, 900);
+    EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+}
+
+TEST(Fichier_Projet, UnMillemeNeSePerdPlusAuFilDesEnregistrements) {
+    const std::string chemin = Fichier_Temporaire();
+    Etat_Projet e;
+    e.P(1) = 1.001;
+    e.P(2) = -2.001;
+    e.P(3) = 0.0025;
+    for (int fois = 0; fois < 5; ++fois) {
+        Ecrit_Fichier_Projet(chemin, e);
+        Lit_Fichier_Projet(chemin, Projet_Courant(e));
+    }
+    EXPECT_EQ(e.P(1), 1.001);
+    EXPECT_EQ(e.P(2), -2.001);
+    EXPECT_EQ(e.P(3), 0.002);
+}
+
+TEST(Fichier_Projet, AccentsEnWindows1252AllerRetour) {
+    Etat_Projet e;
+    e.Texte_Projet[1] = "Quille à bulbe, lestée «plomb» 3€";
+    e.Texte_Projet[2] = "Ωmega ✓";
+    e.Texte_Projet[3] = "  \"Guillemets\" et\r\nsaut de ligne\t ";
+    e.Texte_Projet[4] = "";
+    e.Texte_Projet[5] = "Œuvre ‘n’ Ÿ";
+    const std::string chemin = Fichier_Temporaire();
+    Ecrit_Fichier_Projet(chemin, e);
+    const std::string o = Octets(chemin);
+    // In the file: one byte a character, 0xE0 for à and 0x80 for the euro sign.
+    EXPECT_NE(o.find("Quille \xE0 bulbe  lest\xE9"
+                     "e \xABplomb\xBB 3\x80\r\n"),
+              std::string::npos);
+    Etat_Projet r;
+    Lit_Fichier_Projet(chemin, Projet_Courant(r));
+    EXPECT_EQ(r.Texte_Projet[1], "Quille à bulbe  lestée «plomb» 3€");
+    EXPECT_EQ(r.Texte_Projet[2], "?mega ?");
+    EXPECT_EQ(r.Texte_Projet[3], "Guillemets  et  saut de ligne");
+    EXPECT_EQ(r.Texte_Projet[4], "");
+    EXPECT_EQ(r.Texte_Projet[5], "Œuvre ‘n’ Ÿ");
+    // Every byte of 1252 survives a round trip through UTF-8.
+    std::string tous;
+    for (int b = 1; b < 256; ++b)
+        tous += static_cast<char>(b);
+    EXPECT_EQ(Utf8_Vers_Cp1252(Cp1252_Vers_Utf8(tous)), tous);
+    EXPECT_EQ(Utf8_Vers_Cp1252("\xC3"), "?");
+    EXPECT_EQ(Utf8_Vers_Cp1252("a\xFF"
+                               "b"),
+              "a?b");
+}
+
+TEST(Fichier_Projet, EcritureRateeGardeLAncienFichierEntier) {
+    const std::string dossier = test::Dossier_Temporaire();
+    const std::string chemin = dossier + "/projet.cot";
+    Etat_Projet e;
+    e.P(1) = 12;
+    Ecrit_Fichier_Projet(chemin, e);
+    const std::string avant = Octets(chemin);
+    e.P(1) = 99;
+
+    // The temporary file cannot be created.
+    fs::create_directory(chemin + ".tmp");
+    try {
+        Ecrit_Fichier_Projet(chemin, e);
+        FAIL();
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_NE(std::string(err.what()).find(chemin), std::string::npos);
+    }
+    EXPECT_EQ(Octets(chemin), avant);
+    EXPECT_TRUE(fs::is_directory(chemin + ".tmp"));
+    fs::remove(chemin + ".tmp");
+
+    // The disk is full while writing.
+    if (fs::exists("/dev/full")) {
+        fs::create_symlink("/dev/full", chemin + ".tmp");
+        EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
+        EXPECT_EQ(Octets(chemin), avant);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(chemin + ".tmp")));
+    }
+
+    // A value that is not a number never reaches the file.
+    e.P(7) = std::nan("");
+    EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
+    EXPECT_EQ(Octets(chemin), avant);
+    EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+
+    e.P(7) = 0;
+    EXPECT_THROW(Ecrit_Fichier_Projet(dossier + "/absent/projet.cot", e), Erreur_Gabarit);
+}
+
+TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
+    const std::string f = test::Dossier_Fixtures();
+    Etat_Projet e;
+    Lit_Fichier_Projet(f + "/ancien_2_2_8.cot", Projet_Courant(e));
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.8");
+    EXPECT_EQ(e.Texte_Projet[7], "Réglage n° 7");
+    EXPECT_EQ(e.P(1), 600);
+
+    Lit_Fichier_Projet(f + "/ancien_2_2_10_lf.cot", Projet_Courant(e));
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.10");
+
+    Lit_Fichier_Projet(f + "/endommage_lisible.cot", Projet_Courant(e));
+    EXPECT_EQ(e.Num_Enreg[1], "abc");
+    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV, en mm");
+    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR, en mm");
+    EXPECT_EQ(e.P(1), 600);
+    EXPECT_EQ(e.P(2), 0);
+    EXPECT_EQ(e.P(3), 0);
+    EXPECT_EQ(e.P(173), 2.75);
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+
+    const auto avant = e.Tab_Param;
+    EXPECT_THROW(Lit_Fichier_Projet(f + "/endommage_court.cot", Projet_Courant(e)), Erreur_Gabarit);
+    EXPECT_EQ(e.Tab_Param, avant);
+}
+
+TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
+    const std::string maitre = test::Dossier_Donnees() + "/tov0.mas";
+    if (!fs::exists(maitre))
+        GTEST_SKIP() << "pas encore de projet maitre";
+    Etat_Projet e;
+    Lit_Fichier_Projet(maitre, Projet_Courant(e));
+    const std::string copie = Fichier_Temporaire("copie.mas");
+    Ecrit_Fichier_Projet(copie, e);
+    EXPECT_EQ(Octets(copie), Octets(maitre));
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "model/Carene.h"
+#include "model/Flottaison.h"
+#include "shell/Shell_Enregistreur.h"
+
+using namespace gabarit;
+
+namespace {
+
+// A box 1000 mm long, 100 mm wide and D deep: every station reads the area
+// 100 x (Int(D) + 1 - d) mm2 below depth d (1-mm strips, keel sample included).
+Etat_Projet Caisson(double D = 100) {
+    Etat_Projet e;
+    e.P(1) = 0;
+    e.P(2) = 1000;
+    e.P(3) = 2;
+    e.P(4) = 2;
+    e.P(5) = 50;
+    e.P(14) = 50;
+    e.P(6) = D;
+    e.P(15) = D;
+    e.P(21) = D;
+    e.P(10) = 500;
+    e.P(9) = 500;
+    e.P(11) = 2;
+    e.P(12) = 2;
+    e.P(107) = 1;
+    e.P(108) = 1;
+    e.P(23) = 500;
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = 1;
+    Calcul_Tab(e);
+    return e;
+}
+
+} // namespace
+
+TEST(Calcul_Flottaison, CaissonCentre) {
+    // Level at 40 mm below the sheer the box holds 102 station areas of 6100 mm2 (the
+    // station at the centre of gravity counts twice): 6222 cm3. The rise stops once that
+    // volume is measured, still lifting the bow to 41; the sink measures 6172 there, lowers
+    // the bow, measures 6222 level and lowers the bow once more on the tie.
+    Etat_Projet e = Caisson();
+    e.P(42) = 6222;
+    e.P(26) = 0;
+    Shell_Enregistreur shell;
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_EQ(e.P(43), 40);
+    EXPECT_EQ(e.P(49), 39);
+    EXPECT_DOUBLE_EQ(e.P(13), 62.22);
+    EXPECT_EQ(e.P(207), 622200);
+    EXPECT_EQ(e.P(186), 0);
+    EXPECT_EQ(shell.peintures_voyants, 1);
+    EXPECT_EQ(shell.voyants[0], COULEUR_VERTE);
+    EXPECT_EQ(shell.voyants[1], COULEUR_ROUGE);
+    EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST(Calcul_Flottaison, BateauLeger) {
+    // 1000 g: the rise goes on until the level state (91, 91) has been measured at 1020 cm3
+    // and (91, 92) at 968; the sink then comes back through (92, 91) and (91, 91).
+    Etat_Projet e = Caisson();
+    e.P(42) = 1000;
+    Shell_Enregistreur shell;
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_EQ(e.P(43), 91);
+    EXPECT_EQ(e.P(49), 90);
+    EXPECT_EQ(e.P(207), 102000);
+    EXPECT_DOUBLE_EQ(e.P(13), 10.2);
+}
+
+TEST(Calcul_Flottaison, BateauTropLourd) {
+    // 20 kg in a box that holds 10.3 litres: the bow sinks below the sheer.
+    Etat_Projet e = Caisson();
+    e.P(42) = 20000;
+    e.P(43) = 12;
+    e.P(49) = 13;
+    e.P(13) = 7;
+    e.P(207) = 8;
+    Shell_Enregistreur shell;
+    EXPECT_FALSE(Calcul_Flottaison(e, shell));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
+    EXPECT_EQ(shell.messages[0].titre, "Attention !");
+    EXPECT_EQ(shell.messages[0].style, MB_STOP);
+    // Freeboards put back, no result stored, light not repainted.
+    EXPECT_EQ(e.P(43), 12);
+    EXPECT_EQ(e.P(49), 13);
+    EXPECT_EQ(e.P(13), 7);
+    EXPECT_EQ(e.P(207), 8);
+    EXPECT_EQ(e.P(186), 1);
+    EXPECT_EQ(shell.peintures_voyants, 0);
+
+    // Without a table nothing floats either.
+    Etat_Projet vide = Caisson();
+    Init_Tab(vide);
+    vide.P(42) = 10;
+    EXPECT_FALSE(Calcul_Flottaison(vide, shell));
+    EXPECT_EQ(vide.P(43), 0);
+    EXPECT_EQ(vide.P(49), 0);
+}
+
+TEST(Calcul_Flottaison, CentreDeGraviteHorsDizaine) {
+    // P(23) = 455: the last sink turn is at (54, 68), split at 455 itself. Row read is the
+    // nearest to z = 54 + 0.014 X (57.5 at X = 250 goes to the even 58, 64.5 at 750 to 64).
+    // Aft, X = 0 ... 450: rows 54 (4 stations), 55, 56, 57 (7 each), 58 (8), 59 (7), 60 (6):
+    // S1 = 201700. Forward, X = 455, 465 ... 995 (indices 45 to 99): rows 60 (1), 61 (8),
+    // 62 to 67 (7 each), 68 (4): S2 = 202600. S1 < S2 lowers the stern; 4043 cm3 >= 4000 g.
+    Etat_Projet e = Caisson();
+    e.P(23) = 455;
+    e.P(42) = 4000;
+    Shell_Enregistreur shell;
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_EQ(e.P(43), 53);
+    EXPECT_EQ(e.P(49), 68);
+    EXPECT_EQ(e.P(207), 201700 + 202600);
+    // Split at 450 or 460 instead, the boat trims differently.
+    for (double cg : {450.0, 460.0}) {
+        Etat_Projet autre = Caisson();
+        autre.P(23) = cg;
+        autre.P(42) = 4000;
+        ASSERT_TRUE(Calcul_Flottaison(autre, shell));
+        EXPECT_NE(autre.P(43) * 1000 + autre.P(49), 53 * 1000 + 68) << cg;
+    }
+}
+
+TEST(Calcul_Flottaison, GiteNonNulleNEcritPasLeVolumeDroit) {
+    Etat_Projet e = Caisson();
+    e.P(42) = 6222;
+    e.P(26) = 15;
+    e.P(207) = 3;
+    Shell_Enregistreur shell;
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_EQ(e.P(207), 3);
+    EXPECT_DOUBLE_EQ(e.P(13), 62.22);
+    EXPECT_EQ(e.P(186), 0);
+}
+
+TEST(Calcul_Flottaison, FlottaisonAuFondDeLaTable) {
+    // A 1 g boat on the deepest hull the table holds: the waterline reaches the keel row
+    // 300 and beyond, where the table has no row; those stations read 0.
+    Etat_Projet e = Caisson(299.5);
+    e.P(42) = 1;
+    Shell_Enregistreur shell;
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_GE(e.P(43), 298);
+    EXPECT_LE(e.P(49), 301);
+    EXPECT_GE(e.P(207), 100);
+}
+
+TEST(Calcul_Flottaison, CarenesRefusees) {
+    Shell_Enregistreur shell;
+    for (double poids : {0.0, -5.0}) {
+        Etat_Projet e = Caisson();
+        e.P(42) = poids;
+        e.P(43) = 4;
+        EXPECT_THROW(Calcul_Flottaison(e, shell), Erreur_Gabarit);
+        EXPECT_EQ(e.P(43), 4);
+    }
+    Etat_Projet e = Caisson();
+    e.P(42) = 100;
+    e.P(1) = 1500; // 2500 mm: longer than the table
+    EXPECT_THROW(Calcul_Flottaison(e, shell), Erreur_Gabarit);
+    EXPECT_TRUE(shell.messages.empty());
+}

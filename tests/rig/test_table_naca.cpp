@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "rig/Table_Naca.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+
+namespace {
+
+// Value (i, j) of the made-up tables below: every one different and exact in a float.
+float Valeur(int i, int j) { return static_cast<float>(i * 100 + j) / 4.0f; }
+
+std::string Nombres(int nb, const std::string &separateur, const std::string &fin_profil) {
+    std::ostringstream s;
+    for (int n = 0; n < nb; ++n) {
+        s << Valeur(n / 29, n % 29);
+        s << ((n % 29 == 28) ? fin_profil : separateur);
+    }
+    return s.str();
+}
+
+std::string Dossier_Avec_Table(const std::string &contenu) {
+    const std::string d = test::Dossier_Temporaire();
+    std::ofstream(d + "/nacaa.ini", std::ios::binary) << contenu;
+    return d;
+}
+
+void Verifie_Table(const Etat_Projet &e) {
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 29; ++j)
+            ASSERT_EQ(e.Table_Naca[i][j], Valeur(i, j)) << i << "," << j;
+}
+
+void Verifie_Stations(const Etat_Projet &e) {
+    EXPECT_EQ(e.Stations_Naca[0], 0.f);
+    EXPECT_EQ(e.Stations_Naca[1], 0.5f);
+    EXPECT_EQ(e.Stations_Naca[3], 1.25f);
+    EXPECT_EQ(e.Stations_Naca[5], 5.f);
+    EXPECT_EQ(e.Stations_Naca[8], 15.f);
+    EXPECT_EQ(e.Stations_Naca[25], 100.f);
+}
+
+} // namespace
+
+TEST(Table_Naca, VirgulesOuUnNombreParLigneSeLisentPareil) {
+    Etat_Projet a, b, c;
+    a.Dossier_Programme = Dossier_Avec_Table(Nombres(1160, ",", "\r\n"));
+    b.Dossier_Programme = Dossier_Avec_Table(Nombres(1160, "\n", "\n"));
+    // Commas, blanks and line ends mixed, and a 1161st number that is never read.
+    c.Dossier_Programme = Dossier_Avec_Table(Nombres(1161, " , ", ",\n  "));
+    Lit_Table_Naca(a);
+    Lit_Table_Naca(b);
+    Lit_Table_Naca(c);
+    Verifie_Table(a);
+    Verifie_Table(b);
+    Verifie_Table(c);
+    Verifie_Stations(a);
+    EXPECT_EQ(a.Nom_Fichier, "nacaa.ini");
+    // A second read gives the same table.
+    Lit_Table_Naca(a);
+    Verifie_Table(a);
+}
+
+TEST(Table_Naca, FichierCourtAbsentOuIllisibleLaisseLaTable) {
+    Etat_Projet e;
+    e.Table_Naca[0][0] = 7;
+    e.Table_Naca[39][28] = 8;
+    for (const std::string contenu : {Nombres(1159, ",", "\r\n"), std::string(),
+                                      Nombres(600, ",", "\n") + "abc," + Nombres(600, ",", "\n")}) {
+        e.Dossier_Programme = Dossier_Avec_Table(contenu);
+        try {
+            Lit_Table_Naca(e);
+            FAIL();
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_NE(std::string(err.what()).find(e.Dossier_Programme + "/nacaa.ini"),
+                      std::string::npos)
+                << err.what();
+        }
+        EXPECT_EQ(e.Table_Naca[0][0], 7);
+        EXPECT_EQ(e.Table_Naca[0][1], 0);
+        EXPECT_EQ(e.Table_Naca[39][28], 8);
+        Verifie_Stations(e);
+    }
+    e.Dossier_Programme = test::Dossier_Temporaire();
+    EXPECT_THROW(Lit_Table_Naca(e), Erreur_Gabarit);
+    EXPECT_EQ(e.Table_Naca[0][0], 7);
+}
+
+TEST(Table_Naca, TableLivree) {
+    Etat_Projet e;
+    e.Dossier_Programme = test::Dossier_Donnees();
+    Lit_Table_Naca(e);
+    for (int i = 0; i < 40; ++i) {
+        float plus_grand = 0;
+        int station = 0;
+        for (int j = 0; j < 26; ++j)
+            if (e.Table_Naca[i][j] > plus_grand)
+                plus_grand = e.Table_Naca[i][j], station = j;
+        // Column 26 is the true maximum, at or above every tabulated ordinate, and column
+        // 27 lies within the station interval around the thickest tabulated point.
+        EXPECT_GE(e.Table_Naca[i][26], plus_grand) << i;
+        EXPECT_LT(e.Table_Naca[i][26], plus_grand * 1.02f) << i;
+        EXPECT_GE(e.Table_Naca[i][27], e.Stations_Naca[station - 1]) << i;
+        EXPECT_LE(e.Table_Naca[i][27], e.Stations_Naca[station + 1]) << i;
+        EXPECT_EQ(e.Table_Naca[i][0], 0) << i;
+    }
+    // Profile 0, the 12 % four-digit section.
+    EXPECT_NEAR(2 * e.Table_Naca[0][26], 12, 0.01);
+    EXPECT_NEAR(e.Table_Naca[0][27], 30, 0.1);
+    EXPECT_NEAR(e.Table_Naca[0][11], 6.0014, 1e-3); // 30 % of the chord
+    // The position of the maximum thickness varies across the table.
+    float mini = 100, maxi = 0;
+    for (int i = 0; i < 40; ++i)
+        mini = std::min(mini, e.Table_Naca[i][27]), maxi = std::max(maxi, e.Table_Naca[i][27]);
+    EXPECT_LE(mini, 20.5f);
+    EXPECT_GE(maxi, 59.5f);
+}
