@@ -43,7 +43,7 @@ bool Longueur_Acceptee(double longueur) {
     return longueur >= LONGUEUR_MIN_ASSISTANT && longueur <= LONGUEUR_MAX_ASSISTANT;
 }
 
-void Derive_Valeurs_Assistant(Etat_Projet& e, double L, Type_Carene type) {
+void Derive_Valeurs_Assistant(Etat_Projet &e, double L, Type_Carene type) {
     const auto F = Arrondi_Dizaine;
     const Facteurs k = Facteurs_Type(type);
 
@@ -98,7 +98,7 @@ void Derive_Valeurs_Assistant(Etat_Projet& e, double L, Type_Carene type) {
     e.P(21) = e.P(6);
 }
 
-Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet& e, Interface_Shell& shell, double longueur,
+Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, double longueur,
                                        Type_Carene type) {
     Resultat_Assistant res;
     res.type = Type_Impose(longueur, type);
@@ -121,7 +121,7 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet& e, Interface_Shell& shell, d
         Init_Projet(*nouveau, shell);
         Calcul_Tab(*nouveau);
         Calcul_Centrage(*nouveau, shell);
-    } catch (const std::exception& err) {
+    } catch (const std::exception &err) {
         res.etat = Resultat_Assistant::Etat::Echec;
         res.erreur = err.what();
         Affiche_Voyants(e, shell);

@@ -12,8 +12,8 @@ enum class Type_Carene { Large = 0, Normal = 1, Fin = 2 };
 
 inline constexpr double LONGUEUR_MIN_ASSISTANT = 500;
 inline constexpr double LONGUEUR_MAX_ASSISTANT = 2000;
-inline constexpr const char* MESSAGE_LONGUEUR = "Erreur dans le choix de la longueur";
-inline constexpr const char* NOM_NOUVEAU_PROJET = "MonProjet.cot";
+inline constexpr const char *MESSAGE_LONGUEUR = "Erreur dans le choix de la longueur";
+inline constexpr const char *NOM_NOUVEAU_PROJET = "MonProjet.cot";
 
 // F(x): x rounded toward zero to a multiple of 10 mm.
 double Arrondi_Dizaine(double x);
@@ -24,7 +24,7 @@ bool Longueur_Acceptee(double longueur);
 
 // The values the assistant derives from the rounded length L and the type, written over the
 // master's in e (hull, rig, appendages, weights and their stations).
-void Derive_Valeurs_Assistant(Etat_Projet& e, double L, Type_Carene type);
+void Derive_Valeurs_Assistant(Etat_Projet &e, double L, Type_Carene type);
 
 struct Resultat_Assistant {
     enum class Etat { Refusee, Echec, Reussie } etat = Etat::Refusee;
@@ -37,7 +37,7 @@ struct Resultat_Assistant {
 // name, heel flags and lights, Init_Projet, Calcul_Tab, Calcul_Centrage) and replaces e with
 // it only when every step succeeded. A refused length or a failure leaves e untouched (the
 // lights repainted from it); no message is shown here.
-Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet& e, Interface_Shell& shell, double longueur,
+Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, double longueur,
                                        Type_Carene type);
 
 } // namespace gabarit

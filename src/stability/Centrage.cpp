@@ -20,17 +20,17 @@ struct Masse {
 constexpr Masse MASSES_X[] = {{58, 60}, {32, 57}, {61, 63}, {64, 66},
                               {67, 69}, {70, 72}, {73, 75}, {180, 170}};
 // Height and weight of the seven onboard masses; the hull has no height.
-constexpr Masse MASSES_Z[] = {{62, 63}, {59, 60}, {65, 66}, {68, 69},
+constexpr Masse MASSES_Z[] = {{62, 63}, {59, 60}, {65, 66},  {68, 69},
                               {71, 72}, {74, 75}, {181, 170}};
 } // namespace
 
-void Calcul_Centre_Gravite(Etat_Projet& e) {
+void Calcul_Centre_Gravite(Etat_Projet &e) {
     // The keel tip moves aft with the rake; the bulb sits on it at P(162) % of its length.
     const double tip = e.P(110) - e.P(113) * std::sin(e.P(115) * PI_QUILLE / 180);
     const double x_bulbe = Fini((50 - e.P(162)) / 100 * e.P(165) + tip, "X_Bulbe");
 
     double poids = 0, moment_x = 0;
-    for (const Masse& m : MASSES_X) {
+    for (const Masse &m : MASSES_X) {
         const double p = m.position == 180 ? x_bulbe : e.P(m.position);
         poids += e.P(m.poids);
         moment_x += p * e.P(m.poids);
@@ -41,7 +41,7 @@ void Calcul_Centre_Gravite(Etat_Projet& e) {
     const double cg_x = Int(Divise(moment_x, poids));
 
     double poids_z = 0, moment_z = 0;
-    for (const Masse& m : MASSES_Z) {
+    for (const Masse &m : MASSES_Z) {
         poids_z += e.P(m.poids);
         moment_z += e.P(m.position) * e.P(m.poids);
     }
@@ -54,10 +54,10 @@ void Calcul_Centre_Gravite(Etat_Projet& e) {
     e.P(28) = cg_z;
 }
 
-void Calcul_Centrage(Etat_Projet& e, Interface_Shell& shell) {
+void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     try {
         Calcul_Centre_Gravite(e);
-    } catch (const Erreur_Gabarit& err) {
+    } catch (const Erreur_Gabarit &err) {
         if (std::string(err.what()) == MESSAGE_POIDS_NUL)
             shell.Message(MESSAGE_POIDS_NUL, MB_EXCLAMATION, "Attention");
         throw;

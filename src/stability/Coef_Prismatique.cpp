@@ -11,7 +11,7 @@ constexpr std::uint32_t ROUGE = RGB(255, 0, 0);
 // Puts back the transom length and the two steps the walk borrows, whatever happens.
 class Garde_Reglages {
 public:
-    Garde_Reglages(Etat_Projet& e, Interface_Shell& s)
+    Garde_Reglages(Etat_Projet &e, Interface_Shell &s)
         : e_(e), s_(s), report_ta_(e.P(35)), pas_vertical_(e.P(37)), nb_pas_(e.P(231)) {}
     ~Garde_Reglages() {
         e_.P(231) = nb_pas_;
@@ -19,18 +19,18 @@ public:
         s_.Texte_Statut(1, "Pret");
         e_.P(35) = report_ta_;
     }
-    Garde_Reglages(const Garde_Reglages&) = delete;
-    Garde_Reglages& operator=(const Garde_Reglages&) = delete;
+    Garde_Reglages(const Garde_Reglages &) = delete;
+    Garde_Reglages &operator=(const Garde_Reglages &) = delete;
 
 private:
-    Etat_Projet& e_;
-    Interface_Shell& s_;
+    Etat_Projet &e_;
+    Interface_Shell &s_;
     double report_ta_, pas_vertical_, nb_pas_;
 };
 } // namespace
 
-double Calcul_Coef_Pris(Etat_Projet& e, Interface_Shell& shell, Canvas* picture, bool precision,
-                        const Integrateur_Couple& integre) {
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
+                        const Integrateur_Couple &integre) {
     const double L = e.L();
     if (!(L > 0))
         throw Erreur_Gabarit("Coefficient prismatique : longueur de coque nulle");
@@ -107,11 +107,12 @@ double Calcul_Coef_Pris(Etat_Projet& e, Interface_Shell& shell, Canvas* picture,
     return r;
 }
 
-double Calcul_Coef_Pris(Etat_Projet& e, Interface_Shell& shell, Canvas* picture, bool precision) {
-    return Calcul_Coef_Pris(e, shell, picture, precision, [](Etat_Projet& et) { Integre_Couple(et); });
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision) {
+    return Calcul_Coef_Pris(e, shell, picture, precision,
+                            [](Etat_Projet &et) { Integre_Couple(et); });
 }
 
-void Calcul_Coef_Pris(Etat_Projet& e, Interface_Shell& shell) {
+void Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell) {
     Calcul_Coef_Pris(e, shell, nullptr, false);
 }
 

@@ -13,7 +13,8 @@ Etat_Projet Derive(double entree, Type_Carene choisi) {
     return e;
 }
 
-void Attend_Poids(const Etat_Projet& e, double s1, double s2, double bat, double winch, double rec) {
+void Attend_Poids(const Etat_Projet &e, double s1, double s2, double bat, double winch,
+                  double rec) {
     EXPECT_EQ(e.P(60), s1);
     EXPECT_EQ(e.P(63), s2);
     EXPECT_EQ(e.P(66), bat);
@@ -121,9 +122,9 @@ TEST(Assistant, LongueursExtremesEtArrondie) {
         }
     }
     const Etat_Projet e = Derive(1234, Type_Carene::Normal);
-    EXPECT_EQ(e.P(2), 580);   // F(1230 / 2.1 = 585.7)
+    EXPECT_EQ(e.P(2), 580); // F(1230 / 2.1 = 585.7)
     EXPECT_EQ(e.P(1), 650);
-    EXPECT_EQ(e.P(10), 810);  // F(812.5)
+    EXPECT_EQ(e.P(10), 810); // F(812.5)
     EXPECT_EQ(e.P(9), 420);
     EXPECT_EQ(e.P(5), 122.5); // Fix(35.07 x 7) / 2 = 245 / 2
     EXPECT_EQ(e.P(110), 615);

@@ -50,8 +50,8 @@ TEST(Centrage, CentreVerticalSansLaCarene) {
 TEST(Centrage, StationDuBulbeSurQuilleInclinee) {
     Etat_Projet e = Projet_Vide();
     e.P(57) = 1000;
-    e.P(115) = 10;  // keel rake
-    e.P(162) = 30;  // keel tip at 30 % of the bulb: the bulb's middle lies forward of it
+    e.P(115) = 10; // keel rake
+    e.P(162) = 30; // keel tip at 30 % of the bulb: the bulb's middle lies forward of it
     const double tip = 500 - 250 * std::sin(10 * 3.14116 / 180);
     Calcul_Centre_Gravite(e);
     EXPECT_DOUBLE_EQ(e.P(180), 0.2 * 200 + tip);
@@ -106,7 +106,7 @@ TEST(Centrage, GiteRemiseEtFlottaisonDroite) {
     // before it must have happened in any case.
     try {
         Calcul_Centrage(e, s);
-    } catch (const Erreur_Gabarit&) {
+    } catch (const Erreur_Gabarit &) {
     }
     ASSERT_GE(s.historique_statut1.size(), 2u);
     EXPECT_EQ(s.historique_statut1[0], "Calcul en Cours");

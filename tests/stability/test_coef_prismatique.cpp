@@ -20,7 +20,7 @@ Etat_Projet Coque(double L) {
 
 // Sections of one area A, half on each side of the centre plane: a prism.
 Integrateur_Couple Prisme(double A) {
-    return [A](Etat_Projet& e) {
+    return [A](Etat_Projet &e) {
         e.Surface_Immergee = A;
         e.Surface_Immergee_1 = A / 2;
         e.Surface_Immergee_2 = A / 2;
@@ -29,7 +29,7 @@ Integrateur_Couple Prisme(double A) {
 
 // Areas along a parabola, zero at both ends and Amax amidships.
 Integrateur_Couple Parabole(double Amax, double L) {
-    return [Amax, L](Etat_Projet& e) {
+    return [Amax, L](Etat_Projet &e) {
         const double t = (e.X_Couple - L / 2) / (L / 2);
         const double a = Amax * (1 - t * t);
         e.Surface_Immergee = a;
@@ -45,7 +45,7 @@ TEST(Coef_Prismatique, PrismeDonneDixAvecOuSansPrecision) {
         Shell_Enregistreur s;
         int appels = 0;
         auto prisme = Prisme(5000);
-        const double r = Calcul_Coef_Pris(e, s, nullptr, precision, [&](Etat_Projet& et) {
+        const double r = Calcul_Coef_Pris(e, s, nullptr, precision, [&](Etat_Projet &et) {
             ++appels;
             prisme(et);
         });
@@ -96,7 +96,7 @@ TEST(Coef_Prismatique, ReglagesPretesRendusMemeEnEchec) {
         Etat_Projet e = Coque(800);
         Shell_Enregistreur s;
         auto prisme = Prisme(100);
-        Calcul_Coef_Pris(e, s, nullptr, true, [&](Etat_Projet& et) {
+        Calcul_Coef_Pris(e, s, nullptr, true, [&](Etat_Projet &et) {
             EXPECT_EQ(et.P(35), 0);
             prisme(et);
         });
@@ -122,7 +122,7 @@ TEST(Coef_Prismatique, ReglagesPretesRendusMemeEnEchec) {
         Shell_Enregistreur s;
         auto prisme = Prisme(100);
         EXPECT_THROW(Calcul_Coef_Pris(e, s, nullptr, false,
-                                      [&](Etat_Projet& et) {
+                                      [&](Etat_Projet &et) {
                                           if (et.X_Couple > 400)
                                               throw Erreur_Gabarit("section impossible");
                                           prisme(et);
@@ -150,19 +150,19 @@ TEST(Coef_Prismatique, CourbeDesAiresDansLImage) {
     EXPECT_EQ(e.P(41), 1);
     // The axis, then three strokes per station after the first.
     ASSERT_EQ(image.traits.size(), 1u + 3u * 40u);
-    const auto& axe = image.traits[0];
+    const auto &axe = image.traits[0];
     EXPECT_DOUBLE_EQ(axe.x1, 1);
     EXPECT_DOUBLE_EQ(axe.y1, 30);
     EXPECT_DOUBLE_EQ(axe.x2, 101);
     EXPECT_EQ(axe.couleur, RGB(0, 0, 0));
     // Each side of a constant section is drawn 150 x sx below and above the axis.
     const double sx = 100.0 / 800;
-    const auto& bas = image.traits[1];
+    const auto &bas = image.traits[1];
     EXPECT_DOUBLE_EQ(bas.y1, 30 + sx * 150);
     EXPECT_DOUBLE_EQ(bas.x2, 1 + sx * 20);
-    const auto& haut = image.traits[2];
+    const auto &haut = image.traits[2];
     EXPECT_DOUBLE_EQ(haut.y2, 30 - sx * 150);
-    const auto& rouge = image.traits[3];
+    const auto &rouge = image.traits[3];
     EXPECT_EQ(rouge.couleur, RGB(255, 0, 0));
     EXPECT_DOUBLE_EQ(rouge.x1, 1);
     EXPECT_DOUBLE_EQ(rouge.x2, 1);

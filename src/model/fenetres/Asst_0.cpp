@@ -20,15 +20,16 @@ namespace gabarit {
 
 namespace {
 // Places a control in twips, as the window was drawn.
-template <class W> W* Place(W* w, const QString& nom, int gauche, int haut, int largeur, int hauteur) {
+template <class W>
+W *Place(W *w, const QString &nom, int gauche, int haut, int largeur, int hauteur) {
     w->setObjectName(nom);
     w->setGeometry(Twips_En_Pixels(gauche), Twips_En_Pixels(haut), Twips_En_Pixels(largeur),
                    Twips_En_Pixels(hauteur));
     return w;
 }
 
-QPlainTextEdit* Texte_Fixe(QWidget* parent, const QString& texte) {
-    auto* t = new QPlainTextEdit(texte, parent);
+QPlainTextEdit *Texte_Fixe(QWidget *parent, const QString &texte) {
+    auto *t = new QPlainTextEdit(texte, parent);
     t->setReadOnly(true);
     t->setFrameShape(QFrame::NoFrame);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -39,7 +40,7 @@ QPlainTextEdit* Texte_Fixe(QWidget* parent, const QString& texte) {
 // Re-enables the main frame on every way out of a command.
 class Garde_Cadre {
 public:
-    explicit Garde_Cadre(QWidget* cadre) : cadre_(cadre) {
+    explicit Garde_Cadre(QWidget *cadre) : cadre_(cadre) {
         if (cadre_)
             cadre_->setEnabled(false);
     }
@@ -47,33 +48,35 @@ public:
         if (cadre_)
             cadre_->setEnabled(true);
     }
-    Garde_Cadre(const Garde_Cadre&) = delete;
-    Garde_Cadre& operator=(const Garde_Cadre&) = delete;
+    Garde_Cadre(const Garde_Cadre &) = delete;
+    Garde_Cadre &operator=(const Garde_Cadre &) = delete;
 
 private:
-    QWidget* cadre_;
+    QWidget *cadre_;
 };
 } // namespace
 
-Asst_0::Asst_0(Contexte& ctx)
+Asst_0::Asst_0(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Asst_0"), QString::fromUtf8("Assistant de Réalisation")) {
     Frame2_ = Place(new QGroupBox(QStringLiteral("Info"), this), "Frame2", 75, 225, 4440, 1590);
-    Text1_[2] = Place(Texte_Fixe(Frame2_, QString::fromUtf8(
-                                              "L'Assistant de Réalisation va créer une ébauche de \n"
-                                              "Projet dans un fichier de dépendance (MonPojet).\n"
-                                              "Cette réalisation vous permet de définir rapidement "
-                                              "les \n"
-                                              "grandes lignes de votre Projet.\n"
-                                              "Vous utiliserez cette ébauche comme base de travail.")),
-                      "Text1_2", 225, 375, 3990, 1080);
+    Text1_[2] =
+        Place(Texte_Fixe(Frame2_,
+                         QString::fromUtf8("L'Assistant de Réalisation va créer une ébauche de \n"
+                                           "Projet dans un fichier de dépendance (MonPojet).\n"
+                                           "Cette réalisation vous permet de définir rapidement "
+                                           "les \n"
+                                           "grandes lignes de votre Projet.\n"
+                                           "Vous utiliserez cette ébauche comme base de travail.")),
+              "Text1_2", 225, 375, 3990, 1080);
 
-    Frame1_[0] = Place(new QGroupBox(QStringLiteral("Longeur"), this), "Frame1_0", 75, 2175, 2565,
-                       2115);
-    Text1_[0] = Place(Texte_Fixe(Frame1_[0], QStringLiteral("\nVeuillez indiquer la longueur \n"
-                                                            "maximum de la coque en mm :\t\n") +
-                                                 QString(46, QLatin1Char('-')) +
-                                                 QStringLiteral("\nMinimum  : 500\nMaximum : 2000")),
-                      "Text1_0", 150, 225, 2265, 1245);
+    Frame1_[0] =
+        Place(new QGroupBox(QStringLiteral("Longeur"), this), "Frame1_0", 75, 2175, 2565, 2115);
+    Text1_[0] =
+        Place(Texte_Fixe(Frame1_[0], QStringLiteral("\nVeuillez indiquer la longueur \n"
+                                                    "maximum de la coque en mm :\t\n") +
+                                         QString(46, QLatin1Char('-')) +
+                                         QStringLiteral("\nMinimum  : 500\nMaximum : 2000")),
+              "Text1_0", 150, 225, 2265, 1245);
     Text2_1_ = Place(new QLineEdit(Frame1_[0]), "Text2_1", 150, 1575, 1365, 315);
 
     Frame1_[1] = Place(new QGroupBox(QString::fromUtf8("Type Carène"), this), "Frame1_1", 2850,
@@ -91,8 +94,8 @@ Asst_0::Asst_0(Contexte& ctx)
     Text1_3_->setFrame(false);
     Shape1_ = Place(new QFrame(this), "Shape1", 135, 5430, 4425, 105);
     Shape1_->setStyleSheet(QStringLiteral("background-color: rgb(128,128,128);"));
-    Command1_[0] = Place(new QPushButton(QStringLiteral("Annuler"), this), "Command1_0", 75, 5940,
-                         1050, 435);
+    Command1_[0] =
+        Place(new QPushButton(QStringLiteral("Annuler"), this), "Command1_0", 75, 5940, 1050, 435);
     Command1_[1] = Place(new QPushButton(QStringLiteral("Terminer"), this), "Command1_1", 3525,
                          5925, 1050, 435);
     setMinimumSize(Twips_En_Pixels(4700), Twips_En_Pixels(6450));
@@ -102,7 +105,7 @@ Asst_0::Asst_0(Contexte& ctx)
                 [this, k] { Asst_0_Command1_Click(k); });
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this,
-                [this](QMdiSubWindow* w) { Asst_0_Form_Activate(w); });
+                [this](QMdiSubWindow *w) { Asst_0_Form_Activate(w); });
     Entrees_Initiales();
 }
 
@@ -116,7 +119,7 @@ void Asst_0::Au_Fermeture() {
     Entrees_Initiales();
 }
 
-void Asst_0::Asst_0_Form_Activate(QMdiSubWindow* w) {
+void Asst_0::Asst_0_Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre())
         return;
     Deplace(Twips_En_Pixels(100), Twips_En_Pixels(100), Twips_En_Pixels(4800),
@@ -137,7 +140,7 @@ void Asst_0::Asst_0_Command1_Click(int index) {
 }
 
 void Asst_0::Terminer() {
-    Contexte& c = ctx();
+    Contexte &c = ctx();
     Garde_Cadre garde(c.cadre);
     auto refuse = [this] {
         Boite_Message(this, QString::fromLatin1(MESSAGE_LONGUEUR), MB_EXCLAMATION,

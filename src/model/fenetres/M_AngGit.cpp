@@ -9,17 +9,17 @@
 
 namespace gabarit {
 
-M_AngGit::M_AngGit(Contexte& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+M_AngGit::M_AngGit(Contexte &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("M_AngGit");
     setWindowTitle(QString());
-    auto* l = new QVBoxLayout(this);
+    auto *l = new QVBoxLayout(this);
     Frame1_ = new QGroupBox(QStringLiteral("Angle de Gite"), this);
     Frame1_->setObjectName("Frame1");
     l->addWidget(Frame1_);
-    auto* lf = new QVBoxLayout(Frame1_);
-    static const char* const legendes[7] = {" 0°", " 5°", "10°", "15°", "20°", "25°", "30°"};
+    auto *lf = new QVBoxLayout(Frame1_);
+    static const char *const legendes[7] = {" 0°", " 5°", "10°", "15°", "20°", "25°", "30°"};
     for (int k = 0; k < 7; ++k) {
-        auto* o = new QRadioButton(QString::fromUtf8(legendes[k]), Frame1_);
+        auto *o = new QRadioButton(QString::fromUtf8(legendes[k]), Frame1_);
         o->setObjectName(QStringLiteral("Option1_%1").arg(k));
         lf->addWidget(o);
         Option1_[static_cast<std::size_t>(k)] = o;
@@ -27,7 +27,7 @@ M_AngGit::M_AngGit(Contexte& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) 
     }
 }
 
-void M_AngGit::showEvent(QShowEvent* ev) {
+void M_AngGit::showEvent(QShowEvent *ev) {
     QDialog::showEvent(ev);
     M_AngGit_Form_Resize();
 }
@@ -43,7 +43,7 @@ void M_AngGit::M_AngGit_Form_Resize() {
                 Option1(k)->setChecked(true);
                 M_AngGit_Option1_Click();
             }
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
@@ -52,7 +52,7 @@ void M_AngGit::M_AngGit_Option1_Click() {
         for (int k = 0; k < 7; ++k)
             if (Option1(k)->isChecked())
                 ctx_.etat.P(26) = 5.0 * k;
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 

@@ -13,20 +13,20 @@ class Contexte;
 class M_AngGit : public QDialog {
     Q_OBJECT
 public:
-    M_AngGit(Contexte& ctx, QWidget* parent = nullptr);
+    M_AngGit(Contexte &ctx, QWidget *parent = nullptr);
 
-    QRadioButton* Option1(int k) const { return Option1_[static_cast<std::size_t>(k)]; }
+    QRadioButton *Option1(int k) const { return Option1_[static_cast<std::size_t>(k)]; }
 
 protected:
-    void showEvent(QShowEvent* ev) override;
+    void showEvent(QShowEvent *ev) override;
 
 private:
     void M_AngGit_Form_Resize();
     void M_AngGit_Option1_Click();
 
-    Contexte& ctx_;
-    QGroupBox* Frame1_;
-    std::array<QRadioButton*, 7> Option1_{};
+    Contexte &ctx_;
+    QGroupBox *Frame1_;
+    std::array<QRadioButton *, 7> Option1_{};
 };
 
 } // namespace gabarit

@@ -16,17 +16,17 @@ namespace {
 constexpr double PAS[3] = {0.1, 1, 2};
 } // namespace
 
-M_PasVer::M_PasVer(Contexte& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+M_PasVer::M_PasVer(Contexte &ctx, QWidget *parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("M_PasVer");
     setWindowTitle(QStringLiteral("Menu Pas-Verticale"));
-    auto* l = new QVBoxLayout(this);
+    auto *l = new QVBoxLayout(this);
     Frame1_ = new QGroupBox(QStringLiteral("Choix"), this);
     Frame1_->setObjectName("Frame1");
     l->addWidget(Frame1_);
-    auto* lf = new QVBoxLayout(Frame1_);
-    static const char* const legendes[3] = {"Excellent", "Bon", "Moyen"};
+    auto *lf = new QVBoxLayout(Frame1_);
+    static const char *const legendes[3] = {"Excellent", "Bon", "Moyen"};
     for (int k = 0; k < 3; ++k) {
-        auto* o = new QRadioButton(QString::fromLatin1(legendes[k]), Frame1_);
+        auto *o = new QRadioButton(QString::fromLatin1(legendes[k]), Frame1_);
         o->setObjectName(QStringLiteral("Option1_%1").arg(k));
         lf->addWidget(o);
         Option1_[static_cast<std::size_t>(k)] = o;
@@ -38,7 +38,7 @@ M_PasVer::M_PasVer(Contexte& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) 
     M_PasVer_Form_Load();
 }
 
-void M_PasVer::showEvent(QShowEvent* ev) {
+void M_PasVer::showEvent(QShowEvent *ev) {
     QDialog::showEvent(ev);
     setGeometry(Twips_En_Pixels(2500), Twips_En_Pixels(1000), Twips_En_Pixels(2700),
                 Twips_En_Pixels(3135));
@@ -46,7 +46,7 @@ void M_PasVer::showEvent(QShowEvent* ev) {
 
 void M_PasVer::M_PasVer_Form_Load() {
     try {
-        Etat_Projet& e = ctx_.etat;
+        Etat_Projet &e = ctx_.etat;
         if (e.Init_En_Cours == 1)
             return;
         for (int k = 0; k < 3; ++k)
@@ -55,18 +55,18 @@ void M_PasVer::M_PasVer_Form_Load() {
                 M_PasVer_Option1_Click();
             }
         Text1_->setText(Texte_Nombre(e.P(37)));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
 void M_PasVer::M_PasVer_Option1_Click() {
     try {
-        Etat_Projet& e = ctx_.etat;
+        Etat_Projet &e = ctx_.etat;
         for (int k = 0; k < 3; ++k)
             if (Option1(k)->isChecked())
                 e.P(37) = PAS[k];
         Text1_->setText(Texte_Nombre(e.P(37)));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 

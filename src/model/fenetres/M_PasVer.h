@@ -15,22 +15,22 @@ class M_PasVer : public QDialog {
     Q_OBJECT
 public:
     // Opening the dialog selects the option of the current step (the old form's load).
-    M_PasVer(Contexte& ctx, QWidget* parent = nullptr);
+    M_PasVer(Contexte &ctx, QWidget *parent = nullptr);
 
-    QRadioButton* Option1(int k) const { return Option1_[static_cast<std::size_t>(k)]; }
-    QLineEdit* Text1() const { return Text1_; }
+    QRadioButton *Option1(int k) const { return Option1_[static_cast<std::size_t>(k)]; }
+    QLineEdit *Text1() const { return Text1_; }
 
 protected:
-    void showEvent(QShowEvent* ev) override;
+    void showEvent(QShowEvent *ev) override;
 
 private:
     void M_PasVer_Form_Load();
     void M_PasVer_Option1_Click();
 
-    Contexte& ctx_;
-    QGroupBox* Frame1_;
-    std::array<QRadioButton*, 3> Option1_{};
-    QLineEdit* Text1_;
+    Contexte &ctx_;
+    QGroupBox *Frame1_;
+    std::array<QRadioButton *, 3> Option1_{};
+    QLineEdit *Text1_;
 };
 
 } // namespace gabarit

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "model/Fichier_Projet.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -21,8 +22,8 @@
 namespace gabarit {
 
 namespace {
-QLabel* Etiquette(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* l = new QLabel(texte, parent);
+QLabel *Etiquette(const QString &texte, const QString &nom, QWidget *parent) {
+    auto *l = new QLabel(texte, parent);
     l->setObjectName(nom);
     return l;
 }
@@ -39,7 +40,7 @@ QString Texte_Simple(float v) {
 // Rounded down to 1/100, in single precision.
 float Centiemes(float v) { return std::floor(v * 100.0f) / 100.0f; }
 
-double Lit_Ou_Erreur(const QString& texte) {
+double Lit_Ou_Erreur(const QString &texte) {
     double v = 0;
     if (!Lit_Nombre(texte, v))
         throw Erreur_Gabarit("Valeur non numerique");
@@ -47,17 +48,18 @@ double Lit_Ou_Erreur(const QString& texte) {
 }
 } // namespace
 
-Menu_VarList::Menu_VarList(Contexte& ctx)
-    : Fenetre_Fille(ctx, QStringLiteral("Menu_VarList"), QStringLiteral("Menu Liste des Variables")) {
-    auto* l = new QVBoxLayout(this);
+Menu_VarList::Menu_VarList(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_VarList"),
+                    QStringLiteral("Menu Liste des Variables")) {
+    auto *l = new QVBoxLayout(this);
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName("SSTab1");
     l->addWidget(SSTab1_);
 
     // "Couple": the hull table of one station.
-    auto* couple = new QWidget(SSTab1_);
-    auto* lc = new QVBoxLayout(couple);
-    auto* ligne = new QHBoxLayout;
+    auto *couple = new QWidget(SSTab1_);
+    auto *lc = new QVBoxLayout(couple);
+    auto *ligne = new QHBoxLayout;
     ligne->addWidget(Etiquette(QString::fromUtf8("N° Couple :"), "Label3", couple));
     Text3_ = new QLineEdit(couple);
     Text3_->setObjectName("Text3");
@@ -68,10 +70,10 @@ Menu_VarList::Menu_VarList(Contexte& ctx)
     ligne->addWidget(UpDown2_);
     ligne->addStretch();
     lc->addLayout(ligne);
-    auto* Frame2 = new QGroupBox(couple);
+    auto *Frame2 = new QGroupBox(couple);
     Frame2->setObjectName("Frame2");
-    auto* lf2 = new QVBoxLayout(Frame2);
-    auto* titres = new QHBoxLayout;
+    auto *lf2 = new QVBoxLayout(Frame2);
+    auto *titres = new QHBoxLayout;
     titres->addWidget(Etiquette(QStringLiteral("Hauteur"), "Label4_0", Frame2));
     titres->addWidget(Etiquette(QStringLiteral("Yn"), "Label4_2", Frame2));
     titres->addWidget(Etiquette(QStringLiteral("Volume"), "Label13", Frame2));
@@ -84,13 +86,13 @@ Menu_VarList::Menu_VarList(Contexte& ctx)
     SSTab1_->addTab(couple, QStringLiteral("Couple"));
 
     // "Variables": the record editor.
-    auto* variables = new QWidget(SSTab1_);
-    auto* lv = new QVBoxLayout(variables);
-    auto* Frame1_0 = new QGroupBox(variables);
+    auto *variables = new QWidget(SSTab1_);
+    auto *lv = new QVBoxLayout(variables);
+    auto *Frame1_0 = new QGroupBox(variables);
     Frame1_0->setObjectName("Frame1_0");
     lv->addWidget(Frame1_0);
-    auto* lf1 = new QVBoxLayout(Frame1_0);
-    auto* entetes = new QHBoxLayout;
+    auto *lf1 = new QVBoxLayout(Frame1_0);
+    auto *entetes = new QHBoxLayout;
     entetes->addWidget(Etiquette(QString::fromUtf8("N°"), "Label1_0", Frame1_0));
     entetes->addWidget(Etiquette(QStringLiteral("Valeur"), "Label1_1", Frame1_0));
     entetes->addWidget(Etiquette(QStringLiteral("Commentaire"), "Label1_2", Frame1_0));
@@ -99,7 +101,7 @@ Menu_VarList::Menu_VarList(Contexte& ctx)
     List1_ = new QListWidget(Frame1_0);
     List1_->setObjectName("List1");
     lf1->addWidget(List1_);
-    auto* edition = new QHBoxLayout;
+    auto *edition = new QHBoxLayout;
     Label2_0_ = Etiquette(QString(), "Label2_0", Frame1_0);
     Label2_0_->setMinimumWidth(30);
     edition->addWidget(Label2_0_);
@@ -122,7 +124,7 @@ Menu_VarList::Menu_VarList(Contexte& ctx)
     connect(UpDown2_, &UpDown::MouseUp, this, [this] { Menu_VarList_UpDown2_MouseUp(); });
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this,
-                [this](QMdiSubWindow* w) { Menu_VarList_Form_Activate(w); });
+                [this](QMdiSubWindow *w) { Menu_VarList_Form_Activate(w); });
     Menu_VarList_Form_Load();
 }
 
@@ -131,18 +133,18 @@ void Menu_VarList::Menu_VarList_Form_Load() {
         // Stations every 10 mm from the stern to the bow.
         UpDown2_->setRange(0, static_cast<int>(Arrondi(Fini(ctx().etat.L()))));
         UpDown2_->setIncrement(10);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
-void Menu_VarList::Menu_VarList_Form_Activate(QMdiSubWindow* w) {
+void Menu_VarList::Menu_VarList_Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre())
         return;
     Deplace(Gauche(), Haut(), Twips_En_Pixels(5940), Twips_En_Pixels(6810));
 }
 
 void Menu_VarList::Remplit() {
-    const Etat_Projet& e = ctx().etat;
+    const Etat_Projet &e = ctx().etat;
     const QSignalBlocker bloque(List1_);
     List1_->clear();
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i)
@@ -162,26 +164,20 @@ void Menu_VarList::Menu_VarList_List1_Click() {
         const int i = List1_->currentRow() + 1;
         if (i < 1 || i > NB_VALEURS_PROJET)
             return;
-        const Etat_Projet& e = ctx().etat;
+        const Etat_Projet &e = ctx().etat;
         Label2_0_->setText(QString::number(i));
         Text1_0_->setText(Texte_Nombre(e.P(i)));
         Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
-QString Menu_VarList::Nettoie_Commentaire(const QString& texte) {
+QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
+    // Paragraph separators count as line breaks.
     QString t = texte;
-    // A comma or a line break would split the record when the file is read back by an older
-    // reader; a double quote would open a quoted field.
-    for (QChar& c : t) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
-            c == QChar(0x2028) || c == QChar(0x2029))
-            c = QLatin1Char(' ');
-        else if (c == QLatin1Char('"'))
-            c = QLatin1Char('\'');
-    }
-    return t.trimmed();
+    t.replace(QChar(0x2028), QLatin1Char(' ')).replace(QChar(0x2029), QLatin1Char(' '));
+    // As the project file holds it, so the record reads back the same.
+    return QString::fromStdString(Commentaire_Fichier(t.toStdString()));
 }
 
 void Menu_VarList::Menu_VarList_Command2_Click() {
@@ -189,7 +185,7 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
         const int i = List1_->currentRow() + 1;
         if (i < 1 || i > NB_VALEURS_PROJET)
             return;
-        Etat_Projet& e = ctx().etat;
+        Etat_Projet &e = ctx().etat;
         const double v = Lit_Ou_Erreur(Text1_0_->text());
         e.P(i) = v;
         e.Texte_Projet[static_cast<std::size_t>(i)] =
@@ -200,14 +196,14 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             List1_->setCurrentRow(i);
             Menu_VarList_List1_Click();
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
 void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
     try {
         List2_->clear();
-        const Table_Carene& t = ctx().etat.Tab_Carene;
+        const Table_Carene &t = ctx().etat.Tab_Carene;
         for (int d = 0; d <= 200; ++d) {
             // Stations lie 10 mm apart in the table; the text is read afresh at every row.
             const double station = Arrondi(Lit_Ou_Erreur(Text3_->text()) / 10);
@@ -224,7 +220,7 @@ void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
                 return;
             }
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 

@@ -33,9 +33,9 @@ constexpr int ELEMENT[16] = {60, 63, 72, 66, 69, 57, 170, 75, 58, 61, 70, 64, 67
 // Order in which the reader and the display walk the controls.
 constexpr int ORDRE[16] = {0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15};
 
-const char* const NOMS_POIDS[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
+const char *const NOMS_POIDS[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
                                    "Winch",   "Carene",  "Bulbe ",    "Libre"};
-const char* const NOMS_POSITION[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
+const char *const NOMS_POSITION[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
                                       "Winch",   "Carene",  "Bulbe %",   "Libre"};
 
 int Max_Poids(int i) {
@@ -49,9 +49,9 @@ int Max_Poids(int i) {
 QString Texte_Entier(double v) { return Texte_Nombre(Int(v)); }
 } // namespace
 
-Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
+Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_Deplacement"), QStringLiteral("Menu Deplacement")) {
-    auto* l = new QVBoxLayout(this);
+    auto *l = new QVBoxLayout(this);
     l->setContentsMargins(2, 2, 2, 2);
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName("SSTab1");
@@ -59,23 +59,23 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
 
     // Two tabs of two "Reglage" frames of four rows each: weights, then stations.
     for (int onglet = 0; onglet < 2; ++onglet) {
-        auto* page = new QWidget(SSTab1_);
-        auto* lp = new QVBoxLayout(page);
-        auto* cadres = new QHBoxLayout;
+        auto *page = new QWidget(SSTab1_);
+        auto *lp = new QVBoxLayout(page);
+        auto *cadres = new QHBoxLayout;
         for (int f = 0; f < 2; ++f) {
-            auto* cadre = new QGroupBox(QStringLiteral("Reglage"), page);
-            auto* g = new QGridLayout(cadre);
+            auto *cadre = new QGroupBox(QStringLiteral("Reglage"), page);
+            auto *g = new QGridLayout(cadre);
             g->setContentsMargins(4, 4, 4, 4);
             for (int r = 0; r < 4; ++r) {
                 const int i = onglet * 8 + f * 4 + r;
-                const char* nom = onglet == 0 ? NOMS_POIDS[i % 8] : NOMS_POSITION[i % 8];
-                auto* lab = new QLabel(QString::fromLatin1(nom), cadre);
+                const char *nom = onglet == 0 ? NOMS_POIDS[i % 8] : NOMS_POSITION[i % 8];
+                auto *lab = new QLabel(QString::fromLatin1(nom), cadre);
                 lab->setObjectName(QStringLiteral("Label1_%1").arg(i));
                 lab->installEventFilter(this);
-                auto* txt = new QLineEdit(cadre);
+                auto *txt = new QLineEdit(cadre);
                 txt->setObjectName(QStringLiteral("Text1_%1").arg(i));
                 txt->setMaximumWidth(70);
-                auto* spin = new UpDown(cadre);
+                auto *spin = new UpDown(cadre);
                 spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
                 spin->setBuddy(txt);
                 spin->setIncrement(10);
@@ -96,7 +96,7 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
                 connect(spin, &UpDown::Change, this,
                         [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
                 // A number typed in the box moves its spinner as an arrow would.
-                connect(txt, &QLineEdit::textEdited, this, [this, i](const QString& t) {
+                connect(txt, &QLineEdit::textEdited, this, [this, i](const QString &t) {
                     Touche_[static_cast<std::size_t>(i)] = true;
                     double v = 0;
                     if (Lit_Nombre(t, v))
@@ -106,7 +106,7 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
             cadres->addWidget(cadre);
         }
         lp->addLayout(cadres);
-        auto* valide = new QPushButton(QStringLiteral("Valide"), page);
+        auto *valide = new QPushButton(QStringLiteral("Valide"), page);
         valide->setObjectName(QStringLiteral("Command1_%1").arg(onglet == 0 ? 0 : 2));
         lp->addWidget(valide, 0, Qt::AlignRight);
         Boutons_[static_cast<std::size_t>(onglet)] = valide;
@@ -114,19 +114,19 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
     }
 
     // "Parametres": the three centres with their view colours, and the total weight.
-    auto* page = new QWidget(SSTab1_);
-    auto* lp = new QHBoxLayout(page);
-    auto* position = new QGroupBox(QStringLiteral("Position"), page);
-    auto* gp = new QGridLayout(position);
-    static const char* const centres[3] = {"Centre Gravite", "Centre Voilure",
+    auto *page = new QWidget(SSTab1_);
+    auto *lp = new QHBoxLayout(page);
+    auto *position = new QGroupBox(QStringLiteral("Position"), page);
+    auto *gp = new QGridLayout(position);
+    static const char *const centres[3] = {"Centre Gravite", "Centre Voilure",
                                            "Centre Anti-Derive"};
-    static const char* const couleurs[3] = {"rgb(0,0,255)", "rgb(255,0,0)", "rgb(0,128,0)"};
+    static const char *const couleurs[3] = {"rgb(0,0,255)", "rgb(255,0,0)", "rgb(0,128,0)"};
     for (int k = 0; k < 3; ++k) {
-        auto* forme = new QFrame(position);
+        auto *forme = new QFrame(position);
         forme->setObjectName(QStringLiteral("Shape1_%1").arg(k));
         forme->setFixedSize(10, 10);
         forme->setStyleSheet(QStringLiteral("background-color: %1;").arg(couleurs[k]));
-        auto* val = new QLabel(position);
+        auto *val = new QLabel(position);
         val->setObjectName(QStringLiteral("Label3_%1").arg(k));
         gp->addWidget(forme, k, 0);
         gp->addWidget(new QLabel(QString::fromLatin1(centres[k]), position), k, 1);
@@ -135,17 +135,17 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
         Label3_[static_cast<std::size_t>(k)] = val;
     }
     lp->addWidget(position);
-    auto* droite = new QVBoxLayout;
-    auto* info = new QGroupBox(QStringLiteral("Info"), page);
-    auto* li = new QHBoxLayout(info);
+    auto *droite = new QVBoxLayout;
+    auto *info = new QGroupBox(QStringLiteral("Info"), page);
+    auto *li = new QHBoxLayout(info);
     li->addWidget(new QLabel(QStringLiteral("Poid Total"), info));
     Text1_[16] = new QLineEdit(info);
     Text1_[16]->setObjectName("Text1_16");
     li->addWidget(Text1_[16]);
     droite->addWidget(info);
-    auto* cgrav = new QPushButton(QStringLiteral("C/Grav"), page);
+    auto *cgrav = new QPushButton(QStringLiteral("C/Grav"), page);
     cgrav->setObjectName("Command1_8");
-    auto* valide = new QPushButton(QStringLiteral("Valide"), page);
+    auto *valide = new QPushButton(QStringLiteral("Valide"), page);
     valide->setObjectName("Command1_4");
     droite->addWidget(cgrav);
     droite->addWidget(valide);
@@ -154,14 +154,14 @@ Menu_Deplacement::Menu_Deplacement(Contexte& ctx)
     Boutons_[3] = cgrav;
     SSTab1_->addTab(page, QStringLiteral("Parametres"));
 
-    for (QPushButton* b : Boutons_)
+    for (QPushButton *b : Boutons_)
         connect(b, &QPushButton::clicked, this, [this] { Menu_Deplacement_Command1_Click(); });
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this,
-                [this](QMdiSubWindow* w) { Menu_Deplacement_Form_Activate(w); });
+                [this](QMdiSubWindow *w) { Menu_Deplacement_Form_Activate(w); });
 }
 
-QPushButton* Menu_Deplacement::Command1(int i) const {
+QPushButton *Menu_Deplacement::Command1(int i) const {
     switch (i) {
     case 0:
         return Boutons_[0];
@@ -179,7 +179,7 @@ QPushButton* Menu_Deplacement::Command1(int i) const {
 void Menu_Deplacement::Affiche_Deplacement() {
     if (!Visible())
         return;
-    const Etat_Projet& e = ctx().etat;
+    const Etat_Projet &e = ctx().etat;
     try {
         const int L = static_cast<int>(Arrondi(Fini(e.L())));
         for (int i = 8; i <= 15; ++i)
@@ -195,15 +195,15 @@ void Menu_Deplacement::Affiche_Deplacement() {
         Label3(0)->setText(Texte_Entier(e.P(23)));
         Label3(1)->setText(Texte_Entier(e.P(103)));
         Label3(2)->setText(Texte_Entier(e.P(126)));
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
 bool Menu_Deplacement::Verifie_Saisies() {
-    const Etat_Projet& e = ctx().etat;
+    const Etat_Projet &e = ctx().etat;
     for (int i : ORDRE) {
         const std::size_t k = static_cast<std::size_t>(i);
-        UpDown* spin = UpDown1(i);
+        UpDown *spin = UpDown1(i);
         // An untouched box still shows the record as it is: nothing to check.
         if (!Touche_[k] && Text1(i)->text() == Texte_Nombre(e.P(ELEMENT[i])))
             continue;
@@ -230,9 +230,9 @@ bool Menu_Deplacement::Verifie_Saisies() {
 }
 
 void Menu_Deplacement::Lire_Deplacement() {
-    Etat_Projet& e = ctx().etat;
+    Etat_Projet &e = ctx().etat;
     for (int i : ORDRE) {
-        UpDown* spin = UpDown1(i);
+        UpDown *spin = UpDown1(i);
         const double v = e.P(ELEMENT[i]);
         const bool hors_bornes = !(v >= spin->minimum() && v <= spin->maximum());
         if (!Touche_[static_cast<std::size_t>(i)] && hors_bornes)
@@ -249,11 +249,11 @@ void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
         Calcul_Centrage(ctx().etat, ctx().shell);
         Rafraichit_Menus(ctx());
         Redessine_Deplacement(ctx());
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
-void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow* w) {
+void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
         return;
     Affiche_Deplacement();
@@ -262,7 +262,7 @@ void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow* w) {
 
 void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {
     try {
-        Etat_Projet& e = ctx().etat;
+        Etat_Projet &e = ctx().etat;
         if (index >= 8 && index < 16) {
             double v = 0;
             // A station beyond a float's reach would draw nowhere.
@@ -273,18 +273,18 @@ void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {
             e.X_Item_Choisi = -1;
         }
         Redessine_Deplacement(ctx());
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
 void Menu_Deplacement::Menu_Deplacement_UpDown1_MouseDown() {
     try {
         Invalide_Calculs(ctx().etat, ctx().shell);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 
-bool Menu_Deplacement::eventFilter(QObject* o, QEvent* ev) {
+bool Menu_Deplacement::eventFilter(QObject *o, QEvent *ev) {
     if (ev->type() == QEvent::MouseButtonRelease)
         for (int i = 0; i < 16; ++i)
             if (o == Label1_[static_cast<std::size_t>(i)]) {

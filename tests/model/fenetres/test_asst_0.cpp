@@ -24,7 +24,7 @@ struct Banc {
     Etat_Projet e;
     Shell_Enregistreur s;
     QMainWindow cadre;
-    QMdiArea* zone = new QMdiArea;
+    QMdiArea *zone = new QMdiArea;
     Contexte ctx{e, s, zone};
     struct Boite {
         QString texte;
@@ -43,14 +43,14 @@ struct Banc {
         e.P(1) = 321;
         e.Texte_Projet[1] = "longueur avant";
         e.Dossier_Programme = test::Dossier_Temporaire(); // no master there
-        Remplace_Boite_Message([this](const QString& t, int st, const QString& ti) {
+        Remplace_Boite_Message([this](const QString &t, int st, const QString &ti) {
             boites.push_back({t, st, ti, cadre.isEnabled()});
             return REPONSE_OK;
         });
     }
     ~Banc() { Remplace_Boite_Message({}); }
-    Asst_0& Ouvre() {
-        auto& w = ctx.Fenetre<Asst_0>();
+    Asst_0 &Ouvre() {
+        auto &w = ctx.Fenetre<Asst_0>();
         w.Montre();
         return w;
     }
@@ -63,22 +63,24 @@ struct Banc {
     }
 };
 
-void Tape(QLineEdit* t, const QString& texte) {
+void Tape(QLineEdit *t, const QString &texte) {
     t->selectAll();
     QTest::keyClick(t, Qt::Key_Delete);
     QTest::keyClicks(t, texte);
 }
 
-void Choisit(QRadioButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2)); }
+void Choisit(QRadioButton *o) {
+    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+}
 } // namespace
 
 TEST(Asst_0, ControlesEtActivation) {
     Banc b;
-    Asst_0& w = b.Ouvre();
+    Asst_0 &w = b.Ouvre();
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Assistant de Réalisation"));
-    EXPECT_EQ(w.findChild<QGroupBox*>("Frame1_0")->title(), "Longeur");
-    EXPECT_EQ(w.findChild<QGroupBox*>("Frame1_1")->title(), QString::fromUtf8("Type Carène"));
-    EXPECT_EQ(w.findChild<QGroupBox*>("Frame2")->title(), "Info");
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame1_0")->title(), "Longeur");
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame1_1")->title(), QString::fromUtf8("Type Carène"));
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame2")->title(), "Info");
     EXPECT_EQ(w.Text2_1()->text(), "1000");
     EXPECT_TRUE(w.Option1(1)->isChecked());
     EXPECT_EQ(w.Option1(2)->text(), "Fin");
@@ -95,14 +97,14 @@ TEST(Asst_0, ControlesEtActivation) {
 
 TEST(Asst_0, LongueurRefuseeResteOuvert) {
     struct Cas {
-        const char* texte;
+        const char *texte;
         int option;
         int option_apres;
     };
     for (Cas c : {Cas{"499", 1, 0}, Cas{"2001", 2, 2}, Cas{"2005", 1, 1}, Cas{"abc", 2, 2},
                   Cas{"", 1, 1}, Cas{"120", 2, 0}}) {
         Banc b;
-        Asst_0& w = b.Ouvre();
+        Asst_0 &w = b.Ouvre();
         Tape(w.Text2_1(), QString::fromLatin1(c.texte));
         Choisit(w.Option1(c.option));
         QTest::mouseClick(w.Command1(1), Qt::LeftButton);
@@ -120,7 +122,7 @@ TEST(Asst_0, LongueurRefuseeResteOuvert) {
 
 TEST(Asst_0, AnnulerEtFermerOublientLesEntrees) {
     Banc b;
-    Asst_0& w = b.Ouvre();
+    Asst_0 &w = b.Ouvre();
     Tape(w.Text2_1(), "1500");
     Choisit(w.Option1(2));
     QTest::mouseClick(w.Command1(0), Qt::LeftButton);
@@ -141,7 +143,7 @@ TEST(Asst_0, AnnulerEtFermerOublientLesEntrees) {
 TEST(Asst_0, EchecLaisseLeProjetCourant) {
     Banc b;
     b.e.P(186) = 1;
-    Asst_0& w = b.Ouvre();
+    Asst_0 &w = b.Ouvre();
     Tape(w.Text2_1(), "1234");
     QTest::mouseClick(w.Command1(1), Qt::LeftButton);
     ASSERT_EQ(b.boites.size(), 1u);

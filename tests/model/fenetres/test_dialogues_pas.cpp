@@ -26,12 +26,12 @@ struct Banc {
     }
 };
 
-template <class D> QRadioButton* Option(D& d, const char* nom) {
-    return d.template findChild<QRadioButton*>(QString::fromLatin1(nom));
+template <class D> QRadioButton *Option(D &d, const char *nom) {
+    return d.template findChild<QRadioButton *>(QString::fromLatin1(nom));
 }
 
 // A click on the option's round indicator, as a user aims it.
-void Clique(QRadioButton* o) {
+void Clique(QRadioButton *o) {
     QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
 }
 } // namespace

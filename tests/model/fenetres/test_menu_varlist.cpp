@@ -35,21 +35,21 @@ struct Banc {
         e.Texte_Projet[23] = "centre de gravite";
         e.Texte_Projet[300] = "Version 2.2.9";
     }
-    Menu_VarList& Ouvre() {
-        auto& w = ctx.Fenetre<Menu_VarList>();
+    Menu_VarList &Ouvre() {
+        auto &w = ctx.Fenetre<Menu_VarList>();
         w.Montre();
         w.Remplit_Liste();
         return w;
     }
 };
 
-void Clique_Ligne(QListWidget* l, int ligne) {
-    QListWidgetItem* it = l->item(ligne);
+void Clique_Ligne(QListWidget *l, int ligne) {
+    QListWidgetItem *it = l->item(ligne);
     l->scrollToItem(it);
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
 }
 
-void Tape(QLineEdit* t, const QString& texte) {
+void Tape(QLineEdit *t, const QString &texte) {
     t->selectAll();
     QTest::keyClick(t, Qt::Key_Delete);
     QTest::keyClicks(t, texte);
@@ -64,7 +64,7 @@ QString Simple(float v) {
 
 TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
     Banc b;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     EXPECT_EQ(w.windowTitle(), "Menu Liste des Variables");
     ASSERT_EQ(w.List1()->count(), 300);
     EXPECT_EQ(w.List1()->item(0)->text(), "1\t530\tlongueur avant");
@@ -85,7 +85,7 @@ TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
 
 TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     Banc b;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 21);
     EXPECT_EQ(w.Label2_0()->text(), "22");
     EXPECT_EQ(w.Text1_0()->text(), "3");
@@ -93,8 +93,8 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     Tape(w.Text2(), QStringLiteral("  echelle, \"vue\" profil  "));
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_EQ(b.e.P(22), 12.5);
-    EXPECT_EQ(b.e.Texte_Projet[22], "echelle  'vue' profil");
-    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle  'vue' profil");
+    EXPECT_EQ(b.e.Texte_Projet[22], "echelle   vue  profil");
+    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle   vue  profil");
     // The line after the edited one comes up.
     EXPECT_EQ(w.List1()->currentRow(), 22);
     EXPECT_EQ(w.Label2_0()->text(), "23");
@@ -105,12 +105,12 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(" a,b\r\nc\"d\" "), "a b  c'd'");
+    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(" a,b\r\nc\"d\" "), "a b  c d");
     EXPECT_EQ(Menu_VarList::Nettoie_Commentaire("\n,\n"), "");
     EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("carène")),
               QString::fromUtf8("carène"));
     Banc b;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 0);
     w.Text2()->setText(QStringLiteral("ligne 1\nligne 2, fin")); // pasted
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
@@ -119,12 +119,12 @@ TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
 
 TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
     Banc b;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 22);
-    for (const QString& t : {QStringLiteral("abc"), QString()}) {
+    for (const QString &t : {QStringLiteral("abc"), QString()}) {
         Tape(w.Text1_0(), t);
         Tape(w.Text2(), QStringLiteral("autre"));
-        QListWidgetItem* avant = w.List1()->item(22);
+        QListWidgetItem *avant = w.List1()->item(22);
         QTest::mouseClick(w.Command2(), Qt::LeftButton);
         EXPECT_EQ(b.e.P(23), 471);
         EXPECT_EQ(b.e.Texte_Projet[23], "centre de gravite");
@@ -135,7 +135,7 @@ TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
 
 TEST(Menu_VarList, DerniereLigneStockeeSansSelectionApres) {
     Banc b;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 299);
     Tape(w.Text1_0(), "7");
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
@@ -150,14 +150,14 @@ TEST(Menu_VarList, DerniereLigneStockeeSansSelectionApres) {
 
 TEST(Menu_VarList, TableDeCareneDUneStation) {
     Banc b;
-    Table_Carene& t = b.e.Tab_Carene;
+    Table_Carene &t = b.e.Tab_Carene;
     for (int d = 0; d <= 4; ++d) {
         t(2, d, 0) = static_cast<float>(d);
         t(2, d, 1) = d == 4 ? 0.f : 40.f - 10.f * d + 0.456f;
         t(2, d, 2) = 1000.129f * d;
         t(2, d, 3) = 2.5f * d;
     }
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     w.SSTab1()->setCurrentIndex(0);
     // Two steps of the spinner: station 20 mm, index 2.
     QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
@@ -165,12 +165,12 @@ TEST(Menu_VarList, TableDeCareneDUneStation) {
     EXPECT_EQ(w.Text3()->text(), "20");
     ASSERT_EQ(w.List2()->count(), 5); // sheer to keel, the keel row included
     EXPECT_EQ(w.List2()->currentRow(), 0);
-    EXPECT_EQ(w.List2()->item(1)->text(), "1\t" + Simple(30.45f) + "\t" + Simple(1000.12f) +
-                                              "\t" + Simple(2.5f));
+    EXPECT_EQ(w.List2()->item(1)->text(),
+              "1\t" + Simple(30.45f) + "\t" + Simple(1000.12f) + "\t" + Simple(2.5f));
     EXPECT_EQ(w.List2()->item(4)->text(), "4\t0\t" + Simple(4000.51f) + "\t10");
 
     // 15 and 25 both give index 2 (halves to even).
-    for (const char* texte : {"15", "25"}) {
+    for (const char *texte : {"15", "25"}) {
         Tape(w.Text3(), texte);
         emit w.UpDown2()->MouseUp();
         EXPECT_EQ(w.List2()->count(), 5) << texte;
@@ -182,7 +182,7 @@ TEST(Menu_VarList, TableDeCareneDUneStation) {
     EXPECT_EQ(w.List2()->item(0)->text(), "0\t0\t0\t0");
     EXPECT_EQ(w.List2()->currentRow(), 0);
     // Outside the table, or not a number: the list stays empty.
-    for (const char* texte : {"2006", "-6", "abc", "", "1e300"}) {
+    for (const char *texte : {"2006", "-6", "abc", "", "1e300"}) {
         Tape(w.Text3(), texte);
         emit w.UpDown2()->MouseUp();
         EXPECT_EQ(w.List2()->count(), 0) << texte;
@@ -193,7 +193,7 @@ TEST(Menu_VarList, SectionTropProfondeArreteeALaLigne200) {
     Banc b;
     for (int d = 0; d <= 300; ++d)
         b.e.Tab_Carene(5, d, 1) = 1.f;
-    Menu_VarList& w = b.Ouvre();
+    Menu_VarList &w = b.Ouvre();
     Tape(w.Text3(), "50");
     emit w.UpDown2()->MouseUp();
     EXPECT_EQ(w.List2()->count(), 201);

@@ -47,33 +47,33 @@ struct Banc {
         e.P(23) = 471.8;
         e.P(103) = 312.7;
         e.P(126) = 455.9;
-        Remplace_Boite_Message([this](const QString& t, int, const QString&) {
+        Remplace_Boite_Message([this](const QString &t, int, const QString &) {
             messages.push_back(t);
             return REPONSE_OK;
         });
     }
     ~Banc() { Remplace_Boite_Message({}); }
-    Menu_Deplacement& Ouvre() {
-        auto& w = ctx.Fenetre<Menu_Deplacement>();
+    Menu_Deplacement &Ouvre() {
+        auto &w = ctx.Fenetre<Menu_Deplacement>();
         w.Montre();
         return w;
     }
 };
 
-void Tape(QLineEdit* t, const QString& texte) {
+void Tape(QLineEdit *t, const QString &texte) {
     t->selectAll();
     QTest::keyClick(t, Qt::Key_Delete);
     QTest::keyClicks(t, texte);
 }
 
-void Valide(Menu_Deplacement& w, int bouton = 0) {
+void Valide(Menu_Deplacement &w, int bouton = 0) {
     QTest::mouseClick(w.Command1(bouton), Qt::LeftButton);
 }
 } // namespace
 
 TEST(Menu_Deplacement, AffichageALActivation) {
     Banc b;
-    Menu_Deplacement& w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre();
     EXPECT_EQ(w.windowTitle(), "Menu Deplacement");
     EXPECT_EQ(w.SSTab1()->tabText(0), "Poids");
     EXPECT_EQ(w.SSTab1()->tabText(1), "Position");
@@ -103,7 +103,7 @@ TEST(Menu_Deplacement, AffichageALActivation) {
 
 TEST(Menu_Deplacement, FenetreCacheeLaisseSesControles) {
     Banc b;
-    auto& w = b.ctx.Fenetre<Menu_Deplacement>();
+    auto &w = b.ctx.Fenetre<Menu_Deplacement>();
     w.Affiche_Deplacement();
     EXPECT_EQ(w.Text1(0)->text(), "");
     EXPECT_EQ(w.Text1(16)->text(), "");
@@ -112,7 +112,7 @@ TEST(Menu_Deplacement, FenetreCacheeLaisseSesControles) {
 TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
     Banc b;
     b.e.P(186) = 0;
-    Menu_Deplacement& w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre();
     QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton);
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(b.e.P(186 + k), 1);
@@ -126,7 +126,7 @@ TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
 TEST(Menu_Deplacement, ValideLitPuisCentre) {
     for (int bouton : {0, 2, 4, 8}) {
         Banc b;
-        Menu_Deplacement& w = b.Ouvre();
+        Menu_Deplacement &w = b.Ouvre();
         QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton); // servo 1: 60 g
         QTest::mouseClick(w.UpDown1(13)->boutonBas(), Qt::LeftButton); // hull at 490
         Tape(w.Text1(2), "120");                                       // receiver typed
@@ -145,9 +145,9 @@ TEST(Menu_Deplacement, ValideLitPuisCentre) {
 
 TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
     Banc b;
-    b.e.P(57) = 6000;   // heavier than the spinner goes
+    b.e.P(57) = 6000;    // heavier than the spinner goes
     b.e.P(170) = 1388.6; // in range: stored rounded, as the spinner holds it
-    Menu_Deplacement& w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre();
     EXPECT_EQ(w.Text1(5)->text(), "6000");
     EXPECT_EQ(w.UpDown1(5)->value(), 5000);
     Valide(w);
@@ -157,11 +157,11 @@ TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
 }
 
 TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
-    for (const char* texte : {"abc", "", "600", "-10"}) {
+    for (const char *texte : {"abc", "", "600", "-10"}) {
         Banc b;
-        Menu_Deplacement& w = b.Ouvre();
+        Menu_Deplacement &w = b.Ouvre();
         QTest::mouseClick(w.UpDown1(3)->boutonHaut(), Qt::LeftButton); // battery 360
-        Tape(w.Text1(1), QString::fromLatin1(texte));                 // servo 2, 0 to 500
+        Tape(w.Text1(1), QString::fromLatin1(texte));                  // servo 2, 0 to 500
         Valide(w);
         ASSERT_EQ(b.messages.size(), 1u) << texte;
         EXPECT_TRUE(b.messages[0].contains("Servo 2"));
@@ -175,7 +175,7 @@ TEST(Menu_Deplacement, PoidsNulsRefusesAvecMessage) {
     Banc b;
     for (int n : {60, 63, 72, 66, 69, 57, 170, 75})
         b.e.P(n) = 0;
-    Menu_Deplacement& w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre();
     Valide(w);
     ASSERT_EQ(b.s.messages.size(), 1u);
     EXPECT_EQ(b.s.messages[0].titre, "Attention");
@@ -185,7 +185,7 @@ TEST(Menu_Deplacement, PoidsNulsRefusesAvecMessage) {
 
 TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {
     Banc b;
-    Menu_Deplacement& w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre();
     EXPECT_EQ(b.e.X_Item_Choisi, 0);
     w.SSTab1()->setCurrentIndex(1);
     QTest::mouseClick(w.Label1(13), Qt::LeftButton); // "Carene" of "Position"
