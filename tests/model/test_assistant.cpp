@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Assistant.h"
+#include "model/Maitre_Caisson.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 
@@ -169,4 +170,74 @@ TEST(Assistant, MaitreAbsentLaisseLeProjet) {
     // The lights show the project that stays.
     EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
     EXPECT_EQ(s.voyants[1], COULEUR_VERTE);
+}
+
+TEST(Assistant, NouveauProjetSurLeMaitre) {
+    Etat_Projet e;
+    e.Dossier_Programme = test::Dossier_Maitre_Caisson();
+    e.Nom_Projet = "bateau.cot";
+    e.P(250) = -77;
+    e.P(26) = 15;
+    Shell_Enregistreur s;
+    const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1234, Type_Carene::Normal);
+    ASSERT_EQ(r.etat, Resultat_Assistant::Etat::Reussie) << r.erreur;
+    EXPECT_EQ(r.longueur, 1230);
+    EXPECT_EQ(e.L(), 1230);
+    EXPECT_EQ(e.P(5), 122.5);
+    EXPECT_EQ(e.Nom_Projet, "MonProjet.cot");
+    // What the assistant does not set comes from the master, comments included.
+    EXPECT_EQ(e.P(250), 12.345);
+    EXPECT_EQ(e.P(3), 2);
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_EQ(e.Texte_Projet[5], "Maitre 5");
+    // Weighed and floated upright: the 0 degree light green, the six others red.
+    EXPECT_DOUBLE_EQ(e.P(42), 50 + 50 + 350 + 350 + 50 + 615 + 1230 / 0.72);
+    EXPECT_GT(e.P(13), 0);
+    EXPECT_EQ(e.P(186), 0);
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_EQ(e.P(n), 1);
+    EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
+    EXPECT_EQ(s.voyants[1], COULEUR_ROUGE);
+    EXPECT_TRUE(s.messages.empty());
+}
+
+TEST(Assistant, ChaqueTypeAuxLongueursExtremes) {
+    const std::string maitre = test::Dossier_Maitre_Caisson();
+    for (double l : {500.0, 799.0, 800.0, 2000.0})
+        for (Type_Carene t : {Type_Carene::Large, Type_Carene::Normal, Type_Carene::Fin}) {
+            Etat_Projet e;
+            e.Dossier_Programme = maitre;
+            Shell_Enregistreur s;
+            const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, l, t);
+            EXPECT_EQ(r.etat, Resultat_Assistant::Etat::Reussie) << l << " " << r.erreur;
+            EXPECT_EQ(e.L(), Arrondi_Dizaine(l));
+            EXPECT_EQ(r.type, l < 800 ? Type_Carene::Large : t);
+            EXPECT_EQ(e.P(186), 0) << l;
+        }
+}
+
+TEST(Assistant, EchecDuCalculLaisseLeProjet) {
+    // A master whose section law the geometry cannot compute: the hull table fails after
+    // the master was read and the values derived.
+    Etat_Projet m;
+    m.P(3) = 2, m.P(4) = 2, m.P(11) = 2, m.P(12) = 2;
+    m.P(7) = -5, m.P(16) = -5, m.P(19) = -5; // zero to a negative power at the keel
+    m.P(107) = 1, m.P(108) = 1;
+    const std::string d = test::Dossier_Temporaire();
+    Ecrit_Fichier_Projet(d + "/tov0.mas", m);
+    Etat_Projet e;
+    e.Dossier_Programme = d;
+    e.P(1) = 321;
+    e.P(186) = 1;
+    e.Texte_Projet[1] = "longueur avant";
+    e.Nom_Projet = "bateau.cot";
+    Shell_Enregistreur s;
+    const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal);
+    ASSERT_EQ(r.etat, Resultat_Assistant::Etat::Echec);
+    EXPECT_EQ(r.longueur, 1000);
+    EXPECT_EQ(e.P(1), 321);
+    EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
+    EXPECT_EQ(e.Nom_Projet, "bateau.cot");
+    // The lights went green for the new project, then back to the one that stays.
+    EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
 }

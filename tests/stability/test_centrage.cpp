@@ -1,6 +1,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "model/Carene.h"
 #include "shell/Shell_Enregistreur.h"
 #include "stability/Centrage.h"
 
@@ -117,4 +118,31 @@ TEST(Centrage, GiteRemiseEtFlottaisonDroite) {
     EXPECT_EQ(e.Gite_Couple, 0);
     EXPECT_EQ(e.Angle_Vue, 0);
     EXPECT_EQ(e.P(42), 1000);
+}
+
+TEST(Centrage, PuisFlottaisonDroiteDuCaisson) {
+    // A box 1000 mm long, 100 mm wide and 100 mm deep: level at 40 mm below the sheer it
+    // holds 6222 cm3, the weight of its hull.
+    Etat_Projet e;
+    e.P(2) = 1000;
+    e.P(3) = 2, e.P(4) = 2, e.P(11) = 2, e.P(12) = 2;
+    e.P(5) = 50, e.P(14) = 50;
+    e.P(6) = 100, e.P(15) = 100, e.P(21) = 100;
+    e.P(10) = 500, e.P(9) = 500;
+    e.P(107) = 1, e.P(108) = 1;
+    e.P(57) = 6222;
+    e.P(32) = 500;
+    e.P(162) = 50;
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = 1;
+    Calcul_Tab(e);
+    Shell_Enregistreur s;
+    Calcul_Centrage(e, s);
+    EXPECT_EQ(e.P(42), 6222);
+    EXPECT_EQ(e.P(23), 500);
+    EXPECT_EQ(e.P(43), 40);
+    EXPECT_DOUBLE_EQ(e.P(13), 62.22);
+    EXPECT_EQ(e.P(186), 0);
+    EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
+    EXPECT_TRUE(s.messages.empty());
 }

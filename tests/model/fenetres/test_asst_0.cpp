@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Assistant.h"
+#include "model/Maitre_Caisson.h"
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
@@ -154,4 +155,30 @@ TEST(Asst_0, EchecLaisseLeProjetCourant) {
     b.Projet_Intact();
     EXPECT_EQ(b.e.P(186), 1);
     EXPECT_EQ(b.s.voyants[0], COULEUR_ROUGE);
+}
+
+TEST(Asst_0, TerminerCreeLeProjetSurLeMaitre) {
+    Banc b;
+    b.e.Dossier_Programme = test::Dossier_Maitre_Caisson();
+    Asst_0 &w = b.Ouvre();
+    Tape(w.Text2_1(), "1234");
+    Choisit(w.Option1(2));
+    QTest::mouseClick(w.Command1(1), Qt::LeftButton);
+    EXPECT_TRUE(b.boites.empty());
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.Text2_1()->text(), "1230");
+    EXPECT_TRUE(w.Option1(2)->isChecked());
+    EXPECT_EQ(b.e.L(), 1230);
+    EXPECT_EQ(b.e.P(87), 2); // "Fin"
+    EXPECT_EQ(b.e.Nom_Projet, "MonProjet.cot");
+    EXPECT_EQ(b.cadre.windowTitle(), "MonProjet.cot");
+    EXPECT_TRUE(b.cadre.isEnabled());
+    EXPECT_EQ(b.s.attente_montree, 1);
+    EXPECT_FALSE(b.s.attente_visible);
+    EXPECT_EQ(b.s.sons.back(), "desert3.wav");
+    EXPECT_EQ(b.s.voyants[0], COULEUR_VERTE);
+    // Only hidden: the next "Nouveau" shows the rounded length and the type last used.
+    w.Montre();
+    EXPECT_EQ(w.Text2_1()->text(), "1230");
+    EXPECT_TRUE(w.Option1(2)->isChecked());
 }

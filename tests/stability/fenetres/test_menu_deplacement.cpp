@@ -139,6 +139,9 @@ TEST(Menu_Deplacement, ValideLitPuisCentre) {
         // (60 x 470 + 500 x 490 + 50 x 470 + 350 x 440 + 350 x 410 + 120 x 410 + 1000 x 500)
         // / 2430 = 1143400 / 2430 = 470.5
         EXPECT_EQ(b.e.P(23), 470) << bouton;
+        // The open weights window shows the new total and centre.
+        EXPECT_EQ(w.Text1(16)->text(), "2430");
+        EXPECT_EQ(w.Label3(0)->text(), "470");
         EXPECT_TRUE(b.messages.empty());
     }
 }
