@@ -154,6 +154,8 @@ void Menu_VarList::Remplit() {
 }
 
 void Menu_VarList::Remplit_Liste() {
+    // The window is kept rather than unloaded: its station range follows the current hull.
+    Menu_VarList_Form_Load();
     Remplit();
     List1_->setCurrentRow(0);
     Menu_VarList_List1_Click();
