@@ -28,6 +28,9 @@ Fenetre_Vue::Fenetre_Vue(Contexte &ctx, const QString &nom, const QString &legen
     differe_.setSingleShot(true);
     differe_.setInterval(DELAI_REDESSIN);
     connect(&differe_, &QTimer::timeout, this, [this] { Sans_Erreur([this] { Redessine(); }); });
+    redimension_.setSingleShot(true);
+    redimension_.setInterval(0);
+    connect(&redimension_, &QTimer::timeout, this, &Fenetre_Vue::Form_Resize);
     connect(Picture1, &Image_Vue::Clic, this, &Fenetre_Vue::Picture1_Click);
     connect(Picture1, &Image_Vue::Double_Clic, this, &Fenetre_Vue::Picture1_DblClick);
 }
@@ -39,19 +42,25 @@ void Fenetre_Vue::Differe_Redessin() {
 
 void Fenetre_Vue::resizeEvent(QResizeEvent *ev) {
     Fenetre_Fille::resizeEvent(ev);
-    Form_Resize();
+    Place_Image();
+    redimension_.start();
 }
 
 void Fenetre_Vue::showEvent(QShowEvent *ev) {
     Fenetre_Fille::showEvent(ev);
-    Form_Resize();
+    Place_Image();
+    redimension_.start();
+}
+
+void Fenetre_Vue::Place_Image() {
+    // The picture fills the client area.
+    const int haut = Haut_Reserve();
+    Picture1->setGeometry(0, haut, width(), std::max(0, height() - haut));
 }
 
 void Fenetre_Vue::Form_Resize() {
     Sans_Erreur([this] {
-        // The picture fills the client area.
-        const int haut = Haut_Reserve();
-        Picture1->setGeometry(0, haut, width(), std::max(0, height() - haut));
+        Place_Image();
         Redessine_Sur_Evenement();
     });
 }

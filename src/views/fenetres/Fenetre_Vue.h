@@ -34,7 +34,8 @@ public:
         Fenetre_Vue &f_;
     };
 
-    // Event handlers, public so the frame and tests can run them as the user would.
+    // Event handlers, public so the frame and tests can run them as the user would. A resize
+    // or a show runs Form_Resize on the next turn of the event loop.
     void Form_Resize();
     void Picture1_Click();
     void Picture1_DblClick();
@@ -47,10 +48,14 @@ protected:
     void resizeEvent(QResizeEvent *ev) override;
     // A view draws itself when shown (restored from minimised among others) as on a resize.
     void showEvent(QShowEvent *ev) override;
+    void Place_Image();
 
 private:
     bool en_dessin_ = false;
     QTimer differe_;
+    // Resizes and shows come in bursts while the frame arranges its windows: they are drawn
+    // once, when the arrangement is done.
+    QTimer redimension_;
 };
 
 } // namespace gabarit
