@@ -1,8 +1,11 @@
 #include "views/fenetres/Redessine.h"
 
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <functional>
 
+#include "model/fenetres/Menu_FG.h"
+#include "platform/Nombres.h"
 #include "shell/fenetres/Contexte.h"
 #include "views/Dessins.h"
 #include "views/fenetres/ACoup.h"
@@ -40,6 +43,19 @@ void Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     ctx.shell.Laisse_Evenements();
 }
 
+// The station typed in the hull-form window's N°Couple box; 0 when the box is empty or the
+// window was never opened. A text that is not a number ends the redraw.
+double Station_Couple_X(Contexte &ctx) {
+    Menu_FG *fg = ctx.Existante<Menu_FG>();
+    QLineEdit *t = fg ? fg->findChild<QLineEdit *>(QStringLiteral("Text2")) : nullptr;
+    if (!t || t->text().trimmed().isEmpty())
+        return 0;
+    double x = 0;
+    if (!Lit_Nombre(t->text(), x))
+        throw Erreur_Gabarit("Numero de couple : ce n'est pas un nombre");
+    return x;
+}
+
 } // namespace
 
 void Redessine_Profil(Contexte &ctx) {
@@ -54,22 +70,24 @@ void Redessine_Profil(Contexte &ctx) {
 void Redessine_Coupe(Contexte &ctx) {
     // Status panel 2 shows the view key.
     ctx.shell.Texte_Statut(2, ctx.etat.Cle_Vue);
-    Redessine_Vue(ctx, ctx.Existante<ACoup>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-        Echelle_Coupe(e, c);
-        // Any other key, the empty one after a heel series among them, leaves the view blank.
-        if (e.Cle_Vue == "TB_ET")
-            Trace_Couples_TB_ET(e, s, c);
-        else if (e.Cle_Vue == "TB_MC")
-            Trace_Couples_TB_MC(e, s, c);
-        else if (e.Cle_Vue == "MC_ET")
-            Trace_Couples_MC_ET(e, s, c);
-        else if (e.Cle_Vue == "X")
-            Trace_Couple_X(e, s, c);
-        else if (e.Cle_Vue == "3D") {
-            Echelle_3D(e, c);
-            Trace_Couples_3D(e, s, c);
-        }
-    });
+    Redessine_Vue(ctx, ctx.Existante<ACoup>(),
+                  [&ctx](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+                      Echelle_Coupe(e, c);
+                      // Any other key, the empty one after a heel series among them, leaves the
+                      // view blank.
+                      if (e.Cle_Vue == "TB_ET")
+                          Trace_Couples_TB_ET(e, s, c);
+                      else if (e.Cle_Vue == "TB_MC")
+                          Trace_Couples_TB_MC(e, s, c);
+                      else if (e.Cle_Vue == "MC_ET")
+                          Trace_Couples_MC_ET(e, s, c);
+                      else if (e.Cle_Vue == "X")
+                          Trace_Couple_X(e, s, c, Station_Couple_X(ctx));
+                      else if (e.Cle_Vue == "3D") {
+                          Echelle_3D(e, c);
+                          Trace_Couples_3D(e, s, c);
+                      }
+                  });
 }
 
 void Redessine_Deplacement(Contexte &ctx) {

@@ -2,10 +2,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "model/fenetres/Menu_FG.h"
+#include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "shell/fenetres/Contexte.h"
 #include "views/fenetres/ACoup.h"
@@ -170,6 +173,24 @@ TEST(Vues, View_Key_Goes_To_Panel_2) {
         if (!essai::Dessins_En_Attente())
             EXPECT_EQ(Blanche(coupe.Picture1->Image()), std::string(cle).empty());
     }
+}
+
+TEST(Vues, Single_Section_Follows_The_Station_Box) {
+    Banc b;
+    b.Ouvre<ACoup>();
+    b.e->Cle_Vue = "X";
+    b.e->X_Couple = 77;
+    // No hull-form window: the stern section.
+    Redessine_Coupe(b.ctx);
+    EXPECT_EQ(b.e->X_Couple, 0);
+    Menu_FG &fg = b.ctx.Fenetre<Menu_FG>();
+    auto *texte = fg.findChild<QLineEdit *>(QStringLiteral("Text2"));
+    ASSERT_NE(texte, nullptr);
+    texte->setText(Texte_Nombre(250));
+    Redessine_Coupe(b.ctx);
+    EXPECT_EQ(b.e->X_Couple, 250);
+    texte->setText(QStringLiteral("abc"));
+    EXPECT_THROW(Redessine_Coupe(b.ctx), Erreur_Gabarit);
 }
 
 TEST(Vues, Double_Click_Leaves_The_View_Alone_Over_The_Frame) {
