@@ -19,7 +19,7 @@ public:
     // The view's redraw procedure (Redessine_Profil for AProfile...).
     virtual void Redessine() = 0;
 
-    // A redraw asked while the view is being drawn, or while a computation runs, is run
+    // A redraw asked while a view is being drawn (its drawings let events run) is run
     // once the program is free again.
     bool En_Dessin() const { return en_dessin_; }
     void Differe_Redessin();

@@ -23,13 +23,24 @@ bool Ouverte(const Fenetre_Vue *w) {
     return w && w->Visible() && w->Etat_Fenetre() == Fenetre_Fille::Etat::Normal;
 }
 
-// Clears the view's own picture and runs its drawings on it. A view being drawn, or any
-// view while a computation runs, is redrawn once the program is free again: a drawing that
-// lets events run must not be entered a second time.
+// A redraw is under way in one of the views (its drawings may let events run).
+bool Dessin_En_Cours(Contexte &ctx) {
+    const Fenetre_Vue *vues[] = {ctx.Existante<AProfile>(), ctx.Existante<ACoup>(),
+                                 ctx.Existante<ADeplacement>(), ctx.Existante<AVoile>()};
+    for (const Fenetre_Vue *w : vues)
+        if (w && w->En_Dessin())
+            return true;
+    return false;
+}
+
+// Clears the view's own picture and runs its drawings on it. The drawings share the view
+// transform P(22), P(40), P(41) and the working station: a redraw asked while another one
+// lets events run (the body plan floats the hull first) waits until it is done, and the
+// commands that would start a computation do nothing meanwhile.
 void Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     if (!Ouverte(w))
         return;
-    if (w->En_Dessin() || ctx.Occupe()) {
+    if (Dessin_En_Cours(ctx)) {
         w->Differe_Redessin();
         return;
     }

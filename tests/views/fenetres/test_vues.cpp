@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "model/fenetres/Menu_FG.h"
@@ -22,10 +23,20 @@ using namespace gabarit;
 
 namespace {
 
+// The recording shell, with a hook run when the core lets events run.
+struct Shell_Evenements : Shell_Enregistreur {
+    std::function<void()> pendant_evenements;
+    void Laisse_Evenements() override {
+        Shell_Enregistreur::Laisse_Evenements();
+        if (pendant_evenements)
+            pendant_evenements();
+    }
+};
+
 // A frame's client area with the four views, the shell recording what the core asks.
 struct Banc {
     std::unique_ptr<Etat_Projet> e = essai::Projet_Essai();
-    Shell_Enregistreur shell;
+    Shell_Evenements shell;
     QMdiArea zone;
     Contexte ctx{*e, shell, &zone};
     QAction presse{QStringLiteral("Presse Papier")};
@@ -144,16 +155,31 @@ TEST(Vues, Hidden_Minimised_Or_Maximised_Views_Are_Skipped) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return Effacements(profil) > p0; }, 2000));
 }
 
-TEST(Vues, Redraw_While_Busy_Waits) {
+TEST(Vues, A_Redraw_Asked_During_Another_Waits_For_It) {
     Banc b;
     AProfile &profil = b.Ouvre<AProfile>();
+    b.Ouvre<ACoup>(420, 10);
+    QApplication::processEvents();
+    // The body plan at 10 degrees floats the hull first, letting events run at every
+    // station: a click on the profile then must not draw in the middle of it.
+    b.e->P(26) = 10;
     const int p0 = Effacements(profil);
-    {
-        Contexte::Garde_Occupe occupe(b.ctx);
-        Redessine_Profil(b.ctx);
-        EXPECT_EQ(Effacements(profil), p0);
-    }
-    // It runs once the program is free.
+    int pendant = -1;
+    bool occupe = false;
+    b.shell.pendant_evenements = [&] {
+        if (pendant < 0) {
+            Redessine_Profil(b.ctx);
+            pendant = Effacements(profil);
+            occupe = b.ctx.Occupe();
+        }
+    };
+    Redessine_Coupe(b.ctx);
+    b.shell.pendant_evenements = nullptr;
+    EXPECT_EQ(pendant, p0);
+    EXPECT_TRUE(occupe);
+    EXPECT_FALSE(b.ctx.Occupe());
+    EXPECT_EQ(b.e->P(188), 0); // the hull was floated at 10 degrees
+    // It runs once the other is done.
     EXPECT_TRUE(QTest::qWaitFor([&] { return Effacements(profil) == p0 + 1; }, 2000));
 }
 
