@@ -137,7 +137,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
         volume = 0;
         if (perimetres)
             per = 0;
-        for (double X = debut; X <= fin; X += pas_h) {
+        double X = debut;
+        for (; X <= fin; X += pas_h) {
             e.X_Couple = X;
             e.Gite_Couple = gite;
             Integre_Couple_Gite(e, gite, pas_v, true);
@@ -149,6 +150,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
             shell.Laisse_Evenements();
             Libere_Registres();
         }
+        // As the old loop left it: past the end of the walk (past the bow after a search).
+        e.X_Couple = X;
     };
     auto passe = [&](bool perimetres) {
         shell.Progression(0, Xs, 0);

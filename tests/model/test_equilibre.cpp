@@ -105,6 +105,7 @@ TEST(Equilibre, Box_At_10_Degrees) {
     EXPECT_EQ(e->P(27), 25);
     EXPECT_EQ(e->P(44), 33);
     EXPECT_EQ(e->Gite_Couple, 10);
+    EXPECT_GT(e->X_Couple, 1000); // left past the bow
     EXPECT_EQ(e->Angle_Vue, 0);
     EXPECT_TRUE(shell.messages.empty());
 
