@@ -9,10 +9,10 @@
 using namespace gabarit;
 
 namespace {
-std::vector<Paragraphe_RTF> Lit(const char* rtf) { return Analyse_RTF(QByteArray(rtf)); }
-QString Tout(const std::vector<Paragraphe_RTF>& ps) {
+std::vector<Paragraphe_RTF> Lit(const char *rtf) { return Analyse_RTF(QByteArray(rtf)); }
+QString Tout(const std::vector<Paragraphe_RTF> &ps) {
     QStringList l;
-    for (const auto& p : ps)
+    for (const auto &p : ps)
         l << p.Texte();
     return l.join(QLatin1Char('|'));
 }
@@ -22,7 +22,7 @@ TEST(Lecteur_RTF, RunsCarryBoldItalicUnderlineAndSize) {
     const auto ps = Lit("{\\rtf1\\ansi\\deff0 Normal {\\b gras} puis \\i italique\\i0 , "
                         "\\ul soulign\\ulnone\\fs36 grand\\par}");
     ASSERT_EQ(ps.size(), 1u);
-    const auto& s = ps[0].segments;
+    const auto &s = ps[0].segments;
     ASSERT_EQ(s.size(), 7u);
     EXPECT_EQ(s[0].texte, "Normal ");
     EXPECT_FALSE(s[0].gras);
@@ -62,7 +62,7 @@ TEST(Lecteur_RTF, PlainResetsAndParagraphsSplit) {
 TEST(Lecteur_RTF, EightBitAndUnicodeCharactersGiveTheSameLetters) {
     const QString e = QString::fromUtf8("é");
     EXPECT_EQ(Tout(Lit("{\\rtf1\\ansi\\ansicpg1252 \\'e9}")), e);
-    EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233?}")), e);            // the stand-in '?' is skipped
+    EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233?}")), e);              // the stand-in '?' is skipped
     EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233\\'e9 t}")), e + " t"); // so is an escaped stand-in
     EXPECT_EQ(Tout(Lit("{\\rtf1\\uc0 \\u233 x}")), e + "x");  // no stand-in at all
     EXPECT_EQ(Tout(Lit("{\\rtf1\\uc2 \\u8364 ab c}")), QString(QChar(0x20AC)) + " c");
@@ -89,7 +89,8 @@ TEST(Lecteur_RTF, DamagedInputEndsWithoutCrashOrHang) {
                          "Caract\\'e8re \\u233? {\\i fin}\\par}");
     for (int n = 0; n <= bon.size(); ++n)
         Analyse_RTF(bon.left(n));
-    EXPECT_EQ(Tout(Analyse_RTF(bon.left(bon.size() - 8))), QString::fromUtf8("Titre|Caractère é f"));
+    EXPECT_EQ(Tout(Analyse_RTF(bon.left(bon.size() - 8))),
+              QString::fromUtf8("Titre|Caractère é f"));
     // Unclosed groups: the text read so far is kept.
     EXPECT_EQ(Tout(Lit("{\\rtf1 {\\b {\\i texte")), "texte");
     // Extra closing braces end the document, never pop below it.
