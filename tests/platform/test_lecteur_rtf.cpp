@@ -3,6 +3,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <gtest/gtest.h>
+#include <random>
 
 #include "platform/Lecteur_RTF.h"
 
@@ -132,4 +133,23 @@ TEST(Lecteur_RTF, DocumentKeepsParagraphsAndCharacterFormats) {
     ++it;
     EXPECT_EQ(it.fragment().text(), "vu");
     EXPECT_TRUE(it.fragment().charFormat().fontUnderline());
+}
+
+TEST(Lecteur_RTF, RandomTokenSoupAlwaysGivesADocument) {
+    // Pieces of rich text thrown together at random: every mix must read and fill a document.
+    const char *const morceaux[] = {"{",     "}",         "\\",     "\\'",    "\\'e",  "\\'e9",
+                                    "\\u",   "\\u233",    "\\u-5",  "\\uc3 ", "\\bin", "\\bin3 ",
+                                    "\\*",   "\\fonttbl", "\\b",    "\\b0",   "\\fs",  "\\fs99999",
+                                    "\\par", "\\sa-5",    "\\pard", "\\qc",   " ",     "x",
+                                    "\xe9",  "\r\n",      "123",    "-",      "\\~",   "\\\\"};
+    std::mt19937 g(7);
+    for (int k = 0; k < 3000; ++k) {
+        QByteArray d("{\\rtf1 ");
+        const int n = static_cast<int>(g() % 40);
+        for (int i = 0; i < n; ++i)
+            d += morceaux[g() % (sizeof(morceaux) / sizeof(*morceaux))];
+        QTextDocument doc;
+        Remplit_Document(doc, Analyse_RTF(d));
+        ASSERT_GE(doc.blockCount(), 1);
+    }
 }
