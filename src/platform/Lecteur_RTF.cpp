@@ -5,7 +5,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <cstring>
 
 namespace gabarit {
 
@@ -357,7 +356,11 @@ std::vector<Paragraphe_RTF> Texte_Simple(const QByteArray &d) {
 
 } // namespace
 
-std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray &rtf) {
+std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray &tout) {
+    // A help topic is a few kilobytes: past 64 MB a file is not one, and the reader's
+    // indexes stay well inside an int.
+    constexpr qsizetype MAXIMUM = 64 * 1024 * 1024;
+    const QByteArray rtf = tout.size() > MAXIMUM ? tout.left(MAXIMUM) : tout;
     int debut = 0;
     while (debut < rtf.size() &&
            (rtf[debut] == ' ' || rtf[debut] == '\r' || rtf[debut] == '\n' || rtf[debut] == '\t'))

@@ -91,7 +91,7 @@ void Aide::Charge(const QString &nom) {
                       MB_EXCLAMATION, QStringLiteral("Attention"));
         return;
     }
-    const QByteArray contenu = f.readAll();
+    const QByteArray contenu = f.read(64 * 1024 * 1024); // the reader stops there anyway
     Remplit_Document(*texte_->document(), Analyse_RTF(contenu));
     texte_->moveCursor(QTextCursor::Start);
 }
