@@ -1,13 +1,23 @@
-// Gabarit: one design state, the main frame, and the event loop.
+// Gabarit: one design state, the splash, then the main frame and its start-up.
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
 
 #include "model/Etat_Projet.h"
+#include "shell/fenetres/Chargement.h"
 #include "shell/fenetres/MDIForm1.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    // The program folder holds the master, the settings, the NACA table, help and sounds.
     gabarit::Etat_Projet etat;
+    etat.Dossier_Programme = QCoreApplication::applicationDirPath().toStdString();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+
     gabarit::MDIForm1 cadre(etat);
-    cadre.show();
+    gabarit::Chargement splash([&cadre] {
+        // Out of the splash's timer event before the frame's modal open dialog.
+        QTimer::singleShot(0, &cadre, [&cadre] { cadre.MDIForm1_MDIForm_Load(); });
+    });
     return app.exec();
 }

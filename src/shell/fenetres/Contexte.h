@@ -29,6 +29,9 @@ public:
     QWidget* cadre = nullptr;  // the main frame (parent of dialogs, holder of the caption)
     QAction* PressePapier = nullptr; // "Presse Papier" of the "Configuration" menu
     QAction* Son = nullptr;          // "Son" of the "Configuration" menu
+    // tov.ini was read or created at start: only then may it be written (a file that could
+    // not be read is never overwritten with values that did not come from it).
+    bool Reglages_Ecrivables = false;
 
     // The child window of type W, created (hidden) on first use. W derives from
     // Fenetre_Fille and is constructible from Contexte&.

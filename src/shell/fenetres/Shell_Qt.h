@@ -2,26 +2,39 @@
 // The shell interface served by the main frame's widgets.
 #include "shell/Interface_Shell.h"
 
-class QMainWindow;
-
 namespace gabarit {
+
+class Contexte;
+class MDIForm1;
+struct Etat_Projet;
 
 class Shell_Qt : public Interface_Shell {
 public:
-    explicit Shell_Qt(QMainWindow* cadre) : cadre_(cadre) {}
-    void Texte_Statut(int, const std::string&) override {}
-    std::string Lit_Statut(int) const override { return {}; }
-    void Progression(double, double, double) override {}
-    void Laisse_Evenements() override {}
-    int Message(const std::string&, int, const std::string&) override { return REPONSE_OK; }
-    void Peint_Voyants(const std::array<int, 7>&) override {}
-    void Montre_Attente(bool) override {}
-    void Joue_Son(const std::string&) override {}
-    void Desactive_Menus() override {}
-    void Active_Menus() override {}
+    Shell_Qt(MDIForm1 *cadre, Etat_Projet &etat) : cadre_(cadre), etat_(etat) {}
+    void Fixe_Contexte(Contexte *ctx) { ctx_ = ctx; }
+
+    // Panel 2 is the view key Cle_Vue of the state: writing it writes both, and reading it
+    // reads the state.
+    void Texte_Statut(int panneau, const std::string &texte) override;
+    std::string Lit_Statut(int panneau) const override;
+    void Progression(double minimum, double maximum, double valeur) override;
+    void Laisse_Evenements() override;
+    int Message(const std::string &texte, int style, const std::string &titre) override;
+    void Peint_Voyants(const std::array<int, 7> &couleurs) override;
+    void Montre_Attente(bool visible) override;
+    // Only while "Son" carries its check mark; a missing file or no audio stays silent.
+    void Joue_Son(const std::string &fichier) override;
+    void Desactive_Menus() override;
+    void Active_Menus() override;
+    void Init_Variables_Fenetres() override;
+
+    // Puts the state's view key into panel 2 when someone changed Cle_Vue directly.
+    void Synchronise_Cle_Vue();
 
 private:
-    QMainWindow* cadre_;
+    MDIForm1 *cadre_;
+    Etat_Projet &etat_;
+    Contexte *ctx_ = nullptr;
 };
 
 } // namespace gabarit

@@ -1,0 +1,68 @@
+// Start-up of the main frame, splash excluded, to a floated master project: the frame built,
+// the master and the settings read, the project initialised, the hull table and the upright
+// waterline computed, the lights painted.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/Boite_Message.h"
+#include "platform/Dialogue_Fichier.h"
+#include "shell/Interface_Shell.h"
+#include "shell/fenetres/MDIForm1.h"
+
+namespace {
+
+struct Dialogue_Annule : gabarit::Dialogue_Fichier {
+    QString Ouvre(QWidget *) override { return {}; }
+    QString Sauve(QWidget *) override { return {}; }
+};
+
+void BM_Demarrage_Maitre(benchmark::State &state) {
+    namespace fs = std::filesystem;
+    const fs::path donnees = GABARIT_DATA_DIR;
+    if (!fs::exists(donnees / "tov0.mas")) {
+        state.SkipWithError("tov0.mas absent de data/");
+        return;
+    }
+    // A program folder of its own, so the settings written back never touch data/.
+    const fs::path dossier = fs::temp_directory_path() / "gabarit_bench_demarrage";
+    fs::create_directories(dossier);
+    for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
+        fs::copy_file(donnees / f, dossier / f, fs::copy_options::overwrite_existing);
+
+    static int argc = 1;
+    static char nom[] = "bench";
+    static char *argv[] = {nom, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication *app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
+    (void)app;
+    Dialogue_Annule annule;
+    gabarit::Installe_Dialogue_Fichier(&annule);
+    int messages = 0;
+    gabarit::Remplace_Boite_Message([&messages](const QString &t, int, const QString &) {
+        ++messages;
+        if (messages == 1)
+            std::fprintf(stderr, "message : %s\n", qPrintable(t));
+        return gabarit::REPONSE_OK;
+    });
+
+    for (auto _ : state) {
+        gabarit::Etat_Projet etat;
+        etat.Dossier_Programme = dossier.string();
+        etat.P(305) = 1;
+        {
+            gabarit::MDIForm1 cadre(etat);
+            cadre.MDIForm1_MDIForm_Load();
+            benchmark::DoNotOptimize(etat.P(13));
+        }
+    }
+    if (messages > 0)
+        state.SkipWithError("le demarrage a affiche un message");
+    gabarit::Installe_Dialogue_Fichier(nullptr);
+    gabarit::Remplace_Boite_Message({});
+    fs::remove_all(dossier);
+}
+BENCHMARK(BM_Demarrage_Maitre)->Unit(benchmark::kMillisecond);
+
+} // namespace

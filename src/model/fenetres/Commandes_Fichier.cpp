@@ -1,0 +1,113 @@
+#include "model/fenetres/Commandes_Fichier.h"
+
+#include <QDir>
+#include <exception>
+
+#include "model/Fichier_Projet.h"
+#include "platform/Dialogue_Fichier.h"
+#include "shell/Demarrage.h"
+#include "shell/Services_Projet.h"
+#include "shell/Voyants.h"
+#include "shell/fenetres/Contexte.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+const std::string TITRE = "Attention";
+const std::string SON_ECRITURE = "TAUNT025.wav";
+
+void Dossier_Programme_Courant(const Contexte &ctx) {
+    if (!ctx.etat.Dossier_Programme.empty())
+        QDir::setCurrent(QString::fromStdString(ctx.etat.Dossier_Programme));
+}
+
+void Refuse_Maitre(Contexte &ctx, const std::string &nom) {
+    ctx.shell.Message("Impossible de Sauver " + nom + "\n Ce projet est un Master", MB_STOP, TITRE);
+}
+
+// Writes the project; a failure is reported with a stop message (the writer leaves the
+// old file whole).
+void Ecrit(Contexte &ctx, const std::string &chemin) {
+    try {
+        Services().ecrit_projet(chemin, ctx.etat);
+    } catch (const std::exception &ex) {
+        ctx.shell.Message(std::string("Le projet n'a pas été enregistré.\n") + ex.what(), MB_STOP,
+                          TITRE);
+    }
+    Dossier_Programme_Courant(ctx);
+}
+} // namespace
+
+bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
+    if (depuis_barre)
+        Cache_Fenetres(ctx);
+    const std::string nom = Dialogue_Fichier_Courant().Ouvre(ctx.cadre).toStdString();
+    ctx.shell.Laisse_Evenements();
+    if (nom.empty())
+        return false;
+    try {
+        Services().lit_projet(Chemin_Projet(e, nom), Projet_Courant(e));
+    } catch (const std::exception &ex) {
+        Dossier_Programme_Courant(ctx);
+        ctx.shell.Message(ex.what(), MB_STOP, TITRE);
+        return true;
+    }
+    Cache_Fenetres(ctx);
+    Dossier_Programme_Courant(ctx);
+    e.Nom_Projet = nom;
+    if (ctx.cadre)
+        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
+    try {
+        Services().init_projet(e, ctx.shell);
+        Services().init_variables(e, ctx.shell);
+        Services().calcul_tab(e);
+        Services().calcul_flottaison(e, ctx.shell);
+    } catch (const std::exception &ex) {
+        ctx.shell.Message(ex.what(), MB_EXCLAMATION, TITRE);
+    }
+    if (depuis_barre)
+        Affiche_Voyants(e, ctx.shell);
+    return true;
+}
+
+void MDIForm1_M_Fichier_Sauver_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
+    if (depuis_barre)
+        Cache_Fenetres(ctx);
+    const std::string nom = e.Nom_Projet;
+    if (Est_Maitre(e, nom)) {
+        Refuse_Maitre(ctx, nom);
+        return;
+    }
+    if (ctx.shell.Message("Voulez vous réellement Sauver  " + nom, MB_OUI_NON, TITRE) !=
+        REPONSE_OUI)
+        return;
+    if (depuis_barre)
+        ctx.Joue_Son(SON_ECRITURE);
+    Ecrit(ctx, Chemin_Projet(e, nom));
+}
+
+void MDIForm1_M_Fichier_Copier_Click(Contexte &ctx, bool depuis_barre) {
+    Etat_Projet &e = ctx.etat;
+    if (depuis_barre)
+        Cache_Fenetres(ctx);
+    if (ctx.shell.Message("Voulez vous réellement Copier  " + e.Nom_Projet, MB_OUI_NON, TITRE) !=
+        REPONSE_OUI)
+        return;
+    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    if (nom.empty())
+        return;
+    // A copy may be a master file of its own, but never over the program's master.
+    if (Est_Maitre(e, nom)) {
+        Refuse_Maitre(ctx, nom);
+        Dossier_Programme_Courant(ctx);
+        return;
+    }
+    if (depuis_barre)
+        ctx.Joue_Son(SON_ECRITURE);
+    Ecrit(ctx, Chemin_Projet(e, nom));
+}
+
+} // namespace gabarit

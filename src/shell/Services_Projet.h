@@ -1,0 +1,31 @@
+#pragma once
+// The project and settings operations the shell sequences (start-up, file commands,
+// shut-down). They are reached through this table so that tests can put a failing read or
+// write in place of the real one.
+#include <functional>
+#include <string>
+
+#include "model/Etat_Projet.h"
+#include "model/Fichier_Projet.h"
+#include "shell/Interface_Shell.h"
+
+namespace gabarit {
+
+struct Services_Projet {
+    std::function<void(const std::string &, Cible_Projet)> lit_projet;
+    std::function<void(const std::string &, Etat_Projet &)> ecrit_projet;
+    std::function<void(const std::string &, Etat_Projet &)> lit_reglages;
+    std::function<void(const std::string &, const Etat_Projet &)> ecrit_reglages;
+    std::function<void(Etat_Projet &, Interface_Shell &)> init_projet;
+    std::function<void(Etat_Projet &, Interface_Shell &)> init_variables;
+    std::function<void(Etat_Projet &)> calcul_tab;
+    std::function<bool(Etat_Projet &, Interface_Shell &)> calcul_flottaison;
+
+    // The real operations of the core.
+    static Services_Projet Reels();
+};
+
+// The table in use (the real operations unless a test replaced some).
+Services_Projet &Services();
+
+} // namespace gabarit

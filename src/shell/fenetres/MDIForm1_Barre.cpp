@@ -1,0 +1,245 @@
+// The main toolbar of MDIForm1: its keys, the seven heel buttons with their lights, and the
+// one click handler with the window arrangements it makes.
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPainter>
+#include <QToolBar>
+#include <QToolButton>
+#include <exception>
+
+#include "model/fenetres/Commandes_Fichier.h"
+#include "model/fenetres/Menu_FG.h"
+#include "model/fenetres/Menu_VarList.h"
+#include "platform/Twips.h"
+#include "shell/Arrangements.h"
+#include "shell/Chaine_Nombre.h"
+#include "shell/Garde_Menus.h"
+#include "shell/Services_Projet.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/MDIForm1.h"
+#include "shell/fenetres/Shell_Qt.h"
+#include "stability/fenetres/Menu_Deplacement.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/ADeplacement.h"
+#include "views/fenetres/AProfile.h"
+#include "views/fenetres/AVoile.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+
+// A light of a heel button: a filled circle in the colour of its "couleur" property
+// (an RGB value as the old program held it: 255 red, 65280 green).
+class Voyant : public QWidget {
+public:
+    explicit Voyant(QWidget *parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setProperty("couleur", COULEUR_ROUGE);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        const int rgb = property("couleur").toInt();
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::black);
+        p.setBrush(QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF));
+        p.drawEllipse(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+struct Touche {
+    const char *cle;
+    const char *bulle;
+    const char *icone;
+};
+// In the order they stand on the toolbar.
+const Touche TOUCHES[] = {
+    {"ouvrir", "Ouvir", "ouvrir"},
+    {"sauver", "Sauver", "sauver"},
+    {"copier", "Copier", "copier"},
+    {"Profile", "Forme Carene", "Profile"},
+    {"Voile", "Voilure, Appendice", "Voile"},
+    {"Deplacement", "Deplacement, Appendice", "Deplacement"},
+    {"Stabilite", "Stabilite,Coef Prismatique", "Stabilite"},
+    {"Compar", "Comparaison de 2 Projets", "Compar"},
+    {"Aff_Valeur", "Affiche Les valeurs", "Aff_Valeur"},
+    {"Vue_Géné", "Vue Générale", "Vue_Generale"},
+    {"Calcul_Gite", "Calcul Gîte 0-30°", "Calcul_Gite"},
+};
+
+void Place(Fenetre_Fille &w, const Rect_Fenetre &r) {
+    w.Deplace(r.gauche, r.haut, r.largeur, r.hauteur);
+}
+
+} // namespace
+
+void MDIForm1::Cree_Barre() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    for (const Touche &t : TOUCHES) {
+        const QString cle = QString::fromUtf8(t.cle);
+        const QString icone = QString::fromStdString(
+            etat_.Fichier_Programme(std::string("icones/") + t.icone + ".png"));
+        QAction *a = toolbar_->addAction(QIcon(icone), QString::fromUtf8(t.bulle));
+        a->setObjectName(cle);
+        a->setToolTip(QString::fromUtf8(t.bulle));
+        connect(a, &QAction::triggered, this, [this, cle] { MDIForm1_Toolbar1_ButtonClick(cle); });
+    }
+    toolbar_->addSeparator();
+
+    // The heel buttons sit on the toolbar, so disabling it locks them too.
+    auto *rangee = new QWidget(toolbar_);
+    rangee->setObjectName(QStringLiteral("Boutons_Gite"));
+    const int pas = Twips_En_Pixels(240), haut = Twips_En_Pixels(375);
+    rangee->setFixedSize(7 * pas, haut);
+    for (int k = 0; k < 7; ++k) {
+        auto *b = new QToolButton(rangee);
+        b->setObjectName(QStringLiteral("Picture1_%1").arg(k));
+        b->setToolTip(QStringLiteral("Gite %1°").arg(5 * k));
+        b->setGeometry(k * pas, 0, pas, haut);
+        b->setAutoRaise(false);
+        auto *v = new Voyant(b);
+        v->setObjectName(QStringLiteral("Shape1_%1").arg(k));
+        const int d = Twips_En_Pixels(135);
+        v->setGeometry((pas - d) / 2, Twips_En_Pixels(120), d, d);
+        voyants_[static_cast<std::size_t>(k)] = v;
+        connect(b, &QToolButton::clicked, this, [this, k] { MDIForm1_Picture1_Click(k); });
+    }
+    toolbar_->addWidget(rangee);
+}
+
+void MDIForm1::MDIForm1_Picture1_Click(int index) {
+    // The heel cannot change under a computation.
+    if (ctx_->Occupe())
+        return;
+    try {
+        ctx_->Joue_Son("Lake1.wav");
+        etat_.P(26) = 5 * index;
+        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(26)));
+        if (ACoup *c = ctx_->Existante<ACoup>(); c && c->Visible())
+            Redessine_Coupe(*ctx_);
+    } catch (const std::exception &) {
+    }
+}
+
+void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
+    if (ctx_->Occupe())
+        return;
+    Contexte::Garde_Occupe occupe(*ctx_);
+    bool fermeture = true;
+    try {
+        // Every key puts the heel back upright and the oblique view straight.
+        etat_.P(26) = 0;
+        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(26)));
+        etat_.P(29) = 0;
+
+        if (cle == QStringLiteral("ouvrir"))
+            fermeture = MDIForm1_M_Fichier_Ouvrir_Click(*ctx_, true);
+        if (cle == QStringLiteral("sauver"))
+            MDIForm1_M_Fichier_Sauver_Click(*ctx_, true);
+        if (cle == QStringLiteral("copier"))
+            MDIForm1_M_Fichier_Copier_Click(*ctx_, true);
+        if (cle == QStringLiteral("Voile")) {
+            // The sail and appendage windows come later; only the sound for now.
+            ctx_->Joue_Son("desert3.wav");
+        }
+        if (cle == QStringLiteral("Profile"))
+            Barre_Profile();
+        if (cle == QStringLiteral("Deplacement"))
+            Barre_Deplacement();
+        if (cle == QStringLiteral("Stabilite") || cle == QStringLiteral("Compar"))
+            ctx_->Joue_Son("ocean4.wav");
+        if (cle == QString::fromUtf8("Vue_Géné"))
+            Barre_Vue_Generale();
+        if (cle == QStringLiteral("Aff_Valeur"))
+            Barre_Aff_Valeur();
+        if (cle == QStringLiteral("Calcul_Gite"))
+            ctx_->Joue_Son("stream2.wav");
+    } catch (const std::exception &) {
+        // Ends quietly; the closing steps below still give the frame back.
+    }
+    if (!fermeture) {
+        shell_->Synchronise_Cle_Vue();
+        return;
+    }
+    Garde_Menus::Fin_Calcul(*shell_);
+    try {
+        shell_->Texte_Statut(3, "Gite " + Chaine_Nombre(etat_.P(26)));
+    } catch (const std::exception &) {
+    }
+    shell_->Synchronise_Cle_Vue();
+    Va_Dossier_Programme();
+}
+
+void MDIForm1::Barre_Profile() {
+    Contexte &c = *ctx_;
+    c.Joue_Son("ocean1.wav");
+    Cache_Fenetres(c);
+    shell_->Texte_Statut(2, "TB_ET");
+    Menu_FG &fg = c.Fenetre<Menu_FG>();
+    fg.Deplace(0, 0);
+    fg.Montre();
+    fg.Efface_Selection();
+    const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
+                                              fg.Largeur_Externe(), fg.Hauteur_Externe());
+    ACoup &coupe = c.Fenetre<ACoup>();
+    Place(coupe, a.dessous);
+    coupe.Montre();
+    AProfile &profil = c.Fenetre<AProfile>();
+    Place(profil, a.vue);
+    profil.Montre();
+}
+
+void MDIForm1::Barre_Deplacement() {
+    Contexte &c = *ctx_;
+    c.Joue_Son("ocean3.wav");
+    Cache_Fenetres(c);
+    shell_->Texte_Statut(2, "TB_ET");
+    Menu_Deplacement &dp = c.Fenetre<Menu_Deplacement>();
+    dp.Deplace(0, 0);
+    dp.Montre();
+    // The appendages window, laid at the bottom left, comes with its own window later.
+    const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
+                                              dp.Largeur_Externe(), dp.Hauteur_Externe());
+    ADeplacement &vue = c.Fenetre<ADeplacement>();
+    Place(vue, a.vue);
+    vue.Montre();
+}
+
+void MDIForm1::Barre_Vue_Generale() {
+    Contexte &c = *ctx_;
+    c.Joue_Son("ocean5.wav");
+    Cache_Fenetres(c);
+    shell_->Texte_Statut(2, "TB_ET");
+    const Arrangement_Vue_Generale a = Arrange_Vue_Generale(c.Largeur_Cadre(), c.Hauteur_Cadre());
+    Place(c.Fenetre<AProfile>(), a.profile);
+    Place(c.Fenetre<ACoup>(), a.coupe);
+    Place(c.Fenetre<AVoile>(), a.voile);
+    Place(c.Fenetre<ADeplacement>(), a.deplacement);
+    c.Fenetre<ADeplacement>().Montre();
+    c.Fenetre<AProfile>().Montre();
+    c.Fenetre<ACoup>().Montre();
+    c.Fenetre<AVoile>().Montre();
+}
+
+void MDIForm1::Barre_Aff_Valeur() {
+    Contexte &c = *ctx_;
+    c.Joue_Son("ocean1.wav");
+    Cache_Fenetres(c);
+    Menu_VarList &liste = c.Fenetre<Menu_VarList>();
+    const Rect_Fenetre r = Centre(c.Largeur_Cadre(), c.Hauteur_Cadre(), liste.Largeur_Externe(),
+                                  liste.Hauteur_Externe());
+    liste.Deplace(r.gauche, r.haut);
+    liste.Montre();
+    liste.Remplit_Liste();
+    liste.Montre();
+    Services().calcul_tab(c.etat);
+}
+
+} // namespace gabarit

@@ -1,0 +1,92 @@
+#include "shell/fenetres/Shell_Qt.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <algorithm>
+#include <cmath>
+
+#include "model/Etat_Projet.h"
+#include "platform/Boite_Message.h"
+#include "platform/Son.h"
+#include "platform/Twips.h"
+#include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Aastuce.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/MDIForm1.h"
+
+namespace gabarit {
+
+void Shell_Qt::Texte_Statut(int panneau, const std::string &texte) {
+    if (panneau < 1 || panneau > 3)
+        return;
+    if (panneau == 2)
+        etat_.Cle_Vue = texte;
+    cadre_->Panneau(panneau)->setText(QString::fromStdString(texte));
+}
+
+std::string Shell_Qt::Lit_Statut(int panneau) const {
+    if (panneau == 2)
+        return etat_.Cle_Vue;
+    if (panneau < 1 || panneau > 3)
+        return {};
+    return cadre_->Panneau(panneau)->text().toStdString();
+}
+
+void Shell_Qt::Synchronise_Cle_Vue() {
+    const QString cle = QString::fromStdString(etat_.Cle_Vue);
+    if (cadre_->Panneau(2)->text() != cle)
+        cadre_->Panneau(2)->setText(cle);
+}
+
+void Shell_Qt::Progression(double minimum, double maximum, double valeur) {
+    auto entier = [](double v) {
+        return std::isfinite(v) ? static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9))) : 0;
+    };
+    QProgressBar *p = cadre_->ProgressBar1();
+    const int mn = entier(minimum), mx = std::max(entier(minimum), entier(maximum));
+    p->setRange(mn, mx);
+    p->setValue(std::clamp(entier(valeur), mn, mx));
+}
+
+void Shell_Qt::Laisse_Evenements() {
+    Synchronise_Cle_Vue();
+    QCoreApplication::processEvents();
+}
+
+int Shell_Qt::Message(const std::string &texte, int style, const std::string &titre) {
+    return Boite_Message(cadre_, QString::fromStdString(texte), style,
+                         QString::fromStdString(titre));
+}
+
+void Shell_Qt::Peint_Voyants(const std::array<int, 7> &couleurs) {
+    cadre_->Peint_Voyants(couleurs);
+}
+
+void Shell_Qt::Montre_Attente(bool visible) {
+    if (!ctx_)
+        return;
+    if (visible)
+        ctx_->Fenetre<AEnCours>().Montre();
+    else if (AEnCours *w = ctx_->Existante<AEnCours>())
+        w->Cache();
+}
+
+void Shell_Qt::Joue_Son(const std::string &fichier) {
+    if (ctx_ && ctx_->Son && ctx_->Son->isChecked())
+        Joue_Fichier_Son(QString::fromStdString(etat_.Fichier_Programme(fichier)));
+}
+
+void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }
+void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
+
+void Shell_Qt::Init_Variables_Fenetres() {
+    if (!ctx_)
+        return;
+    // The tip window's size, 4125 x 4170 twips, without showing it.
+    Aastuce &a = ctx_->Fenetre<Aastuce>();
+    a.Deplace(a.Gauche(), a.Haut(), Twips_En_Pixels(4125), Twips_En_Pixels(4170));
+}
+
+} // namespace gabarit

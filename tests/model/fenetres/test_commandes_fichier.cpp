@@ -1,0 +1,184 @@
+#include <filesystem>
+
+#include "model/fenetres/Commandes_Fichier.h"
+#include "shell/fenetres/Cadre_Test.h"
+#include "views/fenetres/AProfile.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Commandes_Fichier = Cadre_Test;
+
+TEST_F(Commandes_Fichier, SauverRefuseLeMaitreSousSonNomEtSousTousSesChemins) {
+    for (const std::string nom :
+         {std::string("tov0.mas"), dossier + "/tov0.mas", dossier + "/./tov0.mas"}) {
+        messages.clear();
+        e.Nom_Projet = nom;
+        MDIForm1_M_Fichier_Sauver_Click(ctx());
+        ASSERT_EQ(messages.size(), 1u) << nom;
+        EXPECT_EQ(messages[0].texte.toStdString(),
+                  "Impossible de Sauver " + nom + "\n Ce projet est un Master");
+        EXPECT_EQ(messages[0].style, MB_STOP);
+        EXPECT_EQ(messages[0].titre, QStringLiteral("Attention"));
+    }
+    EXPECT_FALSE(A_Fait("ecrit_projet"));
+    EXPECT_EQ(Faux_Services::Lit(dossier + "/tov0.mas"), "1\n");
+}
+
+TEST_F(Commandes_Fichier, SauverDemandeEtUnEchecEstSignale) {
+    const std::string nom = dossier + "/bateau.cot";
+    Faux_Services::Ecrit_Projet_Faux(nom, 5);
+    e.Nom_Projet = nom;
+    e.P(1) = 8;
+    reponses_oui = {false};
+    MDIForm1_M_Fichier_Sauver_Click(ctx());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte.toStdString(), "Voulez vous réellement Sauver  " + nom);
+    EXPECT_EQ(messages[0].style, MB_OUI_NON);
+    EXPECT_EQ(Faux_Services::Lit(nom), "5\n");
+
+    faux.projet_bloque = true;
+    MDIForm1_M_Fichier_Sauver_Click(ctx());
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2].style, MB_STOP);
+    EXPECT_TRUE(messages[2].texte.contains(QStringLiteral("bateau.cot")));
+    EXPECT_EQ(Faux_Services::Lit(nom), "5\n"); // the old file stays whole
+
+    faux.projet_bloque = false;
+    MDIForm1_M_Fichier_Sauver_Click(ctx());
+    EXPECT_EQ(Faux_Services::Lit(nom), "8\n");
+}
+
+TEST_F(Commandes_Fichier, AllerRetourParCopierPuisOuvir) {
+    e.Nom_Projet = "tov0.mas";
+    cadre->setWindowTitle(QStringLiteral("tov0.mas"));
+    e.P(1) = 1234.5;
+    const std::string copie = dossier + "/sous dossier/copie.cot";
+    fs::create_directories(dossier + "/sous dossier");
+    dialogue.sauve = QString::fromStdString(copie);
+    MDIForm1_M_Fichier_Copier_Click(ctx()); // the master may be copied
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte.toStdString(), "Voulez vous réellement Copier  tov0.mas");
+    ASSERT_TRUE(fs::exists(copie));
+    EXPECT_EQ(e.Nom_Projet, "tov0.mas");
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
+
+    e.P(1) = 0;
+    cadre->show();
+    ctx().Fenetre<AProfile>().Montre();
+    ASSERT_TRUE(ctx().Fenetre<AProfile>().Visible());
+    faux.journal.clear();
+    dialogue.ouvre = QString::fromStdString(copie);
+    EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
+    EXPECT_EQ(e.P(1), 1234.5);
+    EXPECT_EQ(e.Nom_Projet, copie);
+    EXPECT_EQ(cadre->windowTitle().toStdString(), copie);
+    EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible());
+    EXPECT_EQ(faux.journal,
+              (std::vector<std::string>{"lit_projet copie.cot", "init_projet", "init_variables",
+                                        "calcul_tab", "calcul_flottaison"}));
+    // Now the copy is the project: saving it is allowed.
+    MDIForm1_M_Fichier_Sauver_Click(ctx());
+    EXPECT_TRUE(A_Fait("ecrit_projet"));
+}
+
+TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
+    e.Nom_Projet = "tov0.mas";
+    cadre->setWindowTitle(QStringLiteral("tov0.mas"));
+    e.P(1) = 7;
+    cadre->show();
+    ctx().Fenetre<AProfile>().Montre();
+    const std::string abime = dossier + "/abime.cot";
+    Faux_Services::Ecrit(abime, "rien");
+    dialogue.ouvre = QString::fromStdString(abime);
+    MDIForm1_M_Fichier_Ouvrir_Click(ctx());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("abime.cot")));
+    EXPECT_EQ(e.P(1), 7);
+    EXPECT_EQ(e.Nom_Projet, "tov0.mas");
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
+    EXPECT_TRUE(ctx().Fenetre<AProfile>().Visible());
+    EXPECT_FALSE(A_Fait("init_projet"));
+
+    // Cancelled: nothing at all.
+    dialogue.ouvre.clear();
+    EXPECT_FALSE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(Commandes_Fichier, CopierSurLeMaitreRefuse) {
+    e.Nom_Projet = dossier + "/a.cot";
+    dialogue.sauve = QString::fromStdString(dossier + "/tov0.mas");
+    MDIForm1_M_Fichier_Copier_Click(ctx());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].style, MB_STOP);
+    EXPECT_FALSE(A_Fait("ecrit_projet"));
+    EXPECT_EQ(Faux_Services::Lit(dossier + "/tov0.mas"), "1\n");
+}
+
+TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
+    cadre->show();
+    e.Nom_Projet = "tov0.mas";
+    ctx().Fenetre<AProfile>().Montre();
+    Clique_Touche("sauver");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.startsWith(QStringLiteral("Impossible de Sauver tov0.mas")));
+    EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible()); // the toolbar form hides windows first
+    EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+
+    // Cancelled open from the toolbar: the closing steps are skipped.
+    cadre->Shell().Texte_Statut(1, "x");
+    Clique_Touche("ouvrir");
+    EXPECT_EQ(dialogue.ouvertures, 1);
+    EXPECT_EQ(Panneau(1), QStringLiteral("x"));
+    EXPECT_EQ(Panneau(3), QStringLiteral("Gite: 0"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
+    // The real reader and writer; the set-up after the open stays stubbed.
+    Services().lit_projet = Services_Projet::Reels().lit_projet;
+    Services().ecrit_projet = Services_Projet::Reels().ecrit_projet;
+    for (int n = 1; n <= 300; ++n) {
+        e.P(n) = n * 1.5 - 100.125;
+        e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
+        e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
+    }
+    e.Nom_Projet = dossier + "/bateau.cot";
+    const std::string copie = dossier + "/copie.cot";
+    dialogue.sauve = QString::fromStdString(copie);
+    MDIForm1_M_Fichier_Copier_Click(ctx());
+    ASSERT_TRUE(fs::exists(copie));
+    EXPECT_EQ(e.Nom_Projet, dossier + "/bateau.cot");
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+
+    const Etat_Projet avant = e;
+    for (int n = 1; n <= 300; ++n)
+        e.P(n) = 0;
+    dialogue.ouvre = QString::fromStdString(copie);
+    EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
+    for (int n = 1; n <= 300; ++n)
+        if (n != 186) // the upright flag, set by the waterline after the read
+            EXPECT_DOUBLE_EQ(e.P(n), avant.P(n)) << n;
+    EXPECT_EQ(e.Texte_Projet[17], "Valeur n° 17");
+    EXPECT_EQ(e.Nom_Projet, copie);
+
+    // A damaged file through the real reader: said, and nothing changes.
+    const std::string court = dossier + "/court.cot";
+    Faux_Services::Ecrit(court, "1\r\n 5000 \r\nLongueur\r\n");
+    dialogue.ouvre = QString::fromStdString(court);
+    messages.clear();
+    MDIForm1_M_Fichier_Ouvrir_Click(ctx());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("court.cot")));
+    EXPECT_EQ(e.Nom_Projet, copie);
+    EXPECT_DOUBLE_EQ(e.P(1), avant.P(1));
+}
+
+} // namespace

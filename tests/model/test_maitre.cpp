@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/Carene.h"
+#include "model/Fichier_Projet.h"
+#include "model/Flottaison.h"
+#include "model/Geometrie_Couple.h"
+#include "model/Initialisation.h"
+#include "shell/Shell_Enregistreur.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+
+namespace {
+
+std::string Chemin_Maitre() { return test::Dossier_Donnees() + "/tov0.mas"; }
+
+std::string Octets(const std::string &chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+Etat_Projet Maitre() {
+    Etat_Projet e;
+    Lit_Fichier_Projet(Chemin_Maitre(), Projet_Courant(e));
+    return e;
+}
+
+} // namespace
+
+TEST(Projet_Maitre, FlotteTelQuEnregistre) {
+    // The start-up sequence: read, initialise, table, flotation.
+    Etat_Projet e = Maitre();
+    const Etat_Projet stocke = e;
+    e.Dossier_Programme = test::Dossier_Donnees();
+    Shell_Enregistreur shell;
+    Init_Projet(e, shell);
+    Init_Variables(e, shell);
+    Calcul_Tab(e);
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(e.P(43), stocke.P(43));
+    EXPECT_EQ(e.P(49), stocke.P(49));
+    EXPECT_EQ(e.P(207), stocke.P(207));
+    EXPECT_NEAR(e.P(13), stocke.P(13), 0.001);
+    // The wetted surface stored belongs to the stored waterline.
+    EXPECT_EQ(e.P(200), stocke.P(200));
+    // The initialisation changes none of the working settings the master carries.
+    for (int n : {27, 33, 37, 38, 107, 108, 186, 187, 192, 231})
+        EXPECT_EQ(e.P(n), stocke.P(n)) << n;
+    // Afloat with its sheer above the water at both ends.
+    EXPECT_GT(e.P(43), 0);
+    EXPECT_GT(e.P(49), 0);
+}
+
+TEST(Projet_Maitre, ValeursCoherentes) {
+    Etat_Projet e = Maitre();
+    const double L = e.L();
+    EXPECT_GT(L, 0);
+    EXPECT_LE(L, 2000);
+    EXPECT_EQ(e.P(9), L - e.P(10));
+    EXPECT_EQ(e.P(27), L / 10);
+    EXPECT_EQ(e.P(37), 2);
+    EXPECT_EQ(e.P(231), 10);
+    EXPECT_EQ(e.P(107), 2);
+    EXPECT_EQ(e.P(108), 2);
+    EXPECT_EQ(e.P(186), 0);
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_EQ(e.P(n), 1) << n;
+
+    // Weights and centre of gravity as the weights window computes them; the bulb stands
+    // at the station the bulb position and keel give.
+    const double t = e.P(110) - e.P(113) * std::sin(e.P(115) * 3.14116 / 180);
+    EXPECT_NEAR(e.P(180), (50 - e.P(162)) / 100 * e.P(165) + t, 0.001);
+    const int items[8][2] = {{58, 60}, {32, 57}, {61, 63}, {64, 66},
+                             {67, 69}, {70, 72}, {73, 75}, {180, 170}};
+    double poids = 0, moment = 0;
+    for (auto [x, p] : items) {
+        poids += e.P(p);
+        moment += e.P(x) * e.P(p);
+    }
+    EXPECT_EQ(e.P(42), poids);
+    EXPECT_EQ(e.P(23), std::floor(moment / poids));
+
+    // Profile numbers that the NACA table holds.
+    for (int n : {18, 25, 88, 92, 159, 160, 161}) {
+        EXPECT_GE(e.P(n), 0) << n;
+        EXPECT_LE(e.P(n), 39) << n;
+        EXPECT_EQ(e.P(n), std::floor(e.P(n))) << n;
+    }
+
+    // Every section the table samples is shallower than 300 mm.
+    e.Gite_Couple = 0;
+    for (double X = 0; X <= L; X += 10) {
+        e.X_Couple = X;
+        Calcul_Couple(e);
+        EXPECT_GE(e.Hauteur_Couple, 0) << X;
+        EXPECT_LT(e.Hauteur_Couple, 300) << X;
+    }
+}
+
+TEST(Projet_Maitre, CommentairesEtFormat) {
+    Etat_Projet e = Maitre();
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+    for (int i = 1; i <= 300; ++i) {
+        const std::string &c = e.Texte_Projet[static_cast<std::size_t>(i)];
+        ASSERT_FALSE(c.empty()) << i;
+        EXPECT_EQ(c.find(','), std::string::npos) << i;
+        EXPECT_EQ(c.find('"'), std::string::npos) << i;
+        EXPECT_NE(c.front(), ' ') << i;
+        EXPECT_NE(c.back(), ' ') << i;
+        if (c == "Non utilise")
+            EXPECT_EQ(e.P(i), 0) << i;
+        EXPECT_EQ(e.Num_Enreg[static_cast<std::size_t>(i)], std::to_string(i));
+    }
+
+    // 900 lines ended by CR LF: number, thousandths with the sign place and a trailing blank,
+    // comment; plain ASCII, so Windows-1252 reads it alike.
+    const std::string octets = Octets(Chemin_Maitre());
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    for (std::size_t fin; (fin = octets.find("\r\n", debut)) != std::string::npos; debut = fin + 2)
+        lignes.push_back(octets.substr(debut, fin - debut));
+    EXPECT_EQ(debut, octets.size()); // nothing after the last CR LF
+    ASSERT_EQ(lignes.size(), 900u);
+    for (int i = 1; i <= 300; ++i) {
+        const std::string &numero = lignes[static_cast<std::size_t>(3 * i - 3)];
+        const std::string &valeur = lignes[static_cast<std::size_t>(3 * i - 2)];
+        EXPECT_EQ(numero, " " + std::to_string(i) + " ");
+        const long long k = std::llround(e.P(i) * 1000);
+        EXPECT_EQ(valeur, (k < 0 ? "" : " ") + std::to_string(k) + " ") << i;
+    }
+    for (char c : octets)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+}
+
+TEST(Projet_Maitre, RelueEtReecriteALIdentique) {
+    Etat_Projet e = Maitre();
+    const std::string copie = test::Dossier_Temporaire() + "/copie.mas";
+    Ecrit_Fichier_Projet(copie, e);
+    EXPECT_EQ(Octets(copie), Octets(Chemin_Maitre()));
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Stand-ins for the project and settings operations, so the shell's sequences can be driven
+// with files that are missing, damaged or unwritable. A fake project file holds one number
+// (value 1) and the flags line; a fake settings file holds eleven thousandths.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/Services_Projet.h"
+
+namespace gabarit::test {
+
+struct Faux_Services {
+    std::vector<std::string> journal;
+    bool naca_absent = false;
+    bool reglages_bloques = false; // every settings write fails
+    bool projet_bloque = false;    // every project write fails
+
+    static void Ecrit_Projet_Faux(const std::string &chemin, double valeur1) {
+        std::ofstream f(chemin, std::ios::binary);
+        f << valeur1 << "\n";
+    }
+
+    void Installe() {
+        Services_Projet &s = Services();
+        s.lit_projet = [this](const std::string &chemin, Cible_Projet c) {
+            journal.push_back("lit_projet " + std::filesystem::path(chemin).filename().string());
+            std::ifstream f(chemin, std::ios::binary);
+            double v = 0;
+            if (!f || !(f >> v))
+                throw Erreur_Gabarit("Fichier projet illisible : " + chemin);
+            c.valeurs[1] = v;
+            c.textes[300] = "Version 2.2.9";
+        };
+        s.ecrit_projet = [this](const std::string &chemin, Etat_Projet &e) {
+            journal.push_back("ecrit_projet");
+            if (projet_bloque)
+                throw Erreur_Gabarit("Ecriture impossible : " + chemin);
+            Ecrit_Projet_Faux(chemin, e.P(1));
+        };
+        s.lit_reglages = [this](const std::string &chemin, Etat_Projet &e) {
+            journal.push_back("lit_reglages");
+            std::ifstream f(chemin);
+            double v[11];
+            for (double &x : v)
+                if (!(f >> x))
+                    throw Erreur_Gabarit("Fichier de reglages illisible : " + chemin);
+            for (int j = 0; j < 11; ++j)
+                e.P(301 + j) = v[j] / 1000;
+        };
+        s.ecrit_reglages = [this](const std::string &chemin, const Etat_Projet &e) {
+            journal.push_back("ecrit_reglages");
+            if (reglages_bloques)
+                throw Erreur_Gabarit("Ecriture impossible : " + chemin);
+            std::ofstream f(chemin, std::ios::binary);
+            for (int j = 0; j < 11; ++j)
+                f << " " << static_cast<long long>(e.P(301 + j) * 1000 + 1e-6) << " \r\n";
+        };
+        s.init_projet = [this](Etat_Projet &, Interface_Shell &) {
+            journal.push_back("init_projet");
+        };
+        s.init_variables = [this](Etat_Projet &e, Interface_Shell &sh) {
+            journal.push_back("init_variables");
+            e.Nom_Compar = "tov0.mas";
+            sh.Texte_Statut(2, "TB_ET");
+            if (naca_absent)
+                throw Erreur_Gabarit("Fichier introuvable : nacaa.ini");
+        };
+        s.calcul_tab = [this](Etat_Projet &) { journal.push_back("calcul_tab"); };
+        s.calcul_flottaison = [this](Etat_Projet &e, Interface_Shell &) {
+            journal.push_back("calcul_flottaison");
+            e.P(186) = 0;
+            return true;
+        };
+    }
+    ~Faux_Services() { Services() = Services_Projet::Reels(); }
+
+    static std::string Lit(const std::string &chemin) {
+        std::ifstream f(chemin, std::ios::binary);
+        std::stringstream ss;
+        ss << f.rdbuf();
+        return ss.str();
+    }
+    static void Ecrit(const std::string &chemin, const std::string &contenu) {
+        std::ofstream f(chemin, std::ios::binary);
+        f << contenu;
+    }
+};
+
+} // namespace gabarit::test

@@ -1,0 +1,106 @@
+#pragma once
+// A main frame over a temporary program folder, with the project operations, the message
+// boxes and the file dialogs replaced, for driving the frame as a user would.
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "platform/Boite_Message.h"
+#include "platform/Dialogue_Fichier.h"
+#include "shell/Faux_Services.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/MDIForm1.h"
+#include "shell/fenetres/Shell_Qt.h"
+#include "support/Chemins_Test.h"
+
+namespace gabarit::test {
+
+struct Dialogue_Test : Dialogue_Fichier {
+    QString ouvre, sauve;
+    int ouvertures = 0, sauvegardes = 0;
+    QString Ouvre(QWidget *) override {
+        ++ouvertures;
+        return ouvre;
+    }
+    QString Sauve(QWidget *) override {
+        ++sauvegardes;
+        return sauve;
+    }
+};
+
+struct Message_Vu {
+    QString texte;
+    int style;
+    QString titre;
+};
+
+class Cadre_Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dossier = Dossier_Temporaire();
+        e.Dossier_Programme = dossier;
+        faux.Installe();
+        Faux_Services::Ecrit_Projet_Faux(dossier + "/tov0.mas", 1);
+        Faux_Services::Ecrit(ini(), " 56700 \r\n 56700 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                                    " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+        for (int k = 0; k < 7; ++k)
+            e.P(186 + k) = 1;
+        Remplace_Boite_Message([this](const QString &t, int style, const QString &titre) {
+            messages.push_back({t, style, titre});
+            if (style == MB_OUI_NON) {
+                const bool oui = reponses_oui.empty() || reponses_oui.front();
+                if (!reponses_oui.empty())
+                    reponses_oui.erase(reponses_oui.begin());
+                return oui ? REPONSE_OUI : REPONSE_NON;
+            }
+            return REPONSE_OK;
+        });
+        Installe_Dialogue_Fichier(&dialogue);
+        cadre = std::make_unique<MDIForm1>(e);
+        cadre->resize(1000, 700);
+    }
+    void TearDown() override {
+        cadre.reset();
+        Remplace_Boite_Message({});
+        Installe_Dialogue_Fichier(nullptr);
+    }
+
+    std::string ini() const { return dossier + "/tov.ini"; }
+    Contexte &ctx() { return cadre->ctx(); }
+    QAction *Action(const char *nom) { return cadre->Action(QString::fromUtf8(nom)); }
+    // A click on a toolbar key, as the user makes it.
+    void Clique_Touche(const char *cle) {
+        QWidget *b = cadre->Toolbar1()->widgetForAction(Action(cle));
+        ASSERT_NE(b, nullptr) << cle;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QToolButton *Bouton_Gite(int k) {
+        return cadre->findChild<QToolButton *>(QStringLiteral("Picture1_%1").arg(k));
+    }
+    int Couleur_Voyant(int k) {
+        return cadre->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(k))
+            ->property("couleur")
+            .toInt();
+    }
+    QString Panneau(int n) { return cadre->Panneau(n)->text(); }
+    bool A_Fait(const std::string &quoi) const {
+        for (const auto &j : faux.journal)
+            if (j == quoi)
+                return true;
+        return false;
+    }
+
+    std::string dossier;
+    Etat_Projet e;
+    Faux_Services faux;
+    Dialogue_Test dialogue;
+    std::vector<Message_Vu> messages;
+    std::vector<bool> reponses_oui;
+    std::unique_ptr<MDIForm1> cadre;
+};
+
+} // namespace gabarit::test

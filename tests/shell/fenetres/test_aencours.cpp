@@ -1,0 +1,56 @@
+#include <QLabel>
+#include <QTimer>
+
+#include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Cadre_Test.h"
+#include "views/fenetres/AProfile.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+
+namespace {
+
+using Fenetre_Attente = Cadre_Test;
+
+int Image_Visible(AEnCours &w) {
+    int visible = -1, n = 0;
+    for (int k = 0; k < 3; ++k)
+        if (w.findChild<QLabel *>(QStringLiteral("Picture1_%1").arg(k))->isVisibleTo(&w)) {
+            visible = k;
+            ++n;
+        }
+    return n == 1 ? visible : -1 - n;
+}
+
+TEST_F(Fenetre_Attente, AnimationEnTroisImages) {
+    AEnCours &w = ctx().Fenetre<AEnCours>();
+    EXPECT_EQ(w.Cadre()->windowTitle(), QStringLiteral("    Calcul en Cours ..."));
+    EXPECT_EQ(Image_Visible(w), -4); // all three at first
+    w.AEnCours_Timer1_Timer();
+    w.AEnCours_Timer1_Timer();
+    w.AEnCours_Timer1_Timer();
+    EXPECT_EQ(Image_Visible(w), 0);
+    w.AEnCours_Timer1_Timer();
+    EXPECT_EQ(Image_Visible(w), 1);
+    w.AEnCours_Timer1_Timer();
+    EXPECT_EQ(Image_Visible(w), 2);
+    w.AEnCours_Timer1_Timer();
+    EXPECT_EQ(Image_Visible(w), 0);
+}
+
+TEST_F(Fenetre_Attente, AnimeSeulementQuandActive) {
+    cadre->show();
+    cadre->Shell().Montre_Attente(true);
+    AEnCours &w = *ctx().Existante<AEnCours>();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(w.Timer1()->isActive());
+    EXPECT_EQ(w.Timer1()->interval(), 1000);
+    ctx().Fenetre<AProfile>().Montre(); // another child takes the focus
+    EXPECT_FALSE(w.Timer1()->isActive());
+    w.Active();
+    EXPECT_TRUE(w.Timer1()->isActive());
+    cadre->Shell().Montre_Attente(false);
+    EXPECT_FALSE(w.Visible());
+}
+
+} // namespace

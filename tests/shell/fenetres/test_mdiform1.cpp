@@ -1,0 +1,242 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "model/fenetres/Asst_0.h"
+#include "model/fenetres/Menu_FG.h"
+#include "shell/Arrangements.h"
+#include "shell/Voyants.h"
+#include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Cadre_Test.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/ADeplacement.h"
+#include "views/fenetres/AProfile.h"
+#include "views/fenetres/AVoile.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Chargement_Cadre = Cadre_Test;
+
+bool Cadre_Actif(MDIForm1 &c) {
+    return c.isEnabled() && c.Zone()->isEnabled() && c.menuBar()->isEnabled() &&
+           c.Toolbar1()->isEnabled();
+}
+
+TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
+    const std::string choisi = dossier + "/Projet A.cot";
+    Faux_Services::Ecrit_Projet_Faux(choisi, 2);
+    Faux_Services::Ecrit(ini(), " 56700 \r\n 57000 \r\n 0 \r\n 0 \r\n 1000 \r\n 0 \r\n"
+                                " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    dialogue.ouvre = QString::fromStdString(choisi);
+    cadre->MDIForm1_MDIForm_Load();
+
+    EXPECT_EQ(dialogue.ouvertures, 1);
+    EXPECT_EQ(cadre->windowTitle().toStdString(), choisi);
+    EXPECT_EQ(e.Nom_Projet, choisi);
+    EXPECT_EQ(e.P(1), 2);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 57);
+    EXPECT_FALSE(Action("astuce")->isChecked()); // line 5 holds 1000
+    EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
+    EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
+    for (int k = 1; k < 7; ++k)
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_ROUGE);
+    EXPECT_TRUE(Cadre_Actif(*cadre));
+    EXPECT_TRUE(messages.empty());
+    // The settings went back as they were read.
+    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 18), " 56700 \r\n 57000 \r\n");
+}
+
+TEST_F(Chargement_Cadre, DialogueAnnuleEtReglagesAbsents) {
+    fs::remove(ini());
+    cadre->MDIForm1_MDIForm_Load();
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
+    EXPECT_EQ(e.P(1), 1);
+    EXPECT_TRUE(fs::exists(ini()));
+    EXPECT_TRUE(Action("astuce")->isChecked());
+    EXPECT_TRUE(Cadre_Actif(*cadre));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Chargement_Cadre, FichierAbimeSignaleMaitreChargeCadreLibre) {
+    const std::string abime = dossier + "/abime.cot";
+    Faux_Services::Ecrit(abime, "xx");
+    dialogue.ouvre = QString::fromStdString(abime);
+    cadre->MDIForm1_MDIForm_Load();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("abime.cot")));
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
+    EXPECT_TRUE(Cadre_Actif(*cadre));
+
+    // Even with no master at all the frame comes back, every light red.
+    fs::remove(dossier + "/tov0.mas");
+    messages.clear();
+    MDIForm1 autre(e);
+    autre.MDIForm1_MDIForm_Load();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_TRUE(messages.back().texte.contains(QStringLiteral("tov0.mas")));
+    EXPECT_TRUE(Cadre_Actif(autre));
+}
+
+TEST_F(Cadre_Test, ArbreDesMenus) {
+    QMenu *fichier = cadre->findChild<QMenu *>(QStringLiteral("T_Fichier"));
+    ASSERT_NE(fichier, nullptr);
+    QStringList legendes;
+    for (QAction *a : fichier->actions())
+        legendes << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(legendes, (QStringList{"Nouveau", "-", "Copier", "Ouvir", "Sauver", "-", "Quiter"}));
+    EXPECT_FALSE(Action("T_Outils")->isVisible());
+    EXPECT_FALSE(Action("T_Mode")->isVisible());
+    EXPECT_FALSE(Action("Voilure_Libre")->isVisible());
+    EXPECT_EQ(Action("Voilure_Class")->text(), QStringLiteral("Voilure Internatoinal CLASS"));
+    EXPECT_TRUE(Action("Son")->isChecked());
+    EXPECT_FALSE(Action("PressePapier")->isChecked());
+    EXPECT_TRUE(Action("astuce")->isChecked());
+    QMenu *aide = cadre->findChild<QMenu *>(QStringLiteral("T_Aide"));
+    int sujets = 0;
+    for (QAction *a : aide->findChildren<QAction *>())
+        if (!a->menu() && !a->isSeparator() && !a->text().isEmpty())
+            ++sujets;
+    EXPECT_EQ(sujets, 17);
+    EXPECT_EQ(Action("PH")->text(), QStringLiteral("Horizontale"));
+    EXPECT_EQ(cadre->Toolbar1()->widgetForAction(Action("Calcul_Gite"))->toolTip(),
+              QString::fromUtf8("Calcul Gîte 0-30°"));
+    EXPECT_EQ(Bouton_Gite(4)->toolTip(), QString::fromUtf8("Gite 20°"));
+}
+
+TEST_F(Cadre_Test, OptionsSonPressePapierAstuce) {
+    Action("Son")->trigger();
+    EXPECT_FALSE(Action("Son")->isChecked());
+    Action("Son")->trigger();
+    EXPECT_TRUE(Action("Son")->isChecked());
+    Action("PressePapier")->trigger();
+    Action("PressePapier")->trigger();
+    EXPECT_TRUE(Action("PressePapier")->isChecked()); // only ever checked by its command
+    EXPECT_EQ(ctx().PressePapier, Action("PressePapier"));
+    Action("astuce")->trigger();
+    EXPECT_EQ(e.P(305), 1);
+    Action("astuce")->trigger();
+    EXPECT_EQ(e.P(305), 0);
+}
+
+TEST_F(Cadre_Test, BoutonsDeGiteEtVerrouillageDesMenus) {
+    cadre->show();
+    QTest::mouseClick(Bouton_Gite(3), Qt::LeftButton);
+    EXPECT_EQ(e.P(26), 15);
+    EXPECT_EQ(Panneau(3), QStringLiteral("Gite: 15"));
+
+    cadre->Shell().Desactive_Menus();
+    EXPECT_FALSE(cadre->Toolbar1()->isEnabled());
+    for (const char *m :
+         {"T_Fichier", "T_Impression", "T_Configuration", "T_Outils", "T_Mode", "T_Aide", "T_Info"})
+        EXPECT_FALSE(Action(m)->isEnabled()) << m;
+    QTest::mouseClick(Bouton_Gite(6), Qt::LeftButton);
+    EXPECT_EQ(e.P(26), 15);
+    // The lights still change while everything is locked.
+    Invalide_Calculs(e, cadre->Shell());
+    e.P(190) = 0;
+    Affiche_Voyants(e, cadre->Shell());
+    EXPECT_EQ(Couleur_Voyant(4), COULEUR_VERTE);
+    EXPECT_EQ(Couleur_Voyant(3), COULEUR_ROUGE);
+
+    cadre->Shell().Active_Menus();
+    EXPECT_TRUE(Action("T_Info")->isEnabled());
+    // Turned off in the definition: enabling the menus does not bring them back.
+    EXPECT_FALSE(Action("T_Outils")->isVisible());
+    QTest::mouseClick(Bouton_Gite(6), Qt::LeftButton);
+    EXPECT_EQ(e.P(26), 30);
+}
+
+TEST_F(Cadre_Test, RienNeDemarrePendantUnCalcul) {
+    cadre->show();
+    e.P(26) = 20;
+    {
+        // A computation started elsewhere yields to events: nothing may start meanwhile.
+        Contexte::Garde_Occupe occupe(ctx());
+        Clique_Touche("Stabilite");
+        QTest::mouseClick(Bouton_Gite(1), Qt::LeftButton);
+        Action("Nouveau")->trigger();
+    }
+    EXPECT_EQ(e.P(26), 20);
+    EXPECT_EQ(ctx().Existante<Asst_0>(), nullptr);
+    Clique_Touche("Stabilite");
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_EQ(Panneau(3), QStringLiteral("Gite  0"));
+    EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+
+    // "Nouveau" once the way is free: every child hidden, then the assistant shown.
+    ctx().Fenetre<AProfile>().Montre();
+    Action("Nouveau")->trigger();
+    EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible());
+    ASSERT_NE(ctx().Existante<Asst_0>(), nullptr);
+    EXPECT_TRUE(ctx().Existante<Asst_0>()->Visible());
+}
+
+TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
+    cadre->show();
+    Services().calcul_tab = [](Etat_Projet &) { throw Erreur_Gabarit("table impossible"); };
+    cadre->Shell().Texte_Statut(1, "Calcul");
+    cadre->Shell().Montre_Attente(true);
+    ASSERT_TRUE(ctx().Existante<AEnCours>()->Visible());
+    Clique_Touche("Aff_Valeur");
+    EXPECT_FALSE(ctx().Existante<AEnCours>()->Visible());
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+    EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+}
+
+TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
+    cadre->show();
+    const int W = ctx().Largeur_Cadre(), H = ctx().Hauteur_Cadre();
+    ASSERT_GT(W, 100);
+    cadre->Shell().Texte_Statut(2, "X");
+    Clique_Touche("Vue_Géné");
+    const Arrangement_Vue_Generale a = Arrange_Vue_Generale(W, H);
+    auto rect = [](Fenetre_Fille &f) {
+        return Rect_Fenetre{f.Gauche(), f.Haut(), f.Largeur_Externe(), f.Hauteur_Externe()};
+    };
+    EXPECT_EQ(rect(ctx().Fenetre<AProfile>()), a.profile);
+    EXPECT_EQ(rect(ctx().Fenetre<ACoup>()), a.coupe);
+    EXPECT_EQ(rect(ctx().Fenetre<AVoile>()), a.voile);
+    EXPECT_EQ(rect(ctx().Fenetre<ADeplacement>()), a.deplacement);
+    EXPECT_TRUE(ctx().Fenetre<AVoile>().Visible());
+    EXPECT_TRUE(ctx().Fenetre<ADeplacement>().Visible());
+    EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
+    EXPECT_EQ(e.Cle_Vue, "TB_ET");
+
+    // The hull-form key replaces the whole arrangement.
+    Clique_Touche("Profile");
+    Menu_FG &fg = ctx().Fenetre<Menu_FG>();
+    EXPECT_EQ(fg.Gauche(), 0);
+    EXPECT_EQ(fg.Haut(), 0);
+    const Arrangement_Outil o = Arrange_Outil(W, H, fg.Largeur_Externe(), fg.Hauteur_Externe());
+    EXPECT_EQ(rect(ctx().Fenetre<ACoup>()), o.dessous);
+    EXPECT_EQ(rect(ctx().Fenetre<AProfile>()), o.vue);
+    EXPECT_FALSE(ctx().Fenetre<AVoile>().Visible());
+    EXPECT_FALSE(ctx().Fenetre<ADeplacement>().Visible());
+}
+
+TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
+    cadre->MDIForm1_MDIForm_Load();
+    e.P(301) = 60;
+    Action("M_Fichier_Quitter")->trigger();
+    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 9), " 60000 \r\n");
+    EXPECT_FALSE(cadre->isVisible());
+    EXPECT_TRUE(messages.empty()); // never asks to save the project
+
+    MDIForm1 autre(e);
+    autre.MDIForm1_MDIForm_Load();
+    autre.show();
+    faux.reglages_bloques = true;
+    autre.close(); // the close box
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, MB_STOP);
+    EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("tov.ini")));
+    EXPECT_FALSE(autre.isVisible());
+}
+
+} // namespace

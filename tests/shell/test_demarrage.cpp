@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/Demarrage.h"
+#include "shell/Faux_Services.h"
+#include "shell/Shell_Enregistreur.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+using gabarit::test::Faux_Services;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Demarrage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dossier = test::Dossier_Temporaire();
+        e.Dossier_Programme = dossier;
+        faux.Installe();
+        Faux_Services::Ecrit_Projet_Faux(dossier + "/tov0.mas", 1);
+        // Calibrations 56.7 and 57.3 twips per mm, tip switched off, line 3 carried through.
+        Faux_Services::Ecrit(ini(), " 56700 \r\n 57300 \r\n 42 \r\n 0 \r\n 1000 \r\n 0 \r\n"
+                                    " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+        for (int k = 0; k < 7; ++k)
+            e.P(186 + k) = 1;
+    }
+    std::string ini() const { return dossier + "/tov.ini"; }
+    bool A_Fait(const std::string &quoi) const {
+        for (const auto &j : faux.journal)
+            if (j == quoi)
+                return true;
+        return false;
+    }
+
+    std::string dossier;
+    Etat_Projet e;
+    Shell_Enregistreur s;
+    Faux_Services faux;
+};
+
+TEST_F(Demarrage, FichierChoisiLuReglagesLusEtReecrits) {
+    const std::string choisi = dossier + "/ailleurs.cot";
+    Faux_Services::Ecrit_Projet_Faux(choisi, 2);
+    const std::string avant = Faux_Services::Lit(ini());
+
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, choisi);
+    EXPECT_EQ(r.nom_projet, choisi);
+    EXPECT_EQ(e.Nom_Projet, choisi);
+    EXPECT_EQ(e.P(1), 2);
+    EXPECT_TRUE(r.reglages_ecrivables);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 57.3);
+    EXPECT_DOUBLE_EQ(e.P(305), 1);
+    EXPECT_EQ(Faux_Services::Lit(ini()), avant); // written back as read
+    EXPECT_TRUE(s.messages.empty());
+    EXPECT_EQ(faux.journal,
+              (std::vector<std::string>{"lit_projet ailleurs.cot", "lit_reglages", "ecrit_reglages",
+                                        "init_projet", "init_variables"}));
+    EXPECT_EQ(s.Lit_Statut(2), "TB_ET");
+
+    Demarrage_Calculs(e, s, true);
+    EXPECT_TRUE(A_Fait("calcul_tab"));
+    EXPECT_TRUE(A_Fait("calcul_flottaison"));
+    // Only the upright light is green after the waterline.
+    EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
+    for (std::size_t k = 1; k < 7; ++k)
+        EXPECT_EQ(s.voyants[k], COULEUR_ROUGE);
+}
+
+TEST_F(Demarrage, DialogueAnnuleChargeLeMaitre) {
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    EXPECT_EQ(r.nom_projet, "tov0.mas");
+    EXPECT_EQ(e.Nom_Projet, "tov0.mas");
+    EXPECT_EQ(e.P(1), 1);
+    EXPECT_TRUE(s.messages.empty());
+}
+
+TEST_F(Demarrage, ProjetAbimeSignaleEtMaitreCharge) {
+    const std::string abime = dossier + "/abime.cot";
+    Faux_Services::Ecrit(abime, "pas un nombre");
+    e.P(1) = 77;
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, abime);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_NE(s.messages[0].texte.find("abime.cot"), std::string::npos);
+    EXPECT_NE(s.messages[0].texte.find("tov0.mas"), std::string::npos);
+    EXPECT_EQ(r.nom_projet, "tov0.mas");
+    EXPECT_EQ(e.P(1), 1);
+    EXPECT_TRUE(A_Fait("init_projet"));
+}
+
+TEST_F(Demarrage, MaitreAbsentSignaleParSonNomEtLampesRouges) {
+    fs::remove(dossier + "/tov0.mas");
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].style, MB_STOP);
+    EXPECT_NE(s.messages[0].texte.find("tov0.mas"), std::string::npos);
+    EXPECT_TRUE(r.nom_projet.empty());
+    EXPECT_FALSE(A_Fait("init_projet"));
+    // The settings still come in and go back.
+    EXPECT_TRUE(r.reglages_ecrivables);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7);
+
+    e.P(186) = 0;
+    Demarrage_Calculs(e, s, false);
+    EXPECT_FALSE(A_Fait("calcul_tab"));
+    for (std::size_t k = 0; k < 7; ++k)
+        EXPECT_EQ(s.voyants[k], COULEUR_ROUGE);
+}
+
+TEST_F(Demarrage, ReglagesAbsentsCreesAvecLesValeursParDefaut) {
+    fs::remove(ini());
+    e.P(305) = 1;
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    EXPECT_TRUE(r.reglages_ecrivables);
+    EXPECT_TRUE(s.messages.empty());
+    ASSERT_TRUE(fs::exists(ini()));
+    EXPECT_DOUBLE_EQ(e.P(301), 56.7);
+    EXPECT_DOUBLE_EQ(e.P(302), 56.7);
+    EXPECT_DOUBLE_EQ(e.P(305), 0); // the tip is on with a fresh file
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 56.7);
+    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 16), " 56700 \r\n 56700 ");
+}
+
+TEST_F(Demarrage, ReglagesIllisiblesJamaisReecrits) {
+    Faux_Services::Ecrit(ini(), " 56700 \r\n 1 \r\n");
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_NE(s.messages[0].texte.find("tov.ini"), std::string::npos);
+    EXPECT_FALSE(r.reglages_ecrivables);
+    EXPECT_FALSE(A_Fait("ecrit_reglages"));
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7); // defaults in memory, so printing still works
+    // Nor at shut-down.
+    EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, r.reglages_ecrivables));
+    EXPECT_EQ(Faux_Services::Lit(ini()), " 56700 \r\n 1 \r\n");
+    EXPECT_EQ(r.nom_projet, "tov0.mas");
+}
+
+TEST_F(Demarrage, TableNacaAbsenteSignaleeEtDemarrageTermine) {
+    faux.naca_absent = true;
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_NE(s.messages[0].texte.find("nacaa.ini"), std::string::npos);
+    EXPECT_EQ(r.nom_projet, "tov0.mas");
+    Demarrage_Calculs(e, s, true);
+    EXPECT_TRUE(A_Fait("calcul_flottaison"));
+    EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
+}
+
+TEST_F(Demarrage, EcritureDesReglagesALArret) {
+    e.P(301) = 60;
+    EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, true));
+    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 9), " 60000 \r\n");
+    faux.reglages_bloques = true;
+    EXPECT_FALSE(Ecrit_Reglages_Arret(e, s, true));
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].style, MB_STOP);
+    EXPECT_NE(s.messages[0].texte.find("tov.ini"), std::string::npos);
+}
+
+TEST(Maitre, ReconnuSousToutCheminDuDossierProgramme) {
+    Etat_Projet e;
+    e.Dossier_Programme = test::Dossier_Temporaire();
+    const std::string d = e.Dossier_Programme;
+    fs::create_directories(d + "/sous");
+    Faux_Services::Ecrit(d + "/tov0.mas", "1\n");
+    EXPECT_TRUE(Est_Maitre(e, "tov0.mas"));
+    EXPECT_TRUE(Est_Maitre(e, d + "/tov0.mas"));
+    EXPECT_TRUE(Est_Maitre(e, d + "/./tov0.mas"));
+    EXPECT_TRUE(Est_Maitre(e, d + "/sous/../tov0.mas"));
+    fs::create_symlink(d + "/tov0.mas", d + "/sous/lien.mas");
+    EXPECT_TRUE(Est_Maitre(e, d + "/sous/lien.mas"));
+    EXPECT_FALSE(Est_Maitre(e, d + "/sous/tov0.mas"));
+    EXPECT_FALSE(Est_Maitre(e, d + "/tov1.mas"));
+    EXPECT_FALSE(Est_Maitre(e, "MonProjet.cot"));
+    EXPECT_EQ(Chemin_Projet(e, "MonProjet.cot"), d + "/MonProjet.cot");
+    EXPECT_EQ(Chemin_Projet(e, "/x/y.cot"), "/x/y.cot");
+}
+
+} // namespace
