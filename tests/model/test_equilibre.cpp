@@ -4,9 +4,14 @@
 #include <memory>
 #include <string>
 
+#include "model/Carene.h"
 #include "model/Equilibre.h"
+#include "model/Fichier_Projet.h"
 #include "model/Geometrie_Couple.h"
+#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
+#include "shell/Voyants.h"
+#include "stability/Centrage.h"
 
 using namespace gabarit;
 
@@ -212,4 +217,40 @@ TEST(Equilibre, Unknown_Heel_And_Upstream_Errors) {
     EXPECT_FALSE(shell2.attente_visible);
     EXPECT_EQ(f->P(37), 0.1);
     EXPECT_EQ(f->P(44), 3);
+}
+
+TEST(Equilibre, Master_Project_Floats_At_Every_Heel) {
+    auto e = std::make_unique<Etat_Projet>();
+    e->Dossier_Programme = GABARIT_DATA_DIR;
+    Shell_Enregistreur shell;
+    try {
+        Lit_Fichier_Projet(e->Fichier_Programme("tov0.mas"), Projet_Courant(*e));
+        Init_Projet(*e, shell);
+        Init_Variables(*e, shell);
+        Calcul_Tab(*e);
+        Calcul_Centrage(*e, shell);
+    } catch (const std::exception &err) {
+        GTEST_SKIP() << "master project not readable here: " << err.what();
+    }
+    Invalide_Calculs(*e, shell);
+    const double poids = e->P(42);
+    ASSERT_GT(poids, 0);
+    const double pas_v = e->P(37), pas_h = e->P(27);
+    // The heel series' order, 30 down to 0.
+    for (int gite = 30; gite >= 0; gite -= 5) {
+        SCOPED_TRACE(gite);
+        e->P(26) = gite;
+        ASSERT_TRUE(Calcul_Equilibre(*e, shell));
+        EXPECT_EQ(e->P(186 + gite / 5), 0);
+        if (gite > 0) {
+            EXPECT_GE(e->P(207 + gite / 5), poids); // the integer part of a volume above it
+            EXPECT_LT(e->P(207 + gite / 5), poids * 1.1);
+            EXPECT_GT(e->P(200 + gite / 5), 0);
+        }
+    }
+    EXPECT_TRUE(shell.messages.empty());
+    for (int c : shell.voyants)
+        EXPECT_EQ(c, COULEUR_VERTE);
+    EXPECT_EQ(e->P(37), pas_v);
+    EXPECT_EQ(e->P(27), pas_h);
 }
