@@ -12,6 +12,11 @@ AVoile::AVoile(Contexte &ctx)
 void AVoile::Redessine() { Redessine_Voilure(ctx()); }
 
 void AVoile::Redessine_Sur_Evenement() {
+    // Not in the middle of another view's drawing: the sail view is redrawn whole after it.
+    if (Dessin_En_Cours(ctx())) {
+        Differe_Redessin();
+        return;
+    }
     // The hull and appendages are drawn only while the view is open in normal state...
     Actualise_Vue_Voilure(ctx());
     // ...but the sail plan is drawn whatever the state, so its areas are always recomputed.

@@ -23,16 +23,6 @@ bool Ouverte(const Fenetre_Vue *w) {
     return w && w->Visible() && w->Etat_Fenetre() == Fenetre_Fille::Etat::Normal;
 }
 
-// A redraw is under way in one of the views (its drawings may let events run).
-bool Dessin_En_Cours(Contexte &ctx) {
-    const Fenetre_Vue *vues[] = {ctx.Existante<AProfile>(), ctx.Existante<ACoup>(),
-                                 ctx.Existante<ADeplacement>(), ctx.Existante<AVoile>()};
-    for (const Fenetre_Vue *w : vues)
-        if (w && w->En_Dessin())
-            return true;
-    return false;
-}
-
 // Clears the view's own picture and runs its drawings on it. The drawings share the view
 // transform P(22), P(40), P(41) and the working station: a redraw asked while another one
 // lets events run (the body plan floats the hull first) waits until it is done, and the
@@ -68,6 +58,15 @@ double Station_Couple_X(Contexte &ctx) {
 }
 
 } // namespace
+
+bool Dessin_En_Cours(Contexte &ctx) {
+    const Fenetre_Vue *vues[] = {ctx.Existante<AProfile>(), ctx.Existante<ACoup>(),
+                                 ctx.Existante<ADeplacement>(), ctx.Existante<AVoile>()};
+    for (const Fenetre_Vue *w : vues)
+        if (w && w->En_Dessin())
+            return true;
+    return false;
+}
 
 void Redessine_Profil(Contexte &ctx) {
     Redessine_Vue(ctx, ctx.Existante<AProfile>(),

@@ -17,6 +17,8 @@ void Redessine_Voilure(Contexte &ctx);
 void Redessine_Tout(Contexte &ctx);
 // Hides every child window of the main frame. Never fails.
 void Cache_Fenetres(Contexte &ctx);
+// A redraw is under way in one of the views (its drawings may let events run).
+bool Dessin_En_Cours(Contexte &ctx);
 // The sail view's hull and appendages without the sails, when it is open in normal state.
 void Actualise_Vue_Voilure(Contexte &ctx);
 
