@@ -67,6 +67,12 @@ void Fenetre_Vue::Form_Resize() {
 
 void Fenetre_Vue::Picture1_Click() {
     Sans_Erreur([this] {
+        // In the middle of another view's drawing: redrawn after it, and nothing half-drawn
+        // is copied (the item stays checked for the next click).
+        if (Dessin_En_Cours(ctx())) {
+            Differe_Redessin();
+            return;
+        }
         // A click is also the way to refresh a view, checked or not.
         Redessine_Sur_Evenement();
         QAction *presse = ctx().PressePapier;
@@ -85,7 +91,8 @@ void Fenetre_Vue::Picture1_DblClick() {
     Sans_Erreur([this] {
         Cache_Fenetres(ctx());
         // Alone over the frame's client area; its state stays normal so redraws still serve it.
-        Deplace(0, 0, ctx().Largeur_Cadre(), ctx().Hauteur_Cadre());
+        if (ctx().Largeur_Cadre() > 0 && ctx().Hauteur_Cadre() > 0)
+            Deplace(0, 0, ctx().Largeur_Cadre(), ctx().Hauteur_Cadre());
         Montre();
     });
 }
