@@ -43,6 +43,9 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
         throw Erreur_Gabarit("Pas vertical nul ou negatif");
 
     const double D = e.Hauteur_Couple;
+    // Nor would a step so small that subtracting it leaves the level where it was.
+    if (!(std::fabs(D) / pas < 1e6))
+        throw Erreur_Gabarit("Pas vertical trop petit");
     const double B = e.Demi_Largeur_Couple;
     const double a = e.Exp_Forme_A;
     const double b = e.Exp_Forme_B;

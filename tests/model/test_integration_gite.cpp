@@ -115,6 +115,7 @@ TEST(Integration_Gite, Zero_Step_Is_Refused) {
     auto e = Section_V(0);
     EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, 0, true), Erreur_Gabarit);
     EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, -2, true), Erreur_Gabarit);
+    EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, 1e-300, true), Erreur_Gabarit);
 }
 
 TEST(Integration_Gite, Through_The_Section_Geometry) {
