@@ -177,6 +177,25 @@ TEST_F(Cadre_Test, RienNeDemarrePendantUnCalcul) {
     EXPECT_TRUE(ctx().Existante<Asst_0>()->Visible());
 }
 
+TEST_F(Cadre_Test, UneCommandeDuMenuNeSeLaissePasInterrompre) {
+    cadre->show();
+    const std::string projet = dossier + "/b.cot";
+    Faux_Services::Ecrit_Projet_Faux(projet, 3);
+    dialogue.ouvre = QString::fromStdString(projet);
+    e.P(26) = 10;
+    // The waterline lets events run: the user clicks a heel button and a toolbar key.
+    Services().calcul_flottaison = [this](Etat_Projet &, Interface_Shell &) {
+        QTest::mouseClick(Bouton_Gite(5), Qt::LeftButton);
+        Clique_Touche("Stabilite");
+        return true;
+    };
+    Action("M_Fichier_Ouvrir")->trigger();
+    EXPECT_EQ(e.P(1), 3);
+    EXPECT_EQ(e.P(26), 10);
+    QTest::mouseClick(Bouton_Gite(5), Qt::LeftButton);
+    EXPECT_EQ(e.P(26), 25);
+}
+
 TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
     cadre->show();
     Services().calcul_tab = [](Etat_Projet &) { throw Erreur_Gabarit("table impossible"); };
