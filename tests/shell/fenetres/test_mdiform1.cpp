@@ -9,6 +9,7 @@
 #include "shell/Arrangements.h"
 #include "shell/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Cadre_Test.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
@@ -42,6 +43,8 @@ TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
     EXPECT_EQ(e.P(1), 2);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 57);
     EXPECT_FALSE(Action("astuce")->isChecked()); // line 5 holds 1000
+    Aastuce *astuce = ctx().Existante<Aastuce>();
+    EXPECT_TRUE(astuce == nullptr || !astuce->Visible());
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     for (int k = 1; k < 7; ++k)
