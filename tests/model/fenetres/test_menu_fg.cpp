@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 
 #include "model/fenetres/Menu_FG.h"
@@ -434,4 +435,49 @@ TEST(Menu_FG, OptionFormeOuvreLaVariation) {
     EXPECT_EQ(v->Gauche(), 0);
     EXPECT_EQ(v->Haut(), 0);
     EXPECT_EQ(v->Largeur_Externe(), Twips_En_Pixels(5865));
+}
+
+TEST(Menu_FG, TirantDEauAvecQuilleEtBulbe) {
+    Banc b;
+    b.e.X_Couple = 321;
+    b.Ouvre();
+    // At the keel station 500: depth 120, freeboard 40 + 10 x 500 / 1000 = 45, draft 75;
+    // plus the keel span 300 and the bulb height 40.
+    EXPECT_EQ(b.Texte("Label4_2"), "415 mm");
+    EXPECT_EQ(b.e.X_Couple, 321);
+}
+
+TEST(Menu_FG, InfoDuCoupleChoisi) {
+    Banc b;
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    b.W<QLineEdit>("Text2")->setText("500");
+    QTest::mouseClick(b.W<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_EQ(b.Texte("Label6_0"), "-45");
+    EXPECT_EQ(b.Texte("Label6_1"), "75");
+    EXPECT_EQ(b.Texte("Label6_3"), "120");
+    // Half-breadth 100 - 100 x 50^2 / 550^2, rounded down to the hundredth, doubled.
+    const double demi = 100 - 100 * std::pow(50.0, 2) / std::pow(550.0, 2);
+    EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
+}
+
+TEST(Menu_FG, InfoDuTableauInclineVuDeFace) {
+    Banc b;
+    b.e.P(35) = 100;
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    b.W<QLineEdit>("Text2")->setText("0");
+    QTest::mouseClick(b.W<QPushButton>("Command4"), Qt::LeftButton);
+    // Top edge of the transom at P(35) = 100: freeboard 41, half-breadth of the sheer law.
+    EXPECT_EQ(b.Texte("Label6_0"), "-41");
+    const double demi = 100 - 40 * std::pow(350.0, 1.5) / std::pow(450.0, 1.5);
+    EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
+    // Keel at the stern: depth 60 below a freeboard of 40.
+    EXPECT_EQ(b.Texte("Label6_1"), "20");
+    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    EXPECT_EQ(b.e.X_Couple, 0);
+    // Another framing leaves the figures alone.
+    b.e.Cle_Vue = "TB_ET";
+    b.ctx.Fenetre<Menu_FG>().Aff_Valeurs_FG();
+    EXPECT_EQ(b.Texte("Label6_3"), "61");
 }
