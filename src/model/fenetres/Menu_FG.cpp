@@ -70,36 +70,24 @@ double Centieme(double v) { return Int(v * 100) / 100; }
 
 // What the messages call each box.
 QString Nom_Boite(int i) {
-    switch (i) {
-    case 0:
-        return QStringLiteral("La hauteur du tableau arrière");
-    case 1:
-        return QStringLiteral("La largeur du tableau arrière");
-    case 2:
-        return QStringLiteral("La hauteur de l'étrave");
-    case 3:
-        return QStringLiteral("L'inclinaison de l'étrave");
-    case 4:
-        return QStringLiteral("La hauteur du maître couple");
-    case 5:
-        return QStringLiteral("La largeur du maître couple");
-    case 6:
-        return QStringLiteral("La position du couple le plus haut (Pos Inf)");
-    case 7:
-        return QStringLiteral("La position du couple le plus large (Pos Sup)");
-    case 8:
-        return QStringLiteral("L'exposant avant du livet");
-    case 9:
-        return QStringLiteral("L'exposant arrière du livet");
-    case 10:
-        return QStringLiteral("L'exposant arrière de la quille");
-    case 11:
-        return QStringLiteral("L'exposant avant de la quille");
-    case 13:
-        return QStringLiteral("La longueur de la carène");
-    default:
-        return QStringLiteral("Le report du tableau arrière incliné");
-    }
+    static const char *const noms[] = {
+        "La hauteur du tableau arrière",
+        "La largeur du tableau arrière",
+        "La hauteur de l'étrave",
+        "L'inclinaison de l'étrave",
+        "La hauteur du maître couple",
+        "La largeur du maître couple",
+        "La position du couple le plus haut (Pos Inf)",
+        "La position du couple le plus large (Pos Sup)",
+        "L'exposant avant du livet",
+        "L'exposant arrière du livet",
+        "L'exposant arrière de la quille",
+        "L'exposant avant de la quille",
+        "",
+        "La longueur de la carène",
+        "Le report du tableau arrière incliné",
+    };
+    return QString::fromUtf8(noms[std::clamp(i, 0, 14)]);
 }
 
 } // namespace
@@ -273,26 +261,7 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
         Place(trait, 240, y, 1950, 30);
     }
 
-    auto *reg = Groupe(page, "Frame1_6", QStringLiteral("Reglage"), 2520, 90, 3090, 2820);
-    Picture2_ = new Editeur_Forme(reg);
-    Picture2_->move(Twips_En_Pixels(90), Twips_En_Pixels(300));
-    connect(Picture2_, &Editeur_Forme::Souris_Deplacee, this, &Menu_FG::Picture2_MouseMove);
-    connect(Picture2_, &Editeur_Forme::Souris_Relachee, this, &Menu_FG::Picture2_MouseUp);
-    // Top to bottom: "Tableau Arriere", "Le plus Large", "Le plus Haut", "3/4 Avant".
-    const struct {
-        int index;
-        const char *texte;
-    } options[] = {
-        {0, "Tableau Arriere"}, {1, "Le plus Large"}, {3, "Le plus Haut"}, {2, "3/4 Avant"}};
-    double y = 360;
-    for (const auto &o : options) {
-        auto *b = new QRadioButton(QString::fromUtf8(o.texte), reg);
-        b->setObjectName(QStringLiteral("Option1_%1").arg(o.index));
-        Place(b, 1980, y, 1080, 285);
-        b->installEventFilter(this);
-        Option1_[o.index] = b;
-        y += 420;
-    }
+    Construit_Reglage(page);
 }
 
 void Menu_FG::Construit_Carene(QWidget *page) {
@@ -760,9 +729,7 @@ void Menu_FG::Form_Paint() {
         return;
     en_peinture_ = true;
     try {
-        const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
-        if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
-            Deplace(Gauche(), Haut(), l, h);
+        Fixe_Taille();
         Init_Report_TBI();
         if (Option1_[0]->isChecked())
             ctx().etat.X_Couple = 0;
@@ -785,8 +752,19 @@ void Menu_FG::Demande_Peinture() {
         Qt::QueuedConnection);
 }
 
+void Menu_FG::Fixe_Taille() {
+    const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
+    if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
+        Deplace(Gauche(), Haut(), l, h);
+}
+
 void Menu_FG::showEvent(QShowEvent *ev) {
     Fenetre_Fille::showEvent(ev);
+    // At once, so that whoever arranges the other windows around this one sees its size.
+    const bool garde = en_peinture_;
+    en_peinture_ = true;
+    Fixe_Taille();
+    en_peinture_ = garde;
     Demande_Peinture();
 }
 

@@ -80,6 +80,7 @@ private:
     void Construit_Forme_Carene(QWidget *page);
     void Construit_Forme_Couples(QWidget *page);
     void Construit_Carene(QWidget *page);
+    void Construit_Reglage(QWidget *page); // the section-shape editor
     QWidget *Ligne_Spin(QWidget *parent, int index, const QString &legende, int x, int y, int pas);
     QLineEdit *Boite_Exposant(QWidget *parent, int index, const QString &legende, int x, int y);
 
@@ -111,6 +112,7 @@ private:
     bool en_peinture_ = false;
     bool peinture_prevue_ = false;
     void Demande_Peinture();
+    void Fixe_Taille();
 };
 
 } // namespace gabarit

@@ -10,8 +10,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "model/fenetres/Menu_FG.h"
