@@ -24,8 +24,10 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
         connect(b, &QToolButton::pressed, this, &UpDown::MouseDown);
         connect(b, &QToolButton::released, this, &UpDown::MouseUp);
     }
-    connect(haut_, &QToolButton::clicked, this, &UpDown::Monte);
-    connect(bas_, &QToolButton::clicked, this, &UpDown::Descend);
+    // A Windows spin steps on the press, after its mouse-down and before its mouse-up, so
+    // the release handlers of the windows see the new value.
+    connect(haut_, &QToolButton::pressed, this, &UpDown::Monte);
+    connect(bas_, &QToolButton::pressed, this, &UpDown::Descend);
     setFixedSize(16, 22);
 }
 

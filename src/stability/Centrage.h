@@ -5,6 +5,17 @@
 
 namespace gabarit {
 
-void Calcul_Centrage(Etat_Projet& e, Interface_Shell& shell);
+// Message shown when every weight is zero: there is nothing to float.
+inline constexpr const char *MESSAGE_POIDS_NUL =
+    "Le poids total est nul : indiquez au moins un poids avant le calcul du centrage.";
+
+// Bulb station P(180), total weight P(42), centres of gravity P(23) along the hull and P(28)
+// in height, in that order. Refuses weights summing to zero (Erreur_Gabarit, nothing
+// stored). Leaves the waterline alone.
+void Calcul_Centre_Gravite(Etat_Projet &e);
+
+// Calcul_Centre_Gravite, then the upright waterline for the new weight. A zero total weight
+// is reported in a message box and ends the caller's chain (Erreur_Gabarit).
+void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell);
 
 } // namespace gabarit

@@ -1,9 +1,119 @@
 #include "stability/Coef_Prismatique.h"
 
+#include "model/Integration_Gite.h"
+
 namespace gabarit {
 
-void Calcul_Coef_Pris(Etat_Projet&, Interface_Shell&) {
-    throw Erreur_Gabarit("Calcul_Coef_Pris : en construction");
+namespace {
+constexpr std::uint32_t NOIR = RGB(0, 0, 0);
+constexpr std::uint32_t ROUGE = RGB(255, 0, 0);
+
+// Puts back the transom length and the two steps the walk borrows, whatever happens.
+class Garde_Reglages {
+public:
+    Garde_Reglages(Etat_Projet &e, Interface_Shell &s)
+        : e_(e), s_(s), report_ta_(e.P(35)), pas_vertical_(e.P(37)), nb_pas_(e.P(231)) {}
+    ~Garde_Reglages() {
+        e_.P(231) = nb_pas_;
+        e_.P(37) = pas_vertical_;
+        s_.Texte_Statut(1, "Pret");
+        e_.P(35) = report_ta_;
+    }
+    Garde_Reglages(const Garde_Reglages &) = delete;
+    Garde_Reglages &operator=(const Garde_Reglages &) = delete;
+
+private:
+    Etat_Projet &e_;
+    Interface_Shell &s_;
+    double report_ta_, pas_vertical_, nb_pas_;
+};
+} // namespace
+
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
+                        const Integrateur_Couple &integre) {
+    const double L = e.L();
+    if (!(L > 0))
+        throw Erreur_Gabarit("Coefficient prismatique : longueur de coque nulle");
+
+    Garde_Reglages garde(e, shell);
+    // The walk works on a vertical transom.
+    e.P(35) = 0;
+    e.P(40) = picture ? picture->Hauteur() / 2 : 0;
+    if (picture)
+        picture->Efface();
+    double n = 0, S = 0, Amax = 0;
+
+    shell.Texte_Statut(1, "Calcul Coef Pris");
+    shell.Progression(0, L, 0);
+    shell.Laisse_Evenements();
+
+    e.Gite_Couple = e.P(26);
+    e.Angle_Vue = 0;
+    // 1-mm margin each side of the picture, which measures in millimetres.
+    const double sx = picture ? (picture->Largeur() - 2) / L : 0;
+
+    // Area scale: the first side of the deepest section is drawn 150 x sx high.
+    e.X_Couple = e.P(10);
+    integre(e);
+    const double sy = Divise(e.Surface_Immergee_1, 150);
+    if (sy == 0)
+        throw Erreur_Gabarit("Coefficient prismatique : section la plus haute hors de l'eau");
+
+    e.P(41) = 1;
+    // Ticking "Precision" gives the coarser step, as the window always did.
+    const double h = precision ? L / 40 : L / 80;
+    e.P(231) = h;
+    e.P(37) = 0.1;
+
+    const double y0 = e.P(40), x0 = e.P(41);
+    if (picture)
+        picture->Segment(x0, y0, x0 + sx * L, y0, NOIR);
+
+    double x_prec = 0, cote1_prec = 0, cote2_prec = 0;
+    double x = 0;
+    for (; x <= L; x += h) {
+        e.X_Couple = x;
+        integre(e);
+        n += 1;
+        S += e.Surface_Immergee;
+        if (e.Surface_Immergee > Amax)
+            Amax = e.Surface_Immergee;
+        const double cote1 = e.Surface_Immergee_1 / sy;
+        const double cote2 = e.Surface_Immergee_2 / sy;
+        e.Surface_Immergee_1 = cote1;
+        e.Surface_Immergee_2 = cote2;
+        if (picture && n > 1) {
+            const double xa = x0 + sx * x_prec, xb = x0 + sx * x;
+            picture->Segment(xa, y0 + sx * cote1_prec, xb, y0 + sx * cote1, NOIR);
+            picture->Segment(xa, y0 - sx * cote2_prec, xb, y0 - sx * cote2, NOIR);
+            picture->Segment(xa, y0, xa, y0 + sx * cote1_prec, ROUGE);
+        }
+        x_prec = x;
+        cote1_prec = cote1;
+        cote2_prec = cote2;
+        shell.Progression(0, L, x);
+        shell.Laisse_Evenements();
+    }
+    e.X_Couple = x;
+
+    // Mean station area times the walked length.
+    const double V = Divise(S, n) * (n - 1) * h;
+    const double r = Fix(Divise(1000 * V, Amax * L)) / 100;
+    const double angle = e.P(26);
+    for (int k = 0; k <= 6; ++k)
+        if (angle == 5.0 * k)
+            e.P(193 + k) = r;
+    e.P(39) = r;
+    return r;
+}
+
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision) {
+    return Calcul_Coef_Pris(e, shell, picture, precision,
+                            [](Etat_Projet &et) { Integre_Couple(et); });
+}
+
+void Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell) {
+    Calcul_Coef_Pris(e, shell, nullptr, false);
 }
 
 } // namespace gabarit

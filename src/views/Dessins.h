@@ -8,32 +8,35 @@
 namespace gabarit {
 
 // View scales: set P(22), P(40), P(41) from the canvas size.
-void Echelle_Profil(Etat_Projet& e, const Canvas& c);
-void Echelle_Coupe(Etat_Projet& e, const Canvas& c);
-void Echelle_Deplacement(Etat_Projet& e, const Canvas& c);
-void Echelle_Voilure(Etat_Projet& e, const Canvas& c);
-void Echelle_3D(Etat_Projet& e, const Canvas& c);
+void Echelle_Profil(Etat_Projet &e, const Canvas &c);
+void Echelle_Coupe(Etat_Projet &e, const Canvas &c);
+void Echelle_Deplacement(Etat_Projet &e, const Canvas &c);
+void Echelle_Voilure(Etat_Projet &e, const Canvas &c);
+void Echelle_3D(Etat_Projet &e, const Canvas &c);
 
 // Hull.
-void Trace_Profile(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Vue_Dessus(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Ligne_Flotte(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Couple(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Tableau_AR(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Lignes(Etat_Projet& e, Interface_Shell& s, Canvas& c);
+void Trace_Profile(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Couple(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Tableau_AR(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
 // Body-plan framings, one per view key.
-void Trace_Couples_TB_ET(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Couples_TB_MC(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Couples_MC_ET(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Couple_X(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Couples_3D(Etat_Projet& e, Interface_Shell& s, Canvas& c);
+void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+// The single section: at the station typed in the hull-form window's N°Couple box (0 when
+// the box is empty), which the window reads and passes; the short form draws at X_Couple.
+void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x);
+void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
 // Rig and appendages. Trace_Voilure refills e.Liste_Voile (the sail window's list).
-void Trace_Voilure(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Derive(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Safran(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Bulbe(Etat_Projet& e, Interface_Shell& s, Canvas& c);
-void Trace_Axe_Centres(Etat_Projet& e, Interface_Shell& s, Canvas& c);
+void Trace_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Derive(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Safran(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Axe_Centres(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
 } // namespace gabarit

@@ -1,7 +1,229 @@
 #include "model/fenetres/Menu_VarList.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "model/Fichier_Projet.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/fenetres/Contexte.h"
+
 namespace gabarit {
 
-Menu_VarList::Menu_VarList(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("Menu_VarList"), QStringLiteral("Liste des Valeurs")) {}
-void Menu_VarList::Remplit_Liste() {}
+namespace {
+QLabel *Etiquette(const QString &texte, const QString &nom, QWidget *parent) {
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    return l;
+}
+
+// The hull table holds single-precision numbers: shown with a float's digits.
+QString Texte_Simple(float v) {
+    QLocale loc;
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (v == 0.0f)
+        return QStringLiteral("0");
+    return loc.toString(static_cast<double>(v), 'g', 7);
+}
+
+// Rounded down to 1/100, in single precision.
+float Centiemes(float v) { return std::floor(v * 100.0f) / 100.0f; }
+
+double Lit_Ou_Erreur(const QString &texte) {
+    double v = 0;
+    if (!Lit_Nombre(texte, v))
+        throw Erreur_Gabarit("Valeur non numerique");
+    return v;
+}
+} // namespace
+
+Menu_VarList::Menu_VarList(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_VarList"),
+                    QStringLiteral("Menu Liste des Variables")) {
+    auto *l = new QVBoxLayout(this);
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName("SSTab1");
+    l->addWidget(SSTab1_);
+
+    // "Couple": the hull table of one station.
+    auto *couple = new QWidget(SSTab1_);
+    auto *lc = new QVBoxLayout(couple);
+    auto *ligne = new QHBoxLayout;
+    ligne->addWidget(Etiquette(QString::fromUtf8("N° Couple :"), "Label3", couple));
+    Text3_ = new QLineEdit(couple);
+    Text3_->setObjectName("Text3");
+    ligne->addWidget(Text3_);
+    UpDown2_ = new UpDown(couple);
+    UpDown2_->setObjectName("UpDown2");
+    UpDown2_->setBuddy(Text3_);
+    ligne->addWidget(UpDown2_);
+    ligne->addStretch();
+    lc->addLayout(ligne);
+    auto *Frame2 = new QGroupBox(couple);
+    Frame2->setObjectName("Frame2");
+    auto *lf2 = new QVBoxLayout(Frame2);
+    auto *titres = new QHBoxLayout;
+    titres->addWidget(Etiquette(QStringLiteral("Hauteur"), "Label4_0", Frame2));
+    titres->addWidget(Etiquette(QStringLiteral("Yn"), "Label4_2", Frame2));
+    titres->addWidget(Etiquette(QStringLiteral("Volume"), "Label13", Frame2));
+    titres->addStretch();
+    lf2->addLayout(titres);
+    List2_ = new QListWidget(Frame2);
+    List2_->setObjectName("List2");
+    lf2->addWidget(List2_);
+    lc->addWidget(Frame2);
+    SSTab1_->addTab(couple, QStringLiteral("Couple"));
+
+    // "Variables": the record editor.
+    auto *variables = new QWidget(SSTab1_);
+    auto *lv = new QVBoxLayout(variables);
+    auto *Frame1_0 = new QGroupBox(variables);
+    Frame1_0->setObjectName("Frame1_0");
+    lv->addWidget(Frame1_0);
+    auto *lf1 = new QVBoxLayout(Frame1_0);
+    auto *entetes = new QHBoxLayout;
+    entetes->addWidget(Etiquette(QString::fromUtf8("N°"), "Label1_0", Frame1_0));
+    entetes->addWidget(Etiquette(QStringLiteral("Valeur"), "Label1_1", Frame1_0));
+    entetes->addWidget(Etiquette(QStringLiteral("Commentaire"), "Label1_2", Frame1_0));
+    entetes->addStretch();
+    lf1->addLayout(entetes);
+    List1_ = new QListWidget(Frame1_0);
+    List1_->setObjectName("List1");
+    lf1->addWidget(List1_);
+    auto *edition = new QHBoxLayout;
+    Label2_0_ = Etiquette(QString(), "Label2_0", Frame1_0);
+    Label2_0_->setMinimumWidth(30);
+    edition->addWidget(Label2_0_);
+    Text1_0_ = new QLineEdit(Frame1_0);
+    Text1_0_->setObjectName("Text1_0");
+    edition->addWidget(Text1_0_, 1);
+    Text2_ = new QLineEdit(Frame1_0);
+    Text2_->setObjectName("Text2");
+    edition->addWidget(Text2_, 2);
+    lf1->addLayout(edition);
+    Command2_ = new QPushButton(QStringLiteral("Valide"), Frame1_0);
+    Command2_->setObjectName("Command2");
+    lf1->addWidget(Command2_);
+    SSTab1_->addTab(variables, QStringLiteral("Variables"));
+    SSTab1_->setCurrentIndex(1);
+
+    connect(List1_, &QListWidget::currentRowChanged, this, [this] { Menu_VarList_List1_Click(); });
+    connect(List1_, &QListWidget::itemClicked, this, [this] { Menu_VarList_List1_Click(); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { Menu_VarList_Command2_Click(); });
+    connect(UpDown2_, &UpDown::MouseUp, this, [this] { Menu_VarList_UpDown2_MouseUp(); });
+    if (ctx.zone)
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this,
+                [this](QMdiSubWindow *w) { Menu_VarList_Form_Activate(w); });
+    Menu_VarList_Form_Load();
+}
+
+void Menu_VarList::Menu_VarList_Form_Load() {
+    try {
+        // Stations every 10 mm from the stern to the bow.
+        UpDown2_->setRange(0, static_cast<int>(Arrondi(Fini(ctx().etat.L()))));
+        UpDown2_->setIncrement(10);
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_VarList::Menu_VarList_Form_Activate(QMdiSubWindow *w) {
+    if (!w || w != Cadre())
+        return;
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(5940), Twips_En_Pixels(6810));
+}
+
+void Menu_VarList::Remplit() {
+    const Etat_Projet &e = ctx().etat;
+    const QSignalBlocker bloque(List1_);
+    List1_->clear();
+    for (int i = 1; i <= NB_VALEURS_PROJET; ++i)
+        List1_->addItem(QString::number(i) + QLatin1Char('\t') + Texte_Nombre(e.P(i)) +
+                        QLatin1Char('\t') +
+                        QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
+}
+
+void Menu_VarList::Remplit_Liste() {
+    // The window is kept rather than unloaded: its station range follows the current hull.
+    Menu_VarList_Form_Load();
+    Remplit();
+    List1_->setCurrentRow(0);
+    Menu_VarList_List1_Click();
+}
+
+void Menu_VarList::Menu_VarList_List1_Click() {
+    try {
+        const int i = List1_->currentRow() + 1;
+        if (i < 1 || i > NB_VALEURS_PROJET)
+            return;
+        const Etat_Projet &e = ctx().etat;
+        Label2_0_->setText(QString::number(i));
+        Text1_0_->setText(Texte_Nombre(e.P(i)));
+        Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
+    } catch (const std::exception &) {
+    }
+}
+
+QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
+    // Paragraph separators count as line breaks.
+    QString t = texte;
+    t.replace(QChar(0x2028), QLatin1Char(' ')).replace(QChar(0x2029), QLatin1Char(' '));
+    // As the project file holds it, so the record reads back the same.
+    return QString::fromStdString(Commentaire_Fichier(t.toStdString()));
+}
+
+void Menu_VarList::Menu_VarList_Command2_Click() {
+    try {
+        const int i = List1_->currentRow() + 1;
+        if (i < 1 || i > NB_VALEURS_PROJET)
+            return;
+        Etat_Projet &e = ctx().etat;
+        const double v = Lit_Ou_Erreur(Text1_0_->text());
+        e.P(i) = v;
+        e.Texte_Projet[static_cast<std::size_t>(i)] =
+            Nettoie_Commentaire(Text2_->text()).toStdString();
+        Remplit();
+        // The next line comes up, ready for the next edit; after the last there is none.
+        if (i < List1_->count()) {
+            List1_->setCurrentRow(i);
+            Menu_VarList_List1_Click();
+        }
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
+    try {
+        List2_->clear();
+        const Table_Carene &t = ctx().etat.Tab_Carene;
+        for (int d = 0; d <= 200; ++d) {
+            // Stations lie 10 mm apart in the table; the text is read afresh at every row.
+            const double station = Arrondi(Lit_Ou_Erreur(Text3_->text()) / 10);
+            if (station < 0 || station >= Table_Carene::NB_STATIONS)
+                throw Erreur_Gabarit("Station hors de la table de carene");
+            const int s = static_cast<int>(station);
+            const QString tab(QLatin1Char('\t'));
+            List2_->addItem(Texte_Simple(t(s, d, 0)) + tab + Texte_Simple(Centiemes(t(s, d, 1))) +
+                            tab + Texte_Simple(Centiemes(t(s, d, 2))) + tab +
+                            Texte_Simple(Centiemes(t(s, d, 3))));
+            // The keel row has no breadth: the section ends there.
+            if (t(s, d, 1) == 0) {
+                List2_->setCurrentRow(0);
+                return;
+            }
+        }
+    } catch (const std::exception &) {
+    }
+}
+
 } // namespace gabarit

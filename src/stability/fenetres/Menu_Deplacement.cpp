@@ -1,7 +1,297 @@
 #include "stability/fenetres/Menu_Deplacement.h"
 
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "platform/Boite_Message.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/Voyants.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/Rafraichit_Menus.h"
+#include "stability/Centrage.h"
+#include "views/fenetres/Redessine.h"
+
 namespace gabarit {
 
-Menu_Deplacement::Menu_Deplacement(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("Menu_Deplacement"), QStringLiteral("Deplacement")) {}
-void Menu_Deplacement::Affiche_Deplacement() {}
+namespace {
+// Record number edited by each spin control: weights 0 to 7, stations 8 to 15 (the bulb's
+// control 14 holds the keel tip's place along the bulb, in per cent).
+constexpr int ELEMENT[16] = {60, 63, 72, 66, 69, 57, 170, 75, 58, 61, 70, 64, 67, 32, 162, 73};
+// Order in which the reader and the display walk the controls.
+constexpr int ORDRE[16] = {0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15};
+
+const char *const NOMS_POIDS[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
+                                   "Winch",   "Carene",  "Bulbe ",    "Libre"};
+const char *const NOMS_POSITION[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
+                                      "Winch",   "Carene",  "Bulbe %",   "Libre"};
+
+int Max_Poids(int i) {
+    if (i == 3)
+        return 1000; // the battery
+    if (i == 5 || i == 6)
+        return 5000; // hull and bulb
+    return 500;
+}
+
+QString Texte_Entier(double v) { return Texte_Nombre(Int(v)); }
+} // namespace
+
+Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_Deplacement"), QStringLiteral("Menu Deplacement")) {
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(2, 2, 2, 2);
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName("SSTab1");
+    l->addWidget(SSTab1_);
+
+    // Two tabs of two "Reglage" frames of four rows each: weights, then stations.
+    for (int onglet = 0; onglet < 2; ++onglet) {
+        auto *page = new QWidget(SSTab1_);
+        auto *lp = new QVBoxLayout(page);
+        auto *cadres = new QHBoxLayout;
+        for (int f = 0; f < 2; ++f) {
+            auto *cadre = new QGroupBox(QStringLiteral("Reglage"), page);
+            auto *g = new QGridLayout(cadre);
+            g->setContentsMargins(4, 4, 4, 4);
+            for (int r = 0; r < 4; ++r) {
+                const int i = onglet * 8 + f * 4 + r;
+                const char *nom = onglet == 0 ? NOMS_POIDS[i % 8] : NOMS_POSITION[i % 8];
+                auto *lab = new QLabel(QString::fromLatin1(nom), cadre);
+                lab->setObjectName(QStringLiteral("Label1_%1").arg(i));
+                lab->installEventFilter(this);
+                auto *txt = new QLineEdit(cadre);
+                txt->setObjectName(QStringLiteral("Text1_%1").arg(i));
+                txt->setMaximumWidth(70);
+                auto *spin = new UpDown(cadre);
+                spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
+                spin->setBuddy(txt);
+                spin->setIncrement(10);
+                if (i < 8)
+                    spin->setRange(0, Max_Poids(i));
+                else if (i == 14)
+                    spin->setRange(20, 80);
+                else
+                    spin->setRange(0, 10);
+                g->addWidget(lab, r, 0);
+                g->addWidget(txt, r, 1);
+                g->addWidget(spin, r, 2);
+                Label1_[static_cast<std::size_t>(i)] = lab;
+                Text1_[static_cast<std::size_t>(i)] = txt;
+                UpDown1_[static_cast<std::size_t>(i)] = spin;
+                connect(spin, &UpDown::MouseDown, this,
+                        [this] { Menu_Deplacement_UpDown1_MouseDown(); });
+                connect(spin, &UpDown::Change, this,
+                        [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
+                // A number typed in the box moves its spinner as an arrow would.
+                connect(txt, &QLineEdit::textEdited, this, [this, i](const QString &t) {
+                    Touche_[static_cast<std::size_t>(i)] = true;
+                    double v = 0;
+                    if (Lit_Nombre(t, v))
+                        UpDown1(i)->setValue(v);
+                });
+            }
+            cadres->addWidget(cadre);
+        }
+        lp->addLayout(cadres);
+        auto *valide = new QPushButton(QStringLiteral("Valide"), page);
+        valide->setObjectName(QStringLiteral("Command1_%1").arg(onglet == 0 ? 0 : 2));
+        lp->addWidget(valide, 0, Qt::AlignRight);
+        Boutons_[static_cast<std::size_t>(onglet)] = valide;
+        SSTab1_->addTab(page, onglet == 0 ? QStringLiteral("Poids") : QStringLiteral("Position"));
+    }
+
+    // "Parametres": the three centres with their view colours, and the total weight.
+    auto *page = new QWidget(SSTab1_);
+    auto *lp = new QHBoxLayout(page);
+    auto *position = new QGroupBox(QStringLiteral("Position"), page);
+    auto *gp = new QGridLayout(position);
+    static const char *const centres[3] = {"Centre Gravite", "Centre Voilure",
+                                           "Centre Anti-Derive"};
+    static const char *const couleurs[3] = {"rgb(0,0,255)", "rgb(255,0,0)", "rgb(0,128,0)"};
+    for (int k = 0; k < 3; ++k) {
+        auto *forme = new QFrame(position);
+        forme->setObjectName(QStringLiteral("Shape1_%1").arg(k));
+        forme->setFixedSize(10, 10);
+        forme->setStyleSheet(QStringLiteral("background-color: %1;").arg(couleurs[k]));
+        auto *val = new QLabel(position);
+        val->setObjectName(QStringLiteral("Label3_%1").arg(k));
+        gp->addWidget(forme, k, 0);
+        gp->addWidget(new QLabel(QString::fromLatin1(centres[k]), position), k, 1);
+        gp->addWidget(val, k, 2);
+        Shape1_[static_cast<std::size_t>(k)] = forme;
+        Label3_[static_cast<std::size_t>(k)] = val;
+    }
+    lp->addWidget(position);
+    auto *droite = new QVBoxLayout;
+    auto *info = new QGroupBox(QStringLiteral("Info"), page);
+    auto *li = new QHBoxLayout(info);
+    li->addWidget(new QLabel(QStringLiteral("Poid Total"), info));
+    Text1_[16] = new QLineEdit(info);
+    Text1_[16]->setObjectName("Text1_16");
+    li->addWidget(Text1_[16]);
+    droite->addWidget(info);
+    auto *cgrav = new QPushButton(QStringLiteral("C/Grav"), page);
+    cgrav->setObjectName("Command1_8");
+    auto *valide = new QPushButton(QStringLiteral("Valide"), page);
+    valide->setObjectName("Command1_4");
+    droite->addWidget(cgrav);
+    droite->addWidget(valide);
+    lp->addLayout(droite);
+    Boutons_[2] = valide;
+    Boutons_[3] = cgrav;
+    SSTab1_->addTab(page, QStringLiteral("Parametres"));
+
+    for (QPushButton *b : Boutons_)
+        connect(b, &QPushButton::clicked, this, [this] { Menu_Deplacement_Command1_Click(); });
+    if (ctx.zone)
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this,
+                [this](QMdiSubWindow *w) { Menu_Deplacement_Form_Activate(w); });
+}
+
+QPushButton *Menu_Deplacement::Command1(int i) const {
+    switch (i) {
+    case 0:
+        return Boutons_[0];
+    case 2:
+        return Boutons_[1];
+    case 4:
+        return Boutons_[2];
+    case 8:
+        return Boutons_[3];
+    default:
+        return nullptr;
+    }
+}
+
+void Menu_Deplacement::Affiche_Deplacement() {
+    if (!Visible())
+        return;
+    const Etat_Projet &e = ctx().etat;
+    try {
+        const int L = static_cast<int>(Arrondi(Fini(e.L())));
+        for (int i = 8; i <= 15; ++i)
+            UpDown1(i)->setRange(0, L);
+        for (int i : ORDRE) {
+            if (i == 14) {
+                UpDown1(14)->setRange(20, 80);
+            }
+            UpDown1(i)->Montre_Valeur(e.P(ELEMENT[i]));
+            Touche_[static_cast<std::size_t>(i)] = false;
+        }
+        Text1(16)->setText(Texte_Nombre(e.P(42)));
+        Label3(0)->setText(Texte_Entier(e.P(23)));
+        Label3(1)->setText(Texte_Entier(e.P(103)));
+        Label3(2)->setText(Texte_Entier(e.P(126)));
+    } catch (const std::exception &) {
+    }
+}
+
+bool Menu_Deplacement::Verifie_Saisies() {
+    const Etat_Projet &e = ctx().etat;
+    for (int i : ORDRE) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        UpDown *spin = UpDown1(i);
+        // An untouched box still shows the record as it is: nothing to check.
+        if (!Touche_[k] && Text1(i)->text() == Texte_Nombre(e.P(ELEMENT[i])))
+            continue;
+        double v = 0;
+        QString message;
+        if (!Lit_Nombre(Text1(i)->text(), v))
+            message = QStringLiteral("La valeur de \"%1\" n'est pas un nombre.")
+                          .arg(Label1(i)->text().trimmed());
+        else if (v < spin->minimum() || v > spin->maximum())
+            message = QStringLiteral("La valeur de \"%1\" doit etre comprise entre %2 et %3.")
+                          .arg(Label1(i)->text().trimmed())
+                          .arg(spin->minimum())
+                          .arg(spin->maximum());
+        if (!message.isEmpty()) {
+            SSTab1_->setCurrentIndex(i < 8 ? 0 : 1);
+            Text1(i)->setFocus();
+            Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
+            return false;
+        }
+        spin->setValue(v);
+        Touche_[k] = true;
+    }
+    return true;
+}
+
+void Menu_Deplacement::Lire_Deplacement() {
+    Etat_Projet &e = ctx().etat;
+    for (int i : ORDRE) {
+        UpDown *spin = UpDown1(i);
+        const double v = e.P(ELEMENT[i]);
+        const bool hors_bornes = !(v >= spin->minimum() && v <= spin->maximum());
+        if (!Touche_[static_cast<std::size_t>(i)] && hors_bornes)
+            continue; // shown as it is, left as it is
+        e.P(ELEMENT[i]) = Arrondi(spin->value());
+    }
+}
+
+void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
+    try {
+        if (!Verifie_Saisies())
+            return;
+        Lire_Deplacement();
+        Calcul_Centrage(ctx().etat, ctx().shell);
+        Rafraichit_Menus(ctx());
+        Redessine_Deplacement(ctx());
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
+    if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
+        return;
+    Affiche_Deplacement();
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+}
+
+void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {
+    try {
+        Etat_Projet &e = ctx().etat;
+        if (index >= 8 && index < 16) {
+            double v = 0;
+            // A station beyond a float's reach would draw nowhere.
+            if (!Lit_Nombre(Text1(index)->text(), v) || std::abs(v) > 1e30)
+                return;
+            e.X_Item_Choisi = static_cast<float>(v);
+        } else {
+            e.X_Item_Choisi = -1;
+        }
+        Redessine_Deplacement(ctx());
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_Deplacement::Menu_Deplacement_UpDown1_MouseDown() {
+    try {
+        Invalide_Calculs(ctx().etat, ctx().shell);
+    } catch (const std::exception &) {
+    }
+}
+
+bool Menu_Deplacement::eventFilter(QObject *o, QEvent *ev) {
+    if (ev->type() == QEvent::MouseButtonRelease)
+        for (int i = 0; i < 16; ++i)
+            if (o == Label1_[static_cast<std::size_t>(i)]) {
+                Menu_Deplacement_Label1_Click(i);
+                return true;
+            }
+    return Fenetre_Fille::eventFilter(o, ev);
+}
+
 } // namespace gabarit

@@ -1,0 +1,58 @@
+#include "views/Trace_Commun.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "model/Geometrie_Couple.h"
+
+namespace gabarit::vues {
+
+namespace {
+// More steps than any real drawing takes (a 2000 mm hull sampled every 0.1 mm is 20000):
+// beyond this the step is a typing slip, not a design.
+constexpr double PAS_MAXIMUM = 1e6;
+} // namespace
+
+void Section(Etat_Projet &e, double x) {
+    e.X_Couple = x;
+    Calcul_Couple(e);
+}
+
+Point_Couple Tourne(Point_Couple p, double gite) {
+    const double phi = Radians(gite);
+    return {p.y * std::cos(phi) - p.h * std::sin(phi), p.y * std::sin(phi) + p.h * std::cos(phi)};
+}
+
+double Abscisse_Couple(const Etat_Projet &e, double y, double decalage) {
+    return e.P(41) + decalage + y * e.Cos_Angle_Vue * e.P(22);
+}
+
+double Ordonnee_Couple(const Etat_Projet &e, double h) { return e.P(40) - h * e.P(22); }
+
+double Abscisse_Quille(const Etat_Projet &e, double t, double gite, double decalage) {
+    return e.P(41) + decalage + t * std::sin(Radians(gite)) * e.P(22);
+}
+
+double Ordonnee_Quille(const Etat_Projet &e, double t, double gite) {
+    return e.P(40) + t * std::cos(Radians(gite)) * e.P(22);
+}
+
+void Verifie_Pas(double pas, double etendue, const std::string &quoi) {
+    if (!(pas > 0) || !std::isfinite(pas))
+        throw Erreur_Gabarit(quoi + " nul ou negatif : trace impossible");
+    if (std::fabs(etendue) / pas > PAS_MAXIMUM)
+        throw Erreur_Gabarit(quoi + " trop petit : trace impossible");
+}
+
+void Verifie_Longueur(const Etat_Projet &e) {
+    if (!(e.L() > 0))
+        throw Erreur_Gabarit("Longueur de carene nulle ou negative : trace impossible");
+}
+
+std::string Texte_General(double v) {
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%.15g", v == 0 ? 0.0 : v); // no "-0"
+    return texte;
+}
+
+} // namespace gabarit::vues

@@ -1,0 +1,60 @@
+#pragma once
+// What the hull, rig and appendage drawings share: their colours, the view transform of the
+// side and plan views, the heel turning of section points and the guards of the walks.
+#include <cstdint>
+#include <string>
+
+#include "model/Etat_Projet.h"
+#include "views/Canvas.h"
+
+namespace gabarit::vues {
+
+inline constexpr std::uint32_t NOIR = RGB(0, 0, 0);
+inline constexpr std::uint32_t BLEU = RGB(0, 0, 255);
+inline constexpr std::uint32_t ROUGE = RGB(255, 0, 0);
+inline constexpr std::uint32_t VERT = RGB(0, 255, 0);
+inline constexpr std::uint32_t VERT_FONCE = RGB(0, 128, 0);
+inline constexpr std::uint32_t JAUNE = RGB(255, 255, 0);
+inline constexpr std::uint32_t GRIS = RGB(192, 192, 192);
+
+// The drawings' own pi: the sines and cosines of the views use this value, not M_PI.
+inline constexpr double PI_VUES = 3.141593;
+inline double Radians(double degres) { return degres * PI_VUES / 180; }
+
+// Side and plan views: station x (mm from the stern), z (mm below the waterline).
+inline double Vx(const Etat_Projet &e, double x) { return e.P(41) + e.P(22) * x; }
+inline double Vy(const Etat_Projet &e, double z) { return e.P(40) + e.P(22) * z; }
+inline void Trait(Canvas &c, const Etat_Projet &e, double x1, double z1, double x2, double z2,
+                  std::uint32_t couleur) {
+    c.Segment(Vx(e, x1), Vy(e, z1), Vx(e, x2), Vy(e, z2), couleur);
+}
+
+// The section at station x for the heel Gite_Couple: X_Couple is left at x.
+void Section(Etat_Projet &e, double x);
+
+// A section point: y across (side 1 positive), h above the waterline, both in mm.
+struct Point_Couple {
+    double y, h;
+};
+// Turned about the waterline centre by the heel (degrees): a positive heel lifts side 1.
+Point_Couple Tourne(Point_Couple p, double gite);
+// Picture coordinates of a section point in the sections view, the section standing
+// decalage picture units right of the centre line (oblique view) and narrowed by
+// Cos_Angle_Vue.
+double Abscisse_Couple(const Etat_Projet &e, double y, double decalage);
+double Ordonnee_Couple(const Etat_Projet &e, double h);
+// The keel point of a station with draught t, turned by the heel: its sideways offset is not
+// narrowed by the view angle.
+double Abscisse_Quille(const Etat_Projet &e, double t, double gite, double decalage);
+double Ordonnee_Quille(const Etat_Projet &e, double t, double gite);
+
+// Refuses a walk whose step is zero, negative or so small against the range that the walk
+// would never end in practice; quoi names the step in the message.
+void Verifie_Pas(double pas, double etendue, const std::string &quoi);
+// Refuses a hull of zero or negative length before a walk along it.
+void Verifie_Longueur(const Etat_Projet &e);
+
+// Plain general-format number text, up to 15 significant digits.
+std::string Texte_General(double v);
+
+} // namespace gabarit::vues

@@ -1,0 +1,150 @@
+// The body plan in its framings: stern to stem, stern to master section, master section to
+// stem, oblique stack, and the single section typed in the hull-form window.
+#include <algorithm>
+
+#include "model/Equilibre.h"
+#include "views/Dessins.h"
+#include "views/Trace_Commun.h"
+
+namespace gabarit {
+
+using namespace vues;
+
+namespace {
+
+// The walks use X_Couple as their station; the hull-form window shows the values of the
+// section the user chose there, so the station is given back when the framing ends.
+class Garde_Station {
+public:
+    explicit Garde_Station(Etat_Projet &e) : e_(e), x_(e.X_Couple) {}
+    ~Garde_Station() { e_.X_Couple = x_; }
+    Garde_Station(const Garde_Station &) = delete;
+    Garde_Station &operator=(const Garde_Station &) = delete;
+
+private:
+    Etat_Projet &e_;
+    double x_;
+};
+
+// Half the number of longitudinal steps: each half of the hull gets that many sections.
+double Demi_Nombre(const Etat_Projet &e) {
+    Verifie_Longueur(e);
+    Verifie_Pas(e.P(27), e.L(), "Pas horizontal");
+    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    return (e.L() / e.P(27)) / 2;
+}
+
+struct Barre {
+    double minimum, maximum;
+};
+
+// Sections at debut, debut + pas, ... while the station does not pass fin (repeated
+// addition, so the last one lands on fin or just short of it).
+void Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double fin, double pas,
+            Barre barre) {
+    for (double x = debut; x <= fin; x += pas) {
+        const double valeur = static_cast<float>(x);
+        s.Progression(barre.minimum, barre.maximum,
+                      std::clamp(valeur, barre.minimum, barre.maximum));
+        e.X_Couple = x;
+        Trace_Couple(e, s, c);
+    }
+}
+
+// What every walk does before its sections: float the hull at the user's heel, then start
+// from a clear picture at that heel, square-on. The heel is taken before the search, which
+// lets window events run: a heel button pressed meanwhile cannot make the sections drawn
+// differ from the heel just floated.
+void Debut_Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, const char *mode) {
+    const double gite = e.P(26);
+    Calcul_Equilibre(e, s);
+    e.Mode_Couple = mode;
+    s.Texte_Statut(1, "Calcul en Cours");
+    e.Gite_Couple = gite;
+    e.Angle_Vue = 0;
+    c.Efface();
+}
+
+void Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double fin) {
+    e.X_Debut_Lignes = debut;
+    e.X_Fin_Lignes = fin;
+    Trace_Lignes(e, s, c);
+}
+
+} // namespace
+
+void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    const double n = Demi_Nombre(e);
+    const double l = e.L(), p2 = e.P(2);
+    const double pas_ar = p2 / n, pas_av = (l - p2) / n;
+    Verifie_Pas(pas_ar, p2, "Pas des couples arriere");
+    Verifie_Pas(pas_av, l - p2, "Pas des couples avant");
+    Garde_Station garde(e);
+
+    Debut_Marche(e, s, c, "Demi");
+    s.Progression(0, l, 0);
+    Marche(e, s, c, 0, p2, pas_ar, {0, l});
+    Marche(e, s, c, p2, l, pas_av, {0, l});
+    Trace_Tableau_AR(e, s, c);
+    Lignes(e, s, c, e.P(35), l);
+    s.Texte_Statut(1, "Pret");
+}
+
+void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    const double n = Demi_Nombre(e);
+    const double p2 = e.P(2);
+    const double pas = p2 / n;
+    Verifie_Pas(pas, p2, "Pas des couples arriere");
+    Garde_Station garde(e);
+
+    Debut_Marche(e, s, c, "Complet");
+    Marche(e, s, c, 0, p2, pas, {0, p2});
+    Trace_Tableau_AR(e, s, c);
+    Lignes(e, s, c, e.P(35), p2);
+    s.Texte_Statut(1, "Pret");
+}
+
+void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    const double n = Demi_Nombre(e);
+    const double l = e.L(), p2 = e.P(2);
+    const double pas = (l - p2) / n;
+    Verifie_Pas(pas, l - p2, "Pas des couples avant");
+    Garde_Station garde(e);
+
+    Debut_Marche(e, s, c, "Complet");
+    Marche(e, s, c, p2, l, pas, {p2, l});
+    Lignes(e, s, c, p2, l);
+    s.Texte_Statut(1, "Pret");
+}
+
+void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    Demi_Nombre(e);
+    const double l = e.L();
+    Garde_Station garde(e);
+
+    Debut_Marche(e, s, c, "Complet");
+    Marche(e, s, c, 0, l, e.P(27), {0, l});
+    Trace_Tableau_AR(e, s, c);
+    Lignes(e, s, c, 0, l);
+    s.Texte_Statut(1, "Pret");
+}
+
+void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x) {
+    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    c.Efface();
+    e.Gite_Couple = e.P(26);
+    e.Angle_Vue = 0;
+    e.X_Couple = x;
+    s.Texte_Statut(1, "Calcul en Cours");
+    e.Mode_Couple = "Complet";
+    if (x == 0 && e.P(35) != 0)
+        Trace_Tableau_AR(e, s, c);
+    Trace_Couple(e, s, c);
+    s.Texte_Statut(1, "Pret");
+}
+
+void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    Trace_Couple_X(e, s, c, e.X_Couple);
+}
+
+} // namespace gabarit

@@ -1,0 +1,184 @@
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "model/Assistant.h"
+#include "model/Maitre_Caisson.h"
+#include "model/fenetres/Asst_0.h"
+#include "platform/Boite_Message.h"
+#include "platform/Twips.h"
+#include "shell/Shell_Enregistreur.h"
+#include "shell/fenetres/Contexte.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+
+namespace {
+struct Banc {
+    Etat_Projet e;
+    Shell_Enregistreur s;
+    QMainWindow cadre;
+    QMdiArea *zone = new QMdiArea;
+    Contexte ctx{e, s, zone};
+    struct Boite {
+        QString texte;
+        int style;
+        QString titre;
+        bool cadre_actif;
+    };
+    std::vector<Boite> boites;
+    Banc() {
+        cadre.setCentralWidget(zone);
+        cadre.resize(1000, 700);
+        cadre.setWindowTitle("bateau.cot");
+        cadre.show();
+        ctx.cadre = &cadre;
+        e.Nom_Projet = "bateau.cot";
+        e.P(1) = 321;
+        e.Texte_Projet[1] = "longueur avant";
+        e.Dossier_Programme = test::Dossier_Temporaire(); // no master there
+        Remplace_Boite_Message([this](const QString &t, int st, const QString &ti) {
+            boites.push_back({t, st, ti, cadre.isEnabled()});
+            return REPONSE_OK;
+        });
+    }
+    ~Banc() { Remplace_Boite_Message({}); }
+    Asst_0 &Ouvre() {
+        auto &w = ctx.Fenetre<Asst_0>();
+        w.Montre();
+        return w;
+    }
+    void Projet_Intact() {
+        EXPECT_EQ(e.P(1), 321);
+        EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
+        EXPECT_EQ(e.Nom_Projet, "bateau.cot");
+        EXPECT_EQ(cadre.windowTitle(), "bateau.cot");
+        EXPECT_TRUE(cadre.isEnabled());
+    }
+};
+
+void Tape(QLineEdit *t, const QString &texte) {
+    t->selectAll();
+    QTest::keyClick(t, Qt::Key_Delete);
+    QTest::keyClicks(t, texte);
+}
+
+void Choisit(QRadioButton *o) {
+    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+}
+} // namespace
+
+TEST(Asst_0, ControlesEtActivation) {
+    Banc b;
+    Asst_0 &w = b.Ouvre();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Assistant de Réalisation"));
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame1_0")->title(), "Longeur");
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame1_1")->title(), QString::fromUtf8("Type Carène"));
+    EXPECT_EQ(w.findChild<QGroupBox *>("Frame2")->title(), "Info");
+    EXPECT_EQ(w.Text2_1()->text(), "1000");
+    EXPECT_TRUE(w.Option1(1)->isChecked());
+    EXPECT_EQ(w.Option1(2)->text(), "Fin");
+    EXPECT_EQ(w.Command1(0)->text(), "Annuler");
+    EXPECT_EQ(w.Command1(1)->text(), "Terminer");
+    EXPECT_EQ(w.Gauche(), Twips_En_Pixels(100));
+    EXPECT_EQ(w.Haut(), Twips_En_Pixels(100));
+    EXPECT_EQ(w.Largeur_Externe(), Twips_En_Pixels(4800));
+    EXPECT_EQ(w.Hauteur_Externe(), Twips_En_Pixels(6825));
+    ASSERT_FALSE(b.s.sons.empty());
+    EXPECT_EQ(b.s.sons.back(), "ocean3.wav");
+    EXPECT_GE(b.s.evenements, 1);
+}
+
+TEST(Asst_0, LongueurRefuseeResteOuvert) {
+    struct Cas {
+        const char *texte;
+        int option;
+        int option_apres;
+    };
+    for (Cas c : {Cas{"499", 1, 0}, Cas{"2001", 2, 2}, Cas{"2005", 1, 1}, Cas{"abc", 2, 2},
+                  Cas{"", 1, 1}, Cas{"120", 2, 0}}) {
+        Banc b;
+        Asst_0 &w = b.Ouvre();
+        Tape(w.Text2_1(), QString::fromLatin1(c.texte));
+        Choisit(w.Option1(c.option));
+        QTest::mouseClick(w.Command1(1), Qt::LeftButton);
+        ASSERT_EQ(b.boites.size(), 1u) << c.texte;
+        EXPECT_EQ(b.boites[0].texte, "Erreur dans le choix de la longueur");
+        EXPECT_EQ(b.boites[0].style, MB_EXCLAMATION);
+        EXPECT_EQ(b.boites[0].titre, "Attention");
+        EXPECT_TRUE(w.Visible());
+        EXPECT_TRUE(w.Option1(c.option_apres)->isChecked()) << c.texte;
+        EXPECT_EQ(w.Text2_1()->text(), QString::fromLatin1(c.texte));
+        EXPECT_EQ(b.s.attente_montree, 0);
+        b.Projet_Intact();
+    }
+}
+
+TEST(Asst_0, AnnulerEtFermerOublientLesEntrees) {
+    Banc b;
+    Asst_0 &w = b.Ouvre();
+    Tape(w.Text2_1(), "1500");
+    Choisit(w.Option1(2));
+    QTest::mouseClick(w.Command1(0), Qt::LeftButton);
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.Text2_1()->text(), "1000");
+    EXPECT_TRUE(w.Option1(1)->isChecked());
+    b.Projet_Intact();
+
+    w.Montre();
+    Tape(w.Text2_1(), "700");
+    Choisit(w.Option1(0));
+    w.Cadre()->close();
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.Text2_1()->text(), "1000");
+    EXPECT_TRUE(w.Option1(1)->isChecked());
+}
+
+TEST(Asst_0, EchecLaisseLeProjetCourant) {
+    Banc b;
+    b.e.P(186) = 1;
+    Asst_0 &w = b.Ouvre();
+    Tape(w.Text2_1(), "1234");
+    QTest::mouseClick(w.Command1(1), Qt::LeftButton);
+    ASSERT_EQ(b.boites.size(), 1u);
+    EXPECT_EQ(b.boites[0].texte, "Erreur dans le choix de la longueur");
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(b.s.attente_montree, 1);
+    EXPECT_FALSE(b.s.attente_visible);
+    b.Projet_Intact();
+    EXPECT_EQ(b.e.P(186), 1);
+    EXPECT_EQ(b.s.voyants[0], COULEUR_ROUGE);
+}
+
+TEST(Asst_0, TerminerCreeLeProjetSurLeMaitre) {
+    Banc b;
+    b.e.Dossier_Programme = test::Dossier_Maitre_Caisson();
+    Asst_0 &w = b.Ouvre();
+    Tape(w.Text2_1(), "1234");
+    Choisit(w.Option1(2));
+    QTest::mouseClick(w.Command1(1), Qt::LeftButton);
+    EXPECT_TRUE(b.boites.empty());
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.Text2_1()->text(), "1230");
+    EXPECT_TRUE(w.Option1(2)->isChecked());
+    EXPECT_EQ(b.e.L(), 1230);
+    EXPECT_EQ(b.e.P(87), 2); // "Fin"
+    EXPECT_EQ(b.e.Nom_Projet, "MonProjet.cot");
+    EXPECT_EQ(b.cadre.windowTitle(), "MonProjet.cot");
+    EXPECT_TRUE(b.cadre.isEnabled());
+    EXPECT_EQ(b.s.attente_montree, 1);
+    EXPECT_FALSE(b.s.attente_visible);
+    EXPECT_EQ(b.s.sons.back(), "desert3.wav");
+    EXPECT_EQ(b.s.voyants[0], COULEUR_VERTE);
+    // Only hidden: the next "Nouveau" shows the rounded length and the type last used.
+    w.Montre();
+    EXPECT_EQ(w.Text2_1()->text(), "1230");
+    EXPECT_TRUE(w.Option1(2)->isChecked());
+}

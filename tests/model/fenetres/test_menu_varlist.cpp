@@ -1,0 +1,201 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "model/fenetres/Menu_VarList.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/Shell_Enregistreur.h"
+#include "shell/fenetres/Contexte.h"
+
+using namespace gabarit;
+
+namespace {
+struct Banc {
+    Etat_Projet e;
+    Shell_Enregistreur s;
+    QMdiArea zone;
+    Contexte ctx{e, s, &zone};
+    Banc() {
+        zone.resize(1000, 700);
+        zone.show();
+        e.P(1) = 530;
+        e.P(2) = 470.5; // L = 1000.5
+        e.P(22) = 3;
+        e.P(23) = 471;
+        e.Texte_Projet[1] = "longueur avant";
+        e.Texte_Projet[23] = "centre de gravite";
+        e.Texte_Projet[300] = "Version 2.2.9";
+    }
+    Menu_VarList &Ouvre() {
+        auto &w = ctx.Fenetre<Menu_VarList>();
+        w.Montre();
+        w.Remplit_Liste();
+        return w;
+    }
+};
+
+void Clique_Ligne(QListWidget *l, int ligne) {
+    QListWidgetItem *it = l->item(ligne);
+    l->scrollToItem(it);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
+}
+
+void Tape(QLineEdit *t, const QString &texte) {
+    t->selectAll();
+    QTest::keyClick(t, Qt::Key_Delete);
+    QTest::keyClicks(t, texte);
+}
+
+QString Simple(float v) {
+    QLocale loc;
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    return loc.toString(static_cast<double>(v), 'g', 7);
+}
+} // namespace
+
+TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    EXPECT_EQ(w.windowTitle(), "Menu Liste des Variables");
+    ASSERT_EQ(w.List1()->count(), 300);
+    EXPECT_EQ(w.List1()->item(0)->text(), "1\t530\tlongueur avant");
+    EXPECT_EQ(w.List1()->item(1)->text(), "2\t" + Texte_Nombre(470.5) + "\t");
+    EXPECT_EQ(w.List1()->item(299)->text(), "300\t0\tVersion 2.2.9");
+    EXPECT_EQ(w.List1()->currentRow(), 0);
+    EXPECT_EQ(w.Label2_0()->text(), "1");
+    EXPECT_EQ(w.Text1_0()->text(), "530");
+    EXPECT_EQ(w.Text2()->text(), "longueur avant");
+    // Spinner of the station viewer: 0 to L rounded half to even, by 10 mm.
+    EXPECT_EQ(w.UpDown2()->minimum(), 0);
+    EXPECT_EQ(w.UpDown2()->maximum(), 1000);
+    EXPECT_EQ(w.UpDown2()->increment(), 10);
+    // Every activation gives the window its size back.
+    EXPECT_EQ(w.Largeur_Externe(), Twips_En_Pixels(5940));
+    EXPECT_EQ(w.Hauteur_Externe(), Twips_En_Pixels(6810));
+}
+
+TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    Clique_Ligne(w.List1(), 21);
+    EXPECT_EQ(w.Label2_0()->text(), "22");
+    EXPECT_EQ(w.Text1_0()->text(), "3");
+    Tape(w.Text1_0(), Texte_Nombre(12.5));
+    Tape(w.Text2(), QStringLiteral("  echelle, \"vue\" profil  "));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.e.P(22), 12.5);
+    EXPECT_EQ(b.e.Texte_Projet[22], "echelle   vue  profil");
+    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle   vue  profil");
+    // The line after the edited one comes up.
+    EXPECT_EQ(w.List1()->currentRow(), 22);
+    EXPECT_EQ(w.Label2_0()->text(), "23");
+    EXPECT_EQ(w.Text1_0()->text(), "471");
+    EXPECT_EQ(w.Text2()->text(), "centre de gravite");
+    // Nothing recomputed, nothing marked out of date.
+    EXPECT_EQ(b.s.peintures_voyants, 0);
+}
+
+TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
+    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(" a,b\r\nc\"d\" "), "a b  c d");
+    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire("\n,\n"), "");
+    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("carène")),
+              QString::fromUtf8("carène"));
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    Clique_Ligne(w.List1(), 0);
+    w.Text2()->setText(QStringLiteral("ligne 1\nligne 2, fin")); // pasted
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
+}
+
+TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    Clique_Ligne(w.List1(), 22);
+    for (const QString &t : {QStringLiteral("abc"), QString()}) {
+        Tape(w.Text1_0(), t);
+        Tape(w.Text2(), QStringLiteral("autre"));
+        QListWidgetItem *avant = w.List1()->item(22);
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        EXPECT_EQ(b.e.P(23), 471);
+        EXPECT_EQ(b.e.Texte_Projet[23], "centre de gravite");
+        EXPECT_EQ(w.List1()->item(22), avant); // not refilled
+        EXPECT_EQ(w.List1()->currentRow(), 22);
+    }
+}
+
+TEST(Menu_VarList, DerniereLigneStockeeSansSelectionApres) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    Clique_Ligne(w.List1(), 299);
+    Tape(w.Text1_0(), "7");
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.e.P(300), 7);
+    EXPECT_EQ(w.List1()->item(299)->text(), "300\t7\tVersion 2.2.9");
+    EXPECT_EQ(w.List1()->currentRow(), -1);
+    // With no line selected "Valide" stores nothing.
+    Tape(w.Text1_0(), "9");
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.e.P(300), 7);
+}
+
+TEST(Menu_VarList, TableDeCareneDUneStation) {
+    Banc b;
+    Table_Carene &t = b.e.Tab_Carene;
+    for (int d = 0; d <= 4; ++d) {
+        t(2, d, 0) = static_cast<float>(d);
+        t(2, d, 1) = d == 4 ? 0.f : 40.f - 10.f * d + 0.456f;
+        t(2, d, 2) = 1000.129f * d;
+        t(2, d, 3) = 2.5f * d;
+    }
+    Menu_VarList &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(0);
+    // Two steps of the spinner: station 20 mm, index 2.
+    QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
+    QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(w.Text3()->text(), "20");
+    ASSERT_EQ(w.List2()->count(), 5); // sheer to keel, the keel row included
+    EXPECT_EQ(w.List2()->currentRow(), 0);
+    EXPECT_EQ(w.List2()->item(1)->text(),
+              "1\t" + Simple(30.45f) + "\t" + Simple(1000.12f) + "\t" + Simple(2.5f));
+    EXPECT_EQ(w.List2()->item(4)->text(), "4\t0\t" + Simple(4000.51f) + "\t10");
+
+    // 15 and 25 both give index 2 (halves to even).
+    for (const char *texte : {"15", "25"}) {
+        Tape(w.Text3(), texte);
+        emit w.UpDown2()->MouseUp();
+        EXPECT_EQ(w.List2()->count(), 5) << texte;
+    }
+    // Beyond the bow the table holds zeros: one row, selected.
+    Tape(w.Text3(), "1500");
+    emit w.UpDown2()->MouseUp();
+    ASSERT_EQ(w.List2()->count(), 1);
+    EXPECT_EQ(w.List2()->item(0)->text(), "0\t0\t0\t0");
+    EXPECT_EQ(w.List2()->currentRow(), 0);
+    // Outside the table, or not a number: the list stays empty.
+    for (const char *texte : {"2006", "-6", "abc", "", "1e300"}) {
+        Tape(w.Text3(), texte);
+        emit w.UpDown2()->MouseUp();
+        EXPECT_EQ(w.List2()->count(), 0) << texte;
+    }
+}
+
+TEST(Menu_VarList, SectionTropProfondeArreteeALaLigne200) {
+    Banc b;
+    for (int d = 0; d <= 300; ++d)
+        b.e.Tab_Carene(5, d, 1) = 1.f;
+    Menu_VarList &w = b.Ouvre();
+    Tape(w.Text3(), "50");
+    emit w.UpDown2()->MouseUp();
+    EXPECT_EQ(w.List2()->count(), 201);
+    EXPECT_EQ(w.List2()->currentRow(), -1);
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "shell/Shell_Enregistreur.h"
+#include "views/Dessins.h"
+
+using namespace gabarit;
+
+namespace {
+Etat_Projet Coque() {
+    Etat_Projet e;
+    e.P(1) = 100;
+    e.P(2) = 100;
+    e.P(27) = 20;
+    e.P(37) = 2;
+    e.X_Couple = 37;
+    return e;
+}
+} // namespace
+
+// A step of zero or less would never end the walk: refused before the equilibrium search,
+// before the picture is cleared and before the status text changes.
+TEST(Pas_Refuses, CadragesDesCouples) {
+    using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
+    const Cadrage cadrages[] = {Trace_Couples_TB_ET, Trace_Couples_TB_MC, Trace_Couples_MC_ET,
+                                Trace_Couples_3D};
+    for (Cadrage trace : cadrages) {
+        for (double p27 : {0.0, -20.0}) {
+            Etat_Projet e = Coque();
+            e.P(27) = p27;
+            Shell_Enregistreur s;
+            s.Texte_Statut(1, "avant");
+            Canvas_Enregistreur c(300, 200);
+            EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
+            EXPECT_EQ(c.effacements, 0);
+            EXPECT_EQ(s.statuts[1], "avant");
+            EXPECT_DOUBLE_EQ(e.X_Couple, 37);
+        }
+        Etat_Projet e = Coque();
+        e.P(37) = 0;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
+        EXPECT_EQ(c.effacements, 0);
+        e = Coque();
+        e.P(1) = e.P(2) = 0;
+        EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
+    }
+    // Half-hull framings need a length on their side of the master section.
+    Etat_Projet e = Coque();
+    e.P(2) = 0;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Couples_TB_MC(e, s, c), Erreur_Gabarit);
+    EXPECT_THROW(Trace_Couples_TB_ET(e, s, c), Erreur_Gabarit);
+    e = Coque();
+    e.P(1) = 0;
+    EXPECT_THROW(Trace_Couples_MC_ET(e, s, c), Erreur_Gabarit);
+    EXPECT_THROW(Trace_Couples_TB_ET(e, s, c), Erreur_Gabarit);
+    EXPECT_EQ(c.effacements, 0);
+}
+
+TEST(Pas_Refuses, PasVerticalDuCouple) {
+    for (double p37 : {0.0, -1.0}) {
+        Etat_Projet e = Coque();
+        e.P(37) = p37;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        EXPECT_THROW(Trace_Couple(e, s, c), Erreur_Gabarit);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_THROW(Trace_Couple_X(e, s, c, 50), Erreur_Gabarit);
+        EXPECT_EQ(c.effacements, 0);
+    }
+}
+
+TEST(Pas_Refuses, GuindantNulNeChangeRien) {
+    Etat_Projet e = Coque();
+    e.P(84) = e.P(86) = 150;
+    e.P(89) = 11;
+    e.P(99) = 22;
+    e.P(102) = 33;
+    e.Liste_Voile = {"a"};
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_DOUBLE_EQ(e.P(89), 11);
+    EXPECT_DOUBLE_EQ(e.P(99), 22);
+    EXPECT_DOUBLE_EQ(e.P(102), 33);
+    EXPECT_EQ(e.Liste_Voile.size(), 1u);
+}
+
+TEST(Pas_Refuses, ProfilsDuBulbeHorsTable) {
+    for (double profil : {-1.0, 40.0, 39.6}) {
+        Etat_Projet e = Coque();
+        e.P(159) = profil;
+        e.P(180) = 1;
+        e.P(181) = 2;
+        e.P(182) = 3;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_DOUBLE_EQ(e.P(180), 1);
+        EXPECT_DOUBLE_EQ(e.P(181), 2);
+        EXPECT_DOUBLE_EQ(e.P(182), 3);
+        e.P(159) = 0;
+        e.P(161) = profil;
+        EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+        EXPECT_DOUBLE_EQ(e.P(181), 2);
+    }
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "Coques_Test.h"
+#include "shell/Shell_Enregistreur.h"
+#include "views/Dessins.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+
+namespace {
+// The V hull (hull bottom 30 mm below the waterline everywhere) drawn at 1 unit per mm from
+// the picture's corner, so picture points are model points.
+Etat_Projet Appendices() {
+    Etat_Projet e = Coque_V();
+    e.P(22) = 1;
+    e.P(40) = 0;
+    e.P(41) = 0;
+    e.P(110) = 100;
+    e.P(111) = 101;
+    e.P(112) = 60;
+    e.P(113) = 300;
+    e.P(115) = 10;
+    e.P(136) = 50;
+    e.P(137) = 51;
+    e.P(138) = 30;
+    e.P(139) = 200;
+    e.P(141) = 10;
+    return e;
+}
+// Angles through the drawings' pi 3.141593, which shows at the fifth decimal over a 300 mm span.
+constexpr double SIN10 = 0.1736481966, COS10 = 0.9848077497;
+} // namespace
+
+TEST(Trace_Derive, QuilleInclinee) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Appendices();
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 400);
+    Trace_Derive(e, s, c);
+    ASSERT_EQ(c.traits.size(), 3u);
+    const double decal = 300 * SIN10;
+    const double zt = (300 + 30) * COS10; // span plus hull depth, scaled by cos a
+    Compare(c.traits[0], {100, 30, 100 - decal, zt, JAUNE}, 1e-7);
+    // Root ends 400 + 30.3 and 400 - 70.7 truncated (here about 100): 130 and 29.
+    Compare(c.traits[1], {130, 30, 118 - decal, zt, BLEU}, 1e-7);
+    Compare(c.traits[2], {29, 30, 58 - decal, zt, BLEU}, 1e-7);
+
+    e.P(115) = 0;
+    Canvas_Enregistreur d(300, 400);
+    Trace_Derive(e, s, d);
+    Compare(d.traits[0], {100, 30, 100, 330, JAUNE}, 1e-9);
+}
+
+TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Appendices();
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 400);
+    Trace_Safran(e, s, c);
+    ASSERT_EQ(c.traits.size(), 4u);
+    const double decal = 200 * SIN10;
+    const double zt = 230 * COS10;
+    Compare(c.traits[0], {50, 30, 50 - decal, zt, JAUNE}, 1e-7);
+    Compare(c.traits[1], {50 - 21 - decal, zt, 50 + 9 - decal, zt, BLEU}, 1e-7);
+    // Root ends not truncated, on the hull bottom scaled by cos a.
+    Compare(c.traits[2], {50 - 35.7, 30 * COS10, 50 - 21 - decal, zt, BLEU}, 1e-7);
+    Compare(c.traits[3], {50 + 15.3, 30 * COS10, 50 + 9 - decal, zt, BLEU}, 1e-7);
+}
+
+TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Appendices();
+    e.P(115) = 0;
+    e.P(159) = 3.4; // rounded to 3
+    e.P(161) = 4.5; // rounded to 4, the even neighbour
+    e.P(162) = 50;
+    e.P(165) = 200; // 2 mm per per cent
+    const float stations[26] = {0,  0.5, 0.75, 1.25, 2.5, 5,  7.5, 10, 15, 20, 25, 30, 35,
+                                40, 45,  50,   55,   60,  65, 70,  75, 80, 85, 90, 95, 100};
+    for (int k = 0; k < 26; ++k) {
+        e.Stations_Naca[k] = stations[k];
+        e.Table_Naca[3][k] = static_cast<float>(k) / 2;
+        e.Table_Naca[4][k] = static_cast<float>(k) / 4;
+    }
+    e.Table_Naca[3][26] = 10;
+    e.Table_Naca[4][26] = 8;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 400);
+    Trace_Bulbe(e, s, c);
+    EXPECT_DOUBLE_EQ(e.P(181), 330 + 20); // keel tip plus the upper half-thickness
+    EXPECT_DOUBLE_EQ(e.P(180), 100);      // mid-length under the keel tip
+    EXPECT_DOUBLE_EQ(e.P(182), 350 + 16);
+    ASSERT_EQ(c.traits.size(), 50u);
+    // Nose at 100 + 100 = 200, tail at 0.
+    Compare(c.traits[0], {200, 350, 199, 350 + 0.5, BLEU}, 1e-6);
+    Compare(c.traits[1], {200, 350, 199, 350 - 1, BLEU}, 1e-6);
+    Compare(c.traits[48], {10, 350 + 24 * 0.5, 0, 350 + 25 * 0.5, BLEU}, 1e-6);
+    Compare(c.traits[49], {10, 350 - 24.0, 0, 350 - 25.0, BLEU}, 1e-6);
+
+    // 80 % of the bulb aft of the keel tip: mid-length 0.3 x 200 aft of it.
+    e.P(162) = 80;
+    Trace_Bulbe(e, s, c);
+    EXPECT_DOUBLE_EQ(e.P(180), 40);
+}

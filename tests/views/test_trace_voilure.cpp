@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "Coques_Test.h"
+#include "shell/Shell_Enregistreur.h"
+#include "views/Dessins.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+
+namespace {
+// The V hull (deck 10 mm above the waterline everywhere) with a mast at X = 100, 1000 mm
+// tall; a triangular mainsail, luff 800 (tack 50 above the deck), foot 400; a jib from 20 to
+// 600 on the mast with a foot of 150. Drawn at 0.1 unit per mm, waterline at 180, stern at 10.
+Etat_Projet Greement() {
+    Etat_Projet e = Coque_V();
+    e.P(22) = 0.1;
+    e.P(40) = 180;
+    e.P(41) = 10;
+    e.P(82) = 1000;
+    e.P(83) = 100;
+    e.P(84) = 850;
+    e.P(85) = 400;
+    e.P(86) = 50;
+    e.P(87) = 1;
+    e.P(93) = 30;
+    e.P(94) = 20;
+    e.P(96) = 600;
+    e.P(97) = 150;
+    e.P(98) = 20;
+    e.P(103) = 80;
+    e.P(104) = 300;
+    return e;
+}
+} // namespace
+
+TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Greement();
+    e.Liste_Voile = {"ancienne ligne"};
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200, "Voilure");
+    Trace_Voilure(e, s, c);
+
+    EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -10);
+    EXPECT_DOUBLE_EQ(e.P(99), 43500);  // Int(580 x 150 / 2)
+    EXPECT_DOUBLE_EQ(e.P(89), 130909); // Fix(800 x 1800 / 11), not the 160000 of the triangle
+    EXPECT_NEAR(e.P(90), 100 - 420000.0 / 3600, 1e-9);
+    EXPECT_NEAR(e.P(91), 60 + 420000.0 / 1800, 1e-9);
+    EXPECT_DOUBLE_EQ(e.P(102), 130909 + 43500);
+
+    const std::vector<std::string> liste = {"800\t0",   "700\t50",  "600\t100",
+                                            "500\t150", "400\t200", "300\t250",
+                                            "200\t300", "100\t350", "0\t400"};
+    EXPECT_EQ(e.Liste_Voile, liste);
+
+    // Mast, stub, jib foot and leech, 9 width lines and 8 leech steps, head line x 2, cross x 2.
+    ASSERT_EQ(c.traits.size(), 25u);
+    Compare(c.traits[0], {20, 179, 20, 79, NOIR}, 1e-9);
+    Compare(c.traits[1], {0, 180, 800, 180, NOIR});
+    Compare(c.traits[2], {20, 177, 35, 177, NOIR}, 1e-9);
+    Compare(c.traits[3], {35, 177, 20, 119, NOIR}, 1e-9);
+    Compare(c.traits[4], {20, 94, 20, 94, NOIR}, 1e-9);     // head: zero-length width line
+    Compare(c.traits[5], {20, 94, 15, 104, NOIR}, 1e-9);    // first leech step
+    Compare(c.traits[6], {20, 104, 15, 104, NOIR}, 1e-9);   // width 50 at 700
+    Compare(c.traits[20], {20, 174, -20, 174, NOIR}, 1e-9); // the boom
+    Compare(c.traits[21], {17, 79, 20, 79, ROUGE}, 1e-9);
+    Compare(c.traits[22], {12, 179, 17, 79, ROUGE}, 1e-9);
+    Compare(c.traits[23], {16, 150, 20, 150, ROUGE}, 1e-9);
+    Compare(c.traits[24], {18, 148, 18, 152, ROUGE}, 1e-9);
+    EXPECT_EQ(e.X_Couple, 20);
+}
+
+TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Greement();
+    e.P(87) = 2; // widths 400 (1 - (h/800)^2): 93.75, 175, 243.75, 300, 343.75, ...
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    Trace_Voilure(e, s, c);
+    // Running sum truncated after each width: 2322, not 2325.
+    EXPECT_DOUBLE_EQ(e.P(89), 168872); // Fix(800 x 2322 / 11)
+    EXPECT_EQ(e.Liste_Voile[1], "700\t93.7");
+    EXPECT_EQ(e.Liste_Voile[2], "600\t175");
+
+    // Tack above the head: the samples run up from -800 to 0 and still end.
+    Etat_Projet r = Greement();
+    r.P(84) = 50;
+    r.P(86) = 850;
+    Trace_Voilure(r, s, c);
+    ASSERT_EQ(r.Liste_Voile.size(), 9u);
+    EXPECT_EQ(r.Liste_Voile.front(), "-800\t0");
+    EXPECT_EQ(r.Liste_Voile.back(), "0\t400");
+    EXPECT_DOUBLE_EQ(r.P(89), -130909); // truncated toward zero
+
+    // A jib with tack and head at the same height has no area.
+    Etat_Projet j = Greement();
+    j.P(96) = j.P(98) = 100;
+    Trace_Voilure(j, s, c);
+    EXPECT_DOUBLE_EQ(j.P(99), 0);
+    EXPECT_DOUBLE_EQ(j.P(102), 130909);
+}
+
+TEST(Trace_Voilure, UnEchecNeStockeRien) {
+    EXIGE_GEOMETRIE();
+    // A negative leech exponent fails at the tack sample (0 to a negative power).
+    Etat_Projet e = Greement();
+    e.P(87) = -1;
+    e.P(89) = 1;
+    e.P(90) = 2;
+    e.P(91) = 3;
+    e.P(99) = 4;
+    e.P(102) = 5;
+    e.Hauteur_Pont_Mat = 6;
+    e.Liste_Voile = {"x"};
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_DOUBLE_EQ(e.P(89), 1);
+    EXPECT_DOUBLE_EQ(e.P(90), 2);
+    EXPECT_DOUBLE_EQ(e.P(91), 3);
+    EXPECT_DOUBLE_EQ(e.P(99), 4);
+    EXPECT_DOUBLE_EQ(e.P(102), 5);
+    EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, 6);
+    EXPECT_EQ(e.Liste_Voile, std::vector<std::string>{"x"});
+}
