@@ -169,7 +169,6 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
 void Menu_FG::Picture2_MouseUp() {
     if (ctx().Occupe())
         return;
-    Contexte::Garde_Occupe occupe(ctx());
     Interface_Shell &shell = ctx().shell;
     // The menus come back whatever happens in the chain below.
     struct Menus_Actifs {
@@ -180,9 +179,14 @@ void Menu_FG::Picture2_MouseUp() {
     Menus_Actifs garde{shell};
     try {
         Etat_Projet &e = ctx().etat;
-        Calcul_Tab(e);
-        Calcul_Centrage(e, shell);
-        Calcul_Coef_Pris(e, shell);
+        {
+            // No drag or second release while the hull is computed; the views are drawn
+            // once the numbers are settled.
+            Contexte::Garde_Occupe occupe(ctx());
+            Calcul_Tab(e);
+            Calcul_Centrage(e, shell);
+            Calcul_Coef_Pris(e, shell);
+        }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     } catch (const std::exception &) {

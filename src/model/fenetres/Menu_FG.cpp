@@ -608,9 +608,13 @@ void Menu_FG::Command1_Click() {
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
-        Contexte::Garde_Occupe occupe(ctx());
-        Calcul_Tab(e);
-        Calcul_Centrage(e, ctx().shell);
+        {
+            // Commands that would compute or change the heel wait meanwhile; the views
+            // are drawn once the numbers are settled.
+            Contexte::Garde_Occupe occupe(ctx());
+            Calcul_Tab(e);
+            Calcul_Centrage(e, ctx().shell);
+        }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     } catch (const std::exception &) {

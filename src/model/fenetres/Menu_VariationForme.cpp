@@ -115,9 +115,11 @@ void Menu_VariationForme::UpDown1_Change() {
             fg->Lit_Report_TBI();
             fg->Lit_Valeurs_FG();
         }
-        Contexte::Garde_Occupe occupe(ctx());
-        Calcul_Tab(e);
-        Calcul_Centrage(e, ctx().shell);
+        {
+            Contexte::Garde_Occupe occupe(ctx());
+            Calcul_Tab(e);
+            Calcul_Centrage(e, ctx().shell);
+        }
         Redessine_Tout(ctx());
         if (fg)
             fg->Aff_Valeurs_FG();

@@ -22,6 +22,8 @@
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/AProfile.h"
 
 using namespace gabarit;
 
@@ -37,6 +39,8 @@ void Charge_Carene(Etat_Projet &e) {
     p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500, p[89] = 400000, p[102] = 500000, p[193] = 5.53;
     p[200] = 1234.5, p[220] = 60000, p[110] = 500, p[113] = 300, p[166] = 40;
+    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
 
@@ -196,8 +200,9 @@ TEST(Menu_FG, ValideSansChangementNArrondiQueLesMillimetres) {
     EXPECT_DOUBLE_EQ(b.e.P(27), 100);
     for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 15, 21, 35, 36})
         EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
-    // "Valide" leaves the heel results as they were.
-    EXPECT_EQ(b.shell.peintures_voyants, 0);
+    // "Valide" leaves the heel results of 5 to 30 degrees as they were.
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
 }
 
 TEST(Menu_FG, LongueurAllongeLaCareneALArriere) {
@@ -480,4 +485,35 @@ TEST(Menu_FG, InfoDuTableauInclineVuDeFace) {
     b.e.Cle_Vue = "TB_ET";
     b.ctx.Fenetre<Menu_FG>().Aff_Valeurs_FG();
     EXPECT_EQ(b.Texte("Label6_3"), "61");
+}
+
+TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
+    Banc b;
+    b.e.P(57) = 1000, b.e.P(32) = 500; // hull weight and its station
+    b.e.P(170) = 1500;
+    for (int n = 186; n <= 192; ++n)
+        b.e.P(n) = 0;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
+    AProfile &profil = b.ctx.Fenetre<AProfile>();
+    profil.Montre();
+    profil.Deplace(400, 300, 400, 300);
+    b.Ouvre();
+    const int c0 = coupe.Picture1->Effacements(), p0 = profil.Picture1->Effacements();
+    const double franc_bord = b.e.P(43);
+    b.Tape("Text1_4", "125");
+    b.Valide();
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.P(6), 125);
+    EXPECT_DOUBLE_EQ(b.e.P(42), 2500); // the weights summed again
+    EXPECT_EQ(b.Texte("Label4_3"), N(2.5) + " Kgr");
+    EXPECT_NE(b.e.P(43), franc_bord); // floated again
+    EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    EXPECT_GT(profil.Picture1->Effacements(), p0);
+    EXPECT_EQ(b.shell.historique_statut1.back(), "Pret");
+    EXPECT_TRUE(b.shell.menus_actifs);
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
 }

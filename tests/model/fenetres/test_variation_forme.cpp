@@ -29,6 +29,8 @@ void Charge_Carene(Etat_Projet &e) {
     p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
     p[26] = 0, p[27] = 50, p[35] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
+    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
 
