@@ -188,15 +188,15 @@ TEST(Menu_FG, FiguresImpossiblesEnTiretsEtStationGardee) {
 TEST(Menu_FG, ValideSansChangementNArrondiQueLesMillimetres) {
     Banc b;
     b.e.P(5) = 100.3;
-    b.e.P(14) = 60.2;
-    b.e.P(6) = 119.6;
+    b.e.P(14) = 60.25; // full width 120.5: the even neighbour 120
+    b.e.P(6) = 118.5;  // 118, the even neighbour
     b.Ouvre();
     auto avant = b.e.Tab_Param;
     b.Valide();
     EXPECT_TRUE(b.messages.empty());
     EXPECT_DOUBLE_EQ(b.e.P(5), 100.5);
     EXPECT_DOUBLE_EQ(b.e.P(14), 60);
-    EXPECT_DOUBLE_EQ(b.e.P(6), 120);
+    EXPECT_DOUBLE_EQ(b.e.P(6), 118);
     EXPECT_DOUBLE_EQ(b.e.P(27), 100);
     for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 15, 21, 35, 36})
         EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
@@ -405,6 +405,12 @@ TEST(Menu_FG, PeintureRaccourcitLeTableauIncline) {
     b.Tape("Text1_12", "445");
     b.Valide();
     EXPECT_DOUBLE_EQ(b.e.P(35), 445);
+    b.Tape("Text1_12", "470");
+    b.Valide();
+    EXPECT_DOUBLE_EQ(b.e.P(35), 450);
+    // And the next paint brings it back to 10 mm short of the widest station.
+    b.ctx.Fenetre<Menu_FG>().Form_Paint();
+    EXPECT_DOUBLE_EQ(b.e.P(35), 440);
 }
 
 TEST(Menu_FG, FermetureEtEffacement) {
@@ -516,4 +522,19 @@ TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
     EXPECT_TRUE(b.shell.menus_actifs);
     for (int n = 187; n <= 192; ++n)
         EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
+}
+
+TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {
+    Banc b;
+    Menu_FG &fg = b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    QTest::mousePress(b.W<QRadioButton>("Option1_0"), Qt::LeftButton);
+    QTest::mouseRelease(b.W<QRadioButton>("Option1_0"), Qt::LeftButton);
+    b.e.X_Couple = 300;
+    b.Tape("Text1_4", "111"); // not validated: a repaint shows the record again
+    fg.Deplace(0, 0, 300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(b.e.X_Couple, 0);
+    EXPECT_EQ(b.Texte("Text1_4"), "120");
+    EXPECT_EQ(fg.Largeur_Externe(), Twips_En_Pixels(5865));
 }

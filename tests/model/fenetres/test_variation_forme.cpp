@@ -17,6 +17,7 @@
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "views/fenetres/ACoup.h"
 
 using namespace gabarit;
 
@@ -113,8 +114,14 @@ TEST(Menu_VariationForme, ActivationReparelesIndices) {
 
 TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
     Banc b;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
     b.Ouvre();
+    const int c0 = coupe.Picture1->Effacements();
     b.Clic("UpDown1_0", true);
+    EXPECT_GT(coupe.Picture1->Effacements(), c0); // every step redraws the open views
+    EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
     EXPECT_DOUBLE_EQ(b.e.P(107), 3);
     EXPECT_DOUBLE_EQ(b.e.P(108), 2);
     EXPECT_DOUBLE_EQ(b.e.P(27), 100); // L / 10
