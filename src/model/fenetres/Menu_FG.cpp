@@ -604,6 +604,7 @@ void Menu_FG::Command1_Click() {
         // Every box is checked before anything is stored, the step included.
         if (!Verifie_Valeurs_FG())
             return;
+        const auto sauve = e.Tab_Param;
         e.P(27) = e.L() / 10;
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
@@ -612,7 +613,20 @@ void Menu_FG::Command1_Click() {
             // Commands that would compute or change the heel wait meanwhile; the views
             // are drawn once the numbers are settled.
             Contexte::Garde_Occupe occupe(ctx());
-            Calcul_Tab(e);
+            try {
+                Calcul_Tab(e);
+            } catch (const Erreur_Gabarit &x) {
+                // A shape the checks let through but the sections cannot be computed for
+                // (an enormous exponent): the hull stays as it was.
+                e.Tab_Param = sauve;
+                Calcul_Tab(e);
+                Boite_Message(this,
+                              QStringLiteral("Cette forme de carène ne peut pas être calculée "
+                                             "(%1). Rien n'est changé.")
+                                  .arg(QString::fromStdString(x.what())),
+                              MB_EXCLAMATION, ATTENTION);
+                return;
+            }
             Calcul_Centrage(e, ctx().shell);
         }
         Redessine_Tout(ctx());

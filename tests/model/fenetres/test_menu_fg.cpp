@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "model/Carene.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
@@ -537,4 +538,19 @@ TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {
     EXPECT_EQ(b.e.X_Couple, 0);
     EXPECT_EQ(b.Texte("Text1_4"), "120");
     EXPECT_EQ(fg.Largeur_Externe(), Twips_En_Pixels(5865));
+}
+
+TEST(Menu_FG, FormeIncalculableRefuseeSansRienChanger) {
+    Banc b;
+    b.Ouvre();
+    Calcul_Tab(b.e);
+    const auto avant = b.e.Tab_Param;
+    const float case_table = b.e.Tab_Carene(50, 60, 1);
+    b.Tape("Text1_9", "1e300"); // an exponent no power can take
+    b.Valide();
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    EXPECT_EQ(b.e.Tab_Carene(50, 60, 1), case_table);
+    EXPECT_EQ(b.Texte("Text1_9"), "1e300"); // left for the user to mend
 }
