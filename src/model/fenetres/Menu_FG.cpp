@@ -70,24 +70,17 @@ double Centieme(double v) { return Int(v * 100) / 100; }
 
 // What the messages call each box.
 QString Nom_Boite(int i) {
-    static const char *const noms[] = {
-        "La hauteur du tableau arrière",
-        "La largeur du tableau arrière",
-        "La hauteur de l'étrave",
-        "L'inclinaison de l'étrave",
-        "La hauteur du maître couple",
-        "La largeur du maître couple",
-        "La position du couple le plus haut (Pos Inf)",
-        "La position du couple le plus large (Pos Sup)",
-        "L'exposant avant du livet",
-        "L'exposant arrière du livet",
-        "L'exposant arrière de la quille",
-        "L'exposant avant de la quille",
-        "",
-        "La longueur de la carène",
-        "Le report du tableau arrière incliné",
-    };
-    return QString::fromUtf8(noms[std::clamp(i, 0, 14)]);
+    static const QStringList noms =
+        QStringLiteral("La hauteur du tableau arrière|La largeur du tableau arrière|"
+                       "La hauteur de l'étrave|L'inclinaison de l'étrave|"
+                       "La hauteur du maître couple|La largeur du maître couple|"
+                       "La position du couple le plus haut (Pos Inf)|"
+                       "La position du couple le plus large (Pos Sup)|"
+                       "L'exposant avant du livet|L'exposant arrière du livet|"
+                       "L'exposant arrière de la quille|L'exposant avant de la quille||"
+                       "La longueur de la carène|Le report du tableau arrière incliné")
+            .split(QLatin1Char('|'));
+    return noms[std::clamp(i, 0, 14)];
 }
 
 } // namespace
@@ -265,24 +258,18 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
 }
 
 void Menu_FG::Construit_Carene(QWidget *page) {
-    const char *legendes[] = {"Longueur Carene",
-                              "Largeur Max",
-                              "Tirant d'eau",
-                              "Deplacement",
-                              "Voilure",
-                              "Coefficient Prismatique",
-                              "Pourcentage de leste",
-                              "Voilure / Deplacement",
-                              "Stabilite / Puissance 30°",
-                              "Surface Mouillee 0°"};
+    const QStringList legendes =
+        QStringLiteral("Longueur Carene|Largeur Max|Tirant d'eau|Deplacement|Voilure|"
+                       "Coefficient Prismatique|Pourcentage de leste|Voilure / Deplacement|"
+                       "Stabilite / Puissance 30°|Surface Mouillee 0°")
+            .split(QLatin1Char('|'));
     QGroupBox *cadres[2] = {
         Groupe(page, "Frame3_0", QStringLiteral("Caracteristiques"), 90, 60, 5520, 1410),
         Groupe(page, "Frame3_1", QStringLiteral("Parametres"), 90, 1500, 5520, 1410)};
     for (int i = 0; i < 10; ++i) {
         QGroupBox *g = cadres[i / 5];
         const double y = 240 + (i % 5) * 225;
-        Etiquette(g, QStringLiteral("Label3_%1").arg(i), QString::fromUtf8(legendes[i]), 120, y,
-                  2700);
+        Etiquette(g, QStringLiteral("Label3_%1").arg(i), legendes[i], 120, y, 2700);
         Label4_[i] = Etiquette(g, QStringLiteral("Label4_%1").arg(i), {}, 2880, y, 2500);
     }
 }
@@ -346,15 +333,18 @@ bool Menu_FG::Refuse(QLineEdit *boite, const QString &message) {
 std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
     const Etat_Projet &e = ctx().etat;
     Saisie s;
+    auto non = [this](QLineEdit *b, const QString &message) -> std::optional<Saisie> {
+        Refuse(b, message);
+        return std::nullopt;
+    };
     // In the order of the tabs: every box must hold a number.
     const int ordre[] = {0, 1, 2, 3, 4, 5, 6, 7, 13, 14, 8, 9, 11, 10};
     for (int i : ordre) {
         QLineEdit *b = i == 14 ? text1_[12] : text1_[i];
         double v = 0;
         if (!Lit_Nombre(b->text(), v))
-            return Refuse(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
-                                 .arg(Nom_Boite(i), b->text().trimmed())),
-                   std::nullopt;
+            return non(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
+                              .arg(Nom_Boite(i), b->text().trimmed()));
         if (i >= 8 && i <= 11)
             s.t[i] = v;
         else
@@ -363,21 +353,19 @@ std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
     auto change = [&](int i) { return paires_[i].texte->text() != paires_[i].affiche; };
     auto boite = [&](int i) { return i == 14 ? text1_[12] : text1_[i]; };
     auto hors = [&](int i, double mn, double mx) {
-        return Refuse(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
-                                    .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
+        return non(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
+                                 .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
     };
     const double l_avant = e.L(), ln = s.v[13];
     // The hull table holds sections less than 300 mm deep.
     for (int i : {0, 2, 4})
         if (s.v[i] >= 300)
-            return Refuse(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
-                                                   "carène ne va pas plus profond.")
-                                        .arg(Nom_Boite(i))),
-                   std::nullopt;
+            return non(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
+                                                "carène ne va pas plus profond.")
+                                     .arg(Nom_Boite(i)));
     if (ln > 2000)
-        return Refuse(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
-                                                "2000 mm : la table de carène s'arrête là.")),
-               std::nullopt;
+        return non(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
+                                             "2000 mm : la table de carène s'arrête là."));
     // Typed values stay within their spinner's range, worked out from the new values.
     struct Borne {
         int i;
@@ -388,35 +376,29 @@ std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
                             {6, 0, l_avant - s.v[3]}, {7, 0, l_avant}, {13, 10, 2000}};
     for (const Borne &b : bornes)
         if (change(b.i) && (s.v[b.i] < b.mn || s.v[b.i] > b.mx))
-            return hors(b.i, b.mn, b.mx), std::nullopt;
+            return hors(b.i, b.mn, b.mx);
     if (s.v[3] < 0)
-        return hors(3, 0, ln / 10), std::nullopt;
+        return hors(3, 0, ln / 10);
     // Both stations lie strictly inside the hull: the section laws divide by the lengths
     // on either side of them.
     for (int i : {6, 7})
         if (s.v[i] <= 0 || s.v[i] >= l_avant)
-            return Refuse(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
-                                                   "plus de 0 et moins de %2 mm.")
-                                        .arg(Nom_Boite(i), Texte_Nombre(l_avant))),
-                   std::nullopt;
+            return non(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
+                                                "plus de 0 et moins de %2 mm.")
+                                     .arg(Nom_Boite(i), Texte_Nombre(l_avant)));
     // The length moves both stations; the parts forward of them do not change.
     const double avant_large = l_avant - s.v[7], avant_haut = l_avant - s.v[6];
     if (ln <= avant_large || ln <= avant_haut)
-        return Refuse(
-                   boite(13),
+        return non(boite(13),
                    QStringLiteral("La longueur de la carène (%1 mm) doit dépasser ses parties "
                                   "avant : %2 mm devant le couple le plus large et %3 mm "
                                   "devant le couple le plus haut.")
-                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut))),
-               std::nullopt;
+                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut)));
     if (s.v[14] < 0)
-        return Refuse(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14))),
-               std::nullopt;
+        return non(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14)));
     for (int i : {8, 9, 11, 10})
         if (s.t[i] < 0)
-            return Refuse(text1_[i],
-                          QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i))),
-                   std::nullopt;
+            return non(text1_[i], QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i)));
     return s;
 }
 

@@ -266,6 +266,9 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         b.Valide();
         ASSERT_EQ(b.messages.size(), 1u) << c.boite;
         EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+        if (QString(c.boite) == "Text1_6")
+            EXPECT_TRUE(b.messages[0].first.contains("Pos Inf"))
+                << b.messages[0].first.toStdString();
         EXPECT_EQ(b.e.Tab_Param, avant) << c.boite << " " << c.texte.toStdString();
         // The refused box keeps the focus, on its own tab.
         QLineEdit *t = b.W<QLineEdit>(c.boite);
