@@ -88,9 +88,9 @@ void Editeur_Forme::mouseReleaseEvent(QMouseEvent *) { emit Souris_Relachee(); }
 void Menu_FG::Construit_Reglage(QWidget *page) {
     auto *reg = new QGroupBox(QStringLiteral("Reglage"), page);
     reg->setObjectName(QStringLiteral("Frame1_6"));
-    Place(reg, 2520, 90, 3090, 2820);
+    Place(reg, 2130, 90, 3500, 2820);
     Picture2_ = new Editeur_Forme(reg);
-    Picture2_->move(Twips_En_Pixels(90), Twips_En_Pixels(300));
+    Picture2_->move(Twips_En_Pixels(60), Twips_En_Pixels(300));
     connect(Picture2_, &Editeur_Forme::Souris_Deplacee, this, &Menu_FG::Picture2_MouseMove);
     connect(Picture2_, &Editeur_Forme::Souris_Relachee, this, &Menu_FG::Picture2_MouseUp);
     // Top to bottom: "Tableau Arriere", "Le plus Large", "Le plus Haut", "3/4 Avant".
@@ -103,7 +103,7 @@ void Menu_FG::Construit_Reglage(QWidget *page) {
     for (const auto &o : options) {
         auto *b = new QRadioButton(QString::fromUtf8(o.texte), reg);
         b->setObjectName(QStringLiteral("Option1_%1").arg(o.index));
-        Place(b, 1980, y, 1080, 285);
+        Place(b, 1905, y, 1560, 285);
         b->installEventFilter(this);
         Option1_[o.index] = b;
         y += 420;

@@ -116,14 +116,14 @@ void Menu_FG::Construit() {
 
 QWidget *Menu_FG::Ligne_Spin(QWidget *parent, int index, const QString &legende, int x, int y,
                              int pas) {
-    Etiquette(parent, {}, legende, x, y + 30, 780);
+    Etiquette(parent, {}, legende, x, y + 30, 900);
     const int nt = index == 14 ? 12 : index; // the transom length's box is Text1(12)
     auto *t = new QLineEdit(parent);
     t->setObjectName(QStringLiteral("Text1_%1").arg(nt));
-    Place(t, x + 800, y, 660, 300);
+    Place(t, x + 900, y, 540, 300);
     auto *s = new UpDown(parent);
     s->setObjectName(QStringLiteral("UpDown1_%1").arg(index));
-    s->move(Twips_En_Pixels(x + 1470), Twips_En_Pixels(y - 15));
+    s->move(Twips_En_Pixels(x + 1455), Twips_En_Pixels(y - 15));
     s->setBuddy(t);
     s->setIncrement(pas);
     text1_[nt] = t;
@@ -206,17 +206,17 @@ void Menu_FG::Construit_Forme_Carene(QWidget *page) {
 }
 
 void Menu_FG::Construit_Forme_Couples(QWidget *page) {
-    auto *aff = Groupe(page, "Frame4", QStringLiteral("Affichage"), 90, 90, 2340, 1080);
+    auto *aff = Groupe(page, "Frame4", QStringLiteral("Affichage"), 90, 90, 2010, 1080);
     auto *c4 = new QPushButton(QStringLiteral("N°Couple :"), aff);
     c4->setObjectName(QStringLiteral("Command4"));
-    Place(c4, 90, 270, 1050, 330);
+    Place(c4, 90, 270, 1020, 330);
     connect(c4, &QPushButton::clicked, this, &Menu_FG::Command4_Click);
     Text2_ = new QLineEdit(aff);
     Text2_->setObjectName(QStringLiteral("Text2"));
-    Place(Text2_, 1200, 285, 720, 300);
+    Place(Text2_, 1140, 285, 540, 300);
     UpDown2_ = new UpDown(aff);
     UpDown2_->setObjectName(QStringLiteral("UpDown2"));
-    UpDown2_->move(Twips_En_Pixels(1935), Twips_En_Pixels(270));
+    UpDown2_->move(Twips_En_Pixels(1695), Twips_En_Pixels(270));
     UpDown2_->setBuddy(Text2_);
     UpDown2_->setIncrement(10);
     connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &texte) {
@@ -230,7 +230,7 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
     Check1_->setObjectName(QStringLiteral("Check1"));
     Place(Check1_, 90, 690, 1050, 285);
 
-    auto *info = Groupe(page, "Frame2", QStringLiteral("Info"), 90, 1230, 2340, 1680);
+    auto *info = Groupe(page, "Frame2", QStringLiteral("Info"), 90, 1230, 2010, 1680);
     Etiquette(info, "Label5_0", QStringLiteral("Hauteur :"), 90, 210, 1200);
     // Livet, Quille, a rule, Total, a second rule, Largeur.
     struct Ligne {
@@ -246,12 +246,12 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
         Etiquette(info, QStringLiteral("Label5_%1").arg(li.legende), QString::fromUtf8(li.texte),
                   240, li.y, 900);
         Label6_[li.valeur] =
-            Etiquette(info, QStringLiteral("Label6_%1").arg(li.valeur), TIRETS, 1200, li.y, 1050);
+            Etiquette(info, QStringLiteral("Label6_%1").arg(li.valeur), TIRETS, 1080, li.y, 870);
     }
     for (double y : {960.0, 1290.0}) {
         auto *trait = new QFrame(info);
         trait->setFrameShape(QFrame::HLine);
-        Place(trait, 240, y, 1950, 30);
+        Place(trait, 240, y, 1650, 30);
     }
 
     Construit_Reglage(page);
