@@ -557,3 +557,31 @@ TEST(Menu_FG, FormeIncalculableRefuseeSansRienChanger) {
     EXPECT_EQ(b.e.Tab_Carene(50, 60, 1), case_table);
     EXPECT_EQ(b.Texte("Text1_9"), "1e300"); // left for the user to mend
 }
+
+TEST(Menu_FG, AutoRedessineAChaquePasSinonAuRelache) {
+    Banc b;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    UpDown *s = b.W<UpDown>("UpDown2");
+    // Without "Auto": nothing on the step itself, one redraw when the button is released.
+    int c0 = coupe.Picture1->Effacements();
+    s->Monte();
+    EXPECT_EQ(coupe.Picture1->Effacements(), c0);
+    EXPECT_EQ(b.e.X_Couple, 10);
+    emit s->MouseUp();
+    QApplication::processEvents();
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    // With "Auto": every step redraws, the release does not.
+    QTest::mouseClick(b.W<QCheckBox>("Check1"), Qt::LeftButton);
+    c0 = coupe.Picture1->Effacements();
+    s->Monte();
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    const int c1 = coupe.Picture1->Effacements();
+    emit s->MouseUp();
+    QApplication::processEvents();
+    EXPECT_EQ(coupe.Picture1->Effacements(), c1);
+    EXPECT_EQ(b.e.X_Couple, 20);
+}
