@@ -595,25 +595,35 @@ void Menu_FG::Command1_Click() {
             // Commands that would compute or change the heel wait meanwhile; the views
             // are drawn once the numbers are settled.
             Contexte::Garde_Occupe occupe(ctx());
-            try {
-                Calcul_Tab(e);
-            } catch (const Erreur_Gabarit &x) {
-                // A shape the checks let through but the sections cannot be computed for
-                // (an enormous exponent): the hull stays as it was.
-                e.Tab_Param = sauve;
-                Calcul_Tab(e);
-                Boite_Message(this,
-                              QStringLiteral("Cette forme de carène ne peut pas être calculée "
-                                             "(%1). Rien n'est changé.")
-                                  .arg(QString::fromStdString(x.what())),
-                              MB_EXCLAMATION, ATTENTION);
+            if (!Calcul_Tab_Ou_Retablit(ctx(), sauve, this))
                 return;
-            }
             Calcul_Centrage(e, ctx().shell);
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     } catch (const std::exception &) {
+    }
+}
+
+bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {
+    Etat_Projet &e = ctx.etat;
+    try {
+        Calcul_Tab(e);
+        return true;
+    } catch (const Erreur_Gabarit &x) {
+        // A shape the checks let through but whose sections cannot be computed (an
+        // enormous exponent): the hull stays as it was.
+        e.Tab_Param = sauve;
+        try {
+            Calcul_Tab(e);
+        } catch (const Erreur_Gabarit &) {
+        }
+        Boite_Message(parent,
+                      QStringLiteral("Cette forme de carène ne peut pas être calculée (%1). "
+                                     "Rien n'est changé.")
+                          .arg(QString::fromStdString(x.what())),
+                      MB_EXCLAMATION, ATTENTION);
+        return false;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "model/Carene.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
@@ -174,4 +175,21 @@ TEST(Menu_VariationForme, FenetreDeFormeFermeeGardeLeTableauIncline) {
     b.Clic("UpDown1_1", true);
     EXPECT_DOUBLE_EQ(b.e.P(108), 3);
     EXPECT_DOUBLE_EQ(b.e.P(35), 100);
+}
+
+TEST(Menu_VariationForme, FormeIncalculableRemiseCommeAvant) {
+    Banc b;
+    auto &fg = b.ctx.Fenetre<Menu_FG>();
+    fg.Montre();
+    QApplication::processEvents();
+    auto *t = fg.findChild<QLineEdit *>("Text1_8");
+    t->selectAll();
+    QTest::keyClicks(t, "1e300"); // a number, but no power can take it
+    b.Ouvre();
+    Calcul_Tab(b.e);
+    const auto avant = b.e.Tab_Param;
+    b.Clic("UpDown1_0", true);
+    EXPECT_EQ(b.messages, 1);
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2");
 }
