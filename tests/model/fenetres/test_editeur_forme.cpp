@@ -213,14 +213,6 @@ TEST(Editeur_Forme, RelacheRecalculeEtRendToujoursLesMenus) {
     EXPECT_TRUE(b.shell.menus_actifs);
 }
 
-TEST(Editeur_Forme, CorrespondancePaireEtPoint) {
-    EXPECT_DOUBLE_EQ(Editeur_X_De_A(0.6), 600);
-    EXPECT_DOUBLE_EQ(Editeur_Y_De_B(0.5), 700);
-    EXPECT_DOUBLE_EQ(Editeur_A_De_X(1620), 1.62);
-    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(0), -1.25);
-    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(1380), 2.2);
-}
-
 TEST(Editeur_Forme, LaCoupeSuitLeGlisserEtLeRelacheRecalcule) {
     Banc b;
     b.e.P(57) = 1000, b.e.P(32) = 500;
