@@ -36,7 +36,7 @@ public:
     bool Verifie_Valeurs_FG();
     // Range and value of the transom-length spinner; keeps P(35) at most P(2) - 10.
     void Init_Report_TBI();
-    // Reads the transom-length spinner into P(35), at most P(2).
+    // Reads the transom-length spinner into P(35), at most P(2); nothing when hidden.
     void Lit_Report_TBI();
     // Rebuilds the hull table; when the new shape cannot be computed, puts the record saved
     // before the edit back, rebuilds the table from it and says so. Returns false then.
