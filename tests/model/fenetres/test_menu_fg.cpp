@@ -15,6 +15,9 @@
 #include <memory>
 
 #include "model/Carene.h"
+#include "model/Fichier_Projet.h"
+#include "model/Flottaison.h"
+#include "model/Initialisation.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
@@ -23,6 +26,7 @@
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Chemins_Test.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/AProfile.h"
 
@@ -584,4 +588,25 @@ TEST(Menu_FG, AutoRedessineAChaquePasSinonAuRelache) {
     QApplication::processEvents();
     EXPECT_EQ(coupe.Picture1->Effacements(), c1);
     EXPECT_EQ(b.e.X_Couple, 20);
+}
+
+TEST(Menu_FG, ProjetMaitreValideSansChangement) {
+    Banc b;
+    b.e = Etat_Projet{};
+    b.e.Dossier_Programme = test::Dossier_Donnees();
+    Lit_Fichier_Projet(b.e.Fichier_Programme("tov0.mas"), Projet_Courant(b.e));
+    Init_Projet(b.e, b.shell);
+    Init_Variables(b.e, b.shell);
+    Calcul_Tab(b.e);
+    ASSERT_TRUE(Calcul_Flottaison(b.e, b.shell));
+    b.Ouvre();
+    EXPECT_EQ(b.Texte("Text1_13"), N(Arrondi(b.e.L())));
+    const double l = b.e.L(), p2 = b.e.P(2), p10 = b.e.P(10);
+    b.Valide();
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.L(), Arrondi(l));
+    EXPECT_DOUBLE_EQ(b.e.P(2), Arrondi(p2));
+    EXPECT_DOUBLE_EQ(b.e.P(10), Arrondi(p10));
+    EXPECT_EQ(b.Texte("Label4_0"), N(b.e.L()) + " mm");
+    EXPECT_EQ(b.Texte("Label4_3"), N(b.e.P(42) / 1000) + " Kgr");
 }
