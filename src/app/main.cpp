@@ -19,6 +19,5 @@ int main(int argc, char **argv) {
         // Out of the splash's timer event before the frame's modal open dialog.
         QTimer::singleShot(0, &cadre, [&cadre] { cadre.MDIForm1_MDIForm_Load(); });
     });
-    splash.show();
     return app.exec();
 }

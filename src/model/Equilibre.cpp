@@ -1,9 +1,227 @@
 #include "model/Equilibre.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "model/Flottaison.h"
+#include "model/Integration_Gite.h"
+#include "shell/Voyants.h"
+
 namespace gabarit {
 
-bool Calcul_Equilibre(Etat_Projet&, Interface_Shell&) {
-    throw Erreur_Gabarit("Calcul_Equilibre : en construction");
+namespace {
+
+const char *const MESSAGE_IMPOSSIBLE = "Calcul de flottaison impossible";
+
+// Record numbers of one heel's results, k = heel / 5 (1 to 6).
+struct Cases_Gite {
+    int franc_bord_ar, franc_bord_av, etat, volume, surface;
+};
+
+Cases_Gite Cases(int k) {
+    if (k == 6)
+        return {55, 56, 192, 213, 206};
+    return {43 + k, 49 + k, 186 + k, 207 + k, 200 + k};
+}
+
+// Steps of a half-walk: a half shorter than one step cannot be measured.
+double Nombre_Pas(double longueur, double pas) { return Int(longueur / pas); }
+
+// Whatever way the search ends: the walk steps are put back and the please-wait window is
+// hidden; unless it succeeded, the heel's freeboards are put back too.
+class Garde_Recherche {
+public:
+    Garde_Recherche(Etat_Projet &e, Interface_Shell &s, int fb_ar, int fb_av)
+        : e_(e), s_(s), pas_vertical_(e.P(37)), pas_horizontal_(e.P(27)), fb_ar_(fb_ar),
+          fb_av_(fb_av), franc_bord_ar_(e.P(fb_ar)), franc_bord_av_(e.P(fb_av)) {}
+    ~Garde_Recherche() {
+        e_.P(37) = pas_vertical_;
+        e_.P(27) = pas_horizontal_;
+        if (!reussi) {
+            e_.P(fb_ar_) = franc_bord_ar_;
+            e_.P(fb_av_) = franc_bord_av_;
+        }
+        s_.Montre_Attente(false);
+    }
+    Garde_Recherche(const Garde_Recherche &) = delete;
+    Garde_Recherche &operator=(const Garde_Recherche &) = delete;
+    // Puts the steps back now (the results are stored after this).
+    void Remet_Pas() {
+        e_.P(37) = pas_vertical_;
+        e_.P(27) = pas_horizontal_;
+    }
+    bool reussi = false;
+
+private:
+    Etat_Projet &e_;
+    Interface_Shell &s_;
+    double pas_vertical_, pas_horizontal_;
+    int fb_ar_, fb_av_;
+    double franc_bord_ar_, franc_bord_av_;
+};
+
+void Impossible(Interface_Shell &shell) {
+    shell.Message(MESSAGE_IMPOSSIBLE, MB_STOP, "Attention !");
+}
+
+// Back from the shell (window code built with AVX), the upper halves of the vector registers
+// may be left dirty; the plain SSE arithmetic of the walk then runs several times slower on
+// x86 until they are cleared. Builds that use AVX themselves manage this on their own.
+void Libere_Registres() {
+#if defined(__x86_64__) && !defined(__AVX__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        __asm__ volatile("vzeroupper" ::: "memory");
+#endif
+}
+
+std::string Texte_Gite(double gite) {
+    // The heel is a whole number of degrees here (5 to 30).
+    return std::to_string(static_cast<long>(gite));
+}
+
+} // namespace
+
+bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
+    // The heel is taken once: a heel button pressed while the search lets events run
+    // cannot redirect its freeboards or its results.
+    const double gite = e.P(26);
+    e.Gite_Couple = gite;
+    e.Angle_Vue = 0;
+    Libere_Registres();
+    if (gite == 0)
+        return Calcul_Flottaison(e, shell);
+
+    int k = 0;
+    for (int i = 1; i <= 6; ++i)
+        if (gite == 5.0 * i)
+            k = i;
+    if (k == 0)
+        throw Erreur_Gabarit("Angle de gite inconnu : " + std::to_string(gite));
+    const Cases_Gite c = Cases(k);
+    if (e.P(c.etat) == 0)
+        return true;
+
+    const double L = e.L();
+    const double Xs = Int(e.P(23) / 10) * 10;
+    const double poids = e.P(42);
+    const float poids_f = static_cast<float>(poids);
+    const float demi_poids = static_cast<float>(poids / 2);
+
+    shell.Montre_Attente(true);
+    Garde_Recherche garde(e, shell, c.franc_bord_ar, c.franc_bord_av);
+    auto echec = [&]() {
+        Impossible(shell);
+        return false;
+    };
+    // Each half needs a whole coarse step (L / 10) to be measured, and a weight of zero or
+    // less can never be carried by a positive volume: both are refused before anything moves.
+    if (!(L > 0) || !(poids > 0) || Nombre_Pas(Xs, L / 10) < 1 || Nombre_Pas(L - Xs, L / 10) < 1)
+        return echec();
+
+    double pas_v = 2, pas_h = L / 10; // coarse steps
+    e.P(37) = pas_v;
+    e.P(27) = pas_h;
+    // The search starts from the deepest position it considers: the sheer at the waterline.
+    e.P(c.franc_bord_ar) = 0;
+    e.P(c.franc_bord_av) = 0;
+    shell.Texte_Statut(3, "Gite :" + Texte_Gite(gite));
+    e.P(31) = 0;
+
+    float vol_ar = 0, vol_av = 0, per_ar = 0, per_av = 0, per_total = 0;
+
+    // One walk of both halves; the split station is walked in both.
+    auto demi_marche = [&](double debut, double fin, bool progres, float &volume, float &per,
+                           bool perimetres) {
+        volume = 0;
+        if (perimetres)
+            per = 0;
+        for (double X = debut; X <= fin; X += pas_h) {
+            e.X_Couple = X;
+            e.Gite_Couple = gite;
+            Integre_Couple_Gite(e, gite, pas_v, true);
+            volume = static_cast<float>(volume + e.Surface_Immergee);
+            if (perimetres)
+                per = static_cast<float>(per + e.Perimetre_Mouille);
+            if (progres)
+                shell.Progression(0, Xs, X);
+            shell.Laisse_Evenements();
+            Libere_Registres();
+        }
+    };
+    auto passe = [&](bool perimetres) {
+        shell.Progression(0, Xs, 0);
+        Libere_Registres();
+        demi_marche(0, Xs, true, vol_ar, per_ar, perimetres);
+        demi_marche(Xs, L, false, vol_av, per_av, perimetres);
+        const double na = Nombre_Pas(Xs, pas_h), nf = Nombre_Pas(L - Xs, pas_h);
+        vol_ar = static_cast<float>(Divise(vol_ar, na) * Xs / 1000);
+        vol_av = static_cast<float>(Divise(vol_av, nf) * (L - Xs) / 1000);
+        if (perimetres) {
+            per_ar = static_cast<float>(per_ar / (na + 1) * Xs / 1000);
+            per_av = static_cast<float>(per_av / (nf + 1) * (L - Xs) / 1000);
+            per_total = per_ar + per_av;
+        }
+    };
+
+    // The sheer of the hull cannot be higher than this above the water at any heel up to
+    // 30 degrees while the hull still floats: raising an end past it finds no water.
+    const double hauteur_max = std::max({e.P(6), e.P(15), e.P(21), 0.0});
+    const double largeur_max = std::max({e.P(5), e.P(14), 0.0});
+    const double franc_bord_max = hauteur_max + largeur_max + 10;
+
+    // Coarse phase: raise the ends that carry too much. It always runs at least once, so
+    // the wetted surface is measured whatever the weight.
+    do {
+        passe(true);
+        if (vol_ar > demi_poids)
+            e.P(c.franc_bord_ar) += pas_v;
+        if (vol_av >= demi_poids)
+            e.P(c.franc_bord_av) += pas_v;
+        if (e.P(c.franc_bord_ar) > franc_bord_max || e.P(c.franc_bord_av) > franc_bord_max)
+            return echec();
+    } while (poids_f < static_cast<float>(vol_ar + vol_av));
+
+    // Fine phase: sink the ends that carry too little, 1 mm at a time.
+    pas_v = 1;
+    pas_h = L / 80;
+    e.P(37) = pas_v;
+    e.P(27) = pas_h;
+    while (poids_f >= static_cast<float>(vol_ar + vol_av)) {
+        // A pass from a sheer below the water is deeper than the search considers: the
+        // hull cannot carry its weight at this heel.
+        if (e.P(c.franc_bord_ar) < 0 || e.P(c.franc_bord_av) < 0)
+            return echec();
+        passe(false);
+        bool bouge = false;
+        if (vol_ar < demi_poids) {
+            e.P(c.franc_bord_ar) -= pas_v;
+            bouge = true;
+        }
+        if (vol_av < demi_poids) {
+            e.P(c.franc_bord_av) -= pas_v;
+            bouge = true;
+        }
+        shell.Laisse_Evenements();
+        // Both halves at exactly half the weight: nothing would ever move again.
+        if (!bouge && poids_f >= static_cast<float>(vol_ar + vol_av))
+            return echec();
+    }
+
+    garde.Remet_Pas();
+    garde.reussi = true;
+    e.Volume_AR = vol_ar;
+    e.Volume_AV = vol_av;
+    e.Perimetre_AR = per_ar;
+    e.Perimetre_AV = per_av;
+    e.Perimetre_Total = per_total;
+    e.P(c.etat) = 0;
+    e.P(c.volume) = Int(static_cast<float>(vol_ar + vol_av));
+    e.P(c.surface) = Fix(static_cast<float>(per_total * 100.0f)) / 100;
+    e.Gite_Couple = gite;
+    Affiche_Voyants(e, shell);
+    return true;
 }
 
 } // namespace gabarit

@@ -1,13 +1,23 @@
 #pragma once
 // Heeled sections: immersed area and wetted girth of the section at X_Couple, heel
-// Gite_Couple, at that heel's waterline.
+// Gite_Couple, measured against that heel's waterline. Nothing is drawn.
 #include "model/Etat_Projet.h"
 
 namespace gabarit {
 
-// Sets Surface_Immergee, Surface_Immergee_1 and Surface_Immergee_2.
-void Integre_Couple(Etat_Projet& e);
-// Sets Perimetre_Mouille(_1, _2) and the immersed areas.
-void Calcul_Surface_Couple(Etat_Projet& e);
+// Sets Surface_Immergee, Surface_Immergee_1, Surface_Immergee_2 and the wetted girths
+// Perimetre_Mouille(_1, _2). The chord rules take their heel from P(26); callers keep
+// Gite_Couple equal to it.
+void Integre_Couple(Etat_Projet &e);
+// Sets the wetted girths Perimetre_Mouille(_1, _2) alone; the immersed areas are left at 0.
+void Calcul_Surface_Couple(Etat_Projet &e);
+
+// The walk shared by both, for a section whose Calcul_Couple outputs are already in e.
+// gite_corde: heel of the chord rules (degrees); pas: vertical step (mm, refused when not
+// above 0); aires: false leaves the three areas at 0. Used by the equilibrium so that its
+// heel and steps cannot be changed under it by events.
+void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires);
+// Calcul_Couple, then the walk.
+void Integre_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires);
 
 } // namespace gabarit

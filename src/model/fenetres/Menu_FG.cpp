@@ -1,8 +1,828 @@
 #include "model/fenetres/Menu_FG.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <climits>
+#include <cmath>
+
+#include "model/Carene.h"
+#include "model/Geometrie_Couple.h"
+#include "model/fenetres/Editeur_Forme.h"
+#include "model/fenetres/Menu_VariationForme.h"
+#include "platform/Boite_Message.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/Voyants.h"
+#include "shell/fenetres/Contexte.h"
+#include "stability/Centrage.h"
+#include "views/fenetres/Redessine.h"
+
 namespace gabarit {
 
-Menu_FG::Menu_FG(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("Menu_FG"), QStringLiteral("Forme de la Carene")) {}
-void Menu_FG::Aff_Valeurs_FG() {}
-void Menu_FG::Efface_Selection() {}
+namespace {
+
+const QString TIRETS = QStringLiteral(" - - -");
+const QString ATTENTION = QStringLiteral("Attention");
+
+// The window's size, twips.
+constexpr double LARGEUR = 5865, HAUTEUR = 3750;
+
+void Place(QWidget *w, double x, double y, double l, double h) {
+    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
+}
+
+QGroupBox *Groupe(QWidget *parent, const QString &nom, const QString &legende, double x, double y,
+                  double l, double h) {
+    auto *g = new QGroupBox(legende, parent);
+    g->setObjectName(nom);
+    Place(g, x, y, l, h);
+    return g;
+}
+
+QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, double x, double y,
+                  double l) {
+    auto *e = new QLabel(texte, parent);
+    if (!nom.isEmpty())
+        e->setObjectName(nom);
+    Place(e, x, y, l, 255);
+    return e;
+}
+
+int Entier(double v) {
+    if (!std::isfinite(v))
+        return 0;
+    return static_cast<int>(std::clamp(Arrondi(v), double(INT_MIN / 2), double(INT_MAX / 2)));
+}
+
+// Rounded down to the hundredth of a millimetre, as the Info frame shows lengths.
+double Centieme(double v) { return Int(v * 100) / 100; }
+
+// What the messages call each box.
+QString Nom_Boite(int i) {
+    switch (i) {
+    case 0:
+        return QStringLiteral("La hauteur du tableau arrière");
+    case 1:
+        return QStringLiteral("La largeur du tableau arrière");
+    case 2:
+        return QStringLiteral("La hauteur de l'étrave");
+    case 3:
+        return QStringLiteral("L'inclinaison de l'étrave");
+    case 4:
+        return QStringLiteral("La hauteur du maître couple");
+    case 5:
+        return QStringLiteral("La largeur du maître couple");
+    case 6:
+        return QStringLiteral("La position du couple le plus haut (Pos Inf)");
+    case 7:
+        return QStringLiteral("La position du couple le plus large (Pos Sup)");
+    case 8:
+        return QStringLiteral("L'exposant avant du livet");
+    case 9:
+        return QStringLiteral("L'exposant arrière du livet");
+    case 10:
+        return QStringLiteral("L'exposant arrière de la quille");
+    case 11:
+        return QStringLiteral("L'exposant avant de la quille");
+    case 13:
+        return QStringLiteral("La longueur de la carène");
+    default:
+        return QStringLiteral("Le report du tableau arrière incliné");
+    }
+}
+
+} // namespace
+
+Menu_FG::Menu_FG(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_FG"), QStringLiteral("Menu Forme Carene / Couples")) {
+    Construit();
+}
+
+// --- Construction ---
+
+void Menu_FG::Construit() {
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+    resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    l->addWidget(SSTab1_);
+    const char *onglets[] = {"Couples", "Forme Carene", "Forme Couples", "Carene"};
+    QWidget *pages[4];
+    for (int i = 0; i < 4; ++i) {
+        pages[i] = new QWidget;
+        SSTab1_->addTab(pages[i], QString::fromUtf8(onglets[i]));
+    }
+    Construit_Couples(pages[0]);
+    Construit_Forme_Carene(pages[1]);
+    Construit_Forme_Couples(pages[2]);
+    Construit_Carene(pages[3]);
+}
+
+QWidget *Menu_FG::Ligne_Spin(QWidget *parent, int index, const QString &legende, int x, int y,
+                             int pas) {
+    Etiquette(parent, {}, legende, x, y + 30, 780);
+    const int nt = index == 14 ? 12 : index; // the transom length's box is Text1(12)
+    auto *t = new QLineEdit(parent);
+    t->setObjectName(QStringLiteral("Text1_%1").arg(nt));
+    Place(t, x + 800, y, 660, 300);
+    auto *s = new UpDown(parent);
+    s->setObjectName(QStringLiteral("UpDown1_%1").arg(index));
+    s->move(Twips_En_Pixels(x + 1470), Twips_En_Pixels(y - 15));
+    s->setBuddy(t);
+    s->setIncrement(pas);
+    text1_[nt] = t;
+    paires_[index] = {s, t, {}};
+    // A typed number becomes the spinner's value, so the arrows step from it.
+    connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
+        double v = 0;
+        if (Lit_Nombre(texte, v))
+            s->setValue(v);
+    });
+    connect(s, &UpDown::MouseUp, this, &Menu_FG::UpDown1_MouseUp, Qt::QueuedConnection);
+    return t;
+}
+
+QLineEdit *Menu_FG::Boite_Exposant(QWidget *parent, int index, const QString &legende, int x,
+                                   int y) {
+    Etiquette(parent, {}, legende, x, y + 30, 700);
+    auto *t = new QLineEdit(parent);
+    t->setObjectName(QStringLiteral("Text1_%1").arg(index));
+    Place(t, x + 720, y, 560, 300);
+    auto *s = new UpDown(parent); // not tied to its box: the box holds a decimal exponent
+    s->setObjectName(QStringLiteral("UpDown1_%1").arg(index));
+    s->move(Twips_En_Pixels(x + 1290), Twips_En_Pixels(y - 15));
+    text1_[index] = t;
+    paires_[index] = {s, nullptr, {}};
+    connect(s->boutonHaut(), &QAbstractButton::clicked, this,
+            [this, index] { UpDown1_Click(index, true); });
+    connect(s->boutonBas(), &QAbstractButton::clicked, this,
+            [this, index] { UpDown1_Click(index, false); });
+    connect(s, &UpDown::MouseUp, this, &Menu_FG::UpDown1_MouseUp, Qt::QueuedConnection);
+    return t;
+}
+
+void Menu_FG::Construit_Couples(QWidget *page) {
+    auto *ta = Groupe(page, "Frame1_0", QStringLiteral("Tableau Arrriere"), 90, 90, 1800, 1080);
+    Ligne_Spin(ta, 0, QStringLiteral("Hauteur"), 90, 300, 1);
+    Ligne_Spin(ta, 1, QStringLiteral("Largeur"), 90, 690, 1);
+    auto *et = Groupe(page, "Frame1_1", QStringLiteral("Etrave"), 1950, 90, 1800, 1080);
+    Ligne_Spin(et, 2, QStringLiteral("Hauteur"), 90, 300, 1);
+    Ligne_Spin(et, 3, QStringLiteral("Inclinaison"), 90, 690, 1);
+    auto *mc = Groupe(page, "Frame1_2", QStringLiteral("Maitre Couple"), 3810, 90, 1800, 1860);
+    Ligne_Spin(mc, 4, QStringLiteral("Hauteur"), 90, 300, 1);
+    Ligne_Spin(mc, 5, QStringLiteral("Largeur"), 90, 690, 1);
+    Ligne_Spin(mc, 6, QStringLiteral("Pos Inf"), 90, 1080, 10);
+    Ligne_Spin(mc, 7, QStringLiteral("Pos Sup"), 90, 1470, 10);
+    auto *v = new QPushButton(QStringLiteral("Valide"), page);
+    v->setObjectName(QStringLiteral("Command1_0"));
+    Place(v, 90, 1320, 1095, 375);
+    connect(v, &QPushButton::clicked, this, &Menu_FG::Command1_Click);
+}
+
+void Menu_FG::Construit_Forme_Carene(QWidget *page) {
+    auto *ca = Groupe(page, "Frame1_5", QStringLiteral("Carene"), 90, 90, 1950, 660);
+    Ligne_Spin(ca, 13, QStringLiteral("Longueur"), 90, 270, 10);
+    auto *v = new QPushButton(QStringLiteral("Valide"), page);
+    v->setObjectName(QStringLiteral("Command1_2"));
+    Place(v, 90, 840, 1095, 375);
+    connect(v, &QPushButton::clicked, this, &Menu_FG::Command1_Click);
+    auto *ti = Groupe(page, "Frame1_7", QStringLiteral("Tableau AR incliné"), 90, 1320, 1950, 660);
+    Ligne_Spin(ti, 14, QStringLiteral("Report"), 90, 270, 10);
+    auto *of = new QPushButton(QStringLiteral("Option Forme"), page);
+    of->setObjectName(QStringLiteral("Command2"));
+    Place(of, 90, 2100, 1350, 375);
+    connect(of, &QPushButton::clicked, this, &Menu_FG::Command2_Click);
+
+    auto *ind = Groupe(page, "Frame5", QStringLiteral("Indice de Forme"), 2160, 90, 3450, 2400);
+    auto *livet = Groupe(ind, "Frame1_3", QStringLiteral("Livet"), 90, 240, 1620, 1080);
+    Boite_Exposant(livet, 8, QStringLiteral("Avant"), 60, 270);
+    Boite_Exposant(livet, 9, QStringLiteral("Arriere"), 60, 660);
+    auto *quille = Groupe(ind, "Frame1_4", QStringLiteral("Quille"), 1770, 240, 1620, 1080);
+    Boite_Exposant(quille, 11, QStringLiteral("Avant"), 60, 270);
+    Boite_Exposant(quille, 10, QStringLiteral("Arriere"), 60, 660);
+    auto *pas = Groupe(ind, "Frame6", QStringLiteral("Choix du Pas"), 90, 1440, 3300, 780);
+    for (int i = 0; i < 2; ++i) {
+        Option2_[i] = new QRadioButton(i == 0 ? QStringLiteral("0.1") : QStringLiteral("1"), pas);
+        Option2_[i]->setObjectName(QStringLiteral("Option2_%1").arg(i));
+        Place(Option2_[i], 240 + i * 1500, 330, 1200, 285);
+    }
+    Option2_[1]->setChecked(true);
+}
+
+void Menu_FG::Construit_Forme_Couples(QWidget *page) {
+    auto *aff = Groupe(page, "Frame4", QStringLiteral("Affichage"), 90, 90, 2340, 1080);
+    auto *c4 = new QPushButton(QStringLiteral("N°Couple :"), aff);
+    c4->setObjectName(QStringLiteral("Command4"));
+    Place(c4, 90, 270, 1050, 330);
+    connect(c4, &QPushButton::clicked, this, &Menu_FG::Command4_Click);
+    Text2_ = new QLineEdit(aff);
+    Text2_->setObjectName(QStringLiteral("Text2"));
+    Place(Text2_, 1200, 285, 720, 300);
+    UpDown2_ = new UpDown(aff);
+    UpDown2_->setObjectName(QStringLiteral("UpDown2"));
+    UpDown2_->move(Twips_En_Pixels(1935), Twips_En_Pixels(270));
+    UpDown2_->setBuddy(Text2_);
+    UpDown2_->setIncrement(10);
+    connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &texte) {
+        double v = 0;
+        if (Lit_Nombre(texte, v))
+            UpDown2_->setValue(v);
+    });
+    connect(UpDown2_, &UpDown::Change, this, &Menu_FG::UpDown2_Change);
+    connect(UpDown2_, &UpDown::MouseUp, this, &Menu_FG::UpDown2_MouseUp, Qt::QueuedConnection);
+    Check1_ = new QCheckBox(QStringLiteral("Auto"), aff);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Place(Check1_, 90, 690, 1050, 285);
+
+    auto *info = Groupe(page, "Frame2", QStringLiteral("Info"), 90, 1230, 2340, 1680);
+    Etiquette(info, "Label5_0", QStringLiteral("Hauteur :"), 90, 210, 1200);
+    // Livet, Quille, a rule, Total, a second rule, Largeur.
+    struct Ligne {
+        int legende, valeur;
+        const char *texte;
+        double y;
+    };
+    const Ligne lignes[] = {{1, 0, "Livet", 450},
+                            {2, 1, "Quille", 690},
+                            {4, 3, "Total", 1020},
+                            {3, 2, "Largeur", 1350}};
+    for (const Ligne &li : lignes) {
+        Etiquette(info, QStringLiteral("Label5_%1").arg(li.legende), QString::fromUtf8(li.texte),
+                  240, li.y, 900);
+        Label6_[li.valeur] =
+            Etiquette(info, QStringLiteral("Label6_%1").arg(li.valeur), TIRETS, 1200, li.y, 1050);
+    }
+    for (double y : {960.0, 1290.0}) {
+        auto *trait = new QFrame(info);
+        trait->setFrameShape(QFrame::HLine);
+        Place(trait, 240, y, 1950, 30);
+    }
+
+    auto *reg = Groupe(page, "Frame1_6", QStringLiteral("Reglage"), 2520, 90, 3090, 2820);
+    Picture2_ = new Editeur_Forme(reg);
+    Picture2_->move(Twips_En_Pixels(90), Twips_En_Pixels(300));
+    connect(Picture2_, &Editeur_Forme::Souris_Deplacee, this, &Menu_FG::Picture2_MouseMove);
+    connect(Picture2_, &Editeur_Forme::Souris_Relachee, this, &Menu_FG::Picture2_MouseUp);
+    // Top to bottom: "Tableau Arriere", "Le plus Large", "Le plus Haut", "3/4 Avant".
+    const struct {
+        int index;
+        const char *texte;
+    } options[] = {
+        {0, "Tableau Arriere"}, {1, "Le plus Large"}, {3, "Le plus Haut"}, {2, "3/4 Avant"}};
+    double y = 360;
+    for (const auto &o : options) {
+        auto *b = new QRadioButton(QString::fromUtf8(o.texte), reg);
+        b->setObjectName(QStringLiteral("Option1_%1").arg(o.index));
+        Place(b, 1980, y, 1080, 285);
+        b->installEventFilter(this);
+        Option1_[o.index] = b;
+        y += 420;
+    }
+}
+
+void Menu_FG::Construit_Carene(QWidget *page) {
+    const char *legendes[] = {"Longueur Carene",
+                              "Largeur Max",
+                              "Tirant d'eau",
+                              "Deplacement",
+                              "Voilure",
+                              "Coefficient Prismatique",
+                              "Pourcentage de leste",
+                              "Voilure / Deplacement",
+                              "Stabilite / Puissance 30°",
+                              "Surface Mouillee 0°"};
+    QGroupBox *cadres[2] = {
+        Groupe(page, "Frame3_0", QStringLiteral("Caracteristiques"), 90, 60, 5520, 1410),
+        Groupe(page, "Frame3_1", QStringLiteral("Parametres"), 90, 1500, 5520, 1410)};
+    for (int i = 0; i < 10; ++i) {
+        QGroupBox *g = cadres[i / 5];
+        const double y = 240 + (i % 5) * 225;
+        Etiquette(g, QStringLiteral("Label3_%1").arg(i), QString::fromUtf8(legendes[i]), 120, y,
+                  2700);
+        Label4_[i] = Etiquette(g, QStringLiteral("Label4_%1").arg(i), {}, 2880, y, 2500);
+    }
+}
+
+// --- Helpers ---
+
+void Menu_FG::Montre_Spin(int index, double maximum, double minimum, double valeur) {
+    Paire &p = paires_[index];
+    p.spin->setRange(Entier(minimum), Entier(maximum));
+    // The box shows the whole number even outside the range: a validation that changes
+    // nothing must not pull a record value into the spinner's range.
+    p.spin->Montre_Valeur(Arrondi(valeur));
+    p.affiche = p.texte->text();
+}
+
+void Menu_FG::Montre_Texte(QLineEdit *t, double v) { t->setText(Texte_Nombre(v)); }
+
+void Menu_FG::Fixe_Cle_Vue(const char *cle) {
+    ctx().etat.Cle_Vue = cle;
+    ctx().shell.Texte_Statut(2, cle);
+}
+
+void Menu_FG::Efface_Info() {
+    for (QLabel *l : Label6_)
+        l->setText(TIRETS);
+}
+
+double Menu_FG::Nombre_Boite(const QLineEdit *t) const {
+    double v = 0;
+    if (!Lit_Nombre(t->text(), v))
+        throw Erreur_Gabarit("Pas un nombre");
+    return v;
+}
+
+int Menu_FG::Option_Choisie() const {
+    for (int i = 0; i < 4; ++i)
+        if (Option1_[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void Menu_FG::Pose_Station(double x) {
+    // The spinner's change handler must leave the station alone meanwhile.
+    pose_station_ = true;
+    UpDown2_->Montre_Valeur(Arrondi(x));
+    pose_station_ = false;
+}
+
+bool Menu_FG::Refuse(QLineEdit *boite, const QString &message) {
+    Boite_Message(this, message, MB_EXCLAMATION, ATTENTION);
+    for (QWidget *w = boite; w; w = w->parentWidget())
+        if (SSTab1_->indexOf(w) >= 0)
+            SSTab1_->setCurrentWidget(w);
+    boite->setFocus();
+    boite->selectAll();
+    return false;
+}
+
+// --- Reading the window ---
+
+std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
+    const Etat_Projet &e = ctx().etat;
+    Saisie s;
+    // In the order of the tabs: every box must hold a number.
+    const int ordre[] = {0, 1, 2, 3, 4, 5, 6, 7, 13, 14, 8, 9, 11, 10};
+    for (int i : ordre) {
+        QLineEdit *b = i == 14 ? text1_[12] : text1_[i];
+        double v = 0;
+        if (!Lit_Nombre(b->text(), v))
+            return Refuse(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
+                                 .arg(Nom_Boite(i), b->text().trimmed())),
+                   std::nullopt;
+        if (i >= 8 && i <= 11)
+            s.t[i] = v;
+        else
+            s.v[i] = Arrondi(v); // spinners hold whole millimetres
+    }
+    auto change = [&](int i) { return paires_[i].texte->text() != paires_[i].affiche; };
+    auto boite = [&](int i) { return i == 14 ? text1_[12] : text1_[i]; };
+    auto hors = [&](int i, double mn, double mx) {
+        return Refuse(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
+                                    .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
+    };
+    const double l_avant = e.L(), ln = s.v[13];
+    // The hull table holds sections less than 300 mm deep.
+    for (int i : {0, 2, 4})
+        if (s.v[i] >= 300)
+            return Refuse(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
+                                                   "carène ne va pas plus profond.")
+                                        .arg(Nom_Boite(i))),
+                   std::nullopt;
+    if (ln > 2000)
+        return Refuse(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
+                                                "2000 mm : la table de carène s'arrête là.")),
+               std::nullopt;
+    // Typed values stay within their spinner's range, worked out from the new values.
+    struct Borne {
+        int i;
+        double mn, mx;
+    };
+    const Borne bornes[] = {{0, 0, s.v[4]},           {1, 1, s.v[5]},  {2, 0, s.v[4]},
+                            {3, 0, ln / 10},          {4, 20, 299},    {5, 20, ln / 2},
+                            {6, 0, l_avant - s.v[3]}, {7, 0, l_avant}, {13, 10, 2000}};
+    for (const Borne &b : bornes)
+        if (change(b.i) && (s.v[b.i] < b.mn || s.v[b.i] > b.mx))
+            return hors(b.i, b.mn, b.mx), std::nullopt;
+    if (s.v[3] < 0)
+        return hors(3, 0, ln / 10), std::nullopt;
+    // Both stations lie strictly inside the hull: the section laws divide by the lengths
+    // on either side of them.
+    for (int i : {6, 7})
+        if (s.v[i] <= 0 || s.v[i] >= l_avant)
+            return Refuse(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
+                                                   "plus de 0 et moins de %2 mm.")
+                                        .arg(Nom_Boite(i), Texte_Nombre(l_avant))),
+                   std::nullopt;
+    // The length moves both stations; the parts forward of them do not change.
+    const double avant_large = l_avant - s.v[7], avant_haut = l_avant - s.v[6];
+    if (ln <= avant_large || ln <= avant_haut)
+        return Refuse(
+                   boite(13),
+                   QStringLiteral("La longueur de la carène (%1 mm) doit dépasser ses parties "
+                                  "avant : %2 mm devant le couple le plus large et %3 mm "
+                                  "devant le couple le plus haut.")
+                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut))),
+               std::nullopt;
+    if (s.v[14] < 0)
+        return Refuse(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14))),
+               std::nullopt;
+    for (int i : {8, 9, 11, 10})
+        if (s.t[i] < 0)
+            return Refuse(text1_[i],
+                          QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i))),
+                   std::nullopt;
+    return s;
+}
+
+bool Menu_FG::Verifie_Valeurs_FG() { return !Visible() || Lit_Saisie().has_value(); }
+
+bool Menu_FG::Lit_Valeurs_FG() {
+    if (!Visible())
+        return true;
+    const std::optional<Saisie> s = Lit_Saisie();
+    if (!s)
+        return false;
+    Etat_Projet &e = ctx().etat;
+    const auto &v = s->v;
+    e.P(15) = v[0];
+    e.P(14) = v[1] / 2;
+    e.P(21) = v[2];
+    e.P(36) = v[3];
+    e.P(6) = v[4];
+    e.P(5) = v[5] / 2;
+    // The stations move within the old length, which stays unchanged ...
+    e.P(10) = v[6];
+    e.P(9) = e.P(1) + e.P(2) - e.P(10);
+    e.P(2) = v[7];
+    e.P(1) = e.P(10) + e.P(9) - e.P(2);
+    e.P(12) = s->t[10];
+    e.P(11) = s->t[11];
+    e.P(4) = s->t[9];
+    e.P(3) = s->t[8];
+    // ... then a new length grows or shrinks the hull at the stern.
+    const double ln = v[13];
+    e.P(2) = ln - e.P(1);
+    e.P(10) = ln - e.P(9);
+    return true;
+}
+
+void Menu_FG::Init_Report_TBI() {
+    Etat_Projet &e = ctx().etat;
+    // 10 mm short of the widest station, never below a vertical transom.
+    const double mx = std::max(e.P(2) - 10, 0.0);
+    if (mx < e.P(35))
+        e.P(35) = mx;
+    Montre_Spin(14, mx, 0, e.P(35));
+}
+
+void Menu_FG::Lit_Report_TBI() {
+    // A hidden window holds no edit: its spinner must not overwrite the transom.
+    if (!Visible())
+        return;
+    Etat_Projet &e = ctx().etat;
+    double v = paires_[14].spin->value();
+    double lu = 0;
+    if (Lit_Nombre(text1_[12]->text(), lu))
+        v = Arrondi(lu);
+    e.P(35) = v;
+    if (e.P(35) > e.P(2))
+        e.P(35) = e.P(2);
+}
+
+// --- Display ---
+
+void Menu_FG::Aff_Valeurs_FG() {
+    if (!Visible())
+        return;
+    Etat_Projet &e = ctx().etat;
+    const double x_garde = e.X_Couple;
+    struct Remet {
+        Etat_Projet &e;
+        double x;
+        ~Remet() { e.X_Couple = x; }
+    } remet{e, x_garde};
+    const double l = e.L();
+    Montre_Spin(0, e.P(6), 0, e.P(15));
+    Montre_Spin(1, 2 * e.P(5), 1, 2 * e.P(14));
+    Montre_Spin(2, e.P(6), 0, e.P(21));
+    Montre_Spin(3, l / 10, 0, e.P(36));
+    Montre_Spin(4, 300, 20, e.P(6));
+    Montre_Spin(5, l / 2, 20, 2 * e.P(5));
+    Montre_Spin(6, l - e.P(36), 0, e.P(10));
+    Montre_Spin(7, l, 0, e.P(2));
+    UpDown2_->setRange(0, Entier(l));
+    Montre_Texte(text1_[10], e.P(12));
+    Montre_Texte(text1_[11], e.P(11));
+    Montre_Texte(text1_[9], e.P(4));
+    Montre_Texte(text1_[8], e.P(3));
+    Montre_Spin(13, 2000, 10, l);
+    Aff_Info();
+    Aff_Caracteristiques();
+}
+
+void Menu_FG::Aff_Info() {
+    Etat_Projet &e = ctx().etat;
+    const bool cle_x = e.Cle_Vue == "X";
+    try {
+        Calcul_Couple(e);
+        if (!cle_x)
+            return;
+        const double x = e.X_Couple, report = e.P(35);
+        double livet = 0, quille = 0, total = 0, largeur = 0;
+        bool vu = false;
+        if (x >= report) {
+            livet = Centieme(e.Cote_Livet);
+            quille = Centieme(e.Tirant_Eau_Couple);
+            total = Centieme(e.Hauteur_Couple);
+            largeur = 2 * Centieme(e.Demi_Largeur_Pont);
+            vu = true;
+        }
+        if (x > 0 && x < report) {
+            livet = Centieme(e.Cote_Livet);
+            quille = Centieme(e.Tirant_Eau_Couple);
+            largeur = 2 * Centieme(e.Demi_Largeur_Pont);
+            total = quille - livet;
+            vu = true;
+        }
+        if (x == 0) {
+            // The transom seen face-on: its top edge at P(35), its keel at the stern.
+            e.X_Couple = report;
+            Calcul_Couple(e);
+            livet = Centieme(e.Cote_Livet);
+            largeur = 2 * Centieme(e.Demi_Largeur_Pont);
+            e.X_Couple = 0;
+            Calcul_Couple(e);
+            quille = Centieme(e.Tirant_Eau_Couple);
+            total = quille - livet;
+            vu = true;
+        }
+        if (vu) {
+            Label6_[0]->setText(Texte_Nombre(livet));
+            Label6_[1]->setText(Texte_Nombre(quille));
+            Label6_[3]->setText(Texte_Nombre(total));
+            Label6_[2]->setText(Texte_Nombre(largeur));
+        }
+    } catch (const std::exception &) {
+        if (cle_x)
+            Efface_Info();
+    }
+}
+
+void Menu_FG::Aff_Caracteristiques() {
+    Etat_Projet &e = ctx().etat;
+    // Each figure on its own: one that cannot be worked out (no weight yet, no sail) shows
+    // dashes and the others are still shown.
+    auto montre = [&](int i, auto calcul, const char *suffixe) {
+        try {
+            Label4_[i]->setText(Texte_Nombre(Fini(calcul())) + QString::fromUtf8(suffixe));
+        } catch (const std::exception &) {
+            Label4_[i]->setText(TIRETS);
+        }
+    };
+    montre(
+        0, [&] { return e.L(); }, " mm");
+    montre(
+        1, [&] { return 2 * e.P(5); }, " mm");
+    montre(
+        2,
+        [&] {
+            // Hull draft at the keel station, plus keel span and bulb height.
+            e.X_Couple = e.P(110);
+            Calcul_Couple(e);
+            return Int(e.P(166) + e.P(113) + e.Tirant_Eau_Couple);
+        },
+        " mm");
+    montre(
+        3, [&] { return e.P(42) / 1000; }, " Kgr");
+    montre(
+        4, [&] { return Int(e.P(102) / 10000); }, "");
+    montre(
+        5, [&] { return e.P(193); }, "");
+    montre(
+        6, [&] { return Int(Divise(e.P(170), e.P(42)) * 100); }, " %");
+    montre(
+        7, [&] { return Int(Divise(e.P(89) / 10000, e.P(42) / 1000)); }, "");
+    montre(
+        8, [&] { return Int(Divise(e.P(220), e.P(89)) * 100) / 100; }, "");
+    montre(
+        9, [&] { return Fix(e.P(200)); }, "");
+}
+
+// --- Commands ---
+
+void Menu_FG::Command1_Click() {
+    if (ctx().Occupe())
+        return;
+    try {
+        Etat_Projet &e = ctx().etat;
+        // Every box is checked before anything is stored, the step included.
+        if (!Verifie_Valeurs_FG())
+            return;
+        e.P(27) = e.L() / 10;
+        Lit_Report_TBI();
+        if (!Lit_Valeurs_FG())
+            return;
+        Contexte::Garde_Occupe occupe(ctx());
+        Calcul_Tab(e);
+        Calcul_Centrage(e, ctx().shell);
+        Redessine_Tout(ctx());
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::Command2_Click() {
+    auto &v = ctx().Fenetre<Menu_VariationForme>();
+    v.Deplace(0, 0, Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    v.Montre();
+}
+
+void Menu_FG::Command4_Click() {
+    try {
+        Etat_Projet &e = ctx().etat;
+        Fixe_Cle_Vue("X");
+        Efface_Info();
+        if (Text2_->text().trimmed().isEmpty())
+            Text2_->setText(QStringLiteral("0"));
+        double x = 0;
+        if (!Lit_Nombre(Text2_->text(), x)) {
+            Refuse(Text2_, QStringLiteral("Le numéro de couple doit être un nombre : « %1 » "
+                                          "est refusé.")
+                               .arg(Text2_->text().trimmed()));
+            return;
+        }
+        const double l = e.L();
+        if (x >= l)
+            x = l;
+        if (x < 0)
+            x = 0;
+        x = Fix(x);
+        Text2_->setText(Texte_Nombre(x));
+        Pose_Station(x);
+        e.X_Couple = x;
+        Redessine_Coupe(ctx());
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::UpDown1_Click(int index, bool haut) {
+    if (index < 8 || index > 11)
+        return;
+    try {
+        const double pas = Option2_[0]->isChecked() ? 0.1 : 1;
+        QLineEdit *t = text1_[index];
+        const double n = Nombre_Boite(t);
+        // Spun exponents stay within 1 to 12; the record changes only at "Valide".
+        if (haut)
+            t->setText(n + pas > 12 ? QStringLiteral("12") : Texte_Nombre(n + pas));
+        else
+            t->setText(n - pas < 1 ? QStringLiteral("1") : Texte_Nombre(n - pas));
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::UpDown1_MouseUp() {
+    try {
+        Invalide_Calculs(ctx().etat, ctx().shell);
+        // The spinner's value as "Valide" will take it: the box's number when it holds one.
+        auto valeur = [&](int i) {
+            double v = 0;
+            return Lit_Nombre(paires_[i].texte->text(), v) ? Arrondi(v)
+                                                           : double(paires_[i].spin->value());
+        };
+        auto borne = [&](int i, int j) {
+            if (valeur(i) > valeur(j)) {
+                const double v = valeur(j);
+                paires_[i].spin->setValue(v);
+                paires_[i].texte->setText(Texte_Nombre(v));
+            }
+        };
+        borne(0, 4); // transom depth at most the greatest depth
+        borne(1, 5); // transom width at most the beam
+        borne(2, 4); // stem-foot depth at most the greatest depth
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::UpDown2_Change() {
+    try {
+        Etat_Projet &e = ctx().etat;
+        Fixe_Cle_Vue("X");
+        Efface_Info();
+        if (pose_station_)
+            return;
+        e.P(29) = 0;
+        e.X_Couple = Nombre_Boite(Text2_);
+        if (Check1_->isChecked())
+            Redessine_Coupe(ctx());
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::UpDown2_MouseUp() {
+    try {
+        Etat_Projet &e = ctx().etat;
+        const double x = Nombre_Boite(Text2_);
+        pose_station_ = true;
+        UpDown2_->setValue(x);
+        pose_station_ = false;
+        e.X_Couple = x;
+        if (!Check1_->isChecked())
+            Redessine_Coupe(ctx());
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+        pose_station_ = false;
+    }
+}
+
+// --- Window events ---
+
+void Menu_FG::Form_Paint() {
+    if (en_peinture_ || !Visible())
+        return;
+    en_peinture_ = true;
+    try {
+        const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
+        if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
+            Deplace(Gauche(), Haut(), l, h);
+        Init_Report_TBI();
+        if (Option1_[0]->isChecked())
+            ctx().etat.X_Couple = 0;
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+    en_peinture_ = false;
+}
+
+void Menu_FG::Demande_Peinture() {
+    if (peinture_prevue_ || en_peinture_)
+        return;
+    peinture_prevue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            peinture_prevue_ = false;
+            Form_Paint();
+        },
+        Qt::QueuedConnection);
+}
+
+void Menu_FG::showEvent(QShowEvent *ev) {
+    Fenetre_Fille::showEvent(ev);
+    Demande_Peinture();
+}
+
+void Menu_FG::resizeEvent(QResizeEvent *ev) {
+    Fenetre_Fille::resizeEvent(ev);
+    if (isVisible())
+        Demande_Peinture();
+}
+
+bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {
+    if (ev->type() == QEvent::MouseButtonPress)
+        for (int i = 0; i < 4; ++i)
+            if (o == Option1_[i])
+                Option1_MouseDown(i);
+    return Fenetre_Fille::eventFilter(o, ev);
+}
+
+void Menu_FG::Au_Fermeture() {
+    Fixe_Cle_Vue("TB_ET");
+    // The next opening finds the window as it was first made.
+    Option2_[1]->setChecked(true);
+    Check1_->setChecked(false);
+    Text2_->clear();
+    Efface_Selection();
+    SSTab1_->setCurrentIndex(0);
+}
+
+void Menu_FG::Efface_Selection() {
+    Picture2_->Marqueur()->hide();
+    Text2_->clear();
+    Efface_Info();
+    for (QRadioButton *b : Option1_) {
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    }
+}
+
 } // namespace gabarit

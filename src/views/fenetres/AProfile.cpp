@@ -1,7 +1,12 @@
 #include "views/fenetres/AProfile.h"
 
+#include "views/fenetres/Redessine.h"
+
 namespace gabarit {
 
-AProfile::AProfile(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("AProfile"), QStringLiteral("Forme Carene")) {}
+AProfile::AProfile(Contexte &ctx)
+    : Fenetre_Vue(ctx, QStringLiteral("AProfile"), QStringLiteral("Forme Carene")) {}
+
+void AProfile::Redessine() { Redessine_Profil(ctx()); }
 
 } // namespace gabarit

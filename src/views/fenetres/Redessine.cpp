@@ -1,22 +1,130 @@
 #include "views/fenetres/Redessine.h"
 
+#include <QMdiSubWindow>
+#include <functional>
+
 #include "shell/fenetres/Contexte.h"
+#include "views/Dessins.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/ADeplacement.h"
+#include "views/fenetres/AProfile.h"
+#include "views/fenetres/AVoile.h"
 
 namespace gabarit {
 
-void Redessine_Profil(Contexte&) {}
-void Redessine_Coupe(Contexte&) {}
-void Redessine_Deplacement(Contexte&) {}
-void Redessine_Voilure(Contexte&) {}
-void Redessine_Tout(Contexte& ctx) {
+namespace {
+
+using Dessin = std::function<void(Etat_Projet &, Interface_Shell &, Canvas &)>;
+
+bool Ouverte(const Fenetre_Vue *w) {
+    return w && w->Visible() && w->Etat_Fenetre() == Fenetre_Fille::Etat::Normal;
+}
+
+// Clears the view's own picture and runs its drawings on it. A view being drawn, or any
+// view while a computation runs, is redrawn once the program is free again: a drawing that
+// lets events run must not be entered a second time.
+void Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
+    if (!Ouverte(w))
+        return;
+    if (w->En_Dessin() || ctx.Occupe()) {
+        w->Differe_Redessin();
+        return;
+    }
+    {
+        Fenetre_Vue::Garde_Dessin dessin(*w);
+        Contexte::Garde_Occupe occupe(ctx);
+        w->Active();
+        w->Picture1->Efface();
+        dessins(ctx.etat, ctx.shell, *w->Picture1);
+    }
+    ctx.shell.Laisse_Evenements();
+}
+
+} // namespace
+
+void Redessine_Profil(Contexte &ctx) {
+    Redessine_Vue(ctx, ctx.Existante<AProfile>(),
+                  [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+                      Echelle_Profil(e, c);
+                      Trace_Profile(e, s, c);
+                      Trace_Vue_Dessus(e, s, c);
+                  });
+}
+
+void Redessine_Coupe(Contexte &ctx) {
+    // Status panel 2 shows the view key.
+    ctx.shell.Texte_Statut(2, ctx.etat.Cle_Vue);
+    Redessine_Vue(ctx, ctx.Existante<ACoup>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+        Echelle_Coupe(e, c);
+        // Any other key, the empty one after a heel series among them, leaves the view blank.
+        if (e.Cle_Vue == "TB_ET")
+            Trace_Couples_TB_ET(e, s, c);
+        else if (e.Cle_Vue == "TB_MC")
+            Trace_Couples_TB_MC(e, s, c);
+        else if (e.Cle_Vue == "MC_ET")
+            Trace_Couples_MC_ET(e, s, c);
+        else if (e.Cle_Vue == "X")
+            Trace_Couple_X(e, s, c);
+        else if (e.Cle_Vue == "3D") {
+            Echelle_3D(e, c);
+            Trace_Couples_3D(e, s, c);
+        }
+    });
+}
+
+void Redessine_Deplacement(Contexte &ctx) {
+    Redessine_Vue(ctx, ctx.Existante<ADeplacement>(),
+                  [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+                      Echelle_Deplacement(e, c);
+                      // The profile sets the scale the appendages and sails use.
+                      Trace_Profile(e, s, c);
+                      Trace_Safran(e, s, c);
+                      Trace_Derive(e, s, c);
+                      Trace_Voilure(e, s, c);
+                      Trace_Bulbe(e, s, c);
+                      Trace_Axe_Centres(e, s, c);
+                  });
+}
+
+void Redessine_Voilure(Contexte &ctx) {
+    Redessine_Vue(ctx, ctx.Existante<AVoile>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+        Echelle_Voilure(e, c);
+        Trace_Profile(e, s, c);
+        Trace_Safran(e, s, c);
+        Trace_Derive(e, s, c);
+        Trace_Bulbe(e, s, c);
+        // Always the free plan, whatever P(279).
+        Trace_Voilure(e, s, c);
+    });
+}
+
+void Actualise_Vue_Voilure(Contexte &ctx) {
+    Redessine_Vue(ctx, ctx.Existante<AVoile>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+        Echelle_Voilure(e, c);
+        Trace_Profile(e, s, c);
+        Trace_Safran(e, s, c);
+        Trace_Derive(e, s, c);
+        Trace_Bulbe(e, s, c);
+    });
+}
+
+void Redessine_Tout(Contexte &ctx) {
     Redessine_Voilure(ctx);
     Redessine_Profil(ctx);
     Redessine_Deplacement(ctx);
     Redessine_Coupe(ctx);
 }
-void Cache_Fenetres(Contexte& ctx) {
-    for (Fenetre_Fille* w : ctx.Fenetres())
-        w->Cache();
+
+void Cache_Fenetres(Contexte &ctx) {
+    try {
+        for (Fenetre_Fille *w : ctx.Fenetres())
+            w->Cache();
+        // Sub-windows the frame added itself, if any.
+        if (ctx.zone)
+            for (QMdiSubWindow *s : ctx.zone->subWindowList())
+                s->hide();
+    } catch (const std::exception &) {
+    }
 }
 
 } // namespace gabarit

@@ -1,17 +1,23 @@
 #pragma once
 // Redraw of the open views after a change of the design, and hiding every child window.
+// Each view draws into its own picture, never into whichever window happens to be active.
+// The redraws trap nothing: a drawing's error goes to the caller's handler.
 namespace gabarit {
 
 class Contexte;
 
-// Each redraws its view when it is visible and in normal state.
-void Redessine_Profil(Contexte& ctx);
-void Redessine_Coupe(Contexte& ctx);
-void Redessine_Deplacement(Contexte& ctx);
-void Redessine_Voilure(Contexte& ctx);
-// Sail, hull form, displacement, sections, in this order.
-void Redessine_Tout(Contexte& ctx);
-// Hides every child window of the main frame.
-void Cache_Fenetres(Contexte& ctx);
+// Each redraws its view when it is visible and in normal state (a minimised or maximised
+// view is skipped), then lets pending window events run once.
+void Redessine_Profil(Contexte &ctx);
+void Redessine_Coupe(Contexte &ctx);
+void Redessine_Deplacement(Contexte &ctx);
+void Redessine_Voilure(Contexte &ctx);
+// Sail, hull form, displacement, sections, in this order; the last one redrawn stays the
+// active child.
+void Redessine_Tout(Contexte &ctx);
+// Hides every child window of the main frame. Never fails.
+void Cache_Fenetres(Contexte &ctx);
+// The sail view's hull and appendages without the sails, when it is open in normal state.
+void Actualise_Vue_Voilure(Contexte &ctx);
 
 } // namespace gabarit

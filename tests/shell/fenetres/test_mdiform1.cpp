@@ -168,6 +168,13 @@ TEST_F(Cadre_Test, RienNeDemarrePendantUnCalcul) {
     EXPECT_EQ(e.P(26), 0);
     EXPECT_EQ(Panneau(3), QStringLiteral("Gite  0"));
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+
+    // "Nouveau" once the way is free: every child hidden, then the assistant shown.
+    ctx().Fenetre<AProfile>().Montre();
+    Action("Nouveau")->trigger();
+    EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible());
+    ASSERT_NE(ctx().Existante<Asst_0>(), nullptr);
+    EXPECT_TRUE(ctx().Existante<Asst_0>()->Visible());
 }
 
 TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {

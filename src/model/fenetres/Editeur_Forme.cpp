@@ -1,0 +1,162 @@
+#include "model/fenetres/Editeur_Forme.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <algorithm>
+#include <cmath>
+
+#include "model/Carene.h"
+#include "model/fenetres/Menu_FG.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/Voyants.h"
+#include "shell/fenetres/Contexte.h"
+#include "stability/Centrage.h"
+#include "stability/Coef_Prismatique.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+
+// The red marker: a filled circle that lets the mouse through to the box.
+class Rond_Rouge : public QWidget {
+public:
+    explicit Rond_Rouge(QWidget *parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("Shape1"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        const int d = Twips_En_Pixels(Editeur_Forme::MARQUEUR);
+        resize(d, d);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 0, 0));
+        p.drawEllipse(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+Editeur_Forme::Editeur_Forme(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture2"));
+    const int cote = Twips_En_Pixels(COTE);
+    setFixedSize(cote, cote);
+    setAutoFillBackground(true);
+    marqueur_ = new Rond_Rouge(this);
+    marqueur_->hide();
+}
+
+void Editeur_Forme::Place_Marqueur(double x, double y) {
+    x_ = x;
+    y_ = y;
+    marqueur_->move(static_cast<int>(std::lround(x / TWIPS_PAR_PIXEL)),
+                    static_cast<int>(std::lround(y / TWIPS_PAR_PIXEL)));
+}
+
+void Editeur_Forme::paintEvent(QPaintEvent *) {
+    // The fixed target: three circles about the centre and the two diagonals.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(0, 0, 0));
+    const double k = 1.0 / TWIPS_PAR_PIXEL;
+    const QPointF centre(907.5 * k, 907.5 * k);
+    for (double d : {1575.0, 1095.0, 615.0})
+        p.drawEllipse(centre, d / 2 * k, d / 2 * k);
+    p.drawLine(QPointF(0, 0), QPointF(1800 * k, 1800 * k));
+    p.drawLine(QPointF(1800 * k, 0), QPointF(0, 1800 * k));
+}
+
+void Editeur_Forme::mouseMoveEvent(QMouseEvent *ev) {
+    const QPointF pt = ev->position();
+    emit Souris_Deplacee(ev->buttons(), Pixels_En_Twips(pt.x()), Pixels_En_Twips(pt.y()));
+}
+
+void Editeur_Forme::mouseReleaseEvent(QMouseEvent *) { emit Souris_Relachee(); }
+
+// --- The editor's events of the hull-form window ---
+
+void Menu_FG::Option1_MouseDown(int index) {
+    if (index < 0 || index > 3 || ctx().Occupe())
+        return;
+    try {
+        Etat_Projet &e = ctx().etat;
+        e.P(29) = 0; // the section is shown unrotated
+        Picture2_->Marqueur()->show();
+        double a = 0, b = 0;
+        switch (index) {
+        case 0:
+            e.X_Couple = 0;
+            a = e.P(16), b = e.P(17);
+            break;
+        case 1:
+            e.X_Couple = e.P(2);
+            a = e.P(7), b = e.P(8);
+            break;
+        case 3:
+            e.X_Couple = e.P(10);
+            a = e.P(7), b = e.P(8);
+            break;
+        default: // "3/4 Avant": a quarter of the length, whole, times three
+            e.X_Couple = Int(e.L() / 4) * 3;
+            a = e.P(19), b = e.P(20);
+            break;
+        }
+        Option1_[index]->setChecked(true);
+        Picture2_->Place_Marqueur(Int(Editeur_X_De_A(a)), Int(Editeur_Y_De_B(b)));
+        Fixe_Cle_Vue("X");
+        Pose_Station(e.X_Couple);
+        Redessine_Coupe(ctx());
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
+    const int option = Option_Choisie();
+    if (option < 0 || !(boutons & Qt::LeftButton) || ctx().Occupe())
+        return;
+    try {
+        Etat_Projet &e = ctx().etat;
+        // The left edge stops at 10 twips so that the exponent base never reaches 0.
+        x = x <= 0 ? 10 : std::min(x, 1620.0);
+        y = std::clamp(y, 0.0, 1380.0);
+        const double a = Editeur_A_De_X(x), b = Editeur_B_De_Y(y);
+        const int na = option == 0 ? 16 : option == 2 ? 19 : 7;
+        e.P(na) = a;
+        e.P(na + 1) = b;
+        Picture2_->Place_Marqueur(x, y);
+        Invalide_Calculs(e, ctx().shell);
+        Redessine_Coupe(ctx());
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_FG::Picture2_MouseUp() {
+    if (ctx().Occupe())
+        return;
+    Contexte::Garde_Occupe occupe(ctx());
+    Interface_Shell &shell = ctx().shell;
+    // The menus come back whatever happens in the chain below.
+    struct Menus_Actifs {
+        Interface_Shell &s;
+        ~Menus_Actifs() { s.Active_Menus(); }
+    };
+    shell.Desactive_Menus();
+    Menus_Actifs garde{shell};
+    try {
+        Etat_Projet &e = ctx().etat;
+        Calcul_Tab(e);
+        Calcul_Centrage(e, shell);
+        Calcul_Coef_Pris(e, shell);
+        Redessine_Tout(ctx());
+        Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace gabarit

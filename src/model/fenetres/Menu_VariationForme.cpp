@@ -1,0 +1,128 @@
+#include "model/fenetres/Menu_VariationForme.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+
+#include "model/Carene.h"
+#include "model/fenetres/Menu_FG.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "shell/fenetres/Contexte.h"
+#include "stability/Centrage.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+
+void Place(QWidget *w, double x, double y, double l, double h) {
+    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
+}
+
+// The index of a record value, or the default 2 when it lies outside 1 to 11.
+double Indice_Valide(double v) { return v > 11 || v < 1 ? 2 : v; }
+
+} // namespace
+
+Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_VariationForme"),
+                    QStringLiteral("Menu Variation de Forme")) {
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+    resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+
+    auto *reglage = new QGroupBox(QStringLiteral("Réglage"), this);
+    reglage->setObjectName(QStringLiteral("Frame1"));
+    Place(reglage, 120, 120, 2280, 1320);
+    const char *legendes[] = {"Avant", "Arrière"};
+    for (int i = 0; i < 2; ++i) {
+        const double y = 330 + i * 480;
+        auto *l = new QLabel(QString::fromUtf8(legendes[i]), reglage);
+        l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Place(l, 120, y + 30, 900, 255);
+        Text1_[i] = new QLineEdit(reglage);
+        Text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        Place(Text1_[i], 1080, y, 600, 300);
+        UpDown1_[i] = new UpDown(reglage);
+        UpDown1_[i]->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
+        UpDown1_[i]->move(Twips_En_Pixels(1695), Twips_En_Pixels(y - 15));
+        UpDown1_[i]->setBuddy(Text1_[i]);
+        UpDown1_[i]->setRange(1, 11);
+        UpDown1_[i]->setValue(1);
+        Text1_[i]->setText(QStringLiteral("1"));
+        // A typed index becomes the spinner's value; the arrows step from it.
+        UpDown *s = UpDown1_[i];
+        connect(Text1_[i], &QLineEdit::textEdited, this, [s](const QString &t) {
+            double v = 0;
+            if (Lit_Nombre(t, v))
+                s->setValue(v);
+        });
+        connect(UpDown1_[i], &UpDown::Change, this, &Menu_VariationForme::UpDown1_Change);
+    }
+
+    auto *info = new QGroupBox(QStringLiteral("Info"), this);
+    info->setObjectName(QStringLiteral("Frame2"));
+    Place(info, 2520, 120, 3120, 3000);
+    Text2_ = new QPlainTextEdit(info);
+    Text2_->setObjectName(QStringLiteral("Text2"));
+    Place(Text2_, 90, 270, 2940, 2610);
+    Text2_->setPlainText(
+        QString::fromUtf8("Ce Menu permet d'effectuer une correction sur la variation de la \n"
+                          "forme des couples Avant et Arrière.\n"
+                          "Valeur de l'indice :\n"
+                          "1 : Variation linéaire\n"
+                          "2 : Variation fonction de la déformation du bois ( recommandé )\n"
+                          "3-11 : Plage utile\n"));
+
+    if (ctx.zone)
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+            if (w && w == Cadre())
+                Form_Activate();
+        });
+}
+
+void Menu_VariationForme::Form_Activate() {
+    Etat_Projet &e = ctx().etat;
+    remplissage_ = 1;
+    e.P(107) = Indice_Valide(e.P(107));
+    e.P(108) = Indice_Valide(e.P(108));
+    for (int i = 0; i < 2; ++i)
+        UpDown1_[i]->Montre_Valeur(Arrondi(e.P(107 + i)));
+    remplissage_ = 0;
+}
+
+void Menu_VariationForme::UpDown1_Change() {
+    if (remplissage_ == 1 || ctx().Occupe())
+        return;
+    try {
+        Etat_Projet &e = ctx().etat;
+        Menu_FG *fg = ctx().Existante<Menu_FG>();
+        // The chain takes the hull-form window's edits too: they are checked first, so a
+        // refused box there leaves the record as it was.
+        if (fg && !fg->Verifie_Valeurs_FG()) {
+            Form_Activate();
+            return;
+        }
+        e.P(107) = UpDown1_[0]->value();
+        e.P(108) = UpDown1_[1]->value();
+        e.P(27) = e.L() / 10;
+        if (fg) {
+            fg->Lit_Report_TBI();
+            fg->Lit_Valeurs_FG();
+        }
+        Contexte::Garde_Occupe occupe(ctx());
+        Calcul_Tab(e);
+        Calcul_Centrage(e, ctx().shell);
+        Redessine_Tout(ctx());
+        if (fg)
+            fg->Aff_Valeurs_FG();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace gabarit

@@ -1,0 +1,139 @@
+#include "platform/Image_Vue.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/Twips.h"
+
+namespace gabarit {
+
+namespace {
+
+QColor Couleur(std::uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+// A drawing far off the picture (a huge scale from a tiny zoom) must not upset the painter.
+bool Raisonnable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
+
+// Qt's painting leaves the upper halves of the AVX registers dirty; the drawings' plain SSE
+// arithmetic that runs between two segments would then be several times slower on x86.
+void Libere_Registres() {
+#if defined(__x86_64__) && !defined(__AVX__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        __asm__ volatile("vzeroupper" ::: "memory");
+#endif
+}
+
+} // namespace
+
+Image_Vue::Image_Vue(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Ajuste_Image();
+}
+
+Image_Vue::~Image_Vue() { Termine_Peintre(); }
+
+void Image_Vue::Termine_Peintre() {
+    if (peintre_) {
+        peintre_->end();
+        peintre_.reset();
+    }
+}
+
+void Image_Vue::Ajuste_Image() {
+    const QSize taille(std::max(1, width()), std::max(1, height()));
+    if (image_.size() == taille)
+        return;
+    Termine_Peintre();
+    QImage nouvelle(taille, QImage::Format_RGB32);
+    nouvelle.fill(Qt::white);
+    image_ = nouvelle;
+}
+
+void Image_Vue::Efface() {
+    ++effacements_;
+    Termine_Peintre();
+    Ajuste_Image();
+    image_.fill(Qt::white);
+    update();
+    Libere_Registres();
+}
+
+void Image_Vue::Segment(double x1, double y1, double x2, double y2, std::uint32_t couleur) {
+    if (!Raisonnable(x1) || !Raisonnable(y1) || !Raisonnable(x2) || !Raisonnable(y2))
+        return;
+    Ajuste_Image();
+    if (!peintre_) {
+        peintre_ = std::make_unique<QPainter>(&image_);
+        // One unit of the drawings is a screen millimetre.
+        peintre_->scale(PIXELS_PAR_MM, PIXELS_PAR_MM);
+    }
+    QPen stylo(Couleur(couleur));
+    stylo.setWidth(0); // cosmetic: one pixel whatever the scale
+    peintre_->setPen(stylo);
+    peintre_->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    update();
+    Libere_Registres();
+}
+
+double Image_Vue::Largeur() const { return width() / PIXELS_PAR_MM; }
+double Image_Vue::Hauteur() const { return height() / PIXELS_PAR_MM; }
+
+std::string Image_Vue::Legende() const {
+    const QWidget *p = parentWidget();
+    return p ? p->windowTitle().toStdString() : std::string();
+}
+
+QImage Image_Vue::Image() {
+    Termine_Peintre();
+    return image_;
+}
+
+bool Image_Vue::Copie_Presse_Papier() {
+    QClipboard *presse = QGuiApplication::clipboard();
+    if (!presse)
+        return false;
+    presse->clear();
+    presse->setImage(Image());
+    return true;
+}
+
+void Image_Vue::paintEvent(QPaintEvent *) {
+    Termine_Peintre();
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.drawImage(0, 0, image_);
+}
+
+void Image_Vue::resizeEvent(QResizeEvent *ev) {
+    QWidget::resizeEvent(ev);
+    Ajuste_Image();
+}
+
+void Image_Vue::mousePressEvent(QMouseEvent *ev) {
+    if (ev->button() == Qt::LeftButton)
+        presse_ = true;
+    QWidget::mousePressEvent(ev);
+}
+
+void Image_Vue::mouseReleaseEvent(QMouseEvent *ev) {
+    const bool clic = presse_ && ev->button() == Qt::LeftButton && rect().contains(ev->pos());
+    presse_ = false;
+    if (clic)
+        emit Clic();
+}
+
+void Image_Vue::mouseDoubleClickEvent(QMouseEvent *ev) {
+    presse_ = false;
+    if (ev->button() == Qt::LeftButton)
+        emit Double_Clic();
+}
+
+} // namespace gabarit

@@ -1,0 +1,56 @@
+#pragma once
+// The picture of a view window: a canvas in screen millimetres over a persistent image,
+// so the view survives being covered and can be copied to the clipboard.
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "views/Canvas.h"
+
+class QPainter;
+
+namespace gabarit {
+
+class Image_Vue : public QWidget, public Canvas {
+    Q_OBJECT
+public:
+    explicit Image_Vue(QWidget *parent = nullptr);
+    ~Image_Vue() override;
+
+    // Canvas: millimetres of the screen, x to the right, y downward.
+    void Efface() override;
+    void Segment(double x1, double y1, double x2, double y2, std::uint32_t couleur) override;
+    double Largeur() const override;
+    double Hauteur() const override;
+    // Caption of the window that holds the picture.
+    std::string Legende() const override;
+
+    // The persistent image as drawn so far.
+    QImage Image();
+    // Puts the persistent image on the clipboard; false when it could not be placed.
+    bool Copie_Presse_Papier();
+    // Number of clears so far (tests see whether a view was redrawn).
+    int Effacements() const { return effacements_; }
+
+signals:
+    void Clic();
+    void Double_Clic();
+
+protected:
+    void paintEvent(QPaintEvent *ev) override;
+    void resizeEvent(QResizeEvent *ev) override;
+    void mousePressEvent(QMouseEvent *ev) override;
+    void mouseReleaseEvent(QMouseEvent *ev) override;
+    void mouseDoubleClickEvent(QMouseEvent *ev) override;
+
+private:
+    void Termine_Peintre();
+    void Ajuste_Image();
+
+    QImage image_;
+    std::unique_ptr<QPainter> peintre_; // kept open across the segments of one drawing
+    bool presse_ = false;
+    int effacements_ = 0;
+};
+
+} // namespace gabarit

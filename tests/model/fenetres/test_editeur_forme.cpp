@@ -1,0 +1,217 @@
+// The section-shape editor of the hull-form window: options, marker drag, release chain.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "model/fenetres/Editeur_Forme.h"
+#include "model/fenetres/Menu_FG.h"
+#include "platform/Boite_Message.h"
+#include "platform/UpDown.h"
+#include "shell/Shell_Enregistreur.h"
+#include "shell/fenetres/Contexte.h"
+
+using namespace gabarit;
+
+namespace {
+
+void Charge_Carene(Etat_Projet &e) {
+    auto &p = e.Tab_Param;
+    p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
+    p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
+    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
+    p[26] = 0, p[27] = 100, p[29] = 10, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
+    p[42] = 3000, p[170] = 1500;
+    e.Cle_Vue = "TB_ET";
+}
+
+struct Banc {
+    Etat_Projet e;
+    Shell_Enregistreur shell;
+    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
+    Contexte ctx{e, shell, zone.get()};
+    Menu_FG *fg = nullptr;
+
+    Banc() {
+        Charge_Carene(e);
+        zone->resize(1280, 800);
+        zone->show();
+        Remplace_Boite_Message([](const QString &, int, const QString &) { return REPONSE_OK; });
+        fg = &ctx.Fenetre<Menu_FG>();
+        fg->Montre();
+        QApplication::processEvents();
+        W<QTabWidget>("SSTab1")->setCurrentIndex(2); // "Forme Couples"
+    }
+    ~Banc() {
+        Remplace_Boite_Message({});
+        zone.reset();
+    }
+    template <class T> T *W(const QString &nom) {
+        auto *w = fg->findChild<T *>(nom);
+        EXPECT_NE(w, nullptr) << nom.toStdString();
+        return w;
+    }
+    QRadioButton *Option(int i) { return W<QRadioButton>(QStringLiteral("Option1_%1").arg(i)); }
+    Editeur_Forme *Boite() { return W<Editeur_Forme>("Picture2"); }
+    void Presse(int i) {
+        QTest::mousePress(Option(i), Qt::LeftButton);
+        QTest::mouseRelease(Option(i), Qt::LeftButton);
+    }
+    // A mouse move over the box at a point in pixels, with these buttons held.
+    void Glisse(QPointF px, Qt::MouseButtons boutons = Qt::LeftButton) {
+        QMouseEvent ev(QEvent::MouseMove, px, Boite()->mapToGlobal(px), Qt::NoButton, boutons,
+                       Qt::NoModifier);
+        QApplication::sendEvent(Boite(), &ev);
+    }
+    void Relache() {
+        QMouseEvent ev(QEvent::MouseButtonRelease, QPointF(5, 5),
+                       Boite()->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QApplication::sendEvent(Boite(), &ev);
+    }
+};
+
+} // namespace
+
+TEST(Editeur_Forme, OptionMontreSaStationEtPlaceLeMarqueur) {
+    Banc b;
+    QWidget *marqueur = b.W<QWidget>("Shape1");
+    EXPECT_FALSE(marqueur->isVisible());
+    b.Presse(0); // "Tableau Arriere"
+    EXPECT_TRUE(b.Option(0)->isChecked());
+    EXPECT_TRUE(marqueur->isVisible());
+    EXPECT_EQ(b.e.X_Couple, 0);
+    EXPECT_EQ(b.e.P(29), 0);
+    EXPECT_EQ(b.e.Cle_Vue, "X");
+    EXPECT_EQ(b.shell.statuts[2], "X");
+    // (0.8, 0.6) sits at 800, 740 twips.
+    EXPECT_DOUBLE_EQ(b.Boite()->X_Marqueur(), 800);
+    EXPECT_DOUBLE_EQ(b.Boite()->Y_Marqueur(), 740);
+    EXPECT_EQ(marqueur->pos(), QPoint(53, 49));
+    b.Presse(1); // "Le plus Large"
+    EXPECT_FALSE(b.Option(0)->isChecked());
+    EXPECT_EQ(b.e.X_Couple, 450);
+    EXPECT_EQ(b.W<QLineEdit>("Text2")->text(), "450");
+    EXPECT_EQ(b.W<UpDown>("UpDown2")->value(), 450);
+    EXPECT_DOUBLE_EQ(b.Boite()->X_Marqueur(), 600);
+    EXPECT_DOUBLE_EQ(b.Boite()->Y_Marqueur(), 700);
+    b.Presse(3); // "Le plus Haut"
+    EXPECT_EQ(b.e.X_Couple, 500);
+}
+
+TEST(Editeur_Forme, TroisQuartsAvantSurUnQuartEntier) {
+    Banc b;
+    b.e.P(1) = 551; // L = 1001
+    b.Presse(2);
+    EXPECT_EQ(b.e.X_Couple, 750);
+    EXPECT_DOUBLE_EQ(b.Boite()->X_Marqueur(), 500);
+    EXPECT_DOUBLE_EQ(b.Boite()->Y_Marqueur(), 620);
+}
+
+TEST(Editeur_Forme, GlisserAuxCoinsEtAuMilieu) {
+    Banc b;
+    b.Presse(0);
+    b.Glisse({60, 60}); // 900 twips each way
+    EXPECT_DOUBLE_EQ(b.e.P(16), 0.9);
+    EXPECT_DOUBLE_EQ(b.e.P(17), 1.0);
+    EXPECT_DOUBLE_EQ(b.Boite()->X_Marqueur(), 900);
+    b.Glisse({-5, -5}); // beyond the top left corner
+    EXPECT_DOUBLE_EQ(b.e.P(16), 0.01);
+    EXPECT_DOUBLE_EQ(b.e.P(17), -1.25);
+    b.Glisse({0, 0}); // x at 0 goes to 10 twips, not 0
+    EXPECT_DOUBLE_EQ(b.e.P(16), 0.01);
+    b.Glisse({400, 400}); // beyond the bottom right corner
+    EXPECT_DOUBLE_EQ(b.e.P(16), 1.62);
+    EXPECT_DOUBLE_EQ(b.e.P(17), 2.2);
+    EXPECT_DOUBLE_EQ(b.Boite()->Y_Marqueur(), 1380);
+    b.Glisse({200, -3}); // top right
+    EXPECT_DOUBLE_EQ(b.e.P(16), 1.62);
+    EXPECT_DOUBLE_EQ(b.e.P(17), -1.25);
+    // The station and the other pairs stay.
+    EXPECT_EQ(b.e.X_Couple, 0);
+    EXPECT_DOUBLE_EQ(b.e.P(7), 0.6);
+    EXPECT_DOUBLE_EQ(b.e.P(19), 0.5);
+}
+
+TEST(Editeur_Forme, ChaquePaireSelonLOption) {
+    Banc b;
+    b.Presse(3); // "Le plus Haut" edits the master pair
+    b.Glisse({40, 20});
+    EXPECT_DOUBLE_EQ(b.e.P(7), 0.6);
+    EXPECT_DOUBLE_EQ(b.e.P(8), (300.0 - 500) / 400);
+    b.Presse(2);
+    b.Glisse({30, 80});
+    EXPECT_DOUBLE_EQ(b.e.P(19), 0.45);
+    EXPECT_DOUBLE_EQ(b.e.P(20), 1.75);
+    EXPECT_DOUBLE_EQ(b.e.P(16), 0.8);
+}
+
+TEST(Editeur_Forme, GlisserInvalideLesResultats) {
+    Banc b;
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    b.Presse(1);
+    b.Glisse({30, 30});
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_DOUBLE_EQ(b.e.P(186 + k), 1);
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE);
+    }
+}
+
+TEST(Editeur_Forme, SansOptionOuSansBoutonGaucheRienNeChange) {
+    Banc b;
+    const auto avant = b.e.Tab_Param;
+    b.Glisse({30, 30}); // no option selected
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    b.Presse(0);
+    const auto apres_option = b.e.Tab_Param;
+    b.Glisse({30, 30}, Qt::RightButton);
+    b.Glisse({30, 30}, Qt::NoButton);
+    EXPECT_EQ(b.e.Tab_Param, apres_option);
+    // While a computation runs, the drag waits.
+    {
+        Contexte::Garde_Occupe occupe(b.ctx);
+        b.Glisse({30, 30});
+    }
+    EXPECT_EQ(b.e.Tab_Param, apres_option);
+}
+
+TEST(Editeur_Forme, PaireHorsDuCadreRamenéeAuPremierGlisser) {
+    Banc b;
+    b.e.P(16) = 2;
+    b.Presse(0);
+    EXPECT_DOUBLE_EQ(b.Boite()->X_Marqueur(), 2000);
+    EXPECT_GT(b.W<QWidget>("Shape1")->x(), b.Boite()->width());
+    b.Glisse({300, 30});
+    EXPECT_DOUBLE_EQ(b.e.P(16), 1.62);
+}
+
+TEST(Editeur_Forme, RelacheRecalculeEtRendToujoursLesMenus) {
+    Banc b;
+    b.Presse(1);
+    b.Glisse({30, 30});
+    // A click without a drag runs the chain too; whether it succeeds or not, the menus are
+    // back when it ends.
+    b.Relache();
+    EXPECT_EQ(b.shell.desactivations, 1);
+    EXPECT_EQ(b.shell.activations, 1);
+    EXPECT_TRUE(b.shell.menus_actifs);
+    EXPECT_FALSE(b.ctx.Occupe());
+    b.fg->Efface_Selection();
+    b.Relache();
+    EXPECT_EQ(b.shell.desactivations, 2);
+    EXPECT_TRUE(b.shell.menus_actifs);
+}
+
+TEST(Editeur_Forme, CorrespondancePaireEtPoint) {
+    EXPECT_DOUBLE_EQ(Editeur_X_De_A(0.6), 600);
+    EXPECT_DOUBLE_EQ(Editeur_Y_De_B(0.5), 700);
+    EXPECT_DOUBLE_EQ(Editeur_A_De_X(1620), 1.62);
+    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(0), -1.25);
+    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(1380), 2.2);
+}

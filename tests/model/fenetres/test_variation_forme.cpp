@@ -1,0 +1,168 @@
+// The shape-variation window: its two indices, their repair and the hull-form chain.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "model/fenetres/Menu_FG.h"
+#include "model/fenetres/Menu_VariationForme.h"
+#include "platform/Boite_Message.h"
+#include "platform/UpDown.h"
+#include "shell/Shell_Enregistreur.h"
+#include "shell/fenetres/Contexte.h"
+
+using namespace gabarit;
+
+namespace {
+
+void Charge_Carene(Etat_Projet &e) {
+    auto &p = e.Tab_Param;
+    p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
+    p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
+    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
+    p[26] = 0, p[27] = 50, p[35] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
+    p[42] = 3000, p[170] = 1500;
+    e.Cle_Vue = "TB_ET";
+}
+
+struct Banc {
+    Etat_Projet e;
+    Shell_Enregistreur shell;
+    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
+    Contexte ctx{e, shell, zone.get()};
+    int messages = 0;
+
+    Banc() {
+        Charge_Carene(e);
+        zone->resize(1280, 800);
+        zone->show();
+        Remplace_Boite_Message([this](const QString &, int, const QString &) {
+            ++messages;
+            return REPONSE_OK;
+        });
+    }
+    ~Banc() {
+        Remplace_Boite_Message({});
+        zone.reset();
+    }
+    Menu_VariationForme &Ouvre() {
+        auto &v = ctx.Fenetre<Menu_VariationForme>();
+        v.Montre();
+        QApplication::processEvents();
+        return v;
+    }
+    template <class T> T *W(const char *nom) {
+        auto *w = ctx.Fenetre<Menu_VariationForme>().findChild<T *>(QString::fromLatin1(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+    void Clic(const char *spin, bool haut) {
+        UpDown *s = W<UpDown>(spin);
+        QTest::mouseClick(haut ? s->boutonHaut() : s->boutonBas(), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST(Menu_VariationForme, ControlesEtTexte) {
+    Banc b;
+    auto &v = b.Ouvre();
+    EXPECT_EQ(v.windowTitle(), "Menu Variation de Forme");
+    EXPECT_EQ(b.W<QGroupBox>("Frame1")->title(), "Réglage");
+    EXPECT_EQ(b.W<QGroupBox>("Frame2")->title(), "Info");
+    EXPECT_EQ(b.W<QLabel>("Label1_0")->text(), "Avant");
+    EXPECT_EQ(b.W<QLabel>("Label1_1")->text(), "Arrière");
+    const QStringList lignes = b.W<QPlainTextEdit>("Text2")->toPlainText().split('\n');
+    ASSERT_GE(lignes.size(), 6);
+    EXPECT_EQ(lignes[0], "Ce Menu permet d'effectuer une correction sur la variation de la ");
+    EXPECT_EQ(lignes[1], "forme des couples Avant et Arrière.");
+    EXPECT_EQ(lignes[4], "2 : Variation fonction de la déformation du bois ( recommandé )");
+    EXPECT_EQ(lignes[5], "3-11 : Plage utile");
+    UpDown *s = b.W<UpDown>("UpDown1_0");
+    EXPECT_EQ(s->minimum(), 1);
+    EXPECT_EQ(s->maximum(), 11);
+    EXPECT_EQ(s->increment(), 1);
+}
+
+TEST(Menu_VariationForme, ActivationReparelesIndices) {
+    struct Cas {
+        double av, ar, attendu_av, attendu_ar;
+    };
+    for (const Cas &c : {Cas{0, 12, 2, 2}, Cas{11, 1, 11, 1}, Cas{-3, 4.4, 2, 4.4}}) {
+        Banc b;
+        b.e.P(107) = c.av;
+        b.e.P(108) = c.ar;
+        b.Ouvre();
+        EXPECT_DOUBLE_EQ(b.e.P(107), c.attendu_av);
+        EXPECT_DOUBLE_EQ(b.e.P(108), c.attendu_ar);
+        EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text().toDouble(), Arrondi(c.attendu_av));
+        EXPECT_EQ(b.W<UpDown>("UpDown1_1")->value(), Arrondi(c.attendu_ar));
+        EXPECT_DOUBLE_EQ(b.e.P(27), 50); // filling the spinners recomputes nothing
+    }
+}
+
+TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
+    Banc b;
+    b.Ouvre();
+    b.Clic("UpDown1_0", true);
+    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(108), 2);
+    EXPECT_DOUBLE_EQ(b.e.P(27), 100); // L / 10
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "3");
+    b.Clic("UpDown1_1", false);
+    b.Clic("UpDown1_1", false);
+    EXPECT_DOUBLE_EQ(b.e.P(108), 1);
+    EXPECT_EQ(b.shell.peintures_voyants, 0); // the heel results are not marked
+}
+
+TEST(Menu_VariationForme, PrendLesEditionsDeLaFenetreDeForme) {
+    Banc b;
+    auto &fg = b.ctx.Fenetre<Menu_FG>();
+    fg.Montre();
+    QApplication::processEvents();
+    auto *t = fg.findChild<QLineEdit *>("Text1_4");
+    t->selectAll();
+    QTest::keyClicks(t, "140");
+    b.Ouvre();
+    b.Clic("UpDown1_0", true);
+    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(6), 140);
+    EXPECT_DOUBLE_EQ(b.e.P(35), 100);
+}
+
+TEST(Menu_VariationForme, EditionRefuseeDansLaFenetreDeFormeNeChangeRien) {
+    Banc b;
+    auto &fg = b.ctx.Fenetre<Menu_FG>();
+    fg.Montre();
+    QApplication::processEvents();
+    auto *t = fg.findChild<QLineEdit *>("Text1_6");
+    t->selectAll();
+    QTest::keyClicks(t, "abc");
+    b.Ouvre();
+    const auto avant = b.e.Tab_Param;
+    b.Clic("UpDown1_0", true);
+    EXPECT_EQ(b.messages, 1);
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2"); // the spinner shows the record again
+}
+
+TEST(Menu_VariationForme, FenetreDeFormeFermeeGardeLeTableauIncline) {
+    Banc b;
+    auto &fg = b.ctx.Fenetre<Menu_FG>();
+    fg.Montre();
+    QApplication::processEvents();
+    QTest::mouseClick(fg.findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    QApplication::processEvents();
+    fg.Cadre()->close();
+    b.Clic("UpDown1_1", true);
+    EXPECT_DOUBLE_EQ(b.e.P(108), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(35), 100);
+}

@@ -1,0 +1,57 @@
+// The start-up with the real files of the program folder: the master, the settings and the
+// NACA table copied into a temporary program folder.
+#include <filesystem>
+
+#include "shell/fenetres/Aastuce.h"
+#include "shell/fenetres/Cadre_Test.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Demarrage_Reel : public Cadre_Test {
+protected:
+    void SetUp() override {
+        Cadre_Test::SetUp();
+        Services() = Services_Projet::Reels();
+        for (const char* f : {"tov0.mas", "tov.ini", "nacaa.ini"}) {
+            const fs::path source = fs::path(Dossier_Donnees()) / f;
+            if (!fs::exists(source))
+                GTEST_SKIP() << f << " absent de data/";
+            fs::copy_file(source, fs::path(dossier) / f, fs::copy_options::overwrite_existing);
+        }
+    }
+};
+
+TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
+    const std::string reglages = Faux_Services::Lit(ini());
+    cadre->MDIForm1_MDIForm_Load();
+    for (const auto& m : messages)
+        ADD_FAILURE() << m.texte.toStdString();
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
+    EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+    EXPECT_GT(e.P(13), 0); // the upright volume
+    EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));
+    EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
+    EXPECT_EQ(Faux_Services::Lit(ini()), reglages);
+    // The tip window was given its size, and stays hidden unless the tip is on.
+    Aastuce* astuce = ctx().Existante<Aastuce>();
+    ASSERT_NE(astuce, nullptr);
+    EXPECT_EQ(astuce->Largeur_Externe(), 275);
+    EXPECT_EQ(astuce->Hauteur_Externe(), 278);
+
+    Action("astuce")->trigger(); // tip off: line 5 becomes 1000
+    Action("M_Fichier_Quitter")->trigger();
+    const auto ligne5 = [](const std::string& s) {
+        std::size_t p = 0;
+        for (int k = 0; k < 4; ++k)
+            p = s.find("\r\n", p) + 2;
+        return s.substr(p, s.find("\r\n", p) - p);
+    };
+    EXPECT_EQ(ligne5(Faux_Services::Lit(ini())), " 1000 ");
+}
+
+} // namespace

@@ -1,0 +1,225 @@
+// The four view windows driven as a user would: open, resize, click, double-click.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/Twips.h"
+#include "shell/fenetres/Contexte.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/ADeplacement.h"
+#include "views/fenetres/AProfile.h"
+#include "views/fenetres/AVoile.h"
+#include "views/fenetres/Projet_Essai.h"
+#include "views/fenetres/Redessine.h"
+
+using namespace gabarit;
+
+namespace {
+
+// A frame's client area with the four views, the shell recording what the core asks.
+struct Banc {
+    std::unique_ptr<Etat_Projet> e = essai::Projet_Essai();
+    Shell_Enregistreur shell;
+    QMdiArea zone;
+    Contexte ctx{*e, shell, &zone};
+    QAction presse{QStringLiteral("Presse Papier")};
+
+    Banc() {
+        presse.setCheckable(true);
+        ctx.PressePapier = &presse;
+        zone.resize(1000, 700);
+        zone.show();
+    }
+    template <class W> W &Ouvre(int gauche = 10, int haut = 10, int l = 400, int h = 300) {
+        W &w = ctx.Fenetre<W>();
+        w.Montre();
+        w.Deplace(gauche, haut, l, h);
+        QApplication::processEvents();
+        return w;
+    }
+};
+
+int Effacements(Fenetre_Vue &w) { return w.Picture1->Effacements(); }
+
+bool Blanche(const QImage &im) {
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (im.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+} // namespace
+
+TEST(Vues, Open_Resize_Each_View) {
+    Banc b;
+    struct Cas {
+        Fenetre_Vue *w;
+        const char *nom;
+        const char *legende;
+    };
+    Cas cas[] = {{&b.Ouvre<AProfile>(), "AProfile", "Forme Carene"},
+                 {&b.Ouvre<ACoup>(), "ACoup", "Couples"},
+                 {&b.Ouvre<ADeplacement>(), "ADeplacement", "Deplacement/Appendice"},
+                 {&b.Ouvre<AVoile>(), "AVoile", "Voilure"}};
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        EXPECT_EQ(c.w->objectName(), c.nom);
+        EXPECT_EQ(c.w->windowTitle(), c.legende);
+        EXPECT_EQ(c.w->findChild<Image_Vue *>(QStringLiteral("Picture1")), c.w->Picture1);
+        EXPECT_EQ(c.w->Picture1->Legende(), c.legende);
+        // Resizing the window fills its client area with the picture and redraws it.
+        const int avant = Effacements(*c.w);
+        c.w->Deplace(20, 20, 500, 360);
+        QApplication::processEvents();
+        EXPECT_EQ(c.w->Picture1->geometry(), c.w->rect());
+        EXPECT_NEAR(c.w->Picture1->Largeur(), c.w->width() / PIXELS_PAR_MM, 1e-9);
+        EXPECT_NEAR(c.w->Picture1->Hauteur(), c.w->height() / PIXELS_PAR_MM, 1e-9);
+        EXPECT_GT(Effacements(*c.w), avant);
+        if (!essai::Dessins_En_Attente() && c.w->objectName() != "AVoile")
+            EXPECT_FALSE(Blanche(c.w->Picture1->Image()));
+    }
+}
+
+TEST(Vues, Each_View_Draws_Into_Its_Own_Picture) {
+    Banc b;
+    AProfile &profil = b.Ouvre<AProfile>();
+    ACoup &coupe = b.Ouvre<ACoup>(420, 10);
+    coupe.Active();
+    const int p0 = Effacements(profil), c0 = Effacements(coupe);
+    try {
+        Redessine_Profil(b.ctx);
+    } catch (const Erreur_Gabarit &) {
+    }
+    EXPECT_EQ(Effacements(profil), p0 + 1);
+    EXPECT_EQ(Effacements(coupe), c0);
+    EXPECT_EQ(b.zone.activeSubWindow(), profil.Cadre());
+    if (!essai::Dessins_En_Attente()) {
+        coupe.Picture1->Efface();
+        Redessine_Profil(b.ctx);
+        EXPECT_FALSE(Blanche(profil.Picture1->Image()));
+        EXPECT_TRUE(Blanche(coupe.Picture1->Image()));
+    }
+}
+
+TEST(Vues, Hidden_Minimised_Or_Maximised_Views_Are_Skipped) {
+    Banc b;
+    AProfile &profil = b.Ouvre<AProfile>();
+    ACoup &coupe = b.Ouvre<ACoup>(420, 10);
+    ADeplacement &depl = b.Ouvre<ADeplacement>(10, 320);
+    AVoile &voile = b.Ouvre<AVoile>(420, 320);
+    profil.Cadre()->showMinimized();
+    depl.Cadre()->showMaximized();
+    voile.Cache();
+    QApplication::processEvents();
+    const int p0 = Effacements(profil), c0 = Effacements(coupe), d0 = Effacements(depl),
+              v0 = Effacements(voile);
+    auto essaie = [](auto f) {
+        try {
+            f();
+        } catch (const Erreur_Gabarit &) {
+        }
+    };
+    essaie([&] { Redessine_Profil(b.ctx); });
+    essaie([&] { Redessine_Deplacement(b.ctx); });
+    essaie([&] { Redessine_Voilure(b.ctx); });
+    EXPECT_EQ(Effacements(profil), p0);
+    EXPECT_EQ(Effacements(depl), d0);
+    EXPECT_EQ(Effacements(voile), v0);
+    // Only the sections view is open in normal state: only it is redrawn, and it is active.
+    essaie([&] { Redessine_Tout(b.ctx); });
+    EXPECT_EQ(Effacements(profil), p0);
+    EXPECT_EQ(Effacements(depl), d0);
+    EXPECT_EQ(Effacements(voile), v0);
+    EXPECT_EQ(Effacements(coupe), c0 + 1);
+    EXPECT_EQ(b.zone.activeSubWindow(), coupe.Cadre());
+    // Back to normal size: the resize redraws it.
+    profil.Cadre()->showNormal();
+    QApplication::processEvents();
+    EXPECT_GT(Effacements(profil), p0);
+}
+
+TEST(Vues, Redraw_While_Busy_Waits) {
+    Banc b;
+    AProfile &profil = b.Ouvre<AProfile>();
+    const int p0 = Effacements(profil);
+    {
+        Contexte::Garde_Occupe occupe(b.ctx);
+        Redessine_Profil(b.ctx);
+        EXPECT_EQ(Effacements(profil), p0);
+    }
+    // It runs once the program is free.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Effacements(profil) == p0 + 1; }, 2000));
+}
+
+TEST(Vues, View_Key_Goes_To_Panel_2) {
+    Banc b;
+    ACoup &coupe = b.Ouvre<ACoup>();
+    for (const char *cle : {"TB_ET", "TB_MC", "MC_ET", "X", "3D", ""}) {
+        SCOPED_TRACE(cle);
+        b.e->Cle_Vue = cle;
+        const int c0 = Effacements(coupe);
+        try {
+            Redessine_Coupe(b.ctx);
+        } catch (const Erreur_Gabarit &) {
+        }
+        EXPECT_EQ(b.shell.statuts[2], cle);
+        EXPECT_EQ(Effacements(coupe), c0 + 1);
+        if (!essai::Dessins_En_Attente())
+            EXPECT_EQ(Blanche(coupe.Picture1->Image()), std::string(cle).empty());
+    }
+}
+
+TEST(Vues, Double_Click_Leaves_The_View_Alone_Over_The_Frame) {
+    Banc b;
+    AProfile &profil = b.Ouvre<AProfile>();
+    ACoup &coupe = b.Ouvre<ACoup>(420, 10);
+    ADeplacement &depl = b.Ouvre<ADeplacement>(10, 320);
+    QTest::mouseDClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
+    QApplication::processEvents();
+    EXPECT_FALSE(profil.Visible());
+    EXPECT_FALSE(depl.Visible());
+    EXPECT_TRUE(coupe.Visible());
+    EXPECT_EQ(coupe.Etat_Fenetre(), Fenetre_Fille::Etat::Normal);
+    EXPECT_EQ(coupe.Cadre()->geometry(), QRect(0, 0, b.ctx.Largeur_Cadre(), b.ctx.Hauteur_Cadre()));
+    // Hiding every child window also works with nothing open.
+    Cache_Fenetres(b.ctx);
+    EXPECT_FALSE(coupe.Visible());
+    Cache_Fenetres(b.ctx);
+}
+
+TEST(Vues, Click_Redraws_And_Copies_Once) {
+    Banc b;
+    AProfile &profil = b.Ouvre<AProfile>();
+    AVoile &voile = b.Ouvre<AVoile>(420, 10);
+    QClipboard *presse = QApplication::clipboard();
+    presse->clear();
+
+    // Unchecked: the click only redraws.
+    int p0 = Effacements(profil);
+    QTest::mouseClick(profil.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(Effacements(profil), p0 + 1);
+    EXPECT_TRUE(presse->image().isNull());
+
+    if (essai::Dessins_En_Attente())
+        GTEST_SKIP() << "drawings not built yet: a click cannot copy a failed drawing";
+    // Checked: the next click copies that view and unchecks the item.
+    b.presse.setChecked(true);
+    QTest::mouseClick(profil.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_FALSE(b.presse.isChecked());
+    const QImage copie = presse->image();
+    ASSERT_FALSE(copie.isNull());
+    EXPECT_EQ(copie.size(), profil.Picture1->size());
+    EXPECT_FALSE(Blanche(copie));
+    // A second click, on another view, only redraws.
+    presse->clear();
+    const int v0 = Effacements(voile);
+    QTest::mouseClick(voile.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_GT(Effacements(voile), v0);
+    EXPECT_TRUE(presse->image().isNull());
+    // The sail view's click recomputes the sail areas.
+    EXPECT_GT(b.e->P(102), 0);
+}
