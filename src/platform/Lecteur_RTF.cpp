@@ -5,7 +5,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <cstring>
 
 namespace gabarit {
 
@@ -22,7 +21,7 @@ QChar Caractere_1252(unsigned char o) {
 
 QString Paragraphe_RTF::Texte() const {
     QString t;
-    for (const auto& s : segments)
+    for (const auto &s : segments)
         t += s.texte;
     return t;
 }
@@ -42,16 +41,17 @@ struct Etat_Groupe {
 
 // Groups whose text is never shown: tables of fonts, colours and styles, document
 // information, pictures, headers and footers, and field instructions.
-bool Est_Destination_Ignoree(const QByteArray& mot) {
-    static const char* const noms[] = {
-        "fonttbl",  "colortbl",    "stylesheet", "info",     "pict",          "header",
-        "headerl",  "headerr",     "headerf",    "footer",   "footerl",       "footerr",
-        "footerf",  "fldinst",     "object",     "listtable", "listoverridetable",
-        "rsidtbl",  "generator",   "filetbl",    "revtbl",   "xmlnstbl",      "latentstyles",
-        "themedata", "colorschememapping", "datastore", "footnote", "annotation",
-        "author",   "operator",    "title",      "subject",  "keywords",      "comment",
-        "doccomm",  "company",     "nonshppict", "shp",      "pgdsctbl",      "mmathPr"};
-    for (const char* n : noms)
+bool Est_Destination_Ignoree(const QByteArray &mot) {
+    static const char *const noms[] = {
+        "fonttbl",   "colortbl",          "stylesheet",   "info",      "pict",
+        "header",    "headerl",           "headerr",      "headerf",   "footer",
+        "footerl",   "footerr",           "footerf",      "fldinst",   "object",
+        "listtable", "listoverridetable", "rsidtbl",      "generator", "filetbl",
+        "revtbl",    "xmlnstbl",          "latentstyles", "themedata", "colorschememapping",
+        "datastore", "footnote",          "annotation",   "author",    "operator",
+        "title",     "subject",           "keywords",     "comment",   "doccomm",
+        "company",   "nonshppict",        "shp",          "pgdsctbl",  "mmathPr"};
+    for (const char *n : noms)
         if (mot == n)
             return true;
     return false;
@@ -59,7 +59,7 @@ bool Est_Destination_Ignoree(const QByteArray& mot) {
 
 class Analyseur {
 public:
-    explicit Analyseur(const QByteArray& d) : d_(d) {}
+    explicit Analyseur(const QByteArray &d) : d_(d) {}
 
     std::vector<Paragraphe_RTF> Lit() {
         pile_.push_back(Etat_Groupe{});
@@ -97,7 +97,7 @@ public:
     }
 
 private:
-    Etat_Groupe& G() { return pile_.back(); }
+    Etat_Groupe &G() { return pile_.back(); }
 
     static bool Lettre(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool Chiffre(char c) { return c >= '0' && c <= '9'; }
@@ -149,7 +149,8 @@ private:
             const long long saut = a_param && param > 0 ? param : 0;
             return static_cast<int>(std::min<long long>(n, i + saut));
         }
-        Mot(mot, a_param, static_cast<int>(std::clamp<long long>(param, -2147483647LL, 2147483647LL)));
+        Mot(mot, a_param,
+            static_cast<int>(std::clamp<long long>(param, -2147483647LL, 2147483647LL)));
         return i;
     }
 
@@ -195,7 +196,7 @@ private:
         }
     }
 
-    void Mot(const QByteArray& mot, bool a_param, int p) {
+    void Mot(const QByteArray &mot, bool a_param, int p) {
         const bool etoile = etoile_;
         etoile_ = false;
         if (etoile || Est_Destination_Ignoree(mot)) {
@@ -207,7 +208,7 @@ private:
             --a_sauter_;
             return;
         }
-        Etat_Groupe& g = G();
+        Etat_Groupe &g = G();
         const bool actif = !a_param || p != 0;
         if (mot == "par" || mot == "sect" || mot == "page" || mot == "row") {
             Fin_Paragraphe(false);
@@ -281,10 +282,10 @@ private:
             --a_sauter_;
             return;
         }
-        const Etat_Groupe& g = G();
-        auto& segs = courant_.segments;
+        const Etat_Groupe &g = G();
+        auto &segs = courant_.segments;
         if (!segs.empty()) {
-            Segment_RTF& s = segs.back();
+            Segment_RTF &s = segs.back();
             if (s.gras == g.gras && s.italique == g.italique && s.souligne == g.souligne &&
                 s.taille_pt == g.taille_pt) {
                 s.texte += ch;
@@ -314,7 +315,7 @@ private:
         courant_ = Paragraphe_RTF{};
     }
 
-    const QByteArray& d_;
+    const QByteArray &d_;
     std::vector<Etat_Groupe> pile_;
     std::vector<Paragraphe_RTF> paragraphes_;
     Paragraphe_RTF courant_;
@@ -322,7 +323,7 @@ private:
     bool etoile_ = false;
 };
 
-std::vector<Paragraphe_RTF> Texte_Simple(const QByteArray& d) {
+std::vector<Paragraphe_RTF> Texte_Simple(const QByteArray &d) {
     std::vector<Paragraphe_RTF> r;
     Paragraphe_RTF p;
     QString ligne;
@@ -355,10 +356,14 @@ std::vector<Paragraphe_RTF> Texte_Simple(const QByteArray& d) {
 
 } // namespace
 
-std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray& rtf) {
+std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray &tout) {
+    // A help topic is a few kilobytes: past 64 MB a file is not one, and the reader's
+    // indexes stay well inside an int.
+    constexpr qsizetype MAXIMUM = 64 * 1024 * 1024;
+    const QByteArray rtf = tout.size() > MAXIMUM ? tout.left(MAXIMUM) : tout;
     int debut = 0;
-    while (debut < rtf.size() && (rtf[debut] == ' ' || rtf[debut] == '\r' || rtf[debut] == '\n' ||
-                                  rtf[debut] == '\t'))
+    while (debut < rtf.size() &&
+           (rtf[debut] == ' ' || rtf[debut] == '\r' || rtf[debut] == '\n' || rtf[debut] == '\t'))
         ++debut;
     if (!rtf.mid(debut, 5).startsWith("{\\rtf"))
         return Texte_Simple(rtf);
@@ -366,11 +371,11 @@ std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray& rtf) {
     return a.Lit();
 }
 
-void Remplit_Document(QTextDocument& doc, const std::vector<Paragraphe_RTF>& paragraphes) {
+void Remplit_Document(QTextDocument &doc, const std::vector<Paragraphe_RTF> &paragraphes) {
     doc.clear();
     QTextCursor c(&doc);
     bool premier = true;
-    for (const auto& p : paragraphes) {
+    for (const auto &p : paragraphes) {
         QTextBlockFormat bf;
         switch (p.alignement) {
         case Paragraphe_RTF::Alignement::Gauche:
@@ -394,7 +399,7 @@ void Remplit_Document(QTextDocument& doc, const std::vector<Paragraphe_RTF>& par
         else
             c.insertBlock(bf);
         premier = false;
-        for (const auto& s : p.segments) {
+        for (const auto &s : p.segments) {
             QTextCharFormat f;
             f.setFontWeight(s.gras ? QFont::Bold : QFont::Normal);
             f.setFontItalic(s.italique);

@@ -22,18 +22,18 @@ struct Segment_RTF {
 struct Paragraphe_RTF {
     enum class Alignement { Gauche, Centre, Droite, Justifie };
     Alignement alignement = Alignement::Gauche;
-    int espace_avant = 0; // twips (\sb), space above the paragraph
-    int espace_apres = 0; // twips (\sa), space below it
+    int espace_avant = 0;              // twips (\sb), space above the paragraph
+    int espace_apres = 0;              // twips (\sa), space below it
     std::vector<Segment_RTF> segments; // neighbours with the same format are merged
     QString Texte() const;
 };
 
 // Reads a rich-text file's bytes. A text that does not start with "{\rtf" is taken as plain
 // Windows-1252 text, one paragraph per line.
-std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray& rtf);
+std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray &rtf);
 
 // Replaces the document's content with the paragraphs.
-void Remplit_Document(QTextDocument& doc, const std::vector<Paragraphe_RTF>& paragraphes);
+void Remplit_Document(QTextDocument &doc, const std::vector<Paragraphe_RTF> &paragraphes);
 
 // Windows-1252 byte to its character (0x81, 0x8D, 0x8F, 0x90, 0x9D have none: kept as is).
 QChar Caractere_1252(unsigned char octet);

@@ -1,9 +1,9 @@
 #include "platform/Son.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
@@ -14,16 +14,16 @@ namespace gabarit {
 namespace {
 
 // One effect per file, kept for the run, so a sound played again starts without reloading.
-QHash<QString, QPointer<QSoundEffect>>& Effets() {
+QHash<QString, QPointer<QSoundEffect>> &Effets() {
     static QHash<QString, QPointer<QSoundEffect>> effets;
     return effets;
 }
 
 } // namespace
 
-void Joue_Fichier_Son(const QString& chemin) {
+void Joue_Fichier_Son(const QString &chemin) {
     // No event loop, no file, or no sound card: silence, never an error.
-    QCoreApplication* app = QCoreApplication::instance();
+    QCoreApplication *app = QCoreApplication::instance();
     if (!app || chemin.isEmpty())
         return;
     const QFileInfo info(chemin);
@@ -32,18 +32,29 @@ void Joue_Fichier_Son(const QString& chemin) {
     if (QMediaDevices::audioOutputs().isEmpty())
         return;
     const QString cle = info.absoluteFilePath();
-    auto& effets = Effets();
+    auto &effets = Effets();
     // As the old asynchronous call did, a new sound cuts the one playing.
-    for (auto& e : effets)
+    for (auto &e : effets)
         if (e && e->isPlaying())
             e->stop();
-    QPointer<QSoundEffect>& effet = effets[cle];
+    QPointer<QSoundEffect> &effet = effets[cle];
     if (!effet) {
         effet = new QSoundEffect(app);
-        effet->setSource(QUrl::fromLocalFile(cle));
+        QSoundEffect *e = effet;
+        // The file loads in the background: a play asked meanwhile starts once it is ready,
+        // and a file that cannot be decoded just stays silent.
+        QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
+            if (e->status() == QSoundEffect::Ready && e->property("a_jouer").toBool()) {
+                e->setProperty("a_jouer", false);
+                e->play();
+            }
+        });
+        e->setSource(QUrl::fromLocalFile(cle));
     }
-    // The effect loads in the background and starts when ready; play() returns at once.
-    effet->play();
+    if (effet->status() == QSoundEffect::Ready)
+        effet->play();
+    else
+        effet->setProperty("a_jouer", true);
 }
 
 } // namespace gabarit

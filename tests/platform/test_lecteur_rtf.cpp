@@ -3,16 +3,17 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <gtest/gtest.h>
+#include <random>
 
 #include "platform/Lecteur_RTF.h"
 
 using namespace gabarit;
 
 namespace {
-std::vector<Paragraphe_RTF> Lit(const char* rtf) { return Analyse_RTF(QByteArray(rtf)); }
-QString Tout(const std::vector<Paragraphe_RTF>& ps) {
+std::vector<Paragraphe_RTF> Lit(const char *rtf) { return Analyse_RTF(QByteArray(rtf)); }
+QString Tout(const std::vector<Paragraphe_RTF> &ps) {
     QStringList l;
-    for (const auto& p : ps)
+    for (const auto &p : ps)
         l << p.Texte();
     return l.join(QLatin1Char('|'));
 }
@@ -22,7 +23,7 @@ TEST(Lecteur_RTF, RunsCarryBoldItalicUnderlineAndSize) {
     const auto ps = Lit("{\\rtf1\\ansi\\deff0 Normal {\\b gras} puis \\i italique\\i0 , "
                         "\\ul soulign\\ulnone\\fs36 grand\\par}");
     ASSERT_EQ(ps.size(), 1u);
-    const auto& s = ps[0].segments;
+    const auto &s = ps[0].segments;
     ASSERT_EQ(s.size(), 7u);
     EXPECT_EQ(s[0].texte, "Normal ");
     EXPECT_FALSE(s[0].gras);
@@ -62,7 +63,7 @@ TEST(Lecteur_RTF, PlainResetsAndParagraphsSplit) {
 TEST(Lecteur_RTF, EightBitAndUnicodeCharactersGiveTheSameLetters) {
     const QString e = QString::fromUtf8("é");
     EXPECT_EQ(Tout(Lit("{\\rtf1\\ansi\\ansicpg1252 \\'e9}")), e);
-    EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233?}")), e);            // the stand-in '?' is skipped
+    EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233?}")), e);              // the stand-in '?' is skipped
     EXPECT_EQ(Tout(Lit("{\\rtf1 \\u233\\'e9 t}")), e + " t"); // so is an escaped stand-in
     EXPECT_EQ(Tout(Lit("{\\rtf1\\uc0 \\u233 x}")), e + "x");  // no stand-in at all
     EXPECT_EQ(Tout(Lit("{\\rtf1\\uc2 \\u8364 ab c}")), QString(QChar(0x20AC)) + " c");
@@ -89,7 +90,8 @@ TEST(Lecteur_RTF, DamagedInputEndsWithoutCrashOrHang) {
                          "Caract\\'e8re \\u233? {\\i fin}\\par}");
     for (int n = 0; n <= bon.size(); ++n)
         Analyse_RTF(bon.left(n));
-    EXPECT_EQ(Tout(Analyse_RTF(bon.left(bon.size() - 8))), QString::fromUtf8("Titre|Caractère é f"));
+    EXPECT_EQ(Tout(Analyse_RTF(bon.left(bon.size() - 8))),
+              QString::fromUtf8("Titre|Caractère é f"));
     // Unclosed groups: the text read so far is kept.
     EXPECT_EQ(Tout(Lit("{\\rtf1 {\\b {\\i texte")), "texte");
     // Extra closing braces end the document, never pop below it.
@@ -131,4 +133,23 @@ TEST(Lecteur_RTF, DocumentKeepsParagraphsAndCharacterFormats) {
     ++it;
     EXPECT_EQ(it.fragment().text(), "vu");
     EXPECT_TRUE(it.fragment().charFormat().fontUnderline());
+}
+
+TEST(Lecteur_RTF, RandomTokenSoupAlwaysGivesADocument) {
+    // Pieces of rich text thrown together at random: every mix must read and fill a document.
+    const char *const morceaux[] = {"{",     "}",         "\\",     "\\'",    "\\'e",  "\\'e9",
+                                    "\\u",   "\\u233",    "\\u-5",  "\\uc3 ", "\\bin", "\\bin3 ",
+                                    "\\*",   "\\fonttbl", "\\b",    "\\b0",   "\\fs",  "\\fs99999",
+                                    "\\par", "\\sa-5",    "\\pard", "\\qc",   " ",     "x",
+                                    "\xe9",  "\r\n",      "123",    "-",      "\\~",   "\\\\"};
+    std::mt19937 g(7);
+    for (int k = 0; k < 3000; ++k) {
+        QByteArray d("{\\rtf1 ");
+        const int n = static_cast<int>(g() % 40);
+        for (int i = 0; i < n; ++i)
+            d += morceaux[g() % (sizeof(morceaux) / sizeof(*morceaux))];
+        QTextDocument doc;
+        Remplit_Document(doc, Analyse_RTF(d));
+        ASSERT_GE(doc.blockCount(), 1);
+    }
 }

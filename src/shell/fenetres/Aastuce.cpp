@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <cmath>
-#include <random>
+#include <cstdlib>
 
 #include "platform/Twips.h"
 #include "shell/fenetres/Contexte.h"
@@ -20,11 +20,6 @@ namespace {
 
 constexpr double LARGEUR_ASTUCE = 4125; // twips
 constexpr double HAUTEUR_ASTUCE = 4170;
-
-std::mt19937& Generateur() {
-    static std::mt19937 g{std::random_device{}()};
-    return g;
-}
 
 // Frame k shows Label2(upper) over Label2(lower).
 constexpr int LABEL_HAUT[4] = {0, 3, 5, 6};
@@ -80,7 +75,7 @@ QString Aastuce::Texte_Label2(int k) {
     }
 }
 
-Aastuce::Aastuce(Contexte& ctx)
+Aastuce::Aastuce(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Aastuce"), QStringLiteral("Astuce du jour")) {
     resize(Twips_En_Pixels(LARGEUR_ASTUCE), Twips_En_Pixels(HAUTEUR_ASTUCE));
 
@@ -94,12 +89,12 @@ Aastuce::Aastuce(Contexte& ctx)
     Picture1_->setPalette(pal);
     Picture1_->setGeometry(6, 6, 252, 196);
 
-    auto* icone = new QLabel(Picture1_);
+    auto *icone = new QLabel(Picture1_);
     icone->setObjectName(QStringLiteral("Image1"));
     icone->setPixmap(Icone_Astuce());
     icone->setGeometry(6, 6, 32, 32);
 
-    auto* titre = new QLabel(QStringLiteral("Savez-vous..."), Picture1_);
+    auto *titre = new QLabel(QStringLiteral("Savez-vous..."), Picture1_);
     titre->setObjectName(QStringLiteral("Label1"));
     QFont ft = titre->font();
     ft.setBold(true);
@@ -110,7 +105,7 @@ Aastuce::Aastuce(Contexte& ctx)
     QFont fl(QStringLiteral("MS Sans Serif"));
     fl.setPointSizeF(9.75);
     for (int k = 0; k < NB_ASTUCES; ++k) {
-        auto* cadre = new QGroupBox(Picture1_);
+        auto *cadre = new QGroupBox(Picture1_);
         cadre->setObjectName(QStringLiteral("Frame1_%1").arg(k));
         cadre->setAutoFillBackground(true);
         cadre->setPalette(pal);
@@ -118,7 +113,7 @@ Aastuce::Aastuce(Contexte& ctx)
         Frame1_[static_cast<std::size_t>(k)] = cadre;
         const int haut = LABEL_HAUT[k], bas = LABEL_BAS[k];
         for (int j : {haut, bas}) {
-            auto* l = new QLabel(Texte_Label2(j), cadre);
+            auto *l = new QLabel(Texte_Label2(j), cadre);
             l->setObjectName(QStringLiteral("Label2_%1").arg(j));
             l->setFont(fl);
             l->setWordWrap(true);
@@ -143,13 +138,13 @@ Aastuce::Aastuce(Contexte& ctx)
 
     // A new tip each time the user comes back to the window.
     if (ctx.zone)
-        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* s) {
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *s) {
             if (s && s == Cadre())
                 Aastuce_Form_Activate();
         });
 }
 
-int Aastuce::Tire_Astuce(const std::function<double()>& hasard) {
+int Aastuce::Tire_Astuce(const std::function<double()> &hasard) {
     // A draw of 4 to 9 names no tip and is drawn again; with a sound generator the bound
     // is never reached (six tenths to the thousandth power).
     for (int essai = 0; essai < 1000; ++essai) {
@@ -163,10 +158,11 @@ int Aastuce::Tire_Astuce(const std::function<double()>& hasard) {
     return 0;
 }
 
-void Aastuce::Amorce_Hasard(std::uint32_t graine) { Generateur().seed(graine); }
+// The runtime's generator, so the start-up's seeding from the clock (std::srand) holds here.
+void Aastuce::Amorce_Hasard(std::uint32_t graine) { std::srand(graine); }
 
 double Aastuce::Nombre_Aleatoire() {
-    return std::generate_canonical<double, 53>(Generateur());
+    return static_cast<double>(std::rand()) / (static_cast<double>(RAND_MAX) + 1.0);
 }
 
 void Aastuce::Aastuce_Form_Activate() {
@@ -177,11 +173,11 @@ void Aastuce::Aastuce_Form_Activate() {
             Deplace(Gauche(), Haut(), lw, lh);
         else
             resize(lw, lh);
-        for (QGroupBox* f : Frame1_)
+        for (QGroupBox *f : Frame1_)
             f->hide();
         astuce_ = Tire_Astuce(&Nombre_Aleatoire);
         Frame1_[static_cast<std::size_t>(astuce_)]->show();
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
 }
 

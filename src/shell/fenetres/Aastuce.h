@@ -19,7 +19,7 @@ class Aastuce : public Fenetre_Fille {
 public:
     static constexpr int NB_ASTUCES = 4;
 
-    explicit Aastuce(Contexte& ctx);
+    explicit Aastuce(Contexte &ctx);
     // Draws a tip at random and shows the window.
     void Affiche_Astuce();
 
@@ -35,17 +35,18 @@ public:
 
     // floor(r * 10) from draws r in [0, 1) until it is a tip number (0 to 3): each tip
     // has the same chance. The draws are bounded so a broken generator cannot hang us.
-    static int Tire_Astuce(const std::function<double()>& hasard);
-    // Seeds the generator of the draws (the start-up seeds it from the clock).
+    static int Tire_Astuce(const std::function<double()> &hasard);
+    // Seeds the generator of the draws: the runtime's std::rand, which the start-up seeds
+    // from the clock with std::srand.
     static void Amorce_Hasard(std::uint32_t graine);
     // The next number in [0, 1) of that generator.
     static double Nombre_Aleatoire();
 
 private:
-    QFrame* Picture1_;
-    std::array<QGroupBox*, NB_ASTUCES> Frame1_{};
-    std::array<QLabel*, 8> Label2_{};
-    QPushButton* cmdOK_;
+    QFrame *Picture1_;
+    std::array<QGroupBox *, NB_ASTUCES> Frame1_{};
+    std::array<QLabel *, 8> Label2_{};
+    QPushButton *cmdOK_;
     int astuce_ = -1;
     int tirages_ = 0; // activations so far; tells Affiche_Astuce whether one just happened
 };

@@ -18,14 +18,15 @@ namespace {
 constexpr double LARGEUR_AIDE = 5865;
 constexpr double HAUTEUR_AIDE = 5750;
 
-void Dossier_Programme_Courant(const Contexte& ctx) {
+void Dossier_Programme_Courant(const Contexte &ctx) {
     // The open and save dialogs may have left another folder current.
     if (!ctx.etat.Dossier_Programme.empty())
         QDir::setCurrent(QString::fromStdString(ctx.etat.Dossier_Programme));
 }
 } // namespace
 
-Aide::Aide(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("Aide"), QStringLiteral("Menu Aide")) {
+Aide::Aide(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Aide"), QStringLiteral("Menu Aide")) {
     texte_ = new QTextEdit(this);
     texte_->setObjectName(QStringLiteral("RichTextBox1"));
     texte_->setReadOnly(true);
@@ -37,16 +38,23 @@ Aide::Aide(Contexte& ctx) : Fenetre_Fille(ctx, QStringLiteral("Aide"), QStringLi
 
 QString Aide::Fichier_Sujet(int n) {
     // Menu order of the "Aide" items; names as they lie on disk, accents and case included.
-    static const char16_t* const fichiers[NB_SUJETS] = {
-        u"airedescouples.rtf",        u"Allongement.rtf",
-        u"AntiDérive.rtf",            u"CoefficientPrismatique.rtf",
-        u"reglagescouples.rtf",       u"coupleencours.rtf",
-        u"Déplacement.rtf",           u"Forme.rtf",
-        u"gite.rtf",                  u"pendulaire.rtf",
-        u"précisionGénérale.rtf",     u"précisionHorizontale.rtf",
-        u"précisionVerticale.rtf",    u"StabilitéGlobale.rtf",
-        u"StabilitéForme.rtf",        u"StabilitéPoids.rtf",
-        u"Voilure.rtf"};
+    static const char16_t *const fichiers[NB_SUJETS] = {u"airedescouples.rtf",
+                                                        u"Allongement.rtf",
+                                                        u"AntiDérive.rtf",
+                                                        u"CoefficientPrismatique.rtf",
+                                                        u"reglagescouples.rtf",
+                                                        u"coupleencours.rtf",
+                                                        u"Déplacement.rtf",
+                                                        u"Forme.rtf",
+                                                        u"gite.rtf",
+                                                        u"pendulaire.rtf",
+                                                        u"précisionGénérale.rtf",
+                                                        u"précisionHorizontale.rtf",
+                                                        u"précisionVerticale.rtf",
+                                                        u"StabilitéGlobale.rtf",
+                                                        u"StabilitéForme.rtf",
+                                                        u"StabilitéPoids.rtf",
+                                                        u"Voilure.rtf"};
     if (n < 0 || n >= NB_SUJETS)
         return {};
     return QString::fromUtf16(fichiers[n]);
@@ -59,17 +67,17 @@ void Aide::Montre_Sujet(int n) {
     Montre_Fichier(nom);
 }
 
-void Aide::Montre_Fichier(const QString& nom) {
+void Aide::Montre_Fichier(const QString &nom) {
     try {
         Dossier_Programme_Courant(ctx());
         Montre();
         Charge(nom);
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // A help topic never stops the program.
     }
 }
 
-void Aide::Charge(const QString& nom) {
+void Aide::Charge(const QString &nom) {
     const QString dossier = QString::fromStdString(ctx().etat.Dossier_Programme);
     const QString chemin = dossier.isEmpty() ? nom : QDir(dossier).filePath(nom);
     QFile f(chemin);
@@ -83,7 +91,7 @@ void Aide::Charge(const QString& nom) {
                       MB_EXCLAMATION, QStringLiteral("Attention"));
         return;
     }
-    const QByteArray contenu = f.readAll();
+    const QByteArray contenu = f.read(64 * 1024 * 1024); // the reader stops there anyway
     Remplit_Document(*texte_->document(), Analyse_RTF(contenu));
     texte_->moveCursor(QTextCursor::Start);
 }
@@ -93,7 +101,7 @@ void Aide::Aide_Form_Resize() {
         return;
     en_placement_ = true;
     try {
-        const QWidget* cadre = ctx().cadre ? ctx().cadre : static_cast<QWidget*>(ctx().zone);
+        const QWidget *cadre = ctx().cadre ? ctx().cadre : static_cast<QWidget *>(ctx().zone);
         const int fw = cadre ? cadre->width() : 0;
         const int fh = cadre ? cadre->height() : 0;
         const int w = Largeur_Externe();
@@ -107,12 +115,12 @@ void Aide::Aide_Form_Resize() {
         texte_->setGeometry(0, Twips_En_Pixels(400), Twips_En_Pixels(LARGEUR_AIDE - 100),
                             Twips_En_Pixels(HAUTEUR_AIDE - 1200));
         Dossier_Programme_Courant(ctx());
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
     }
     en_placement_ = false;
 }
 
-void Aide::resizeEvent(QResizeEvent* ev) {
+void Aide::resizeEvent(QResizeEvent *ev) {
     Fenetre_Fille::resizeEvent(ev);
     Aide_Form_Resize();
 }

@@ -13,24 +13,24 @@ class Aide : public Fenetre_Fille {
 public:
     static constexpr int NB_SUJETS = 17;
 
-    explicit Aide(Contexte& ctx);
+    explicit Aide(Contexte &ctx);
     // Shows help topic n (0 to 16, in the order of the "Aide" menu).
     void Montre_Sujet(int n);
     // File name of topic n, exactly as it lies in the program folder ("" outside 0 to 16).
     static QString Fichier_Sujet(int n);
     // Shows a topic file of the program folder by its bare name.
-    void Montre_Fichier(const QString& nom);
+    void Montre_Fichier(const QString &nom);
     // Keeps the viewer at its fixed size, centred on the main frame.
     void Aide_Form_Resize();
 
-    QTextEdit* RichTextBox1() const { return texte_; }
+    QTextEdit *RichTextBox1() const { return texte_; }
 
 protected:
-    void resizeEvent(QResizeEvent* ev) override;
+    void resizeEvent(QResizeEvent *ev) override;
 
 private:
-    void Charge(const QString& nom);
-    QTextEdit* texte_;
+    void Charge(const QString &nom);
+    QTextEdit *texte_;
     bool en_placement_ = false;
 };
 

@@ -129,7 +129,7 @@ QPixmap Chargement::Image_Chargement() {
     return p;
 }
 
-Chargement::Chargement(std::function<void()> a_la_fin, QWidget* parent)
+Chargement::Chargement(std::function<void()> a_la_fin, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), a_la_fin_(std::move(a_la_fin)) {
     setObjectName(QStringLiteral("Chargement"));
     setAutoFillBackground(true);
@@ -154,7 +154,7 @@ Chargement::Chargement(std::function<void()> a_la_fin, QWidget* parent)
     QFont f1(QStringLiteral("MS Sans Serif"));
     f1.setPointSize(18);
     for (int k = 0; k < 3; ++k) {
-        auto* l = new QLabel(Legende(k), this);
+        auto *l = new QLabel(Legende(k), this);
         l->setObjectName(QStringLiteral("Label1_%1").arg(k));
         l->setFont(f1);
         QPalette pl = l->palette();
@@ -174,7 +174,7 @@ Chargement::Chargement(std::function<void()> a_la_fin, QWidget* parent)
     // All four count from the same moment; each fires once.
     const int intervalles[4] = {5000, 1000, 2000, 3000};
     for (int k = 0; k < 4; ++k) {
-        auto* t = new QTimer(this);
+        auto *t = new QTimer(this);
         t->setObjectName(QStringLiteral("Timer%1").arg(k + 1));
         t->setSingleShot(true);
         t->setInterval(intervalles[k]);
@@ -185,13 +185,13 @@ Chargement::Chargement(std::function<void()> a_la_fin, QWidget* parent)
     connect(Timer_[2], &QTimer::timeout, this, [this] { Chargement_Timer3_Timer(); });
     connect(Timer_[3], &QTimer::timeout, this, [this] { Chargement_Timer4_Timer(); });
 
-    if (QScreen* ecran = screen()) {
+    if (QScreen *ecran = screen()) {
         const QRect r = ecran->availableGeometry();
         move(r.center() - QPoint(width() / 2, height() / 2));
     }
     Chargement_Form_Resize();
     show();
-    for (QTimer* t : Timer_)
+    for (QTimer *t : Timer_)
         t->start();
 }
 
@@ -208,14 +208,14 @@ void Chargement::Chargement_Form_Resize() {
     Label5_->raise();
 }
 
-void Chargement::resizeEvent(QResizeEvent* ev) {
+void Chargement::resizeEvent(QResizeEvent *ev) {
     QWidget::resizeEvent(ev);
     Chargement_Form_Resize();
 }
 
 void Chargement::Chargement_Timer2_Timer() {
     Timer_[1]->stop();
-    QLabel* l = Label1_[1];
+    QLabel *l = Label1_[1];
     // One label height below the picture's lower edge, at its left.
     l->move(Gauche_Image(), Haut_Image() + Image1_->height() + l->height());
     l->show();
@@ -223,7 +223,7 @@ void Chargement::Chargement_Timer2_Timer() {
 
 void Chargement::Chargement_Timer3_Timer() {
     Timer_[2]->stop();
-    QLabel* l = Label1_[2];
+    QLabel *l = Label1_[2];
     // On the picture's upper edge, at its left.
     l->move(Gauche_Image(), Haut_Image() - l->height());
     l->show();
@@ -231,7 +231,7 @@ void Chargement::Chargement_Timer3_Timer() {
 
 void Chargement::Chargement_Timer4_Timer() {
     Timer_[3]->stop();
-    QLabel* l = Label1_[0];
+    QLabel *l = Label1_[0];
     // On the line of Label1(1), flush with the picture's right edge.
     l->move(Gauche_Image() + Image1_->width() - l->width(),
             Haut_Image() + Image1_->height() + l->height());
@@ -239,7 +239,7 @@ void Chargement::Chargement_Timer4_Timer() {
 }
 
 void Chargement::Chargement_Timer1_Timer() {
-    for (QTimer* t : Timer_)
+    for (QTimer *t : Timer_)
         t->stop();
     hide();
     // Runs once: the main frame's load must not start twice.

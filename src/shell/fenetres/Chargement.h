@@ -17,7 +17,7 @@ class Chargement : public QWidget {
 public:
     // a_la_fin runs when the splash hides itself (after 5 seconds). The window shows itself
     // at once, centred on the screen; its timers start with it.
-    explicit Chargement(std::function<void()> a_la_fin, QWidget* parent = nullptr);
+    explicit Chargement(std::function<void()> a_la_fin, QWidget *parent = nullptr);
 
     // The captions of Label1(0) to Label1(2).
     static QString Legende(int k);
@@ -32,7 +32,7 @@ public:
     void Chargement_Timer4_Timer(); // 3 s: Label1(0)
 
 protected:
-    void resizeEvent(QResizeEvent* ev) override;
+    void resizeEvent(QResizeEvent *ev) override;
 
 private:
     // SW, SH, IW, IH of the layout: client size and picture size.
@@ -40,10 +40,10 @@ private:
     int Haut_Image() const;
 
     std::function<void()> a_la_fin_;
-    QLabel* Image1_;
-    QLabel* Label5_;
-    std::array<QLabel*, 3> Label1_{};
-    std::array<QTimer*, 4> Timer_{}; // Timer1 to Timer4
+    QLabel *Image1_;
+    QLabel *Label5_;
+    std::array<QLabel *, 3> Label1_{};
+    std::array<QTimer *, 4> Timer_{}; // Timer1 to Timer4
 };
 
 } // namespace gabarit

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -47,6 +48,7 @@ MDIForm1::MDIForm1(Etat_Projet &etat, QWidget *parent)
     ctx_->cadre = this;
     shell_->Fixe_Contexte(ctx_.get());
     setWindowTitle(QString::fromStdString(etat_.Nom_Projet.empty() ? "Gabarit" : etat_.Nom_Projet));
+    setWindowIcon(QIcon(QString::fromStdString(etat_.Fichier_Programme("icones/Voile.png"))));
     Cree_Menus();
     Cree_Barre();
     Cree_Statut();
@@ -57,6 +59,7 @@ MDIForm1::~MDIForm1() {
     // The child windows refer to the context: let them go before it does.
     delete zone_;
     zone_ = nullptr;
+    ctx_->zone = nullptr;
 }
 
 QAction *MDIForm1::Action(const QString &nom) const {
@@ -69,6 +72,9 @@ QAction *MDIForm1::Action(const QString &nom) const {
 void MDIForm1::Commande(const std::function<void()> &f) {
     if (ctx_->Occupe())
         return;
+    // The open command floats the hull and lets events run meanwhile: no second command
+    // may start under it.
+    Contexte::Garde_Occupe occupe(*ctx_);
     try {
         f();
     } catch (const std::exception &) {

@@ -1,6 +1,7 @@
 // The main toolbar of MDIForm1: its keys, the seven heel buttons with their lights, and the
 // one click handler with the window arrangements it makes.
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -70,6 +71,17 @@ const Touche TOUCHES[] = {
     {"Vue_Géné", "Vue Générale", "Vue_Generale"},
     {"Calcul_Gite", "Calcul Gîte 0-30°", "Calcul_Gite"},
 };
+
+// The outer size of a tool window once it has settled: a window shown for the first time
+// takes its own size in the events it queued on showing, and grows to its contents when its
+// pending layout requests run.
+QSize Taille_Posee(Fenetre_Fille &w) {
+    QCoreApplication::sendPostedEvents(&w, 0);
+    if (w.Cadre())
+        QCoreApplication::sendPostedEvents(w.Cadre(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return {w.Largeur_Externe(), w.Hauteur_Externe()};
+}
 
 void Place(Fenetre_Fille &w, const Rect_Fenetre &r) {
     w.Deplace(r.gauche, r.haut, r.largeur, r.hauteur);
@@ -186,8 +198,9 @@ void MDIForm1::Barre_Profile() {
     fg.Deplace(0, 0);
     fg.Montre();
     fg.Efface_Selection();
-    const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
-                                              fg.Largeur_Externe(), fg.Hauteur_Externe());
+    const QSize t = Taille_Posee(fg);
+    const Arrangement_Outil a =
+        Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
     ACoup &coupe = c.Fenetre<ACoup>();
     Place(coupe, a.dessous);
     coupe.Montre();
@@ -205,8 +218,9 @@ void MDIForm1::Barre_Deplacement() {
     dp.Deplace(0, 0);
     dp.Montre();
     // The appendages window, laid at the bottom left, comes with its own window later.
-    const Arrangement_Outil a = Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(),
-                                              dp.Largeur_Externe(), dp.Hauteur_Externe());
+    const QSize t = Taille_Posee(dp);
+    const Arrangement_Outil a =
+        Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
     ADeplacement &vue = c.Fenetre<ADeplacement>();
     Place(vue, a.vue);
     vue.Montre();
@@ -233,8 +247,8 @@ void MDIForm1::Barre_Aff_Valeur() {
     c.Joue_Son("ocean1.wav");
     Cache_Fenetres(c);
     Menu_VarList &liste = c.Fenetre<Menu_VarList>();
-    const Rect_Fenetre r = Centre(c.Largeur_Cadre(), c.Hauteur_Cadre(), liste.Largeur_Externe(),
-                                  liste.Hauteur_Externe());
+    const QSize t = Taille_Posee(liste);
+    const Rect_Fenetre r = Centre(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
     liste.Deplace(r.gauche, r.haut);
     liste.Montre();
     liste.Remplit_Liste();

@@ -75,7 +75,7 @@ QStringList Presentation::Lignes_Presentation() {
     };
 }
 
-Presentation::Presentation(Contexte& ctx)
+Presentation::Presentation(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Presentation"),
                     QStringLiteral("Présentation de ") + Nom_Produit()) {
     // No layout: the minimum size tells the frame how large the box is.
@@ -118,7 +118,7 @@ Presentation::Presentation(Contexte& ctx)
     connect(Command3_, &QPushButton::clicked, this, [this] { Presentation_Command3_Click(); });
 
     if (ctx.zone)
-        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* s) {
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *s) {
             if (s && s == Cadre())
                 Presentation_Form_Activate();
         });

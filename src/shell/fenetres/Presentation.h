@@ -14,7 +14,7 @@ namespace gabarit {
 class Presentation : public Fenetre_Fille {
     Q_OBJECT
 public:
-    explicit Presentation(Contexte& ctx);
+    explicit Presentation(Contexte &ctx);
 
     static QString Nom_Produit() { return QStringLiteral("Gabarit"); }
     // The presentation text of Text1, line by line.
@@ -26,11 +26,11 @@ public:
     void Presentation_Command3_Click();
 
 private:
-    QLabel* picIcon_;
-    QLabel* Label1_;
-    QLabel* Label2_;
-    QPlainTextEdit* Text1_;
-    QPushButton* Command3_;
+    QLabel *picIcon_;
+    QLabel *Label1_;
+    QLabel *Label2_;
+    QPlainTextEdit *Text1_;
+    QPushButton *Command3_;
 };
 
 } // namespace gabarit

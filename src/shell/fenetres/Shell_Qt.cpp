@@ -74,8 +74,13 @@ void Shell_Qt::Montre_Attente(bool visible) {
 }
 
 void Shell_Qt::Joue_Son(const std::string &fichier) {
-    if (ctx_ && ctx_->Son && ctx_->Son->isChecked())
-        Joue_Fichier_Son(QString::fromStdString(etat_.Fichier_Programme(fichier)));
+    if (!ctx_ || !ctx_->Son || !ctx_->Son->isChecked())
+        return;
+    const QString chemin = QString::fromStdString(etat_.Fichier_Programme(fichier));
+    if (Lecteur_Son)
+        Lecteur_Son(chemin);
+    else
+        Joue_Fichier_Son(chemin);
 }
 
 void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }

@@ -1,5 +1,8 @@
 #pragma once
 // The shell interface served by the main frame's widgets.
+#include <QString>
+#include <functional>
+
 #include "shell/Interface_Shell.h"
 
 namespace gabarit {
@@ -27,6 +30,9 @@ public:
     void Desactive_Menus() override;
     void Active_Menus() override;
     void Init_Variables_Fenetres() override;
+
+    // What plays a wave file (tests put a recorder here).
+    std::function<void(const QString &)> Lecteur_Son;
 
     // Puts the state's view key into panel 2 when someone changed Cle_Vue directly.
     void Synchronise_Cle_Vue();

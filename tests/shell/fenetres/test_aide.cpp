@@ -29,7 +29,7 @@ protected:
     void SetUp() override {
         dossier_initial_ = QDir::currentPath();
         etat_.Dossier_Programme = test::Dossier_Donnees();
-        Remplace_Boite_Message([this](const QString& t, int s, const QString& ti) {
+        Remplace_Boite_Message([this](const QString &t, int s, const QString &ti) {
             messages_.push_back({t, s, ti});
             return REPONSE_OK;
         });
@@ -48,9 +48,9 @@ protected:
 
 TEST_F(AideTest, EveryTopicOpensFromTheProgramFolderWithText) {
     Contexte ctx(etat_, shell_, nullptr);
-    Aide& aide = ctx.Fenetre<Aide>();
+    Aide &aide = ctx.Fenetre<Aide>();
     EXPECT_EQ(aide.windowTitle(), "Menu Aide");
-    ASSERT_EQ(aide.findChild<QTextEdit*>("RichTextBox1"), aide.RichTextBox1());
+    ASSERT_EQ(aide.findChild<QTextEdit *>("RichTextBox1"), aide.RichTextBox1());
     EXPECT_TRUE(aide.RichTextBox1()->isReadOnly());
     for (int n = 0; n < Aide::NB_SUJETS; ++n) {
         aide.Montre_Sujet(n);
@@ -59,7 +59,8 @@ TEST_F(AideTest, EveryTopicOpensFromTheProgramFolderWithText) {
         EXPECT_GT(texte.size(), 300);
         // Nothing of the rich-text syntax may reach the reader.
         EXPECT_FALSE(texte.contains('\\') || texte.contains('{') || texte.contains('}'));
-        EXPECT_TRUE(texte.contains(QString::fromUtf8("é")) || texte.contains(QString::fromUtf8("è")));
+        EXPECT_TRUE(texte.contains(QString::fromUtf8("é")) ||
+                    texte.contains(QString::fromUtf8("è")));
         // The title is the first paragraph, bold and centred.
         const QTextBlock titre = aide.RichTextBox1()->document()->firstBlock();
         EXPECT_FALSE(titre.text().isEmpty());
@@ -79,7 +80,7 @@ TEST_F(AideTest, TopicFileNamesFollowTheMenuOrder) {
     EXPECT_TRUE(Aide::Fichier_Sujet(-1).isEmpty());
     EXPECT_TRUE(Aide::Fichier_Sujet(17).isEmpty());
     Contexte ctx(etat_, shell_, nullptr);
-    Aide& aide = ctx.Fenetre<Aide>();
+    Aide &aide = ctx.Fenetre<Aide>();
     aide.Montre_Sujet(17); // no such item: nothing happens
     EXPECT_FALSE(aide.isVisible());
     EXPECT_TRUE(messages_.empty());
@@ -88,7 +89,7 @@ TEST_F(AideTest, TopicFileNamesFollowTheMenuOrder) {
 TEST_F(AideTest, TopicIsReadFromTheProgramFolderWhateverFolderIsCurrent) {
     QDir::setCurrent(QString::fromStdString(test::Dossier_Temporaire()));
     Contexte ctx(etat_, shell_, nullptr);
-    Aide& aide = ctx.Fenetre<Aide>();
+    Aide &aide = ctx.Fenetre<Aide>();
     aide.Montre_Sujet(11);
     EXPECT_TRUE(aide.RichTextBox1()->toPlainText().contains("L/80"));
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(),
@@ -97,7 +98,7 @@ TEST_F(AideTest, TopicIsReadFromTheProgramFolderWhateverFolderIsCurrent) {
 
 TEST_F(AideTest, MissingTopicSaysSoAndShowsNoOtherTopic) {
     Contexte ctx(etat_, shell_, nullptr);
-    Aide& aide = ctx.Fenetre<Aide>();
+    Aide &aide = ctx.Fenetre<Aide>();
     aide.Montre_Sujet(8);
     ASSERT_FALSE(aide.RichTextBox1()->toPlainText().isEmpty());
     etat_.Dossier_Programme = test::Dossier_Temporaire(); // an empty program folder
@@ -118,7 +119,7 @@ TEST_F(AideTest, ViewerSnapsBackToItsSizeCentredOnTheFrame) {
     cadre.show();
     Contexte ctx(etat_, shell_, &zone);
     ctx.cadre = &cadre;
-    Aide& aide = ctx.Fenetre<Aide>();
+    Aide &aide = ctx.Fenetre<Aide>();
     aide.Montre_Sujet(0);
     const int lw = Twips_En_Pixels(5865), lh = Twips_En_Pixels(5750);
     EXPECT_EQ(aide.Largeur_Externe(), lw);

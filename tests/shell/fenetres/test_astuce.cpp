@@ -28,10 +28,10 @@ std::function<double()> Suite(std::deque<double> v) {
     };
 }
 
-int Cadre_Visible(Aastuce& a) {
+int Cadre_Visible(Aastuce &a) {
     int n = -1, visibles = 0;
     for (int k = 0; k < 4; ++k)
-        if (a.findChild<QGroupBox*>(QStringLiteral("Frame1_%1").arg(k))->isVisibleTo(&a)) {
+        if (a.findChild<QGroupBox *>(QStringLiteral("Frame1_%1").arg(k))->isVisibleTo(&a)) {
             n = k;
             ++visibles;
         }
@@ -68,16 +68,16 @@ TEST(Aastuce, TipsCarryTheirTextsInTheirFrames) {
     Etat_Projet etat;
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, nullptr);
-    Aastuce& a = ctx.Fenetre<Aastuce>();
+    Aastuce &a = ctx.Fenetre<Aastuce>();
     EXPECT_EQ(a.windowTitle(), "Astuce du jour");
-    EXPECT_EQ(a.findChild<QLabel*>("Label1")->text(), "Savez-vous...");
-    EXPECT_EQ(a.findChild<QPushButton*>("cmdOK")->text(), "OK");
+    EXPECT_EQ(a.findChild<QLabel *>("Label1")->text(), "Savez-vous...");
+    EXPECT_EQ(a.findChild<QPushButton *>("cmdOK")->text(), "OK");
     const int haut[4] = {0, 3, 5, 6}, bas[4] = {1, 2, 4, 7};
     for (int k = 0; k < 4; ++k) {
-        auto* f = a.findChild<QGroupBox*>(QStringLiteral("Frame1_%1").arg(k));
+        auto *f = a.findChild<QGroupBox *>(QStringLiteral("Frame1_%1").arg(k));
         ASSERT_NE(f, nullptr);
         for (int j : {haut[k], bas[k]}) {
-            auto* l = f->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(j));
+            auto *l = f->findChild<QLabel *>(QStringLiteral("Label2_%1").arg(j));
             ASSERT_NE(l, nullptr) << j;
             EXPECT_FALSE(l->text().isEmpty());
             EXPECT_EQ(l->text(), Aastuce::Texte_Label2(j));
@@ -99,8 +99,8 @@ TEST(Aastuce, EachActivationDrawsAFreshTipAndOkHides) {
     Etat_Projet etat;
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, &zone);
-    Aastuce& a = ctx.Fenetre<Aastuce>();
-    auto* autre = zone.addSubWindow(new QWidget);
+    Aastuce &a = ctx.Fenetre<Aastuce>();
+    auto *autre = zone.addSubWindow(new QWidget);
 
     // The draws the window will make, from the same seed.
     Aastuce::Amorce_Hasard(77);
@@ -123,7 +123,7 @@ TEST(Aastuce, EachActivationDrawsAFreshTipAndOkHides) {
     EXPECT_EQ(a.Astuce_Affichee(), attendu[1]);
     EXPECT_EQ(Cadre_Visible(a), attendu[1]);
 
-    QTest::mouseClick(a.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(a.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(a.Visible());
 
     a.Affiche_Astuce();

@@ -42,6 +42,7 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
     ASSERT_NE(astuce, nullptr);
     EXPECT_EQ(astuce->Largeur_Externe(), 275);
     EXPECT_EQ(astuce->Hauteur_Externe(), 278);
+    EXPECT_TRUE(astuce->Visible()); // line 5 of the delivered settings is 0: tip on
 
     Action("astuce")->trigger(); // tip off: line 5 becomes 1000
     Action("M_Fichier_Quitter")->trigger();

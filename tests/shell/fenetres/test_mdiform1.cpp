@@ -9,6 +9,7 @@
 #include "shell/Arrangements.h"
 #include "shell/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Cadre_Test.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
@@ -42,6 +43,8 @@ TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
     EXPECT_EQ(e.P(1), 2);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 57);
     EXPECT_FALSE(Action("astuce")->isChecked()); // line 5 holds 1000
+    Aastuce *astuce = ctx().Existante<Aastuce>();
+    EXPECT_TRUE(astuce == nullptr || !astuce->Visible());
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     for (int k = 1; k < 7; ++k)
@@ -175,6 +178,25 @@ TEST_F(Cadre_Test, RienNeDemarrePendantUnCalcul) {
     EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible());
     ASSERT_NE(ctx().Existante<Asst_0>(), nullptr);
     EXPECT_TRUE(ctx().Existante<Asst_0>()->Visible());
+}
+
+TEST_F(Cadre_Test, UneCommandeDuMenuNeSeLaissePasInterrompre) {
+    cadre->show();
+    const std::string projet = dossier + "/b.cot";
+    Faux_Services::Ecrit_Projet_Faux(projet, 3);
+    dialogue.ouvre = QString::fromStdString(projet);
+    e.P(26) = 10;
+    // The waterline lets events run: the user clicks a heel button and a toolbar key.
+    Services().calcul_flottaison = [this](Etat_Projet &, Interface_Shell &) {
+        QTest::mouseClick(Bouton_Gite(5), Qt::LeftButton);
+        Clique_Touche("Stabilite");
+        return true;
+    };
+    Action("M_Fichier_Ouvrir")->trigger();
+    EXPECT_EQ(e.P(1), 3);
+    EXPECT_EQ(e.P(26), 10);
+    QTest::mouseClick(Bouton_Gite(5), Qt::LeftButton);
+    EXPECT_EQ(e.P(26), 25);
 }
 
 TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {

@@ -18,20 +18,21 @@ TEST(Presentation, CaptionNameAndPresentationText) {
     Etat_Projet etat;
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, nullptr);
-    Presentation& p = ctx.Fenetre<Presentation>();
+    Presentation &p = ctx.Fenetre<Presentation>();
     EXPECT_EQ(p.windowTitle(), QString::fromUtf8("Présentation de Gabarit"));
-    auto* nom = p.findChild<QLabel*>("Label1");
+    auto *nom = p.findChild<QLabel *>("Label1");
     EXPECT_EQ(nom->text(), "Gabarit");
     EXPECT_TRUE(nom->font().bold());
     EXPECT_DOUBLE_EQ(nom->font().pointSizeF(), 20.25);
     EXPECT_EQ(nom->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_TRUE(p.findChild<QLabel*>("Label2")->text().isEmpty());
-    EXPECT_NE(p.findChild<QLabel*>("picIcon")->pixmap().isNull(), true);
-    EXPECT_EQ(p.findChild<QPushButton*>("Command3")->text(), "Retour");
+    EXPECT_TRUE(p.findChild<QLabel *>("Label2")->text().isEmpty());
+    EXPECT_NE(p.findChild<QLabel *>("picIcon")->pixmap().isNull(), true);
+    EXPECT_EQ(p.findChild<QPushButton *>("Command3")->text(), "Retour");
 
-    const QStringList l = p.findChild<QPlainTextEdit*>("Text1")->toPlainText().split('\n');
+    const QStringList l = p.findChild<QPlainTextEdit *>("Text1")->toPlainText().split('\n');
     ASSERT_EQ(l.size(), 18);
-    EXPECT_EQ(l[0], QString::fromUtf8("Ce logiciel a pour objet l'aide à la réalisation de carène "));
+    EXPECT_EQ(l[0],
+              QString::fromUtf8("Ce logiciel a pour objet l'aide à la réalisation de carène "));
     EXPECT_EQ(l[1], QString::fromUtf8("de voilier destiné à la radio-commande."));
     EXPECT_TRUE(l[2].isEmpty());
     EXPECT_FALSE(l[3].isEmpty()); // the credit line
@@ -61,8 +62,8 @@ TEST(Presentation, ComesUpTopLeftAndRetourHides) {
     Etat_Projet etat;
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, &zone);
-    Presentation& p = ctx.Fenetre<Presentation>();
-    auto* autre = zone.addSubWindow(new QWidget);
+    Presentation &p = ctx.Fenetre<Presentation>();
+    auto *autre = zone.addSubWindow(new QWidget);
     p.Montre();
     EXPECT_EQ(p.Gauche(), 0);
     EXPECT_EQ(p.Haut(), 0);
@@ -72,6 +73,6 @@ TEST(Presentation, ComesUpTopLeftAndRetourHides) {
     p.Montre(); // activated again: back to the corner
     EXPECT_EQ(p.Gauche(), 0);
     EXPECT_EQ(p.Haut(), 0);
-    QTest::mouseClick(p.findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QTest::mouseClick(p.findChild<QPushButton *>("Command3"), Qt::LeftButton);
     EXPECT_FALSE(p.Visible());
 }

@@ -1,3 +1,6 @@
+#include <QProgressBar>
+#include <cmath>
+
 #include "shell/fenetres/Cadre_Test.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 
@@ -50,6 +53,29 @@ TEST_F(Cadre_Test, LaCleDeVueEtLePanneau2RestentAccordes) {
     Clique_Touche("Calcul_Gite"); // waits for its window; the key still runs its closing steps
     EXPECT_EQ(Panneau(2), QStringLiteral("MC_ET"));
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Cadre_Test, BarreDEtatEtProgression) {
+    Interface_Shell &s = cadre->Shell();
+    s.Texte_Statut(1, "Calcul en Cours");
+    s.Texte_Statut(3, "Gite : 15");
+    EXPECT_EQ(s.Lit_Statut(1), "Calcul en Cours");
+    EXPECT_EQ(s.Lit_Statut(3), "Gite : 15");
+    EXPECT_EQ(cadre->findChild<QLabel *>(QStringLiteral("Panneau_1"))->text(),
+              QStringLiteral("Calcul en Cours"));
+    s.Progression(0, 1000, 250.4);
+    QProgressBar *p = cadre->ProgressBar1();
+    EXPECT_EQ(p->objectName(), QStringLiteral("ProgressBar1"));
+    EXPECT_EQ(p->maximum(), 1000);
+    EXPECT_EQ(p->value(), 250);
+    s.Progression(0, 1000, 1e300); // kept within the bar
+    EXPECT_EQ(p->value(), 1000);
+    s.Progression(0, std::nan(""), std::nan(""));
+    EXPECT_EQ(p->value(), 0);
 }
 
 } // namespace
