@@ -168,3 +168,29 @@ TEST(Coef_Prismatique, CourbeDesAiresDansLImage) {
     EXPECT_DOUBLE_EQ(rouge.x2, 1);
     EXPECT_DOUBLE_EQ(rouge.y2, 30 + sx * 150);
 }
+
+TEST(Coef_Prismatique, CaissonFlottantDroit) {
+    // A box-sectioned hull 1000 mm long, 100 mm wide and 100 mm deep, level at 40 mm below
+    // its sheer: every station holds the same immersed area except the bow, where the
+    // breadth closes to 0. With 81 stations 80 carry the area A: V = 80 A / 81 x 1000, so
+    // Cp = 80 / 81 = 0.98765; with 41 stations Cp = 40 / 41 = 0.97560.
+    Etat_Projet e;
+    e.P(2) = 1000;
+    e.P(3) = 2, e.P(4) = 2, e.P(11) = 2, e.P(12) = 2;
+    e.P(5) = 50, e.P(14) = 50;
+    e.P(6) = 100, e.P(15) = 100, e.P(21) = 100;
+    e.P(10) = 500, e.P(9) = 500;
+    e.P(107) = 1, e.P(108) = 1;
+    e.P(43) = 40, e.P(49) = 40;
+    e.P(37) = 2;
+    e.P(231) = 10;
+    Shell_Enregistreur s;
+    EXPECT_DOUBLE_EQ(Calcul_Coef_Pris(e, s, nullptr, false), 9.87);
+    EXPECT_DOUBLE_EQ(e.P(193), 9.87);
+    EXPECT_DOUBLE_EQ(Calcul_Coef_Pris(e, s, nullptr, true), 9.75);
+    EXPECT_EQ(e.P(37), 2);
+    EXPECT_EQ(e.P(231), 10);
+    // The two-argument form: no picture, "Precision" unticked.
+    Calcul_Coef_Pris(e, s);
+    EXPECT_DOUBLE_EQ(e.P(39), 9.87);
+}

@@ -1,6 +1,7 @@
 #include "model/fenetres/Asst_0.h"
 
 #include <QDir>
+#include <QFont>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "model/Assistant.h"
 #include "platform/Boite_Message.h"
@@ -32,6 +34,12 @@ QPlainTextEdit *Texte_Fixe(QWidget *parent, const QString &texte) {
     auto *t = new QPlainTextEdit(texte, parent);
     t->setReadOnly(true);
     t->setFrameShape(QFrame::NoFrame);
+    // The lines are laid as the window was drawn, in its small type.
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    t->document()->setDocumentMargin(1);
+    QFont f = t->font();
+    f.setPointSizeF(7.5);
+    t->setFont(f);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return t;
@@ -92,6 +100,10 @@ Asst_0::Asst_0(Contexte &ctx)
                      "Text1_3", 1950, 4740, 2490, 345);
     Text1_3_->setReadOnly(true);
     Text1_3_->setFrame(false);
+    Text1_3_->setCursorPosition(0);
+    QFont f = Text1_3_->font();
+    f.setPointSizeF(7.5);
+    Text1_3_->setFont(f);
     Shape1_ = Place(new QFrame(this), "Shape1", 135, 5430, 4425, 105);
     Shape1_->setStyleSheet(QStringLiteral("background-color: rgb(128,128,128);"));
     Command1_[0] =

@@ -1,5 +1,6 @@
 #include "model/fenetres/Editeur_Forme.h"
 
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -40,6 +41,10 @@ protected:
     }
 };
 
+void Place(QWidget *w, double x, double y, double l, double h) {
+    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
+}
+
 } // namespace
 
 Editeur_Forme::Editeur_Forme(QWidget *parent) : QWidget(parent) {
@@ -78,7 +83,32 @@ void Editeur_Forme::mouseMoveEvent(QMouseEvent *ev) {
 
 void Editeur_Forme::mouseReleaseEvent(QMouseEvent *) { emit Souris_Relachee(); }
 
-// --- The editor's events of the hull-form window ---
+// --- The editor in the hull-form window ---
+
+void Menu_FG::Construit_Reglage(QWidget *page) {
+    auto *reg = new QGroupBox(QStringLiteral("Reglage"), page);
+    reg->setObjectName(QStringLiteral("Frame1_6"));
+    Place(reg, 2130, 90, 3500, 2820);
+    Picture2_ = new Editeur_Forme(reg);
+    Picture2_->move(Twips_En_Pixels(60), Twips_En_Pixels(300));
+    connect(Picture2_, &Editeur_Forme::Souris_Deplacee, this, &Menu_FG::Picture2_MouseMove);
+    connect(Picture2_, &Editeur_Forme::Souris_Relachee, this, &Menu_FG::Picture2_MouseUp);
+    // Top to bottom: "Tableau Arriere", "Le plus Large", "Le plus Haut", "3/4 Avant".
+    const struct {
+        int index;
+        const char *texte;
+    } options[] = {
+        {0, "Tableau Arriere"}, {1, "Le plus Large"}, {3, "Le plus Haut"}, {2, "3/4 Avant"}};
+    double y = 360;
+    for (const auto &o : options) {
+        auto *b = new QRadioButton(QString::fromUtf8(o.texte), reg);
+        b->setObjectName(QStringLiteral("Option1_%1").arg(o.index));
+        Place(b, 1905, y, 1560, 285);
+        b->installEventFilter(this);
+        Option1_[o.index] = b;
+        y += 420;
+    }
+}
 
 void Menu_FG::Option1_MouseDown(int index) {
     if (index < 0 || index > 3 || ctx().Occupe())
@@ -139,7 +169,6 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
 void Menu_FG::Picture2_MouseUp() {
     if (ctx().Occupe())
         return;
-    Contexte::Garde_Occupe occupe(ctx());
     Interface_Shell &shell = ctx().shell;
     // The menus come back whatever happens in the chain below.
     struct Menus_Actifs {
@@ -150,9 +179,14 @@ void Menu_FG::Picture2_MouseUp() {
     Menus_Actifs garde{shell};
     try {
         Etat_Projet &e = ctx().etat;
-        Calcul_Tab(e);
-        Calcul_Centrage(e, shell);
-        Calcul_Coef_Pris(e, shell);
+        {
+            // No drag or second release while the hull is computed; the views are drawn
+            // once the numbers are settled.
+            Contexte::Garde_Occupe occupe(ctx());
+            Calcul_Tab(e);
+            Calcul_Centrage(e, shell);
+            Calcul_Coef_Pris(e, shell);
+        }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     } catch (const std::exception &) {

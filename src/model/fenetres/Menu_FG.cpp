@@ -70,36 +70,17 @@ double Centieme(double v) { return Int(v * 100) / 100; }
 
 // What the messages call each box.
 QString Nom_Boite(int i) {
-    switch (i) {
-    case 0:
-        return QStringLiteral("La hauteur du tableau arrière");
-    case 1:
-        return QStringLiteral("La largeur du tableau arrière");
-    case 2:
-        return QStringLiteral("La hauteur de l'étrave");
-    case 3:
-        return QStringLiteral("L'inclinaison de l'étrave");
-    case 4:
-        return QStringLiteral("La hauteur du maître couple");
-    case 5:
-        return QStringLiteral("La largeur du maître couple");
-    case 6:
-        return QStringLiteral("La position du couple le plus haut (Pos Inf)");
-    case 7:
-        return QStringLiteral("La position du couple le plus large (Pos Sup)");
-    case 8:
-        return QStringLiteral("L'exposant avant du livet");
-    case 9:
-        return QStringLiteral("L'exposant arrière du livet");
-    case 10:
-        return QStringLiteral("L'exposant arrière de la quille");
-    case 11:
-        return QStringLiteral("L'exposant avant de la quille");
-    case 13:
-        return QStringLiteral("La longueur de la carène");
-    default:
-        return QStringLiteral("Le report du tableau arrière incliné");
-    }
+    static const QStringList noms =
+        QStringLiteral("La hauteur du tableau arrière|La largeur du tableau arrière|"
+                       "La hauteur de l'étrave|L'inclinaison de l'étrave|"
+                       "La hauteur du maître couple|La largeur du maître couple|"
+                       "La position du couple le plus haut (Pos Inf)|"
+                       "La position du couple le plus large (Pos Sup)|"
+                       "L'exposant avant du livet|L'exposant arrière du livet|"
+                       "L'exposant arrière de la quille|L'exposant avant de la quille||"
+                       "La longueur de la carène|Le report du tableau arrière incliné")
+            .split(QLatin1Char('|'));
+    return noms[std::clamp(i, 0, 14)];
 }
 
 } // namespace
@@ -135,14 +116,14 @@ void Menu_FG::Construit() {
 
 QWidget *Menu_FG::Ligne_Spin(QWidget *parent, int index, const QString &legende, int x, int y,
                              int pas) {
-    Etiquette(parent, {}, legende, x, y + 30, 780);
+    Etiquette(parent, {}, legende, x, y + 30, 900);
     const int nt = index == 14 ? 12 : index; // the transom length's box is Text1(12)
     auto *t = new QLineEdit(parent);
     t->setObjectName(QStringLiteral("Text1_%1").arg(nt));
-    Place(t, x + 800, y, 660, 300);
+    Place(t, x + 900, y, 540, 300);
     auto *s = new UpDown(parent);
     s->setObjectName(QStringLiteral("UpDown1_%1").arg(index));
-    s->move(Twips_En_Pixels(x + 1470), Twips_En_Pixels(y - 15));
+    s->move(Twips_En_Pixels(x + 1455), Twips_En_Pixels(y - 15));
     s->setBuddy(t);
     s->setIncrement(pas);
     text1_[nt] = t;
@@ -225,17 +206,17 @@ void Menu_FG::Construit_Forme_Carene(QWidget *page) {
 }
 
 void Menu_FG::Construit_Forme_Couples(QWidget *page) {
-    auto *aff = Groupe(page, "Frame4", QStringLiteral("Affichage"), 90, 90, 2340, 1080);
+    auto *aff = Groupe(page, "Frame4", QStringLiteral("Affichage"), 90, 90, 2010, 1080);
     auto *c4 = new QPushButton(QStringLiteral("N°Couple :"), aff);
     c4->setObjectName(QStringLiteral("Command4"));
-    Place(c4, 90, 270, 1050, 330);
+    Place(c4, 90, 270, 1020, 330);
     connect(c4, &QPushButton::clicked, this, &Menu_FG::Command4_Click);
     Text2_ = new QLineEdit(aff);
     Text2_->setObjectName(QStringLiteral("Text2"));
-    Place(Text2_, 1200, 285, 720, 300);
+    Place(Text2_, 1140, 285, 540, 300);
     UpDown2_ = new UpDown(aff);
     UpDown2_->setObjectName(QStringLiteral("UpDown2"));
-    UpDown2_->move(Twips_En_Pixels(1935), Twips_En_Pixels(270));
+    UpDown2_->move(Twips_En_Pixels(1695), Twips_En_Pixels(270));
     UpDown2_->setBuddy(Text2_);
     UpDown2_->setIncrement(10);
     connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &texte) {
@@ -249,7 +230,7 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
     Check1_->setObjectName(QStringLiteral("Check1"));
     Place(Check1_, 90, 690, 1050, 285);
 
-    auto *info = Groupe(page, "Frame2", QStringLiteral("Info"), 90, 1230, 2340, 1680);
+    auto *info = Groupe(page, "Frame2", QStringLiteral("Info"), 90, 1230, 2010, 1680);
     Etiquette(info, "Label5_0", QStringLiteral("Hauteur :"), 90, 210, 1200);
     // Livet, Quille, a rule, Total, a second rule, Largeur.
     struct Ligne {
@@ -265,55 +246,30 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
         Etiquette(info, QStringLiteral("Label5_%1").arg(li.legende), QString::fromUtf8(li.texte),
                   240, li.y, 900);
         Label6_[li.valeur] =
-            Etiquette(info, QStringLiteral("Label6_%1").arg(li.valeur), TIRETS, 1200, li.y, 1050);
+            Etiquette(info, QStringLiteral("Label6_%1").arg(li.valeur), TIRETS, 1080, li.y, 870);
     }
     for (double y : {960.0, 1290.0}) {
         auto *trait = new QFrame(info);
         trait->setFrameShape(QFrame::HLine);
-        Place(trait, 240, y, 1950, 30);
+        Place(trait, 240, y, 1650, 30);
     }
 
-    auto *reg = Groupe(page, "Frame1_6", QStringLiteral("Reglage"), 2520, 90, 3090, 2820);
-    Picture2_ = new Editeur_Forme(reg);
-    Picture2_->move(Twips_En_Pixels(90), Twips_En_Pixels(300));
-    connect(Picture2_, &Editeur_Forme::Souris_Deplacee, this, &Menu_FG::Picture2_MouseMove);
-    connect(Picture2_, &Editeur_Forme::Souris_Relachee, this, &Menu_FG::Picture2_MouseUp);
-    // Top to bottom: "Tableau Arriere", "Le plus Large", "Le plus Haut", "3/4 Avant".
-    const struct {
-        int index;
-        const char *texte;
-    } options[] = {
-        {0, "Tableau Arriere"}, {1, "Le plus Large"}, {3, "Le plus Haut"}, {2, "3/4 Avant"}};
-    double y = 360;
-    for (const auto &o : options) {
-        auto *b = new QRadioButton(QString::fromUtf8(o.texte), reg);
-        b->setObjectName(QStringLiteral("Option1_%1").arg(o.index));
-        Place(b, 1980, y, 1080, 285);
-        b->installEventFilter(this);
-        Option1_[o.index] = b;
-        y += 420;
-    }
+    Construit_Reglage(page);
 }
 
 void Menu_FG::Construit_Carene(QWidget *page) {
-    const char *legendes[] = {"Longueur Carene",
-                              "Largeur Max",
-                              "Tirant d'eau",
-                              "Deplacement",
-                              "Voilure",
-                              "Coefficient Prismatique",
-                              "Pourcentage de leste",
-                              "Voilure / Deplacement",
-                              "Stabilite / Puissance 30°",
-                              "Surface Mouillee 0°"};
+    const QStringList legendes =
+        QStringLiteral("Longueur Carene|Largeur Max|Tirant d'eau|Deplacement|Voilure|"
+                       "Coefficient Prismatique|Pourcentage de leste|Voilure / Deplacement|"
+                       "Stabilite / Puissance 30°|Surface Mouillee 0°")
+            .split(QLatin1Char('|'));
     QGroupBox *cadres[2] = {
         Groupe(page, "Frame3_0", QStringLiteral("Caracteristiques"), 90, 60, 5520, 1410),
         Groupe(page, "Frame3_1", QStringLiteral("Parametres"), 90, 1500, 5520, 1410)};
     for (int i = 0; i < 10; ++i) {
         QGroupBox *g = cadres[i / 5];
         const double y = 240 + (i % 5) * 225;
-        Etiquette(g, QStringLiteral("Label3_%1").arg(i), QString::fromUtf8(legendes[i]), 120, y,
-                  2700);
+        Etiquette(g, QStringLiteral("Label3_%1").arg(i), legendes[i], 120, y, 2700);
         Label4_[i] = Etiquette(g, QStringLiteral("Label4_%1").arg(i), {}, 2880, y, 2500);
     }
 }
@@ -377,15 +333,18 @@ bool Menu_FG::Refuse(QLineEdit *boite, const QString &message) {
 std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
     const Etat_Projet &e = ctx().etat;
     Saisie s;
+    auto non = [this](QLineEdit *b, const QString &message) -> std::optional<Saisie> {
+        Refuse(b, message);
+        return std::nullopt;
+    };
     // In the order of the tabs: every box must hold a number.
     const int ordre[] = {0, 1, 2, 3, 4, 5, 6, 7, 13, 14, 8, 9, 11, 10};
     for (int i : ordre) {
         QLineEdit *b = i == 14 ? text1_[12] : text1_[i];
         double v = 0;
         if (!Lit_Nombre(b->text(), v))
-            return Refuse(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
-                                 .arg(Nom_Boite(i), b->text().trimmed())),
-                   std::nullopt;
+            return non(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
+                              .arg(Nom_Boite(i), b->text().trimmed()));
         if (i >= 8 && i <= 11)
             s.t[i] = v;
         else
@@ -394,21 +353,19 @@ std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
     auto change = [&](int i) { return paires_[i].texte->text() != paires_[i].affiche; };
     auto boite = [&](int i) { return i == 14 ? text1_[12] : text1_[i]; };
     auto hors = [&](int i, double mn, double mx) {
-        return Refuse(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
-                                    .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
+        return non(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
+                                 .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
     };
     const double l_avant = e.L(), ln = s.v[13];
     // The hull table holds sections less than 300 mm deep.
     for (int i : {0, 2, 4})
         if (s.v[i] >= 300)
-            return Refuse(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
-                                                   "carène ne va pas plus profond.")
-                                        .arg(Nom_Boite(i))),
-                   std::nullopt;
+            return non(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
+                                                "carène ne va pas plus profond.")
+                                     .arg(Nom_Boite(i)));
     if (ln > 2000)
-        return Refuse(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
-                                                "2000 mm : la table de carène s'arrête là.")),
-               std::nullopt;
+        return non(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
+                                             "2000 mm : la table de carène s'arrête là."));
     // Typed values stay within their spinner's range, worked out from the new values.
     struct Borne {
         int i;
@@ -419,35 +376,29 @@ std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
                             {6, 0, l_avant - s.v[3]}, {7, 0, l_avant}, {13, 10, 2000}};
     for (const Borne &b : bornes)
         if (change(b.i) && (s.v[b.i] < b.mn || s.v[b.i] > b.mx))
-            return hors(b.i, b.mn, b.mx), std::nullopt;
+            return hors(b.i, b.mn, b.mx);
     if (s.v[3] < 0)
-        return hors(3, 0, ln / 10), std::nullopt;
+        return hors(3, 0, ln / 10);
     // Both stations lie strictly inside the hull: the section laws divide by the lengths
     // on either side of them.
     for (int i : {6, 7})
         if (s.v[i] <= 0 || s.v[i] >= l_avant)
-            return Refuse(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
-                                                   "plus de 0 et moins de %2 mm.")
-                                        .arg(Nom_Boite(i), Texte_Nombre(l_avant))),
-                   std::nullopt;
+            return non(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
+                                                "plus de 0 et moins de %2 mm.")
+                                     .arg(Nom_Boite(i), Texte_Nombre(l_avant)));
     // The length moves both stations; the parts forward of them do not change.
     const double avant_large = l_avant - s.v[7], avant_haut = l_avant - s.v[6];
     if (ln <= avant_large || ln <= avant_haut)
-        return Refuse(
-                   boite(13),
+        return non(boite(13),
                    QStringLiteral("La longueur de la carène (%1 mm) doit dépasser ses parties "
                                   "avant : %2 mm devant le couple le plus large et %3 mm "
                                   "devant le couple le plus haut.")
-                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut))),
-               std::nullopt;
+                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut)));
     if (s.v[14] < 0)
-        return Refuse(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14))),
-               std::nullopt;
+        return non(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14)));
     for (int i : {8, 9, 11, 10})
         if (s.t[i] < 0)
-            return Refuse(text1_[i],
-                          QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i))),
-                   std::nullopt;
+            return non(text1_[i], QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i)));
     return s;
 }
 
@@ -635,16 +586,44 @@ void Menu_FG::Command1_Click() {
         // Every box is checked before anything is stored, the step included.
         if (!Verifie_Valeurs_FG())
             return;
+        const auto sauve = e.Tab_Param;
         e.P(27) = e.L() / 10;
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
-        Contexte::Garde_Occupe occupe(ctx());
-        Calcul_Tab(e);
-        Calcul_Centrage(e, ctx().shell);
+        {
+            // Commands that would compute or change the heel wait meanwhile; the views
+            // are drawn once the numbers are settled.
+            Contexte::Garde_Occupe occupe(ctx());
+            if (!Calcul_Tab_Ou_Retablit(ctx(), sauve, this))
+                return;
+            Calcul_Centrage(e, ctx().shell);
+        }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     } catch (const std::exception &) {
+    }
+}
+
+bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {
+    Etat_Projet &e = ctx.etat;
+    try {
+        Calcul_Tab(e);
+        return true;
+    } catch (const Erreur_Gabarit &x) {
+        // A shape the checks let through but whose sections cannot be computed (an
+        // enormous exponent): the hull stays as it was.
+        e.Tab_Param = sauve;
+        try {
+            Calcul_Tab(e);
+        } catch (const Erreur_Gabarit &) {
+        }
+        Boite_Message(parent,
+                      QStringLiteral("Cette forme de carène ne peut pas être calculée (%1). "
+                                     "Rien n'est changé.")
+                          .arg(QString::fromStdString(x.what())),
+                      MB_EXCLAMATION, ATTENTION);
+        return false;
     }
 }
 
@@ -760,9 +739,7 @@ void Menu_FG::Form_Paint() {
         return;
     en_peinture_ = true;
     try {
-        const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
-        if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
-            Deplace(Gauche(), Haut(), l, h);
+        Fixe_Taille();
         Init_Report_TBI();
         if (Option1_[0]->isChecked())
             ctx().etat.X_Couple = 0;
@@ -785,8 +762,19 @@ void Menu_FG::Demande_Peinture() {
         Qt::QueuedConnection);
 }
 
+void Menu_FG::Fixe_Taille() {
+    const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
+    if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
+        Deplace(Gauche(), Haut(), l, h);
+}
+
 void Menu_FG::showEvent(QShowEvent *ev) {
     Fenetre_Fille::showEvent(ev);
+    // At once, so that whoever arranges the other windows around this one sees its size.
+    const bool garde = en_peinture_;
+    en_peinture_ = true;
+    Fixe_Taille();
+    en_peinture_ = garde;
     Demande_Peinture();
 }
 

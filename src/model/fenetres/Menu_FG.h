@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "model/Etat_Projet.h"
 #include "platform/Fenetre_Fille.h"
 
 class QCheckBox;
@@ -35,8 +36,12 @@ public:
     bool Verifie_Valeurs_FG();
     // Range and value of the transom-length spinner; keeps P(35) at most P(2) - 10.
     void Init_Report_TBI();
-    // Reads the transom-length spinner into P(35), at most P(2).
+    // Reads the transom-length spinner into P(35), at most P(2); nothing when hidden.
     void Lit_Report_TBI();
+    // Rebuilds the hull table; when the new shape cannot be computed, puts the record saved
+    // before the edit back, rebuilds the table from it and says so. Returns false then.
+    using Record = decltype(Etat_Projet::Tab_Param);
+    static bool Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent);
     // What the toolbar's profile key resets: marker Shape1 hidden, station box Text2 emptied,
     // Label6(0..3) " - - -", options Option1(0..3) cleared.
     void Efface_Selection();
@@ -80,6 +85,7 @@ private:
     void Construit_Forme_Carene(QWidget *page);
     void Construit_Forme_Couples(QWidget *page);
     void Construit_Carene(QWidget *page);
+    void Construit_Reglage(QWidget *page); // the section-shape editor
     QWidget *Ligne_Spin(QWidget *parent, int index, const QString &legende, int x, int y, int pas);
     QLineEdit *Boite_Exposant(QWidget *parent, int index, const QString &legende, int x, int y);
 
@@ -111,6 +117,7 @@ private:
     bool en_peinture_ = false;
     bool peinture_prevue_ = false;
     void Demande_Peinture();
+    void Fixe_Taille();
 };
 
 } // namespace gabarit

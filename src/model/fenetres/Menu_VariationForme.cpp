@@ -108,6 +108,7 @@ void Menu_VariationForme::UpDown1_Change() {
             Form_Activate();
             return;
         }
+        const auto sauve = e.Tab_Param;
         e.P(107) = UpDown1_[0]->value();
         e.P(108) = UpDown1_[1]->value();
         e.P(27) = e.L() / 10;
@@ -115,9 +116,14 @@ void Menu_VariationForme::UpDown1_Change() {
             fg->Lit_Report_TBI();
             fg->Lit_Valeurs_FG();
         }
-        Contexte::Garde_Occupe occupe(ctx());
-        Calcul_Tab(e);
-        Calcul_Centrage(e, ctx().shell);
+        {
+            Contexte::Garde_Occupe occupe(ctx());
+            if (!Menu_FG::Calcul_Tab_Ou_Retablit(ctx(), sauve, this)) {
+                Form_Activate();
+                return;
+            }
+            Calcul_Centrage(e, ctx().shell);
+        }
         Redessine_Tout(ctx());
         if (fg)
             fg->Aff_Valeurs_FG();

@@ -1,5 +1,6 @@
 // The section-shape editor of the hull-form window: options, marker drag, release chain.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -12,9 +13,11 @@
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Boite_Message.h"
+#include "platform/Nombres.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "views/fenetres/ACoup.h"
 
 using namespace gabarit;
 
@@ -27,6 +30,8 @@ void Charge_Carene(Etat_Projet &e) {
     p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
     p[26] = 0, p[27] = 100, p[29] = 10, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
+    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
 
@@ -208,10 +213,29 @@ TEST(Editeur_Forme, RelacheRecalculeEtRendToujoursLesMenus) {
     EXPECT_TRUE(b.shell.menus_actifs);
 }
 
-TEST(Editeur_Forme, CorrespondancePaireEtPoint) {
-    EXPECT_DOUBLE_EQ(Editeur_X_De_A(0.6), 600);
-    EXPECT_DOUBLE_EQ(Editeur_Y_De_B(0.5), 700);
-    EXPECT_DOUBLE_EQ(Editeur_A_De_X(1620), 1.62);
-    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(0), -1.25);
-    EXPECT_DOUBLE_EQ(Editeur_B_De_Y(1380), 2.2);
+TEST(Editeur_Forme, LaCoupeSuitLeGlisserEtLeRelacheRecalcule) {
+    Banc b;
+    b.e.P(57) = 1000, b.e.P(32) = 500;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
+    b.fg->Montre();
+    QApplication::processEvents();
+    b.Presse(1);
+    const int c0 = coupe.Picture1->Effacements();
+    b.Glisse({30, 30});
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    const int c1 = coupe.Picture1->Effacements();
+    b.Glisse({31, 32});
+    EXPECT_GT(coupe.Picture1->Effacements(), c1);
+    const int c2 = coupe.Picture1->Effacements();
+    b.e.P(193) = 0;
+    b.Relache();
+    // Hull table, weights, flotation and prismatic coefficient follow the new master section.
+    EXPECT_DOUBLE_EQ(b.e.P(42), 2500);
+    EXPECT_GT(b.e.P(193), 0);
+    EXPECT_GT(coupe.Picture1->Effacements(), c2);
+    EXPECT_EQ(b.W<QLabel>("Label4_5")->text(), Texte_Nombre(b.e.P(193)));
+    EXPECT_TRUE(b.shell.menus_actifs);
+    EXPECT_EQ(b.shell.activations, 1);
 }

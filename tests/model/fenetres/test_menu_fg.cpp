@@ -10,9 +10,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "model/Carene.h"
+#include "model/Fichier_Projet.h"
+#include "model/Flottaison.h"
+#include "model/Initialisation.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
@@ -21,6 +26,9 @@
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Chemins_Test.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/AProfile.h"
 
 using namespace gabarit;
 
@@ -36,6 +44,8 @@ void Charge_Carene(Etat_Projet &e) {
     p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500, p[89] = 400000, p[102] = 500000, p[193] = 5.53;
     p[200] = 1234.5, p[220] = 60000, p[110] = 500, p[113] = 300, p[166] = 40;
+    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
 
@@ -183,20 +193,22 @@ TEST(Menu_FG, FiguresImpossiblesEnTiretsEtStationGardee) {
 TEST(Menu_FG, ValideSansChangementNArrondiQueLesMillimetres) {
     Banc b;
     b.e.P(5) = 100.3;
-    b.e.P(14) = 60.2;
-    b.e.P(6) = 119.6;
+    b.e.P(14) = 60.25; // full width 120.5: the even neighbour 120
+    b.e.P(6) = 118.5;  // 118, the even neighbour
     b.Ouvre();
     auto avant = b.e.Tab_Param;
     b.Valide();
     EXPECT_TRUE(b.messages.empty());
     EXPECT_DOUBLE_EQ(b.e.P(5), 100.5);
     EXPECT_DOUBLE_EQ(b.e.P(14), 60);
-    EXPECT_DOUBLE_EQ(b.e.P(6), 120);
+    EXPECT_DOUBLE_EQ(b.e.P(6), 118);
     EXPECT_DOUBLE_EQ(b.e.P(27), 100);
     for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 15, 21, 35, 36})
         EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
-    // "Valide" leaves the heel results as they were.
-    EXPECT_EQ(b.shell.peintures_voyants, 0);
+    // "Valide" leaves the heel results as they were; the upright flotation that ends the
+    // weights step repaints the lights and may only turn the 0 degree one green.
+    for (int k = 1; k < 7; ++k)
+        EXPECT_DOUBLE_EQ(b.e.P(186 + k), avant[static_cast<std::size_t>(186 + k)]) << k;
 }
 
 TEST(Menu_FG, LongueurAllongeLaCareneALArriere) {
@@ -259,6 +271,9 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         b.Valide();
         ASSERT_EQ(b.messages.size(), 1u) << c.boite;
         EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+        if (QString(c.boite) == "Text1_6")
+            EXPECT_TRUE(b.messages[0].first.contains("Pos Inf"))
+                << b.messages[0].first.toStdString();
         EXPECT_EQ(b.e.Tab_Param, avant) << c.boite << " " << c.texte.toStdString();
         // The refused box keeps the focus, on its own tab.
         QLineEdit *t = b.W<QLineEdit>(c.boite);
@@ -399,6 +414,12 @@ TEST(Menu_FG, PeintureRaccourcitLeTableauIncline) {
     b.Tape("Text1_12", "445");
     b.Valide();
     EXPECT_DOUBLE_EQ(b.e.P(35), 445);
+    b.Tape("Text1_12", "470");
+    b.Valide();
+    EXPECT_DOUBLE_EQ(b.e.P(35), 450);
+    // And the next paint brings it back to 10 mm short of the widest station.
+    b.ctx.Fenetre<Menu_FG>().Form_Paint();
+    EXPECT_DOUBLE_EQ(b.e.P(35), 440);
 }
 
 TEST(Menu_FG, FermetureEtEffacement) {
@@ -434,4 +455,159 @@ TEST(Menu_FG, OptionFormeOuvreLaVariation) {
     EXPECT_EQ(v->Gauche(), 0);
     EXPECT_EQ(v->Haut(), 0);
     EXPECT_EQ(v->Largeur_Externe(), Twips_En_Pixels(5865));
+}
+
+TEST(Menu_FG, TirantDEauAvecQuilleEtBulbe) {
+    Banc b;
+    b.e.X_Couple = 321;
+    b.Ouvre();
+    // At the keel station 500: depth 120, freeboard 40 + 10 x 500 / 1000 = 45, draft 75;
+    // plus the keel span 300 and the bulb height 40.
+    EXPECT_EQ(b.Texte("Label4_2"), "415 mm");
+    EXPECT_EQ(b.e.X_Couple, 321);
+}
+
+TEST(Menu_FG, InfoDuCoupleChoisi) {
+    Banc b;
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    b.W<QLineEdit>("Text2")->setText("500");
+    QTest::mouseClick(b.W<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_EQ(b.Texte("Label6_0"), "-45");
+    EXPECT_EQ(b.Texte("Label6_1"), "75");
+    EXPECT_EQ(b.Texte("Label6_3"), "120");
+    // Half-breadth 100 - 100 x 50^2 / 550^2, rounded down to the hundredth, doubled.
+    const double demi = 100 - 100 * std::pow(50.0, 2) / std::pow(550.0, 2);
+    EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
+}
+
+TEST(Menu_FG, InfoDuTableauInclineVuDeFace) {
+    Banc b;
+    b.e.P(35) = 100;
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    b.W<QLineEdit>("Text2")->setText("0");
+    QTest::mouseClick(b.W<QPushButton>("Command4"), Qt::LeftButton);
+    // Top edge of the transom at P(35) = 100: freeboard 41, half-breadth of the sheer law.
+    EXPECT_EQ(b.Texte("Label6_0"), "-41");
+    const double demi = 100 - 40 * std::pow(350.0, 1.5) / std::pow(450.0, 1.5);
+    EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
+    // Keel at the stern: depth 60 below a freeboard of 40.
+    EXPECT_EQ(b.Texte("Label6_1"), "20");
+    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    EXPECT_EQ(b.e.X_Couple, 0);
+    // Another framing leaves the figures alone.
+    b.e.Cle_Vue = "TB_ET";
+    b.ctx.Fenetre<Menu_FG>().Aff_Valeurs_FG();
+    EXPECT_EQ(b.Texte("Label6_3"), "61");
+}
+
+TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
+    Banc b;
+    b.e.P(57) = 1000, b.e.P(32) = 500; // hull weight and its station
+    b.e.P(170) = 1500;
+    for (int n = 186; n <= 192; ++n)
+        b.e.P(n) = 0;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
+    AProfile &profil = b.ctx.Fenetre<AProfile>();
+    profil.Montre();
+    profil.Deplace(400, 300, 400, 300);
+    b.Ouvre();
+    const int c0 = coupe.Picture1->Effacements(), p0 = profil.Picture1->Effacements();
+    const double franc_bord = b.e.P(43);
+    b.Tape("Text1_4", "125");
+    b.Valide();
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.P(6), 125);
+    EXPECT_DOUBLE_EQ(b.e.P(42), 2500); // the weights summed again
+    EXPECT_EQ(b.Texte("Label4_3"), N(2.5) + " Kgr");
+    EXPECT_NE(b.e.P(43), franc_bord); // floated again
+    EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    EXPECT_GT(profil.Picture1->Effacements(), p0);
+    EXPECT_EQ(b.shell.historique_statut1.back(), "Pret");
+    EXPECT_TRUE(b.shell.menus_actifs);
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
+}
+
+TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {
+    Banc b;
+    Menu_FG &fg = b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    QTest::mousePress(b.W<QRadioButton>("Option1_0"), Qt::LeftButton);
+    QTest::mouseRelease(b.W<QRadioButton>("Option1_0"), Qt::LeftButton);
+    b.e.X_Couple = 300;
+    b.Tape("Text1_4", "111"); // not validated: a repaint shows the record again
+    fg.Deplace(0, 0, 300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(b.e.X_Couple, 0);
+    EXPECT_EQ(b.Texte("Text1_4"), "120");
+    EXPECT_EQ(fg.Largeur_Externe(), Twips_En_Pixels(5865));
+}
+
+TEST(Menu_FG, FormeIncalculableRefuseeSansRienChanger) {
+    Banc b;
+    b.Ouvre();
+    Calcul_Tab(b.e);
+    const auto avant = b.e.Tab_Param;
+    const float case_table = b.e.Tab_Carene(50, 60, 1);
+    b.Tape("Text1_9", "1e300"); // an exponent no power can take
+    b.Valide();
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    EXPECT_EQ(b.e.Tab_Carene(50, 60, 1), case_table);
+    EXPECT_EQ(b.Texte("Text1_9"), "1e300"); // left for the user to mend
+}
+
+TEST(Menu_FG, AutoRedessineAChaquePasSinonAuRelache) {
+    Banc b;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
+    b.Ouvre();
+    b.W<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    UpDown *s = b.W<UpDown>("UpDown2");
+    // Without "Auto": nothing on the step itself, one redraw when the button is released.
+    int c0 = coupe.Picture1->Effacements();
+    s->Monte();
+    EXPECT_EQ(coupe.Picture1->Effacements(), c0);
+    EXPECT_EQ(b.e.X_Couple, 10);
+    emit s->MouseUp();
+    QApplication::processEvents();
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    // With "Auto": every step redraws, the release does not.
+    QTest::mouseClick(b.W<QCheckBox>("Check1"), Qt::LeftButton);
+    c0 = coupe.Picture1->Effacements();
+    s->Monte();
+    EXPECT_GT(coupe.Picture1->Effacements(), c0);
+    const int c1 = coupe.Picture1->Effacements();
+    emit s->MouseUp();
+    QApplication::processEvents();
+    EXPECT_EQ(coupe.Picture1->Effacements(), c1);
+    EXPECT_EQ(b.e.X_Couple, 20);
+}
+
+TEST(Menu_FG, ProjetMaitreValideSansChangement) {
+    Banc b;
+    b.e = Etat_Projet{};
+    b.e.Dossier_Programme = test::Dossier_Donnees();
+    Lit_Fichier_Projet(b.e.Fichier_Programme("tov0.mas"), Projet_Courant(b.e));
+    Init_Projet(b.e, b.shell);
+    Init_Variables(b.e, b.shell);
+    Calcul_Tab(b.e);
+    ASSERT_TRUE(Calcul_Flottaison(b.e, b.shell));
+    b.Ouvre();
+    EXPECT_EQ(b.Texte("Text1_13"), N(Arrondi(b.e.L())));
+    const double l = b.e.L(), p2 = b.e.P(2), p10 = b.e.P(10);
+    b.Valide();
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.L(), Arrondi(l));
+    EXPECT_DOUBLE_EQ(b.e.P(2), Arrondi(p2));
+    EXPECT_DOUBLE_EQ(b.e.P(10), Arrondi(p10));
+    EXPECT_EQ(b.Texte("Label4_0"), N(b.e.L()) + " mm");
+    EXPECT_EQ(b.Texte("Label4_3"), N(b.e.P(42) / 1000) + " Kgr");
 }

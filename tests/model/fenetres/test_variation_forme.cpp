@@ -11,12 +11,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "model/Carene.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "views/fenetres/ACoup.h"
 
 using namespace gabarit;
 
@@ -29,6 +31,8 @@ void Charge_Carene(Etat_Projet &e) {
     p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
     p[26] = 0, p[27] = 50, p[35] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
+    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
 
@@ -111,8 +115,14 @@ TEST(Menu_VariationForme, ActivationReparelesIndices) {
 
 TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
     Banc b;
+    ACoup &coupe = b.ctx.Fenetre<ACoup>();
+    coupe.Montre();
+    coupe.Deplace(400, 0, 400, 300);
     b.Ouvre();
+    const int c0 = coupe.Picture1->Effacements();
     b.Clic("UpDown1_0", true);
+    EXPECT_GT(coupe.Picture1->Effacements(), c0); // every step redraws the open views
+    EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
     EXPECT_DOUBLE_EQ(b.e.P(107), 3);
     EXPECT_DOUBLE_EQ(b.e.P(108), 2);
     EXPECT_DOUBLE_EQ(b.e.P(27), 100); // L / 10
@@ -165,4 +175,21 @@ TEST(Menu_VariationForme, FenetreDeFormeFermeeGardeLeTableauIncline) {
     b.Clic("UpDown1_1", true);
     EXPECT_DOUBLE_EQ(b.e.P(108), 3);
     EXPECT_DOUBLE_EQ(b.e.P(35), 100);
+}
+
+TEST(Menu_VariationForme, FormeIncalculableRemiseCommeAvant) {
+    Banc b;
+    auto &fg = b.ctx.Fenetre<Menu_FG>();
+    fg.Montre();
+    QApplication::processEvents();
+    auto *t = fg.findChild<QLineEdit *>("Text1_8");
+    t->selectAll();
+    QTest::keyClicks(t, "1e300"); // a number, but no power can take it
+    b.Ouvre();
+    Calcul_Tab(b.e);
+    const auto avant = b.e.Tab_Param;
+    b.Clic("UpDown1_0", true);
+    EXPECT_EQ(b.messages, 1);
+    EXPECT_EQ(b.e.Tab_Param, avant);
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2");
 }
