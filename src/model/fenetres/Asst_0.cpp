@@ -12,6 +12,9 @@
 #include <QRadioButton>
 #include <QTextDocument>
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "model/Assistant.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
@@ -45,6 +48,25 @@ QPlainTextEdit *Texte_Fixe(QWidget *parent, const QString &texte) {
     return t;
 }
 
+// The window was drawn for a narrower type than this platform's: shrink the type until the
+// longest fixed line fits the box, so no word is cut at the right edge.
+void Ajuste_Police(QPlainTextEdit *t) {
+    QFont f = t->font();
+    const QStringList lignes = t->toPlainText().split(QLatin1Char('\n'));
+    const int place = t->width() - 6;
+    while (f.pointSizeF() > 5.0) {
+        const QFontMetrics m(f);
+        int large = 0;
+        for (const QString &l : lignes)
+            if (!l.trimmed().isEmpty() && l.trimmed().count(QLatin1Char('-')) != l.trimmed().size())
+                large = std::max(large, m.horizontalAdvance(l.trimmed())); // rules may run out
+        if (large <= place)
+            break;
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    t->setFont(f);
+}
+
 // Re-enables the main frame on every way out of a command.
 class Garde_Cadre {
 public:
@@ -76,6 +98,7 @@ Asst_0::Asst_0(Contexte &ctx)
                                            "grandes lignes de votre Projet.\n"
                                            "Vous utiliserez cette ébauche comme base de travail.")),
               "Text1_2", 225, 375, 3990, 1080);
+    Ajuste_Police(Text1_[2]);
 
     Frame1_[0] =
         Place(new QGroupBox(QStringLiteral("Longeur"), this), "Frame1_0", 75, 2175, 2565, 2115);
@@ -85,6 +108,7 @@ Asst_0::Asst_0(Contexte &ctx)
                                          QString(46, QLatin1Char('-')) +
                                          QStringLiteral("\nMinimum  : 500\nMaximum : 2000")),
               "Text1_0", 150, 225, 2265, 1245);
+    Ajuste_Police(Text1_[0]);
     Text2_1_ = Place(new QLineEdit(Frame1_[0]), "Text2_1", 150, 1575, 1365, 315);
 
     Frame1_[1] = Place(new QGroupBox(QString::fromUtf8("Type Carène"), this), "Frame1_1", 2850,
