@@ -104,10 +104,13 @@ void Aide::Aide_Form_Resize() {
         const QWidget *cadre = ctx().cadre ? ctx().cadre : static_cast<QWidget *>(ctx().zone);
         const int fw = cadre ? cadre->width() : 0;
         const int fh = cadre ? cadre->height() : 0;
-        const int w = Largeur_Externe();
-        const int h = Hauteur_Externe();
         const int lw = Twips_En_Pixels(LARGEUR_AIDE);
         const int lh = Twips_En_Pixels(HAUTEUR_AIDE);
+        // The viewer is drawn at its fixed size: its first placement centres that size, not
+        // the small one the frame gives a new child, or it would hang off the bottom.
+        const int w = deja_place_ ? Largeur_Externe() : lw;
+        const int h = deja_place_ ? Hauteur_Externe() : lh;
+        deja_place_ = true;
         if (Cadre() || parentWidget())
             Deplace((fw - w) / 2, (fh - h) / 2, lw, lh);
         else

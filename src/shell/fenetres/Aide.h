@@ -31,6 +31,7 @@ protected:
 private:
     void Charge(const QString &nom);
     QTextEdit *texte_;
+    bool deja_place_ = false;
     bool en_placement_ = false;
 };
 

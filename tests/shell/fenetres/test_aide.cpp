@@ -124,6 +124,9 @@ TEST_F(AideTest, ViewerSnapsBackToItsSizeCentredOnTheFrame) {
     const int lw = Twips_En_Pixels(5865), lh = Twips_En_Pixels(5750);
     EXPECT_EQ(aide.Largeur_Externe(), lw);
     EXPECT_EQ(aide.Hauteur_Externe(), lh);
+    // The first opening is centred by its fixed size.
+    EXPECT_EQ(aide.Gauche(), (1000 - lw) / 2);
+    EXPECT_EQ(aide.Haut(), (800 - lh) / 2);
     // A resize by hand: back to the fixed size, centred by the size it had been given.
     aide.Cadre()->resize(500, 300);
     EXPECT_EQ(aide.Largeur_Externe(), lw);
