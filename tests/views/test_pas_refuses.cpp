@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
 #include "views/Dessins.h"
 
@@ -108,4 +109,16 @@ TEST(Pas_Refuses, ProfilsDuBulbeHorsTable) {
         EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
         EXPECT_DOUBLE_EQ(e.P(181), 2);
     }
+}
+
+TEST(Pas_Refuses, PasVerticalMinusculeRefuse) {
+    EXIGE_GEOMETRIE();
+    // 40 mm in steps of a millionth of a millimetre would not end in any useful time.
+    Etat_Projet e = test::Coque_V();
+    e.X_Couple = 50;
+    e.Mode_Couple = "Complet";
+    e.P(37) = 1e-6;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Couple(e, s, c), Erreur_Gabarit);
 }

@@ -146,3 +146,18 @@ TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
         EXPECT_DOUBLE_EQ(e.P(231), 7);
     }
 }
+
+TEST(Trace_Profile, EtraveAussiLongueQueLaCoqueNeBouclePas) {
+    EXIGE_GEOMETRIE();
+    Etat_Projet e = Coque_V();
+    e.P(36) = 200; // the keel step (L - P(36)) / 100 is zero
+    Shell_Enregistreur s;
+    e.P(40) = 25;
+    e.P(41) = 10;
+    Canvas_Enregistreur c(220, 100);
+    Trace_Profile(e, s, c);
+    // Waterline, transom, sheer, stem from its foot at the stern, red line: no keel line.
+    ASSERT_EQ(c.traits.size(), 5u);
+    EXPECT_EQ(c.traits[3].x1, 10);
+    EXPECT_EQ(c.traits[3].x2, 210);
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "model/Carene.h"
+#include "model/Fichier_Projet.h"
+#include "model/Flottaison.h"
+#include "model/Initialisation.h"
+#include "shell/Shell_Enregistreur.h"
+#include "support/Chemins_Test.h"
+#include "views/Dessins.h"
+
+using namespace gabarit;
+
+namespace {
+// The master project as the start-up leaves it: read, initialised, tabulated and floated.
+bool Maitre(Etat_Projet &e, Etat_Projet &stocke) {
+    Shell_Enregistreur s;
+    e.Dossier_Programme = test::Dossier_Donnees();
+    try {
+        Lit_Fichier_Projet(e.Fichier_Programme("tov0.mas"), Projet_Courant(e));
+        stocke = e;
+        Init_Projet(e, s);
+        Init_Variables(e, s);
+        Calcul_Tab(e);
+        return Calcul_Flottaison(e, s);
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+void Tous_Finis(const Canvas_Enregistreur &c) {
+    for (const auto &t : c.traits) {
+        ASSERT_TRUE(std::isfinite(t.x1) && std::isfinite(t.y1) && std::isfinite(t.x2) &&
+                    std::isfinite(t.y2));
+    }
+}
+} // namespace
+
+// The master file carries the sail and bulb figures of its last drawing, written as whole
+// thousandths: drawing the sail view again gives them back.
+TEST(Dessins_Maitre, LaVueVoilureRetrouveLesValeursDuFichier) {
+    auto e = std::make_unique<Etat_Projet>();
+    auto stocke = std::make_unique<Etat_Projet>();
+    if (!Maitre(*e, *stocke))
+        GTEST_SKIP() << "master project not available";
+    ASSERT_EQ(e->P(279), 0); // the free sail plan
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(338, 211, "Voilure");
+    Echelle_Voilure(*e, c);
+    Trace_Profile(*e, s, c);
+    Trace_Safran(*e, s, c);
+    Trace_Derive(*e, s, c);
+    Trace_Bulbe(*e, s, c);
+    Trace_Voilure(*e, s, c);
+    for (int n : {89, 90, 91, 99, 102, 180, 181, 182}) {
+        EXPECT_GE(e->P(n), stocke->P(n)) << n;
+        EXPECT_LT(e->P(n), stocke->P(n) + 0.001) << n;
+    }
+    EXPECT_EQ(e->Liste_Voile.size(), 9u);
+    Tous_Finis(c);
+}
+
+TEST(Dessins_Maitre, ToutesLesVuesSeDessinent) {
+    auto e = std::make_unique<Etat_Projet>();
+    auto stocke = std::make_unique<Etat_Projet>();
+    if (!Maitre(*e, *stocke))
+        GTEST_SKIP() << "master project not available";
+    Shell_Enregistreur s;
+    Canvas_Enregistreur profil(338, 211, "Forme Carene");
+    Echelle_Profil(*e, profil);
+    Trace_Profile(*e, s, profil);
+    Trace_Vue_Dessus(*e, s, profil);
+    Tous_Finis(profil);
+
+    Canvas_Enregistreur depl(338, 211, "Deplacement/Appendice");
+    Echelle_Deplacement(*e, depl);
+    Trace_Profile(*e, s, depl);
+    Trace_Safran(*e, s, depl);
+    Trace_Derive(*e, s, depl);
+    Trace_Voilure(*e, s, depl);
+    Trace_Bulbe(*e, s, depl);
+    Trace_Axe_Centres(*e, s, depl);
+    Tous_Finis(depl);
+
+    // Upright, with the step L/10 the master carries: 6 sections aft, 6 forward.
+    const struct {
+        const char *cle;
+        void (*trace)(Etat_Projet &, Interface_Shell &, Canvas &);
+        int couples;
+    } cadrages[] = {{"TB_ET", Trace_Couples_TB_ET, 12},
+                    {"TB_MC", Trace_Couples_TB_MC, 6},
+                    {"MC_ET", Trace_Couples_MC_ET, 6},
+                    {"3D", Trace_Couples_3D, 11}};
+    for (const auto &k : cadrages) {
+        Canvas_Enregistreur c(338, 211, "Couples");
+        e->Cle_Vue = k.cle;
+        Echelle_Coupe(*e, c);
+        if (std::string(k.cle) == "3D")
+            Echelle_3D(*e, c);
+        k.trace(*e, s, c);
+        int references = 0;
+        for (const auto &t : c.traits)
+            references += t.couleur == RGB(0, 255, 0);
+        EXPECT_EQ(references, k.couples) << k.cle;
+        Tous_Finis(c);
+    }
+}
