@@ -247,10 +247,11 @@ void MDIForm1::Barre_Aff_Valeur() {
     c.Joue_Son("ocean1.wav");
     Cache_Fenetres(c);
     Menu_VarList &liste = c.Fenetre<Menu_VarList>();
+    // Shown first: the editor takes its size when it becomes active, and is centred by it.
+    liste.Montre();
     const QSize t = Taille_Posee(liste);
     const Rect_Fenetre r = Centre(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
     liste.Deplace(r.gauche, r.haut);
-    liste.Montre();
     liste.Remplit_Liste();
     liste.Montre();
     Services().calcul_tab(c.etat);

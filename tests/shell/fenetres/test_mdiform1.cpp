@@ -6,15 +6,18 @@
 
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Menu_FG.h"
+#include "model/fenetres/Menu_VarList.h"
 #include "shell/Arrangements.h"
 #include "shell/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Cadre_Test.h"
+#include "stability/fenetres/Menu_Deplacement.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
 #include "views/fenetres/AVoile.h"
+#include <QListWidget>
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -240,6 +243,35 @@ TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
     EXPECT_EQ(rect(ctx().Fenetre<AProfile>()), o.vue);
     EXPECT_FALSE(ctx().Fenetre<AVoile>().Visible());
     EXPECT_FALSE(ctx().Fenetre<ADeplacement>().Visible());
+
+    // The weights key: its window at the top left, the weights view on its right.
+    Clique_Touche("Deplacement");
+    Menu_Deplacement &dp = ctx().Fenetre<Menu_Deplacement>();
+    EXPECT_EQ(dp.Gauche(), 0);
+    EXPECT_EQ(dp.Haut(), 0);
+    const Arrangement_Outil d = Arrange_Outil(W, H, dp.Largeur_Externe(), dp.Hauteur_Externe());
+    EXPECT_EQ(rect(ctx().Fenetre<ADeplacement>()), d.vue);
+    EXPECT_TRUE(ctx().Fenetre<ADeplacement>().Visible());
+    EXPECT_FALSE(ctx().Fenetre<ACoup>().Visible());
+}
+
+TEST_F(Cadre_Test, AfficheLesValeursCentreeEtRemplie) {
+    cadre->show();
+    e.P(1) = 800;
+    e.P(2) = 200;
+    e.P(26) = 10;
+    Clique_Touche("Aff_Valeur");
+    Menu_VarList &liste = ctx().Fenetre<Menu_VarList>();
+    EXPECT_TRUE(liste.Visible());
+    ASSERT_EQ(liste.List1()->count(), 300);
+    EXPECT_TRUE(liste.List1()->item(0)->text().startsWith(QStringLiteral("1\t")));
+    EXPECT_EQ(liste.List1()->currentRow(), 0);
+    const Rect_Fenetre r = Centre(ctx().Largeur_Cadre(), ctx().Hauteur_Cadre(),
+                                  liste.Largeur_Externe(), liste.Hauteur_Externe());
+    EXPECT_EQ(liste.Gauche(), r.gauche);
+    EXPECT_EQ(liste.Haut(), r.haut);
+    EXPECT_TRUE(A_Fait("calcul_tab"));
+    EXPECT_EQ(e.P(26), 0);
 }
 
 TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
