@@ -50,20 +50,6 @@ inline Etat_Projet Coque_Tableau() {
     return e;
 }
 
-// False while the section geometry is still a placeholder on this branch.
-inline bool Geometrie_Disponible() {
-    Etat_Projet e = Coque_V();
-    try {
-        Calcul_Couple(e);
-        return true;
-    } catch (const Erreur_Gabarit &) {
-        return false;
-    }
-}
-#define EXIGE_GEOMETRIE()                                                                          \
-    if (!::gabarit::test::Geometrie_Disponible())                                                  \
-    GTEST_SKIP() << "section geometry not built yet"
-
 struct Attendu {
     double x1, y1, x2, y2;
     std::uint32_t c;

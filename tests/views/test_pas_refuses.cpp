@@ -112,7 +112,6 @@ TEST(Pas_Refuses, ProfilsDuBulbeHorsTable) {
 }
 
 TEST(Pas_Refuses, PasVerticalMinusculeRefuse) {
-    EXIGE_GEOMETRIE();
     // 40 mm in steps of a millionth of a millimetre would not end in any useful time.
     Etat_Projet e = test::Coque_V();
     e.X_Couple = 50;

@@ -32,7 +32,6 @@ constexpr double SIN10 = 0.1736481966, COS10 = 0.9848077497;
 } // namespace
 
 TEST(Trace_Derive, QuilleInclinee) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 400);
@@ -52,7 +51,6 @@ TEST(Trace_Derive, QuilleInclinee) {
 }
 
 TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 400);
@@ -68,7 +66,6 @@ TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
 }
 
 TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     e.P(115) = 0;
     e.P(159) = 3.4; // rounded to 3

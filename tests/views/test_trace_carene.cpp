@@ -8,7 +8,6 @@ using namespace gabarit;
 using namespace gabarit::test;
 
 TEST(Trace_Profile, CoqueEnVTableauDroit) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.Gite_Couple = 15;
@@ -32,7 +31,6 @@ TEST(Trace_Profile, CoqueEnVTableauDroit) {
 }
 
 TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     e.P(40) = 25;
@@ -51,7 +49,6 @@ TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
 }
 
 TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(41) = 10;
@@ -70,7 +67,6 @@ TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
 }
 
 TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(231) = 10;
@@ -102,7 +98,6 @@ TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
 }
 
 TEST(Trace_Vue_Dessus, TableauIncline) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(200, 300);
@@ -121,7 +116,6 @@ TEST(Trace_Vue_Dessus, TableauIncline) {
 }
 
 TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(22) = 1;
@@ -148,7 +142,6 @@ TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
 }
 
 TEST(Trace_Profile, EtraveAussiLongueQueLaCoqueNeBouclePas) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     e.P(36) = 200; // the keel step (L - P(36)) / 100 is zero
     Shell_Enregistreur s;

@@ -26,26 +26,10 @@ Etat_Projet Vue_Gitee() {
     return e;
 }
 
-bool Equilibre_Disponible() {
-    Etat_Projet e = Vue_Gitee();
-    Shell_Enregistreur s;
-    try {
-        Calcul_Equilibre(e, s);
-        return true;
-    } catch (const Erreur_Gabarit &err) {
-        return std::string(err.what()).find("en construction") == std::string::npos;
-    }
-}
-#define EXIGE_EQUILIBRE()                                                                          \
-    if (!Equilibre_Disponible())                                                                   \
-    GTEST_SKIP() << "heeled equilibrium not built yet"
-
 using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
 } // namespace
 
 TEST(Cadrages, NombreDeCouplesEtValeursLaissees) {
-    EXIGE_GEOMETRIE();
-    EXIGE_EQUILIBRE();
     const struct {
         Cadrage trace;
         int couples;
@@ -80,8 +64,6 @@ TEST(Cadrages, NombreDeCouplesEtValeursLaissees) {
 }
 
 TEST(Cadrages, AngleDeRotationRendObliqueToutCadrage) {
-    EXIGE_GEOMETRIE();
-    EXIGE_EQUILIBRE();
     Etat_Projet e = Vue_Gitee();
     e.P(29) = 10;
     Shell_Enregistreur s;
@@ -93,7 +75,6 @@ TEST(Cadrages, AngleDeRotationRendObliqueToutCadrage) {
 }
 
 TEST(Couple_X, SectionSeuleEtTableauALArriere) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     Etat_Projet e = Vue_Gitee();
     e.P(26) = 0;

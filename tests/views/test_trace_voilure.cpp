@@ -34,7 +34,6 @@ Etat_Projet Greement() {
 } // namespace
 
 TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Greement();
     e.Liste_Voile = {"ancienne ligne"};
     Shell_Enregistreur s;
@@ -71,7 +70,6 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
 }
 
 TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Greement();
     e.P(87) = 2; // widths 400 (1 - (h/800)^2): 93.75, 175, 243.75, 300, 343.75, ...
     Shell_Enregistreur s;
@@ -101,7 +99,6 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
 }
 
 TEST(Trace_Voilure, UnEchecNeStockeRien) {
-    EXIGE_GEOMETRIE();
     // A negative leech exponent fails at the tack sample (0 to a negative power).
     Etat_Projet e = Greement();
     e.P(87) = -1;
