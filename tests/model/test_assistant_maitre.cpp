@@ -2,16 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "model/Assistant.h"
-#include "model/Fichier_Projet.h"
 #include "model/Version.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
 TEST(Assistant_Maitre, NouveauProjetDeMille234Normal) {
     Etat_Projet maitre;
-    Lit_Fichier_Projet(test::Dossier_Donnees() + "/tov0.mas", Projet_Courant(maitre));
+    test::Lit_Maitre(maitre);
 
     Etat_Projet e;
     e.Dossier_Programme = test::Dossier_Donnees();

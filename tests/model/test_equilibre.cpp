@@ -6,12 +6,12 @@
 
 #include "model/Carene.h"
 #include "model/Equilibre.h"
-#include "model/Fichier_Projet.h"
 #include "model/Geometrie_Couple.h"
-#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/Voyants.h"
 #include "stability/Centrage.h"
+#include "support/Coques_Essai.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
@@ -22,20 +22,13 @@ namespace {
 // float 20 mm deep under 4 kg (200 cm3 per mm of draught).
 std::unique_ptr<Etat_Projet> Caisson(double poids = 4000, double longueur = 1000,
                                      double demi_largeur = 100, double creux = 100) {
-    auto e = std::make_unique<Etat_Projet>();
-    e->P(1) = 0;
-    e->P(2) = longueur;
-    e->P(5) = e->P(14) = demi_largeur;
-    e->P(6) = e->P(15) = e->P(21) = creux;
-    e->P(10) = e->P(9) = longueur / 2;
-    e->P(3) = e->P(4) = e->P(11) = e->P(12) = 2;
+    auto e = std::make_unique<Etat_Projet>(test::Coque_Caisson(longueur, demi_largeur, creux));
     e->P(107) = e->P(108) = 2;
     e->P(23) = longueur / 2;
     e->P(42) = poids;
     e->P(37) = 0.1;
     e->P(27) = longueur / 40;
-    for (int k = 0; k < 7; ++k)
-        e->P(186 + k) = 1;
+    test::Resultats_Perimes(*e);
     return e;
 }
 
@@ -201,12 +194,8 @@ TEST(Equilibre, Unknown_Heel_And_Upstream_Errors) {
 
 TEST(Equilibre, Master_Project_Floats_At_Every_Heel) {
     auto e = std::make_unique<Etat_Projet>();
-    e->Dossier_Programme = GABARIT_DATA_DIR;
     Shell_Enregistreur shell;
-    Lit_Fichier_Projet(e->Fichier_Programme("tov0.mas"), Projet_Courant(*e));
-    Init_Projet(*e, shell);
-    Init_Variables(*e, shell);
-    Calcul_Tab(*e);
+    test::Prepare_Maitre(*e, shell);
     Calcul_Centrage(*e, shell);
     Invalide_Calculs(*e, shell);
     const double poids = e->P(42);

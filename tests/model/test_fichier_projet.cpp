@@ -6,6 +6,7 @@
 
 #include "model/Fichier_Projet.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 namespace fs = std::filesystem;
@@ -348,7 +349,7 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
 }
 
 TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
-    const std::string maitre = test::Dossier_Donnees() + "/tov0.mas";
+    const std::string maitre = test::Chemin_Maitre();
     Etat_Projet e;
     Lit_Fichier_Projet(maitre, Projet_Courant(e));
     const std::string copie = Fichier_Temporaire("copie.mas");

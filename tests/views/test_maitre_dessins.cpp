@@ -4,12 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "model/Carene.h"
-#include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
-#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -18,12 +16,8 @@ namespace {
 // The master project as the start-up leaves it: read, initialised, tabulated and floated.
 bool Maitre(Etat_Projet &e, Etat_Projet &stocke) {
     Shell_Enregistreur s;
-    e.Dossier_Programme = test::Dossier_Donnees();
-    Lit_Fichier_Projet(e.Fichier_Programme("tov0.mas"), Projet_Courant(e));
-    stocke = e;
-    Init_Projet(e, s);
-    Init_Variables(e, s);
-    Calcul_Tab(e);
+    test::Lit_Maitre(stocke);
+    test::Prepare_Maitre(e, s);
     return Calcul_Flottaison(e, s);
 }
 

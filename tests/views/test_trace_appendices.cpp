@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;

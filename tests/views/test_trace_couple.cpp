@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;

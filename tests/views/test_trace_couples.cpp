@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "Coques_Test.h"
 #include "model/Equilibre.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;

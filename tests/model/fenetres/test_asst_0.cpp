@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "model/Assistant.h"
-#include "model/Maitre_Caisson.h"
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 

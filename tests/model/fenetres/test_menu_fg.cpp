@@ -27,6 +27,7 @@
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/AProfile.h"
 
@@ -594,11 +595,7 @@ TEST(Menu_FG, AutoRedessineAChaquePasSinonAuRelache) {
 TEST(Menu_FG, ProjetMaitreValideSansChangement) {
     Banc b;
     b.e = Etat_Projet{};
-    b.e.Dossier_Programme = test::Dossier_Donnees();
-    Lit_Fichier_Projet(b.e.Fichier_Programme("tov0.mas"), Projet_Courant(b.e));
-    Init_Projet(b.e, b.shell);
-    Init_Variables(b.e, b.shell);
-    Calcul_Tab(b.e);
+    test::Prepare_Maitre(b.e, b.shell);
     ASSERT_TRUE(Calcul_Flottaison(b.e, b.shell));
     b.Ouvre();
     EXPECT_EQ(b.Texte("Text1_13"), N(Arrondi(b.e.L())));

@@ -1,14 +1,35 @@
 #pragma once
-// Small hulls whose sections are worked out by hand, for the drawing tests.
-#include <cstdint>
-
-#include <gtest/gtest.h>
-
+// Small hulls whose sections are worked out by hand, for the computation and drawing tests.
 #include "model/Etat_Projet.h"
-#include "model/Geometrie_Couple.h"
-#include "views/Canvas.h"
 
 namespace gabarit::test {
+
+// A box-like hull L mm long: the plan and depth laws have the same value at both ends and at
+// their widest and deepest stations (mid-length), so every station has the half-breadth B and
+// the depth D, and one section shape (a, b) runs from stern to bow: a = b = 0 is a rectangle.
+// The shape-blend exponents P(107), P(108) are 1.
+inline Etat_Projet Coque_Caisson(double L = 1000, double B = 50, double D = 100, double a = 0,
+                                 double b = 0) {
+    Etat_Projet e;
+    e.P(1) = 0;
+    e.P(2) = L;
+    e.P(3) = e.P(4) = e.P(11) = e.P(12) = 2;
+    e.P(5) = e.P(14) = B;
+    e.P(6) = e.P(15) = e.P(21) = D;
+    e.P(10) = e.P(9) = L / 2;
+    for (int n : {7, 16, 19})
+        e.P(n) = a;
+    for (int n : {8, 17, 20})
+        e.P(n) = b;
+    e.P(107) = e.P(108) = 1;
+    return e;
+}
+
+// Every floating result, upright and at the six heels, out of date.
+inline void Resultats_Perimes(Etat_Projet &e) {
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = 1;
+}
 
 // L = 200 mm. Every section is a V, y = B z / D (a = 1, b = 0), depth D = 40 everywhere,
 // freeboard 10 at every heel, so the draught is 30 everywhere. Half-breadth 50 from the stern
@@ -49,31 +70,5 @@ inline Etat_Projet Coque_Tableau() {
     e.P(36) = 20;
     return e;
 }
-
-struct Attendu {
-    double x1, y1, x2, y2;
-    std::uint32_t c;
-};
-
-inline void Compare(const Canvas_Enregistreur::Trait &t, const Attendu &a, double tol = 1e-9) {
-    EXPECT_NEAR(t.x1, a.x1, tol);
-    EXPECT_NEAR(t.y1, a.y1, tol);
-    EXPECT_NEAR(t.x2, a.x2, tol);
-    EXPECT_NEAR(t.y2, a.y2, tol);
-    EXPECT_EQ(t.couleur, a.c);
-}
-
-inline int Compte(const Canvas_Enregistreur &c, std::uint32_t couleur) {
-    int n = 0;
-    for (const auto &t : c.traits)
-        n += t.couleur == couleur;
-    return n;
-}
-
-inline constexpr std::uint32_t NOIR = RGB(0, 0, 0);
-inline constexpr std::uint32_t BLEU = RGB(0, 0, 255);
-inline constexpr std::uint32_t ROUGE = RGB(255, 0, 0);
-inline constexpr std::uint32_t VERT = RGB(0, 255, 0);
-inline constexpr std::uint32_t JAUNE = RGB(255, 255, 0);
 
 } // namespace gabarit::test
