@@ -11,19 +11,10 @@
 using namespace gabarit;
 namespace fs = std::filesystem;
 
+using test::Ecrit_Octets;
+using test::Octets;
+
 namespace {
-
-std::string Octets(const std::string &chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void Ecrit_Octets(const std::string &chemin, const std::string &contenu) {
-    std::ofstream f(chemin, std::ios::binary);
-    f << contenu;
-}
 
 // 900 lines of a plain project: value i is i - 150 + i/1000, comment "Valeur i".
 std::vector<std::string> Lignes_Projet() {

@@ -14,14 +14,9 @@
 
 using namespace gabarit;
 
-namespace {
+using test::Octets;
 
-std::string Octets(const std::string &chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
+namespace {
 
 Etat_Projet Maitre() {
     Etat_Projet e;

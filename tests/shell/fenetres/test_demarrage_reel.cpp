@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "shell/fenetres/Aastuce.h"
-#include "shell/fenetres/Cadre_Test.h"
+#include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
-    const std::string reglages = Faux_Services::Lit(ini());
+    const std::string reglages = Octets(ini());
     cadre->MDIForm1_MDIForm_Load();
     for (const auto &m : messages)
         ADD_FAILURE() << m.texte.toStdString();
@@ -34,7 +34,7 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
-    EXPECT_EQ(Faux_Services::Lit(ini()), reglages);
+    EXPECT_EQ(Octets(ini()), reglages);
     // The tip window was given its size, and stays hidden unless the tip is on.
     Aastuce *astuce = ctx().Existante<Aastuce>();
     ASSERT_NE(astuce, nullptr);
@@ -50,7 +50,7 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
             p = s.find("\r\n", p) + 2;
         return s.substr(p, s.find("\r\n", p) - p);
     };
-    EXPECT_EQ(ligne5(Faux_Services::Lit(ini())), " 1000 ");
+    EXPECT_EQ(ligne5(Octets(ini())), " 1000 ");
 }
 
 } // namespace
