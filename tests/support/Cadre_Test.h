@@ -14,6 +14,7 @@
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
+#include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Faux_Services.h"
 
@@ -30,12 +31,6 @@ struct Dialogue_Test : Dialogue_Fichier {
         ++sauvegardes;
         return sauve;
     }
-};
-
-struct Message_Vu {
-    QString texte;
-    int style;
-    QString titre;
 };
 
 class Cadre_Test : public Dossier_Faux {

@@ -15,18 +15,13 @@
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
 namespace {
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur s;
-    QMdiArea zone;
-    Contexte ctx{e, s, &zone};
+struct Banc : test::Banc_Fenetre {
     Banc() {
-        zone.resize(1000, 700);
-        zone.show();
         e.P(1) = 530;
         e.P(2) = 470.5; // L = 1000.5
         e.P(22) = 3;
@@ -49,11 +44,7 @@ void Clique_Ligne(QListWidget *l, int ligne) {
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
 }
 
-void Tape(QLineEdit *t, const QString &texte) {
-    t->selectAll();
-    QTest::keyClick(t, Qt::Key_Delete);
-    QTest::keyClicks(t, texte);
-}
+using test::Tape;
 
 QString Simple(float v) {
     QLocale loc;
@@ -101,7 +92,7 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     EXPECT_EQ(w.Text1_0()->text(), "471");
     EXPECT_EQ(w.Text2()->text(), "centre de gravite");
     // Nothing recomputed, nothing marked out of date.
-    EXPECT_EQ(b.s.peintures_voyants, 0);
+    EXPECT_EQ(b.shell.peintures_voyants, 0);
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
