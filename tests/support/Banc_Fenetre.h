@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTest>
 #include <QToolButton>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,13 @@ struct Banc_Fenetre {
     Banc_Fenetre(const Banc_Fenetre &) = delete;
     Banc_Fenetre &operator=(const Banc_Fenetre &) = delete;
 };
+
+// The window's child of that name; a missing one fails the test.
+template <class T> T *Enfant(QWidget &fenetre, const QString &nom) {
+    T *w = fenetre.findChild<T *>(nom);
+    EXPECT_NE(w, nullptr) << nom.toStdString();
+    return w;
+}
 
 // The user selects the box's text, deletes it and types.
 inline void Tape(QLineEdit *t, const QString &texte) {

@@ -1,16 +1,11 @@
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QRadioButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "model/fenetres/M_AngGit.h"
 #include "model/fenetres/M_PasHor.h"
 #include "model/fenetres/M_PasVer.h"
 #include "platform/Nombres.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 
 using namespace gabarit;

@@ -1,18 +1,14 @@
 // The section-shape editor of the hull-form window: options, marker drag, release chain.
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
-#include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
@@ -36,11 +32,7 @@ struct Banc : test::Banc_Fenetre {
         QApplication::processEvents();
         W<QTabWidget>("SSTab1")->setCurrentIndex(2); // "Forme Couples"
     }
-    template <class T> T *W(const QString &nom) {
-        auto *w = fg->findChild<T *>(nom);
-        EXPECT_NE(w, nullptr) << nom.toStdString();
-        return w;
-    }
+    template <class T> T *W(const QString &nom) { return test::Enfant<T>(*fg, nom); }
     QRadioButton *Option(int i) { return W<QRadioButton>(QStringLiteral("Option1_%1").arg(i)); }
     Editeur_Forme *Boite() { return W<Editeur_Forme>("Picture2"); }
     void Presse(int i) {

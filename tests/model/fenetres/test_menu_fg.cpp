@@ -4,15 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
@@ -25,7 +22,6 @@
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
@@ -56,9 +52,7 @@ struct Banc : test::Banc_Fenetre {
         return fg;
     }
     template <class T> T *W(const char *nom) {
-        auto *w = ctx.Fenetre<Menu_FG>().findChild<T *>(QString::fromLatin1(nom));
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
+        return test::Enfant<T>(ctx.Fenetre<Menu_FG>(), QString::fromLatin1(nom));
     }
     void Tape(const char *boite, const QString &texte) {
         QLineEdit *t = W<QLineEdit>(boite);

@@ -1,8 +1,6 @@
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -12,9 +10,6 @@
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 
 using namespace gabarit;

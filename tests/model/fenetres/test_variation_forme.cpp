@@ -3,21 +3,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/Carene.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
-#include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Coques_Essai.h"
 #include "views/fenetres/ACoup.h"
@@ -39,9 +34,7 @@ struct Banc : test::Banc_Fenetre {
         return v;
     }
     template <class T> T *W(const char *nom) {
-        auto *w = ctx.Fenetre<Menu_VariationForme>().findChild<T *>(QString::fromLatin1(nom));
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
+        return test::Enfant<T>(ctx.Fenetre<Menu_VariationForme>(), QString::fromLatin1(nom));
     }
     void Clic(const char *spin, bool haut) { test::Clique_Fleche(W<UpDown>(spin), haut); }
 };

@@ -1,7 +1,6 @@
 // The tip of the day: the draw, the tips' texts, activation and "OK".
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>

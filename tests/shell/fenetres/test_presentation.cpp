@@ -1,6 +1,5 @@
 // The about box: its texts, "Retour", and its place at each activation.
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,20 +1,14 @@
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <vector>
 
-#include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
 
