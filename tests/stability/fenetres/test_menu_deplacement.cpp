@@ -132,10 +132,23 @@ TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
     Menu_Deplacement &w = b.Ouvre();
     EXPECT_EQ(w.Text1(5)->text(), "6000");
     EXPECT_EQ(w.UpDown1(5)->value(), 5000);
+    // The box shows the whole grams that "Valide" will store, not the record's fraction.
+    EXPECT_EQ(w.Text1(6)->text(), "1389");
     Valide(w);
     EXPECT_EQ(b.e.P(57), 6000);
     EXPECT_EQ(b.e.P(170), 1389);
     EXPECT_TRUE(b.messages.empty());
+}
+
+TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
+    Banc b;
+    b.e.P(170) = 2000 / 0.72; // the assistant's bulb of a 2-metre hull, not rounded
+    b.e.P(42) = 3220 + 2000 / 0.72;
+    Menu_Deplacement &w = b.Ouvre();
+    EXPECT_EQ(w.Text1(6)->text(), "2778");
+    // The narrow box shows the thousands, not the tail of the decimals.
+    EXPECT_EQ(w.Text1(16)->text(), Texte_Nombre(3220 + 2000 / 0.72));
+    EXPECT_EQ(w.Text1(16)->cursorPosition(), 0);
 }
 
 TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
