@@ -6,6 +6,7 @@
 
 #include "model/Flottaison.h"
 #include "model/Integration_Gite.h"
+#include "model/Registres.h"
 #include "shell/Voyants.h"
 
 namespace gabarit {
@@ -63,17 +64,6 @@ private:
 
 void Impossible(Interface_Shell &shell) {
     shell.Message(MESSAGE_IMPOSSIBLE, MB_STOP, "Attention !");
-}
-
-// Back from the shell (window code built with AVX), the upper halves of the vector registers
-// may be left dirty; the plain SSE arithmetic of the walk then runs several times slower on
-// x86 until they are cleared. Builds that use AVX themselves manage this on their own.
-void Libere_Registres() {
-#if defined(__x86_64__) && !defined(__AVX__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool avx = __builtin_cpu_supports("avx");
-    if (avx)
-        __asm__ volatile("vzeroupper" ::: "memory");
-#endif
 }
 
 std::string Texte_Gite(double gite) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "model/Registres.h"
 #include "platform/Twips.h"
 
 namespace gabarit {
@@ -19,16 +20,6 @@ QColor Couleur(std::uint32_t c) {
 
 // A drawing far off the picture (a huge scale from a tiny zoom) must not upset the painter.
 bool Raisonnable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
-
-// Qt's painting leaves the upper halves of the AVX registers dirty; the drawings' plain SSE
-// arithmetic that runs between two segments would then be several times slower on x86.
-void Libere_Registres() {
-#if defined(__x86_64__) && !defined(__AVX__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool avx = __builtin_cpu_supports("avx");
-    if (avx)
-        __asm__ volatile("vzeroupper" ::: "memory");
-#endif
-}
 
 } // namespace
 

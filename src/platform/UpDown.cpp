@@ -47,8 +47,10 @@ void UpDown::setValue(double v) {
 
 void UpDown::Montre_Valeur(double v) {
     setValue(v);
-    if (buddy_)
+    if (buddy_) {
         buddy_->setText(Texte_Nombre(v));
+        buddy_->setCursorPosition(0); // a long number shows its first digits
+    }
 }
 
 void UpDown::Pas(int sens) {

@@ -2,6 +2,7 @@
 // the heel and, in the oblique view, narrowed and shifted by its station.
 #include <cmath>
 
+#include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
@@ -121,12 +122,7 @@ void Trace_Tableau_AR(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double p35 = e.P(35);
     if (p35 == 0)
         return; // vertical transom: the sections show it
-    const double x_garde = e.X_Couple;
-    struct Remet {
-        Etat_Projet &e;
-        double x;
-        ~Remet() { e.X_Couple = x; }
-    } remet{e, x_garde};
+    Garde_Station garde(e);
 
     e.Angle_Vue = e.P(29);
     e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Equilibre.h"
+#include "model/Garde_Station.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
@@ -11,20 +12,6 @@ namespace gabarit {
 using namespace vues;
 
 namespace {
-
-// The walks use X_Couple as their station; the hull-form window shows the values of the
-// section the user chose there, so the station is given back when the framing ends.
-class Garde_Station {
-public:
-    explicit Garde_Station(Etat_Projet &e) : e_(e), x_(e.X_Couple) {}
-    ~Garde_Station() { e_.X_Couple = x_; }
-    Garde_Station(const Garde_Station &) = delete;
-    Garde_Station &operator=(const Garde_Station &) = delete;
-
-private:
-    Etat_Projet &e_;
-    double x_;
-};
 
 // Half the number of longitudinal steps: each half of the hull gets that many sections.
 double Demi_Nombre(const Etat_Projet &e) {

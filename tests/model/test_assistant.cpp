@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "model/Assistant.h"
-#include "model/Maitre_Caisson.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 

@@ -1,24 +1,17 @@
 // The assistant's whole build, from the master project of the program folder.
-#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "model/Assistant.h"
-#include "model/Fichier_Projet.h"
 #include "model/Version.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
-namespace {
-bool Maitre_Present() { return std::filesystem::exists(test::Dossier_Donnees() + "/tov0.mas"); }
-} // namespace
-
 TEST(Assistant_Maitre, NouveauProjetDeMille234Normal) {
-    if (!Maitre_Present())
-        GTEST_SKIP() << "pas encore de projet maitre";
     Etat_Projet maitre;
-    Lit_Fichier_Projet(test::Dossier_Donnees() + "/tov0.mas", Projet_Courant(maitre));
+    test::Lit_Maitre(maitre);
 
     Etat_Projet e;
     e.Dossier_Programme = test::Dossier_Donnees();
@@ -49,8 +42,6 @@ TEST(Assistant_Maitre, NouveauProjetDeMille234Normal) {
 }
 
 TEST(Assistant_Maitre, ChaqueTypeAuxLongueursExtremes) {
-    if (!Maitre_Present())
-        GTEST_SKIP() << "pas encore de projet maitre";
     for (double l : {500.0, 800.0, 2000.0})
         for (Type_Carene t : {Type_Carene::Large, Type_Carene::Normal, Type_Carene::Fin}) {
             Etat_Projet e;

@@ -3,42 +3,15 @@
 #include <cmath>
 
 #include "model/Carene.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
-namespace {
-
-// A box hull of length L: widest at the bow (so the plan law keeps the half-breadth B all
-// along), constant depth D, and one section shape (a, b) everywhere.
-Etat_Projet Caisson(double L, double B, double D, double a, double b) {
-    Etat_Projet e;
-    e.P(1) = 0;
-    e.P(2) = L;
-    e.P(3) = 2;
-    e.P(4) = 2;
-    e.P(5) = B;
-    e.P(14) = B;
-    e.P(6) = D;
-    e.P(15) = D;
-    e.P(21) = D;
-    e.P(10) = L / 2;
-    e.P(9) = L / 2;
-    e.P(11) = 2;
-    e.P(12) = 2;
-    for (int n : {7, 16, 19})
-        e.P(n) = a;
-    for (int n : {8, 17, 20})
-        e.P(n) = b;
-    e.P(107) = 1;
-    e.P(108) = 1;
-    return e;
-}
-
-} // namespace
+using test::Coque_Caisson;
 
 TEST(Calcul_Tab, SectionRectangulaireProfondeurEntiere) {
     // a = b = 0: y = B r^0 = B from the keel to the sheer.
-    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
     e.P(43) = 30;
     e.P(49) = 30;
     Calcul_Tab(e);
@@ -68,7 +41,7 @@ TEST(Calcul_Tab, SectionRectangulaireProfondeurEntiere) {
 }
 
 TEST(Calcul_Tab, SectionRectangulaireProfondeurFractionnaire) {
-    Etat_Projet e = Caisson(1000, 50, 100.5, 0, 0);
+    Etat_Projet e = Coque_Caisson(1000, 50, 100.5, 0, 0);
     e.P(43) = 30;
     e.P(49) = 30;
     Calcul_Tab(e);
@@ -90,7 +63,7 @@ TEST(Calcul_Tab, SectionRectangulaireProfondeurFractionnaire) {
 
 TEST(Calcul_Tab, SectionEnV) {
     // a = 1, b = 0, B = D = 64: y = z, a triangle sampled every millimetre.
-    Etat_Projet e = Caisson(1000, 64, 64, 1, 0);
+    Etat_Projet e = Coque_Caisson(1000, 64, 64, 1, 0);
     e.P(43) = 40;
     e.P(49) = 40;
     Calcul_Tab(e);
@@ -107,7 +80,7 @@ TEST(Calcul_Tab, SectionEnV) {
 }
 
 TEST(Calcul_Tab, LongueurNonMultipleDeDix) {
-    Etat_Projet e = Caisson(995, 50, 100, 0, 0);
+    Etat_Projet e = Coque_Caisson(995, 50, 100, 0, 0);
     e.P(43) = 30;
     e.P(49) = 30;
     Calcul_Tab(e);
@@ -123,7 +96,7 @@ TEST(Calcul_Tab, LaMarcheDuPerimetreSArreteAuLivet) {
     // Waterline at or above the sheer (a failed old flotation, or a file with a negative
     // freeboard): the walk climbs to the sheer row and no further.
     for (double fb : {0.0, 0.4, -3.0}) {
-        Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+        Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
         e.P(43) = fb;
         e.P(49) = fb;
         ASSERT_NO_THROW(Calcul_Tab(e)) << fb;
@@ -131,7 +104,7 @@ TEST(Calcul_Tab, LaMarcheDuPerimetreSArreteAuLivet) {
         EXPECT_DOUBLE_EQ(e.P(200), 200);
     }
     // A raked stem ends in a section of depth 0 at the bow.
-    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
     e.P(1) = 400;
     e.P(2) = 600;
     e.P(36) = 100;
@@ -155,27 +128,27 @@ TEST(Calcul_Tab, CarenesTropGrandesRefuseesSansToucherLaTable) {
         EXPECT_EQ(e.Tab_Carene(7, 7, 2), 123);
         EXPECT_EQ(e.P(200), 5);
     };
-    refusee(Caisson(2000.5, 50, 100, 0, 0), "trop longue");
-    refusee(Caisson(1000, 50, 300, 0, 0), "trop haut");
-    refusee(Caisson(1000, 50, -1, 0, 0), "negative");
-    refusee(Caisson(0, 50, 100, 0, 0), "nulle");
+    refusee(Coque_Caisson(2000.5, 50, 100, 0, 0), "trop longue");
+    refusee(Coque_Caisson(1000, 50, 300, 0, 0), "trop haut");
+    refusee(Coque_Caisson(1000, 50, -1, 0, 0), "negative");
+    refusee(Coque_Caisson(0, 50, 100, 0, 0), "nulle");
     {
-        Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+        Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
         e.P(6) = 300.2; // too deep only amidships
         refusee(e, "trop haut");
     }
     // The longest and deepest hull the table holds is accepted: keel point in row 300.
-    Etat_Projet e = Caisson(2000, 50, 299.5, 0, 0);
+    Etat_Projet e = Coque_Caisson(2000, 50, 299.5, 0, 0);
     ASSERT_NO_THROW(Calcul_Tab(e));
     EXPECT_EQ(e.Tab_Carene(200, 300, 0), 299.5f);
 }
 
 TEST(Calcul_Tab, CareneRaccourcieNeLaisseRienDeLAncienneTable) {
-    Etat_Projet e = Caisson(1000, 50, 100, 0, 0);
+    Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
     e.P(43) = 30;
     e.P(49) = 30;
     Calcul_Tab(e);
-    Etat_Projet petit = Caisson(500, 40, 60, 0, 0);
+    Etat_Projet petit = Coque_Caisson(500, 40, 60, 0, 0);
     for (int n : {1, 2, 5, 6, 9, 10, 14, 15, 21})
         e.P(n) = petit.P(n);
     Calcul_Tab(e);

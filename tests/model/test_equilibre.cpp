@@ -6,12 +6,12 @@
 
 #include "model/Carene.h"
 #include "model/Equilibre.h"
-#include "model/Fichier_Projet.h"
 #include "model/Geometrie_Couple.h"
-#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/Voyants.h"
 #include "stability/Centrage.h"
+#include "support/Coques_Essai.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
@@ -22,36 +22,15 @@ namespace {
 // float 20 mm deep under 4 kg (200 cm3 per mm of draught).
 std::unique_ptr<Etat_Projet> Caisson(double poids = 4000, double longueur = 1000,
                                      double demi_largeur = 100, double creux = 100) {
-    auto e = std::make_unique<Etat_Projet>();
-    e->P(1) = 0;
-    e->P(2) = longueur;
-    e->P(5) = e->P(14) = demi_largeur;
-    e->P(6) = e->P(15) = e->P(21) = creux;
-    e->P(10) = e->P(9) = longueur / 2;
-    e->P(3) = e->P(4) = e->P(11) = e->P(12) = 2;
+    auto e = std::make_unique<Etat_Projet>(test::Coque_Caisson(longueur, demi_largeur, creux));
     e->P(107) = e->P(108) = 2;
     e->P(23) = longueur / 2;
     e->P(42) = poids;
     e->P(37) = 0.1;
     e->P(27) = longueur / 40;
-    for (int k = 0; k < 7; ++k)
-        e->P(186 + k) = 1;
+    test::Resultats_Perimes(*e);
     return e;
 }
-
-bool Geometrie_Absente() {
-    auto e = Caisson();
-    try {
-        Calcul_Couple(*e);
-    } catch (const Erreur_Gabarit &err) {
-        return std::string(err.what()).find("en construction") != std::string::npos;
-    }
-    return false;
-}
-
-#define GEOMETRIE_REQUISE()                                                                        \
-    if (Geometrie_Absente())                                                                       \
-    GTEST_SKIP() << "section geometry not built yet"
 
 // A shell whose event yields press a heel button in the middle of the search.
 class Shell_Bouton_Gite : public Shell_Enregistreur {
@@ -70,7 +49,6 @@ private:
 } // namespace
 
 TEST(Equilibre, Box_At_10_Degrees) {
-    GEOMETRIE_REQUISE();
     // 8 kg: upright the box would float 40 mm deep, freeboard 60; at 10 degrees its high
     // bottom corner (100 sin 10 = 17 mm above the centre of the bottom) stays under water.
     auto e = Caisson(8000);
@@ -122,7 +100,6 @@ TEST(Equilibre, Box_At_10_Degrees) {
 }
 
 TEST(Equilibre, Thirty_Degrees_Uses_Its_Own_Slots) {
-    GEOMETRIE_REQUISE();
     auto e = Caisson(8000);
     e->P(26) = 30;
     Shell_Enregistreur shell;
@@ -139,7 +116,6 @@ TEST(Equilibre, Thirty_Degrees_Uses_Its_Own_Slots) {
 }
 
 TEST(Equilibre, Heavy_Boat_Still_Measures_Its_Wetted_Surface) {
-    GEOMETRIE_REQUISE();
     // 25 kg in a 2000 x 300 x 200 box: the coarse phase must run even though the weight is
     // over 20 kg, so the wetted surface is measured (it would stay 0 otherwise).
     auto e = Caisson(25000, 2000, 150, 200);
@@ -152,7 +128,6 @@ TEST(Equilibre, Heavy_Boat_Still_Measures_Its_Wetted_Surface) {
 }
 
 TEST(Equilibre, Heel_Is_Taken_When_The_Search_Starts) {
-    GEOMETRIE_REQUISE();
     auto e = Caisson();
     e->P(26) = 10;
     Shell_Bouton_Gite shell(*e);
@@ -167,7 +142,6 @@ TEST(Equilibre, Heel_Is_Taken_When_The_Search_Starts) {
 }
 
 TEST(Equilibre, Refusals_Put_Everything_Back) {
-    GEOMETRIE_REQUISE();
     struct Cas {
         const char *nom;
         double poids, centre;
@@ -206,7 +180,6 @@ TEST(Equilibre, Unknown_Heel_And_Upstream_Errors) {
     EXPECT_EQ(shell.attente_montree, 0);
 
     // An error inside the section walk still hides the window and puts the steps back.
-    GEOMETRIE_REQUISE();
     auto f = Caisson();
     f->P(26) = 5;
     f->P(10) = 0; // every station lies forward of the deepest one, whose length P(9) is 0
@@ -221,17 +194,9 @@ TEST(Equilibre, Unknown_Heel_And_Upstream_Errors) {
 
 TEST(Equilibre, Master_Project_Floats_At_Every_Heel) {
     auto e = std::make_unique<Etat_Projet>();
-    e->Dossier_Programme = GABARIT_DATA_DIR;
     Shell_Enregistreur shell;
-    try {
-        Lit_Fichier_Projet(e->Fichier_Programme("tov0.mas"), Projet_Courant(*e));
-        Init_Projet(*e, shell);
-        Init_Variables(*e, shell);
-        Calcul_Tab(*e);
-        Calcul_Centrage(*e, shell);
-    } catch (const std::exception &err) {
-        GTEST_SKIP() << "master project not readable here: " << err.what();
-    }
+    test::Prepare_Maitre(*e, shell);
+    Calcul_Centrage(*e, shell);
     Invalide_Calculs(*e, shell);
     const double poids = e->P(42);
     ASSERT_GT(poids, 0);

@@ -6,23 +6,15 @@
 
 #include "model/Fichier_Projet.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 namespace fs = std::filesystem;
 
+using test::Ecrit_Octets;
+using test::Octets;
+
 namespace {
-
-std::string Octets(const std::string &chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void Ecrit_Octets(const std::string &chemin, const std::string &contenu) {
-    std::ofstream f(chemin, std::ios::binary);
-    f << contenu;
-}
 
 // 900 lines of a plain project: value i is i - 150 + i/1000, comment "Valeur i".
 std::vector<std::string> Lignes_Projet() {
@@ -348,9 +340,7 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
 }
 
 TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
-    const std::string maitre = test::Dossier_Donnees() + "/tov0.mas";
-    if (!fs::exists(maitre))
-        GTEST_SKIP() << "pas encore de projet maitre";
+    const std::string maitre = test::Chemin_Maitre();
     Etat_Projet e;
     Lit_Fichier_Projet(maitre, Projet_Courant(e));
     const std::string copie = Fichier_Temporaire("copie.mas");

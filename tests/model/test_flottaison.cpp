@@ -3,6 +3,7 @@
 #include "model/Carene.h"
 #include "model/Flottaison.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
@@ -11,25 +12,9 @@ namespace {
 // A box 1000 mm long, 100 mm wide and D deep: every station reads the area
 // 100 x (Int(D) + 1 - d) mm2 below depth d (1-mm strips, keel sample included).
 Etat_Projet Caisson(double D = 100) {
-    Etat_Projet e;
-    e.P(1) = 0;
-    e.P(2) = 1000;
-    e.P(3) = 2;
-    e.P(4) = 2;
-    e.P(5) = 50;
-    e.P(14) = 50;
-    e.P(6) = D;
-    e.P(15) = D;
-    e.P(21) = D;
-    e.P(10) = 500;
-    e.P(9) = 500;
-    e.P(11) = 2;
-    e.P(12) = 2;
-    e.P(107) = 1;
-    e.P(108) = 1;
+    Etat_Projet e = test::Coque_Caisson(1000, 50, D);
     e.P(23) = 500;
-    for (int k = 0; k < 7; ++k)
-        e.P(186 + k) = 1;
+    test::Resultats_Perimes(e);
     Calcul_Tab(e);
     return e;
 }

@@ -5,30 +5,22 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
-#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
+using test::Octets;
+
 namespace {
-
-std::string Chemin_Maitre() { return test::Dossier_Donnees() + "/tov0.mas"; }
-
-std::string Octets(const std::string &chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 Etat_Projet Maitre() {
     Etat_Projet e;
-    Lit_Fichier_Projet(Chemin_Maitre(), Projet_Courant(e));
+    test::Lit_Maitre(e);
     return e;
 }
 
@@ -36,13 +28,10 @@ Etat_Projet Maitre() {
 
 TEST(Projet_Maitre, FlotteTelQuEnregistre) {
     // The start-up sequence: read, initialise, table, flotation.
-    Etat_Projet e = Maitre();
-    const Etat_Projet stocke = e;
-    e.Dossier_Programme = test::Dossier_Donnees();
+    const Etat_Projet stocke = Maitre();
+    Etat_Projet e;
     Shell_Enregistreur shell;
-    Init_Projet(e, shell);
-    Init_Variables(e, shell);
-    Calcul_Tab(e);
+    test::Prepare_Maitre(e, shell);
     ASSERT_TRUE(Calcul_Flottaison(e, shell));
     EXPECT_TRUE(shell.messages.empty());
     EXPECT_EQ(e.P(43), stocke.P(43));
@@ -122,7 +111,7 @@ TEST(Projet_Maitre, CommentairesEtFormat) {
 
     // 900 lines ended by CR LF: number, thousandths with the sign place and a trailing blank,
     // comment; plain ASCII, so Windows-1252 reads it alike.
-    const std::string octets = Octets(Chemin_Maitre());
+    const std::string octets = Octets(test::Chemin_Maitre());
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     for (std::size_t fin; (fin = octets.find("\r\n", debut)) != std::string::npos; debut = fin + 2)
@@ -144,5 +133,5 @@ TEST(Projet_Maitre, RelueEtReecriteALIdentique) {
     Etat_Projet e = Maitre();
     const std::string copie = test::Dossier_Temporaire() + "/copie.mas";
     Ecrit_Fichier_Projet(copie, e);
-    EXPECT_EQ(Octets(copie), Octets(Chemin_Maitre()));
+    EXPECT_EQ(Octets(copie), Octets(test::Chemin_Maitre()));
 }

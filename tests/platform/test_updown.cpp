@@ -33,6 +33,9 @@ TEST(UpDown, ValeurDuRecordMontreeTelleQuelle) {
     spin.Montre_Valeur(250.5);
     EXPECT_EQ(spin.value(), 100);
     EXPECT_EQ(texte.text(), Texte_Nombre(250.5));
+    // A long number shows its first digits in a narrow box.
+    spin.Montre_Valeur(4977.77777777778);
+    EXPECT_EQ(texte.cursorPosition(), 0);
     spin.setValue(2.5);
     EXPECT_EQ(spin.value(), 2);
     spin.setValue(3.5);

@@ -3,47 +3,33 @@
 #include <filesystem>
 
 #include "shell/Demarrage.h"
-#include "shell/Faux_Services.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Faux_Services.h"
 
 using namespace gabarit;
+using gabarit::test::Ecrit_Octets;
 using gabarit::test::Faux_Services;
+using gabarit::test::Octets;
 namespace fs = std::filesystem;
 
 namespace {
 
-class Demarrage : public ::testing::Test {
+class Demarrage : public test::Dossier_Faux {
 protected:
     void SetUp() override {
-        dossier = test::Dossier_Temporaire();
-        e.Dossier_Programme = dossier;
-        faux.Installe();
-        Faux_Services::Ecrit_Projet_Faux(dossier + "/tov0.mas", 1);
         // Calibrations 56.7 and 57.3 twips per mm, tip switched off, line 3 carried through.
-        Faux_Services::Ecrit(ini(), " 56700 \r\n 57300 \r\n 42 \r\n 0 \r\n 1000 \r\n 0 \r\n"
-                                    " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-        for (int k = 0; k < 7; ++k)
-            e.P(186 + k) = 1;
-    }
-    std::string ini() const { return dossier + "/tov.ini"; }
-    bool A_Fait(const std::string &quoi) const {
-        for (const auto &j : faux.journal)
-            if (j == quoi)
-                return true;
-        return false;
+        Prepare(" 56700 \r\n 57300 \r\n 42 \r\n 0 \r\n 1000 \r\n 0 \r\n"
+                " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
     }
 
-    std::string dossier;
-    Etat_Projet e;
     Shell_Enregistreur s;
-    Faux_Services faux;
 };
 
 TEST_F(Demarrage, FichierChoisiLuReglagesLusEtReecrits) {
     const std::string choisi = dossier + "/ailleurs.cot";
     Faux_Services::Ecrit_Projet_Faux(choisi, 2);
-    const std::string avant = Faux_Services::Lit(ini());
+    const std::string avant = Octets(ini());
 
     const Resultat_Demarrage r = Demarrage_Projet(e, s, choisi);
     EXPECT_EQ(r.nom_projet, choisi);
@@ -53,7 +39,7 @@ TEST_F(Demarrage, FichierChoisiLuReglagesLusEtReecrits) {
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 57.3);
     EXPECT_DOUBLE_EQ(e.P(305), 1);
-    EXPECT_EQ(Faux_Services::Lit(ini()), avant); // written back as read
+    EXPECT_EQ(Octets(ini()), avant); // written back as read
     EXPECT_TRUE(s.messages.empty());
     EXPECT_EQ(faux.journal,
               (std::vector<std::string>{"lit_projet ailleurs.cot", "lit_reglages", "ecrit_reglages",
@@ -79,7 +65,7 @@ TEST_F(Demarrage, DialogueAnnuleChargeLeMaitre) {
 
 TEST_F(Demarrage, ProjetAbimeSignaleEtMaitreCharge) {
     const std::string abime = dossier + "/abime.cot";
-    Faux_Services::Ecrit(abime, "pas un nombre");
+    Ecrit_Octets(abime, "pas un nombre");
     e.P(1) = 77;
     const Resultat_Demarrage r = Demarrage_Projet(e, s, abime);
     ASSERT_EQ(s.messages.size(), 1u);
@@ -120,11 +106,11 @@ TEST_F(Demarrage, ReglagesAbsentsCreesAvecLesValeursParDefaut) {
     EXPECT_DOUBLE_EQ(e.P(302), 56.7);
     EXPECT_DOUBLE_EQ(e.P(305), 0); // the tip is on with a fresh file
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 56.7);
-    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 16), " 56700 \r\n 56700 ");
+    EXPECT_EQ(Octets(ini()).substr(0, 16), " 56700 \r\n 56700 ");
 }
 
 TEST_F(Demarrage, ReglagesIllisiblesJamaisReecrits) {
-    Faux_Services::Ecrit(ini(), " 56700 \r\n 1 \r\n");
+    Ecrit_Octets(ini(), " 56700 \r\n 1 \r\n");
     const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
     ASSERT_EQ(s.messages.size(), 1u);
     EXPECT_NE(s.messages[0].texte.find("tov.ini"), std::string::npos);
@@ -133,7 +119,7 @@ TEST_F(Demarrage, ReglagesIllisiblesJamaisReecrits) {
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7); // defaults in memory, so printing still works
     // Nor at shut-down.
     EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, r.reglages_ecrivables));
-    EXPECT_EQ(Faux_Services::Lit(ini()), " 56700 \r\n 1 \r\n");
+    EXPECT_EQ(Octets(ini()), " 56700 \r\n 1 \r\n");
     EXPECT_EQ(r.nom_projet, "tov0.mas");
 }
 
@@ -151,7 +137,7 @@ TEST_F(Demarrage, TableNacaAbsenteSignaleeEtDemarrageTermine) {
 TEST_F(Demarrage, EcritureDesReglagesALArret) {
     e.P(301) = 60;
     EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, true));
-    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 9), " 60000 \r\n");
+    EXPECT_EQ(Octets(ini()).substr(0, 9), " 60000 \r\n");
     faux.reglages_bloques = true;
     EXPECT_FALSE(Ecrit_Reglages_Arret(e, s, true));
     ASSERT_EQ(s.messages.size(), 1u);
@@ -164,7 +150,7 @@ TEST(Maitre, ReconnuSousToutCheminDuDossierProgramme) {
     e.Dossier_Programme = test::Dossier_Temporaire();
     const std::string d = e.Dossier_Programme;
     fs::create_directories(d + "/sous");
-    Faux_Services::Ecrit(d + "/tov0.mas", "1\n");
+    Ecrit_Octets(d + "/tov0.mas", "1\n");
     EXPECT_TRUE(Est_Maitre(e, "tov0.mas"));
     EXPECT_TRUE(Est_Maitre(e, d + "/tov0.mas"));
     EXPECT_TRUE(Est_Maitre(e, d + "/./tov0.mas"));

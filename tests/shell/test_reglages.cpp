@@ -9,18 +9,8 @@
 
 using namespace gabarit;
 
-namespace {
-std::string Octets(const std::string &chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-void Ecrit_Octets(const std::string &chemin, const std::string &contenu) {
-    std::ofstream f(chemin, std::ios::binary);
-    f << contenu;
-}
-} // namespace
+using test::Ecrit_Octets;
+using test::Octets;
 
 TEST(Fichier_Reglages, EcritOctetPourOctet) {
     Etat_Projet e;

@@ -4,6 +4,7 @@
 #include "model/Carene.h"
 #include "shell/Shell_Enregistreur.h"
 #include "stability/Centrage.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
@@ -123,18 +124,11 @@ TEST(Centrage, GiteRemiseEtFlottaisonDroite) {
 TEST(Centrage, PuisFlottaisonDroiteDuCaisson) {
     // A box 1000 mm long, 100 mm wide and 100 mm deep: level at 40 mm below the sheer it
     // holds 6222 cm3, the weight of its hull.
-    Etat_Projet e;
-    e.P(2) = 1000;
-    e.P(3) = 2, e.P(4) = 2, e.P(11) = 2, e.P(12) = 2;
-    e.P(5) = 50, e.P(14) = 50;
-    e.P(6) = 100, e.P(15) = 100, e.P(21) = 100;
-    e.P(10) = 500, e.P(9) = 500;
-    e.P(107) = 1, e.P(108) = 1;
+    Etat_Projet e = test::Coque_Caisson();
     e.P(57) = 6222;
     e.P(32) = 500;
     e.P(162) = 50;
-    for (int k = 0; k < 7; ++k)
-        e.P(186 + k) = 1;
+    test::Resultats_Perimes(e);
     Calcul_Tab(e);
     Shell_Enregistreur s;
     Calcul_Centrage(e, s);

@@ -3,6 +3,7 @@
 
 #include "shell/Shell_Enregistreur.h"
 #include "stability/Coef_Prismatique.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
@@ -174,13 +175,7 @@ TEST(Coef_Prismatique, CaissonFlottantDroit) {
     // its sheer: every station holds the same immersed area except the bow, where the
     // breadth closes to 0. With 81 stations 80 carry the area A: V = 80 A / 81 x 1000, so
     // Cp = 80 / 81 = 0.98765; with 41 stations Cp = 40 / 41 = 0.97560.
-    Etat_Projet e;
-    e.P(2) = 1000;
-    e.P(3) = 2, e.P(4) = 2, e.P(11) = 2, e.P(12) = 2;
-    e.P(5) = 50, e.P(14) = 50;
-    e.P(6) = 100, e.P(15) = 100, e.P(21) = 100;
-    e.P(10) = 500, e.P(9) = 500;
-    e.P(107) = 1, e.P(108) = 1;
+    Etat_Projet e = test::Coque_Caisson();
     e.P(43) = 40, e.P(49) = 40;
     e.P(37) = 2;
     e.P(231) = 10;

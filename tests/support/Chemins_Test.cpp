@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <vector>
 
 namespace gabarit::test {
@@ -15,11 +17,11 @@ struct Nettoyage {
     std::vector<std::filesystem::path> dossiers;
     ~Nettoyage() {
         std::error_code ec;
-        for (auto& d : dossiers)
+        for (auto &d : dossiers)
             std::filesystem::remove_all(d, ec);
     }
 };
-Nettoyage& Registre() {
+Nettoyage &Registre() {
     static Nettoyage n;
     return n;
 }
@@ -33,6 +35,18 @@ std::string Dossier_Temporaire() {
     std::filesystem::create_directories(d);
     Registre().dossiers.push_back(d);
     return d.string();
+}
+
+std::string Octets(const std::string &chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Ecrit_Octets(const std::string &chemin, const std::string &contenu) {
+    std::ofstream f(chemin, std::ios::binary);
+    f << contenu;
 }
 
 } // namespace gabarit::test

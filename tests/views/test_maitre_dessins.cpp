@@ -4,12 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "model/Carene.h"
-#include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
-#include "model/Initialisation.h"
 #include "shell/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -18,17 +16,9 @@ namespace {
 // The master project as the start-up leaves it: read, initialised, tabulated and floated.
 bool Maitre(Etat_Projet &e, Etat_Projet &stocke) {
     Shell_Enregistreur s;
-    e.Dossier_Programme = test::Dossier_Donnees();
-    try {
-        Lit_Fichier_Projet(e.Fichier_Programme("tov0.mas"), Projet_Courant(e));
-        stocke = e;
-        Init_Projet(e, s);
-        Init_Variables(e, s);
-        Calcul_Tab(e);
-        return Calcul_Flottaison(e, s);
-    } catch (const std::exception &) {
-        return false;
-    }
+    test::Lit_Maitre(stocke);
+    test::Prepare_Maitre(e, s);
+    return Calcul_Flottaison(e, s);
 }
 
 void Tous_Finis(const Canvas_Enregistreur &c) {
@@ -44,8 +34,7 @@ void Tous_Finis(const Canvas_Enregistreur &c) {
 TEST(Dessins_Maitre, LaVueVoilureRetrouveLesValeursDuFichier) {
     auto e = std::make_unique<Etat_Projet>();
     auto stocke = std::make_unique<Etat_Projet>();
-    if (!Maitre(*e, *stocke))
-        GTEST_SKIP() << "master project not available";
+    ASSERT_TRUE(Maitre(*e, *stocke));
     ASSERT_EQ(e->P(279), 0); // the free sail plan
     Shell_Enregistreur s;
     Canvas_Enregistreur c(338, 211, "Voilure");
@@ -66,8 +55,7 @@ TEST(Dessins_Maitre, LaVueVoilureRetrouveLesValeursDuFichier) {
 TEST(Dessins_Maitre, ToutesLesVuesSeDessinent) {
     auto e = std::make_unique<Etat_Projet>();
     auto stocke = std::make_unique<Etat_Projet>();
-    if (!Maitre(*e, *stocke))
-        GTEST_SKIP() << "master project not available";
+    ASSERT_TRUE(Maitre(*e, *stocke));
     Shell_Enregistreur s;
     Canvas_Enregistreur profil(338, 211, "Forme Carene");
     Echelle_Profil(*e, profil);

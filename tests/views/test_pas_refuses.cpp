@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -112,7 +112,6 @@ TEST(Pas_Refuses, ProfilsDuBulbeHorsTable) {
 }
 
 TEST(Pas_Refuses, PasVerticalMinusculeRefuse) {
-    EXIGE_GEOMETRIE();
     // 40 mm in steps of a millionth of a millimetre would not end in any useful time.
     Etat_Projet e = test::Coque_V();
     e.X_Couple = 50;

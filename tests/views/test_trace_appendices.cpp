@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -32,7 +33,6 @@ constexpr double SIN10 = 0.1736481966, COS10 = 0.9848077497;
 } // namespace
 
 TEST(Trace_Derive, QuilleInclinee) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 400);
@@ -52,7 +52,6 @@ TEST(Trace_Derive, QuilleInclinee) {
 }
 
 TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 400);
@@ -68,7 +67,6 @@ TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
 }
 
 TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Appendices();
     e.P(115) = 0;
     e.P(159) = 3.4; // rounded to 3

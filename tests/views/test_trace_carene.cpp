@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
 
 TEST(Trace_Profile, CoqueEnVTableauDroit) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.Gite_Couple = 15;
@@ -32,7 +32,6 @@ TEST(Trace_Profile, CoqueEnVTableauDroit) {
 }
 
 TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     e.P(40) = 25;
@@ -51,7 +50,6 @@ TEST(Trace_Profile, TableauInclineEtEtraveLanceeAtteignentLePiedDEtrave) {
 }
 
 TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(41) = 10;
@@ -70,7 +68,6 @@ TEST(Trace_Profile, LeMatTientDansLaFenetreVoilure) {
 }
 
 TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(231) = 10;
@@ -102,7 +99,6 @@ TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
 }
 
 TEST(Trace_Vue_Dessus, TableauIncline) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_Tableau();
     Shell_Enregistreur s;
     Canvas_Enregistreur c(200, 300);
@@ -121,7 +117,6 @@ TEST(Trace_Vue_Dessus, TableauIncline) {
 }
 
 TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     Shell_Enregistreur s;
     e.P(22) = 1;
@@ -148,7 +143,6 @@ TEST(Trace_Ligne_Flotte, PasDeRangeeSansTirantDEau) {
 }
 
 TEST(Trace_Profile, EtraveAussiLongueQueLaCoqueNeBouclePas) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Coque_V();
     e.P(36) = 200; // the keel step (L - P(36)) / 100 is zero
     Shell_Enregistreur s;

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -24,7 +25,6 @@ Etat_Projet Vue_Couples(Etat_Projet e, double x, const char *mode) {
 } // namespace
 
 TEST(Trace_Couple, CoupleCompletDroit) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Vue_Couples(Coque_V(), 50, "Complet");
     Shell_Enregistreur s;
     Canvas_Enregistreur c(610, 200);
@@ -43,7 +43,6 @@ TEST(Trace_Couple, CoupleCompletDroit) {
 }
 
 TEST(Trace_Couple, CoupleGiteDe10Degres) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Vue_Couples(Coque_V(), 50, "Complet");
     e.Gite_Couple = 10;
     Shell_Enregistreur s;
@@ -63,7 +62,6 @@ TEST(Trace_Couple, CoupleGiteDe10Degres) {
 }
 
 TEST(Trace_Couple, CoupleObliqueResserreEtDecale) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Vue_Couples(Coque_V(), 50, "Complet");
     e.P(29) = 15;
     Shell_Enregistreur s;
@@ -81,7 +79,6 @@ TEST(Trace_Couple, CoupleObliqueResserreEtDecale) {
 }
 
 TEST(Trace_Couple, VueXAjoutePontEtAxe) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Vue_Couples(Coque_V(), 50, "Complet");
     e.Cle_Vue = "X";
     Shell_Enregistreur s;
@@ -107,7 +104,6 @@ TEST(Trace_Couple, VueXAjoutePontEtAxe) {
 }
 
 TEST(Trace_Couple, DemiCoupleSelonLaStation) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     // Aft of the widest station: side 2 only; at it: both; forward: side 1.
     const struct {
@@ -125,7 +121,6 @@ TEST(Trace_Couple, DemiCoupleSelonLaStation) {
 }
 
 TEST(Trace_Couple, EtraveTableauEtPasNonMultiple) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     // The bow: one line from the stem head to the keel.
     Etat_Projet e = Vue_Couples(Coque_V(), 200, "Complet");
@@ -150,7 +145,6 @@ TEST(Trace_Couple, EtraveTableauEtPasNonMultiple) {
 }
 
 TEST(Trace_Tableau_AR, BordsDuTableauIncline) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     Etat_Projet e = Vue_Couples(Coque_Tableau(), 77, "Complet");
     Canvas_Enregistreur c(610, 200);
@@ -184,7 +178,6 @@ TEST(Trace_Tableau_AR, BordsDuTableauIncline) {
 }
 
 TEST(Trace_Lignes, LivetsEtQuille) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     Etat_Projet e = Vue_Couples(Coque_Tableau(), 77, "Complet");
     e.X_Debut_Lignes = 25;

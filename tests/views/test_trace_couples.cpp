@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "Coques_Test.h"
 #include "model/Equilibre.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -26,26 +27,10 @@ Etat_Projet Vue_Gitee() {
     return e;
 }
 
-bool Equilibre_Disponible() {
-    Etat_Projet e = Vue_Gitee();
-    Shell_Enregistreur s;
-    try {
-        Calcul_Equilibre(e, s);
-        return true;
-    } catch (const Erreur_Gabarit &err) {
-        return std::string(err.what()).find("en construction") == std::string::npos;
-    }
-}
-#define EXIGE_EQUILIBRE()                                                                          \
-    if (!Equilibre_Disponible())                                                                   \
-    GTEST_SKIP() << "heeled equilibrium not built yet"
-
 using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
 } // namespace
 
 TEST(Cadrages, NombreDeCouplesEtValeursLaissees) {
-    EXIGE_GEOMETRIE();
-    EXIGE_EQUILIBRE();
     const struct {
         Cadrage trace;
         int couples;
@@ -80,8 +65,6 @@ TEST(Cadrages, NombreDeCouplesEtValeursLaissees) {
 }
 
 TEST(Cadrages, AngleDeRotationRendObliqueToutCadrage) {
-    EXIGE_GEOMETRIE();
-    EXIGE_EQUILIBRE();
     Etat_Projet e = Vue_Gitee();
     e.P(29) = 10;
     Shell_Enregistreur s;
@@ -93,7 +76,6 @@ TEST(Cadrages, AngleDeRotationRendObliqueToutCadrage) {
 }
 
 TEST(Couple_X, SectionSeuleEtTableauALArriere) {
-    EXIGE_GEOMETRIE();
     Shell_Enregistreur s;
     Etat_Projet e = Vue_Gitee();
     e.P(26) = 0;

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Coques_Test.h"
 #include "shell/Shell_Enregistreur.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -34,7 +35,6 @@ Etat_Projet Greement() {
 } // namespace
 
 TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Greement();
     e.Liste_Voile = {"ancienne ligne"};
     Shell_Enregistreur s;
@@ -71,7 +71,6 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
 }
 
 TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
-    EXIGE_GEOMETRIE();
     Etat_Projet e = Greement();
     e.P(87) = 2; // widths 400 (1 - (h/800)^2): 93.75, 175, 243.75, 300, 343.75, ...
     Shell_Enregistreur s;
@@ -101,7 +100,6 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
 }
 
 TEST(Trace_Voilure, UnEchecNeStockeRien) {
-    EXIGE_GEOMETRIE();
     // A negative leech exponent fails at the tack sample (0 to a negative power).
     Etat_Projet e = Greement();
     e.P(87) = -1;

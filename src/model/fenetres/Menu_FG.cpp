@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "model/Carene.h"
+#include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_VariationForme.h"
@@ -463,12 +464,7 @@ void Menu_FG::Aff_Valeurs_FG() {
     if (!Visible())
         return;
     Etat_Projet &e = ctx().etat;
-    const double x_garde = e.X_Couple;
-    struct Remet {
-        Etat_Projet &e;
-        double x;
-        ~Remet() { e.X_Couple = x; }
-    } remet{e, x_garde};
+    Garde_Station garde(e);
     const double l = e.L();
     Montre_Spin(0, e.P(6), 0, e.P(15));
     Montre_Spin(1, 2 * e.P(5), 1, 2 * e.P(14));

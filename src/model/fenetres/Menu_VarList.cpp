@@ -9,9 +9,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <iterator>
 
 #include "model/Fichier_Projet.h"
 #include "platform/Nombres.h"
@@ -35,6 +37,25 @@ QString Texte_Simple(float v) {
     if (v == 0.0f)
         return QStringLiteral("0");
     return loc.toString(static_cast<double>(v), 'g', 7);
+}
+
+// Column headings over a list whose lines separate their columns by tabs: each heading
+// starts where its column's text is drawn (the frame, the item's text margin, then a tab
+// stop every 80 pixels, the item text's default).
+QHBoxLayout *Entetes(QListWidget *liste, std::initializer_list<QLabel *> titres) {
+    constexpr int TABULATION = 80;
+    auto *l = new QHBoxLayout;
+    const int marge = liste->frameWidth() +
+                      liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+    l->setContentsMargins(marge, 0, 0, 0);
+    l->setSpacing(0);
+    for (QLabel *t : titres) {
+        if (t != *std::prev(titres.end()))
+            t->setFixedWidth(TABULATION); // the last heading keeps its whole text
+        l->addWidget(t);
+    }
+    l->addStretch();
+    return l;
 }
 
 // Rounded down to 1/100, in single precision.
@@ -73,14 +94,11 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     auto *Frame2 = new QGroupBox(couple);
     Frame2->setObjectName("Frame2");
     auto *lf2 = new QVBoxLayout(Frame2);
-    auto *titres = new QHBoxLayout;
-    titres->addWidget(Etiquette(QStringLiteral("Hauteur"), "Label4_0", Frame2));
-    titres->addWidget(Etiquette(QStringLiteral("Yn"), "Label4_2", Frame2));
-    titres->addWidget(Etiquette(QStringLiteral("Volume"), "Label13", Frame2));
-    titres->addStretch();
-    lf2->addLayout(titres);
     List2_ = new QListWidget(Frame2);
     List2_->setObjectName("List2");
+    lf2->addLayout(Entetes(List2_, {Etiquette(QStringLiteral("Hauteur"), "Label4_0", Frame2),
+                                    Etiquette(QStringLiteral("Yn"), "Label4_2", Frame2),
+                                    Etiquette(QStringLiteral("Volume"), "Label13", Frame2)}));
     lf2->addWidget(List2_);
     lc->addWidget(Frame2);
     SSTab1_->addTab(couple, QStringLiteral("Couple"));
@@ -92,14 +110,12 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     Frame1_0->setObjectName("Frame1_0");
     lv->addWidget(Frame1_0);
     auto *lf1 = new QVBoxLayout(Frame1_0);
-    auto *entetes = new QHBoxLayout;
-    entetes->addWidget(Etiquette(QString::fromUtf8("N°"), "Label1_0", Frame1_0));
-    entetes->addWidget(Etiquette(QStringLiteral("Valeur"), "Label1_1", Frame1_0));
-    entetes->addWidget(Etiquette(QStringLiteral("Commentaire"), "Label1_2", Frame1_0));
-    entetes->addStretch();
-    lf1->addLayout(entetes);
     List1_ = new QListWidget(Frame1_0);
     List1_->setObjectName("List1");
+    lf1->addLayout(
+        Entetes(List1_, {Etiquette(QString::fromUtf8("N°"), "Label1_0", Frame1_0),
+                         Etiquette(QStringLiteral("Valeur"), "Label1_1", Frame1_0),
+                         Etiquette(QStringLiteral("Commentaire"), "Label1_2", Frame1_0)}));
     lf1->addWidget(List1_);
     auto *edition = new QHBoxLayout;
     Label2_0_ = Etiquette(QString(), "Label2_0", Frame1_0);
@@ -170,6 +186,7 @@ void Menu_VarList::Menu_VarList_List1_Click() {
         Label2_0_->setText(QString::number(i));
         Text1_0_->setText(Texte_Nombre(e.P(i)));
         Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
+        Text2_->setCursorPosition(0); // a long comment is read from its start
     } catch (const std::exception &) {
     }
 }

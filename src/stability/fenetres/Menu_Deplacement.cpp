@@ -188,10 +188,16 @@ void Menu_Deplacement::Affiche_Deplacement() {
             if (i == 14) {
                 UpDown1(14)->setRange(20, 80);
             }
-            UpDown1(i)->Montre_Valeur(e.P(ELEMENT[i]));
+            // The spinner holds whole grams and millimetres, and its box shows what
+            // "Valide" will store; a value beyond its range is shown as it is.
+            const double v = e.P(ELEMENT[i]);
+            UpDown *spin = UpDown1(i);
+            const bool dans_bornes = v >= spin->minimum() && v <= spin->maximum();
+            spin->Montre_Valeur(dans_bornes ? Arrondi(v) : v);
             Touche_[static_cast<std::size_t>(i)] = false;
         }
         Text1(16)->setText(Texte_Nombre(e.P(42)));
+        Text1(16)->setCursorPosition(0); // the kilograms, not the tail of the decimals
         Label3(0)->setText(Texte_Entier(e.P(23)));
         Label3(1)->setText(Texte_Entier(e.P(103)));
         Label3(2)->setText(Texte_Entier(e.P(126)));

@@ -57,6 +57,15 @@ double Station_Couple_X(Contexte &ctx) {
     return x;
 }
 
+// The sail view without its sails: the hull and its appendages at the sail plan's scale.
+void Coque_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    Echelle_Voilure(e, c);
+    Trace_Profile(e, s, c);
+    Trace_Safran(e, s, c);
+    Trace_Derive(e, s, c);
+    Trace_Bulbe(e, s, c);
+}
+
 } // namespace
 
 bool Dessin_En_Cours(Contexte &ctx) {
@@ -116,24 +125,14 @@ void Redessine_Deplacement(Contexte &ctx) {
 
 void Redessine_Voilure(Contexte &ctx) {
     Redessine_Vue(ctx, ctx.Existante<AVoile>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-        Echelle_Voilure(e, c);
-        Trace_Profile(e, s, c);
-        Trace_Safran(e, s, c);
-        Trace_Derive(e, s, c);
-        Trace_Bulbe(e, s, c);
+        Coque_Voilure(e, s, c);
         // Always the free plan, whatever P(279).
         Trace_Voilure(e, s, c);
     });
 }
 
 void Actualise_Vue_Voilure(Contexte &ctx) {
-    Redessine_Vue(ctx, ctx.Existante<AVoile>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-        Echelle_Voilure(e, c);
-        Trace_Profile(e, s, c);
-        Trace_Safran(e, s, c);
-        Trace_Derive(e, s, c);
-        Trace_Bulbe(e, s, c);
-    });
+    Redessine_Vue(ctx, ctx.Existante<AVoile>(), Coque_Voilure);
 }
 
 void Redessine_Tout(Contexte &ctx) {

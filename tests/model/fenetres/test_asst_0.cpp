@@ -1,22 +1,21 @@
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
 #include "model/Assistant.h"
-#include "model/Maitre_Caisson.h"
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
@@ -64,15 +63,7 @@ struct Banc {
     }
 };
 
-void Tape(QLineEdit *t, const QString &texte) {
-    t->selectAll();
-    QTest::keyClick(t, Qt::Key_Delete);
-    QTest::keyClicks(t, texte);
-}
-
-void Choisit(QRadioButton *o) {
-    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
-}
+using test::Tape;
 } // namespace
 
 TEST(Asst_0, ControlesEtActivation) {
@@ -107,7 +98,7 @@ TEST(Asst_0, LongueurRefuseeResteOuvert) {
         Banc b;
         Asst_0 &w = b.Ouvre();
         Tape(w.Text2_1(), QString::fromLatin1(c.texte));
-        Choisit(w.Option1(c.option));
+        test::Clique_Option(w.Option1(c.option));
         QTest::mouseClick(w.Command1(1), Qt::LeftButton);
         ASSERT_EQ(b.boites.size(), 1u) << c.texte;
         EXPECT_EQ(b.boites[0].texte, "Erreur dans le choix de la longueur");
@@ -125,7 +116,7 @@ TEST(Asst_0, AnnulerEtFermerOublientLesEntrees) {
     Banc b;
     Asst_0 &w = b.Ouvre();
     Tape(w.Text2_1(), "1500");
-    Choisit(w.Option1(2));
+    test::Clique_Option(w.Option1(2));
     QTest::mouseClick(w.Command1(0), Qt::LeftButton);
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.Text2_1()->text(), "1000");
@@ -134,7 +125,7 @@ TEST(Asst_0, AnnulerEtFermerOublientLesEntrees) {
 
     w.Montre();
     Tape(w.Text2_1(), "700");
-    Choisit(w.Option1(0));
+    test::Clique_Option(w.Option1(0));
     w.Cadre()->close();
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.Text2_1()->text(), "1000");
@@ -162,7 +153,7 @@ TEST(Asst_0, TerminerCreeLeProjetSurLeMaitre) {
     b.e.Dossier_Programme = test::Dossier_Maitre_Caisson();
     Asst_0 &w = b.Ouvre();
     Tape(w.Text2_1(), "1234");
-    Choisit(w.Option1(2));
+    test::Clique_Option(w.Option1(2));
     QTest::mouseClick(w.Command1(1), Qt::LeftButton);
     EXPECT_TRUE(b.boites.empty());
     EXPECT_FALSE(w.Visible());

@@ -1,7 +1,7 @@
 #include <filesystem>
 
 #include "model/fenetres/Commandes_Fichier.h"
-#include "shell/fenetres/Cadre_Test.h"
+#include "support/Cadre_Test.h"
 #include "views/fenetres/AProfile.h"
 
 using namespace gabarit;
@@ -25,7 +25,7 @@ TEST_F(Commandes_Fichier, SauverRefuseLeMaitreSousSonNomEtSousTousSesChemins) {
         EXPECT_EQ(messages[0].titre, QStringLiteral("Attention"));
     }
     EXPECT_FALSE(A_Fait("ecrit_projet"));
-    EXPECT_EQ(Faux_Services::Lit(dossier + "/tov0.mas"), "1\n");
+    EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
 }
 
 TEST_F(Commandes_Fichier, SauverDemandeEtUnEchecEstSignale) {
@@ -38,18 +38,18 @@ TEST_F(Commandes_Fichier, SauverDemandeEtUnEchecEstSignale) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].texte.toStdString(), "Voulez vous réellement Sauver  " + nom);
     EXPECT_EQ(messages[0].style, MB_OUI_NON);
-    EXPECT_EQ(Faux_Services::Lit(nom), "5\n");
+    EXPECT_EQ(Octets(nom), "5\n");
 
     faux.projet_bloque = true;
     MDIForm1_M_Fichier_Sauver_Click(ctx());
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[2].style, MB_STOP);
     EXPECT_TRUE(messages[2].texte.contains(QStringLiteral("bateau.cot")));
-    EXPECT_EQ(Faux_Services::Lit(nom), "5\n"); // the old file stays whole
+    EXPECT_EQ(Octets(nom), "5\n"); // the old file stays whole
 
     faux.projet_bloque = false;
     MDIForm1_M_Fichier_Sauver_Click(ctx());
-    EXPECT_EQ(Faux_Services::Lit(nom), "8\n");
+    EXPECT_EQ(Octets(nom), "8\n");
 }
 
 TEST_F(Commandes_Fichier, AllerRetourParCopierPuisOuvir) {
@@ -92,7 +92,7 @@ TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
     cadre->show();
     ctx().Fenetre<AProfile>().Montre();
     const std::string abime = dossier + "/abime.cot";
-    Faux_Services::Ecrit(abime, "rien");
+    Ecrit_Octets(abime, "rien");
     dialogue.ouvre = QString::fromStdString(abime);
     MDIForm1_M_Fichier_Ouvrir_Click(ctx());
     ASSERT_EQ(messages.size(), 1u);
@@ -116,7 +116,7 @@ TEST_F(Commandes_Fichier, CopierSurLeMaitreRefuse) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].style, MB_STOP);
     EXPECT_FALSE(A_Fait("ecrit_projet"));
-    EXPECT_EQ(Faux_Services::Lit(dossier + "/tov0.mas"), "1\n");
+    EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
 }
 
 TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
@@ -171,7 +171,7 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
 
     // A damaged file through the real reader: said, and nothing changes.
     const std::string court = dossier + "/court.cot";
-    Faux_Services::Ecrit(court, "1\r\n 5000 \r\nLongueur\r\n");
+    Ecrit_Octets(court, "1\r\n 5000 \r\nLongueur\r\n");
     dialogue.ouvre = QString::fromStdString(court);
     messages.clear();
     MDIForm1_M_Fichier_Ouvrir_Click(ctx());

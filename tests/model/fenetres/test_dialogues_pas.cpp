@@ -1,25 +1,17 @@
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QRadioButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "model/fenetres/M_AngGit.h"
 #include "model/fenetres/M_PasHor.h"
 #include "model/fenetres/M_PasVer.h"
 #include "platform/Nombres.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
 namespace {
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur s;
-    QMdiArea zone;
-    Contexte ctx{e, s, &zone};
+struct Banc : test::Banc_Fenetre {
     Banc() {
         e.P(1) = 530;
         e.P(2) = 470; // L = 1000
@@ -28,11 +20,6 @@ struct Banc {
 
 template <class D> QRadioButton *Option(D &d, const char *nom) {
     return d.template findChild<QRadioButton *>(QString::fromLatin1(nom));
-}
-
-// A click on the option's round indicator, as a user aims it.
-void Clique(QRadioButton *o) {
-    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
 }
 } // namespace
 
@@ -45,12 +32,12 @@ TEST(M_AngGit, OuvertureSurLAngleCourantPuisChoix) {
     EXPECT_TRUE(Option(d, "Option1_3")->isChecked());
     EXPECT_EQ(Option(d, "Option1_3")->text(), QString::fromUtf8("15°"));
     EXPECT_EQ(Option(d, "Option1_0")->text(), QString::fromUtf8(" 0°"));
-    Clique(Option(d, "Option1_6"));
+    test::Clique_Option(Option(d, "Option1_6"));
     EXPECT_EQ(b.e.P(26), 30);
-    Clique(Option(d, "Option1_1"));
+    test::Clique_Option(Option(d, "Option1_1"));
     EXPECT_EQ(b.e.P(26), 5);
     // Nothing recomputed, nothing marked out of date.
-    EXPECT_EQ(b.s.peintures_voyants, 0);
+    EXPECT_EQ(b.shell.peintures_voyants, 0);
 }
 
 TEST(M_AngGit, AngleHorsDesSeptValeursSansOption) {
@@ -81,12 +68,12 @@ TEST(M_PasHor, ApresChargementFaibleEtChoixExcellent) {
     EXPECT_EQ(d.Text1()->text(), Texte_Nombre(100));
     EXPECT_EQ(d.Label1()->text(), Texte_Nombre(10));
     EXPECT_EQ(b.e.P(231), 10);
-    Clique(Option(d, "Option2_3"));
+    test::Clique_Option(Option(d, "Option2_3"));
     EXPECT_EQ(b.e.P(27), 12.5);
     EXPECT_EQ(b.e.P(231), 80);
     EXPECT_EQ(d.Text1()->text(), Texte_Nombre(12.5));
     EXPECT_EQ(d.Label1()->text(), "80");
-    Clique(Option(d, "Option2_1"));
+    test::Clique_Option(Option(d, "Option2_1"));
     EXPECT_EQ(b.e.P(27), 50);
     EXPECT_EQ(b.e.P(231), 20);
 }
@@ -120,10 +107,10 @@ TEST(M_PasVer, OuvertureSurMoyenPuisChoixFin) {
     EXPECT_TRUE(d.Option1(2)->isChecked());
     EXPECT_EQ(d.Option1(2)->text(), "Moyen");
     EXPECT_EQ(d.Text1()->text(), "2");
-    Clique(Option(d, "Option1_0"));
+    test::Clique_Option(Option(d, "Option1_0"));
     EXPECT_EQ(b.e.P(37), 0.1);
     EXPECT_EQ(d.Text1()->text(), Texte_Nombre(0.1));
-    Clique(Option(d, "Option1_1"));
+    test::Clique_Option(Option(d, "Option1_1"));
     EXPECT_EQ(b.e.P(37), 1);
 
     Banc c;

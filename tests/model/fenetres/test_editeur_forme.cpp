@@ -1,66 +1,38 @@
 // The section-shape editor of the hull-form window: options, marker drag, release chain.
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
-#include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Coques_Essai.h"
 #include "views/fenetres/ACoup.h"
 
 using namespace gabarit;
 
 namespace {
 
-void Charge_Carene(Etat_Projet &e) {
-    auto &p = e.Tab_Param;
-    p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
-    p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
-    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
-    p[26] = 0, p[27] = 100, p[29] = 10, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
-    p[42] = 3000, p[170] = 1500;
-    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
-    e.Ech_Couple = 1;
-    e.Cle_Vue = "TB_ET";
-}
-
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur shell;
-    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
-    Contexte ctx{e, shell, zone.get()};
+struct Banc : test::Banc_Fenetre {
     Menu_FG *fg = nullptr;
 
-    Banc() {
-        Charge_Carene(e);
-        zone->resize(1280, 800);
-        zone->show();
-        Remplace_Boite_Message([](const QString &, int, const QString &) { return REPONSE_OK; });
+    Banc() : Banc_Fenetre(1280, 800) {
+        test::Charge_Carene(e);
+        e.P(29) = 10;
         fg = &ctx.Fenetre<Menu_FG>();
         fg->Montre();
         QApplication::processEvents();
         W<QTabWidget>("SSTab1")->setCurrentIndex(2); // "Forme Couples"
     }
-    ~Banc() {
-        Remplace_Boite_Message({});
-        zone.reset();
-    }
-    template <class T> T *W(const QString &nom) {
-        auto *w = fg->findChild<T *>(nom);
-        EXPECT_NE(w, nullptr) << nom.toStdString();
-        return w;
-    }
+    template <class T> T *W(const QString &nom) { return test::Enfant<T>(*fg, nom); }
     QRadioButton *Option(int i) { return W<QRadioButton>(QStringLiteral("Option1_%1").arg(i)); }
     Editeur_Forme *Boite() { return W<Editeur_Forme>("Picture2"); }
     void Presse(int i) {

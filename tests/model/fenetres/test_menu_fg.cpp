@@ -4,15 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
@@ -25,8 +22,10 @@
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
+#include "support/Coques_Essai.h"
+#include "support/Maitre.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/AProfile.h"
 
@@ -34,41 +33,18 @@ using namespace gabarit;
 
 namespace {
 
-// A 1000 mm model: widest station 450 mm and deepest 500 mm from the stern.
+// The model of the hull-form windows with a raked stem, and results and appendage values as a
+// loaded project carries them.
 void Charge_Carene(Etat_Projet &e) {
+    test::Charge_Carene(e);
     auto &p = e.Tab_Param;
-    p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
-    p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
-    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
-    p[26] = 0, p[27] = 100, p[35] = 0, p[36] = 50, p[107] = 2, p[108] = 2;
-    p[43] = 40, p[49] = 50;
-    p[42] = 3000, p[170] = 1500, p[89] = 400000, p[102] = 500000, p[193] = 5.53;
+    p[35] = 0, p[36] = 50;
+    p[89] = 400000, p[102] = 500000, p[193] = 5.53;
     p[200] = 1234.5, p[220] = 60000, p[110] = 500, p[113] = 300, p[166] = 40;
-    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
-    e.Ech_Couple = 1;
-    e.Cle_Vue = "TB_ET";
 }
 
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur shell;
-    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
-    Contexte ctx{e, shell, zone.get()};
-    std::vector<std::pair<QString, int>> messages;
-
-    Banc() {
-        Charge_Carene(e);
-        zone->resize(1280, 800);
-        zone->show();
-        Remplace_Boite_Message([this](const QString &t, int style, const QString &) {
-            messages.emplace_back(t, style);
-            return REPONSE_OK;
-        });
-    }
-    ~Banc() {
-        Remplace_Boite_Message({});
-        zone.reset(); // the windows go before the context they refer to
-    }
+struct Banc : test::Banc_Fenetre {
+    Banc() : Banc_Fenetre(1280, 800) { Charge_Carene(e); }
     Menu_FG &Ouvre() {
         auto &fg = ctx.Fenetre<Menu_FG>();
         fg.Montre();
@@ -76,9 +52,7 @@ struct Banc {
         return fg;
     }
     template <class T> T *W(const char *nom) {
-        auto *w = ctx.Fenetre<Menu_FG>().findChild<T *>(QString::fromLatin1(nom));
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
+        return test::Enfant<T>(ctx.Fenetre<Menu_FG>(), QString::fromLatin1(nom));
     }
     void Tape(const char *boite, const QString &texte) {
         QLineEdit *t = W<QLineEdit>(boite);
@@ -93,11 +67,7 @@ struct Banc {
         QTest::mouseClick(W<QPushButton>("Command1_0"), Qt::LeftButton);
         QApplication::processEvents();
     }
-    void Clic(const char *spin, bool haut) {
-        UpDown *s = W<UpDown>(spin);
-        QTest::mouseClick(haut ? s->boutonHaut() : s->boutonBas(), Qt::LeftButton);
-        QApplication::processEvents(); // the release handler runs after the step
-    }
+    void Clic(const char *spin, bool haut) { test::Clique_Fleche(W<UpDown>(spin), haut); }
     QString Texte(const char *nom) {
         if (auto *t = ctx.Fenetre<Menu_FG>().findChild<QLineEdit *>(QString::fromLatin1(nom)))
             return t->text();
@@ -270,10 +240,10 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         b.Tape(c.boite, c.texte);
         b.Valide();
         ASSERT_EQ(b.messages.size(), 1u) << c.boite;
-        EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+        EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
         if (QString(c.boite) == "Text1_6")
-            EXPECT_TRUE(b.messages[0].first.contains("Pos Inf"))
-                << b.messages[0].first.toStdString();
+            EXPECT_TRUE(b.messages[0].texte.contains("Pos Inf"))
+                << b.messages[0].texte.toStdString();
         EXPECT_EQ(b.e.Tab_Param, avant) << c.boite << " " << c.texte.toStdString();
         // The refused box keeps the focus, on its own tab.
         QLineEdit *t = b.W<QLineEdit>(c.boite);
@@ -557,7 +527,7 @@ TEST(Menu_FG, FormeIncalculableRefuseeSansRienChanger) {
     b.Tape("Text1_9", "1e300"); // an exponent no power can take
     b.Valide();
     ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0].second, MB_EXCLAMATION);
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
     EXPECT_EQ(b.e.Tab_Param, avant);
     EXPECT_EQ(b.e.Tab_Carene(50, 60, 1), case_table);
     EXPECT_EQ(b.Texte("Text1_9"), "1e300"); // left for the user to mend
@@ -594,11 +564,7 @@ TEST(Menu_FG, AutoRedessineAChaquePasSinonAuRelache) {
 TEST(Menu_FG, ProjetMaitreValideSansChangement) {
     Banc b;
     b.e = Etat_Projet{};
-    b.e.Dossier_Programme = test::Dossier_Donnees();
-    Lit_Fichier_Projet(b.e.Fichier_Programme("tov0.mas"), Projet_Courant(b.e));
-    Init_Projet(b.e, b.shell);
-    Init_Variables(b.e, b.shell);
-    Calcul_Tab(b.e);
+    test::Prepare_Maitre(b.e, b.shell);
     ASSERT_TRUE(Calcul_Flottaison(b.e, b.shell));
     b.Ouvre();
     EXPECT_EQ(b.Texte("Text1_13"), N(Arrondi(b.e.L())));

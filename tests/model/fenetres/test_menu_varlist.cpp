@@ -1,10 +1,10 @@
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -12,21 +12,13 @@
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
 namespace {
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur s;
-    QMdiArea zone;
-    Contexte ctx{e, s, &zone};
+struct Banc : test::Banc_Fenetre {
     Banc() {
-        zone.resize(1000, 700);
-        zone.show();
         e.P(1) = 530;
         e.P(2) = 470.5; // L = 1000.5
         e.P(22) = 3;
@@ -49,11 +41,7 @@ void Clique_Ligne(QListWidget *l, int ligne) {
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
 }
 
-void Tape(QLineEdit *t, const QString &texte) {
-    t->selectAll();
-    QTest::keyClick(t, Qt::Key_Delete);
-    QTest::keyClicks(t, texte);
-}
+using test::Tape;
 
 QString Simple(float v) {
     QLocale loc;
@@ -74,6 +62,8 @@ TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
     EXPECT_EQ(w.Label2_0()->text(), "1");
     EXPECT_EQ(w.Text1_0()->text(), "530");
     EXPECT_EQ(w.Text2()->text(), "longueur avant");
+    // A comment longer than its box is read from its start.
+    EXPECT_EQ(w.Text2()->cursorPosition(), 0);
     // Spinner of the station viewer: 0 to L rounded half to even, by 10 mm.
     EXPECT_EQ(w.UpDown2()->minimum(), 0);
     EXPECT_EQ(w.UpDown2()->maximum(), 1000);
@@ -81,6 +71,35 @@ TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
     // Every activation gives the window its size back.
     EXPECT_EQ(w.Largeur_Externe(), Twips_En_Pixels(5940));
     EXPECT_EQ(w.Hauteur_Externe(), Twips_En_Pixels(6810));
+}
+
+// Where the k-th tab-separated column of a list line starts, in the list's viewport: the
+// item text is drawn after the style's text margin, with a tab stop every 80 pixels.
+int Debut_Colonne(QListWidget *l, int k) {
+    return l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, l) + 1 + 80 * k;
+}
+
+int Gauche_Dans(QWidget *etiquette, QListWidget *l) {
+    return etiquette->mapToGlobal(QPoint(0, 0)).x() - l->viewport()->mapToGlobal(QPoint(0, 0)).x();
+}
+
+TEST(Menu_VarList, TitresAuDessusDeLeursColonnes) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    const char *variables[3] = {"Label1_0", "Label1_1", "Label1_2"};
+    for (int k = 0; k < 3; ++k) {
+        auto *t = w.findChild<QLabel *>(variables[k]);
+        ASSERT_TRUE(t);
+        EXPECT_NEAR(Gauche_Dans(t, w.List1()), Debut_Colonne(w.List1(), k), 2) << variables[k];
+    }
+    w.SSTab1()->setCurrentIndex(0);
+    auto *l2 = w.List2();
+    const char *couple[3] = {"Label4_0", "Label4_2", "Label13"};
+    for (int k = 0; k < 3; ++k) {
+        auto *t = w.findChild<QLabel *>(couple[k]);
+        ASSERT_TRUE(t);
+        EXPECT_NEAR(Gauche_Dans(t, l2), Debut_Colonne(l2, k), 2) << couple[k];
+    }
 }
 
 TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
@@ -101,7 +120,7 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     EXPECT_EQ(w.Text1_0()->text(), "471");
     EXPECT_EQ(w.Text2()->text(), "centre de gravite");
     // Nothing recomputed, nothing marked out of date.
-    EXPECT_EQ(b.s.peintures_voyants, 0);
+    EXPECT_EQ(b.shell.peintures_voyants, 0);
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {

@@ -3,58 +3,29 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "model/Carene.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VariationForme.h"
-#include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Coques_Essai.h"
 #include "views/fenetres/ACoup.h"
 
 using namespace gabarit;
 
 namespace {
 
-void Charge_Carene(Etat_Projet &e) {
-    auto &p = e.Tab_Param;
-    p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
-    p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
-    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
-    p[26] = 0, p[27] = 50, p[35] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
-    p[42] = 3000, p[170] = 1500;
-    p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
-    e.Ech_Couple = 1;
-    e.Cle_Vue = "TB_ET";
-}
-
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur shell;
-    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
-    Contexte ctx{e, shell, zone.get()};
-    int messages = 0;
-
-    Banc() {
-        Charge_Carene(e);
-        zone->resize(1280, 800);
-        zone->show();
-        Remplace_Boite_Message([this](const QString &, int, const QString &) {
-            ++messages;
-            return REPONSE_OK;
-        });
-    }
-    ~Banc() {
-        Remplace_Boite_Message({});
-        zone.reset();
+struct Banc : test::Banc_Fenetre {
+    Banc() : Banc_Fenetre(1280, 800) {
+        test::Charge_Carene(e);
+        e.P(27) = 50;
+        e.P(35) = 100;
     }
     Menu_VariationForme &Ouvre() {
         auto &v = ctx.Fenetre<Menu_VariationForme>();
@@ -63,15 +34,9 @@ struct Banc {
         return v;
     }
     template <class T> T *W(const char *nom) {
-        auto *w = ctx.Fenetre<Menu_VariationForme>().findChild<T *>(QString::fromLatin1(nom));
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
+        return test::Enfant<T>(ctx.Fenetre<Menu_VariationForme>(), QString::fromLatin1(nom));
     }
-    void Clic(const char *spin, bool haut) {
-        UpDown *s = W<UpDown>(spin);
-        QTest::mouseClick(haut ? s->boutonHaut() : s->boutonBas(), Qt::LeftButton);
-        QApplication::processEvents();
-    }
+    void Clic(const char *spin, bool haut) { test::Clique_Fleche(W<UpDown>(spin), haut); }
 };
 
 } // namespace
@@ -159,7 +124,7 @@ TEST(Menu_VariationForme, EditionRefuseeDansLaFenetreDeFormeNeChangeRien) {
     b.Ouvre();
     const auto avant = b.e.Tab_Param;
     b.Clic("UpDown1_0", true);
-    EXPECT_EQ(b.messages, 1);
+    EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.Tab_Param, avant);
     EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2"); // the spinner shows the record again
 }
@@ -189,7 +154,7 @@ TEST(Menu_VariationForme, FormeIncalculableRemiseCommeAvant) {
     Calcul_Tab(b.e);
     const auto avant = b.e.Tab_Param;
     b.Clic("UpDown1_0", true);
-    EXPECT_EQ(b.messages, 1);
+    EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.Tab_Param, avant);
     EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2");
 }

@@ -2,7 +2,7 @@
 #include <QTimer>
 
 #include "shell/fenetres/AEnCours.h"
-#include "shell/fenetres/Cadre_Test.h"
+#include "support/Cadre_Test.h"
 #include "views/fenetres/AProfile.h"
 
 using namespace gabarit;

@@ -12,17 +12,12 @@
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Aide.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 
 using namespace gabarit;
 
 namespace {
-
-struct Message {
-    QString texte;
-    int style;
-    QString titre;
-};
 
 class AideTest : public ::testing::Test {
 protected:
@@ -40,7 +35,7 @@ protected:
     }
     Etat_Projet etat_;
     Shell_Enregistreur shell_;
-    std::vector<Message> messages_;
+    std::vector<test::Message_Vu> messages_;
     QString dossier_initial_;
 };
 

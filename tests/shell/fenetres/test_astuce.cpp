@@ -1,7 +1,6 @@
 // The tip of the day: the draw, the tips' texts, activation and "OK".
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +13,7 @@
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
@@ -93,14 +93,9 @@ TEST(Aastuce, TipsCarryTheirTextsInTheirFrames) {
 }
 
 TEST(Aastuce, EachActivationDrawsAFreshTipAndOkHides) {
-    QMdiArea zone;
-    zone.resize(900, 700);
-    zone.show();
-    Etat_Projet etat;
-    Shell_Enregistreur shell;
-    Contexte ctx(etat, shell, &zone);
-    Aastuce &a = ctx.Fenetre<Aastuce>();
-    auto *autre = zone.addSubWindow(new QWidget);
+    test::Banc_Fenetre b(900, 700);
+    Aastuce &a = b.ctx.Fenetre<Aastuce>();
+    auto *autre = b.zone->addSubWindow(new QWidget);
 
     // The draws the window will make, from the same seed.
     Aastuce::Amorce_Hasard(77);
@@ -118,8 +113,8 @@ TEST(Aastuce, EachActivationDrawsAFreshTipAndOkHides) {
 
     // Back from another window: a new draw.
     autre->show();
-    zone.setActiveSubWindow(autre);
-    zone.setActiveSubWindow(a.Cadre());
+    b.zone->setActiveSubWindow(autre);
+    b.zone->setActiveSubWindow(a.Cadre());
     EXPECT_EQ(a.Astuce_Affichee(), attendu[1]);
     EXPECT_EQ(Cadre_Visible(a), attendu[1]);
 

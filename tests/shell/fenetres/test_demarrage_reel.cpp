@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "shell/fenetres/Aastuce.h"
-#include "shell/fenetres/Cadre_Test.h"
+#include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -16,19 +16,17 @@ protected:
     void SetUp() override {
         Cadre_Test::SetUp();
         Services() = Services_Projet::Reels();
-        for (const char* f : {"tov0.mas", "tov.ini", "nacaa.ini"}) {
-            const fs::path source = fs::path(Dossier_Donnees()) / f;
-            if (!fs::exists(source))
-                GTEST_SKIP() << f << " absent de data/";
-            fs::copy_file(source, fs::path(dossier) / f, fs::copy_options::overwrite_existing);
+        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"}) {
+            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
+                          fs::copy_options::overwrite_existing);
         }
     }
 };
 
 TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
-    const std::string reglages = Faux_Services::Lit(ini());
+    const std::string reglages = Octets(ini());
     cadre->MDIForm1_MDIForm_Load();
-    for (const auto& m : messages)
+    for (const auto &m : messages)
         ADD_FAILURE() << m.texte.toStdString();
     EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
@@ -36,9 +34,9 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
-    EXPECT_EQ(Faux_Services::Lit(ini()), reglages);
+    EXPECT_EQ(Octets(ini()), reglages);
     // The tip window was given its size, and stays hidden unless the tip is on.
-    Aastuce* astuce = ctx().Existante<Aastuce>();
+    Aastuce *astuce = ctx().Existante<Aastuce>();
     ASSERT_NE(astuce, nullptr);
     EXPECT_EQ(astuce->Largeur_Externe(), 275);
     EXPECT_EQ(astuce->Hauteur_Externe(), 278);
@@ -46,13 +44,13 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
 
     Action("astuce")->trigger(); // tip off: line 5 becomes 1000
     Action("M_Fichier_Quitter")->trigger();
-    const auto ligne5 = [](const std::string& s) {
+    const auto ligne5 = [](const std::string &s) {
         std::size_t p = 0;
         for (int k = 0; k < 4; ++k)
             p = s.find("\r\n", p) + 2;
         return s.substr(p, s.find("\r\n", p) - p);
     };
-    EXPECT_EQ(ligne5(Faux_Services::Lit(ini())), " 1000 ");
+    EXPECT_EQ(ligne5(Octets(ini())), " 1000 ");
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 #include "shell/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
-#include "shell/fenetres/Cadre_Test.h"
 #include "stability/fenetres/Menu_Deplacement.h"
+#include "support/Cadre_Test.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -35,8 +35,8 @@ bool Cadre_Actif(MDIForm1 &c) {
 TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
     const std::string choisi = dossier + "/Projet A.cot";
     Faux_Services::Ecrit_Projet_Faux(choisi, 2);
-    Faux_Services::Ecrit(ini(), " 56700 \r\n 57000 \r\n 0 \r\n 0 \r\n 1000 \r\n 0 \r\n"
-                                " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    Ecrit_Octets(ini(), " 56700 \r\n 57000 \r\n 0 \r\n 0 \r\n 1000 \r\n 0 \r\n"
+                        " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
     dialogue.ouvre = QString::fromStdString(choisi);
     cadre->MDIForm1_MDIForm_Load();
 
@@ -55,7 +55,7 @@ TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
     EXPECT_TRUE(Cadre_Actif(*cadre));
     EXPECT_TRUE(messages.empty());
     // The settings went back as they were read.
-    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 18), " 56700 \r\n 57000 \r\n");
+    EXPECT_EQ(Octets(ini()).substr(0, 18), " 56700 \r\n 57000 \r\n");
 }
 
 TEST_F(Chargement_Cadre, DialogueAnnuleEtReglagesAbsents) {
@@ -71,7 +71,7 @@ TEST_F(Chargement_Cadre, DialogueAnnuleEtReglagesAbsents) {
 
 TEST_F(Chargement_Cadre, FichierAbimeSignaleMaitreChargeCadreLibre) {
     const std::string abime = dossier + "/abime.cot";
-    Faux_Services::Ecrit(abime, "xx");
+    Ecrit_Octets(abime, "xx");
     dialogue.ouvre = QString::fromStdString(abime);
     cadre->MDIForm1_MDIForm_Load();
     ASSERT_EQ(messages.size(), 1u);
@@ -278,7 +278,7 @@ TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
     cadre->MDIForm1_MDIForm_Load();
     e.P(301) = 60;
     Action("M_Fichier_Quitter")->trigger();
-    EXPECT_EQ(Faux_Services::Lit(ini()).substr(0, 9), " 60000 \r\n");
+    EXPECT_EQ(Octets(ini()).substr(0, 9), " 60000 \r\n");
     EXPECT_FALSE(cadre->isVisible());
     EXPECT_TRUE(messages.empty()); // never asks to save the project
 

@@ -1,6 +1,5 @@
 // The about box: its texts, "Retour", and its place at each activation.
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "shell/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Presentation.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
@@ -56,20 +56,15 @@ TEST(Presentation, CaptionNameAndPresentationText) {
 }
 
 TEST(Presentation, ComesUpTopLeftAndRetourHides) {
-    QMdiArea zone;
-    zone.resize(900, 700);
-    zone.show();
-    Etat_Projet etat;
-    Shell_Enregistreur shell;
-    Contexte ctx(etat, shell, &zone);
-    Presentation &p = ctx.Fenetre<Presentation>();
-    auto *autre = zone.addSubWindow(new QWidget);
+    test::Banc_Fenetre b(900, 700);
+    Presentation &p = b.ctx.Fenetre<Presentation>();
+    auto *autre = b.zone->addSubWindow(new QWidget);
     p.Montre();
     EXPECT_EQ(p.Gauche(), 0);
     EXPECT_EQ(p.Haut(), 0);
     p.Deplace(200, 150);
     autre->show();
-    zone.setActiveSubWindow(autre);
+    b.zone->setActiveSubWindow(autre);
     p.Montre(); // activated again: back to the corner
     EXPECT_EQ(p.Gauche(), 0);
     EXPECT_EQ(p.Haut(), 0);

@@ -1,8 +1,8 @@
 #include <QProgressBar>
 #include <cmath>
 
-#include "shell/fenetres/Cadre_Test.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
+#include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;

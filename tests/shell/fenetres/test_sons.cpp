@@ -1,6 +1,6 @@
 #include <QFileInfo>
 
-#include "shell/fenetres/Cadre_Test.h"
+#include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -50,7 +50,7 @@ TEST_F(Sons, EcritureDepuisLaBarreApresLaConfirmation) {
     joues.clear();
     Action("M_Fichier_Sauver")->trigger();
     EXPECT_TRUE(joues.isEmpty());
-    EXPECT_EQ(Faux_Services::Lit(dossier + "/bateau.cot"), "0\n");
+    EXPECT_EQ(Octets(dossier + "/bateau.cot"), "0\n");
 }
 
 } // namespace

@@ -1,34 +1,22 @@
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <vector>
 
-#include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "platform/UpDown.h"
 #include "shell/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/fenetres/Menu_Deplacement.h"
+#include "support/Banc_Fenetre.h"
 
 using namespace gabarit;
 
 namespace {
-struct Banc {
-    Etat_Projet e;
-    Shell_Enregistreur s;
-    QMdiArea zone;
-    Contexte ctx{e, s, &zone};
-    std::vector<QString> messages;
+struct Banc : test::Banc_Fenetre {
     Banc() {
-        zone.resize(1000, 700);
-        zone.show();
         e.P(1) = 530;
         e.P(2) = 470; // L = 1000
         e.P(110) = 500;
@@ -47,12 +35,7 @@ struct Banc {
         e.P(23) = 471.8;
         e.P(103) = 312.7;
         e.P(126) = 455.9;
-        Remplace_Boite_Message([this](const QString &t, int, const QString &) {
-            messages.push_back(t);
-            return REPONSE_OK;
-        });
     }
-    ~Banc() { Remplace_Boite_Message({}); }
     Menu_Deplacement &Ouvre() {
         auto &w = ctx.Fenetre<Menu_Deplacement>();
         w.Montre();
@@ -60,11 +43,7 @@ struct Banc {
     }
 };
 
-void Tape(QLineEdit *t, const QString &texte) {
-    t->selectAll();
-    QTest::keyClick(t, Qt::Key_Delete);
-    QTest::keyClicks(t, texte);
-}
+using test::Tape;
 
 void Valide(Menu_Deplacement &w, int bouton = 0) {
     QTest::mouseClick(w.Command1(bouton), Qt::LeftButton);
@@ -116,7 +95,7 @@ TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
     QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton);
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(b.e.P(186 + k), 1);
-        EXPECT_EQ(b.s.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE);
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE);
     }
     EXPECT_EQ(w.Text1(0)->text(), "60");
     // The record changes only with a button.
@@ -153,10 +132,23 @@ TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
     Menu_Deplacement &w = b.Ouvre();
     EXPECT_EQ(w.Text1(5)->text(), "6000");
     EXPECT_EQ(w.UpDown1(5)->value(), 5000);
+    // The box shows the whole grams that "Valide" will store, not the record's fraction.
+    EXPECT_EQ(w.Text1(6)->text(), "1389");
     Valide(w);
     EXPECT_EQ(b.e.P(57), 6000);
     EXPECT_EQ(b.e.P(170), 1389);
     EXPECT_TRUE(b.messages.empty());
+}
+
+TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
+    Banc b;
+    b.e.P(170) = 2000 / 0.72; // the assistant's bulb of a 2-metre hull, not rounded
+    b.e.P(42) = 3220 + 2000 / 0.72;
+    Menu_Deplacement &w = b.Ouvre();
+    EXPECT_EQ(w.Text1(6)->text(), "2778");
+    // The narrow box shows the thousands, not the tail of the decimals.
+    EXPECT_EQ(w.Text1(16)->text(), Texte_Nombre(3220 + 2000 / 0.72));
+    EXPECT_EQ(w.Text1(16)->cursorPosition(), 0);
 }
 
 TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
@@ -167,7 +159,7 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
         Tape(w.Text1(1), QString::fromLatin1(texte));                  // servo 2, 0 to 500
         Valide(w);
         ASSERT_EQ(b.messages.size(), 1u) << texte;
-        EXPECT_TRUE(b.messages[0].contains("Servo 2"));
+        EXPECT_TRUE(b.messages[0].texte.contains("Servo 2"));
         EXPECT_EQ(b.e.P(66), 350);
         EXPECT_EQ(b.e.P(63), 50);
         EXPECT_EQ(b.e.P(42), 2350);
@@ -180,8 +172,8 @@ TEST(Menu_Deplacement, PoidsNulsRefusesAvecMessage) {
         b.e.P(n) = 0;
     Menu_Deplacement &w = b.Ouvre();
     Valide(w);
-    ASSERT_EQ(b.s.messages.size(), 1u);
-    EXPECT_EQ(b.s.messages[0].titre, "Attention");
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].titre, "Attention");
     EXPECT_EQ(b.e.P(42), 2350);
     EXPECT_EQ(b.e.P(23), 471.8);
 }

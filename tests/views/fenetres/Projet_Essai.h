@@ -95,26 +95,11 @@ inline std::unique_ptr<Etat_Projet> Projet_Essai() {
         }
         p.Table_Naca[i][26] = 6.f;
     }
-    // The hull table and the upright waterline, when they are built.
-    try {
-        Shell_Enregistreur s;
-        Calcul_Tab(p);
-        Calcul_Flottaison(p, s);
-    } catch (const Erreur_Gabarit &) {
-    }
+    // The hull table and the upright waterline.
+    Shell_Enregistreur s;
+    Calcul_Tab(p);
+    Calcul_Flottaison(p, s);
     return e;
-}
-
-// True while the drawings are still the placeholders of the skeleton.
-inline bool Dessins_En_Attente() {
-    Etat_Projet e;
-    Canvas_Enregistreur c(100, 100);
-    try {
-        Echelle_Profil(e, c);
-    } catch (const Erreur_Gabarit &err) {
-        return std::string(err.what()).find("en construction") != std::string::npos;
-    }
-    return false;
 }
 
 } // namespace gabarit::essai

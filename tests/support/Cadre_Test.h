@@ -11,11 +11,12 @@
 
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
-#include "shell/Faux_Services.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
+#include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
+#include "support/Faux_Services.h"
 
 namespace gabarit::test {
 
@@ -32,23 +33,11 @@ struct Dialogue_Test : Dialogue_Fichier {
     }
 };
 
-struct Message_Vu {
-    QString texte;
-    int style;
-    QString titre;
-};
-
-class Cadre_Test : public ::testing::Test {
+class Cadre_Test : public Dossier_Faux {
 protected:
     void SetUp() override {
-        dossier = Dossier_Temporaire();
-        e.Dossier_Programme = dossier;
-        faux.Installe();
-        Faux_Services::Ecrit_Projet_Faux(dossier + "/tov0.mas", 1);
-        Faux_Services::Ecrit(ini(), " 56700 \r\n 56700 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                                    " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-        for (int k = 0; k < 7; ++k)
-            e.P(186 + k) = 1;
+        Prepare(" 56700 \r\n 56700 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
         Remplace_Boite_Message([this](const QString &t, int style, const QString &titre) {
             messages.push_back({t, style, titre});
             if (style == MB_OUI_NON) {
@@ -69,7 +58,6 @@ protected:
         Installe_Dialogue_Fichier(nullptr);
     }
 
-    std::string ini() const { return dossier + "/tov.ini"; }
     Contexte &ctx() { return cadre->ctx(); }
     QAction *Action(const char *nom) { return cadre->Action(QString::fromUtf8(nom)); }
     // A click on a toolbar key, as the user makes it.
@@ -87,16 +75,7 @@ protected:
             .toInt();
     }
     QString Panneau(int n) { return cadre->Panneau(n)->text(); }
-    bool A_Fait(const std::string &quoi) const {
-        for (const auto &j : faux.journal)
-            if (j == quoi)
-                return true;
-        return false;
-    }
 
-    std::string dossier;
-    Etat_Projet e;
-    Faux_Services faux;
     Dialogue_Test dialogue;
     std::vector<Message_Vu> messages;
     std::vector<bool> reponses_oui;

@@ -4,11 +4,13 @@
 // (value 1) and the flags line; a fake settings file holds eleven thousandths.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "shell/Services_Projet.h"
+#include "support/Chemins_Test.h"
+#include "support/Coques_Essai.h"
 
 namespace gabarit::test {
 
@@ -77,16 +79,32 @@ struct Faux_Services {
     }
     ~Faux_Services() { Services() = Services_Projet::Reels(); }
 
-    static std::string Lit(const std::string &chemin) {
-        std::ifstream f(chemin, std::ios::binary);
-        std::stringstream ss;
-        ss << f.rdbuf();
-        return ss.str();
+    bool A_Fait(const std::string &quoi) const {
+        for (const auto &j : journal)
+            if (j == quoi)
+                return true;
+        return false;
     }
-    static void Ecrit(const std::string &chemin, const std::string &contenu) {
-        std::ofstream f(chemin, std::ios::binary);
-        f << contenu;
+};
+
+// A temporary program folder with a fake master and the settings given, the fakes in place,
+// every floating result out of date.
+class Dossier_Faux : public ::testing::Test {
+protected:
+    void Prepare(const std::string &reglages) {
+        dossier = Dossier_Temporaire();
+        e.Dossier_Programme = dossier;
+        faux.Installe();
+        Faux_Services::Ecrit_Projet_Faux(dossier + "/tov0.mas", 1);
+        Ecrit_Octets(ini(), reglages);
+        Resultats_Perimes(e);
     }
+    std::string ini() const { return dossier + "/tov.ini"; }
+    bool A_Fait(const std::string &quoi) const { return faux.A_Fait(quoi); }
+
+    std::string dossier;
+    Etat_Projet e;
+    Faux_Services faux;
 };
 
 } // namespace gabarit::test

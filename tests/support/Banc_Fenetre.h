@@ -1,0 +1,78 @@
+#pragma once
+// A frame's client area for driving a window as a user would: the design state, the
+// recording shell, the MDI area shown at a working size and the context of the child
+// windows, with the message boxes recorded and answered OK instead of shown.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QRadioButton>
+#include <QString>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "model/Etat_Projet.h"
+#include "platform/Boite_Message.h"
+#include "platform/UpDown.h"
+#include "shell/Shell_Enregistreur.h"
+#include "shell/fenetres/Contexte.h"
+
+namespace gabarit::test {
+
+struct Message_Vu {
+    QString texte;
+    int style;
+    QString titre;
+};
+
+struct Banc_Fenetre {
+    Etat_Projet e;
+    Shell_Enregistreur shell;
+    std::unique_ptr<QMdiArea> zone = std::make_unique<QMdiArea>();
+    Contexte ctx{e, shell, zone.get()};
+    std::vector<Message_Vu> messages;
+
+    explicit Banc_Fenetre(int largeur = 1000, int hauteur = 700) {
+        zone->resize(largeur, hauteur);
+        zone->show();
+        Remplace_Boite_Message([this](const QString &t, int style, const QString &titre) {
+            messages.push_back({t, style, titre});
+            return REPONSE_OK;
+        });
+    }
+    ~Banc_Fenetre() {
+        Remplace_Boite_Message({});
+        zone.reset(); // the windows go before the context they refer to
+    }
+    Banc_Fenetre(const Banc_Fenetre &) = delete;
+    Banc_Fenetre &operator=(const Banc_Fenetre &) = delete;
+};
+
+// The window's child of that name; a missing one fails the test.
+template <class T> T *Enfant(QWidget &fenetre, const QString &nom) {
+    T *w = fenetre.findChild<T *>(nom);
+    EXPECT_NE(w, nullptr) << nom.toStdString();
+    return w;
+}
+
+// The user selects the box's text, deletes it and types.
+inline void Tape(QLineEdit *t, const QString &texte) {
+    t->selectAll();
+    QTest::keyClick(t, Qt::Key_Delete);
+    QTest::keyClicks(t, texte);
+}
+
+// A click on an option's round indicator, as a user aims it.
+inline void Clique_Option(QRadioButton *o) {
+    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+}
+
+// A click on a spin control's up or down arrow; the release handler runs after the step.
+inline void Clique_Fleche(UpDown *s, bool haut) {
+    QTest::mouseClick(haut ? s->boutonHaut() : s->boutonBas(), Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+} // namespace gabarit::test
