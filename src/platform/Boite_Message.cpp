@@ -1,6 +1,7 @@
 #include "platform/Boite_Message.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "shell/Interface_Shell.h"
 
@@ -21,22 +22,17 @@ int Boite_Message(QWidget* parent, const QString& texte, int style, const QStrin
     QMessageBox boite(parent);
     boite.setWindowTitle(titre);
     boite.setText(texte);
-    if (style == MB_STOP) {
-        boite.setIcon(QMessageBox::Critical);
-        boite.setStandardButtons(QMessageBox::Ok);
-    } else if (style == MB_OUI_NON) {
+    if (style == MB_OUI_NON) {
         boite.setIcon(QMessageBox::Warning);
-        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        boite.setDefaultButton(QMessageBox::Yes);
-        boite.setButtonText(QMessageBox::Yes, QStringLiteral("Oui"));
-        boite.setButtonText(QMessageBox::No, QStringLiteral("Non"));
-    } else {
-        boite.setIcon(QMessageBox::Warning);
-        boite.setStandardButtons(QMessageBox::Ok);
+        QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+        boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+        boite.setDefaultButton(oui);
+        boite.exec();
+        return boite.clickedButton() == oui ? REPONSE_OUI : REPONSE_NON;
     }
-    const int r = boite.exec();
-    if (style == MB_OUI_NON)
-        return r == QMessageBox::Yes ? REPONSE_OUI : REPONSE_NON;
+    boite.setIcon(style == MB_STOP ? QMessageBox::Critical : QMessageBox::Warning);
+    boite.setStandardButtons(QMessageBox::Ok);
+    boite.exec();
     return REPONSE_OK;
 }
 
