@@ -6,13 +6,12 @@
 
 namespace gabarit {
 
-QTranslator* Installe_Traduction_Qt() {
-    auto* app = QCoreApplication::instance();
+QTranslator *Installe_Traduction_Qt() {
+    auto *app = QCoreApplication::instance();
     if (!app)
         return nullptr;
-    auto* t = new QTranslator(app);
-    if (!t->load(QStringLiteral("qtbase_fr"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+    auto *t = new QTranslator(app);
+    if (!t->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(t)) {
         delete t;
         return nullptr;

@@ -8,6 +8,6 @@ namespace gabarit {
 // Installs Qt's French translation on the running application. Returns it (owned by the
 // application), or nullptr when the machine has no French translation of Qt: the dialogs then
 // keep Qt's English texts.
-QTranslator* Installe_Traduction_Qt();
+QTranslator *Installe_Traduction_Qt();
 
 } // namespace gabarit

@@ -13,7 +13,7 @@ TEST(Traduction, LesDialoguesDeQtParlentFrancais) {
         QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm");
     if (!QFileInfo::exists(fichier))
         GTEST_SKIP() << "no French translation of Qt on this machine";
-    QTranslator* t = Installe_Traduction_Qt();
+    QTranslator *t = Installe_Traduction_Qt();
     ASSERT_NE(t, nullptr);
     // The open and save dialogs, and their buttons.
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"),
