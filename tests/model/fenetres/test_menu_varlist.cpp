@@ -208,6 +208,25 @@ TEST(Menu_VarList, TableDeCareneDUneStation) {
     }
 }
 
+TEST(Menu_VarList, LaFlecheRepartDeLaStationTapee) {
+    Banc b;
+    Menu_VarList &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(0);
+    QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(w.Text3()->text(), "10");
+    // A station typed in the box is where the next step of the arrows starts.
+    Tape(w.Text3(), "780");
+    QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(w.Text3()->text(), "790");
+    Tape(w.Text3(), "500");
+    QTest::mouseClick(w.UpDown2()->boutonBas(), Qt::LeftButton);
+    EXPECT_EQ(w.Text3()->text(), "490");
+    // Not a number: the arrows go on from where they were.
+    Tape(w.Text3(), "abc");
+    QTest::mouseClick(w.UpDown2()->boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(w.Text3()->text(), "500");
+}
+
 TEST(Menu_VarList, SectionTropProfondeArreteeALaLigne200) {
     Banc b;
     for (int d = 0; d <= 300; ++d)

@@ -1,0 +1,25 @@
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include "platform/Traduction.h"
+
+using namespace gabarit;
+
+TEST(Traduction, LesDialoguesDeQtParlentFrancais) {
+    const QString fichier =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_fr.qm");
+    if (!QFileInfo::exists(fichier))
+        GTEST_SKIP() << "no French translation of Qt on this machine";
+    QTranslator *t = Installe_Traduction_Qt();
+    ASSERT_NE(t, nullptr);
+    // The open and save dialogs, and their buttons.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"),
+              QString::fromUtf8("&Nom de fichier :"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+    QCoreApplication::removeTranslator(t);
+    delete t;
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
