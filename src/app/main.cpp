@@ -4,11 +4,14 @@
 #include <QTimer>
 
 #include "model/Etat_Projet.h"
+#include "platform/Traduction.h"
 #include "shell/fenetres/Chargement.h"
 #include "shell/fenetres/MDIForm1.h"
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    // The file dialogs and standard buttons in French, like the rest of the program.
+    gabarit::Installe_Traduction_Qt();
     // The program folder holds the master, the settings, the NACA table, help and sounds.
     gabarit::Etat_Projet etat;
     etat.Dossier_Programme = QCoreApplication::applicationDirPath().toStdString();
