@@ -219,7 +219,7 @@ bool Menu_Deplacement::Verifie_Saisies() {
             message = QStringLiteral("La valeur de \"%1\" n'est pas un nombre.")
                           .arg(Label1(i)->text().trimmed());
         else if (v < spin->minimum() || v > spin->maximum())
-            message = QStringLiteral("La valeur de \"%1\" doit etre comprise entre %2 et %3.")
+            message = QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
                           .arg(Label1(i)->text().trimmed())
                           .arg(spin->minimum())
                           .arg(spin->maximum());

@@ -160,6 +160,9 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
         Valide(w);
         ASSERT_EQ(b.messages.size(), 1u) << texte;
         EXPECT_TRUE(b.messages[0].texte.contains("Servo 2"));
+        if (QString::fromLatin1(texte) == "600")
+            EXPECT_TRUE(b.messages[0].texte.contains(
+                QString::fromUtf8("doit être comprise entre 0 et 500")));
         EXPECT_EQ(b.e.P(66), 350);
         EXPECT_EQ(b.e.P(63), 50);
         EXPECT_EQ(b.e.P(42), 2350);
