@@ -27,7 +27,7 @@ void Init_Tab(Etat_Projet &e) { e.Tab_Carene.Vide(); }
 void Verifie_Longueur_Table(const Etat_Projet &e) {
     const double L = e.L();
     if (!std::isfinite(L) || L <= 0)
-        throw Erreur_Gabarit("Longueur de carene nulle ou negative : L = " + Texte_Nombre(L) +
+        throw Erreur_Gabarit("Longueur de carène nulle ou négative : L = " + Texte_Nombre(L) +
                              " mm");
     if (L > LONGUEUR_MAX_TABLE)
         throw Erreur_Gabarit("Carene trop longue pour la table : L = " + Texte_Nombre(L) +
@@ -50,10 +50,10 @@ void Calcul_Tab(Etat_Projet &e) {
         Calcul_Couple(e);
         const double D = e.Hauteur_Couple;
         if (D < 0)
-            throw Erreur_Gabarit("Hauteur de couple negative a X = " + Texte_Nombre(X) +
-                                 " mm : la table de carene ne peut pas etre calculee");
+            throw Erreur_Gabarit("Hauteur de couple négative à X = " + Texte_Nombre(X) +
+                                 " mm : la table de carène ne peut pas être calculée");
         if (D >= HAUTEUR_MAX_TABLE)
-            throw Erreur_Gabarit("Couple trop haut pour la table a X = " + Texte_Nombre(X) +
+            throw Erreur_Gabarit("Couple trop haut pour la table à X = " + Texte_Nombre(X) +
                                  " mm : hauteur " + Texte_Nombre(D) + " mm (moins de 300 mm)");
         sections[nb] = {D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
     }

@@ -10,15 +10,15 @@ double Fini(double v, const char* quoi) {
 
 double Divise(double a, double b) {
     if (b == 0.0)
-        throw Erreur_Gabarit("Calcul impossible : division par zero");
+        throw Erreur_Gabarit("Calcul impossible : division par zéro");
     return Fini(a / b, "quotient");
 }
 
 double Puissance(double base, double exposant) {
     if (base < 0.0 && exposant != std::floor(exposant))
-        throw Erreur_Gabarit("Calcul impossible : puissance fractionnaire d'un nombre negatif");
+        throw Erreur_Gabarit("Calcul impossible : puissance fractionnaire d'un nombre négatif");
     if (base == 0.0 && exposant < 0.0)
-        throw Erreur_Gabarit("Calcul impossible : puissance negative de zero");
+        throw Erreur_Gabarit("Calcul impossible : puissance négative de zéro");
     return Fini(std::pow(base, exposant), "puissance");
 }
 

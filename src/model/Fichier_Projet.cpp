@@ -138,7 +138,7 @@ std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_stri
 
 std::string Texte_Milliemes(double v) {
     if (!std::isfinite(v))
-        throw Erreur_Gabarit("Valeur non finie : impossible de l'ecrire dans un fichier");
+        throw Erreur_Gabarit("Valeur non finie : impossible de l'écrire dans un fichier");
     // The small margin keeps a value read as k / 1000 at k: 1.001 * 1000 lies just below 1001.
     const double k = std::floor(v * 1000.0 + 1e-6) + 0.0;
     if (std::fabs(k) < 9.0e18)
@@ -209,7 +209,7 @@ void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &conten
     const std::string temporaire = chemin + ".tmp";
     std::FILE *f = std::fopen(temporaire.c_str(), "wb");
     if (!f)
-        throw Erreur_Gabarit("Impossible d'ecrire le fichier : " + chemin);
+        throw Erreur_Gabarit("Impossible d'écrire le fichier : " + chemin);
     bool ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
     ok = std::fflush(f) == 0 && ok;
 #if defined(__unix__) || defined(__APPLE__)
@@ -224,7 +224,7 @@ void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &conten
     }
     if (!ok) {
         std::remove(temporaire.c_str());
-        throw Erreur_Gabarit("Impossible d'ecrire le fichier : " + chemin);
+        throw Erreur_Gabarit("Impossible d'écrire le fichier : " + chemin);
     }
 }
 
@@ -262,7 +262,7 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e) {
         const double v = e.P(i);
         if (!std::isfinite(v))
             throw Erreur_Gabarit("Valeur " + std::to_string(i) +
-                                 " non finie : impossible d'ecrire le fichier : " + chemin);
+                                 " non finie : impossible d'écrire le fichier : " + chemin);
         contenu += Texte_Entier(i) + "\r\n";
         contenu += Texte_Milliemes(v) + "\r\n";
         contenu +=

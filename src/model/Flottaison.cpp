@@ -47,8 +47,8 @@ float Somme_Surfaces(const Etat_Projet &e, double L, double debut, double fin) {
 bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
     Verifie_Longueur_Table(e);
     if (!(e.P(42) > 0))
-        throw Erreur_Gabarit("Poids total nul ou negatif : la flottaison ne peut pas etre "
-                             "calculee");
+        throw Erreur_Gabarit("Poids total nul ou négatif : la flottaison ne peut pas être "
+                             "calculée");
     const double L = e.L();
     const double P23 = e.P(23);
     const float poids = static_cast<float>(e.P(42));

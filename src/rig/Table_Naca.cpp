@@ -65,7 +65,7 @@ void Lit_Table_Naca(Etat_Projet &e) {
     if (n < NB_NOMBRES)
         Prend_Mot();
     if (n < NB_NOMBRES)
-        throw Erreur_Gabarit("Table des profils NACA incomplete : " + chemin + " (" +
+        throw Erreur_Gabarit("Table des profils NACA incomplète : " + chemin + " (" +
                              std::to_string(n) + " nombres sur " + std::to_string(NB_NOMBRES) +
                              ")");
     for (int i = 0; i < NB_PROFILS; ++i)

@@ -63,7 +63,7 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const st
         lu = true;
     } catch (const std::exception &ex) {
         if (nom != NOM_MAITRE)
-            s.Message(std::string(ex.what()) + "\nLe projet maitre " + NOM_MAITRE +
+            s.Message(std::string(ex.what()) + "\nLe projet maître " + NOM_MAITRE +
                           " est chargé à sa place.",
                       MB_EXCLAMATION, TITRE);
         else

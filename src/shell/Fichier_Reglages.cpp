@@ -14,7 +14,7 @@ constexpr int NB_REGLAGES = NB_VALEURS - NB_VALEURS_PROJET; // lines of tov.ini
 void Lit_Reglages(const std::string &chemin, Etat_Projet &e) {
     const auto lignes = Lit_Lignes_Fichier(chemin, NB_REGLAGES);
     if (lignes.size() < static_cast<std::size_t>(NB_REGLAGES))
-        throw Erreur_Gabarit("Fichier de reglages incomplet : " + chemin + " (" +
+        throw Erreur_Gabarit("Fichier de réglages incomplet : " + chemin + " (" +
                              std::to_string(lignes.size()) + " lignes sur " +
                              std::to_string(NB_REGLAGES) + ")");
     std::array<double, NB_REGLAGES> v{};
@@ -29,8 +29,8 @@ void Ecrit_Reglages(const std::string &chemin, const Etat_Projet &e) {
     for (int j = 1; j <= NB_REGLAGES; ++j) {
         const double v = e.P(NB_VALEURS_PROJET + j);
         if (!std::isfinite(v))
-            throw Erreur_Gabarit("Reglage " + std::to_string(NB_VALEURS_PROJET + j) +
-                                 " non fini : impossible d'ecrire le fichier : " + chemin);
+            throw Erreur_Gabarit("Réglage " + std::to_string(NB_VALEURS_PROJET + j) +
+                                 " non fini : impossible d'écrire le fichier : " + chemin);
         contenu += Texte_Milliemes(v) + "\r\n";
     }
     Ecrit_Fichier_Atomique(chemin, contenu);

@@ -130,7 +130,7 @@ TEST(Calcul_Tab, CarenesTropGrandesRefuseesSansToucherLaTable) {
     };
     refusee(Coque_Caisson(2000.5, 50, 100, 0, 0), "trop longue");
     refusee(Coque_Caisson(1000, 50, 300, 0, 0), "trop haut");
-    refusee(Coque_Caisson(1000, 50, -1, 0, 0), "negative");
+    refusee(Coque_Caisson(1000, 50, -1, 0, 0), "négative");
     refusee(Coque_Caisson(0, 50, 100, 0, 0), "nulle");
     {
         Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
