@@ -236,7 +236,8 @@ def attente(gite):
 
 
 if __name__ == "__main__":
-    ici = os.path.dirname(os.path.abspath(__file__))
+    # The icons go into data/icones beside this folder.
+    ici = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "icones")
     icones = {
         "ouvrir": ouvrir, "sauver": sauver, "copier": copier, "Profile": profile,
         "Voile": voile, "Deplacement": deplacement, "Stabilite": stabilite, "Compar": compar,
