@@ -7,6 +7,7 @@
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
+#include "platform/Twips.h"
 #include "shell/Arrangements.h"
 #include "shell/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
@@ -291,6 +292,19 @@ TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
     EXPECT_EQ(messages[0].style, MB_STOP);
     EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("tov.ini")));
     EXPECT_FALSE(autre.isVisible());
+}
+
+TEST_F(Cadre_Test, EditeurDeParametresCentreDesSaPremiereOuverture) {
+    cadre->show();
+    const int W = ctx().Largeur_Cadre(), H = ctx().Hauteur_Cadre();
+    Clique_Touche("Aff_Valeur");
+    Menu_VarList &liste = ctx().Fenetre<Menu_VarList>();
+    ASSERT_TRUE(liste.Visible());
+    // Centred with the size the window keeps, not the size it had before its first showing.
+    EXPECT_EQ(liste.Largeur_Externe(), Twips_En_Pixels(5940));
+    EXPECT_EQ(liste.Hauteur_Externe(), Twips_En_Pixels(6810));
+    EXPECT_EQ(liste.Gauche(), (W - liste.Largeur_Externe()) / 2);
+    EXPECT_EQ(liste.Haut(), (H - liste.Hauteur_Externe()) / 2);
 }
 
 } // namespace
