@@ -5,7 +5,8 @@
 
 namespace gabarit {
 
-QString Filtre_Projets() { return QStringLiteral("(*.cot) (*.cot);;(*.mas) (*.mas)"); }
+// Each description is its own pattern, as the old filter showed it: "(*.cot)" then "(*.mas)".
+QString Filtre_Projets() { return QStringLiteral("(*.cot);;(*.mas)"); }
 
 namespace {
 class Dialogue_Qt : public Dialogue_Fichier {
