@@ -68,6 +68,9 @@ protected:
     void resizeEvent(QResizeEvent *ev) override;
 
 private:
+    // The window's size, twips.
+    static constexpr double LARGEUR = 5865, HAUTEUR = 3750;
+
     // A spinner of the window with its box and the text the display last wrote there.
     struct Paire {
         UpDown *spin = nullptr;
