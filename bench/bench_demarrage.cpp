@@ -8,7 +8,7 @@
 
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 #include "shell/fenetres/MDIForm1.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "stability/Centrage.h"
 #include "stability/Coef_Prismatique.h"
-#include "views/Canvas.h"
+#include "interfaces/Canvas.h"
 
 using namespace gabarit;
 

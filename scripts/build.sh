@@ -2,5 +2,9 @@
 # Configures and builds into build/ (the program folder is build/, data/ copied beside it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache, where the machine has it, shares compiled objects between checkouts.
+export CCACHE_BASEDIR="$PWD"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j "$(nproc)"

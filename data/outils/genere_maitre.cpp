@@ -19,7 +19,7 @@
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
 #include "rig/Table_Naca.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 
 using namespace gabarit;
 

@@ -6,7 +6,7 @@
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 #include "stability/Centrage.h"
 
 namespace gabarit {

@@ -2,7 +2,7 @@
 // The hull table Tab_Carene, sampled from the section geometry every 10 mm along the hull
 // and every millimetre down each section.
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

@@ -6,8 +6,9 @@
 
 #include "model/Flottaison.h"
 #include "model/Integration_Gite.h"
+#include "model/Numeros.h"
 #include "model/Registres.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 
 namespace gabarit {
 
@@ -21,9 +22,8 @@ struct Cases_Gite {
 };
 
 Cases_Gite Cases(int k) {
-    if (k == 6)
-        return {55, 56, 192, 213, 206};
-    return {43 + k, 49 + k, 186 + k, 207 + k, 200 + k};
+    return {Franc_Bord_AR(k), Franc_Bord_AV(k), Etat_Gite(k), Volume_Gite(k),
+            Surface_Mouillee_Gite(k)};
 }
 
 // Steps of a half-walk: a half shorter than one step cannot be measured.

@@ -3,7 +3,7 @@
 // until the immersed volume carries the total weight P(42), each half of the hull (aft and
 // forward of the centre of gravity's station) carrying about half of it.
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "model/Carene.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 
 namespace gabarit {
 

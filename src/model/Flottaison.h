@@ -2,7 +2,7 @@
 // The upright waterline: the freeboards P(43) and P(49) are moved 1 mm at a time until the
 // volume read from the hull table matches the total weight P(42).
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

@@ -2,7 +2,7 @@
 // Bringing a freshly read project up to date: upgrade of older files, working values,
 // version stamp, and the working variables that depend on the hull length.
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

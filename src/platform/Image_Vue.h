@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "views/Canvas.h"
+#include "interfaces/Canvas.h"
 
 class QPainter;
 

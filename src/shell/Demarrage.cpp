@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "shell/Services_Projet.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 
 namespace fs = std::filesystem;
 

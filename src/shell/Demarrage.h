@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

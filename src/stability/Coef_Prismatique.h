@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
-#include "views/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "interfaces/Canvas.h"
 
 namespace gabarit {
 

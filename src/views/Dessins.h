@@ -2,8 +2,8 @@
 // Every drawing of the four views and their scale setters. Each draws onto the canvas of the
 // view being drawn, with the scale P(22) and origin P(40), P(41) in the canvas units.
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
-#include "views/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "interfaces/Canvas.h"
 
 namespace gabarit {
 

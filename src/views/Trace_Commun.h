@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/Etat_Projet.h"
-#include "views/Canvas.h"
+#include "interfaces/Canvas.h"
 
 namespace gabarit::vues {
 

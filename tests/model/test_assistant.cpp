@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Assistant.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 

@@ -3,7 +3,7 @@
 
 #include "model/Assistant.h"
 #include "model/Version.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/Carene.h"
 #include "model/Flottaison.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
 
 using namespace gabarit;

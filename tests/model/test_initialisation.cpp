@@ -4,7 +4,7 @@
 
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 
 using namespace gabarit;

@@ -8,7 +8,7 @@
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 

@@ -3,8 +3,8 @@
 #include "model/Erreur.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
-#include "shell/Garde_Menus.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Garde_Menus.h"
+#include "interfaces/Shell_Enregistreur.h"
 
 using namespace gabarit;
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "shell/Demarrage.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Faux_Services.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Carene.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "stability/Centrage.h"
 #include "support/Coques_Essai.h"
 

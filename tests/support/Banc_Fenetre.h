@@ -16,7 +16,7 @@
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 
 namespace gabarit::test {

@@ -7,7 +7,7 @@
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
 

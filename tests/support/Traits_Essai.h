@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "views/Canvas.h"
+#include "interfaces/Canvas.h"
 
 namespace gabarit::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/Flottaison.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 #include "views/Dessins.h"

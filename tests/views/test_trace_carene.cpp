@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/Equilibre.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"

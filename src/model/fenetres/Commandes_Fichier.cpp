@@ -7,7 +7,7 @@
 #include "platform/Dialogue_Fichier.h"
 #include "shell/Demarrage.h"
 #include "shell/Services_Projet.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 

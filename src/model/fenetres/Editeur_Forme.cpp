@@ -11,7 +11,7 @@
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "stability/Coef_Prismatique.h"

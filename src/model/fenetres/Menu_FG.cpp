@@ -24,7 +24,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"

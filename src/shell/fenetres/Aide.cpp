@@ -8,7 +8,7 @@
 #include "platform/Boite_Message.h"
 #include "platform/Lecteur_RTF.h"
 #include "platform/Twips.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 #include "shell/fenetres/Contexte.h"
 
 namespace gabarit {

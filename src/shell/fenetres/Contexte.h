@@ -10,7 +10,7 @@
 
 #include "model/Etat_Projet.h"
 #include "platform/Fenetre_Fille.h"
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 class QAction;
 

@@ -16,7 +16,7 @@
 #include "platform/Twips.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
-#include "shell/Garde_Menus.h"
+#include "interfaces/Garde_Menus.h"
 #include "shell/Services_Projet.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"

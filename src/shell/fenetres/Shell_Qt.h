@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

@@ -11,7 +11,7 @@
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"

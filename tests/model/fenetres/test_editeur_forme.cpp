@@ -11,7 +11,7 @@
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Coques_Essai.h"

@@ -21,7 +21,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"

@@ -9,7 +9,7 @@
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Aide.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"

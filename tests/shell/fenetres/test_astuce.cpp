@@ -10,7 +10,7 @@
 
 #include "model/Etat_Projet.h"
 #include "platform/Twips.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"

@@ -9,7 +9,7 @@
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Twips.h"
 #include "shell/Arrangements.h"
-#include "shell/Voyants.h"
+#include "model/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "stability/fenetres/Menu_Deplacement.h"

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Etat_Projet.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Presentation.h"
 #include "support/Banc_Fenetre.h"

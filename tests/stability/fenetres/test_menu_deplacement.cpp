@@ -8,7 +8,7 @@
 
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "shell/Shell_Enregistreur.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
 

@@ -7,8 +7,8 @@
 
 #include "model/Carene.h"
 #include "model/Flottaison.h"
-#include "shell/Shell_Enregistreur.h"
-#include "views/Canvas.h"
+#include "interfaces/Shell_Enregistreur.h"
+#include "interfaces/Canvas.h"
 #include "views/Dessins.h"
 
 namespace gabarit::essai {

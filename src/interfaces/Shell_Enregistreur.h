@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

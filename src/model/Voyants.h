@@ -1,13 +1,14 @@
 #pragma once
 // The seven heel lights and their out-of-date flags Etat_Gite, P(186) to P(192).
+#include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
-#include "shell/Interface_Shell.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
 // Paints light k red when P(186 + k) = 1, green otherwise.
-void Affiche_Voyants(const Etat_Projet& e, Interface_Shell& shell);
+void Affiche_Voyants(const Etat_Projet &e, Interface_Shell &shell);
 // Marks every heel result out of date and turns the seven lights red.
-void Invalide_Calculs(Etat_Projet& e, Interface_Shell& shell);
+void Invalide_Calculs(Etat_Projet &e, Interface_Shell &shell);
 
 } // namespace gabarit

@@ -2,7 +2,7 @@
 // Around a long computation: the toolbar and top menus are off while it runs, and on every
 // way out, failures included, the menus come back, the please-wait window goes and the
 // status reads "Pret".
-#include "shell/Interface_Shell.h"
+#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/Shell_Enregistreur.h"
-#include "shell/Voyants.h"
+#include "interfaces/Shell_Enregistreur.h"
+#include "model/Voyants.h"
 
 using namespace gabarit;
 
