@@ -7,7 +7,7 @@ class QWidget;
 
 namespace gabarit {
 
-// Shows a modal box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON (shell/Interface_Shell.h).
+// Shows a modal box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON (interfaces/Interface_Shell.h).
 int Boite_Message(QWidget* parent, const QString& texte, int style, const QString& titre);
 
 // Tests replace the box with a function that records it and answers at once.
