@@ -21,6 +21,7 @@
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
+#include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
@@ -165,8 +166,10 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
             Barre_Profile();
         if (cle == QStringLiteral("Deplacement"))
             Barre_Deplacement();
-        if (cle == QStringLiteral("Stabilite") || cle == QStringLiteral("Compar"))
+        if (cle == QStringLiteral("Stabilite"))
             ctx_->Joue_Son("ocean4.wav");
+        if (cle == QStringLiteral("Compar"))
+            Montre_Comparaison(*ctx_);
         if (cle == QString::fromUtf8("Vue_Géné"))
             Barre_Vue_Generale();
         if (cle == QStringLiteral("Aff_Valeur"))
