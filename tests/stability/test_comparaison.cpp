@@ -108,23 +108,6 @@ TEST(Comparaison, EcartsCalculesALaMain) {
     EXPECT_EQ(f.surface.min_compare, 145);
 }
 
-TEST(Comparaison, PoidsPlusLegerEnVert) {
-    Etat_Projet e;
-    Projets_A_B(e);
-    e.P(POIDS_TOTAL) = 900;
-    const Figures_Comparaison f = Calcul_Comparaison(e);
-    EXPECT_EQ(Ecart(f, ECART_POIDS), -10);
-    EXPECT_EQ(Teinte_De(f, ECART_POIDS), Teinte::Vert);
-    // (4600 / 900) / 4 = 1.2777 -> 27 %
-    EXPECT_EQ(Ecart(f, ECART_VOILURE_POIDS), 27);
-    e.P(POIDS_TOTAL) = 1000; // equal weights: still the better side
-    EXPECT_EQ(Teinte_De(Calcul_Comparaison(e), ECART_POIDS), Teinte::Vert);
-    e.P(SURFACE_VOILURE) = 3960; // 99 %: less sail, red
-    const Figures_Comparaison g = Calcul_Comparaison(e);
-    EXPECT_EQ(Ecart(g, ECART_VOILURE), -1);
-    EXPECT_EQ(Teinte_De(g, ECART_VOILURE), Teinte::Rouge);
-}
-
 TEST(Comparaison, CopieIdentique) {
     Etat_Projet e;
     Projets_A_B(e);

@@ -137,8 +137,24 @@ void Menu_Compar::Affiche(const Figures_Comparaison &f) {
 }
 
 void Menu_Compar::Menu_Compar_Form_Activate(QMdiSubWindow *w) {
+    if (!w || w != Cadre() || activation_attendue_)
+        return;
+    // Run once the showing is over: a refusal hides the window, which the showing in
+    // progress would otherwise bring back.
+    activation_attendue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            activation_attendue_ = false;
+            Activation();
+        },
+        Qt::QueuedConnection);
+}
+
+void Menu_Compar::Activation() {
     // Its own dialogs and messages hand the focus back to the window: no second read then.
-    if (!w || w != Cadre() || en_activation_)
+    // Nor under a computation: the heel series compares again at the end of its moments.
+    if (en_activation_ || ctx().Occupe())
         return;
     en_activation_ = true;
     struct Fin {

@@ -54,6 +54,7 @@ private:
     QPushButton *Bouton_Calcul(QWidget *page, int index, double x, double y);
 
     void Menu_Compar_Form_Activate(QMdiSubWindow *w);
+    void Activation();
     void Menu_Compar_Command1_Click();
     void Menu_Compar_Command2_Click();
     void Noms_Compar();
@@ -75,6 +76,7 @@ private:
     QWidget *Picture1_ = nullptr, *Picture3_1_ = nullptr;
     Image_Vue *Picture2_ = nullptr;
     bool en_activation_ = false;
+    bool activation_attendue_ = false;
 };
 
 // The toolbar key "Comparaison de 2 Projets": its sound, the window at its size, shown.

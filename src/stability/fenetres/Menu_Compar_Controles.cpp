@@ -180,7 +180,7 @@ void Menu_Compar::Construit_Choix(QWidget *page) {
 }
 
 void Menu_Compar::Construit_Stabilite(QWidget *page) {
-    Picture1_ = Image_Barres(page, QStringLiteral("Picture1"), 45, 45, 5115, 2175);
+    Picture1_ = Image_Barres(page, QStringLiteral("Picture1"), 45, 30, 5115, 2175);
     for (int i = 0; i < 7; ++i) {
         const double x = 30 + 720 * i;
         auto *a = Rectangle(Picture1_, QStringLiteral("Shape1_%1").arg(i), JAUNE_CLAIR);
@@ -191,15 +191,15 @@ void Menu_Compar::Construit_Stabilite(QWidget *page) {
         Shape2_[static_cast<std::size_t>(i)] = b;
         if (i < 6)
             Etiquette(page, QStringLiteral("Label15_%1").arg(i), QStringLiteral("%1°").arg(5 * i),
-                      45 + x, 2235, 735, Qt::AlignCenter);
+                      45 + x, 2205, 735, Qt::AlignCenter);
         Label5_[static_cast<std::size_t>(i)] = Etiquette(page, QStringLiteral("Label5_%1").arg(i),
-                                                         {}, 45 + x, 2445, 735, Qt::AlignCenter);
+                                                         {}, 45 + x, 2400, 735, Qt::AlignCenter);
     }
-    Carre(page, 0, JAUNE_CLAIR, 45, 2700);
-    Label3_ = Nom(page, QStringLiteral("Label3"), 285, 2700, 1980);
-    Carre(page, 1, VERT, 2340, 2700);
-    Label4_ = Nom(page, QStringLiteral("Label4"), 2580, 2700, 1980);
-    Command1_[1] = Bouton_Calcul(page, 1, 4620, 2655);
+    Carre(page, 0, JAUNE_CLAIR, 45, 2640);
+    Label3_ = Nom(page, QStringLiteral("Label3"), 285, 2640, 1980);
+    Carre(page, 1, VERT, 2340, 2640);
+    Label4_ = Nom(page, QStringLiteral("Label4"), 2580, 2640, 1980);
+    Command1_[1] = Bouton_Calcul(page, 1, 4620, 2595);
 }
 
 void Menu_Compar::Construit_Rapport(QWidget *page) {
@@ -234,7 +234,7 @@ void Menu_Compar::Construit_Rapport(QWidget *page) {
     Label13_ = Nom(page, QStringLiteral("Label13"), 3030, 1770, 2625);
     Carre(page, 5, VERT_CLAIR, 2790, 2040);
     Label14_ = Nom(page, QStringLiteral("Label14"), 3030, 2040, 2625);
-    Command1_[2] = Bouton_Calcul(page, 4, 4620, 2655);
+    Command1_[2] = Bouton_Calcul(page, 4, 4620, 2595);
 }
 
 void Menu_Compar::Construit_Surface(QWidget *page) {
@@ -253,10 +253,10 @@ void Menu_Compar::Construit_Surface(QWidget *page) {
     for (int i = 0; i < 4; ++i)
         Label21_[static_cast<std::size_t>(i)] =
             Etiquette(page, QStringLiteral("Label21_%1").arg(i), {}, 4740, hauts[i], 900);
-    Carre(page, 6, JAUNE, 45, 2700);
-    Label18_ = Nom(page, QStringLiteral("Label18"), 285, 2700, 2100);
-    Carre(page, 7, VERT, 2460, 2700);
-    Label19_ = Nom(page, QStringLiteral("Label19"), 2700, 2700, 2100);
+    Carre(page, 6, JAUNE, 45, 2640);
+    Label18_ = Nom(page, QStringLiteral("Label18"), 285, 2640, 2100);
+    Carre(page, 7, VERT, 2460, 2640);
+    Label19_ = Nom(page, QStringLiteral("Label19"), 2700, 2640, 2100);
 }
 
 } // namespace gabarit

@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
