@@ -251,6 +251,18 @@ TEST(Menu_Compar, RafraichiSeulementVisible) {
     EXPECT_TRUE(b.shell.messages.empty());
 }
 
+TEST(Menu_Compar, MinimiseeGardeSaTaille) {
+    Banc b;
+    Menu_Compar &w = b.Ouvre();
+    w.Cadre()->showMinimized();
+    const QSize reduite = w.Cadre()->size();
+    ASSERT_NE(reduite.height(), Twips_En_Pixels(3750));
+    b.zone->setActiveSubWindow(nullptr);
+    b.zone->setActiveSubWindow(w.Cadre());
+    QApplication::processEvents();
+    EXPECT_EQ(w.Cadre()->size(), reduite);
+}
+
 // The frame's toolbar key and menu item.
 class Comparaison_Cadre : public Cadre_Test {
 protected:
