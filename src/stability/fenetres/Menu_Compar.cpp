@@ -88,7 +88,11 @@ void Menu_Compar::Message_Lecture(const std::exception &ex) {
     ctx().shell.Message(ex.what(), MB_EXCLAMATION, "Attention");
 }
 
-void Menu_Compar::Noms_Compar() {
+// The names go with the figures, so the window never shows one comparison's figures under
+// another's names.
+void Menu_Compar::Noms() {
+    for (QLabel *l : {Label2_, Label3_, Label13_, Label18_})
+        Nomme(l, ctx().etat.Nom_Projet);
     for (QLabel *l : {Label9_, Label4_, Label14_, Label19_})
         Nomme(l, ctx().etat.Nom_Compar);
 }
@@ -98,8 +102,10 @@ void Menu_Compar::Comparer() {
     try {
         const std::optional<Figures_Comparaison> f =
             Comparer_Projets(c.etat, c.shell, *Picture2_, [this] { Cache(); });
-        if (f)
+        if (f) {
             Affiche(*f);
+            Noms();
+        }
     } catch (const std::exception &ex) {
         Message_Lecture(ex);
     }
@@ -170,10 +176,6 @@ void Menu_Compar::Activation() {
         Message_Lecture(ex);
         return;
     }
-    for (QLabel *l : {Label2_, Label3_, Label13_, Label18_})
-        Nomme(l, e.Nom_Projet);
-    if (!e.Nom_Compar.empty())
-        Noms_Compar();
     if (Visible())
         Comparer();
 }
@@ -214,7 +216,6 @@ void Menu_Compar::Menu_Compar_Command2_Click() {
         Message_Lecture(ex);
         return;
     }
-    Noms_Compar();
     if (!e.Dossier_Programme.empty())
         QDir::setCurrent(QString::fromStdString(e.Dossier_Programme));
     if (Visible())

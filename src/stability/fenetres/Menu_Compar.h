@@ -57,7 +57,7 @@ private:
     void Activation();
     void Menu_Compar_Command1_Click();
     void Menu_Compar_Command2_Click();
-    void Noms_Compar();
+    void Noms();
     void Affiche(const Figures_Comparaison &f);
     void Message_Lecture(const std::exception &ex);
 

@@ -206,6 +206,16 @@ TEST(Menu_Compar, ChoixLitLeFichierEtCompare) {
     EXPECT_EQ(Texte(w, "Label9").toStdString(), lourd);
     EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-20%");
     EXPECT_TRUE(w.Visible());
+
+    // A refused file hides the window; shown again with the master unreadable, it still
+    // shows the last comparison under that comparison's names.
+    Choisit(b, w, b.Ecrit_B("perime.cot", 1000, 2));
+    EXPECT_FALSE(w.Visible());
+    Ecrit_Octets(b.Chemin("tov0.mas"), "");
+    Banc::Montre(w);
+    EXPECT_EQ(b.shell.messages.size(), 3u);
+    EXPECT_EQ(Texte(w, "Label9").toStdString(), lourd);
+    EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-20%");
 }
 
 TEST(Menu_Compar, DiviseurNulDonneUnTiretSansResteDeLaComparaisonPrecedente) {
