@@ -26,6 +26,14 @@ Coefs_Roof Coefs_Roof_Projet(const Etat_Projet &e) {
     return {e.P(COEF_ROOF_A), e.P(COEF_ROOF_B), e.P(COEF_ROOF_C)};
 }
 
+std::array<double, 3> Lattes_Loi(const Etat_Projet &e) {
+    const Coefs_Roof k = Coefs_Roof_Projet(e);
+    std::array<double, 3> lattes{};
+    for (std::size_t i = 0; i < 3; ++i)
+        lattes[i] = Fix(Largeur_Class(k, e.P(LARGEUR_GV), U_LATTES[i]) * 100) / 100;
+    return lattes;
+}
+
 std::array<double, 3> Calcul_Lattes(const Etat_Projet &e) {
     const double lm = Guindant(e);
     Verifie_Guindant(lm);

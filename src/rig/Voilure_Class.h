@@ -24,6 +24,9 @@ double Largeur_Class(const Coefs_Roof &k, double f, double u);
 // The stored law of the record.
 Coefs_Roof Coefs_Roof_Projet(const Etat_Projet &e);
 
+// The stored law's widths at the three battens, cut to hundredths as a drawing shows them.
+std::array<double, 3> Lattes_Loi(const Etat_Projet &e);
+
 // Calcul_Lattes: the three batten lengths of the free mainsail (leech exponent P(87)), at
 // 3H'/4, H'/2 and H'/4. Refuses a luff of zero or less.
 std::array<double, 3> Calcul_Lattes(const Etat_Projet &e);
