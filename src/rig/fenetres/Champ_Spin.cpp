@@ -19,6 +19,7 @@ void Champ_Spin::Cree(QWidget *parent, QGridLayout *g, int rang, int index, cons
     legende->setObjectName(QStringLiteral("Label1_%1").arg(index));
     texte = new QLineEdit(parent);
     texte->setObjectName(QStringLiteral("Text1_%1").arg(index));
+    texte->setMinimumWidth(45);
     texte->setMaximumWidth(60);
     fleches = new UpDown(parent);
     fleches->setObjectName(QStringLiteral("UpDown1_%1").arg(index));

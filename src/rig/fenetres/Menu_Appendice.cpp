@@ -165,6 +165,7 @@ void Menu_Appendice::Construit() {
     Label4_->setObjectName(QStringLiteral("Label4"));
     Label4_->setWordWrap(true);
     Label5_ = Valeur(reglage, QStringLiteral("Label5"));
+    Label5_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     gr->addWidget(Label4_, 2, 0, 1, 2);
     gr->addWidget(Label5_, 2, 2);
     info = bulbe->findChild<QGroupBox *>(QStringLiteral("Frame1_5"));

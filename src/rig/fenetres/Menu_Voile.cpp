@@ -284,6 +284,8 @@ void Menu_Voile::Libre_Vers_Class() {
         Ajuste_Lattes();
         Actualise_Voilure(ctx());
         Trace_Voile_Class(ctx());
+        // The figures follow the CLASS plan just drawn, not the one drawn on ticking the box.
+        Rafraichit_Menus(ctx());
     });
 }
 

@@ -129,8 +129,10 @@ Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
                       QStringLiteral("modéliser la forme désirée, un "),
                       QStringLiteral("message d'erreur apparaît, "),
                       QStringLiteral("modifier alors les valeurs.")});
+    // Its lines were broken for the box: they are kept whole, the box is the wider one.
+    Text1_[0]->setLineWrapMode(QPlainTextEdit::NoWrap);
     lo->addWidget(Text1_[0]);
-    la->addWidget(option);
+    la->addWidget(option, 3);
     auto *libre = new QGroupBox(QStringLiteral("Libre / CLASS"), aide);
     libre->setObjectName(QStringLiteral("Frame3_1"));
     auto *ll = new QVBoxLayout(libre);
@@ -141,7 +143,7 @@ Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
                       QStringLiteral("Ce model de voilure est alors utilisé comme référence et "
                                      "peut être modifié à volonté.")});
     ll->addWidget(Text1_[1]);
-    la->addWidget(libre);
+    la->addWidget(libre, 2);
     SSTab1_->addTab(aide, QStringLiteral("Aide"));
 
     resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));

@@ -49,11 +49,15 @@ QGroupBox *Info(QWidget *parent, const QString &nom, const QString &prefixe,
     for (auto [legende, valeur] : lignes) {
         auto *l = new QLabel(QString::fromLatin1(valeur), g);
         l->setObjectName(QStringLiteral("%1_%2").arg(prefixe).arg(legende));
+        l->setWordWrap(true);
         labels[static_cast<std::size_t>(legende)] = l;
         auto *v = new QLabel(g);
         v->setObjectName(QStringLiteral("%1_%2").arg(prefixe).arg(legende + 1));
         v->setFrameShape(QFrame::Panel);
         v->setFrameShadow(QFrame::Sunken);
+        // The unrounded ratios are long: the value takes what room is left, the fields
+        // beside keep theirs.
+        v->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         v->setMinimumWidth(60);
         labels[static_cast<std::size_t>(legende + 1)] = v;
         grille->addWidget(l, rang, 0);
@@ -68,6 +72,7 @@ QGroupBox *Info(QWidget *parent, const QString &nom, const QString &prefixe,
 QGroupBox *Menu_Voile::Reglage(QWidget *parent, int frame, std::initializer_list<int> champs) {
     QGroupBox *g =
         Groupe(parent, QStringLiteral("Frame1_%1").arg(frame), QStringLiteral("Reglage"));
+    g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto *grille = new QGridLayout(g);
     grille->setContentsMargins(4, 2, 4, 2);
     grille->setVerticalSpacing(2);
@@ -129,7 +134,9 @@ QWidget *Menu_Voile::Onglet_Grand_Voile() {
     forme->addWidget(Command2_[1], 0, 2);
     forme->addWidget(Option1_[0], 1, 0);
     forme->addWidget(Option1_[1], 1, 1, 1, 2);
+    Frame4_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     g->addWidget(Frame4_, 1, 0);
+    g->setColumnStretch(1, 1);
 
     auto *choix = Groupe(page, QStringLiteral("Frame5"), QStringLiteral("Choix"));
     auto *lc = new QVBoxLayout(choix);
