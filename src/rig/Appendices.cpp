@@ -52,7 +52,7 @@ void Calcul_Appendices(Etat_Projet &e) {
     e.P(RATIO_SAFRAN) = r.ratio_safran;
     if (r.centre_anti_derive)
         e.P(CENTRE_ANTI_DERIVE) = *r.centre_anti_derive;
-    e.P(109) = 0;
+    e.P(ZERO_APPENDICES) = 0;
 }
 
 Chiffres_Appendice Calcule_Chiffres_Appendice(const Etat_Projet &e) {
