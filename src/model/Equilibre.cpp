@@ -218,7 +218,10 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
     e.Perimetre_Total = per_total;
     e.P(c.etat) = 0;
     e.P(c.volume) = Int(static_cast<float>(vol_ar + vol_av));
-    e.P(c.surface) = Fix(static_cast<float>(per_total * 100.0f)) / 100;
+    // Two decimals, worked out in single precision: the record keeps the single quotient
+    // (266.54 is stored as 266.540009...), so a saved file holds the thousandths it gives.
+    const float centiemes = std::trunc(per_total * 100.0f);
+    e.P(c.surface) = centiemes / 100.0f;
     e.Gite_Couple = gite;
     Affiche_Voyants(e, shell);
     return true;

@@ -8,6 +8,7 @@
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Equilibre.h"
+#include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "stability/Centrage.h"
@@ -35,7 +36,7 @@ void Compare_Modele(const Etat_Projet &e, int k, const test::Resultat_Modele &m)
     EXPECT_EQ(e.P(Franc_Bord_AR(k)), m.franc_bord_ar);
     EXPECT_EQ(e.P(Franc_Bord_AV(k)), m.franc_bord_av);
     EXPECT_EQ(e.P(Volume_Gite(k)), m.volume);
-    EXPECT_FLOAT_EQ(static_cast<float>(e.P(Surface_Mouillee_Gite(k))), m.surface);
+    EXPECT_EQ(e.P(Surface_Mouillee_Gite(k)), m.surface); // the single-precision quotient
     EXPECT_EQ(e.P(Etat_Gite(k)), 0);
 }
 
@@ -67,7 +68,6 @@ TEST(Equilibre, Box_At_10_Degrees) {
     EXPECT_LT(e->P(45), e->P(51));
     // The stored volume is the last walked volume, just over the weight.
     EXPECT_GT(e->Volume_AR + e->Volume_AV, 8000);
-    EXPECT_DOUBLE_EQ(e->P(202) * 100, std::round(e->P(202) * 100));
     // State, light, panel, window, steps.
     EXPECT_EQ(shell.voyants[2], COULEUR_VERTE);
     EXPECT_EQ(shell.voyants[1], COULEUR_ROUGE);
@@ -105,11 +105,12 @@ TEST(Equilibre, Thirty_Degrees_Uses_Its_Own_Slots) {
 }
 
 TEST(Equilibre, Overloaded_Box_Floats_With_Its_Stern_Under_Water) {
-    // 17 kg at 30 degrees: the low side's sheer goes under and the stern, which carries the
-    // centre of gravity, sinks below the water: a floating position, not a failure.
-    for (int gite : {10, 30}) {
+    // 15 kg at 20 and 30 degrees: the low side's sheer goes under and the stern, which
+    // carries the centre of gravity, sinks below the water: a floating position, not a
+    // failure.
+    for (int gite : {20, 30}) {
         SCOPED_TRACE(gite);
-        auto e = Caisson(17000);
+        auto e = Caisson(15000);
         e->P(26) = gite;
         const test::Resultat_Modele m = test::Equilibre_Modele(*e).Cherche(gite);
         Shell_Enregistreur shell;
@@ -117,6 +118,10 @@ TEST(Equilibre, Overloaded_Box_Floats_With_Its_Stern_Under_Water) {
         Compare_Modele(*e, gite / 5, m);
         EXPECT_LT(e->P(Franc_Bord_AR(gite / 5)), 0);
         EXPECT_TRUE(shell.messages.empty());
+        // At 20 degrees the wetted surface is 314.59 in double but 314.589996 in single
+        // precision: the file holds the single value's thousandths.
+        if (gite == 20)
+            EXPECT_EQ(Texte_Milliemes(e->P(204)), " 314589 ");
     }
 }
 
