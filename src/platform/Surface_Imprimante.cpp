@@ -85,8 +85,7 @@ void Surface_Imprimante::Ouvre() {
             QFile::remove(temporaire_);
             throw Erreur_Gabarit("impossible d'écrire le fichier " + Utf8(cible_));
         }
-        throw Erreur_Gabarit("l'imprimante " + Utf8(imprimante_.printerName()) +
-                             " ne répond pas");
+        throw Erreur_Gabarit("l'imprimante " + Utf8(imprimante_.printerName()) + " ne répond pas");
     }
     // The thinnest line the printer makes, black; the printer's own font.
     peintre_->setPen(QPen(Qt::black, 0));
@@ -116,7 +115,7 @@ void Surface_Imprimante::Ferme_Fichier(bool garde) {
     std::error_code ec;
     // Replaces an older file of that name in one step.
     std::filesystem::rename(QFile::encodeName(temporaire_).toStdString(),
-                           QFile::encodeName(cible_).toStdString(), ec);
+                            QFile::encodeName(cible_).toStdString(), ec);
     if (ec) {
         QFile::remove(temporaire_);
         throw Erreur_Gabarit("impossible d'écrire le fichier " + Utf8(cible_) + " (" +

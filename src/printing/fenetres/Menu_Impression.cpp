@@ -57,8 +57,10 @@ Menu_Impression::Menu_Impression(Contexte &ctx)
         connect(Command2(i), &QPushButton::clicked, this,
                 [this, i] { Menu_Impression_Command2_Click(i); });
     if (ctx.zone)
-        connect(ctx.zone, &QMdiArea::subWindowActivated, this,
-                [this](QMdiSubWindow *w) { Menu_Impression_Form_Activate(w); });
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+            if (w && w == Cadre() && Etat_Fenetre() != Etat::Minimise)
+                Menu_Impression_Form_Activate();
+        });
 }
 
 void Menu_Impression::Cree_Onglet_Couple() {
@@ -109,14 +111,15 @@ void Menu_Impression::Cree_Onglet_Couple() {
     Command2_[5] = Bouton(page, QStringLiteral("Command2_5"), QStringLiteral("Tableau Arrière"));
     Command2_[6] =
         Bouton(page, QStringLiteral("Command2_6"), QStringLiteral("Couple le plus large"));
-    Command2_[7] = Bouton(page, QStringLiteral("Command2_7"), QStringLiteral("Couple le plus haut"));
+    Command2_[7] =
+        Bouton(page, QStringLiteral("Command2_7"), QStringLiteral("Couple le plus haut"));
     g->addWidget(Command2_[5], 2, 0);
     g->addWidget(Command2_[6], 2, 1);
     g->addWidget(Command2_[7], 2, 2);
     g->addWidget(Texte(page, QStringLiteral("Attention ! lors de la réalisation, ")), 3, 0, 1, 3);
     g->addWidget(
-        Texte(page, QStringLiteral("Les couples sont perpendiculaires a l'axe de flottaison ")),
-        4, 0, 1, 3);
+        Texte(page, QStringLiteral("Les couples sont perpendiculaires a l'axe de flottaison ")), 4,
+        0, 1, 3);
 
     // A number typed in a box moves its spinner as the arrows would.
     for (auto [t, u] : {std::pair{Text1_, UpDown1_}, std::pair{Text2_, UpDown2_}})
@@ -169,9 +172,10 @@ void Menu_Impression::Cree_Onglet_Reglage() {
     const char *noms[4] = {"Command6", "Command7", "Command8", "Command9"};
     for (int r = 0; r < 2; ++r) {
         const int numero = r == 0 ? CALIBRE_IMP_H : CALIBRE_IMP_V;
-        gc->addWidget(new QLabel(r == 0 ? QStringLiteral("Horizontale") : QStringLiteral("Verticale"),
-                                 corrections),
-                      r, 0);
+        gc->addWidget(
+            new QLabel(r == 0 ? QStringLiteral("Horizontale") : QStringLiteral("Verticale"),
+                       corrections),
+            r, 0);
         auto *plus = Bouton(corrections, QString::fromLatin1(noms[2 * r]), QStringLiteral("+"));
         auto *moins =
             Bouton(corrections, QString::fromLatin1(noms[2 * r + 1]), QStringLiteral("-"));
@@ -328,9 +332,7 @@ void Menu_Impression::Menu_Impression_Form_Load() {
     ctx().etat.Pas_Couple_Sauve = ctx().etat.P(PAS_VERTICAL);
 }
 
-void Menu_Impression::Menu_Impression_Form_Activate(QMdiSubWindow *w) {
-    if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
-        return;
+void Menu_Impression::Menu_Impression_Form_Activate() {
     try {
         const Etat_Projet &e = ctx().etat;
         const double L = Arrondi(e.L());
@@ -363,6 +365,8 @@ void Montre_Menu_Impression(Contexte &ctx) {
     w.Montre();
     if (w.Cadre())
         w.Cadre()->showNormal();
+    // Shown again while it was still the active child: no activation signal comes.
+    w.Menu_Impression_Form_Activate();
 }
 
 } // namespace gabarit

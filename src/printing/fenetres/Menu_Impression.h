@@ -27,6 +27,9 @@ public:
     void Menu_Impression_Form_Load();
     // The quality option from P(306): "bonne" for any value but 0.
     void Selectionne_Qualite(double qualite);
+    // The window's activation: the station spinner reaches the hull length, the quality
+    // option follows P(306), the calibration is shown.
+    void Menu_Impression_Form_Activate();
     bool Qualite_Bonne() const;
 
     QTabWidget *SSTab1() const { return SSTab1_; }
@@ -54,7 +57,6 @@ private:
     void Menu_Impression_Command5_Click();
     void Corrige(int numero, double delta);
     void Menu_Impression_Command4_Click();
-    void Menu_Impression_Form_Activate(QMdiSubWindow *w);
     void Menu_Impression_Form_Unload();
     void Affiche_Calibration();
     // The typed station or step, checked against its spinner's range; false after a
