@@ -8,7 +8,7 @@
 namespace gabarit {
 
 namespace {
-Reponse_Message &Remplacement() {
+Reponse_Message& Remplacement() {
     static Reponse_Message f;
     return f;
 }
@@ -16,7 +16,7 @@ Reponse_Message &Remplacement() {
 
 void Remplace_Boite_Message(Reponse_Message f) { Remplacement() = std::move(f); }
 
-int Boite_Message(QWidget *parent, const QString &texte, int style, const QString &titre) {
+int Boite_Message(QWidget* parent, const QString& texte, int style, const QString& titre) {
     if (Remplacement())
         return Remplacement()(texte, style, titre);
     QMessageBox boite(parent);
@@ -24,7 +24,7 @@ int Boite_Message(QWidget *parent, const QString &texte, int style, const QStrin
     boite.setText(texte);
     if (style == MB_OUI_NON) {
         boite.setIcon(QMessageBox::Warning);
-        QPushButton *oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+        QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
         boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
         boite.setDefaultButton(oui);
         boite.exec();
@@ -35,7 +35,7 @@ int Boite_Message(QWidget *parent, const QString &texte, int style, const QStrin
                   : icone == MB_QUESTION ? QMessageBox::Question
                                          : QMessageBox::Warning);
     if (style & MB_OK_ANNULER) {
-        QPushButton *ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
         boite.setDefaultButton(ok);
         boite.exec();
