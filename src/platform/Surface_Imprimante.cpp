@@ -87,6 +87,12 @@ void Surface_Imprimante::Ouvre() {
         }
         throw Erreur_Gabarit("l'imprimante " + Utf8(imprimante_.printerName()) + " ne répond pas");
     }
+    // A template at any other resolution would come out at the wrong size.
+    if (peintre_->device()->logicalDpiX() != POINTS_PAR_POUCE_IMPRIMANTE ||
+        peintre_->device()->logicalDpiY() != POINTS_PAR_POUCE_IMPRIMANTE) {
+        Abandonne();
+        throw Erreur_Gabarit("l'imprimante n'accepte pas la résolution de 1440 points par pouce");
+    }
     // The thinnest line the printer makes, black; the printer's own font.
     peintre_->setPen(QPen(Qt::black, 0));
     y_texte_ = 0;

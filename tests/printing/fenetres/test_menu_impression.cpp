@@ -15,6 +15,7 @@
 #include "platform/Nombres.h"
 #include "platform/Surface_Imprimante.h"
 #include "platform/UpDown.h"
+#include "printing/fenetres/Impressions_Appendices.h"
 #include "printing/fenetres/Menu_Impression.h"
 #include "printing/fenetres/Pdf_Essai.h"
 #include "support/Banc_Fenetre.h"
@@ -300,6 +301,35 @@ TEST_F(Impression_Demarrage, MenuShowsTheWindowAndTheMasterPrints) {
     EXPECT_TRUE(texte.contains(QStringLiteral("Projet : tov0.mas"))) << texte.toStdString();
     EXPECT_TRUE(texte.contains(QStringLiteral("Couple 480"))) << texte.toStdString();
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+}
+
+} // namespace
+
+namespace {
+
+// The print buttons of the foil and bulb windows reach the printer: the bulb's top view into
+// a PDF file; no profile chosen is refused before anything is asked.
+TEST(Impressions_Appendices, BulbAndKeelPrintsReachThePrinter) {
+    Banc b;
+    for (int j = 0; j < 26; ++j) {
+        b.e.Stations_Naca[j] = static_cast<float>(4 * j);
+        b.e.Table_Naca[3][j] = 5;
+    }
+    b.e.P(160) = 3;
+    b.e.P(165) = 200;
+    const std::string pdf = b.dossier + "/bulbe.pdf";
+    Imprimante().setOutputFormat(QPrinter::PdfFormat);
+    Imprimante().setOutputFileName(QString::fromStdString(pdf));
+    Imprime_Bulbe_Dessus(b.ctx, 3);
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "Impression bulbe...  ");
+    EXPECT_TRUE(Texte_Pdf(QString::fromStdString(pdf)).contains(QStringLiteral("Vue de dessus")));
+
+    fs::remove(pdf);
+    Imprime_Profil_Derive(b.ctx, -1);
+    ASSERT_EQ(b.shell.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages[1].style, MB_STOP);
+    EXPECT_FALSE(fs::exists(pdf));
 }
 
 } // namespace
