@@ -223,7 +223,7 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         {"Text1_4", "abc"},   // not a number
         {"Text1_9", "deux"},  // exponent not a number
         {"Text1_6", "0"},     // deepest station at the stern
-        {"Text1_7", "1000"},  // widest station at the bow
+        {"Text1_7", "1010"},  // widest station beyond the bow
         {"Text1_13", "400"},  // shorter than its forward parts
         {"Text1_10", "-1"},   // negative exponent
         {"Text1_4", "300"},   // beyond the hull table
@@ -249,6 +249,25 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         QLineEdit *t = b.W<QLineEdit>(c.boite);
         EXPECT_EQ(b.ctx.Fenetre<Menu_FG>().focusWidget(), t) << c.boite;
         EXPECT_TRUE(b.W<QTabWidget>("SSTab1")->currentWidget()->isAncestorOf(t));
+    }
+}
+
+TEST(Menu_FG, StationLaPlusLargeALArriereOuALEtrave) {
+    for (double p2 : {0.0, 1000.0}) {
+        // A project that has it, validated untouched, then a station typed at the other end.
+        Banc b;
+        b.e.P(2) = p2, b.e.P(1) = 1000 - p2;
+        b.Ouvre();
+        b.Valide();
+        EXPECT_TRUE(b.messages.empty()) << p2;
+        EXPECT_DOUBLE_EQ(b.e.P(2), p2);
+        EXPECT_DOUBLE_EQ(b.e.P(10), 500);
+        b.Tape("Text1_7", N(1000 - p2));
+        b.Valide();
+        EXPECT_TRUE(b.messages.empty()) << p2;
+        EXPECT_DOUBLE_EQ(b.e.P(2), 1000 - p2);
+        EXPECT_DOUBLE_EQ(b.e.P(1), p2);
+        EXPECT_DOUBLE_EQ(b.e.L(), 1000);
     }
 }
 
