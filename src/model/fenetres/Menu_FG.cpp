@@ -548,8 +548,14 @@ void Menu_FG::resizeEvent(QResizeEvent *ev) {
 bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {
     if (ev->type() == QEvent::MouseButtonPress)
         for (int i = 0; i < 4; ++i)
-            if (o == Option1_[i])
+            if (o == Option1_[i]) {
+                // The button takes its press first: the handler lets events run, and the
+                // release of a quick click must find the button down, or it stays drawn
+                // pressed. Selecting is the release's, after the handler either way.
+                static_cast<QObject *>(Option1_[i])->event(ev);
                 Option1_MouseDown(i);
+                return true;
+            }
     return Fenetre_Fille::eventFilter(o, ev);
 }
 

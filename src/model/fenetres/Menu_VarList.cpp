@@ -191,6 +191,7 @@ void Menu_VarList::Menu_VarList_List1_Click() {
         const Etat_Projet &e = ctx().etat;
         Label2_0_->setText(QString::number(i));
         Text1_0_->setText(Texte_Nombre(e.P(i)));
+        Text1_0_->setCursorPosition(0); // a long number is read from its first digits
         Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
         Text2_->setCursorPosition(0); // a long comment is read from its start
     } catch (const std::exception &) {
