@@ -73,7 +73,7 @@ void Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double 
 void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double l = e.L(), p2 = e.P(2);
-    const double pas_ar = Pas_Cote(p2, n, "Pas des couples arriere");
+    const double pas_ar = Pas_Cote(p2, n, "Pas des couples arrière");
     const double pas_av = Pas_Cote(l - p2, n, "Pas des couples avant");
     Garde_Station garde(e);
 
@@ -89,7 +89,7 @@ void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double p2 = e.P(2);
-    const double pas = Pas_Cote(p2, n, "Pas des couples arriere");
+    const double pas = Pas_Cote(p2, n, "Pas des couples arrière");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");

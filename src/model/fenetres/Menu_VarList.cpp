@@ -64,7 +64,7 @@ float Centiemes(float v) { return std::floor(v * 100.0f) / 100.0f; }
 double Lit_Ou_Erreur(const QString &texte) {
     double v = 0;
     if (!Lit_Nombre(texte, v))
-        throw Erreur_Gabarit("Valeur non numerique");
+        throw Erreur_Gabarit("Valeur non numérique");
     return v;
 }
 } // namespace
@@ -234,7 +234,7 @@ void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
             // Stations lie 10 mm apart in the table; the text is read afresh at every row.
             const double station = Arrondi(Lit_Ou_Erreur(Text3_->text()) / 10);
             if (station < 0 || station >= Table_Carene::NB_STATIONS)
-                throw Erreur_Gabarit("Station hors de la table de carene");
+                throw Erreur_Gabarit("Station hors de la table de carène");
             const int s = static_cast<int>(station);
             const QString tab(QLatin1Char('\t'));
             List2_->addItem(Texte_Simple(t(s, d, 0)) + tab + Texte_Simple(Centiemes(t(s, d, 1))) +
