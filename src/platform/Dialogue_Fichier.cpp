@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QSplitter>
 #include <QTreeView>
 
 namespace gabarit {
@@ -86,7 +87,14 @@ void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
         vue->header()->resizeSection(3, date + marge);
         vue->header()->resizeSection(2,
                                      fm.horizontalAdvance(QStringLiteral("Fichier cot")) + marge);
-        d.resize(std::max(d.width(), 4 * (date + marge)), d.height());
+        // Room for the places list, a name and the three detail columns.
+        int largeur = 2 * date + 5 * marge;
+        for (int c = 1; c < 4; ++c)
+            largeur += vue->header()->sectionSize(c);
+        d.setMinimumWidth(std::max(d.minimumWidth(), largeur));
+        if (auto *partage = d.findChild<QSplitter *>(QStringLiteral("splitter")))
+            partage->setSizes({fm.horizontalAdvance(QStringLiteral("Ordinateur")) + 2 * marge,
+                               largeur - 2 * date});
     }
 }
 
