@@ -1,9 +1,9 @@
 #pragma once
 // Every drawing of the four views and their scale setters. Each draws onto the canvas of the
 // view being drawn, with the scale P(22) and origin P(40), P(41) in the canvas units.
-#include "model/Etat_Projet.h"
-#include "interfaces/Interface_Shell.h"
 #include "interfaces/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 

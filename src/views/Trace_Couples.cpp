@@ -16,8 +16,8 @@ namespace {
 // Half the number of longitudinal steps: each half of the hull gets that many sections.
 double Demi_Nombre(const Etat_Projet &e) {
     Verifie_Longueur(e);
-    Verifie_Pas(e.P(27), e.L(), "Pas horizontal");
-    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    Verifie_Pas(e.P(27), e.L(), "Pas horizontal", NB_PAS_LONGUEUR_MAX);
+    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     return (e.L() / e.P(27)) / 2;
 }
 
@@ -64,8 +64,8 @@ void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double l = e.L(), p2 = e.P(2);
     const double pas_ar = p2 / n, pas_av = (l - p2) / n;
-    Verifie_Pas(pas_ar, p2, "Pas des couples arriere");
-    Verifie_Pas(pas_av, l - p2, "Pas des couples avant");
+    Verifie_Pas(pas_ar, p2, "Pas des couples arriere", NB_PAS_LONGUEUR_MAX);
+    Verifie_Pas(pas_av, l - p2, "Pas des couples avant", NB_PAS_LONGUEUR_MAX);
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Demi");
@@ -81,7 +81,7 @@ void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double p2 = e.P(2);
     const double pas = p2 / n;
-    Verifie_Pas(pas, p2, "Pas des couples arriere");
+    Verifie_Pas(pas, p2, "Pas des couples arriere", NB_PAS_LONGUEUR_MAX);
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
@@ -95,7 +95,7 @@ void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double l = e.L(), p2 = e.P(2);
     const double pas = (l - p2) / n;
-    Verifie_Pas(pas, l - p2, "Pas des couples avant");
+    Verifie_Pas(pas, l - p2, "Pas des couples avant", NB_PAS_LONGUEUR_MAX);
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
@@ -117,7 +117,7 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 }
 
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x) {
-    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     c.Efface();
     e.Gite_Couple = e.P(26);
     e.Angle_Vue = 0;
