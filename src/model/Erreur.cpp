@@ -2,9 +2,16 @@
 
 namespace gabarit {
 
-double Fini(double v, const char* quoi) {
+double Fini(double v, const char *quoi) {
     if (!std::isfinite(v))
         throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
+    return v;
+}
+
+double Stockable(double v, const char *quoi) {
+    if (!std::isfinite(v) || !std::isfinite(v * 1000))
+        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi +
+                             " non finie ou trop grande pour le fichier");
     return v;
 }
 

@@ -10,7 +10,7 @@ namespace gabarit {
 
 class Erreur_Gabarit : public std::runtime_error {
 public:
-    explicit Erreur_Gabarit(const std::string& message) : std::runtime_error(message) {}
+    explicit Erreur_Gabarit(const std::string &message) : std::runtime_error(message) {}
 };
 
 // a / b, refusing a zero divisor and a non-finite result.
@@ -19,7 +19,10 @@ double Divise(double a, double b);
 // power and any non-finite result.
 double Puissance(double base, double exposant);
 // Throws unless v is finite; returns v.
-double Fini(double v, const char* quoi = "valeur");
+double Fini(double v, const char *quoi = "valeur");
+// Throws unless v can go to the record and to a file: finite, and finite once written as
+// whole thousandths (v x 1000); returns v.
+double Stockable(double v, const char *quoi = "valeur");
 
 // Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.
 inline double Int(double x) { return std::floor(x); }

@@ -137,8 +137,10 @@ std::string Commentaire_Fichier(const std::string &texte) {
 std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
 
 std::string Texte_Milliemes(double v) {
-    if (!std::isfinite(v))
-        throw Erreur_Gabarit("Valeur non finie : impossible de l'écrire dans un fichier");
+    // v x 1000 is checked too: a finite value above 1.8e305 would be written "inf".
+    if (!std::isfinite(v) || !std::isfinite(v * 1000.0))
+        throw Erreur_Gabarit("Valeur non finie ou trop grande : impossible de l'écrire dans un "
+                             "fichier");
     // The small margin keeps a value read as k / 1000 at k: 1.001 * 1000 lies just below 1001.
     const double k = std::floor(v * 1000.0 + 1e-6) + 0.0;
     if (std::fabs(k) < 9.0e18)
@@ -260,9 +262,10 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e) {
     contenu.reserve(NB_LIGNES_PROJET * 24);
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
         const double v = e.P(i);
-        if (!std::isfinite(v))
-            throw Erreur_Gabarit("Valeur " + std::to_string(i) +
-                                 " non finie : impossible d'écrire le fichier : " + chemin);
+        if (!std::isfinite(v) || !std::isfinite(v * 1000.0))
+            throw Erreur_Gabarit(
+                "Valeur " + std::to_string(i) +
+                " non finie ou trop grande : impossible d'écrire le fichier : " + chemin);
         contenu += Texte_Entier(i) + "\r\n";
         contenu += Texte_Milliemes(v) + "\r\n";
         contenu +=

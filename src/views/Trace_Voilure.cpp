@@ -41,10 +41,15 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
         largeurs += w;
         liste.push_back(Texte_General(h) + "\t" + Texte_General(Fix(w * 10) / 10));
     }
-    const double surface_foc = Int((e.P(96) - e.P(98)) * e.P(97) / 2);
-    const double surface_gv = Fix(lm * (somme / 11)); // nine widths, divided by 11
-    const double centre_x = p83 - Divise(aire, hauteurs);
-    const double centre_z = (e.P(86) - d) + Divise(aire, largeurs);
+    // Absurd sail values must not leave an infinity in the record, where no file could
+    // hold it.
+    const double surface_foc = Stockable(Int((e.P(96) - e.P(98)) * e.P(97) / 2), "surface du foc");
+    const double surface_gv =
+        Stockable(Fix(lm * (somme / 11)), "surface de grand-voile"); // nine widths, over 11
+    const double centre_x = Stockable(p83 - Divise(aire, hauteurs), "centre de grand-voile");
+    const double centre_z =
+        Stockable((e.P(86) - d) + Divise(aire, largeurs), "centre de grand-voile");
+    const double surface_totale = Stockable(surface_gv + surface_foc, "surface de voilure");
 
     const double p94 = e.P(94);
     Section(e, p94);
@@ -84,7 +89,7 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     e.P(89) = surface_gv;
     e.P(90) = centre_x;
     e.P(91) = centre_z;
-    e.P(102) = surface_gv + surface_foc;
+    e.P(102) = surface_totale;
     e.Liste_Voile = std::move(liste);
 }
 

@@ -57,6 +57,10 @@ TEST(Fichier_Projet, MilliemesArrondisVersLeBasSansPerteALaRelecture) {
     EXPECT_EQ(Texte_Entier(7), " 7 ");
     EXPECT_THROW(Texte_Milliemes(std::nan("")), Erreur_Gabarit);
     EXPECT_THROW(Texte_Milliemes(HUGE_VAL), Erreur_Gabarit);
+    // Finite, but not in thousandths: it would be written "inf" and read back as 0.
+    EXPECT_THROW(Texte_Milliemes(2e305), Erreur_Gabarit);
+    EXPECT_THROW(Texte_Milliemes(-2e305), Erreur_Gabarit);
+    EXPECT_NO_THROW(Texte_Milliemes(1.7e305));
 }
 
 TEST(Fichier_Projet, LecturePlaceLesValeursLesTextesEtLesNumeros) {
@@ -303,11 +307,13 @@ TEST(Fichier_Projet, EcritureRateeGardeLAncienFichierEntier) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(chemin + ".tmp")));
     }
 
-    // A value that is not a number never reaches the file.
-    e.P(7) = std::nan("");
-    EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
-    EXPECT_EQ(Octets(chemin), avant);
-    EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+    // A value that is not a number, or too large for its thousandths, never reaches the file.
+    for (double v : {std::nan(""), 1.8e305}) {
+        e.P(7) = v;
+        EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
+        EXPECT_EQ(Octets(chemin), avant);
+        EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+    }
 
     e.P(7) = 0;
     EXPECT_THROW(Ecrit_Fichier_Projet(dossier + "/absent/projet.cot", e), Erreur_Gabarit);

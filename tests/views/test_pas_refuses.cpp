@@ -180,3 +180,27 @@ TEST(Pas_Refuses, LignesDEauSousUnTirantDEauMinuscule) {
     }
     EXPECT_EQ(e.P(231), 20); // given back
 }
+
+TEST(Pas_Refuses, VoilureEtBulbeDemesuresNeStockentRienDInfini) {
+    // A jib foot of 1e308 mm makes its area infinite; a bulb 1e308 mm long its depths: the
+    // drawing is refused before anything is drawn or stored.
+    Etat_Projet e = test::Coque_V();
+    e.P(84) = 1500, e.P(85) = 300, e.P(86) = 50, e.P(87) = 1.5;
+    e.P(96) = 1200, e.P(98) = 40, e.P(97) = 1e308;
+    e.P(99) = 22, e.P(102) = 33;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_EQ(e.P(99), 22);
+    EXPECT_EQ(e.P(102), 33);
+
+    e.P(165) = 1e308;
+    e.P(180) = 1, e.P(181) = 2, e.P(182) = 3;
+    e.Table_Naca[0][26] = 6;
+    EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_EQ(e.P(180), 1);
+    EXPECT_EQ(e.P(181), 2);
+    EXPECT_EQ(e.P(182), 3);
+}
