@@ -353,3 +353,51 @@ TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
     Ecrit_Fichier_Projet(copie, e);
     EXPECT_EQ(Octets(copie), Octets(maitre));
 }
+
+TEST(Fichier_Projet, EcritureGardeLesDroitsPasseParLesLiensEtRespecteLaLectureSeule) {
+    using fs::perms;
+    const std::string d = test::Dossier_Temporaire();
+    const std::string chemin = d + "/prive.cot", lien = d + "/lien.cot";
+    auto valeur_lue = [&] {
+        Etat_Projet r;
+        Lit_Fichier_Projet(chemin, Projet_Courant(r));
+        return r.P(1);
+    };
+    Etat_Projet e;
+    e.P(1) = 5;
+    Ecrit_Fichier_Projet(chemin, e);
+    // A private project stays private.
+    fs::permissions(chemin, perms::owner_read | perms::owner_write);
+    e.P(1) = 6;
+    Ecrit_Fichier_Projet(chemin, e);
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::owner_write);
+    EXPECT_EQ(valeur_lue(), 6);
+    // Saved through a link, the link stays and the file it names gets the project.
+    fs::create_symlink("prive.cot", lien);
+    e.P(1) = 7;
+    Ecrit_Fichier_Projet(lien, e);
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(valeur_lue(), 7);
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::owner_write);
+    // Made read-only by the user: refused with a message, directly or through the link.
+    fs::permissions(chemin, perms::owner_read | perms::group_read | perms::others_read);
+    const std::string avant = Octets(chemin);
+    e.P(1) = 8;
+    for (const std::string &nom : {chemin, lien}) {
+        try {
+            Ecrit_Fichier_Projet(nom, e);
+            ADD_FAILURE() << "replaced " << nom;
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_NE(std::string(err.what()).find("lecture seule"), std::string::npos);
+            EXPECT_NE(std::string(err.what()).find(nom), std::string::npos);
+        }
+    }
+    EXPECT_EQ(Octets(chemin), avant);
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::group_read | perms::others_read);
+    for (const auto &f : fs::directory_iterator(d))
+        EXPECT_EQ(f.path().extension(), ".cot") << f.path();
+}
