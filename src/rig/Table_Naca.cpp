@@ -9,7 +9,7 @@ namespace gabarit {
 
 namespace {
 
-constexpr int NB_PROFILS = 40;
+constexpr int NB_PROFILS = NB_PROFILS_NACA;
 constexpr int NB_COLONNES = 29;
 constexpr int NB_NOMBRES = NB_PROFILS * NB_COLONNES;
 
@@ -17,9 +17,24 @@ constexpr int NB_NOMBRES = NB_PROFILS * NB_COLONNES;
 constexpr float STATIONS[26] = {0,  0.5f, 0.75f, 1.25f, 2.5f, 5,  7.5f, 10, 15, 20, 25, 30, 35,
                                 40, 45,   50,    55,    60,   65, 70,   75, 80, 85, 90, 95, 100};
 
+// A number for a message: up to seven significant digits, a point as decimal separator.
+std::string Texte_Message(double v) {
+    char t[32];
+    const auto r = std::to_chars(t, t + sizeof t, v, std::chars_format::general, 7);
+    return std::string(t, r.ptr);
+}
+
 bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 } // namespace
+
+int Profil_Naca(double valeur) {
+    const double n = Arrondi(valeur);
+    if (!(n >= 0 && n < NB_PROFILS))
+        throw Refus_Profil("Le numéro de profil NACA doit être compris entre 0 et 39 (" +
+                           Texte_Message(valeur) + " demandé).");
+    return static_cast<int>(n);
+}
 
 void Lit_Table_Naca(Etat_Projet &e) {
     // The stations are the program's own, so they are there even when the file is not.
