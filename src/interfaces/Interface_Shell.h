@@ -23,20 +23,20 @@ public:
     virtual ~Interface_Shell() = default;
 
     // Status bar panels 1 to 3 (1 status text, 2 view key, 3 heel text).
-    virtual void Texte_Statut(int panneau, const std::string &texte) = 0;
+    virtual void Texte_Statut(int panneau, const std::string& texte) = 0;
     virtual std::string Lit_Statut(int panneau) const = 0;
     // Progress bar: bounds and value (kept between them by the callers).
     virtual void Progression(double minimum, double maximum, double valeur) = 0;
     // Let queued window events run (the old program's DoEvents).
     virtual void Laisse_Evenements() = 0;
     // Modal message box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON.
-    virtual int Message(const std::string &texte, int style, const std::string &titre) = 0;
+    virtual int Message(const std::string& texte, int style, const std::string& titre) = 0;
     // Paint the seven heel lights; couleurs[k] is COULEUR_ROUGE or COULEUR_VERTE.
-    virtual void Peint_Voyants(const std::array<int, 7> &couleurs) = 0;
+    virtual void Peint_Voyants(const std::array<int, 7>& couleurs) = 0;
     // Show or hide the please-wait window AEnCours.
     virtual void Montre_Attente(bool visible) = 0;
     // Play a sound file of the program folder when sounds are switched on.
-    virtual void Joue_Son(const std::string &fichier) = 0;
+    virtual void Joue_Son(const std::string& fichier) = 0;
     // Toolbar and top menus off and on around long computations.
     virtual void Desactive_Menus() = 0;
     virtual void Active_Menus() = 0;

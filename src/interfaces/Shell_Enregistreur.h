@@ -31,7 +31,7 @@ public:
     int desactivations = 0, activations = 0;
     int effacements_bulbe_cote = 0;
 
-    void Texte_Statut(int panneau, const std::string &texte) override {
+    void Texte_Statut(int panneau, const std::string& texte) override {
         if (panneau >= 1 && panneau <= 3)
             statuts[static_cast<std::size_t>(panneau)] = texte;
         if (panneau == 1)
@@ -46,7 +46,7 @@ public:
         progression_valeur = v;
     }
     void Laisse_Evenements() override { ++evenements; }
-    int Message(const std::string &texte, int style, const std::string &titre) override {
+    int Message(const std::string& texte, int style, const std::string& titre) override {
         messages.push_back({texte, style, titre});
         if (!reponses.empty()) {
             int r = reponses.front();
@@ -55,7 +55,7 @@ public:
         }
         return style == MB_OUI_NON ? REPONSE_OUI : REPONSE_OK;
     }
-    void Peint_Voyants(const std::array<int, 7> &c) override {
+    void Peint_Voyants(const std::array<int, 7>& c) override {
         voyants = c;
         ++peintures_voyants;
     }
@@ -64,7 +64,7 @@ public:
         if (v)
             ++attente_montree;
     }
-    void Joue_Son(const std::string &f) override { sons.push_back(f); }
+    void Joue_Son(const std::string& f) override { sons.push_back(f); }
     void Desactive_Menus() override {
         menus_actifs = false;
         ++desactivations;

@@ -8,7 +8,7 @@ namespace gabarit {
 
 // Reads "nacaa.ini" of the program folder into Table_Naca; fills Stations_Naca always.
 // A missing or short file leaves Table_Naca as it was and throws Erreur_Gabarit naming it.
-void Lit_Table_Naca(Etat_Projet &e);
+void Lit_Table_Naca(Etat_Projet& e);
 
 // A choice the foil and bulb windows refuse, with the French reason the user is shown.
 class Refus_Profil : public Erreur_Gabarit {
