@@ -4,8 +4,9 @@ namespace gabarit {
 
 class Contexte;
 
-// Weights and centre of gravity with the upright waterline, the open design windows shown
-// again, and the weights-and-appendages view redrawn.
+// Keel and rudder areas and centre of lateral resistance, weights and centre of gravity with
+// the upright waterline, the open design windows shown again, and the weights-and-appendages
+// view redrawn.
 void Apres_Dimensionnement(Contexte &ctx);
 
 } // namespace gabarit

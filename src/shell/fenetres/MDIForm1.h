@@ -72,6 +72,7 @@ private:
 
     // Toolbar branches.
     void Barre_Profile();
+    void Barre_Voile();
     void Barre_Deplacement();
     void Barre_Vue_Generale();
     void Barre_Aff_Valeur();

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/Image_Vue.h"
@@ -144,6 +145,8 @@ TEST(Comp_Derive, DimensionnementDepuisLaFenetre) {
     // 10 / 12 in single precision of 100 mm: 83; the tip from its box 6.1 of 6.101708: 60.
     EXPECT_EQ(b.e.P(111), 83);
     EXPECT_EQ(b.e.P(112), 60);
+    // The keel area follows the new chords, and the weights are summed again.
+    EXPECT_EQ(b.e.P(122), std::trunc((83 + 60) * b.e.P(113) / 2));
     EXPECT_GT(b.e.P(42), 0);
     EXPECT_EQ(vue.Picture1->Effacements(), vues + 1);
     // The window stays in front, and its figures wait for its next drawing.
