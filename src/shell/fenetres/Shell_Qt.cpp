@@ -12,6 +12,7 @@
 #include "platform/Image_Vue.h"
 #include "platform/Son.h"
 #include "platform/Twips.h"
+#include "printing/fenetres/Menu_Impression.h"
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
@@ -92,6 +93,13 @@ void Shell_Qt::Joue_Son(const std::string &fichier) {
 
 void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }
 void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
+
+void Shell_Qt::Init_Projet_Fenetres(double, double qualite_impression) {
+    if (!ctx_)
+        return;
+    // The print window is created here, so its copy of the vertical step is taken now.
+    Init_Projet_Impression(*ctx_, qualite_impression);
+}
 
 void Shell_Qt::Init_Variables_Fenetres() {
     if (!ctx_)
