@@ -1,10 +1,33 @@
 #include "model/Erreur.h"
 
+#include <charconv>
+
 namespace gabarit {
 
-double Fini(double v, const char* quoi) {
+std::string Nombre_Message(double v) {
+    if (!std::isfinite(v))
+        return v > 0 ? "l'infini" : (v < 0 ? "moins l'infini" : "une valeur indéfinie");
+    // to_chars, unlike printf, ignores the user's locale: messages keep their point.
+    char tampon[400];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed, 3);
+    std::string s(tampon, r.ptr);
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+double Fini(double v, const char *quoi) {
     if (!std::isfinite(v))
         throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
+    return v;
+}
+
+double Stockable(double v, const char *quoi) {
+    if (!std::isfinite(v) || !std::isfinite(v * 1000))
+        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi +
+                             " non finie ou trop grande pour le fichier");
     return v;
 }
 

@@ -9,7 +9,7 @@ namespace gabarit {
 
 namespace {
 
-constexpr int NB_PROFILS = 40;
+constexpr int NB_PROFILS = NB_PROFILS_NACA;
 constexpr int NB_COLONNES = 29;
 constexpr int NB_NOMBRES = NB_PROFILS * NB_COLONNES;
 
@@ -21,10 +21,22 @@ bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' 
 
 } // namespace
 
-void Lit_Table_Naca(Etat_Projet &e) {
-    // The stations are the program's own, so they are there even when the file is not.
+int Profil_Naca(double valeur) {
+    const double n = Arrondi(valeur);
+    if (!(n >= 0 && n < NB_PROFILS))
+        throw Refus_Profil("Le numéro de profil NACA doit être compris entre 0 et 39 (" +
+                           Nombre_Message(valeur) + " demandé).");
+    return static_cast<int>(n);
+}
+
+void Pose_Stations_Naca(Etat_Projet &e) {
     for (int j = 0; j < 26; ++j)
         e.Stations_Naca[j] = STATIONS[j];
+}
+
+void Lit_Table_Naca(Etat_Projet &e) {
+    // The stations are the program's own, so they are there even when the file is not.
+    Pose_Stations_Naca(e);
 
     e.Nom_Fichier = "nacaa.ini";
     const std::string chemin = e.Fichier_Programme("nacaa.ini");
