@@ -158,7 +158,7 @@ double Centre_Gravite_Lateral(const Etat_Projet &e, double y_bulbe) {
 
 void Verifie_Station_Derive(const Etat_Projet &e) {
     if (!Station_Derive_Valide(e))
-        throw Erreur_Gabarit(MESSAGE_DERIVE_HORS_COQUE);
+        throw Derive_Hors_Coque();
 }
 
 } // namespace

@@ -34,6 +34,12 @@ inline constexpr const char *MESSAGE_DERIVE_HORS_COQUE =
 // The keel station has a section to walk: neither in the inclined-transom cut nor at the bow.
 bool Station_Derive_Valide(const Etat_Projet &e);
 
+// The refusal of such a keel station, so windows can tell it from their quiet failures.
+class Derive_Hors_Coque : public Erreur_Gabarit {
+public:
+    Derive_Hors_Coque() : Erreur_Gabarit(MESSAGE_DERIVE_HORS_COQUE) {}
+};
+
 // Scale and origin of the stability picture: P(40) a quarter of its height, P(41) half its
 // width, P(22) so that the keel (or the beam, when wider) fits.
 void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
@@ -42,7 +48,7 @@ void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
 // P(24), P(34), P(181) and the moment under the heel (P(214) to P(220), heels 0 to 30 only),
 // and returns the moment. A section with no immersed area at the keel station stores nothing
 // and returns nothing. X_Couple is given back. A keel station in the transom cut or at the
-// bow throws Erreur_Gabarit(MESSAGE_DERIVE_HORS_COQUE) before anything is drawn.
+// bow throws Derive_Hors_Coque before anything is drawn.
 std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &affichage);
 
 // The stability tab's refresh: status "Pret", scale, one heel.
@@ -53,7 +59,7 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
 // leaves P(26) at 0, P(230) at 0 and the theoretical sail area in P(229), which it returns,
 // then refreshes the comparison.
 // The heel is a local of the loop: an event that changes P(26) cannot redirect the series.
-// A keel station where no section stands is refused (Erreur_Gabarit) before any heel.
+// A keel station where no section stands is refused (Derive_Hors_Coque) before any heel.
 double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage);
 
 // Floor to a tenth of the moment at 30 degrees over 6200: dm2 of sail the hull can carry.

@@ -73,6 +73,7 @@ private:
     // Toolbar branches.
     void Barre_Profile();
     void Barre_Deplacement();
+    void Barre_Stabilite();
     void Barre_Vue_Generale();
     void Barre_Aff_Valeur();
 

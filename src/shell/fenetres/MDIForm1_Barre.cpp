@@ -10,18 +10,20 @@
 #include <QToolButton>
 #include <exception>
 
+#include "interfaces/Garde_Menus.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Twips.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
-#include "interfaces/Garde_Menus.h"
+#include "shell/Serie_Gite.h"
 #include "shell/Services_Projet.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Deplacement.h"
+#include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -165,14 +167,16 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
             Barre_Profile();
         if (cle == QStringLiteral("Deplacement"))
             Barre_Deplacement();
-        if (cle == QStringLiteral("Stabilite") || cle == QStringLiteral("Compar"))
+        if (cle == QStringLiteral("Stabilite"))
+            Barre_Stabilite();
+        if (cle == QStringLiteral("Compar"))
             ctx_->Joue_Son("ocean4.wav");
         if (cle == QString::fromUtf8("Vue_Géné"))
             Barre_Vue_Generale();
         if (cle == QStringLiteral("Aff_Valeur"))
             Barre_Aff_Valeur();
         if (cle == QStringLiteral("Calcul_Gite"))
-            ctx_->Joue_Son("stream2.wav");
+            Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(), Passes_Gite::Toutes);
     } catch (const std::exception &) {
         // Ends quietly; the closing steps below still give the frame back.
     }
@@ -224,6 +228,13 @@ void MDIForm1::Barre_Deplacement() {
     ADeplacement &vue = c.Fenetre<ADeplacement>();
     Place(vue, a.vue);
     vue.Montre();
+}
+
+void MDIForm1::Barre_Stabilite() {
+    ctx_->Joue_Son("ocean4.wav");
+    Menu_Stabilite &w = ctx_->Fenetre<Menu_Stabilite>();
+    w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    w.Montre();
 }
 
 void MDIForm1::Barre_Vue_Generale() {

@@ -15,6 +15,7 @@
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
+#include "stability/fenetres/Menu_Stabilite.h"
 
 namespace gabarit {
 
@@ -85,6 +86,12 @@ void Shell_Qt::Joue_Son(const std::string &fichier) {
 
 void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }
 void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
+
+void Shell_Qt::Init_Projet_Fenetres(double angle_bascule, double) {
+    if (!ctx_)
+        return;
+    ctx_->Fenetre<Menu_Stabilite>().Init_Bascule(angle_bascule);
+}
 
 void Shell_Qt::Init_Variables_Fenetres() {
     if (!ctx_)

@@ -29,6 +29,7 @@ public:
     void Joue_Son(const std::string &fichier) override;
     void Desactive_Menus() override;
     void Active_Menus() override;
+    void Init_Projet_Fenetres(double angle_bascule, double qualite_impression) override;
     void Init_Variables_Fenetres() override;
 
     // What plays a wave file (tests put a recorder here).
