@@ -34,6 +34,7 @@
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
 #include "views/fenetres/AVoile.h"
+#include "views/fenetres/M_AngRot.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
@@ -157,7 +158,10 @@ void MDIForm1::Cree_Menus() {
         M_AngGit d(c, this);
         d.exec();
     });
-    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), nullptr);
+    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), [this, &c] {
+        M_AngRot d(c, this);
+        d.exec();
+    });
     separateur(config, "sepa");
     QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);
