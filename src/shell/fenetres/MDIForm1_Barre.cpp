@@ -5,9 +5,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <exception>
 
 #include "interfaces/Garde_Menus.h"
@@ -233,7 +235,10 @@ void MDIForm1::Barre_Deplacement() {
 void MDIForm1::Barre_Stabilite() {
     ctx_->Joue_Son("ocean4.wav");
     Menu_Stabilite &w = ctx_->Fenetre<Menu_Stabilite>();
-    w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    // Its size in twips, or what its captions need in the user's font when that is more.
+    const QSize mini = w.Cadre() ? w.Cadre()->minimumSizeHint() : w.minimumSizeHint();
+    w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
+              std::max(Twips_En_Pixels(3750), mini.height()));
     w.Montre();
 }
 

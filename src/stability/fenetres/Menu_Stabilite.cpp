@@ -27,6 +27,9 @@
 namespace gabarit {
 
 namespace {
+// Retry delay of an activation that had to wait, ms.
+constexpr int DELAI_ACTIVATION = 30;
+
 // The number in a box; what is not a number counts as 0, as the old Val() read it.
 double Nombre_Ou_Zero(const QLineEdit *t) {
     double v = 0;
@@ -85,6 +88,12 @@ void Menu_Stabilite::Connecte() {
             if (w && w == Cadre())
                 Menu_Stabilite_Form_Activate();
         });
+    activation_differee_.setSingleShot(true);
+    activation_differee_.setInterval(DELAI_ACTIVATION);
+    connect(&activation_differee_, &QTimer::timeout, this, [this] {
+        if (Visible())
+            Menu_Stabilite_Form_Activate();
+    });
 }
 
 template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
@@ -130,6 +139,8 @@ void Menu_Stabilite::Init_Bascule(double angle) {
     Label2(1)->setText(Texte_Nombre(angle));
 }
 
+void Menu_Stabilite::Montre_Gite() { UpDown2_->Montre_Valeur(ctx().etat.P(ANGLE_GITE)); }
+
 void Menu_Stabilite::Calcule_Coef_Pris() {
     Montre_Coef_Pris(Calcul_Coef_Pris(ctx().etat, ctx().shell, Picture3(), Check1_->isChecked()));
 }
@@ -139,6 +150,12 @@ void Menu_Stabilite::Calcule_Coef_Pris() {
 void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
     if (Etat_Fenetre() == Etat::Minimise)
         return;
+    // Shown by a toolbar key, or brought forward while a computation runs: the window is
+    // filled once that is done.
+    if (ctx().Occupe()) {
+        activation_differee_.start();
+        return;
+    }
     Commande(
         [this] {
             Etat_Projet &e = ctx().etat;
@@ -151,6 +168,7 @@ void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
             Choisit_Item(e, item);
             ctx().shell.Texte_Statut(2, "X");
             Dessine_Item();
+            Montre_Gite();
             Calcul_Redressement(e, *this);
         },
         // No message here: a box would hand the activation back and forth.
@@ -162,8 +180,10 @@ void Menu_Stabilite::Menu_Stabilite_Command1_Click(int index) {
         Picture4_->hide();
         if (index == 4)
             Calcule_Coef_Pris();
-        if (index == 0)
+        if (index == 0) {
             Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
+            Montre_Gite();
+        }
     });
 }
 
@@ -234,6 +254,7 @@ void Menu_Stabilite::Menu_Stabilite_UpDown3_MouseUp() {
         ctx().etat.P(ANGLE_BASCULE) = UpDown3_->value();
         Picture4_->hide();
         Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
+        Montre_Gite();
     });
 }
 

@@ -2,6 +2,7 @@
 // The stability window: the heeled keel section with its righting moment and the theoretical
 // sail area, the onboard items placed across and in height, and the prismatic coefficient
 // with its chart per heel. It is also where the heel series draws and shows its results.
+#include <QTimer>
 #include <array>
 
 #include "platform/Fenetre_Fille.h"
@@ -72,6 +73,8 @@ private:
     void Connecte();
     // The item picture with its cross, at the spinner's lateral place.
     void Dessine_Item();
+    // The heel box shows the heel the picture shows.
+    void Montre_Gite();
     // Runs a command of the window: nothing while a computation runs; a keel station with no
     // section is reported, other failures end it quietly.
     template <class F> void Commande(F &&f, bool signale = true);
@@ -96,6 +99,8 @@ private:
     QCheckBox *Check1_ = nullptr;
     std::array<QFrame *, 7> Shape1_{};
     std::array<QFrame *, 7> Shape2_{};
+    // An activation that came while a command ran is done once the program is free.
+    QTimer activation_differee_;
 };
 
 } // namespace gabarit

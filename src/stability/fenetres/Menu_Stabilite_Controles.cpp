@@ -86,57 +86,64 @@ void Menu_Stabilite::Cree_Onglet_Courbe(QWidget *page) {
 
     auto *cadre = new QGroupBox(page);
     cadre->setObjectName(QStringLiteral("Frame1_0"));
-    auto *lc = new QGridLayout(cadre);
+    auto *lc = new QVBoxLayout(cadre);
     lc->setContentsMargins(4, 2, 4, 2);
-    lc->setVerticalSpacing(2);
+    lc->setSpacing(2);
+    auto *angles = new QHBoxLayout;
 
-    auto *gite = new QGroupBox(QStringLiteral("Gite"), cadre);
-    gite->setObjectName(QStringLiteral("Frame2"));
-    auto *lg = new QHBoxLayout(gite);
-    lg->setContentsMargins(4, 2, 4, 2);
-    lg->addWidget(Etiquette(QStringLiteral("Angle"), gite, QStringLiteral("Label9")));
-    Text2_ = new QLineEdit(QStringLiteral("0"), gite);
+    // Each spinner's frame: "Angle" over the value and its arrows.
+    auto spin_cadre = [&](const QString &titre, const QString &nom, QLabel *angle, QWidget *valeur,
+                          UpDown *spin) {
+        auto *f = new QGroupBox(titre, cadre);
+        f->setObjectName(nom);
+        auto *lf = new QGridLayout(f);
+        lf->setContentsMargins(4, 0, 4, 2);
+        lf->setVerticalSpacing(0);
+        angle->setParent(f);
+        valeur->setParent(f);
+        spin->setParent(f);
+        lf->addWidget(angle, 0, 0, 1, 2);
+        lf->addWidget(valeur, 1, 0);
+        lf->addWidget(spin, 1, 1);
+        angles->addWidget(f);
+        return f;
+    };
+    Text2_ = new QLineEdit(QStringLiteral("0"));
     Text2_->setObjectName(QStringLiteral("Text2"));
-    Text2_->setMaximumWidth(Px(450));
-    UpDown2_ = new UpDown(gite);
+    Text2_->setFixedWidth(Px(500));
+    UpDown2_ = new UpDown;
     UpDown2_->setObjectName(QStringLiteral("UpDown2"));
     UpDown2_->setRange(0, 30);
     UpDown2_->setIncrement(5);
     UpDown2_->setBuddy(Text2_);
-    lg->addWidget(Text2_);
-    lg->addWidget(UpDown2_);
+    spin_cadre(QStringLiteral("Gite"), QStringLiteral("Frame2"),
+               Etiquette(QStringLiteral("Angle"), nullptr, QStringLiteral("Label9")), Text2_,
+               UpDown2_);
 
-    auto *pendulaire = new QGroupBox(QStringLiteral("Pendulaire"), cadre);
-    pendulaire->setObjectName(QStringLiteral("Frame3"));
-    pendulaire->setToolTip(QStringLiteral("Angle de la Quille Pendulaire"));
-    auto *lp = new QHBoxLayout(pendulaire);
-    lp->setContentsMargins(4, 2, 4, 2);
-    QLabel *angle = Etiquette(QStringLiteral("Angle"), pendulaire, QStringLiteral("Label7_3"));
+    QLabel *angle = Etiquette(QStringLiteral("Angle"), nullptr, QStringLiteral("Label7_3"));
     angle->setToolTip(QStringLiteral("Angle en cours"));
-    lp->addWidget(angle);
-    Label2_[1] = Etiquette(QStringLiteral("0"), pendulaire, QStringLiteral("Label2_1"));
+    Label2_[1] = Etiquette(QStringLiteral("0"), nullptr, QStringLiteral("Label2_1"));
     Label2_[1]->setFrameShape(QFrame::Panel);
     Label2_[1]->setFrameShadow(QFrame::Sunken);
-    Label2_[1]->setMinimumWidth(Px(450));
-    UpDown3_ = new UpDown(pendulaire);
+    Label2_[1]->setFixedWidth(Px(500));
+    UpDown3_ = new UpDown;
     UpDown3_->setObjectName(QStringLiteral("UpDown3"));
     UpDown3_->setRange(0, 30);
     UpDown3_->setIncrement(5);
-    lp->addWidget(Label2_[1]);
-    lp->addWidget(UpDown3_);
+    spin_cadre(QStringLiteral("Pendulaire"), QStringLiteral("Frame3"), angle, Label2_[1], UpDown3_)
+        ->setToolTip(QStringLiteral("Angle de la Quille Pendulaire"));
+    lc->addLayout(angles);
 
-    lc->addWidget(gite, 0, 0);
-    lc->addWidget(pendulaire, 0, 1);
-    lc->addWidget(Etiquette(QStringLiteral("Stabilite "), cadre, QStringLiteral("Label1_16")), 1,
-                  0);
+    auto *stabilite = new QHBoxLayout;
+    stabilite->addWidget(
+        Etiquette(QStringLiteral("Stabilite "), cadre, QStringLiteral("Label1_16")));
     Label2_[2] = Valeur(QString(), cadre, QStringLiteral("Label2_2"));
-    lc->addWidget(Label2_[2], 1, 1);
-    QLabel *surface = Etiquette(QStringLiteral("Surface de Voilure Theorique"), cadre,
-                                QStringLiteral("Label1_20"));
-    surface->setWordWrap(true);
-    lc->addWidget(surface, 2, 0);
+    stabilite->addWidget(Label2_[2], 1);
+    lc->addLayout(stabilite);
+    lc->addWidget(Etiquette(QStringLiteral("Surface de Voilure Theorique"), cadre,
+                            QStringLiteral("Label1_20")));
     Label2_[0] = Valeur(QStringLiteral("- - - - - - - -"), cadre, QStringLiteral("Label2_0"));
-    lc->addWidget(Label2_[0], 2, 1);
+    lc->addWidget(Label2_[0]);
     droite->addWidget(cadre);
     droite->addStretch();
     l->addLayout(droite);
@@ -267,10 +274,8 @@ void Menu_Stabilite::Cree_Onglet_Coef(QWidget *page) {
     Check1_ = new QCheckBox(QStringLiteral("Precision"), info);
     Check1_->setObjectName(QStringLiteral("Check1"));
     li->addWidget(Check1_);
-    QLabel *coef =
-        Etiquette(QStringLiteral("Coeficient Prismatique"), info, QStringLiteral("Label1_5"));
-    coef->setWordWrap(true);
-    li->addWidget(coef);
+    li->addWidget(
+        Etiquette(QStringLiteral("Coeficient Prismatique"), info, QStringLiteral("Label1_5")));
     Label1_6_ = Valeur(QString(), info, QStringLiteral("Label1_6"));
     li->addWidget(Label1_6_);
     li->addWidget(Etiquette(QStringLiteral("Vitesse"), info, QStringLiteral("Label8")));
