@@ -83,17 +83,27 @@ void Menu_Stabilite::Connecte() {
     connect(UpDown3_, &UpDown::Change, this,
             [this] { Label2(1)->setText(QString::number(UpDown3_->value())); });
     connect(UpDown3_, &UpDown::MouseUp, this, [this] { Menu_Stabilite_UpDown3_MouseUp(); });
+    // Activated, or shown again after the frame hid it: filled once, on the next turn of the
+    // event loop, when the command that showed it is done.
     if (ctx().zone)
         connect(ctx().zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
             if (w && w == Cadre())
-                Menu_Stabilite_Form_Activate();
+                activation_differee_.start(0);
         });
     activation_differee_.setSingleShot(true);
-    activation_differee_.setInterval(DELAI_ACTIVATION);
     connect(&activation_differee_, &QTimer::timeout, this, [this] {
-        if (Visible())
+        if (!Visible())
+            return;
+        if (ctx().Occupe())
+            activation_differee_.start(DELAI_ACTIVATION);
+        else
             Menu_Stabilite_Form_Activate();
     });
+}
+
+void Menu_Stabilite::showEvent(QShowEvent *ev) {
+    Fenetre_Fille::showEvent(ev);
+    activation_differee_.start(0);
 }
 
 template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
@@ -150,12 +160,6 @@ void Menu_Stabilite::Calcule_Coef_Pris() {
 void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
     if (Etat_Fenetre() == Etat::Minimise)
         return;
-    // Shown by a toolbar key, or brought forward while a computation runs: the window is
-    // filled once that is done.
-    if (ctx().Occupe()) {
-        activation_differee_.start();
-        return;
-    }
     Commande(
         [this] {
             Etat_Projet &e = ctx().etat;

@@ -65,6 +65,9 @@ public:
     QFrame *Shape1(int i) const { return Shape1_.at(static_cast<std::size_t>(i)); }
     QFrame *Shape2(int i) const { return Shape2_.at(static_cast<std::size_t>(i)); }
 
+protected:
+    void showEvent(QShowEvent *ev) override;
+
 private:
     void Cree_Onglet_Courbe(QWidget *page);
     void Cree_Onglet_Balaste(QWidget *page);
@@ -99,7 +102,7 @@ private:
     QCheckBox *Check1_ = nullptr;
     std::array<QFrame *, 7> Shape1_{};
     std::array<QFrame *, 7> Shape2_{};
-    // An activation that came while a command ran is done once the program is free.
+    // Activation runs once the program is free.
     QTimer activation_differee_;
 };
 
