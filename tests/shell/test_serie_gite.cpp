@@ -116,6 +116,25 @@ TEST(Serie_Gite, CaissonToutesLesPasses) {
     EXPECT_TRUE(differe);
 }
 
+TEST(Serie_Gite, UnBoutonDeGitePendantLaSerieNeLaDetournePas) {
+    // Every yield presses the 20 degree button.
+    struct Shell_Bouton : Shell_Enregistreur {
+        Etat_Projet *e = nullptr;
+        void Laisse_Evenements() override {
+            Shell_Enregistreur::Laisse_Evenements();
+            e->P(26) = 20;
+        }
+    } s;
+    Etat_Projet e = Caisson(), temoin = Caisson();
+    s.e = &e;
+    test::Affichage_Essai f, g;
+    Shell_Enregistreur calme;
+    Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+    Calcul_Gite_Serie(temoin, calme, g, Passes_Gite::Toutes);
+    for (int n : {26, 43, 49, 55, 56, 186, 192, 193, 199, 201, 206, 207, 213, 214, 220, 229})
+        EXPECT_EQ(e.P(n), temoin.P(n)) << n;
+}
+
 TEST(Serie_Gite, SurfacesDiviseurNonArrondi) {
     // L = 1000: 101 stations, divisor 101. L = 1005 with an inclined transom over 25 mm:
     // the same 101 stations, divisor 101.5, the three stations in the cut adding nothing.

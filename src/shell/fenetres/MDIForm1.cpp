@@ -64,8 +64,9 @@ MDIForm1::~MDIForm1() {
 }
 
 QAction *MDIForm1::Action(const QString &nom) const {
+    // The frame's own menus and toolbar: a child window's toolbar may use the same keys.
     for (QAction *a : findChildren<QAction *>())
-        if (a->objectName() == nom)
+        if (a->objectName() == nom && !(zone_ && zone_->isAncestorOf(a->parentWidget())))
             return a;
     return nullptr;
 }

@@ -72,6 +72,24 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
 }
 
+TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
+    int series = 0;
+    cadre->Shell().Lecteur_Son = [&series](const QString &f) {
+        series += f.endsWith(QStringLiteral("stream2.wav"));
+    };
+    cadre->show();
+    ACoup &c = ctx().Fenetre<ACoup>();
+    QTimer::singleShot(0, cadre.get(), [&] {
+        cadre->MDIForm1_Toolbar1_ButtonClick(QStringLiteral("Calcul_Gite"));
+        c.ACoup_Toolbar1_ButtonClick(QStringLiteral("Calcul_Gite"));
+        ctx().Fenetre<Menu_Stabilite>().Menu_Stabilite_Command1_Click(0);
+    });
+    Clique_Touche("Calcul_Gite");
+    EXPECT_EQ(series, 1);
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+}
+
 TEST_F(Serie_Cadre, FermerPendantLaSerieLArreteProprement) {
     const double ar = e.P(55), av = e.P(56);
     cadre->show();
