@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
 #include "rig/Table_Naca.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "shell/Serie_Gite.h"
 
 using namespace gabarit;
@@ -288,8 +288,17 @@ std::vector<int> Resultats_Gite() {
 }
 
 void Serie_Gite(Etat_Projet &e, Interface_Shell &shell) {
+    // The series leaves its drawing scale and the bulb depth of its last righting moment;
+    // the master keeps the views' scratch and the bulb drawing's depth, from which its
+    // vertical centre of gravity was worked out.
+    const double echelle = e.P(ECHELLE_VUE), y0 = e.P(ORIGINE_Y), x0 = e.P(ORIGINE_X),
+                 z_bulbe = e.P(Z_BULBE);
     Fenetres_Maitre f;
     Calcul_Gite_Serie(e, shell, f, Passes_Gite::Toutes);
+    e.P(ECHELLE_VUE) = echelle;
+    e.P(ORIGINE_Y) = y0;
+    e.P(ORIGINE_X) = x0;
+    e.P(Z_BULBE) = z_bulbe;
     for (int k = 0; k < NB_GITES; ++k)
         if (e.P(Etat_Gite(k)) != 0)
             throw Erreur_Gabarit("la serie n'a pas flotte la gite " + std::to_string(5 * k));
@@ -370,13 +379,13 @@ int main(int argc, char **argv) {
                                      std::to_string(stocke.P(n)));
         std::printf("L %g  P(42) %g g  P(23) %g  franc-bords %g / %g  P(13) %g  P(200) %g\n", e.L(),
                     e.P(42), e.P(23), e.P(43), e.P(49), e.P(13), e.P(200));
-        std::printf("voilure %g + %g = %g mm2  centre velique %g / %g  CAD %g\n", e.P(89),
-                    e.P(99), e.P(102), e.P(103), e.P(104), e.P(126));
+        std::printf("voilure %g + %g = %g mm2  centre velique %g / %g  CAD %g\n", e.P(89), e.P(99),
+                    e.P(102), e.P(103), e.P(104), e.P(126));
         for (int k = 0; k < NB_GITES; ++k)
-            std::printf("gite %2d : francs-bords %g / %g  Cp %g  surface %g  volume %g  moment %g\n",
-                        5 * k, e.P(Franc_Bord_AR(k)), e.P(Franc_Bord_AV(k)),
-                        e.P(Coef_Prismatique_Gite(k)), e.P(Surface_Mouillee_Gite(k)),
-                        e.P(Volume_Gite(k)), e.P(Moment_Redressement(k)));
+            std::printf(
+                "gite %2d : francs-bords %g / %g  Cp %g  surface %g  volume %g  moment %g\n", 5 * k,
+                e.P(Franc_Bord_AR(k)), e.P(Franc_Bord_AV(k)), e.P(Coef_Prismatique_Gite(k)),
+                e.P(Surface_Mouillee_Gite(k)), e.P(Volume_Gite(k)), e.P(Moment_Redressement(k)));
         std::printf("surface theorique %g\n", e.P(229));
         std::printf("bulbe %g / %g / %g  P(28) %g\n", e.P(180), e.P(181), e.P(182), e.P(28));
     } catch (const std::exception &ex) {
