@@ -34,14 +34,15 @@ void Verifie_Longueur_Table(const Etat_Projet &e) {
                              " mm (2000 mm au plus)");
 }
 
-void Calcul_Tab(Etat_Projet &e) {
+namespace {
+
+// Every section at the table's stations, computed once upright and checked: the shape pass
+// only uses D, B, a and b (independent of the heel), the girth pass the upright freeboard.
+// Returns the number of stations; leaves Gite_Couple at 0 and X_Couple one step past the
+// last station.
+int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS]) {
     Verifie_Longueur_Table(e);
     const double L = e.L();
-
-    // Every section is computed once, upright, and checked before the table is touched: the
-    // shape pass only uses D, B, a and b (independent of the heel), the girth pass the
-    // upright freeboard.
-    Section sections[Table_Carene::NB_STATIONS];
     int nb = 0;
     double X = 0;
     e.Gite_Couple = 0;
@@ -58,6 +59,29 @@ void Calcul_Tab(Etat_Projet &e) {
         sections[nb] = {D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
     }
     e.X_Couple = X; // past the last station, as the walk leaves it
+    return nb;
+}
+
+} // namespace
+
+void Verifie_Carene_Table(Etat_Projet &e) {
+    const double x = e.X_Couple, gite = e.Gite_Couple;
+    Section sections[Table_Carene::NB_STATIONS];
+    try {
+        Sections_Table(e, sections);
+    } catch (...) {
+        e.X_Couple = x;
+        e.Gite_Couple = gite;
+        throw;
+    }
+    e.X_Couple = x;
+    e.Gite_Couple = gite;
+}
+
+void Calcul_Tab(Etat_Projet &e) {
+    Section sections[Table_Carene::NB_STATIONS];
+    const int nb = Sections_Table(e, sections);
+    const double L = e.L();
 
     Table_Carene &t = e.Tab_Carene;
     t.Vide();

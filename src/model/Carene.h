@@ -1,8 +1,8 @@
 #pragma once
 // The hull table Tab_Carene, sampled from the section geometry every 10 mm along the hull
 // and every millimetre down each section.
-#include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 
@@ -19,5 +19,9 @@ void Init_Tab(Etat_Projet &e);
 void Calcul_Tab(Etat_Projet &e);
 // Throws Erreur_Gabarit unless the hull length L lies in 0 < L <= 2000 mm.
 void Verifie_Longueur_Table(const Etat_Projet &e);
+// Throws the table's own Erreur_Gabarit for every hull Calcul_Tab would refuse (length, a
+// section depth outside 0 to 300 mm), without touching the table. X_Couple and Gite_Couple
+// are left as they were.
+void Verifie_Carene_Table(Etat_Projet &e);
 
 } // namespace gabarit

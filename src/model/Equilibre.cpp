@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/Carene.h"
 #include "model/Flottaison.h"
 #include "model/Integration_Gite.h"
 #include "model/Numeros.h"
@@ -15,6 +16,14 @@ namespace gabarit {
 namespace {
 
 const char *const MESSAGE_IMPOSSIBLE = "Calcul de flottaison impossible";
+
+// Bounds of the search, from what the hull table holds rather than from the record: every
+// section is less than 300 mm deep and the hull at most 2000 mm long. A sheer higher above
+// the water than the table's depth plus half its length (a beam as wide as the longest hull,
+// heeled 30 degrees, lifts it less) leaves nothing immersed; a sheer sunk deeper than the
+// table's depth has the whole section under water, so sinking further gains nothing.
+constexpr double FRANC_BORD_MAX = HAUTEUR_MAX_TABLE + LONGUEUR_MAX_TABLE / 2;
+constexpr double FRANC_BORD_MIN = -HAUTEUR_MAX_TABLE;
 
 // Record numbers of one heel's results, k = heel / 5 (1 to 6).
 struct Cases_Gite {
@@ -92,6 +101,9 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
     const Cases_Gite c = Cases(k);
     if (e.P(c.etat) == 0)
         return true;
+    // A hull the table refuses is refused here too, with the table's message, before
+    // anything moves: its depths would make every walk and every pass run away.
+    Verifie_Carene_Table(e);
 
     const double L = e.L();
     const double Xs = Int(e.P(23) / 10) * 10;
@@ -158,12 +170,6 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
         }
     };
 
-    // The sheer of the hull cannot be higher than this above the water at any heel up to
-    // 30 degrees while the hull still floats: raising an end past it finds no water.
-    const double hauteur_max = std::max({e.P(6), e.P(15), e.P(21), 0.0});
-    const double largeur_max = std::max({e.P(5), e.P(14), 0.0});
-    const double franc_bord_max = hauteur_max + largeur_max + 10;
-
     // Coarse phase: raise the ends that carry too much. It always runs at least once, so
     // the wetted surface is measured whatever the weight.
     do {
@@ -172,19 +178,20 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
             e.P(c.franc_bord_ar) += pas_v;
         if (vol_av >= demi_poids)
             e.P(c.franc_bord_av) += pas_v;
-        if (e.P(c.franc_bord_ar) > franc_bord_max || e.P(c.franc_bord_av) > franc_bord_max)
+        if (e.P(c.franc_bord_ar) > FRANC_BORD_MAX || e.P(c.franc_bord_av) > FRANC_BORD_MAX)
             return echec();
     } while (poids_f < static_cast<float>(vol_ar + vol_av));
 
-    // Fine phase: sink the ends that carry too little, 1 mm at a time.
+    // Fine phase: sink the ends that carry too little, 1 mm at a time. A sheer under water
+    // at one end (a negative freeboard) is a floating position like any other.
     pas_v = 1;
     pas_h = L / 80;
     e.P(37) = pas_v;
     e.P(27) = pas_h;
     while (poids_f >= static_cast<float>(vol_ar + vol_av)) {
-        // A pass from a sheer below the water is deeper than the search considers: the
-        // hull cannot carry its weight at this heel.
-        if (e.P(c.franc_bord_ar) < 0 || e.P(c.franc_bord_av) < 0)
+        // An end sunk by more than any hull's whole depth and still short of its half of
+        // the weight: no floating position exists at this heel.
+        if (e.P(c.franc_bord_ar) < FRANC_BORD_MIN || e.P(c.franc_bord_av) < FRANC_BORD_MIN)
             return echec();
         passe(false);
         bool bouge = false;
@@ -211,7 +218,10 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
     e.Perimetre_Total = per_total;
     e.P(c.etat) = 0;
     e.P(c.volume) = Int(static_cast<float>(vol_ar + vol_av));
-    e.P(c.surface) = Fix(static_cast<float>(per_total * 100.0f)) / 100;
+    // Two decimals, worked out in single precision: the record keeps the single quotient
+    // (266.54 is stored as 266.540009...), so a saved file holds the thousandths it gives.
+    const float centiemes = std::trunc(per_total * 100.0f);
+    e.P(c.surface) = centiemes / 100.0f;
     e.Gite_Couple = gite;
     Affiche_Voyants(e, shell);
     return true;

@@ -2,16 +2,17 @@
 // The heeled floating position at the heel P(26): both freeboards of that heel are moved
 // until the immersed volume carries the total weight P(42), each half of the hull (aft and
 // forward of the centre of gravity's station) carrying about half of it.
-#include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 
 // Upright (P(26) = 0) it runs the upright flotation. A heel already up to date returns at
 // once. Stores the heel's freeboards, volume, wetted surface and state flag, and repaints
-// the lights. Returns false when the hull cannot be floated at that heel ("Calcul de
-// flottaison impossible" shown; P(37), P(27) and the heel's freeboards put back).
-// Throws Erreur_Gabarit for a heel that is not 0, 5, ..., 30.
+// the lights. A freeboard may end below 0: that end's sheer is under water. Returns false
+// when no floating position exists at that heel ("Calcul de flottaison impossible" shown;
+// P(37), P(27) and the heel's freeboards put back). Throws Erreur_Gabarit for a heel that
+// is not 0, 5, ..., 30 and, with the table's message, for a hull the hull table refuses.
 bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell);
 
 } // namespace gabarit

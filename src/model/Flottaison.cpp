@@ -51,7 +51,10 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
                              "calculée");
     const double L = e.L();
     const double P23 = e.P(23);
-    const float poids = static_cast<float>(e.P(42));
+    // The rise compares the weight in single precision, the sink as stored (double): a
+    // weight just above a volume's single value still sinks the boat one more millimetre.
+    const double poids = e.P(42);
+    const float poids_f = static_cast<float>(poids);
     const double ar_avant = e.P(43), av_avant = e.P(49);
 
     auto echec = [&]() {
@@ -81,7 +84,7 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
         else
             e.P(49) += 1;
         V = (S1 + S2) / 100.0f; // areas 10 mm apart: cm3, grams of water
-    } while (poids < V);
+    } while (poids_f < V);
 
     // Sink: split at the centre of gravity itself; the forward stations are read at
     // P(23), P(23) + 10, ... The end with less volume goes down 1 mm per turn.
@@ -99,7 +102,7 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
         if (e.P(43) < 0 || e.P(49) < 0)
             return echec();
         V = (S1 + S2) / 100.0f;
-    } while (poids > V);
+    } while (poids > static_cast<double>(V));
 
     const float S = S1 + S2;
     e.P(13) = Int(S) / 10000;

@@ -1,7 +1,7 @@
 #include "shell/Chaine_Nombre.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace gabarit {
 
@@ -10,9 +10,13 @@ std::string Chaine_Nombre(double v) {
         return " 0";
     if (v == 0)
         v = 0; // no "-0"
+    // to_chars ignores the C locale, which Qt sets from the user's: the status texts keep
+    // their point under a French locale, as the old runtime's number string did.
     char tampon[40];
-    std::snprintf(tampon, sizeof tampon, "%.15g", std::fabs(v));
-    std::string s = tampon;
+    const auto fin =
+        std::to_chars(tampon, tampon + sizeof tampon, std::fabs(v), std::chars_format::general, 15)
+            .ptr;
+    std::string s(tampon, fin);
     if (s.size() > 1 && s[0] == '0' && s[1] == '.')
         s.erase(0, 1);
     return (v < 0 ? "-" : " ") + s;

@@ -17,9 +17,16 @@ void Lit_Reglages(const std::string &chemin, Etat_Projet &e) {
         throw Erreur_Gabarit("Fichier de réglages incomplet : " + chemin + " (" +
                              std::to_string(lignes.size()) + " lignes sur " +
                              std::to_string(NB_REGLAGES) + ")");
+    // A line that is not a number is damage, not a zero: reading it as 0 would lose the
+    // printer calibration without a word.
     std::array<double, NB_REGLAGES> v{};
-    for (std::size_t j = 0; j < v.size(); ++j)
-        v[j] = Lit_Milliemes(lignes[j]);
+    for (std::size_t j = 0; j < v.size(); ++j) {
+        if (!Lit_Nombre_Fichier(lignes[j], v[j]))
+            throw Erreur_Gabarit(
+                "Fichier de réglages endommagé : " + chemin + " (ligne " + std::to_string(j + 1) +
+                " : « " + Cp1252_Vers_Utf8(lignes[j].substr(0, 40)) + " » n'est pas un nombre)");
+        v[j] /= 1000;
+    }
     for (int j = 1; j <= NB_REGLAGES; ++j)
         e.P(NB_VALEURS_PROJET + j) = v[static_cast<std::size_t>(j - 1)];
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Flottaison.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
 
 using namespace gabarit;
@@ -12,9 +12,7 @@ namespace {
 // A box 1000 mm long, 100 mm wide and D deep: every station reads the area
 // 100 x (Int(D) + 1 - d) mm2 below depth d (1-mm strips, keel sample included).
 Etat_Projet Caisson(double D = 100) {
-    Etat_Projet e = test::Coque_Caisson(1000, 50, D);
-    e.P(23) = 500;
-    test::Resultats_Perimes(e);
+    Etat_Projet e = test::Caisson_Charge(0, 500, 1000, 50, D);
     Calcul_Tab(e);
     return e;
 }

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 
@@ -22,6 +22,23 @@ Etat_Projet Maitre() {
     Etat_Projet e;
     test::Lit_Maitre(e);
     return e;
+}
+
+// Sink-phase sums read from the table for the freeboards (ar, av): aft stations 0, 10, ...
+// up to the centre of gravity P(23), forward ones at P(23), P(23) + 10, ...; each area at
+// the row nearest the waterline there. Single precision, as the flotation sums.
+float Volume_Table(const Etat_Projet &e, double ar, double av) {
+    const double L = e.L(), cg = e.P(23);
+    auto aire = [&](double X) {
+        const float z = static_cast<float>((av - ar) / L * X + ar);
+        return e.Tab_Carene(static_cast<int>(X / 10), static_cast<int>(std::nearbyint(z)), 2);
+    };
+    float s1 = 0, s2 = 0;
+    for (double X = 0; X <= cg; X += 10)
+        s1 += aire(X);
+    for (double X = cg; X <= L; X += 10)
+        s2 += aire(X);
+    return s1 + s2;
 }
 
 } // namespace
@@ -46,6 +63,27 @@ TEST(Projet_Maitre, FlotteTelQuEnregistre) {
     // Afloat with its sheer above the water at both ends.
     EXPECT_GT(e.P(43), 0);
     EXPECT_GT(e.P(49), 0);
+}
+
+TEST(Projet_Maitre, PoidsJusteAuDessusDuVolumeEnSimplePrecision) {
+    // Sinking towards 55/55, the master's table measures V = 3948.827881 cm3 (single) at
+    // 56/55 and the stern goes down to 55. A weight of 3948.828 g has that very single value,
+    // yet as stored it lies above V: the sink goes on, measures 55/55 and still lowers the
+    // bow (S1 < S2 does not hold there), ending at 55/54 with the volume of 55/55.
+    Etat_Projet e;
+    Shell_Enregistreur shell;
+    test::Prepare_Maitre(e, shell);
+    e.P(42) = 3948.828;
+    const float v = Volume_Table(e, 56, 55) / 100.0f;
+    ASSERT_EQ(v, static_cast<float>(e.P(42)));
+    ASSERT_GT(e.P(42), v);
+    ASSERT_TRUE(Calcul_Flottaison(e, shell));
+    EXPECT_EQ(e.P(43), 55);
+    EXPECT_EQ(e.P(49), 54);
+    const float s55 = Volume_Table(e, 55, 55);
+    EXPECT_EQ(e.P(207), std::floor(s55));
+    EXPECT_DOUBLE_EQ(e.P(13), std::floor(static_cast<double>(s55)) / 10000);
+    EXPECT_DOUBLE_EQ(e.P(13), 40.092);
 }
 
 TEST(Projet_Maitre, ValeursCoherentes) {

@@ -1,10 +1,12 @@
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
+#include "interfaces/Garde_Menus.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Erreur.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
-#include "interfaces/Garde_Menus.h"
-#include "interfaces/Shell_Enregistreur.h"
 
 using namespace gabarit;
 
@@ -18,6 +20,19 @@ TEST(Chaine_Nombre, BlancDevantLesNombresPositifsEtPasDeZeroAvantLePoint) {
     EXPECT_EQ(Chaine_Nombre(1.0 / 0.0), " 0");
     EXPECT_EQ("Gite:" + Chaine_Nombre(15), "Gite: 15");
     EXPECT_EQ("Gite " + Chaine_Nombre(0), "Gite  0");
+}
+
+TEST(Chaine_Nombre, UnPointQuelleQueSoitLaLangue) {
+    // Qt puts the C library in the user's locale; the status texts keep their point.
+    const std::string avant = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "fr_FR.UTF-8 locale not generated on this machine";
+    const std::string a = Chaine_Nombre(7.5), b = Chaine_Nombre(-0.125),
+                      c = Chaine_Nombre(1234567.25);
+    std::setlocale(LC_NUMERIC, avant.c_str());
+    EXPECT_EQ(a, " 7.5");
+    EXPECT_EQ(b, "-.125");
+    EXPECT_EQ(c, " 1234567.25");
 }
 
 TEST(Arrangements, VueGeneraleSurUneZoneDe12000Par8000) {

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
-#include "shell/Demarrage.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "shell/Demarrage.h"
+#include "shell/Fichier_Reglages.h"
+#include "shell/Services_Projet.h"
 #include "support/Chemins_Test.h"
 #include "support/Faux_Services.h"
 
@@ -121,6 +123,25 @@ TEST_F(Demarrage, ReglagesIllisiblesJamaisReecrits) {
     EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, r.reglages_ecrivables));
     EXPECT_EQ(Octets(ini()), " 56700 \r\n 1 \r\n");
     EXPECT_EQ(r.nom_projet, "tov0.mas");
+}
+
+TEST_F(Demarrage, ReglagesEndommagesSignalesEtJamaisReecrits) {
+    // The real reader and writer: a calibration line that is not a number.
+    Services().lit_reglages = Lit_Reglages;
+    Services().ecrit_reglages = Ecrit_Reglages;
+    Ecrit_Octets(ini(), " 60000 \r\n 57x00 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                        " 0 \r\n 0 \r\n 0 \r\n");
+    const std::string avant = Octets(ini());
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, "");
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_NE(s.messages[0].texte.find("endommagé"), std::string::npos) << s.messages[0].texte;
+    EXPECT_EQ(s.messages[0].style, MB_EXCLAMATION);
+    EXPECT_FALSE(r.reglages_ecrivables);
+    // The defaults for this run, not the first line of the damaged file.
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, 56.7);
+    EXPECT_DOUBLE_EQ(e.Echelle_Imp_V, 56.7);
+    EXPECT_TRUE(Ecrit_Reglages_Arret(e, s, r.reglages_ecrivables));
+    EXPECT_EQ(Octets(ini()), avant);
 }
 
 TEST_F(Demarrage, TableNacaAbsenteSignaleeEtDemarrageTermine) {

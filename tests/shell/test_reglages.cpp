@@ -52,12 +52,36 @@ TEST(Fichier_Reglages, FichierLivreEtBlancsEtLF) {
         EXPECT_EQ(e.P(j), 0);
 
     const std::string chemin = test::Dossier_Temporaire() + "/tov.ini";
-    Ecrit_Octets(chemin, "\t56700\n  2 \n3\n4\n5\n6\n7\n8\n9\n10\nx\nligne en trop\n");
+    Ecrit_Octets(chemin, "\t56700\n  2 \n3\n4\n5\n6\n7\n8\n9\n10\n-11\nligne en trop\n");
     Lit_Reglages(chemin, e);
     EXPECT_EQ(e.P(301), 56.7);
     EXPECT_EQ(e.P(302), 0.002);
     EXPECT_EQ(e.P(310), 0.01);
-    EXPECT_EQ(e.P(311), 0);
+    EXPECT_EQ(e.P(311), -0.011);
+}
+
+TEST(Fichier_Reglages, LigneQuiNEstPasUnNombreRefuseLeFichier) {
+    // Read as 0, the damaged calibration line would be written back at once: the file is
+    // refused instead, naming the file and the line, and the record keeps its values.
+    const std::string chemin = test::Dossier_Temporaire() + "/tov.ini";
+    for (const char *ligne : {"56,7", "", "abc", "1e999", "inf"}) {
+        SCOPED_TRACE(ligne);
+        Ecrit_Octets(chemin,
+                     std::string(" 56700 \r\n") + ligne +
+                         "\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+        Etat_Projet e;
+        e.P(302) = 57.3;
+        const auto avant = e.Tab_Param;
+        try {
+            Lit_Reglages(chemin, e);
+            ADD_FAILURE() << "accepted";
+        } catch (const Erreur_Gabarit &err) {
+            const std::string m = err.what();
+            EXPECT_NE(m.find(chemin), std::string::npos) << m;
+            EXPECT_NE(m.find("ligne 2"), std::string::npos) << m;
+        }
+        EXPECT_EQ(e.Tab_Param, avant);
+    }
 }
 
 TEST(Fichier_Reglages, FichierCourtOuAbsentNeChangeRien) {

@@ -31,6 +31,20 @@ inline void Resultats_Perimes(Etat_Projet &e) {
         e.P(186 + k) = 1;
 }
 
+// The box loaded for the flotation tests: weight P(42) (g) with its centre of gravity P(23)
+// (mm from the stern), the user's steps (0.1 mm vertical, L / 40 along), every floating
+// result out of date.
+inline Etat_Projet Caisson_Charge(double poids, double centre, double L = 1000, double B = 50,
+                                  double D = 100) {
+    Etat_Projet e = Coque_Caisson(L, B, D);
+    e.P(42) = poids;
+    e.P(23) = centre;
+    e.P(37) = 0.1;
+    e.P(27) = L / 40;
+    Resultats_Perimes(e);
+    return e;
+}
+
 // A 1000 mm model for the hull-form windows: widest station 450 mm and deepest 500 mm from
 // the stern, section shapes changing along the hull, steps and view as after a load.
 inline void Charge_Carene(Etat_Projet &e) {
