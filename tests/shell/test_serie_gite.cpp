@@ -10,6 +10,7 @@
 #include "shell/Serie_Gite.h"
 #include "support/Affichage_Essai.h"
 #include "support/Coques_Essai.h"
+#include "support/Maitre.h"
 
 using namespace gabarit;
 
@@ -155,6 +156,32 @@ TEST(Serie_Gite, SurfacesDiviseurNonArrondi) {
     }
 }
 
+TEST(Serie_Gite, FlottaisonDroiteImpossibleSeulLeFeuZeroResteRouge) {
+    // 3.4 kg with the centre of gravity 150 mm from the stern: upright, the stern would have
+    // to go under water; heeled, the search floats it.
+    Etat_Projet e = Caisson();
+    e.P(23) = 150;
+    e.P(42) = 3400;
+    e.P(43) = e.P(49) = 50;
+    Shell_Voyants s;
+    test::Affichage_Essai f;
+    Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible");
+    EXPECT_EQ(e.P(186), 1);
+    for (int k = 1; k < 7; ++k)
+        EXPECT_EQ(e.P(Etat_Gite(k)), 0) << k;
+    EXPECT_EQ(s.voyants,
+              (std::array<int, 7>{COULEUR_ROUGE, COULEUR_VERTE, COULEUR_VERTE, COULEUR_VERTE,
+                                  COULEUR_VERTE, COULEUR_VERTE, COULEUR_VERTE}));
+    EXPECT_EQ(e.P(43), 50);
+    EXPECT_EQ(e.P(49), 50);
+    // The series went on to its end.
+    EXPECT_EQ(f.coefficients.size(), 7u);
+    EXPECT_EQ(s.statuts[3], "Gite  30");
+    EXPECT_TRUE(s.menus_actifs);
+}
+
 TEST(Serie_Gite, EchecDansUnePasseRendLesMenus) {
     // A zero vertical step: the righting moments cannot walk the keel section.
     Etat_Projet e = Caisson();
@@ -180,4 +207,21 @@ TEST(Serie_Gite, DeriveHorsCoqueSignaleeLaSerieContinue) {
     EXPECT_EQ(e.P(214), 5);
     EXPECT_EQ(f.coefficients.size(), 7u);
     EXPECT_NE(e.P(206), 0);
+}
+
+TEST(Serie_Gite, LeMaitreGardeCeQueLaSerieCalcule) {
+    Etat_Projet e;
+    Shell_Enregistreur s;
+    test::Prepare_Maitre(e, s);
+    ASSERT_TRUE(Calcul_Flottaison(e, s));
+    const Etat_Projet stocke = e;
+    test::Affichage_Essai f;
+    Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+    EXPECT_TRUE(s.messages.empty());
+    for (int k = 0; k < 7; ++k)
+        for (int n : {Franc_Bord_AR(k), Franc_Bord_AV(k), Etat_Gite(k), Coef_Prismatique_Gite(k),
+                      Surface_Mouillee_Gite(k), Volume_Gite(k), Moment_Redressement(k)})
+            EXPECT_EQ(e.P(n), stocke.P(n)) << n;
+    EXPECT_EQ(e.P(229), stocke.P(229));
+    EXPECT_EQ(e.P(39), stocke.P(39));
 }

@@ -48,6 +48,9 @@ protected:
 };
 
 TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
+    // The master opens with every heel result computed.
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
     e.P(26) = 20;
     for (int k = 1; k < 7; ++k)
         e.P(200 + k) = -1;
