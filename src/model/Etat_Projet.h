@@ -105,9 +105,17 @@ struct Etat_Projet {
     double Cos_Angle_Vue = 0;
     double Decalage_Vue = 0;
 
-    // Rows of the free sail window's list Menu_Voile.List1 ("height<tab>width"), refilled
-    // by every free sail plan drawing.
-    std::vector<std::string> Liste_Voile;
+    // Rows of the sail window's list Menu_Voile.List1: height above the tack and width as
+    // the list shows them, from the head down to the foot; refilled by every drawing of
+    // either sail plan.
+    struct Ligne_Voile {
+        double hauteur, largeur;
+        bool operator==(const Ligne_Voile&) const = default;
+    };
+    std::vector<Ligne_Voile> Liste_Voile;
+    // The CLASS mainsail's widths at 3/4, 2/4 and 1/4 of the luff, to hundredths, as its last
+    // drawing found them: the CLASS window's batten boxes show them.
+    std::array<double, 3> Lattes_Class{};
 
     // The folder of the executable, where the data files lie ("" = current folder).
     std::string Dossier_Programme;

@@ -109,6 +109,7 @@ inline constexpr int SURFACE_DERIVE = 122;
 inline constexpr int ALLONGEMENT_DERIVE = 123;
 inline constexpr int RATIO_DERIVE = 125;
 inline constexpr int CENTRE_ANTI_DERIVE = 126;
+inline constexpr int ZERO_APPENDICES = 109; // set to 0 by the appendage figures, read by none
 inline constexpr int POSITION_SAFRAN = 136;
 inline constexpr int CORDE_SAFRAN_HAUT = 137;
 inline constexpr int CORDE_SAFRAN_BAS = 138;

@@ -1,9 +1,9 @@
 #pragma once
 // Every drawing of the four views and their scale setters. Each draws onto the canvas of the
 // view being drawn, with the scale P(22) and origin P(40), P(41) in the canvas units.
-#include "model/Etat_Projet.h"
-#include "interfaces/Interface_Shell.h"
 #include "interfaces/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 
@@ -32,8 +32,15 @@ void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x);
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
-// Rig and appendages. Trace_Voilure refills e.Liste_Voile (the sail window's list).
+// Rig and appendages. Each sail plan stores the sail areas P(89), P(99), P(102) and the
+// mainsail centroid P(90), P(91), and refills e.Liste_Voile (the sail window's list): the
+// free plan with its leech exponent P(87), the CLASS plan (Trace_Roof) with its roach law
+// P(284) to P(286), which also keeps its batten widths in e.Lattes_Class and refuses a luff
+// of zero or less.
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Voile_Class(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+// The plan the project uses: CLASS when P(279) = 1, the free plan otherwise.
+void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Derive(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Safran(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c);

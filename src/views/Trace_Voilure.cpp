@@ -1,7 +1,12 @@
-// The free sail plan: mast, jib, mainsail with its power-law leech, head line and centre of
-// effort, with the sail areas and mainsail centroid it computes and stores.
+// The sail plans: mast, jib, mainsail, head line and centre of effort, with the sail areas
+// and mainsail centroid each drawing computes and stores. The free plan's mainsail has a
+// power-law leech, the CLASS plan's the roach law fitted through its battens.
+#include <functional>
 #include <vector>
 
+#include "model/Numeros.h"
+#include "rig/Voilure.h"
+#include "rig/Voilure_Class.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
@@ -10,41 +15,27 @@ namespace gabarit {
 using namespace vues;
 
 namespace {
-struct Echantillon {
-    double h, w; // height above the tack, width from the mast aft (mm)
-};
-} // namespace
 
-void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    // Everything is computed before anything is drawn or stored: a failure leaves the stored
-    // areas, the centroid and the list as they were.
+// Draws the plan whose mainsail width at h above the tack is largeur(h), listing the widths
+// truncated to 1/precision mm. Everything is computed before anything is drawn or stored: a
+// failure leaves the stored areas, the centroid and the list as they were. Returns the
+// mainsail samples.
+Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double(double)> &largeur,
+                           double precision) {
     const double lm = e.P(84) - e.P(86); // luff
-    const double f = e.P(85), n = e.P(87);
-    if (lm == 0)
-        throw Erreur_Gabarit("Guindant de grand-voile nul : plan de voilure impossible");
-
     const double p83 = e.P(83);
     Section(e, p83);
     const double d = e.Cote_Livet; // deck at the mast, negative above the waterline
     // Nine samples from the head down to the tack; a luff typed upside down (head below the
     // tack) gives a positive step and the samples run up to the tack instead.
-    const double pas = -lm / 8;
-    std::vector<Echantillon> ech;
-    double somme = 0, aire = 0, hauteurs = 0, largeurs = 0;
-    std::vector<std::string> liste;
-    for (double h = lm; pas < 0 ? h >= 0 : h <= 0; h += pas) {
-        const double w = f * (1 - Puissance(Divise(h, lm), n));
-        ech.push_back({h, w});
-        somme = Fix(somme + w); // the old sum truncated at each step
-        aire += h * w;
-        hauteurs += h;
-        largeurs += w;
-        liste.push_back(Texte_General(h) + "\t" + Texte_General(Fix(w * 10) / 10));
-    }
-    const double surface_foc = Int((e.P(96) - e.P(98)) * e.P(97) / 2);
-    const double surface_gv = Fix(lm * (somme / 11)); // nine widths, divided by 11
-    const double centre_x = p83 - Divise(aire, hauteurs);
-    const double centre_z = (e.P(86) - d) + Divise(aire, largeurs);
+    Echantillons_GV gv = Echantillonne_GV(lm, largeur);
+    std::vector<Etat_Projet::Ligne_Voile> liste;
+    for (const Echantillon_GV &p : gv.points)
+        liste.push_back({p.h, Fix(p.w * precision) / precision});
+    const double surface_foc = Surface_Foc(e);
+    const double surface_gv = Surface_GV(gv, lm);
+    const double centre_x = p83 - Divise(gv.moment, gv.hauteurs);
+    const double centre_z = (e.P(86) - d) + Divise(gv.moment, gv.largeurs);
 
     const double p94 = e.P(94);
     Section(e, p94);
@@ -61,7 +52,7 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double amure_gv = d - e.P(86);
     bool premier = true;
     double x_prec = 0, z_prec = 0;
-    for (const Echantillon &s : ech) {
+    for (const Echantillon_GV &s : gv.points) {
         const double x = p83 - s.w, z = amure_gv - s.h;
         if (!premier)
             Trait(c, e, x_prec, z_prec, x, z, NOIR);
@@ -86,6 +77,37 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     e.P(91) = centre_z;
     e.P(102) = surface_gv + surface_foc;
     e.Liste_Voile = std::move(liste);
+    return gv;
+}
+
+} // namespace
+
+void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+    const double lm = e.P(84) - e.P(86);
+    const double f = e.P(85), n = e.P(87);
+    Trace_Plan(
+        e, c, [&](double h) { return f * (1 - Puissance(Divise(h, lm), n)); }, 10);
+}
+
+void Trace_Voile_Class(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+    const double lm = e.P(84) - e.P(86);
+    // The batten heights are quarters of the luff, and the law needs u from 1 down to 0.
+    if (!(lm > 0))
+        throw Erreur_Gabarit("Guindant de grand-voile nul ou négatif : plan CLASS impossible");
+    const double f = e.P(85);
+    const Coefs_Roof k = Coefs_Roof_Projet(e);
+    const Echantillons_GV gv = Trace_Plan(
+        e, c, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); }, 100);
+    // The third, fifth and seventh samples lie at 3/4, 2/4 and 1/4 of the luff.
+    for (std::size_t i = 0; i < 3; ++i)
+        e.Lattes_Class[i] = Fix(gv.points.at(2 + 2 * i).w * 100) / 100;
+}
+
+void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+    if (e.P(OPTION_CLASS) == 1)
+        Trace_Voile_Class(e, s, c);
+    else
+        Trace_Voilure(e, s, c);
 }
 
 } // namespace gabarit

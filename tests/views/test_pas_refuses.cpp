@@ -79,7 +79,7 @@ TEST(Pas_Refuses, GuindantNulNeChangeRien) {
     e.P(89) = 11;
     e.P(99) = 22;
     e.P(102) = 33;
-    e.Liste_Voile = {"a"};
+    e.Liste_Voile = {{1, 2}};
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200);
     EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);

@@ -36,7 +36,7 @@ Etat_Projet Greement() {
 
 TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
     Etat_Projet e = Greement();
-    e.Liste_Voile = {"ancienne ligne"};
+    e.Liste_Voile = {{1, 2}};
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200, "Voilure");
     Trace_Voilure(e, s, c);
@@ -48,9 +48,9 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
     EXPECT_NEAR(e.P(91), 60 + 420000.0 / 1800, 1e-9);
     EXPECT_DOUBLE_EQ(e.P(102), 130909 + 43500);
 
-    const std::vector<std::string> liste = {"800\t0",   "700\t50",  "600\t100",
-                                            "500\t150", "400\t200", "300\t250",
-                                            "200\t300", "100\t350", "0\t400"};
+    const std::vector<Etat_Projet::Ligne_Voile> liste = {{800, 0},   {700, 50},  {600, 100},
+                                                         {500, 150}, {400, 200}, {300, 250},
+                                                         {200, 300}, {100, 350}, {0, 400}};
     EXPECT_EQ(e.Liste_Voile, liste);
 
     // Mast, stub, jib foot and leech, 9 width lines and 8 leech steps, head line x 2, cross x 2.
@@ -78,8 +78,8 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
     Trace_Voilure(e, s, c);
     // Running sum truncated after each width: 2322, not 2325.
     EXPECT_DOUBLE_EQ(e.P(89), 168872); // Fix(800 x 2322 / 11)
-    EXPECT_EQ(e.Liste_Voile[1], "700\t93.7");
-    EXPECT_EQ(e.Liste_Voile[2], "600\t175");
+    EXPECT_EQ(e.Liste_Voile[1], (Etat_Projet::Ligne_Voile{700, 93.7}));
+    EXPECT_EQ(e.Liste_Voile[2], (Etat_Projet::Ligne_Voile{600, 175}));
 
     // Tack above the head: the samples run up from -800 to 0 and still end.
     Etat_Projet r = Greement();
@@ -87,8 +87,8 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
     r.P(86) = 850;
     Trace_Voilure(r, s, c);
     ASSERT_EQ(r.Liste_Voile.size(), 9u);
-    EXPECT_EQ(r.Liste_Voile.front(), "-800\t0");
-    EXPECT_EQ(r.Liste_Voile.back(), "0\t400");
+    EXPECT_EQ(r.Liste_Voile.front(), (Etat_Projet::Ligne_Voile{-800, 0}));
+    EXPECT_EQ(r.Liste_Voile.back(), (Etat_Projet::Ligne_Voile{0, 400}));
     EXPECT_DOUBLE_EQ(r.P(89), -130909); // truncated toward zero
 
     // A jib with tack and head at the same height has no area.
@@ -109,7 +109,7 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
     e.P(99) = 4;
     e.P(102) = 5;
     e.Hauteur_Pont_Mat = 6;
-    e.Liste_Voile = {"x"};
+    e.Liste_Voile = {{1, 2}};
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200);
     EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
@@ -120,5 +120,5 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
     EXPECT_DOUBLE_EQ(e.P(99), 4);
     EXPECT_DOUBLE_EQ(e.P(102), 5);
     EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, 6);
-    EXPECT_EQ(e.Liste_Voile, std::vector<std::string>{"x"});
+    EXPECT_EQ(e.Liste_Voile, (std::vector<Etat_Projet::Ligne_Voile>{{1, 2}}));
 }

@@ -23,6 +23,8 @@
 #include "model/fenetres/M_PasVer.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Dialogue_Fichier.h"
+#include "rig/fenetres/Menu_Appendice.h"
+#include "rig/fenetres/Menu_Voile.h"
 #include "shell/Demarrage.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Aide.h"
@@ -66,7 +68,8 @@ MDIForm1::~MDIForm1() {
 QAction *MDIForm1::Action(const QString &nom) const {
     // The frame's own menus and toolbar: a child window's toolbar may use the same keys.
     for (QAction *a : findChildren<QAction *>())
-        if (a->objectName() == nom && !(zone_ && zone_->isAncestorOf(a->parentWidget())))
+        if (a->objectName() == nom &&
+            !(zone_ && zone_->isAncestorOf(qobject_cast<QWidget *>(a->parent()))))
             return a;
     return nullptr;
 }
@@ -176,12 +179,14 @@ void MDIForm1::Cree_Menus() {
         ->setVisible(false);
 
     QMenu *outils = haut("T_Outils", QStringLiteral("Menu"));
-    Item(outils, "M_Outils_Appendices", QStringLiteral("Appendices"), nullptr);
+    Item(outils, "M_Outils_Appendices", QStringLiteral("Appendices"),
+         [this, &c] { Montre_Normal(c.Fenetre<Menu_Appendice>()); });
     Item(outils, "M_Outils_Deplacement", QStringLiteral("Deplacement"),
          [this, &c] { Montre_Normal(c.Fenetre<Menu_Deplacement>()); });
     Item(outils, "M_Outils_Forme", QStringLiteral("Forme de la Carene"),
          [this, &c] { Montre_Normal(c.Fenetre<Menu_FG>()); });
-    Item(outils, "M_Outils_Voiles", QStringLiteral("Voilure"), nullptr);
+    Item(outils, "M_Outils_Voiles", QStringLiteral("Voilure"),
+         [this, &c] { Montre_Normal(c.Fenetre<Menu_Voile>()); });
     separateur(outils, "Sep");
     Item(outils, "Comparaison", QStringLiteral("Comparaison"), nullptr);
     Item(outils, "Outils", QStringLiteral("Outils"), nullptr);

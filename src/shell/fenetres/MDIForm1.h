@@ -74,6 +74,7 @@ private:
 
     // Toolbar branches.
     void Barre_Profile();
+    void Barre_Voile();
     void Barre_Deplacement();
     void Barre_Stabilite();
     void Barre_Vue_Generale();

@@ -16,7 +16,11 @@
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
+#include "model/Numeros.h"
 #include "platform/Twips.h"
+#include "rig/fenetres/Menu_Appendice.h"
+#include "rig/fenetres/Menu_Voile.h"
+#include "rig/fenetres/Menu_VoileClass.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
 #include "shell/Serie_Gite.h"
@@ -161,10 +165,8 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
             MDIForm1_M_Fichier_Sauver_Click(*ctx_, true);
         if (cle == QStringLiteral("copier"))
             MDIForm1_M_Fichier_Copier_Click(*ctx_, true);
-        if (cle == QStringLiteral("Voile")) {
-            // The sail and appendage windows come later; only the sound for now.
-            ctx_->Joue_Son("desert3.wav");
-        }
+        if (cle == QStringLiteral("Voile"))
+            Barre_Voile();
         if (cle == QStringLiteral("Profile"))
             Barre_Profile();
         if (cle == QStringLiteral("Deplacement"))
@@ -223,10 +225,12 @@ void MDIForm1::Barre_Deplacement() {
     Menu_Deplacement &dp = c.Fenetre<Menu_Deplacement>();
     dp.Deplace(0, 0);
     dp.Montre();
-    // The appendages window, laid at the bottom left, comes with its own window later.
     const QSize t = Taille_Posee(dp);
     const Arrangement_Outil a =
         Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
+    Menu_Appendice &ap = c.Fenetre<Menu_Appendice>();
+    ap.Deplace(0, a.haut_bas);
+    ap.Montre();
     ADeplacement &vue = c.Fenetre<ADeplacement>();
     Place(vue, a.vue);
     vue.Montre();
@@ -240,6 +244,27 @@ void MDIForm1::Barre_Stabilite() {
     w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
               std::max(Twips_En_Pixels(3750), mini.height()));
     w.Montre();
+}
+
+void MDIForm1::Barre_Voile() {
+    Contexte &c = *ctx_;
+    c.Joue_Son("desert3.wav");
+    Cache_Fenetres(c);
+    Menu_Voile &voile = c.Fenetre<Menu_Voile>();
+    voile.Deplace(0, 0);
+    voile.Montre();
+    const QSize t = Taille_Posee(voile);
+    const Arrangement_Outil a =
+        Arrange_Outil(c.Largeur_Cadre(), c.Hauteur_Cadre(), t.width(), t.height());
+    // Under the sail window: the battens of a CLASS plan, else the appendages.
+    Fenetre_Fille &dessous = etat_.P(OPTION_CLASS) == 1
+                                 ? static_cast<Fenetre_Fille &>(c.Fenetre<Menu_VoileClass>())
+                                 : c.Fenetre<Menu_Appendice>();
+    dessous.Deplace(0, a.haut_bas);
+    dessous.Montre();
+    AVoile &vue = c.Fenetre<AVoile>();
+    Place(vue, a.vue);
+    vue.Montre();
 }
 
 void MDIForm1::Barre_Vue_Generale() {

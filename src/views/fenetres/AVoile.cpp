@@ -1,7 +1,8 @@
 #include "views/fenetres/AVoile.h"
 
+#include "model/Numeros.h"
+#include "rig/fenetres/Voilure_Vue.h"
 #include "shell/fenetres/Contexte.h"
-#include "views/Dessins.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
@@ -17,12 +18,14 @@ void AVoile::Redessine_Sur_Evenement() {
         Differe_Redessin();
         return;
     }
-    // The hull and appendages are drawn only while the view is open in normal state...
-    Actualise_Vue_Voilure(ctx());
-    // ...but the sail plan is drawn whatever the state, so its areas are always recomputed.
-    // The class-rule plan (P(279) = 1) comes with the rig windows; until then the free
-    // plan is drawn for both.
-    Trace_Voilure(ctx().etat, ctx().shell, *Picture1);
+    // The hull and appendages are drawn only while the view is open in normal state, and so
+    // is the CLASS plan; the free plan is drawn whatever the state, so its areas are always
+    // recomputed.
+    Actualise_Voilure(ctx());
+    if (ctx().etat.P(OPTION_CLASS) == 1)
+        Trace_Voile_Class(ctx());
+    else
+        Trace_Voilure(ctx());
 }
 
 } // namespace gabarit

@@ -6,6 +6,7 @@
 
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
+#include "rig/fenetres/Voilure_Vue.h"
 #include "shell/fenetres/Contexte.h"
 #include "views/Dessins.h"
 #include "views/fenetres/ACoup.h"
@@ -27,12 +28,13 @@ bool Ouverte(const Fenetre_Vue *w) {
 // transform P(22), P(40), P(41) and the working station: a redraw asked while another one
 // lets events run (the body plan floats the hull first) waits until it is done, and the
 // commands that would start a computation do nothing meanwhile.
-void Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
+// True when the view was drawn.
+bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     if (!Ouverte(w))
-        return;
+        return false;
     if (Dessin_En_Cours(ctx)) {
         w->Differe_Redessin();
-        return;
+        return false;
     }
     {
         Fenetre_Vue::Garde_Dessin dessin(*w);
@@ -42,6 +44,7 @@ void Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
         dessins(ctx.etat, ctx.shell, *w->Picture1);
     }
     ctx.shell.Laisse_Evenements();
+    return true;
 }
 
 // The station typed in the hull-form window's N°Couple box; 0 when the box is empty or the
@@ -110,25 +113,32 @@ void Redessine_Coupe(Contexte &ctx) {
 }
 
 void Redessine_Deplacement(Contexte &ctx) {
-    Redessine_Vue(ctx, ctx.Existante<ADeplacement>(),
-                  [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-                      Echelle_Deplacement(e, c);
-                      // The profile sets the scale the appendages and sails use.
-                      Trace_Profile(e, s, c);
-                      Trace_Safran(e, s, c);
-                      Trace_Derive(e, s, c);
-                      Trace_Voilure(e, s, c);
-                      Trace_Bulbe(e, s, c);
-                      Trace_Axe_Centres(e, s, c);
-                  });
+    const bool dessine = Redessine_Vue(ctx, ctx.Existante<ADeplacement>(),
+                                       [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+                                           Echelle_Deplacement(e, c);
+                                           // The profile sets the scale the appendages and sails
+                                           // use.
+                                           Trace_Profile(e, s, c);
+                                           Trace_Safran(e, s, c);
+                                           Trace_Derive(e, s, c);
+                                           Trace_Voile_Projet(e, s, c);
+                                           Trace_Bulbe(e, s, c);
+                                           Trace_Axe_Centres(e, s, c);
+                                       });
+    if (dessine)
+        Montre_Trace_Voile(ctx);
 }
 
 void Redessine_Voilure(Contexte &ctx) {
-    Redessine_Vue(ctx, ctx.Existante<AVoile>(), [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-        Coque_Voilure(e, s, c);
-        // Always the free plan, whatever P(279).
-        Trace_Voilure(e, s, c);
-    });
+    const bool dessine = Redessine_Vue(ctx, ctx.Existante<AVoile>(),
+                                       [](Etat_Projet &e, Interface_Shell &s, Canvas &c) {
+                                           Coque_Voilure(e, s, c);
+                                           // The plan the project uses: never the free plan over a
+                                           // CLASS project's areas.
+                                           Trace_Voile_Projet(e, s, c);
+                                       });
+    if (dessine)
+        Montre_Trace_Voile(ctx);
 }
 
 void Actualise_Vue_Voilure(Contexte &ctx) {

@@ -1,0 +1,279 @@
+#include "rig/fenetres/Menu_Appendice.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/Voyants.h"
+#include "platform/Boite_Message.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "rig/fenetres/Commande_Fenetre.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/Rafraichit_Menus.h"
+#include "stability/Centrage.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+const QString TIRETS = QStringLiteral(" - - -");
+constexpr int LARGEUR = 5865, HAUTEUR = 3750; // twips
+
+const char *const LEGENDES[NB_CHAMPS_APPENDICE] = {"Position",
+                                                   "Largeur Sup",
+                                                   "Largeur Inf",
+                                                   "Longueur",
+                                                   "Inclinaison",
+                                                   "Position",
+                                                   "Largeur Sup",
+                                                   "Longueur",
+                                                   "Position %",
+                                                   "",
+                                                   "Longueur",
+                                                   "",
+                                                   "",
+                                                   "Largeur Inf"};
+
+QLabel *Valeur(QWidget *parent, const QString &nom) {
+    auto *v = new QLabel(parent);
+    v->setObjectName(nom);
+    v->setFrameShape(QFrame::Panel);
+    v->setFrameShadow(QFrame::Sunken);
+    v->setMinimumWidth(50);
+    return v;
+}
+
+QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &legende) {
+    auto *b = new QPushButton(legende, parent);
+    b->setObjectName(nom);
+    return b;
+}
+} // namespace
+
+Menu_Appendice::Menu_Appendice(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_Appendice"), QStringLiteral("Menu Appendice")) {
+    Construit();
+    for (QPushButton *b : Command1_)
+        connect(b, &QPushButton::clicked, this, [this] { Valide_Clic(); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { Ouvre_Profils_Safran(); });
+    connect(Command3_, &QPushButton::clicked, this, [this] { Ouvre_Profils_Derive(); });
+    connect(Command4_, &QPushButton::clicked, this, [this] { Ouvre_Profils_Bulbe(); });
+    if (ctx.zone)
+        connect(ctx.zone, &QMdiArea::subWindowActivated, this,
+                [this](QMdiSubWindow *w) { Form_Activate(w); });
+}
+
+QLabel *Menu_Appendice::Label1(int i) const {
+    return i >= 14 ? Info_[static_cast<std::size_t>(i)] : Champ(i).legende;
+}
+
+// --- Controls ---
+
+void Menu_Appendice::Info_Ligne(QWidget *cadre, int rang, int legende, const char *texte,
+                                QLabel *valeur) {
+    auto *g = static_cast<QGridLayout *>(cadre->layout());
+    auto *l = new QLabel(QString::fromLatin1(texte), cadre);
+    l->setObjectName(QStringLiteral("Label1_%1").arg(legende));
+    l->setWordWrap(true);
+    Info_[static_cast<std::size_t>(legende)] = l;
+    g->addWidget(l, rang, 0);
+    g->addWidget(valeur, rang, 1);
+}
+
+QWidget *Menu_Appendice::Onglet(int reglage, std::initializer_list<int> champs, int info,
+                                int valide, QPushButton *&naca) {
+    auto *page = new QWidget(SSTab1_);
+    auto *g = new QGridLayout(page);
+    g->setContentsMargins(2, 2, 2, 2);
+    g->setSpacing(2);
+    auto *cadre = new QGroupBox(QStringLiteral("Reglage"), page);
+    cadre->setObjectName(QStringLiteral("Frame1_%1").arg(reglage));
+    auto *gr = new QGridLayout(cadre);
+    gr->setContentsMargins(4, 2, 4, 2);
+    gr->setVerticalSpacing(2);
+    int rang = 0;
+    for (int i : champs)
+        Champ(i).Cree(cadre, gr, rang++, i, QString::fromLatin1(LEGENDES[i]),
+                      [this] { Fleche_Appui(); });
+    g->addWidget(cadre, 0, 0, 2, 1);
+    auto *infos = new QGroupBox(QStringLiteral("Info"), page);
+    infos->setObjectName(QStringLiteral("Frame1_%1").arg(info));
+    auto *gi = new QGridLayout(infos);
+    gi->setContentsMargins(4, 2, 4, 2);
+    gi->setVerticalSpacing(2);
+    g->addWidget(infos, 0, 1);
+    auto *boutons = new QHBoxLayout;
+    naca = Bouton(page, QStringLiteral("Command%1").arg(valide / 2 + 2),
+                  QStringLiteral("Profils NACA"));
+    Command1_[static_cast<std::size_t>(valide / 2)] =
+        Bouton(page, QStringLiteral("Command1_%1").arg(valide), QStringLiteral("Valide"));
+    boutons->addStretch();
+    boutons->addWidget(naca);
+    boutons->addWidget(Command1_[static_cast<std::size_t>(valide / 2)]);
+    g->addLayout(boutons, 1, 1, Qt::AlignBottom);
+    return page;
+}
+
+void Menu_Appendice::Construit() {
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(2, 2, 2, 2);
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    l->addWidget(SSTab1_);
+
+    // "Safran": the rudder.
+    QWidget *safran = Onglet(2, {0, 1, 2, 3, 4}, 0, 0, Command2_);
+    QWidget *info = safran->findChild<QGroupBox *>(QStringLiteral("Frame1_0"));
+    for (int i = 0; i < 3; ++i)
+        Label2_[static_cast<std::size_t>(i)] = Valeur(info, QStringLiteral("Label2_%1").arg(i));
+    Info_Ligne(info, 0, 14, "Surface Reel", Label2_[0]);
+    Info_Ligne(info, 1, 15, "Surface Theorique", Label2_[1]);
+    Info_Ligne(info, 2, 16, "Allongement", Label2_[2]);
+    Info_[21] = Valeur(info, QStringLiteral("Label1_21"));
+    Info_Ligne(info, 3, 20, "Decalage Centres Anti-Derive/Voilure", Info_[21]);
+    SSTab1_->addTab(safran, QStringLiteral("Safran"));
+
+    // "Derive": the keel.
+    QWidget *derive = Onglet(1, {5, 6, 13, 7}, 3, 2, Command3_);
+    info = derive->findChild<QGroupBox *>(QStringLiteral("Frame1_3"));
+    for (int i = 0; i < 3; ++i)
+        Label3_[static_cast<std::size_t>(i)] = Valeur(info, QStringLiteral("Label3_%1").arg(i));
+    Info_Ligne(info, 0, 19, "Surface Reel", Label3_[0]);
+    Info_Ligne(info, 1, 18, "Surface Theorique", Label3_[1]);
+    Info_Ligne(info, 2, 17, "Allongement", Label3_[2]);
+    Info_[23] = Valeur(info, QStringLiteral("Label1_23"));
+    Info_Ligne(info, 3, 22, "Decalage Centres Anti-Derive/Voilure", Info_[23]);
+    SSTab1_->addTab(derive, QStringLiteral("Derive"));
+
+    // "Bulbe": where the keel tip holds the bulb, and how long it is.
+    QWidget *bulbe = Onglet(4, {8, 10}, 5, 4, Command4_);
+    auto *reglage = bulbe->findChild<QGroupBox *>(QStringLiteral("Frame1_4"));
+    auto *gr = static_cast<QGridLayout *>(reglage->layout());
+    Label4_ = new QLabel(QStringLiteral("Profil NACA  en cours : Vue de Dessus"), reglage);
+    Label4_->setObjectName(QStringLiteral("Label4"));
+    Label4_->setWordWrap(true);
+    Label5_ = Valeur(reglage, QStringLiteral("Label5"));
+    Label5_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    gr->addWidget(Label4_, 2, 0, 1, 2);
+    gr->addWidget(Label5_, 2, 2);
+    info = bulbe->findChild<QGroupBox *>(QStringLiteral("Frame1_5"));
+    Label6_ = new QLabel(QStringLiteral("La position en % détermine le recule du Bulbe par "
+                                        "rapport à l'axe de fixation représenté en jaune.") +
+                             QString(38, QLatin1Char(' ')) +
+                             QStringLiteral("Cette axe est lui même positionne à 30% de la "
+                                            "largueur  du plan de dérive "),
+                         info);
+    Label6_->setObjectName(QStringLiteral("Label6"));
+    Label6_->setWordWrap(true);
+    static_cast<QGridLayout *>(info->layout())->addWidget(Label6_, 0, 0);
+    SSTab1_->addTab(bulbe, QStringLiteral("Bulbe"));
+    resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+}
+
+// --- Display and reading ---
+
+void Menu_Appendice::Affiche_Appendice() {
+    if (!Visible())
+        return;
+    const Etat_Projet &e = ctx().etat;
+    try {
+        const std::array<Bornes, NB_CHAMPS_APPENDICE> b = Bornes_Appendice(e);
+        for (int i : ORDRE_APPENDICE)
+            Champ(i).Montre(b[static_cast<std::size_t>(i)],
+                            e.P(ELEMENT_APPENDICE[static_cast<std::size_t>(i)]));
+    } catch (const std::exception &) {
+        // A hull length that is not a number leaves the fields; the figures follow.
+    }
+    const Chiffres_Appendice c = Calcule_Chiffres_Appendice(e);
+    Label2_[0]->setText(Texte_Nombre(c.safran_surface));
+    Label2_[1]->setText(Texte_Nombre(c.safran_theorique));
+    Label2_[2]->setText(Texte_Nombre(c.safran_allongement));
+    Label3_[0]->setText(Texte_Nombre(c.derive_surface));
+    Label3_[1]->setText(Texte_Nombre(c.derive_theorique));
+    Label3_[2]->setText(Texte_Nombre(c.derive_allongement));
+    // A hull of no length has no offset to show.
+    const QString decalage =
+        c.decalage_centres ? Texte_Nombre(*c.decalage_centres) + QLatin1Char('%') : TIRETS;
+    Info_[21]->setText(decalage);
+    Info_[23]->setText(decalage);
+    Label5_->setText(Texte_Nombre(c.naca_dessus));
+}
+
+bool Menu_Appendice::Verifie_Saisies() {
+    const Etat_Projet &e = ctx().etat;
+    for (int i : ORDRE_APPENDICE) {
+        const QString message =
+            Champ(i).Verifie(e.P(ELEMENT_APPENDICE[static_cast<std::size_t>(i)]));
+        if (!message.isEmpty()) {
+            SSTab1_->setCurrentIndex(i <= 4 ? 0 : (i == 8 || i == 10) ? 2 : 1);
+            Champ(i).texte->setFocus();
+            Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void Menu_Appendice::Lire_Appendice() {
+    Etat_Projet &e = ctx().etat;
+    for (int i : ORDRE_APPENDICE) {
+        double &v = e.P(ELEMENT_APPENDICE[static_cast<std::size_t>(i)]);
+        v = Champ(i).Valeur(v);
+    }
+}
+
+// --- Handlers ---
+
+void Menu_Appendice::Valide_Clic() {
+    Commande_Fenetre(ctx(), [this] {
+        if (!Verifie_Saisies())
+            return;
+        Lire_Appendice();
+        Calcul_Appendices(ctx().etat);
+        Calcul_Centrage(ctx().etat, ctx().shell);
+        Rafraichit_Menus(ctx());
+        Redessine_Deplacement(ctx());
+        Redessine_Voilure(ctx());
+    });
+}
+
+void Menu_Appendice::Pas_Disponible(const QString &quoi) {
+    Boite_Message(
+        this,
+        QStringLiteral("La fenêtre des profils NACA %1 n'est pas encore disponible.").arg(quoi),
+        MB_EXCLAMATION, QStringLiteral("Attention"));
+}
+
+void Menu_Appendice::Ouvre_Profils_Safran() { Pas_Disponible(QStringLiteral("du safran")); }
+
+void Menu_Appendice::Ouvre_Profils_Derive() { Pas_Disponible(QStringLiteral("de la dérive")); }
+
+void Menu_Appendice::Ouvre_Profils_Bulbe() { Pas_Disponible(QStringLiteral("du bulbe")); }
+
+void Menu_Appendice::Fleche_Appui() {
+    try {
+        Invalide_Calculs(ctx().etat, ctx().shell);
+    } catch (const std::exception &) {
+    }
+}
+
+void Menu_Appendice::Form_Activate(QMdiSubWindow *w) {
+    if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
+        return;
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    Affiche_Appendice();
+}
+
+} // namespace gabarit

@@ -1,0 +1,292 @@
+#include "rig/fenetres/Menu_Voile.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "model/Numeros.h"
+#include "platform/Boite_Message.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "platform/UpDown.h"
+#include "rig/Appendices.h"
+#include "rig/Voilure.h"
+#include "rig/Voilure_Class.h"
+#include "rig/fenetres/Commande_Fenetre.h"
+#include "rig/fenetres/Menu_VoileClass.h"
+#include "rig/fenetres/Voilure_Vue.h"
+#include "shell/fenetres/Contexte.h"
+#include "shell/fenetres/Rafraichit_Menus.h"
+#include "stability/fenetres/Rafraichit_Comparaison.h"
+#include "views/fenetres/Redessine.h"
+
+namespace gabarit {
+
+namespace {
+const QString TIRETS = QStringLiteral(" - - -");
+constexpr int LARGEUR = 5865, HAUTEUR = 3750; // twips
+
+// A figure, or " - - -" where its divisor was zero; suffixe follows the number.
+void Montre_Chiffre(QLabel *l, const std::optional<double> &v, const QString &suffixe = {}) {
+    l->setText(v ? Texte_Nombre(*v) + suffixe : TIRETS);
+}
+} // namespace
+
+Menu_Voile::Menu_Voile(Contexte &ctx)
+    : Fenetre_Fille(ctx, QStringLiteral("Menu_Voile"), QStringLiteral("Menu Voile Libre")) {
+    Construit();
+    for (QPushButton *b : Command1_)
+        connect(b, &QPushButton::clicked, this, [this] { Valide_Clic(); });
+    for (int i = 0; i < 2; ++i)
+        connect(Command2_[static_cast<std::size_t>(i)], &QPushButton::pressed, this,
+                [this, i] { Pas_Exposant_Appui(i); });
+    connect(Command3_, &QPushButton::clicked, this, [this] { Libre_Vers_Class(); });
+    // Like the old check box, a change made by the program runs the handler too.
+    connect(Check1_, &QCheckBox::toggled, this, [this](bool coche) { Bascule_Class(coche); });
+    Remplit_Liste();
+}
+
+QLineEdit *Menu_Voile::Text1(int i) const { return i == 3 ? Exposant_ : Champ(i).texte; }
+
+void Menu_Voile::Message(const QString &texte) {
+    Boite_Message(this, texte, MB_EXCLAMATION, QStringLiteral("Attention"));
+}
+
+// --- Display ---
+
+void Menu_Voile::Affiche_Voile() {
+    if (!Visible())
+        return;
+    const Etat_Projet &e = ctx().etat;
+    try {
+        const std::array<Bornes, NB_CHAMPS_VOILE> b = Bornes_Voile(e);
+        for (int i = 0; i < NB_CHAMPS_VOILE; ++i)
+            if (i != 3)
+                Champ(i).Montre(b[static_cast<std::size_t>(i)],
+                                e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]));
+        Exposant_->setText(Texte_Nombre(e.P(EXP_CHUTE_GV)));
+    } catch (const std::exception &) {
+        // A limit that is not a number leaves the fields as they were; the figures follow.
+    }
+    const Chiffres_Voile c = Calcule_Chiffres_Voile(e);
+    const QString pour_cent = QStringLiteral(" %");
+    Montre_Chiffre(Label5(1), c.mat_hauteur, pour_cent);
+    Montre_Chiffre(Label5(3), c.mat_position, pour_cent);
+    Montre_Chiffre(Label2(1), c.gv_allongement);
+    Montre_Chiffre(Label2(3), c.gv_surface);
+    Montre_Chiffre(Label2(5), c.gv_part, pour_cent);
+    Montre_Chiffre(Label4(1), c.foc_allongement);
+    Montre_Chiffre(Label4(3), c.foc_surface);
+    Montre_Chiffre(Label4(5), c.foc_part, pour_cent);
+    Montre_Chiffre(Label6(1), c.surface_totale);
+    Montre_Chiffre(Label6(3), c.surface_foc);
+    Montre_Chiffre(Label6(5), c.surface_gv);
+    Montre_Chiffre(Label6(7), c.voilure_deplacement);
+    Montre_Chiffre(Label6(9), c.voilure_mouillee);
+    Montre_Chiffre(Label6(11), c.centre_velique);
+    ctx().Fenetre<Menu_VoileClass>().Affiche(c);
+}
+
+void Menu_Voile::Remplit_Liste() {
+    List1_->clear();
+    for (const Etat_Projet::Ligne_Voile &l : ctx().etat.Liste_Voile)
+        List1_->addItem(Texte_Nombre(l.hauteur) + QLatin1Char('\t') + Texte_Nombre(l.largeur));
+}
+
+void Menu_Voile::Form_Paint() {
+    if (en_peinture_ || !Visible())
+        return;
+    en_peinture_ = true;
+    try {
+        const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
+        if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
+            Deplace(Gauche(), Haut(), l, h);
+        // A change of the box runs its handler, as a click would.
+        Check1_->setChecked(ctx().etat.P(OPTION_CLASS) == 1);
+        Affiche_Voile();
+    } catch (const std::exception &) {
+    }
+    en_peinture_ = false;
+}
+
+void Menu_Voile::Demande_Peinture() {
+    if (peinture_prevue_ || en_peinture_)
+        return;
+    peinture_prevue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            peinture_prevue_ = false;
+            Form_Paint();
+        },
+        Qt::QueuedConnection);
+}
+
+void Menu_Voile::showEvent(QShowEvent *ev) {
+    Fenetre_Fille::showEvent(ev);
+    Demande_Peinture();
+}
+
+void Menu_Voile::resizeEvent(QResizeEvent *ev) {
+    Fenetre_Fille::resizeEvent(ev);
+    if (isVisible())
+        Demande_Peinture();
+}
+
+// --- Reading ---
+
+bool Menu_Voile::Verifie_Saisies() {
+    const Etat_Projet &e = ctx().etat;
+    for (int i = 0; i < NB_CHAMPS_VOILE; ++i) {
+        if (i == 3)
+            continue;
+        const QString message = Champ(i).Verifie(e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]));
+        if (!message.isEmpty()) {
+            SSTab1_->setCurrentIndex(i <= 2 ? 0 : i <= 6 ? 1 : 2);
+            Champ(i).texte->setFocus();
+            Message(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Menu_Voile::Lire_Voile() {
+    Etat_Projet &e = ctx().etat;
+    Saisie_Voile s;
+    for (int i = 0; i < NB_CHAMPS_VOILE; ++i)
+        if (i != 3)
+            s.valeurs[static_cast<std::size_t>(i)] =
+                Champ(i).Valeur(e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]));
+    if (!Lit_Nombre(Exposant_->text(), s.valeurs[3])) {
+        SSTab1_->setCurrentIndex(0);
+        Exposant_->setFocus();
+        Message(QStringLiteral("L'exposant de chute n'est pas un nombre."));
+        return false;
+    }
+    try {
+        gabarit::Lire_Voile(e, s);
+    } catch (const Erreur_Gabarit &ex) {
+        Message(QString::fromStdString(ex.what()));
+        return false;
+    }
+    return true;
+}
+
+// --- Handlers ---
+
+void Menu_Voile::Valide_Clic() {
+    Commande_Fenetre(ctx(), [this] {
+        if (!Verifie_Saisies() || !Lire_Voile())
+            return;
+        Etat_Projet &e = ctx().etat;
+        if (!Check1_->isChecked()) {
+            try {
+                Calcul_Voilure(e);
+            } catch (const Erreur_Gabarit &ex) {
+                Message(QString::fromStdString(ex.what()));
+                return;
+            }
+            Redessine_Voilure(ctx());
+            Calcul_Appendices(e);
+            Rafraichit_Comparaison(ctx());
+        } else {
+            // A refused fit keeps the previous law, and the rest goes on with it.
+            Ajuste_Lattes();
+            try {
+                Calcul_GV_Class(e);
+            } catch (const Erreur_Gabarit &) {
+                Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
+            }
+            Actualise_Voilure(ctx());
+            Trace_Voile_Class(ctx());
+        }
+        Rafraichit_Menus(ctx());
+    });
+}
+
+void Menu_Voile::Ajuste_Lattes() {
+    const auto lattes = ctx().Fenetre<Menu_VoileClass>().Lit_Lattes();
+    try {
+        if (!lattes)
+            throw Erreur_Gabarit("Latte : ce n'est pas un nombre");
+        Calcul_Roof_Lattes(ctx().etat, *lattes);
+    } catch (const Erreur_Gabarit &) {
+        Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
+    }
+}
+
+void Menu_Voile::Montre_Class(Menu_VoileClass &c) {
+    c.Place(Hauteur_Externe());
+    c.Montre();
+    Frame4_->setEnabled(false);
+}
+
+void Menu_Voile::Bascule_Class(bool coche) {
+    Commande_Fenetre(ctx(), [this, coche] { Applique_Class(coche); });
+}
+
+void Menu_Voile::Applique_Class(bool coche) {
+    Etat_Projet &e = ctx().etat;
+    if (coche) {
+        e.P(OPTION_CLASS) = 1;
+        Montre_Class(ctx().Fenetre<Menu_VoileClass>());
+        Actualise_Voilure(ctx());
+        Trace_Voile_Class(ctx());
+    } else {
+        e.P(OPTION_CLASS) = 0;
+        if (Menu_VoileClass *c = ctx().Existante<Menu_VoileClass>())
+            c->Cache();
+        Frame4_->setEnabled(true);
+        Actualise_Voilure(ctx());
+        Trace_Voilure(ctx());
+    }
+    Rafraichit_Menus(ctx());
+}
+
+void Menu_Voile::Pas_Exposant_Appui(int index) {
+    double v = 0;
+    // Text that is not a number is left for the user to mend; the record is not touched.
+    if (!Lit_Nombre(Exposant_->text(), v))
+        return;
+    const double pas = Option1_[0]->isChecked() ? 1 : 0.1;
+    Exposant_->setText(Texte_Nombre(Pas_Exposant(v, index == 0 ? pas : -pas)));
+}
+
+void Menu_Voile::Libre_Vers_Class() {
+    Commande_Fenetre(ctx(), [this] {
+        Etat_Projet &e = ctx().etat;
+        e.P(OPTION_CLASS) = 1;
+        // Ticking the box does what a click on it does, within this command.
+        if (!Check1_->isChecked()) {
+            const QSignalBlocker bloque(Check1_);
+            Check1_->setChecked(true);
+            Applique_Class(true);
+        }
+        Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
+        Montre_Class(c);
+        std::array<double, 3> lattes{};
+        try {
+            lattes = Calcul_Lattes(e);
+        } catch (const Erreur_Gabarit &ex) {
+            Message(QString::fromStdString(ex.what()));
+            return;
+        }
+        // The free leech's widths as they are, for the user to adjust.
+        for (int i = 0; i < 3; ++i)
+            c.Text2(i)->setText(Texte_Nombre(lattes[static_cast<std::size_t>(i)]));
+        Ajuste_Lattes();
+        Actualise_Voilure(ctx());
+        Trace_Voile_Class(ctx());
+        // The figures follow the CLASS plan just drawn, not the one drawn on ticking the box.
+        Rafraichit_Menus(ctx());
+    });
+}
+
+} // namespace gabarit

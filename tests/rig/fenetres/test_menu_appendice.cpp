@@ -1,0 +1,162 @@
+// The appendages window driven as a user would, on the master project (L = 1000; rudder at
+// 90, chords 70 and 45, span 200, rake 5; keel at 450, chords 95 and 75, span 320; sail area
+// 426063 mm2, centre of effort at 551.492).
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "platform/Nombres.h"
+#include "rig/fenetres/Menu_Appendice.h"
+#include "shell/fenetres/Rafraichit_Menus.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Maitre.h"
+#include "views/fenetres/ADeplacement.h"
+#include "views/fenetres/AVoile.h"
+
+using namespace gabarit;
+using test::Tape;
+
+namespace {
+struct Banc : test::Banc_Fenetre {
+    Banc() { test::Prepare_Maitre(e, shell); }
+    Menu_Appendice &Ouvre() {
+        Menu_Appendice &w = ctx.Fenetre<Menu_Appendice>();
+        w.Montre();
+        QApplication::processEvents();
+        return w;
+    }
+    template <class V> V &Ouvre_Vue() {
+        V &v = ctx.Fenetre<V>();
+        v.Montre();
+        v.Deplace(400, 0, 500, 500);
+        QApplication::processEvents();
+        return v;
+    }
+};
+
+QString N(double v) { return Texte_Nombre(v); }
+void Valide(Menu_Appendice &w, int i = 0) { QTest::mouseClick(w.Command1(i), Qt::LeftButton); }
+} // namespace
+
+TEST(Menu_Appendice, ChiffresEtBornesDuMaitre) {
+    Banc b;
+    Menu_Appendice &w = b.Ouvre();
+    EXPECT_EQ(w.windowTitle(), "Menu Appendice");
+    EXPECT_EQ(w.SSTab1()->tabText(0), "Safran");
+    EXPECT_EQ(w.SSTab1()->tabText(1), "Derive");
+    EXPECT_EQ(w.SSTab1()->tabText(2), "Bulbe");
+    EXPECT_EQ(w.Label1(13)->text(), "Largeur Inf");
+    EXPECT_EQ(w.Label1(19)->text(), "Surface Reel");
+    EXPECT_EQ(w.Label4()->text(), "Profil NACA  en cours : Vue de Dessus");
+    EXPECT_EQ(w.Command3()->text(), "Profils NACA");
+    EXPECT_EQ(w.Text1(0)->text(), "90");
+    EXPECT_EQ(w.Text1(13)->text(), "75");
+    EXPECT_EQ(w.Text1(10)->text(), "270");
+    EXPECT_EQ(w.UpDown1(0)->maximum(), 1000);
+    EXPECT_EQ(w.UpDown1(1)->maximum(), 300);
+    EXPECT_EQ(w.UpDown1(3)->maximum(), 500);
+    EXPECT_EQ(w.UpDown1(4)->maximum(), 45);
+    EXPECT_EQ(w.UpDown1(6)->maximum(), 500);
+    EXPECT_EQ(w.UpDown1(13)->maximum(), 500);
+    EXPECT_EQ(w.UpDown1(8)->minimum(), 20);
+    EXPECT_EQ(w.UpDown1(8)->maximum(), 80);
+    EXPECT_EQ(w.UpDown1(10)->maximum(), 280);
+
+    EXPECT_EQ(w.Label2(0)->text(), N(1.15));
+    EXPECT_EQ(w.Label2(1)->text(), N(0.48));
+    EXPECT_EQ(w.Label2(2)->text(), N(6.95));
+    EXPECT_EQ(w.Label3(0)->text(), N(2.72));
+    EXPECT_EQ(w.Label3(1)->text(), N(1.95));
+    EXPECT_EQ(w.Label3(2)->text(), N(7.52));
+    EXPECT_EQ(w.Label1(21)->text(), "23%");
+    EXPECT_EQ(w.Label1(23)->text(), "23%");
+    EXPECT_EQ(w.Label5()->text(), "6");
+}
+
+// Keel chords 100 and 61 over 300: 24150 mm2, aspect ratio 7.45, 2.41 shown. The rudder's
+// root chord spun up to 71: (71 + 45) x 200 / 2 = 11600 mm2, 200^2 / 11600 x 200 = 689.7.
+TEST(Menu_Appendice, ValideCalculeCentreEtRedessine) {
+    Banc b;
+    ADeplacement &vue = b.Ouvre_Vue<ADeplacement>();
+    const int avant = vue.Picture1->Effacements();
+    b.e.P(186) = 0;
+    Menu_Appendice &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(1);
+    Tape(w.Text1(6), "100");
+    Tape(w.Text1(13), "61");
+    Tape(w.Text1(7), "300");
+    w.SSTab1()->setCurrentIndex(0);
+    QTest::mouseClick(w.UpDown1(1)->boutonHaut(), Qt::LeftButton);
+    // Pressing an arrow puts every heel result out of date.
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(b.e.P(186 + k), 1);
+    b.e.P(186) = 0;
+    Valide(w, 2);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_EQ(b.e.P(111), 100);
+    EXPECT_EQ(b.e.P(112), 61);
+    EXPECT_EQ(b.e.P(113), 300);
+    EXPECT_EQ(b.e.P(137), 71);
+    EXPECT_EQ(b.e.P(122), 24150);
+    EXPECT_EQ(b.e.P(123), 7.45);
+    EXPECT_EQ(b.e.P(148), 11600);
+    EXPECT_EQ(b.e.P(149), 6.89);
+    EXPECT_EQ(b.e.P(125), 1.95);
+    // Middle of the keel root chord 450 - 20, aft end of the rudder root 90 - 49.7.
+    EXPECT_DOUBLE_EQ(b.e.P(126), (430 * 24150.0 + 40.3 * 11600) / 35750);
+    EXPECT_EQ(b.e.P(186), 0); // "Valide" alone leaves the lights
+    EXPECT_EQ(w.Label3(0)->text(), N(2.41));
+    EXPECT_EQ(w.Label2(0)->text(), N(1.16));
+    EXPECT_EQ(w.Label2(2)->text(), N(6.89));
+    EXPECT_GT(vue.Picture1->Effacements(), avant);
+}
+
+TEST(Menu_Appendice, DeriveSansEnvergureLaSuiteContinue) {
+    Banc b;
+    AVoile &vue = b.Ouvre_Vue<AVoile>();
+    const int avant = vue.Picture1->Effacements();
+    Menu_Appendice &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(1);
+    Tape(w.Text1(7), "0");
+    b.e.P(42) = 1; // the weights are computed again
+    Valide(w, 2);
+    EXPECT_EQ(b.e.P(122), 0);
+    EXPECT_EQ(b.e.P(123), 0);
+    EXPECT_EQ(b.e.P(148), 11500);
+    EXPECT_DOUBLE_EQ(b.e.P(126), 41); // the rudder alone: 90 - 0.7 x 70
+    EXPECT_NE(b.e.P(42), 1);
+    EXPECT_EQ(w.Label3(2)->text(), "0");
+    EXPECT_GT(vue.Picture1->Effacements(), avant);
+}
+
+TEST(Menu_Appendice, SaisieRefuseeEtFenetreCachee) {
+    Banc b;
+    Menu_Appendice &w = b.Ouvre();
+    Tape(w.Text1(1), "301"); // rudder chords go to 300
+    Tape(w.Text1(0), "95");
+    Valide(w);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].texte.contains("Largeur Sup"));
+    EXPECT_EQ(b.e.P(136), 90);
+    EXPECT_EQ(b.e.P(137), 70);
+
+    // Hidden, the window is not refreshed.
+    w.Cache();
+    b.e.P(136) = 123;
+    Rafraichit_Menus(b.ctx);
+    EXPECT_EQ(w.Text1(0)->text(), "95");
+}
+
+TEST(Menu_Appendice, ProfilsNacaPasEncoreDisponibles) {
+    Banc b;
+    Menu_Appendice &w = b.Ouvre();
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    QTest::mouseClick(w.Command3(), Qt::LeftButton);
+    QTest::mouseClick(w.Command4(), Qt::LeftButton);
+    ASSERT_EQ(b.messages.size(), 3u);
+    EXPECT_TRUE(b.messages[0].texte.contains("safran"));
+    EXPECT_TRUE(b.messages[1].texte.contains(QStringLiteral("dérive")));
+    EXPECT_TRUE(b.messages[2].texte.contains("bulbe"));
+}

@@ -1,0 +1,262 @@
+// The sail window and its CLASS companion driven as a user would, on the master project
+// (L = 1000, mast 1650 at 600, mainsail 1580 / 340 / 60 with exponent 1.6, jib 1200 / 300 /
+// 50, stored areas 253563 and 172500 mm2, centre of effort at 551.492, centre of lateral
+// resistance at 315.108, total weight 3920 g, wetted surface 155796 mm2).
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <cmath>
+
+#include "platform/Nombres.h"
+#include "rig/fenetres/Menu_Voile.h"
+#include "rig/fenetres/Menu_VoileClass.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Maitre.h"
+#include "views/fenetres/AVoile.h"
+
+using namespace gabarit;
+using test::Tape;
+
+namespace {
+struct Banc : test::Banc_Fenetre {
+    Banc() { test::Prepare_Maitre(e, shell); }
+    Menu_Voile &Ouvre() {
+        Menu_Voile &w = ctx.Fenetre<Menu_Voile>();
+        w.Montre();
+        QApplication::processEvents(); // its paint
+        return w;
+    }
+    AVoile &Ouvre_Vue() {
+        AVoile &v = ctx.Fenetre<AVoile>();
+        v.Montre();
+        v.Deplace(400, 0, 500, 600);
+        QApplication::processEvents();
+        return v;
+    }
+};
+
+QString N(double v) { return Texte_Nombre(v); }
+
+void Clique(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+} // namespace
+
+TEST(Menu_Voile, ChiffresEtBornesDuMaitre) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre();
+    EXPECT_EQ(w.windowTitle(), "Menu Voile Libre");
+    const char *onglets[] = {"Grand Voile", "Foc", "Mat", "Voilure"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w.SSTab1()->tabText(i), onglets[i]);
+    EXPECT_EQ(w.Label1(2)->text(), "Entre Pont");
+    EXPECT_EQ(w.Label1(9)->text(), "Retour Basta");
+    EXPECT_EQ(w.Label6(8)->text(), "Voilure / Surface Mouillee");
+    EXPECT_EQ(w.Command3()->text(), "Libre / Class");
+    EXPECT_EQ(w.Check1()->text(), "Option CLASS");
+
+    EXPECT_EQ(w.Text1(0)->text(), "1580");
+    EXPECT_EQ(w.Text1(3)->text(), N(1.6));
+    EXPECT_EQ(w.Text1(10)->text(), "40");
+    // Limits: head 20 to the mast, foot 1 to L, mast 100 to 1.8 L, head line 0 to 300.
+    EXPECT_EQ(w.UpDown1(0)->minimum(), 20);
+    EXPECT_EQ(w.UpDown1(0)->maximum(), 1650);
+    EXPECT_EQ(w.UpDown1(4)->minimum(), 1);
+    EXPECT_EQ(w.UpDown1(5)->maximum(), 1000);
+    EXPECT_EQ(w.UpDown1(7)->minimum(), 100);
+    EXPECT_EQ(w.UpDown1(7)->maximum(), 1800);
+    EXPECT_EQ(w.UpDown1(10)->maximum(), 300);
+
+    EXPECT_EQ(w.Label5(1)->text(), "165 %");
+    EXPECT_EQ(w.Label5(3)->text(), "60 %");
+    EXPECT_EQ(w.Label2(3)->text(), N(25.3563));
+    EXPECT_EQ(w.Label2(1)->text(), N(1580.0 * 1580 / 253563)); // head height, not luff
+    EXPECT_EQ(w.Label2(5)->text(), "59 %");                    // 253563 / 426063
+    EXPECT_EQ(w.Label4(3)->text(), N(17.25));
+    EXPECT_EQ(w.Label4(1)->text(), N(1150.0 * 1150 / 172500));
+    EXPECT_EQ(w.Label4(5)->text(), "40 %");
+    EXPECT_EQ(w.Label6(1)->text(), N(42.6));
+    EXPECT_EQ(w.Label6(3)->text(), N(17.25));
+    EXPECT_EQ(w.Label6(5)->text(), N(25.35));
+    EXPECT_EQ(w.Label6(7)->text(), N(10.86)); // 426063 / 3920 x 10 = 1086.9
+    EXPECT_EQ(w.Label6(9)->text(), N(2.73));  // 426063 / 155796 = 2.7347
+    EXPECT_EQ(w.Label6(11)->text(), N(551.49));
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    EXPECT_FALSE(c.Visible());
+    EXPECT_EQ(c.Label2(2)->text(), "1520");
+    EXPECT_EQ(c.Label2(8)->text(), "340");
+    EXPECT_EQ(c.Label3(0)->text(), "1557"); // sqrt(1520^2 + 340^2) = 1557.6
+    EXPECT_EQ(c.Label3(2)->text(), "1188"); // sqrt(1150^2 + 300^2) = 1188.5
+    EXPECT_EQ(c.Label3(1)->text(), "23%");  // 236.4 ahead on 1000
+
+    // A figure whose divisor is zero shows dashes; the following ones are still filled.
+    b.e.P(42) = 0;
+    b.e.P(103) = 600;
+    w.Affiche_Voile();
+    EXPECT_EQ(w.Label6(7)->text(), " - - -");
+    EXPECT_EQ(w.Label6(9)->text(), N(2.73));
+    EXPECT_EQ(w.Label6(11)->text(), "600");
+}
+
+// A straight leech (exponent 1) on the master's mainsail, luff 1520 and foot 340: widths
+// 340 (1 - k/8), truncated sum 1528, area Fix(1520 x 1528 / 11) = 211141 mm2.
+TEST(Menu_Voile, ValideLibreCalculeRedessineEtMontre) {
+    Banc b;
+    b.Ouvre_Vue();
+    Menu_Voile &w = b.Ouvre();
+    ASSERT_EQ(w.List1()->count(), 9); // the master's plan as the view drew it
+    Tape(w.Text1(3), N(1));
+    Clique(w.Command1(2));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_EQ(b.e.P(87), 1);
+    EXPECT_EQ(b.e.P(89), 211141);
+    EXPECT_EQ(b.e.P(102), 211141 + 172500);
+    EXPECT_EQ(b.e.P(125), 1.76); // 383641 / 217382 = 1.7648
+    EXPECT_NE(b.e.P(103), 551.492);
+    EXPECT_EQ(w.Label2(3)->text(), N(21.1141));
+    EXPECT_EQ(w.Label6(11)->text(), N(std::trunc(b.e.P(103) * 100) / 100));
+    ASSERT_EQ(w.List1()->count(), 9);
+    EXPECT_EQ(w.List1()->item(0)->text(), "1520\t0");
+    EXPECT_EQ(w.List1()->item(1)->text(), "1330\t" + N(42.5));
+    EXPECT_EQ(w.List1()->item(8)->text(), "0\t340");
+}
+
+TEST(Menu_Voile, ValideVueFermeeGardeLesSurfaces) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre();
+    Tape(w.Text1(3), N(1));
+    Clique(w.Command1(0));
+    EXPECT_EQ(b.e.P(87), 1);
+    EXPECT_EQ(b.e.P(89), 253563); // the areas of the last drawing
+    EXPECT_NE(b.e.P(103), 551.492);
+}
+
+TEST(Menu_Voile, LireVoileRabatLaGrandVoileAuMat) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre();
+    Tape(w.Text1(0), "1600"); // 1600 + 100 passes the 1650 mast
+    Tape(w.Text1(2), "100");
+    QTest::mouseClick(w.UpDown1(8)->boutonHaut(), Qt::LeftButton); // mast at 601
+    Clique(w.Command1(4));
+    EXPECT_EQ(b.e.P(84), 1650);
+    EXPECT_EQ(b.e.P(86), 100);
+    EXPECT_EQ(b.e.P(83), 601);
+}
+
+TEST(Menu_Voile, SaisiesRefuseesRienNEstStocke) {
+    struct Cas {
+        int champ;
+        const char *texte;
+    };
+    // Not a number, beyond the mast, exponent not a number, exponent 0, a zero luff (head
+    // typed at the tack's 300).
+    for (Cas cas : {Cas{1, "abc"}, Cas{0, "1700"}, Cas{3, "x"}, Cas{3, "0"}, Cas{2, "300"}}) {
+        Banc b;
+        Menu_Voile &w = b.Ouvre();
+        if (cas.champ == 2)
+            Tape(w.Text1(0), "300");
+        Tape(w.Text1(cas.champ), QString::fromLatin1(cas.texte));
+        Clique(w.Command1(0));
+        ASSERT_EQ(b.messages.size(), 1u) << cas.texte;
+        EXPECT_EQ(b.messages[0].titre, "Attention");
+        EXPECT_EQ(b.e.P(84), 1580);
+        EXPECT_EQ(b.e.P(85), 340);
+        EXPECT_EQ(b.e.P(86), 60);
+        EXPECT_EQ(b.e.P(87), 1.6);
+        EXPECT_EQ(b.e.P(103), 551.492);
+    }
+}
+
+TEST(Menu_Voile, BoutonsDeLExposant) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre();
+    test::Clique_Option(w.Option1(1)); // "Pas 0.1"
+    Tape(w.Text1(3), "1");
+    QTest::mousePress(w.Command2(1), Qt::LeftButton);
+    EXPECT_EQ(w.Text1(3)->text(), "1"); // 0.9 is below 1
+    Tape(w.Text1(3), N(2.5));
+    QTest::mousePress(w.Command2(1), Qt::LeftButton);
+    EXPECT_EQ(w.Text1(3)->text(), N(2.4));
+    test::Clique_Option(w.Option1(0)); // "Pas 1"
+    Tape(w.Text1(3), N(11.5));
+    QTest::mousePress(w.Command2(0), Qt::LeftButton);
+    EXPECT_EQ(w.Text1(3)->text(), "12"); // 12.5 is above 12
+    Tape(w.Text1(3), "x");
+    QTest::mousePress(w.Command2(0), Qt::LeftButton);
+    EXPECT_EQ(w.Text1(3)->text(), "x");
+    EXPECT_EQ(b.e.P(87), 1.6); // nothing stored before "Valide"
+}
+
+// The master's CLASS law is A = B = C = 0: a mainsail as wide at the head as at the foot,
+// 9 x 340 = 3060 summed, Fix(1520 x 3060 / 11) = 422836 mm2.
+TEST(Menu_Voile, OptionClassBasculeLePlanDessine) {
+    Banc b;
+    b.Ouvre_Vue();
+    Menu_Voile &w = b.Ouvre();
+    Clique(w.Check1());
+    EXPECT_EQ(b.e.P(279), 1);
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    EXPECT_TRUE(c.Visible());
+    EXPECT_EQ(c.Gauche(), 0);
+    EXPECT_EQ(c.Haut(), b.ctx.Hauteur_Cadre() - w.Hauteur_Externe());
+    EXPECT_FALSE(w.Frame4()->isEnabled());
+    EXPECT_EQ(b.e.P(89), 422836);
+    EXPECT_EQ(w.Label2(3)->text(), N(42.2836));
+    EXPECT_EQ(c.Text2(1)->text(), "340");
+    EXPECT_EQ(w.List1()->item(4)->text(), "760\t340");
+
+    // The sail view's own redraw keeps to the CLASS plan.
+    b.ctx.Fenetre<AVoile>().Form_Resize();
+    EXPECT_EQ(b.e.P(89), 422836);
+
+    Clique(w.Check1());
+    EXPECT_EQ(b.e.P(279), 0);
+    EXPECT_FALSE(c.Visible());
+    EXPECT_TRUE(w.Frame4()->isEnabled());
+    EXPECT_EQ(b.e.P(89), 253563);
+}
+
+TEST(Menu_Voile, LibreVersClassPuisLattesAjustees) {
+    Banc b;
+    b.Ouvre_Vue();
+    Menu_Voile &w = b.Ouvre();
+    Clique(w.Command3());
+    EXPECT_EQ(b.e.P(279), 1);
+    EXPECT_TRUE(w.Check1()->isChecked());
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    EXPECT_TRUE(c.Visible());
+    // The fitted law passes through the free leech 340 (1 - (h/1520)^1.6) at its battens;
+    // the drawing shows its widths to hundredths.
+    for (int i = 0; i < 3; ++i) {
+        const double u = 0.25 * (i + 1);
+        const double w_libre = 340 * (1 - std::pow(1 - u, 1.6));
+        EXPECT_EQ(c.Text2(i)->text(), N(std::trunc(w_libre * 100) / 100)) << i;
+    }
+    EXPECT_EQ(w.Label2(3)->text(), N(b.e.P(89) / 10000)); // refreshed after the drawing
+
+    // Battens of a plain power leech b = 2 on the 340 foot: 21.25, 85, 191.25.
+    Tape(c.Text2(0), N(21.25));
+    Tape(c.Text2(1), "85");
+    Tape(c.Text2(2), N(191.25));
+    const double x_avant = b.e.P(103);
+    Clique(w.Command1(0));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_NEAR(b.e.P(284), 2, 1e-12);
+    EXPECT_NEAR(b.e.P(285), 0, 1e-12);
+    EXPECT_NEAR(b.e.P(286), 0, 1e-12);
+    EXPECT_NE(b.e.P(103), x_avant);
+    EXPECT_EQ(c.Text2(1)->text(), "85");
+
+    // A batten of zero: "Calcul Impossible", the law stays.
+    Tape(c.Text2(1), "0");
+    Clique(w.Command1(0));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte, "Calcul Impossible");
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+    EXPECT_NEAR(b.e.P(284), 2, 1e-12);
+    EXPECT_EQ(c.Text2(1)->text(), "85"); // the redraw shows the law again
+}

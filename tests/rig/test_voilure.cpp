@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "interfaces/Shell_Enregistreur.h"
+#include "rig/Voilure.h"
+#include "rig/Voilure_Class.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
+#include "views/Dessins.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+
+namespace {
+// The V hull (deck 10 mm above the waterline at the mast, so Hauteur_Pont_Mat = -10). A mast
+// of 100 at station 150; a mainsail from the deck to the masthead (luff 100) with a foot of
+// 50 and a straight leech; a jib from the deck to the masthead with a foot of 30. The
+// combined width at y above the deck is 80 - 0.8 y.
+Etat_Projet Petit_Greement() {
+    Etat_Projet e = Coque_V();
+    e.P(82) = 100;
+    e.P(83) = 150;
+    e.P(84) = 100;
+    e.P(85) = 50;
+    e.P(86) = 0;
+    e.P(87) = 1;
+    e.P(96) = 100;
+    e.P(97) = 30;
+    e.P(98) = 0;
+    e.P(103) = 7;
+    e.P(104) = 8;
+    return e;
+}
+
+// Luff 800 (tack 50 above the deck), foot 400, mast 1000 at station 100; jib 580 x 150.
+Etat_Projet Grand_Greement() {
+    Etat_Projet e = Coque_V();
+    e.P(22) = 0.1;
+    e.P(40) = 180;
+    e.P(41) = 10;
+    e.P(82) = 1000;
+    e.P(83) = 100;
+    e.P(84) = 850;
+    e.P(85) = 400;
+    e.P(86) = 50;
+    e.P(87) = 2;
+    e.P(93) = 30;
+    e.P(94) = 20;
+    e.P(96) = 600;
+    e.P(97) = 150;
+    e.P(98) = 20;
+    return e;
+}
+} // namespace
+
+// Widths of a parabolic leech w = F (1 - (h/H)^2), F 400, H 800, at h = 800, 700, ..., 0:
+// 0, 93.75, 175, 243.75, 300, 343.75, 375, 393.75, 400. Summed with truncation after each
+// addition: 2322 (not 2325). The rule gives Fix(800 x 2322 / 11) = 168872 where the exact
+// area is 2/3 F H = 213333; its centroid height is sum(h w) / sum(w) = 630000 / 2325, where
+// the exact centroid lies at 3H/8 = 300.
+TEST(Voilure, RegleDesSurfacesPasLIntegrale) {
+    const double f = 400, lm = 800;
+    const Echantillons_GV s =
+        Echantillonne_GV(lm, [&](double h) { return Largeur_GV_Libre(f, lm, 2, h); });
+    ASSERT_EQ(s.points.size(), 9u);
+    EXPECT_DOUBLE_EQ(s.points[1].h, 700);
+    EXPECT_DOUBLE_EQ(s.points[1].w, 93.75);
+    EXPECT_DOUBLE_EQ(s.somme, 2322);
+    EXPECT_DOUBLE_EQ(s.moment, 630000);
+    EXPECT_DOUBLE_EQ(s.largeurs, 2325);
+    EXPECT_DOUBLE_EQ(s.hauteurs, 3600);
+    EXPECT_DOUBLE_EQ(Surface_GV(s, lm), 168872);
+    EXPECT_NE(Surface_GV(s, lm), std::floor(2.0 / 3 * f * lm));
+    EXPECT_NE(s.moment / s.largeurs, 3 * lm / 8);
+
+    // Jib: half of (600 - 20) x 150, rounded down; 101 x 3 / 2 = 151.5 goes to 151.
+    Etat_Projet e = Grand_Greement();
+    EXPECT_DOUBLE_EQ(Surface_Foc(e), 43500);
+    e.P(96) = 121, e.P(98) = 20, e.P(97) = 3;
+    EXPECT_DOUBLE_EQ(Surface_Foc(e), 151);
+}
+
+// The free plan's drawing and the CLASS plan's drawing store the area by the same rule.
+// CLASS law with b = 2 constant: w = F u^2, u = 1 - h/H: at u = j/8 the widths are
+// 6.25 j^2 (0, 6.25, 25, 56.25, 100, 156.25, 225, 306.25, 400); the truncated sum is 1274 and
+// the area Fix(800 x 1274 / 11) = 92654, where the exact F H / 3 is 106667.
+TEST(Voilure, PlanClassDessineEtSurfaces) {
+    Etat_Projet e = Grand_Greement();
+    e.P(279) = 1;
+    e.P(284) = 2, e.P(285) = 0, e.P(286) = 0;
+    e.P(103) = 80, e.P(104) = 300;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200, "Voilure");
+    Trace_Voile_Projet(e, s, c);
+    EXPECT_DOUBLE_EQ(e.P(89), 92654);
+    EXPECT_DOUBLE_EQ(e.P(99), 43500);
+    EXPECT_DOUBLE_EQ(e.P(102), 92654 + 43500);
+    // sum(h w) = 100 x 6.25 x sum(k (8 - k)^2) = 625 x 336 = 210000 over sum(h) = 3600 and
+    // sum(w) = 1275; tack 50 above a deck 10 above the water.
+    EXPECT_NEAR(e.P(90), 100 - 210000.0 / 3600, 1e-9);
+    EXPECT_NEAR(e.P(91), 60 + 210000.0 / 1275, 1e-9);
+    EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{25, 100, 225}));
+    ASSERT_EQ(e.Liste_Voile.size(), 9u);
+    EXPECT_EQ(e.Liste_Voile[0], (Etat_Projet::Ligne_Voile{800, 0}));
+    EXPECT_EQ(e.Liste_Voile[1], (Etat_Projet::Ligne_Voile{700, 6.25}));
+    EXPECT_EQ(e.Liste_Voile[8], (Etat_Projet::Ligne_Voile{0, 400}));
+    ASSERT_EQ(c.traits.size(), 25u);
+    Compare(c.traits[5], {20, 94, 19.375, 104, NOIR}); // first leech step: 6.25 mm aft
+    Compare(c.traits[20], {20, 174, -20, 174, NOIR});  // the boom
+    EXPECT_EQ(e.X_Couple, 20);                         // left at the head line's return
+
+    // The free plan of the same project gives the parabolic leech's 168872 instead.
+    e.P(279) = 0;
+    Trace_Voile_Projet(e, s, c);
+    EXPECT_DOUBLE_EQ(e.P(89), 168872);
+}
+
+TEST(Voilure, PlanClassGuindantNulOuNegatifNeChangeRien) {
+    for (double tete : {50.0, 40.0}) {
+        Etat_Projet e = Grand_Greement();
+        e.P(84) = tete; // the tack is at 50
+        e.P(284) = 2;
+        e.P(89) = 11, e.P(99) = 22, e.P(102) = 33;
+        e.Lattes_Class = {1, 2, 3};
+        e.Liste_Voile = {{4, 5}};
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        EXPECT_THROW(Trace_Voile_Class(e, s, c), Erreur_Gabarit);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_DOUBLE_EQ(e.P(89), 11);
+        EXPECT_DOUBLE_EQ(e.P(99), 22);
+        EXPECT_DOUBLE_EQ(e.P(102), 33);
+        EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{1, 2, 3}));
+        EXPECT_EQ(e.Liste_Voile.size(), 1u);
+    }
+}
+
+// Height sweep, y = 0 to 100 by 10: widths 80, 72, ..., 0, sum 440, sum(y w) = 80 x 550 -
+// 0.8 x 38500 = 13200: 30 above the deck (the exact centroid lies at 33.3), 40 above the
+// water. Station sweep from the clew: the straight leech reaches x at h = 2x, chords 0, 20,
+// ..., 100 for x = 0 to 50; over the jib 66.67, 33.33, 0 at x = 60, 70, 80. Sum 400,
+// sum(x c) = 11000 + 4000 + 2333.33: 43.33 forward of the clew at 100.
+TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
+    Etat_Projet e = Petit_Greement();
+    e.X_Couple = 3;
+    Calcul_Voilure(e);
+    EXPECT_NEAR(e.P(104), 13200.0 / 440 + 10, 1e-9);
+    EXPECT_NEAR(e.P(103), 100 + (11000 + 60 * 200.0 / 3 + 70 * 100.0 / 3) / 400, 1e-9);
+    EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -10);
+    EXPECT_EQ(e.X_Couple, 150);
+
+    // The same mainsail as a CLASS law w = F u (A = 1, B = C = 0) gives the same centre.
+    Etat_Projet k = Petit_Greement();
+    k.P(284) = 1, k.P(285) = 0, k.P(286) = 0;
+    Calcul_GV_Class(k);
+    EXPECT_NEAR(k.P(104), e.P(104), 1e-9);
+    EXPECT_NEAR(k.P(103), e.P(103), 1e-9);
+
+    // A tack above the deck counts no width below it: with the mainsail from 20 to 100 (luff
+    // 80, foot 50), the sums gain nothing at y = 0 and 10 from it.
+    Etat_Projet t = Petit_Greement();
+    t.P(86) = 20;
+    Calcul_Voilure(t);
+    double aire = 0, moment = 0;
+    for (int y = 0; y <= 100; y += 10) {
+        double w = 30 - 0.3 * y;
+        if (y >= 20)
+            w += 50 - 50 * (y - 20) / 80.0;
+        aire += w;
+        moment += y * w;
+    }
+    EXPECT_NEAR(t.P(104), moment / aire + 10, 1e-9);
+}
+
+TEST(Voilure, PlansImpossiblesRefusesSansRienChanger) {
+    struct Cas {
+        int n;
+        double v;
+    };
+    // Luff zero and negative, jib luff zero, jib foot zero, foot zero, a mast beyond reach.
+    for (Cas cas : {Cas{84, 0}, Cas{84, -20}, Cas{96, 0}, Cas{97, 0}, Cas{85, 0}, Cas{82, 1e50}}) {
+        for (bool classe : {false, true}) {
+            Etat_Projet e = Petit_Greement();
+            e.P(284) = 1;
+            e.P(cas.n) = cas.v;
+            e.Hauteur_Pont_Mat = 5;
+            EXPECT_THROW(classe ? Calcul_GV_Class(e) : Calcul_Voilure(e), Erreur_Gabarit) << cas.n;
+            EXPECT_EQ(e.P(103), 7);
+            EXPECT_EQ(e.P(104), 8);
+            EXPECT_EQ(e.Hauteur_Pont_Mat, 5);
+        }
+    }
+    // A CLASS law of negative A has no width at the head (0 to a negative power).
+    Etat_Projet e = Petit_Greement();
+    e.P(284) = -1;
+    EXPECT_THROW(Calcul_GV_Class(e), Erreur_Gabarit);
+    EXPECT_EQ(e.P(103), 7);
+}
+
+// Battens taken from a known law come back as its coefficients.
+TEST(Voilure_Class, AjustementRendLaLoi) {
+    const double f = 340;
+    const Coefs_Roof loi{1.5, 0.4, -0.3};
+    std::array<double, 3> lattes{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double u = U_LATTES[i];
+        lattes[i] = f * std::pow(u, 1.5 + 0.4 * u - 0.3 * u * u);
+    }
+    const Coefs_Roof k = Ajuste_Roof(f, lattes);
+    EXPECT_NEAR(k.a, 1.5, 1e-12);
+    EXPECT_NEAR(k.b, 0.4, 1e-12);
+    EXPECT_NEAR(k.c, -0.3, 1e-12);
+
+    // A plain power leech b = 2: 0.0625 F, 0.25 F, 0.5625 F.
+    const Coefs_Roof p = Ajuste_Roof(400, {25, 100, 225});
+    EXPECT_NEAR(p.a, 2, 1e-12);
+    EXPECT_NEAR(p.b, 0, 1e-12);
+    EXPECT_NEAR(p.c, 0, 1e-12);
+}
+
+TEST(Voilure_Class, LattesDuPlanLibrePuisAjustement) {
+    // A straight leech: 0.25 F, 0.5 F, 0.75 F at 3/4, 2/4 and 1/4 of the luff; fitted, A = 1.
+    Etat_Projet e = Petit_Greement();
+    EXPECT_EQ(Calcul_Lattes(e), (std::array<double, 3>{12.5, 25, 37.5}));
+    Calcul_Roof_Lattes(e, Calcul_Lattes(e));
+    EXPECT_DOUBLE_EQ(e.P(284), 1);
+    EXPECT_DOUBLE_EQ(e.P(285), 0);
+    EXPECT_DOUBLE_EQ(e.P(286), 0);
+
+    // Exponent 2, luff 800, foot 400: 400 (1 - 9/16) = 175, 300, 375.
+    Etat_Projet g = Grand_Greement();
+    EXPECT_EQ(Calcul_Lattes(g), (std::array<double, 3>{175, 300, 375}));
+    // The fitted law passes through the free leech at the three battens.
+    Calcul_Roof_Lattes(g, Calcul_Lattes(g));
+    const Coefs_Roof k = Coefs_Roof_Projet(g);
+    EXPECT_NEAR(Largeur_Class(k, 400, 0.25), 175, 1e-9);
+    EXPECT_NEAR(Largeur_Class(k, 400, 0.5), 300, 1e-9);
+    EXPECT_NEAR(Largeur_Class(k, 400, 0.75), 375, 1e-9);
+
+    // No battens for a luff of zero or less.
+    g.P(84) = g.P(86);
+    EXPECT_THROW(Calcul_Lattes(g), Erreur_Gabarit);
+}
+
+TEST(Voilure_Class, LattesRefuseesGardentLesCoefficients) {
+    for (const std::array<double, 3> lattes :
+         {std::array<double, 3>{0, 100, 225}, std::array<double, 3>{25, -1, 225},
+          std::array<double, 3>{25, 100, NAN}}) {
+        Etat_Projet e = Grand_Greement();
+        e.P(284) = 4, e.P(285) = 5, e.P(286) = 6;
+        EXPECT_THROW(Calcul_Roof_Lattes(e, lattes), Erreur_Gabarit);
+        EXPECT_EQ(e.P(284), 4);
+        EXPECT_EQ(e.P(285), 5);
+        EXPECT_EQ(e.P(286), 6);
+    }
+    Etat_Projet e = Grand_Greement();
+    e.P(85) = 0; // no foot to divide by
+    EXPECT_THROW(Calcul_Roof_Lattes(e, {25, 100, 225}), Erreur_Gabarit);
+}
