@@ -2,7 +2,7 @@
 # Installs from Debian's packages whatever the build and the tests need and is missing.
 set -euo pipefail
 paquets=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl1-mesa-dev
-         libgtest-dev libbenchmark-dev qt6-translations-l10n)
+         libgtest-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -10,7 +10,12 @@ namespace gabarit {
 inline constexpr int MB_STOP = 16;
 inline constexpr int MB_EXCLAMATION = 48;
 inline constexpr int MB_OUI_NON = 52;
+// OK and Cancel buttons, added to an icon: question 32 + 1 (print confirmations) or
+// exclamation 48 + 1 (the landscape warning).
+inline constexpr int MB_OK_ANNULER = 1;
+inline constexpr int MB_QUESTION = 32;
 inline constexpr int REPONSE_OK = 1;
+inline constexpr int REPONSE_ANNULER = 2;
 inline constexpr int REPONSE_OUI = 6;
 inline constexpr int REPONSE_NON = 7;
 
@@ -29,7 +34,7 @@ public:
     virtual void Progression(double minimum, double maximum, double valeur) = 0;
     // Let queued window events run (the old program's DoEvents).
     virtual void Laisse_Evenements() = 0;
-    // Modal message box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON.
+    // Modal message box; returns REPONSE_OK, REPONSE_ANNULER, REPONSE_OUI or REPONSE_NON.
     virtual int Message(const std::string& texte, int style, const std::string& titre) = 0;
     // Paint the seven heel lights; couleurs[k] is COULEUR_ROUGE or COULEUR_VERTE.
     virtual void Peint_Voyants(const std::array<int, 7>& couleurs) = 0;

@@ -79,7 +79,7 @@ struct Etat_Projet {
     float X_Item_Choisi = 0; // -1 = none, 0 until the first pick
     int Item_Choisi = 0;
     int Init_En_Cours = 0;
-    float Pas_Couple_Sauve = 0;
+    double Pas_Couple_Sauve = 0; // P(37) as the print window found it
     double Echelle_Imp_H = 0, Echelle_Imp_V = 0; // printer scales, twips per mm
     // View key of the sections view; the frame mirrors it in status panel 2.
     std::string Cle_Vue;

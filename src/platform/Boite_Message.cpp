@@ -30,7 +30,17 @@ int Boite_Message(QWidget* parent, const QString& texte, int style, const QStrin
         boite.exec();
         return boite.clickedButton() == oui ? REPONSE_OUI : REPONSE_NON;
     }
-    boite.setIcon(style == MB_STOP ? QMessageBox::Critical : QMessageBox::Warning);
+    const int icone = style & ~MB_OK_ANNULER;
+    boite.setIcon(icone == MB_STOP       ? QMessageBox::Critical
+                  : icone == MB_QUESTION ? QMessageBox::Question
+                                         : QMessageBox::Warning);
+    if (style & MB_OK_ANNULER) {
+        QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        boite.setDefaultButton(ok);
+        boite.exec();
+        return boite.clickedButton() == ok ? REPONSE_OK : REPONSE_ANNULER;
+    }
     boite.setStandardButtons(QMessageBox::Ok);
     boite.exec();
     return REPONSE_OK;

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes with the program's styles: 16 stop, 48 exclamation, 52 Yes/No.
+// Message boxes with the program's styles: 16 stop, 48 exclamation, 52 Yes/No, and OK with
+// Cancel (+1) under a question (32) or an exclamation (48).
 #include <QString>
 #include <functional>
 
@@ -7,7 +8,8 @@ class QWidget;
 
 namespace gabarit {
 
-// Shows a modal box; returns REPONSE_OK, REPONSE_OUI or REPONSE_NON (interfaces/Interface_Shell.h).
+// Shows a modal box; returns REPONSE_OK, REPONSE_ANNULER, REPONSE_OUI or REPONSE_NON
+// (interfaces/Interface_Shell.h).
 int Boite_Message(QWidget* parent, const QString& texte, int style, const QString& titre);
 
 // Tests replace the box with a function that records it and answers at once.

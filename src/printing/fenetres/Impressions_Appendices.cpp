@@ -1,20 +1,41 @@
 #include "printing/fenetres/Impressions_Appendices.h"
 
-#include "interfaces/Interface_Shell.h"
-#include "platform/Boite_Message.h"
+#include <QRadioButton>
+
+#include "platform/Fenetre_Fille.h"
+#include "platform/Surface_Imprimante.h"
+#include "printing/Impression_Profils_Naca.h"
 #include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
-// The printer layer is not there yet: say so rather than do nothing.
-static void Pas_Encore(Contexte &ctx) {
-    Boite_Message(ctx.cadre, QStringLiteral("L'impression n'est pas encore disponible."),
-                  MB_EXCLAMATION, QStringLiteral("Attention"));
+namespace {
+// The foil window's section: the upper one unless its "Profils Inferieur" option is chosen.
+bool Section_Superieure(const Contexte &ctx, const char *fenetre) {
+    const Fenetre_Fille *w = ctx.Par_Nom(QString::fromLatin1(fenetre));
+    const auto *inferieur = w ? w->findChild<QRadioButton *>(QStringLiteral("Option1_1")) : nullptr;
+    return !(inferieur && inferieur->isChecked());
+}
+} // namespace
+
+void Imprime_Profil_Derive(Contexte &ctx, int profil) {
+    Surface_Imprimante s(Imprimante());
+    Imprime_Profil_Derive(ctx.etat, ctx.shell, s, Section_Superieure(ctx, "Comp_Derive"), profil);
 }
 
-void Imprime_Profil_Derive(Contexte &ctx, int) { Pas_Encore(ctx); }
-void Imprime_Profil_Safran(Contexte &ctx, int) { Pas_Encore(ctx); }
-void Imprime_Bulbe_Dessus(Contexte &ctx, int) { Pas_Encore(ctx); }
-void Imprime_Bulbe_Cote(Contexte &ctx) { Pas_Encore(ctx); }
+void Imprime_Profil_Safran(Contexte &ctx, int profil) {
+    Surface_Imprimante s(Imprimante());
+    Imprime_Profil_Safran(ctx.etat, ctx.shell, s, Section_Superieure(ctx, "Comp_Safran"), profil);
+}
+
+void Imprime_Bulbe_Dessus(Contexte &ctx, int profil) {
+    Surface_Imprimante s(Imprimante());
+    Imprime_Bulbe_Dessus(ctx.etat, ctx.shell, s, profil);
+}
+
+void Imprime_Bulbe_Cote(Contexte &ctx) {
+    Surface_Imprimante s(Imprimante());
+    Imprime_Bulbe_Cote(ctx.etat, ctx.shell, s);
+}
 
 } // namespace gabarit

@@ -1,6 +1,8 @@
 #pragma once
-// The full-size prints launched from the keel, rudder and bulb windows. `profil` is the row
-// selected in the window's profile list (-1 when nothing is selected).
+// The full-size prints launched from the keel, rudder and bulb windows, on the program's
+// printer. `profil` is the row selected in the window's profile list (-1 when nothing is
+// selected). Each checks the profiles, asks its confirmation, prints one sheet and reports a
+// failure itself.
 namespace gabarit {
 
 class Contexte;

@@ -23,6 +23,7 @@
 #include "model/fenetres/M_PasVer.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Dialogue_Fichier.h"
+#include "printing/fenetres/Menu_Impression.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
 #include "shell/Demarrage.h"
@@ -134,9 +135,11 @@ void MDIForm1::Cree_Menus() {
     Item(fichier, "M_Fichier_Quitter", QStringLiteral("Quiter"),
          [this] { MDIForm1_MDIForm_Terminate(); });
 
-    // "Impression" is a top item without a submenu; its window comes with printing.
+    // "Impression" is a top item without a submenu: it shows the print window.
     QAction *impression = menuBar()->addAction(QStringLiteral("Impression"));
     impression->setObjectName(QStringLiteral("T_Impression"));
+    connect(impression, &QAction::triggered, this,
+            [this, &c] { Commande([&c] { Montre_Menu_Impression(c); }); });
 
     QMenu *config = haut("T_Configuration", QStringLiteral("Configuration"));
     QAction *presse = Item(config, "PressePapier", QStringLiteral("Presse Papier"), nullptr);

@@ -12,6 +12,7 @@
 #include "platform/Boite_Message.h"
 #include "platform/Son.h"
 #include "platform/Twips.h"
+#include "printing/fenetres/Menu_Impression.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
@@ -111,10 +112,12 @@ void Shell_Qt::Joue_Son(const std::string &fichier) {
 void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }
 void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
 
-void Shell_Qt::Init_Projet_Fenetres(double angle_bascule, double) {
+void Shell_Qt::Init_Projet_Fenetres(double angle_bascule, double qualite_impression) {
     if (!ctx_)
         return;
     ctx_->Fenetre<Menu_Stabilite>().Init_Bascule(angle_bascule);
+    // The print window is created here, so its copy of the vertical step is taken now.
+    Init_Projet_Impression(*ctx_, qualite_impression);
 }
 
 void Shell_Qt::Init_Variables_Fenetres() {
