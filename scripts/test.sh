@@ -5,7 +5,40 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
+
+# A PulseAudio server with a null sink, private to this run, for the sound tests (a real play
+# through it) and so that every window test runs with an audio server up. Stopped at the end.
+audio=""
+arrete_audio() {
+    [ -n "$audio" ] || return 0
+    XDG_RUNTIME_DIR="$audio" pulseaudio --kill 2>/dev/null || true
+    rm -rf "$audio"
+}
+if command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
+    audio="$(mktemp -d /tmp/gabarit-audio.XXXXXX)"
+    chmod 700 "$audio"
+    export XDG_RUNTIME_DIR="$audio"
+    trap arrete_audio EXIT
+    pulseaudio -D --exit-idle-time=-1 --system=false --disable-shm=yes -n \
+        --load="module-null-sink sink_name=gabarit_nul" --load=module-native-protocol-unix \
+        --log-target=file:"$audio/pulse.log" 2>/dev/null || true
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    if pactl info >/dev/null 2>&1; then
+        echo "Audio server: PulseAudio with a null sink"
+    else
+        echo "Audio server did not start: the real playback test is skipped"
+        cat "$audio/pulse.log" 2>/dev/null || true
+    fi
+fi
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 300)
+
+# The program is French: the window tests once more under a French locale, where boxes show
+# and read "1,75".
+echo "Window tests under LC_ALL=fr_FR.UTF-8"
+(cd build && LC_ALL=fr_FR.UTF-8 QT_QPA_PLATFORM=offscreen timeout 300 ./test_ui --gtest_brief=1)
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGABARIT_CORE_ONLY=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \

@@ -9,12 +9,6 @@ namespace gabarit {
 
 namespace {
 
-std::string Texte_Nombre(double v) {
-    char tampon[32];
-    std::snprintf(tampon, sizeof tampon, "%.6g", v);
-    return tampon;
-}
-
 // What the table needs of one section: depth, half-breadth, shape law, upright freeboard.
 struct Section {
     double D, B, a, b, F;
@@ -27,10 +21,10 @@ void Init_Tab(Etat_Projet &e) { e.Tab_Carene.Vide(); }
 void Verifie_Longueur_Table(const Etat_Projet &e) {
     const double L = e.L();
     if (!std::isfinite(L) || L <= 0)
-        throw Erreur_Gabarit("Longueur de carène nulle ou négative : L = " + Texte_Nombre(L) +
+        throw Erreur_Gabarit("Longueur de carène nulle ou négative : L = " + Nombre_Message(L) +
                              " mm");
     if (L > LONGUEUR_MAX_TABLE)
-        throw Erreur_Gabarit("Carene trop longue pour la table : L = " + Texte_Nombre(L) +
+        throw Erreur_Gabarit("Carène trop longue pour la table : L = " + Nombre_Message(L) +
                              " mm (2000 mm au plus)");
 }
 
@@ -51,11 +45,11 @@ int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS
         Calcul_Couple(e);
         const double D = e.Hauteur_Couple;
         if (D < 0)
-            throw Erreur_Gabarit("Hauteur de couple négative à X = " + Texte_Nombre(X) +
+            throw Erreur_Gabarit("Hauteur de couple négative à X = " + Nombre_Message(X) +
                                  " mm : la table de carène ne peut pas être calculée");
         if (D >= HAUTEUR_MAX_TABLE)
-            throw Erreur_Gabarit("Couple trop haut pour la table à X = " + Texte_Nombre(X) +
-                                 " mm : hauteur " + Texte_Nombre(D) + " mm (moins de 300 mm)");
+            throw Erreur_Gabarit("Couple trop haut pour la table à X = " + Nombre_Message(X) +
+                                 " mm : hauteur " + Nombre_Message(D) + " mm (moins de 300 mm)");
         sections[nb] = {D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
     }
     e.X_Couple = X; // past the last station, as the walk leaves it

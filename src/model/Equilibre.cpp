@@ -97,7 +97,7 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
         if (gite == 5.0 * i)
             k = i;
     if (k == 0)
-        throw Erreur_Gabarit("Angle de gite inconnu : " + std::to_string(gite));
+        throw Erreur_Gabarit("Angle de gîte inconnu : " + Nombre_Message(gite));
     const Cases_Gite c = Cases(k);
     if (e.P(c.etat) == 0)
         return true;

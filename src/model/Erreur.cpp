@@ -1,8 +1,23 @@
 #include "model/Erreur.h"
 
+#include <cstdio>
+
 namespace gabarit {
 
-double Fini(double v, const char* quoi) {
+std::string Nombre_Message(double v) {
+    if (!std::isfinite(v))
+        return v > 0 ? "l'infini" : (v < 0 ? "moins l'infini" : "une valeur indéfinie");
+    char tampon[400];
+    std::snprintf(tampon, sizeof tampon, "%.3f", v);
+    std::string s = tampon;
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+double Fini(double v, const char *quoi) {
     if (!std::isfinite(v))
         throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
     return v;

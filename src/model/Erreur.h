@@ -10,7 +10,7 @@ namespace gabarit {
 
 class Erreur_Gabarit : public std::runtime_error {
 public:
-    explicit Erreur_Gabarit(const std::string& message) : std::runtime_error(message) {}
+    explicit Erreur_Gabarit(const std::string &message) : std::runtime_error(message) {}
 };
 
 // a / b, refusing a zero divisor and a non-finite result.
@@ -18,8 +18,11 @@ double Divise(double a, double b);
 // base ^ exposant, refusing a negative base under a fractional power, 0 under a negative
 // power and any non-finite result.
 double Puissance(double base, double exposant);
+// A number as our messages show it: plain digits, a point and at most three decimals, never
+// an exponent ("100001000", not "1.00001e+08").
+std::string Nombre_Message(double v);
 // Throws unless v is finite; returns v.
-double Fini(double v, const char* quoi = "valeur");
+double Fini(double v, const char *quoi = "valeur");
 
 // Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.
 inline double Int(double x) { return std::floor(x); }

@@ -37,7 +37,7 @@ public:
 private:
     static std::size_t Indice(int i, int d, int k) {
         if (!Dans_Table(i, d, k))
-            throw Erreur_Gabarit("Table de carene : indice hors limites");
+            throw Erreur_Gabarit("Table de carène : indice hors limites");
         return (static_cast<std::size_t>(i) * NB_PROFONDEURS + d) * NB_GRANDEURS + k;
     }
     std::vector<float> v_;
@@ -127,7 +127,7 @@ struct Etat_Projet {
 private:
     static std::size_t Numero(int n) {
         if (n < 1 || n > NB_VALEURS)
-            throw Erreur_Gabarit("Numero de valeur hors limites : " + std::to_string(n));
+            throw Erreur_Gabarit("Numéro de valeur hors limites : " + std::to_string(n));
         return static_cast<std::size_t>(n);
     }
 };

@@ -187,8 +187,10 @@ std::string Champ_Texte(const std::string &ligne) {
 }
 
 std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max) {
+    // Regular files only: a folder cannot be read, and opening a named pipe or a device would
+    // wait for a writer that never comes.
     std::error_code ec;
-    if (std::filesystem::is_directory(chemin, ec))
+    if (!std::filesystem::is_regular_file(chemin, ec))
         throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
     std::ifstream f(chemin, std::ios::binary);
     if (!f)

@@ -16,7 +16,7 @@ void Francs_Bords_Gite(const Etat_Projet &e, double gite, double &arriere, doubl
             return;
         }
     }
-    throw Erreur_Gabarit("Calcul impossible : angle de gite non prevu (" + std::to_string(gite) +
+    throw Erreur_Gabarit("Calcul impossible : angle de gîte non prévu (" + Nombre_Message(gite) +
                          ")");
 }
 

@@ -40,7 +40,7 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
         return;
     // A step of zero or less would never reach the keel.
     if (!(pas > 0))
-        throw Erreur_Gabarit("Pas vertical nul ou negatif");
+        throw Erreur_Gabarit("Pas vertical nul ou négatif");
 
     const double D = e.Hauteur_Couple;
     // Nor would a step so small that subtracting it leaves the level where it was.

@@ -1,7 +1,14 @@
 #include "platform/Dialogue_Fichier.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
+#include <QSplitter>
+#include <QTreeView>
 
 namespace gabarit {
 
@@ -9,27 +16,92 @@ namespace gabarit {
 QString Filtre_Projets() { return QStringLiteral("(*.cot);;(*.mas)"); }
 
 namespace {
-class Dialogue_Qt : public Dialogue_Fichier {
+
+// The detail columns in French whatever the machine's locale: type, size and date are written
+// by the file model from the system locale, and its type names are English.
+class Colonnes_Francaises : public QIdentityProxyModel {
 public:
-    QString Ouvre(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Ouvrir"), QDir::currentPath(),
-                                            Filtre_Projets());
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        auto *fs = qobject_cast<QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !fs || index.column() < 1 || index.column() > 3)
+            return QIdentityProxyModel::data(index, role);
+        const QFileInfo info = fs->fileInfo(mapToSource(index));
+        const QLocale fr(QLocale::French, QLocale::France);
+        switch (index.column()) {
+        case 1:
+            return info.isDir() ? QString() : fr.formattedDataSize(info.size());
+        case 2:
+            if (info.isDir())
+                return QStringLiteral("Dossier");
+            return info.suffix().isEmpty() ? QStringLiteral("Fichier")
+                                           : QStringLiteral("Fichier %1").arg(info.suffix());
+        default:
+            return fr.toString(info.lastModified(), QStringLiteral("dd/MM/yyyy HH:mm"));
+        }
     }
-    QString Sauve(QWidget* parent) override {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"),
-                                            QDir::currentPath(), Filtre_Projets());
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        static const char *const titres[4] = {"Nom", "Taille", "Type", "Dernière modification"};
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
+            return QString::fromUtf8(titres[section]);
+        return QIdentityProxyModel::headerData(section, o, role);
     }
 };
-Dialogue_Fichier*& Installe() {
-    static Dialogue_Fichier* d = nullptr;
+
+class Dialogue_Qt : public Dialogue_Fichier {
+public:
+    QString Ouvre(QWidget *parent) override { return Execute(parent, false); }
+    QString Sauve(QWidget *parent) override { return Execute(parent, true); }
+
+private:
+    static QString Execute(QWidget *parent, bool sauve) {
+        QFileDialog d(parent);
+        Prepare_Dialogue_Projets(d, sauve);
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return {};
+        return d.selectedFiles().first();
+    }
+};
+Dialogue_Fichier *&Installe() {
+    static Dialogue_Fichier *d = nullptr;
     return d;
 }
 } // namespace
 
-Dialogue_Fichier& Dialogue_Fichier_Courant() {
+void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setWindowTitle(sauve ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
+    d.setAcceptMode(sauve ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(sauve ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setNameFilters(Filtre_Projets().split(QStringLiteral(";;")));
+    d.setDirectory(QDir::currentPath());
+    d.setViewMode(QFileDialog::Detail);
+    d.setProxyModel(new Colonnes_Francaises(&d));
+    // The date column as wide as its heading and a date, so neither is cut.
+    if (auto *vue = d.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        const QFontMetrics fm(vue->header()->font());
+        const int marge = 3 * fm.horizontalAdvance(QLatin1Char('M'));
+        const int date = std::max(fm.horizontalAdvance(QString::fromUtf8("Dernière modification")),
+                                  fm.horizontalAdvance(QStringLiteral("00/00/0000 00:00")));
+        vue->header()->resizeSection(3, date + marge);
+        vue->header()->resizeSection(2,
+                                     fm.horizontalAdvance(QStringLiteral("Fichier cot")) + marge);
+        // Room for the places list, a name and the three detail columns.
+        int largeur = 2 * date + 5 * marge;
+        for (int c = 1; c < 4; ++c)
+            largeur += vue->header()->sectionSize(c);
+        d.setMinimumWidth(std::max(d.minimumWidth(), largeur));
+        if (auto *partage = d.findChild<QSplitter *>(QStringLiteral("splitter")))
+            partage->setSizes({fm.horizontalAdvance(QStringLiteral("Ordinateur")) + 2 * marge,
+                               largeur - 2 * date});
+    }
+}
+
+Dialogue_Fichier &Dialogue_Fichier_Courant() {
     static Dialogue_Qt reel;
     return Installe() ? *Installe() : reel;
 }
-void Installe_Dialogue_Fichier(Dialogue_Fichier* d) { Installe() = d; }
+void Installe_Dialogue_Fichier(Dialogue_Fichier *d) { Installe() = d; }
 
 } // namespace gabarit

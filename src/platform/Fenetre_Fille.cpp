@@ -40,6 +40,7 @@ void Fenetre_Fille::Montre() {
     if (!isVisible())
         show();
     Active();
+    Au_Montre();
 }
 
 void Fenetre_Fille::Cache() {

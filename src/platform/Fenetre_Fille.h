@@ -41,6 +41,8 @@ public:
 protected:
     // Called when the user closes the window with its close box (the window is then hidden).
     virtual void Au_Fermeture() {}
+    // Called at the end of every Montre, the window being visible already or not.
+    virtual void Au_Montre() {}
     bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:

@@ -374,6 +374,9 @@ std::vector<Paragraphe_RTF> Analyse_RTF(const QByteArray &tout) {
 void Remplit_Document(QTextDocument &doc, const std::vector<Paragraphe_RTF> &paragraphes) {
     doc.clear();
     QTextCursor c(&doc);
+    // One edit block: the layout runs once at its end, not after every insertion (a topic of
+    // a few hundred kilobytes would otherwise take tens of seconds).
+    c.beginEditBlock();
     bool premier = true;
     for (const auto &p : paragraphes) {
         QTextBlockFormat bf;
@@ -408,6 +411,7 @@ void Remplit_Document(QTextDocument &doc, const std::vector<Paragraphe_RTF> &par
             c.insertText(s.texte, f);
         }
     }
+    c.endEditBlock();
 }
 
 } // namespace gabarit

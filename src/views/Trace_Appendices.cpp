@@ -20,7 +20,7 @@ double Fond(Etat_Projet &e, double x) {
 int Profil_Naca(double valeur) {
     const double n = Arrondi(valeur);
     if (!(n >= 0 && n <= 39))
-        throw Erreur_Gabarit("Numero de profil NACA hors limites (0 a 39)");
+        throw Erreur_Gabarit("Numéro de profil NACA hors limites (0 à 39)");
     return static_cast<int>(n);
 }
 } // namespace

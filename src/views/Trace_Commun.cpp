@@ -39,14 +39,14 @@ double Ordonnee_Quille(const Etat_Projet &e, double t, double gite) {
 
 void Verifie_Pas(double pas, double etendue, const std::string &quoi) {
     if (!(pas > 0) || !std::isfinite(pas))
-        throw Erreur_Gabarit(quoi + " nul ou negatif : trace impossible");
+        throw Erreur_Gabarit(quoi + " nul ou négatif : tracé impossible");
     if (std::fabs(etendue) / pas > PAS_MAXIMUM)
-        throw Erreur_Gabarit(quoi + " trop petit : trace impossible");
+        throw Erreur_Gabarit(quoi + " trop petit : tracé impossible");
 }
 
 void Verifie_Longueur(const Etat_Projet &e) {
     if (!(e.L() > 0))
-        throw Erreur_Gabarit("Longueur de carene nulle ou negative : trace impossible");
+        throw Erreur_Gabarit("Longueur de carène nulle ou négative : tracé impossible");
 }
 
 std::string Texte_General(double v) {

@@ -21,6 +21,16 @@ double Demi_Nombre(const Etat_Projet &e) {
     return (e.L() / e.P(27)) / 2;
 }
 
+// The step over one side of the widest station. With that station at the transom or at the
+// bow the side has no length: its one section, at the station, is drawn.
+double Pas_Cote(double etendue, double n, const std::string &quoi) {
+    if (etendue == 0)
+        return 1;
+    const double pas = etendue / n;
+    Verifie_Pas(pas, etendue, quoi);
+    return pas;
+}
+
 struct Barre {
     double minimum, maximum;
 };
@@ -63,9 +73,8 @@ void Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double 
 void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double l = e.L(), p2 = e.P(2);
-    const double pas_ar = p2 / n, pas_av = (l - p2) / n;
-    Verifie_Pas(pas_ar, p2, "Pas des couples arriere");
-    Verifie_Pas(pas_av, l - p2, "Pas des couples avant");
+    const double pas_ar = Pas_Cote(p2, n, "Pas des couples arrière");
+    const double pas_av = Pas_Cote(l - p2, n, "Pas des couples avant");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Demi");
@@ -80,8 +89,7 @@ void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double p2 = e.P(2);
-    const double pas = p2 / n;
-    Verifie_Pas(pas, p2, "Pas des couples arriere");
+    const double pas = Pas_Cote(p2, n, "Pas des couples arrière");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
@@ -94,8 +102,7 @@ void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
     const double l = e.L(), p2 = e.P(2);
-    const double pas = (l - p2) / n;
-    Verifie_Pas(pas, l - p2, "Pas des couples avant");
+    const double pas = Pas_Cote(l - p2, n, "Pas des couples avant");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");

@@ -135,6 +135,22 @@ TEST(Lecteur_RTF, DocumentKeepsParagraphsAndCharacterFormats) {
     EXPECT_TRUE(it.fragment().charFormat().fontUnderline());
 }
 
+TEST(Lecteur_RTF, LongTopicFilledInOneEdit) {
+    // 400 paragraphs of mixed formats: the document is laid out once, at the end, rather than
+    // after each of its 1200 insertions.
+    QByteArray rtf("{\\rtf1 ");
+    for (int i = 0; i < 400; ++i)
+        rtf += "Ligne {\\b grasse} et {\\i penchee}\\par ";
+    rtf += "}";
+    QTextDocument doc;
+    doc.setPlainText("ancien contenu");
+    int changements = 0;
+    QObject::connect(&doc, &QTextDocument::contentsChanged, [&] { ++changements; });
+    Remplit_Document(doc, Analyse_RTF(rtf));
+    EXPECT_EQ(doc.blockCount(), 400);
+    EXPECT_EQ(changements, 2); // the clearing, then the whole topic
+}
+
 TEST(Lecteur_RTF, RandomTokenSoupAlwaysGivesADocument) {
     // Pieces of rich text thrown together at random: every mix must read and fill a document.
     const char *const morceaux[] = {"{",     "}",         "\\",     "\\'",    "\\'e",  "\\'e9",

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/Equilibre.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Equilibre.h"
 #include "support/Coques_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"
@@ -61,6 +61,28 @@ TEST(Cadrages, NombreDeCouplesEtValeursLaissees) {
         EXPECT_EQ(s.historique_statut1[s.historique_statut1.size() - 2], "Calcul en Cours");
         // The station chosen in the hull-form window survives the walks.
         EXPECT_EQ(e.X_Couple, 37);
+    }
+}
+
+TEST(Cadrages, StationLaPlusLargeALArriereOuALEtrave) {
+    // That side of the hull has no length: its one section, at the station, is drawn and the
+    // other side keeps its six.
+    const struct {
+        double p2;
+        Cadrage trace;
+        int couples;
+    } cas[] = {
+        {0, Trace_Couples_TB_ET, 7},   {0, Trace_Couples_TB_MC, 1},   {0, Trace_Couples_MC_ET, 6},
+        {200, Trace_Couples_TB_ET, 7}, {200, Trace_Couples_TB_MC, 6}, {200, Trace_Couples_MC_ET, 1},
+    };
+    for (const auto &k : cas) {
+        Etat_Projet e = Vue_Gitee();
+        e.P(2) = k.p2;
+        e.P(1) = 200 - k.p2;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(610, 200);
+        ASSERT_NO_THROW(k.trace(e, s, c)) << k.p2;
+        EXPECT_EQ(Compte(c, VERT), k.couples) << k.p2;
     }
 }
 

@@ -18,13 +18,14 @@
 #include "model/Carene.h"
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
+#include "model/Saisie_Forme.h"
+#include "model/Voyants.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
@@ -123,76 +124,68 @@ bool Menu_FG::Refuse(QLineEdit *boite, const QString &message) {
 
 // --- Reading the window ---
 
-std::optional<Menu_FG::Saisie> Menu_FG::Lit_Saisie() {
-    const Etat_Projet &e = ctx().etat;
-    Saisie s;
-    auto non = [this](QLineEdit *b, const QString &message) -> std::optional<Saisie> {
-        Refuse(b, message);
-        return std::nullopt;
-    };
+std::optional<Saisie_Forme> Menu_FG::Lit_Saisie() {
+    Saisie_Forme s;
+    auto boite = [&](int i) { return i == 14 ? text1_[12] : text1_[i]; };
     // In the order of the tabs: every box must hold a number.
     const int ordre[] = {0, 1, 2, 3, 4, 5, 6, 7, 13, 14, 8, 9, 11, 10};
     for (int i : ordre) {
-        QLineEdit *b = i == 14 ? text1_[12] : text1_[i];
+        QLineEdit *b = boite(i);
         double v = 0;
-        if (!Lit_Nombre(b->text(), v))
-            return non(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
-                              .arg(Nom_Boite(i), b->text().trimmed()));
-        if (i >= 8 && i <= 11)
+        if (!Lit_Nombre(b->text(), v)) {
+            Refuse(b, QStringLiteral("%1 doit être un nombre : « %2 » est refusé.")
+                          .arg(Nom_Boite(i), b->text().trimmed()));
+            return std::nullopt;
+        }
+        if (i >= 8 && i <= 11) {
             s.t[i] = v;
-        else
+        } else {
             s.v[i] = Arrondi(v); // spinners hold whole millimetres
+            s.change[i] = paires_[i].texte->text() != paires_[i].affiche;
+        }
     }
-    auto change = [&](int i) { return paires_[i].texte->text() != paires_[i].affiche; };
-    auto boite = [&](int i) { return i == 14 ? text1_[12] : text1_[i]; };
-    auto hors = [&](int i, double mn, double mx) {
-        return non(boite(i), QStringLiteral("%1 doit être comprise entre %2 et %3 mm.")
-                                 .arg(Nom_Boite(i), Texte_Nombre(mn), Texte_Nombre(mx)));
-    };
-    const double l_avant = e.L(), ln = s.v[13];
-    // The hull table holds sections less than 300 mm deep.
-    for (int i : {0, 2, 4})
-        if (s.v[i] >= 300)
-            return non(boite(i), QStringLiteral("%1 doit rester sous 300 mm : la table de "
-                                                "carène ne va pas plus profond.")
-                                     .arg(Nom_Boite(i)));
-    if (ln > 2000)
-        return non(boite(13), QStringLiteral("La longueur de la carène ne peut pas dépasser "
-                                             "2000 mm : la table de carène s'arrête là."));
-    // Typed values stay within their spinner's range, worked out from the new values.
-    struct Borne {
-        int i;
-        double mn, mx;
-    };
-    const Borne bornes[] = {{0, 0, s.v[4]},           {1, 1, s.v[5]},  {2, 0, s.v[4]},
-                            {3, 0, ln / 10},          {4, 20, 299},    {5, 20, ln / 2},
-                            {6, 0, l_avant - s.v[3]}, {7, 0, l_avant}, {13, 10, 2000}};
-    for (const Borne &b : bornes)
-        if (change(b.i) && (s.v[b.i] < b.mn || s.v[b.i] > b.mx))
-            return hors(b.i, b.mn, b.mx);
-    if (s.v[3] < 0)
-        return hors(3, 0, ln / 10);
-    // Both stations lie strictly inside the hull: the section laws divide by the lengths
-    // on either side of them.
-    for (int i : {6, 7})
-        if (s.v[i] <= 0 || s.v[i] >= l_avant)
-            return non(boite(i), QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
-                                                "plus de 0 et moins de %2 mm.")
-                                     .arg(Nom_Boite(i), Texte_Nombre(l_avant)));
-    // The length moves both stations; the parts forward of them do not change.
-    const double avant_large = l_avant - s.v[7], avant_haut = l_avant - s.v[6];
-    if (ln <= avant_large || ln <= avant_haut)
-        return non(boite(13),
-                   QStringLiteral("La longueur de la carène (%1 mm) doit dépasser ses parties "
-                                  "avant : %2 mm devant le couple le plus large et %3 mm "
-                                  "devant le couple le plus haut.")
-                       .arg(Texte_Nombre(ln), Texte_Nombre(avant_large), Texte_Nombre(avant_haut)));
-    if (s.v[14] < 0)
-        return non(boite(14), QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(14)));
-    for (int i : {8, 9, 11, 10})
-        if (s.t[i] < 0)
-            return non(text1_[i], QStringLiteral("%1 ne peut pas être négatif.").arg(Nom_Boite(i)));
-    return s;
+    const std::optional<Refus_Forme> r = Verifie_Saisie_Forme(ctx().etat, s);
+    if (!r)
+        return s;
+    using M = Refus_Forme::Motif;
+    const QString nom = Nom_Boite(r->boite), mn = Texte_Nombre(r->minimum),
+                  mx = Texte_Nombre(r->maximum);
+    QString message;
+    switch (r->motif) {
+    case M::Trop_Profond:
+        message = QStringLiteral("%1 doit rester sous %2 mm : la table de carène ne va pas plus "
+                                 "profond.")
+                      .arg(nom, mx);
+        break;
+    case M::Trop_Long:
+        message = QStringLiteral("La longueur de la carène ne peut pas dépasser %1 mm : la table "
+                                 "de carène s'arrête là.")
+                      .arg(mx);
+        break;
+    case M::Hors_Plage:
+        message = QStringLiteral("%1 doit être comprise entre %2 et %3 mm.").arg(nom, mn, mx);
+        break;
+    case M::Negatif:
+        message = QStringLiteral("%1 ne peut pas être négatif.").arg(nom);
+        break;
+    case M::Station_Hors:
+        message = r->boite == 6 ? QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
+                                                 "plus de %2 et moins de %3 mm.")
+                                      .arg(nom, mn, mx)
+                                : QStringLiteral("%1 doit être entre l'arrière et l'étrave : "
+                                                 "de %2 à %3 mm.")
+                                      .arg(nom, mn, mx);
+        break;
+    case M::Longueur_Courte:
+        message = QStringLiteral("La longueur de la carène (%1 mm) doit couvrir ses parties "
+                                 "avant : au moins %2 mm devant le couple le plus large et plus "
+                                 "de %3 mm devant le couple le plus haut.")
+                      .arg(Texte_Nombre(s.v[13]), Texte_Nombre(r->avant_large),
+                           Texte_Nombre(r->avant_haut));
+        break;
+    }
+    Refuse(boite(r->boite), message);
+    return std::nullopt;
 }
 
 bool Menu_FG::Verifie_Valeurs_FG() { return !Visible() || Lit_Saisie().has_value(); }
@@ -200,30 +193,10 @@ bool Menu_FG::Verifie_Valeurs_FG() { return !Visible() || Lit_Saisie().has_value
 bool Menu_FG::Lit_Valeurs_FG() {
     if (!Visible())
         return true;
-    const std::optional<Saisie> s = Lit_Saisie();
+    const std::optional<Saisie_Forme> s = Lit_Saisie();
     if (!s)
         return false;
-    Etat_Projet &e = ctx().etat;
-    const auto &v = s->v;
-    e.P(15) = v[0];
-    e.P(14) = v[1] / 2;
-    e.P(21) = v[2];
-    e.P(36) = v[3];
-    e.P(6) = v[4];
-    e.P(5) = v[5] / 2;
-    // The stations move within the old length, which stays unchanged ...
-    e.P(10) = v[6];
-    e.P(9) = e.P(1) + e.P(2) - e.P(10);
-    e.P(2) = v[7];
-    e.P(1) = e.P(10) + e.P(9) - e.P(2);
-    e.P(12) = s->t[10];
-    e.P(11) = s->t[11];
-    e.P(4) = s->t[9];
-    e.P(3) = s->t[8];
-    // ... then a new length grows or shrinks the hull at the stern.
-    const double ln = v[13];
-    e.P(2) = ln - e.P(1);
-    e.P(10) = ln - e.P(9);
+    Stocke_Saisie_Forme(ctx().etat, *s);
     return true;
 }
 
@@ -575,8 +548,14 @@ void Menu_FG::resizeEvent(QResizeEvent *ev) {
 bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {
     if (ev->type() == QEvent::MouseButtonPress)
         for (int i = 0; i < 4; ++i)
-            if (o == Option1_[i])
+            if (o == Option1_[i]) {
+                // The button takes its press first: the handler lets events run, and the
+                // release of a quick click must find the button down, or it stays drawn
+                // pressed. Selecting is the release's, after the handler either way.
+                static_cast<QObject *>(Option1_[i])->event(ev);
                 Option1_MouseDown(i);
+                return true;
+            }
     return Fenetre_Fille::eventFilter(o, ev);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/Etat_Projet.h"
+#include "model/Saisie_Forme.h"
 #include "platform/Fenetre_Fille.h"
 
 class QCheckBox;
@@ -77,12 +78,6 @@ private:
         QLineEdit *texte = nullptr;
         QString affiche;
     };
-    // The values a validation would store, once every box was checked.
-    struct Saisie {
-        std::array<double, 15> v{}; // spinner values by index (0..7, 13, 14)
-        std::array<double, 12> t{}; // exponent boxes by index (8..11)
-    };
-
     void Construit();
     void Construit_Couples(QWidget *page);
     void Construit_Forme_Carene(QWidget *page);
@@ -94,7 +89,7 @@ private:
 
     void Montre_Spin(int index, double maximum, double minimum, double valeur);
     void Montre_Texte(QLineEdit *t, double v);
-    std::optional<Saisie> Lit_Saisie();
+    std::optional<Saisie_Forme> Lit_Saisie();
     bool Refuse(QLineEdit *boite, const QString &message);
     void Fixe_Cle_Vue(const char *cle);
     void Efface_Info();

@@ -64,7 +64,7 @@ float Centiemes(float v) { return std::floor(v * 100.0f) / 100.0f; }
 double Lit_Ou_Erreur(const QString &texte) {
     double v = 0;
     if (!Lit_Nombre(texte, v))
-        throw Erreur_Gabarit("Valeur non numerique");
+        throw Erreur_Gabarit("Valeur non numérique");
     return v;
 }
 } // namespace
@@ -191,6 +191,7 @@ void Menu_VarList::Menu_VarList_List1_Click() {
         const Etat_Projet &e = ctx().etat;
         Label2_0_->setText(QString::number(i));
         Text1_0_->setText(Texte_Nombre(e.P(i)));
+        Text1_0_->setCursorPosition(0); // a long number is read from its first digits
         Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
         Text2_->setCursorPosition(0); // a long comment is read from its start
     } catch (const std::exception &) {
@@ -233,7 +234,7 @@ void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
             // Stations lie 10 mm apart in the table; the text is read afresh at every row.
             const double station = Arrondi(Lit_Ou_Erreur(Text3_->text()) / 10);
             if (station < 0 || station >= Table_Carene::NB_STATIONS)
-                throw Erreur_Gabarit("Station hors de la table de carene");
+                throw Erreur_Gabarit("Station hors de la table de carène");
             const int s = static_cast<int>(station);
             const QString tab(QLatin1Char('\t'));
             List2_->addItem(Texte_Simple(t(s, d, 0)) + tab + Texte_Simple(Centiemes(t(s, d, 1))) +

@@ -23,6 +23,7 @@
 #include "model/fenetres/M_PasVer.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Dialogue_Fichier.h"
+#include "platform/Son.h"
 #include "printing/fenetres/Menu_Impression.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
@@ -348,6 +349,8 @@ void MDIForm1::MDIForm1_MDIForm_Terminate() {
     for (Fenetre_Fille *w : ctx_->Fenetres())
         w->Cache();
     hide();
+    // Sounds end now, without waiting on the audio server.
+    Arrete_Sons();
     QCoreApplication::quit();
 }
 

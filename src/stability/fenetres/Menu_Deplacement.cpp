@@ -14,22 +14,20 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
+#include "stability/Saisie_Deplacement.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
 
 namespace {
-// Record number edited by each spin control: weights 0 to 7, stations 8 to 15 (the bulb's
-// control 14 holds the keel tip's place along the bulb, in per cent).
-constexpr int ELEMENT[16] = {60, 63, 72, 66, 69, 57, 170, 75, 58, 61, 70, 64, 67, 32, 162, 73};
 // Order in which the reader and the display walk the controls.
 constexpr int ORDRE[16] = {0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15};
 
@@ -37,14 +35,6 @@ const char *const NOMS_POIDS[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie"
                                    "Winch",   "Carene",  "Bulbe ",    "Libre"};
 const char *const NOMS_POSITION[8] = {"Servo 1", "Servo 2", "Recepteur", "Batterie",
                                       "Winch",   "Carene",  "Bulbe %",   "Libre"};
-
-int Max_Poids(int i) {
-    if (i == 3)
-        return 1000; // the battery
-    if (i == 5 || i == 6)
-        return 5000; // hull and bulb
-    return 500;
-}
 
 QString Texte_Entier(double v) { return Texte_Nombre(Int(v)); }
 } // namespace
@@ -79,12 +69,9 @@ Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
                 spin->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
                 spin->setBuddy(txt);
                 spin->setIncrement(10);
-                if (i < 8)
-                    spin->setRange(0, Max_Poids(i));
-                else if (i == 14)
-                    spin->setRange(20, 80);
-                else
-                    spin->setRange(0, 10);
+                // The stations' range follows the hull's length at every display.
+                const Plage_Deplacement p = Plage_Champ_Deplacement(i, 10);
+                spin->setRange(static_cast<int>(p.minimum), static_cast<int>(p.maximum));
                 g->addWidget(lab, r, 0);
                 g->addWidget(txt, r, 1);
                 g->addWidget(spin, r, 2);
@@ -190,7 +177,7 @@ void Menu_Deplacement::Affiche_Deplacement() {
             }
             // The spinner holds whole grams and millimetres, and its box shows what
             // "Valide" will store; a value beyond its range is shown as it is.
-            const double v = e.P(ELEMENT[i]);
+            const double v = e.P(ELEMENT_DEPLACEMENT[i]);
             UpDown *spin = UpDown1(i);
             const bool dans_bornes = v >= spin->minimum() && v <= spin->maximum();
             spin->Montre_Valeur(dans_bornes ? Arrondi(v) : v);
@@ -205,57 +192,71 @@ void Menu_Deplacement::Affiche_Deplacement() {
     }
 }
 
-bool Menu_Deplacement::Verifie_Saisies() {
+std::optional<Saisie_Deplacement> Menu_Deplacement::Lit_Saisie() {
     const Etat_Projet &e = ctx().etat;
+    Saisie_Deplacement s;
     for (int i : ORDRE) {
         const std::size_t k = static_cast<std::size_t>(i);
         UpDown *spin = UpDown1(i);
-        // An untouched box still shows the record as it is: nothing to check.
-        if (!Touche_[k] && Text1(i)->text() == Texte_Nombre(e.P(ELEMENT[i])))
+        const double v = e.P(ELEMENT_DEPLACEMENT[i]);
+        // An untouched box still shows the record as it is: its spinner's value, or the
+        // record's own value when that lies outside the spinner's range.
+        if (!Touche_[k] && Text1(i)->text() == Texte_Nombre(v)) {
+            if (v >= spin->minimum() && v <= spin->maximum())
+                s[k] = spin->value();
             continue;
-        double v = 0;
-        QString message;
-        if (!Lit_Nombre(Text1(i)->text(), v))
-            message = QStringLiteral("La valeur de \"%1\" n'est pas un nombre.")
-                          .arg(Label1(i)->text().trimmed());
-        else if (v < spin->minimum() || v > spin->maximum())
-            message = QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
-                          .arg(Label1(i)->text().trimmed())
-                          .arg(spin->minimum())
-                          .arg(spin->maximum());
-        if (!message.isEmpty()) {
-            SSTab1_->setCurrentIndex(i < 8 ? 0 : 1);
-            Text1(i)->setFocus();
-            Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
-            return false;
         }
-        spin->setValue(v);
-        Touche_[k] = true;
+        double lu = 0;
+        if (!Lit_Nombre(Text1(i)->text(), lu)) {
+            Refuse(i, QStringLiteral("La valeur de \"%1\" n'est pas un nombre.")
+                          .arg(Label1(i)->text().trimmed()));
+            return std::nullopt;
+        }
+        s[k] = lu;
     }
+    const std::optional<Refus_Deplacement> r = Verifie_Deplacement(e, s);
+    if (!r)
+        return s;
+    if (r->motif == Refus_Deplacement::Motif::Poids_Nul)
+        Refuse(0, QString::fromUtf8(MESSAGE_POIDS_NUL));
+    else
+        Refuse(r->champ, QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
+                             .arg(Label1(r->champ)->text().trimmed(), Texte_Nombre(r->minimum),
+                                  Texte_Nombre(r->maximum)));
+    return std::nullopt;
+}
+
+void Menu_Deplacement::Refuse(int champ, const QString &message) {
+    SSTab1_->setCurrentIndex(champ < 8 ? 0 : 1);
+    Text1(champ)->setFocus();
+    Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
+}
+
+bool Menu_Deplacement::Lire_Deplacement() {
+    const std::optional<Saisie_Deplacement> s = Lit_Saisie();
+    if (!s)
+        return false;
+    Stocke_Deplacement(ctx().etat, *s);
     return true;
 }
 
-void Menu_Deplacement::Lire_Deplacement() {
-    Etat_Projet &e = ctx().etat;
-    for (int i : ORDRE) {
-        UpDown *spin = UpDown1(i);
-        const double v = e.P(ELEMENT[i]);
-        const bool hors_bornes = !(v >= spin->minimum() && v <= spin->maximum());
-        if (!Touche_[static_cast<std::size_t>(i)] && hors_bornes)
-            continue; // shown as it is, left as it is
-        e.P(ELEMENT[i]) = Arrondi(spin->value());
-    }
-}
-
 void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
+    // A heel button or toolbar key pressed meanwhile waits: it would run inside the
+    // flotation, which lets events run.
+    if (ctx().Occupe())
+        return;
+    Contexte::Garde_Occupe occupe(ctx());
     try {
-        if (!Verifie_Saisies())
+        if (!Lire_Deplacement())
             return;
-        Lire_Deplacement();
         Calcul_Centrage(ctx().etat, ctx().shell);
         Rafraichit_Menus(ctx());
         Redessine_Deplacement(ctx());
-    } catch (const std::exception &) {
+    } catch (const Erreur_Gabarit &ex) {
+        // The zero weight and a failed flotation are reported where they are found.
+        if (std::string(ex.what()) != MESSAGE_POIDS_NUL)
+            Boite_Message(this, QString::fromStdString(ex.what()), MB_EXCLAMATION,
+                          QStringLiteral("Attention"));
     }
 }
 
@@ -288,6 +289,11 @@ void Menu_Deplacement::Menu_Deplacement_UpDown1_MouseDown() {
         Invalide_Calculs(ctx().etat, ctx().shell);
     } catch (const std::exception &) {
     }
+}
+
+void Menu_Deplacement::showEvent(QShowEvent *ev) {
+    Fenetre_Fille::showEvent(ev);
+    Affiche_Deplacement();
 }
 
 bool Menu_Deplacement::eventFilter(QObject *o, QEvent *ev) {

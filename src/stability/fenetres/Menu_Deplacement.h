@@ -2,8 +2,10 @@
 // The weights window: weights and stations of the eight masses of the yacht, the total
 // weight and the centres.
 #include <array>
+#include <optional>
 
 #include "platform/Fenetre_Fille.h"
+#include "stability/Saisie_Deplacement.h"
 
 class QFrame;
 class QLabel;
@@ -23,8 +25,10 @@ public:
     // Shows the record in the controls; does nothing while the window is hidden.
     void Affiche_Deplacement();
     void Affiche_Valeurs() override { Affiche_Deplacement(); }
-    // Copies the sixteen spin controls into the record.
-    void Lire_Deplacement();
+    // Checks the sixteen boxes, then copies them into the record. A box refused (not a number,
+    // out of range, or weights summing to nothing) is reported, keeps the focus and nothing is
+    // stored: returns false then.
+    bool Lire_Deplacement();
 
     QTabWidget *SSTab1() const { return SSTab1_; }
     UpDown *UpDown1(int i) const { return UpDown1_[static_cast<std::size_t>(i)]; }
@@ -36,13 +40,18 @@ public:
 
 protected:
     bool eventFilter(QObject *o, QEvent *ev) override;
+    // Shown from any path, the window shows the record afresh: typing never validated is
+    // dropped.
+    void showEvent(QShowEvent *ev) override;
+    void Au_Montre() override { Affiche_Deplacement(); }
 
 private:
     void Menu_Deplacement_Command1_Click();
     void Menu_Deplacement_Form_Activate(QMdiSubWindow *w);
     void Menu_Deplacement_Label1_Click(int index);
     void Menu_Deplacement_UpDown1_MouseDown();
-    bool Verifie_Saisies();
+    std::optional<Saisie_Deplacement> Lit_Saisie();
+    void Refuse(int champ, const QString &message);
 
     QTabWidget *SSTab1_;
     std::array<UpDown *, 16> UpDown1_{};

@@ -56,7 +56,7 @@ double Station_Couple_X(Contexte &ctx) {
         return 0;
     double x = 0;
     if (!Lit_Nombre(t->text(), x))
-        throw Erreur_Gabarit("Numero de couple : ce n'est pas un nombre");
+        throw Erreur_Gabarit("Numéro de couple : ce n'est pas un nombre");
     return x;
 }
 

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "support/Cadre_Test.h"
 #include "views/fenetres/AProfile.h"
@@ -135,6 +136,32 @@ TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
     EXPECT_EQ(dialogue.ouvertures, 1);
     EXPECT_EQ(Panneau(1), QStringLiteral("x"));
     EXPECT_EQ(Panneau(3), QStringLiteral("Gite: 0"));
+}
+
+TEST_F(Commandes_Fichier, OuvirDeLaBarreAvecFlottaisonImpossibleRepeintLesVoyants) {
+    cadre->show();
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = 0;
+    Affiche_Voyants(e, cadre->Shell()); // every light green before
+    // The project read carries its own flags; its waterline cannot be found.
+    const int drapeaux[7] = {1, 0, 1, 0, 0, 1, 0};
+    Services().lit_projet = [&](const std::string &, Cible_Projet c) {
+        c.valeurs[1] = 9;
+        for (int k = 0; k < 7; ++k)
+            c.valeurs[static_cast<std::size_t>(186 + k)] = drapeaux[k];
+    };
+    Services().calcul_flottaison = [](Etat_Projet &, Interface_Shell &s) {
+        s.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
+        return false;
+    };
+    dialogue.ouvre = QString::fromStdString(dossier + "/coule.cot");
+    Clique_Touche("ouvrir");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte, QStringLiteral("Calcul de flottaison impossible"));
+    EXPECT_EQ(e.P(1), 9);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(Couleur_Voyant(k), drapeaux[k] == 1 ? COULEUR_ROUGE : COULEUR_VERTE) << k;
+    EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
 } // namespace

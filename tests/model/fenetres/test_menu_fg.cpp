@@ -11,6 +11,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
@@ -21,10 +22,10 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
+#include "support/Locale_Essai.h"
 #include "support/Maitre.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/AProfile.h"
@@ -201,8 +202,8 @@ TEST(Menu_FG, StationsEtLongueurEnUneValidation) {
     b.Tape("Text1_7", "420");
     b.Tape("Text1_13", "1200");
     b.Tape("Text1_4", "130");
-    b.Tape("Text1_0", "125"); // deeper transom, allowed by the new greatest depth
-    b.Tape("Text1_11", "1.75");
+    b.Tape("Text1_0", "125");    // deeper transom, allowed by the new greatest depth
+    b.Tape("Text1_11", N(1.75)); // with the decimal separator of the machine's locale
     b.Valide();
     EXPECT_TRUE(b.messages.empty());
     EXPECT_DOUBLE_EQ(b.e.P(10), 600); // both stations shifted by the 200 mm added
@@ -211,6 +212,23 @@ TEST(Menu_FG, StationsEtLongueurEnUneValidation) {
     EXPECT_DOUBLE_EQ(b.e.P(9), 600);
     EXPECT_DOUBLE_EQ(b.e.P(6), 130);
     EXPECT_DOUBLE_EQ(b.e.P(15), 125);
+    EXPECT_DOUBLE_EQ(b.e.P(11), 1.75);
+}
+
+TEST(Menu_FG, VirguleDecimaleSousUneLocaleFrancaise) {
+    test::Locale_Essai fr(test::Francais());
+    Banc b;
+    b.Ouvre();
+    EXPECT_EQ(b.Texte("Text1_9"), "1,5"); // the record's 1.5 shown the French way
+    b.Tape("Text1_11", "1,75");
+    b.Valide();
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.P(11), 1.75);
+    EXPECT_EQ(b.Texte("Text1_11"), "1,75");
+    // A point is not the French decimal separator: refused, nothing stored.
+    b.Tape("Text1_11", "2.25");
+    b.Valide();
+    ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_DOUBLE_EQ(b.e.P(11), 1.75);
 }
 
@@ -223,7 +241,7 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         {"Text1_4", "abc"},   // not a number
         {"Text1_9", "deux"},  // exponent not a number
         {"Text1_6", "0"},     // deepest station at the stern
-        {"Text1_7", "1000"},  // widest station at the bow
+        {"Text1_7", "1010"},  // widest station beyond the bow
         {"Text1_13", "400"},  // shorter than its forward parts
         {"Text1_10", "-1"},   // negative exponent
         {"Text1_4", "300"},   // beyond the hull table
@@ -249,6 +267,25 @@ TEST(Menu_FG, ValeursRefuseesNeChangentRien) {
         QLineEdit *t = b.W<QLineEdit>(c.boite);
         EXPECT_EQ(b.ctx.Fenetre<Menu_FG>().focusWidget(), t) << c.boite;
         EXPECT_TRUE(b.W<QTabWidget>("SSTab1")->currentWidget()->isAncestorOf(t));
+    }
+}
+
+TEST(Menu_FG, StationLaPlusLargeALArriereOuALEtrave) {
+    for (double p2 : {0.0, 1000.0}) {
+        // A project that has it, validated untouched, then a station typed at the other end.
+        Banc b;
+        b.e.P(2) = p2, b.e.P(1) = 1000 - p2;
+        b.Ouvre();
+        b.Valide();
+        EXPECT_TRUE(b.messages.empty()) << p2;
+        EXPECT_DOUBLE_EQ(b.e.P(2), p2);
+        EXPECT_DOUBLE_EQ(b.e.P(10), 500);
+        b.Tape("Text1_7", N(1000 - p2));
+        b.Valide();
+        EXPECT_TRUE(b.messages.empty()) << p2;
+        EXPECT_DOUBLE_EQ(b.e.P(2), 1000 - p2);
+        EXPECT_DOUBLE_EQ(b.e.P(1), p2);
+        EXPECT_DOUBLE_EQ(b.e.L(), 1000);
     }
 }
 

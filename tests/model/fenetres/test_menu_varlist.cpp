@@ -83,6 +83,15 @@ int Gauche_Dans(QWidget *etiquette, QListWidget *l) {
     return etiquette->mapToGlobal(QPoint(0, 0)).x() - l->viewport()->mapToGlobal(QPoint(0, 0)).x();
 }
 
+TEST(Menu_VarList, LongNombreMontreSesPremiersChiffres) {
+    Banc b;
+    b.e.P(42) = 3948.82291666667; // the assistant's total weight, not rounded
+    Menu_VarList &w = b.Ouvre();
+    Clique_Ligne(w.List1(), 41);
+    EXPECT_EQ(w.Text1_0()->text(), Texte_Nombre(3948.82291666667));
+    EXPECT_EQ(w.Text1_0()->cursorPosition(), 0);
+}
+
 TEST(Menu_VarList, TitresAuDessusDeLeursColonnes) {
     Banc b;
     Menu_VarList &w = b.Ouvre();

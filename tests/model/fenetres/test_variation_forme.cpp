@@ -113,6 +113,19 @@ TEST(Menu_VariationForme, PrendLesEditionsDeLaFenetreDeForme) {
     EXPECT_DOUBLE_EQ(b.e.P(35), 100);
 }
 
+TEST(Menu_VariationForme, StationLaPlusLargeALArriereAcceptee) {
+    Banc b;
+    b.e.P(2) = 0, b.e.P(1) = 1000, b.e.P(35) = 0;
+    b.ctx.Fenetre<Menu_FG>().Montre();
+    QApplication::processEvents();
+    b.Ouvre();
+    b.Clic("UpDown1_0", true);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(2), 0);
+    EXPECT_GT(b.e.Tab_Carene(0, 50, 1), 0.f); // the table was built with it
+}
+
 TEST(Menu_VariationForme, EditionRefuseeDansLaFenetreDeFormeNeChangeRien) {
     Banc b;
     auto &fg = b.ctx.Fenetre<Menu_FG>();

@@ -1,13 +1,11 @@
-// The splash: sound and folder, the timed captions, the hand-over; and the sound call.
+// The splash: sound and folder, the timed captions, the hand-over.
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "platform/Son.h"
 #include "shell/fenetres/Chargement.h"
-#include "support/Chemins_Test.h"
 
 using namespace gabarit;
 
@@ -95,28 +93,4 @@ TEST_F(ChargementTest, EarlyEndStopsTheCaptionsThatHaveNotFired) {
     EXPECT_EQ(fins, 1);
     EXPECT_FALSE(c.findChild<QTimer *>("Timer4")->isActive());
     EXPECT_FALSE(Label(c, "Label1_0")->isVisible());
-}
-
-TEST(Son, PlaysOrStaysSilentWithoutFailing) {
-    // Missing, empty, a folder, damaged: each returns at once and quietly.
-    Joue_Fichier_Son(QString());
-    Joue_Fichier_Son(QStringLiteral("/nulle/part/ocean3.wav"));
-    const QString tmp = QString::fromStdString(test::Dossier_Temporaire());
-    Joue_Fichier_Son(tmp);
-    QFile abime(QDir(tmp).filePath("abime.wav"));
-    ASSERT_TRUE(abime.open(QIODevice::WriteOnly));
-    abime.write("RIFF\x10\0\0\0WAVEfmt ");
-    abime.close();
-    Joue_Fichier_Son(abime.fileName());
-    // Every sound the program names, twice in a row (the second cuts the first).
-    const QDir donnees(QString::fromStdString(test::Dossier_Donnees()));
-    for (const char *n :
-         {"ocean1.wav", "ocean2.wav", "ocean3.wav", "ocean4.wav", "ocean5.wav", "stream2.wav",
-          "desert3.wav", "Lake1.wav", "TAUNT025.wav", "TAUNT011.wav"}) {
-        ASSERT_TRUE(donnees.exists(n)) << n;
-        Joue_Fichier_Son(donnees.filePath(n));
-        Joue_Fichier_Son(donnees.filePath(n));
-    }
-    QCoreApplication::processEvents();
-    SUCCEED();
 }

@@ -6,9 +6,10 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "interfaces/Shell_Enregistreur.h"
+#include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
 
@@ -169,16 +170,58 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
     }
 }
 
-TEST(Menu_Deplacement, PoidsNulsRefusesAvecMessage) {
+TEST(Menu_Deplacement, PoidsNulsRefusesAvantDEtreStockes) {
+    // Typed to zero, every one: refused before anything is stored, under the busy guard.
     Banc b;
-    for (int n : {60, 63, 72, 66, 69, 57, 170, 75})
-        b.e.P(n) = 0;
     Menu_Deplacement &w = b.Ouvre();
-    Valide(w);
-    ASSERT_EQ(b.shell.messages.size(), 1u);
-    EXPECT_EQ(b.shell.messages[0].titre, "Attention");
+    bool occupe = false;
+    Remplace_Boite_Message([&](const QString &t, int style, const QString &titre) {
+        occupe = b.ctx.Occupe();
+        b.messages.push_back({t, style, titre});
+        return REPONSE_OK;
+    });
+    for (int i = 0; i < 8; ++i)
+        Tape(w.Text1(i), "0");
+    Valide(w, 4);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte, QString::fromUtf8(MESSAGE_POIDS_NUL));
+    EXPECT_EQ(b.messages[0].titre, "Attention");
+    EXPECT_TRUE(occupe);
+    EXPECT_EQ(b.e.P(60), 50);
+    EXPECT_EQ(b.e.P(57), 500);
+    EXPECT_EQ(b.e.P(170), 1000);
     EXPECT_EQ(b.e.P(42), 2350);
     EXPECT_EQ(b.e.P(23), 471.8);
+    EXPECT_EQ(w.focusWidget(), w.Text1(0));
+}
+
+TEST(Menu_Deplacement, BoutonsAttendentLaFinDUnCalcul) {
+    Banc b;
+    Menu_Deplacement &w = b.Ouvre();
+    Tape(w.Text1(2), "120");
+    {
+        Contexte::Garde_Occupe calcul(b.ctx);
+        Valide(w, 0);
+        Valide(w, 8);
+    }
+    EXPECT_EQ(b.e.P(72), 50);
+    EXPECT_EQ(b.e.P(42), 2350);
+}
+
+TEST(Menu_Deplacement, RemontreeRelitLeRecord) {
+    // Typing never validated is dropped when the window is shown again, by whatever path.
+    Banc b;
+    Menu_Deplacement &w = b.Ouvre();
+    Tape(w.Text1(2), "120");
+    w.Cache(); // the toolbar key hides every window first
+    w.Montre();
+    EXPECT_EQ(w.Text1(2)->text(), "50");
+    Tape(w.Text1(3), "400");
+    w.Montre(); // the menu item, the window still shown
+    EXPECT_EQ(w.Text1(3)->text(), "350");
+    Valide(w);
+    EXPECT_EQ(b.e.P(72), 50);
+    EXPECT_EQ(b.e.P(66), 350);
 }
 
 TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {

@@ -1,0 +1,87 @@
+#include "model/Saisie_Forme.h"
+
+#include "model/Carene.h"
+#include "model/Numeros.h"
+
+namespace gabarit {
+
+std::optional<Refus_Forme> Verifie_Saisie_Forme(const Etat_Projet &e, const Saisie_Forme &s) {
+    using M = Refus_Forme::Motif;
+    auto refus = [](int boite, M motif, double mn = 0, double mx = 0) {
+        Refus_Forme r;
+        r.boite = boite;
+        r.motif = motif;
+        r.minimum = mn;
+        r.maximum = mx;
+        return std::optional<Refus_Forme>(r);
+    };
+    const auto &v = s.v;
+    const double l_avant = e.L(), ln = v[13];
+
+    // The hull table holds sections less than 300 mm deep and hulls up to 2000 mm long.
+    for (int i : {0, 2, 4})
+        if (v[i] >= HAUTEUR_MAX_TABLE)
+            return refus(i, M::Trop_Profond, 0, HAUTEUR_MAX_TABLE);
+    if (ln > LONGUEUR_MAX_TABLE)
+        return refus(13, M::Trop_Long, 10, LONGUEUR_MAX_TABLE);
+
+    // A typed value stays within its spinner's range, worked out from the new values; an
+    // untouched box keeps the record's value even outside it.
+    struct Borne {
+        int i;
+        double mn, mx;
+    };
+    const Borne bornes[] = {{0, 0, v[4]},           {1, 1, v[5]},    {2, 0, v[4]},
+                            {3, 0, ln / 10},        {4, 20, 299},    {5, 20, ln / 2},
+                            {6, 0, l_avant - v[3]}, {7, 0, l_avant}, {13, 10, LONGUEUR_MAX_TABLE}};
+    for (const Borne &b : bornes)
+        if (s.change[b.i] && (v[b.i] < b.mn || v[b.i] > b.mx))
+            return refus(b.i, M::Hors_Plage, b.mn, b.mx);
+    if (v[3] < 0)
+        return refus(3, M::Hors_Plage, 0, ln / 10);
+
+    if (v[6] <= 0 || v[6] >= l_avant)
+        return refus(6, M::Station_Hors, 0, l_avant);
+    if (v[7] < 0 || v[7] > l_avant)
+        return refus(7, M::Station_Hors, 0, l_avant);
+
+    // The length moves both stations; the parts forward of them do not change.
+    const double avant_large = l_avant - v[7], avant_haut = l_avant - v[6];
+    if (ln < avant_large || ln <= avant_haut) {
+        auto r = refus(13, M::Longueur_Courte);
+        r->avant_large = avant_large;
+        r->avant_haut = avant_haut;
+        return r;
+    }
+    if (v[14] < 0)
+        return refus(14, M::Negatif);
+    for (int i : {8, 9, 11, 10})
+        if (s.t[i] < 0)
+            return refus(i, M::Negatif);
+    return std::nullopt;
+}
+
+void Stocke_Saisie_Forme(Etat_Projet &e, const Saisie_Forme &s) {
+    const auto &v = s.v;
+    e.P(HAUTEUR_TA) = v[0];
+    e.P(DEMI_LARGEUR_TA) = v[1] / 2;
+    e.P(HAUTEUR_ETRAVE) = v[2];
+    e.P(LONGUEUR_ETRAVE) = v[3];
+    e.P(HAUTEUR_MAX) = v[4];
+    e.P(DEMI_LARGEUR_MAX) = v[5] / 2;
+    // The stations move within the old length, which stays unchanged ...
+    e.P(POSITION_COUPLE_HAUT) = v[6];
+    e.P(LONGUEUR_AV_HAUT) = e.P(LONGUEUR_AV) + e.P(LONGUEUR_AR) - e.P(POSITION_COUPLE_HAUT);
+    e.P(LONGUEUR_AR) = v[7];
+    e.P(LONGUEUR_AV) = e.P(POSITION_COUPLE_HAUT) + e.P(LONGUEUR_AV_HAUT) - e.P(LONGUEUR_AR);
+    e.P(EXP_QUILLE_AR) = s.t[10];
+    e.P(EXP_QUILLE_AV) = s.t[11];
+    e.P(EXP_LIVET_AR) = s.t[9];
+    e.P(EXP_LIVET_AV) = s.t[8];
+    // ... then a new length grows or shrinks the hull at the stern.
+    const double ln = v[13];
+    e.P(LONGUEUR_AR) = ln - e.P(LONGUEUR_AV);
+    e.P(POSITION_COUPLE_HAUT) = ln - e.P(LONGUEUR_AV_HAUT);
+}
+
+} // namespace gabarit

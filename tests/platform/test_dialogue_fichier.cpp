@@ -1,0 +1,58 @@
+// The project dialogs speak French whatever the machine's locale.
+#include <QAbstractProxyModel>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+#include "platform/Dialogue_Fichier.h"
+#include "support/Chemins_Test.h"
+
+using namespace gabarit;
+
+TEST(Dialogue_Fichier, ColonnesEnFrancais) {
+    const QString dossier = QString::fromStdString(test::Dossier_Temporaire());
+    QDir(dossier).mkdir(QStringLiteral("plans"));
+    QFile f(QDir(dossier).filePath(QStringLiteral("bateau.cot")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(2048, ' '));
+    f.close();
+    const QString courant = QDir::currentPath();
+    QDir::setCurrent(dossier);
+    QFileDialog d;
+    Prepare_Dialogue_Projets(d, false);
+    QDir::setCurrent(courant);
+    EXPECT_EQ(d.windowTitle(), "Ouvrir");
+    EXPECT_EQ(d.nameFilters(), (QStringList{"(*.cot)", "(*.mas)"}));
+    QAbstractProxyModel *m = d.proxyModel();
+    ASSERT_NE(m, nullptr);
+    auto *vue = d.findChild<QTreeView *>(QStringLiteral("treeView"));
+    ASSERT_NE(vue, nullptr);
+    QModelIndex racine = vue->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m->rowCount(vue->rootIndex()) == 2; }, 5000));
+    racine = vue->rootIndex();
+    QStringList types, tailles;
+    for (int r = 0; r < 2; ++r) {
+        types << m->index(r, 2, racine).data().toString();
+        tailles << m->index(r, 1, racine).data().toString();
+        // Day, month, year, hours and minutes, the French way.
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d$"))
+                        .match(m->index(r, 3, racine).data().toString())
+                        .hasMatch())
+            << m->index(r, 3, racine).data().toString().toStdString();
+    }
+    types.sort();
+    EXPECT_EQ(types, (QStringList{"Dossier", "Fichier cot"}));
+    EXPECT_TRUE(tailles.contains(QString::fromUtf8("2,00 Kio"))) << tailles.join('|').toStdString();
+    EXPECT_EQ(m->headerData(3, Qt::Horizontal).toString(),
+              QString::fromUtf8("Dernière modification"));
+    EXPECT_EQ(m->headerData(2, Qt::Horizontal).toString(), "Type");
+    // The date heading is not cut.
+    const QFontMetrics fm(vue->header()->font());
+    EXPECT_GT(vue->header()->sectionSize(3),
+              fm.horizontalAdvance(QString::fromUtf8("Dernière modification")));
+}
