@@ -10,6 +10,12 @@ namespace gabarit {
 // must stay below (301 rows, the keel point one row under the deepest sample).
 inline constexpr double LONGUEUR_MAX_TABLE = 2000;
 inline constexpr double HAUTEUR_MAX_TABLE = 300;
+// Every walk along the hull or down a section counts its steps against these, which come
+// from what the table holds rather than from the record: one station per millimetre of the
+// longest hull, one level per tenth of a millimetre (the finest vertical step) of the
+// deepest section.
+inline constexpr double NB_PAS_LONGUEUR_MAX = LONGUEUR_MAX_TABLE;
+inline constexpr double NB_PAS_HAUTEUR_MAX = HAUTEUR_MAX_TABLE * 10;
 
 // Empties the hull table.
 void Init_Tab(Etat_Projet &e);

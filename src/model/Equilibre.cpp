@@ -20,10 +20,16 @@ const char *const MESSAGE_IMPOSSIBLE = "Calcul de flottaison impossible";
 // Bounds of the search, from what the hull table holds rather than from the record: every
 // section is less than 300 mm deep and the hull at most 2000 mm long. A sheer higher above
 // the water than the table's depth plus half its length (a beam as wide as the longest hull,
-// heeled 30 degrees, lifts it less) leaves nothing immersed; a sheer sunk deeper than the
-// table's depth has the whole section under water, so sinking further gains nothing.
+// heeled 30 degrees, lifts it less) leaves nothing immersed. Both ends sunk deeper than the
+// table's depth: the hull is under water and still too light, no position exists. One end
+// alone may go deeper (the waterline pivots about the other end), but each half spans at
+// least a tenth of the hull, so ten times the whole range puts its half under water.
 constexpr double FRANC_BORD_MAX = HAUTEUR_MAX_TABLE + LONGUEUR_MAX_TABLE / 2;
 constexpr double FRANC_BORD_MIN = -HAUTEUR_MAX_TABLE;
+constexpr double FRANC_BORD_MIN_SEUL = -10 * (HAUTEUR_MAX_TABLE + FRANC_BORD_MAX);
+// Sinking passes in a row that add no volume before the search gives up: what moves is
+// wholly under water.
+constexpr int PASSES_SANS_PROGRES = 3;
 
 // Record numbers of one heel's results, k = heel / 5 (1 to 6).
 struct Cases_Gite {
@@ -188,12 +194,19 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
     pas_h = L / 80;
     e.P(37) = pas_v;
     e.P(27) = pas_h;
+    float volume_prec = 0;
+    int sans_progres = 0;
     while (poids_f >= static_cast<float>(vol_ar + vol_av)) {
-        // An end sunk by more than any hull's whole depth and still short of its half of
-        // the weight: no floating position exists at this heel.
-        if (e.P(c.franc_bord_ar) < FRANC_BORD_MIN || e.P(c.franc_bord_av) < FRANC_BORD_MIN)
+        const double ar = e.P(c.franc_bord_ar), av = e.P(c.franc_bord_av);
+        if ((ar < FRANC_BORD_MIN && av < FRANC_BORD_MIN) || ar < FRANC_BORD_MIN_SEUL ||
+            av < FRANC_BORD_MIN_SEUL)
             return echec();
         passe(false);
+        const float volume = vol_ar + vol_av;
+        sans_progres = volume > 0 && volume <= volume_prec ? sans_progres + 1 : 0;
+        if (sans_progres >= PASSES_SANS_PROGRES)
+            return echec();
+        volume_prec = volume;
         bool bouge = false;
         if (vol_ar < demi_poids) {
             e.P(c.franc_bord_ar) -= pas_v;

@@ -23,6 +23,13 @@ double Fini(double v, const char *quoi) {
     return v;
 }
 
+double Stockable(double v, const char *quoi) {
+    if (!std::isfinite(v) || !std::isfinite(v * 1000))
+        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi +
+                             " non finie ou trop grande pour le fichier");
+    return v;
+}
+
 double Divise(double a, double b) {
     if (b == 0.0)
         throw Erreur_Gabarit("Calcul impossible : division par zéro");

@@ -23,6 +23,9 @@ double Puissance(double base, double exposant);
 std::string Nombre_Message(double v);
 // Throws unless v is finite; returns v.
 double Fini(double v, const char *quoi = "valeur");
+// Throws unless v can go to the record and to a file: finite, and finite once written as
+// whole thousandths (v x 1000); returns v.
+double Stockable(double v, const char *quoi = "valeur");
 
 // Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.
 inline double Int(double x) { return std::floor(x); }

@@ -10,6 +10,7 @@
 #include "model/Version.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -137,8 +138,10 @@ std::string Commentaire_Fichier(const std::string &texte) {
 std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
 
 std::string Texte_Milliemes(double v) {
-    if (!std::isfinite(v))
-        throw Erreur_Gabarit("Valeur non finie : impossible de l'écrire dans un fichier");
+    // v x 1000 is checked too: a finite value above 1.8e305 would be written "inf".
+    if (!std::isfinite(v) || !std::isfinite(v * 1000.0))
+        throw Erreur_Gabarit("Valeur non finie ou trop grande : impossible de l'écrire dans un "
+                             "fichier");
     // The small margin keeps a value read as k / 1000 at k: 1.001 * 1000 lies just below 1001.
     const double k = std::floor(v * 1000.0 + 1e-6) + 0.0;
     if (std::fabs(k) < 9.0e18)
@@ -207,21 +210,70 @@ std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size
     return lignes;
 }
 
+namespace {
+
+// The file a path names, through any links (a link to a project is written through, not
+// replaced by a plain file). A link that names nothing yet gives the path it names.
+std::filesystem::path Fichier_Vise(const std::string &chemin) {
+    namespace fs = std::filesystem;
+    fs::path p = chemin;
+    std::error_code ec;
+    for (int n = 0; n < 40 && fs::is_symlink(p, ec); ++n) {
+        const fs::path lien = fs::read_symlink(p, ec);
+        if (ec)
+            break;
+        p = lien.is_absolute() ? lien : p.parent_path() / lien;
+    }
+    return p;
+}
+
+// A file the user made read-only (no write permission for its owner, or none for us).
+bool Lecture_Seule(const std::filesystem::path &p, std::filesystem::perms &droits) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(p, ec);
+    if (ec || !fs::exists(st))
+        return false;
+    droits = st.permissions();
+    if ((droits & fs::perms::owner_write) == fs::perms::none)
+        return true;
+#if defined(__unix__) || defined(__APPLE__)
+    return access(p.c_str(), W_OK) != 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &contenu) {
-    const std::string temporaire = chemin + ".tmp";
+    namespace fs = std::filesystem;
+    const fs::path cible = Fichier_Vise(chemin);
+    fs::perms droits = fs::perms::unknown;
+    if (Lecture_Seule(cible, droits))
+        throw Erreur_Gabarit("Le fichier " + chemin +
+                             " est en lecture seule : il n'a pas été remplacé.");
+    const std::string temporaire = cible.string() + ".tmp";
     std::FILE *f = std::fopen(temporaire.c_str(), "wb");
     if (!f)
         throw Erreur_Gabarit("Impossible d'écrire le fichier : " + chemin);
-    bool ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
+    bool ok = true;
+#if defined(__unix__) || defined(__APPLE__)
+    // The new file keeps the permissions of the one it replaces (a private 600 stays so),
+    // set before anything is written into it.
+    if (droits != fs::perms::unknown)
+        ok = fchmod(fileno(f), static_cast<mode_t>(droits & fs::perms::mask)) == 0;
+#endif
+    ok = ok && std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
     ok = std::fflush(f) == 0 && ok;
 #if defined(__unix__) || defined(__APPLE__)
     // On disk before the rename, so a crash cannot leave an empty project behind.
     ok = ok && fsync(fileno(f)) == 0;
 #endif
     ok = std::fclose(f) == 0 && ok;
+    std::error_code ec;
     if (ok) {
-        std::error_code ec;
-        std::filesystem::rename(temporaire, chemin, ec);
+        fs::rename(temporaire, cible, ec);
         ok = !ec;
     }
     if (!ok) {
@@ -262,9 +314,10 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e) {
     contenu.reserve(NB_LIGNES_PROJET * 24);
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
         const double v = e.P(i);
-        if (!std::isfinite(v))
-            throw Erreur_Gabarit("Valeur " + std::to_string(i) +
-                                 " non finie : impossible d'écrire le fichier : " + chemin);
+        if (!std::isfinite(v) || !std::isfinite(v * 1000.0))
+            throw Erreur_Gabarit(
+                "Valeur " + std::to_string(i) +
+                " non finie ou trop grande : impossible d'écrire le fichier : " + chemin);
         contenu += Texte_Entier(i) + "\r\n";
         contenu += Texte_Milliemes(v) + "\r\n";
         contenu +=

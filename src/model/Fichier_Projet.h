@@ -53,7 +53,9 @@ std::string Champ_Texte(const std::string &ligne);
 // Erreur_Gabarit naming the file when it cannot be read.
 std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max);
 // Writes a temporary file beside chemin, then renames it over chemin, so a failure leaves
-// the old file whole. Throws Erreur_Gabarit naming the file.
+// the old file whole. A link is written through to the file it names; the new file keeps
+// the old one's permissions; a file the user made read-only is refused, never replaced.
+// Throws Erreur_Gabarit naming the file.
 void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &contenu);
 
 // Files are Windows-1252; texts in memory are UTF-8. Characters 1252 cannot hold become '?'.

@@ -29,15 +29,20 @@ float Surface_Lue(const Etat_Projet &e, double L, double X) {
 }
 
 // Sum of the areas read at X = debut, debut + 10, ... while X <= fin. Stations off the
-// table read 0, so the walk skips them instead of stepping through them one by one.
+// table read 0, so the walk starts at the first of them not aft of the stern (the remainder
+// of debut by 10 is exact, where adding 10 to a start of -1e50 would never move it) and
+// counts its steps up to the table's end.
 float Somme_Surfaces(const Etat_Projet &e, double L, double debut, double fin) {
     if (fin > LONGUEUR_MAX_TABLE + 10)
         fin = LONGUEUR_MAX_TABLE + 10;
     double X = debut;
-    if (X < 0)
-        X += 10 * std::ceil(-X / 10);
+    if (X < 0) {
+        X = std::fmod(X, 10.0);
+        if (X < 0)
+            X += 10;
+    }
     float somme = 0;
-    for (; X <= fin; X += 10)
+    for (int n = 0; X <= fin && n <= Table_Carene::NB_STATIONS; X += 10, ++n)
         somme += Surface_Lue(e, L, X);
     return somme;
 }

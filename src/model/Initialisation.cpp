@@ -32,13 +32,7 @@ std::vector<char32_t> Caracteres(const std::string &s) {
 
 } // namespace
 
-void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
-    // The stability window's cant spinner mirrors P(228) and the print window's quality
-    // option P(306); nothing below changes either, so one call serves both windows.
-    shell.Init_Projet_Fenetres(e.P(228), e.P(306));
-
-    Init_Tab(e);
-
+void Mise_A_Jour_Projet(Etat_Projet &e) {
     // Upgrade of older files by the characters of their stamp "Version a.b.c": only texts of
     // 1, 13 or 14 characters are tested; c11 is the minor digit, c13 the revision digit, and
     // a missing character compares below every other one.
@@ -65,6 +59,14 @@ void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
     e.P(38) = 0;
     e.P(33) = 0;
     e.Texte_Projet[NB_VALEURS_PROJET] = Texte_Version();
+}
+
+void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
+    // The stability window's cant spinner mirrors P(228) and the print window's quality
+    // option P(306); nothing below changes either, so one call serves both windows.
+    shell.Init_Projet_Fenetres(e.P(228), e.P(306));
+    Init_Tab(e);
+    Mise_A_Jour_Projet(e);
     shell.Active_Menus();
 }
 

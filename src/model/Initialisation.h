@@ -1,12 +1,14 @@
 #pragma once
 // Bringing a freshly read project up to date: upgrade of older files, working values,
 // version stamp, and the working variables that depend on the hull length.
-#include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 
 void Init_Projet(Etat_Projet &e, Interface_Shell &shell);
+// The record's part of Init_Projet: upgrade of older files, working values, version stamp.
+void Mise_A_Jour_Projet(Etat_Projet &e);
 // Reads nacaa.ini from the program folder last; throws Erreur_Gabarit naming the file when
 // it is missing or short.
 void Init_Variables(Etat_Projet &e, Interface_Shell &shell);

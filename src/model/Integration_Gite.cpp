@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/Carene.h"
 #include "model/Geometrie_Couple.h"
 
 namespace gabarit {
@@ -43,8 +44,9 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
         throw Erreur_Gabarit("Pas vertical nul ou négatif");
 
     const double D = e.Hauteur_Couple;
-    // Nor would a step so small that subtracting it leaves the level where it was.
-    if (!(std::fabs(D) / pas < 1e6))
+    // Nor would a step so small that subtracting it leaves the level where it was: the
+    // levels are counted against the table's depth at the finest step.
+    if (!(std::fabs(D) / pas <= NB_PAS_HAUTEUR_MAX))
         throw Erreur_Gabarit("Pas vertical trop petit");
     const double B = e.Demi_Largeur_Couple;
     const double a = e.Exp_Forme_A;

@@ -17,6 +17,9 @@ std::vector<double> Stations_Serie(const Etat_Projet &e, double pas) {
         throw Erreur_Gabarit("le pas de la suite de couples doit être positif");
     Verifie_Longueur_Table(e);
     const double L = e.L();
+    // Counted against one station per millimetre of the longest hull the table holds.
+    if (!(L / pas <= NB_PAS_LONGUEUR_MAX))
+        throw Erreur_Gabarit("le pas de la suite de couples est trop petit");
     long n = static_cast<long>(std::floor(L / pas));
     // The quotient may land a hair off a whole number.
     if (static_cast<double>(n + 1) * pas <= L)

@@ -78,7 +78,7 @@ void Imprime_Couple(Etat_Projet &e, Surface_Impression &s) {
     // The top of the section: the sheer, or where the inclined transom plane cuts it.
     const double h0 = (x != 0 && x >= e.P(REPORT_TA)) ? d : t - e.Cote_Livet;
     const double pas = e.P(PAS_VERTICAL);
-    vues::Verifie_Pas(pas, h0, "Pas vertical");
+    vues::Verifie_Pas(pas, h0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
 
     // Page point of a section point y across (right positive) and z above the waterline.
     auto px = [&](double y) { return ox + y * eh; };

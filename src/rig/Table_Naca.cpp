@@ -21,10 +21,14 @@ bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' 
 
 } // namespace
 
-void Lit_Table_Naca(Etat_Projet &e) {
-    // The stations are the program's own, so they are there even when the file is not.
+void Pose_Stations_Naca(Etat_Projet &e) {
     for (int j = 0; j < 26; ++j)
         e.Stations_Naca[j] = STATIONS[j];
+}
+
+void Lit_Table_Naca(Etat_Projet &e) {
+    // The stations are the program's own, so they are there even when the file is not.
+    Pose_Stations_Naca(e);
 
     e.Nom_Fichier = "nacaa.ini";
     const std::string chemin = e.Fichier_Programme("nacaa.ini");

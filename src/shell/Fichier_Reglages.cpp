@@ -35,9 +35,10 @@ void Ecrit_Reglages(const std::string &chemin, const Etat_Projet &e) {
     std::string contenu;
     for (int j = 1; j <= NB_REGLAGES; ++j) {
         const double v = e.P(NB_VALEURS_PROJET + j);
-        if (!std::isfinite(v))
-            throw Erreur_Gabarit("Réglage " + std::to_string(NB_VALEURS_PROJET + j) +
-                                 " non fini : impossible d'écrire le fichier : " + chemin);
+        if (!std::isfinite(v) || !std::isfinite(v * 1000))
+            throw Erreur_Gabarit(
+                "Réglage " + std::to_string(NB_VALEURS_PROJET + j) +
+                " non fini ou trop grand : impossible d'écrire le fichier : " + chemin);
         contenu += Texte_Milliemes(v) + "\r\n";
     }
     Ecrit_Fichier_Atomique(chemin, contenu);

@@ -1,5 +1,6 @@
 #include "shell/Services_Projet.h"
 
+#include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
 #include "model/Flottaison.h"
 #include "model/Initialisation.h"
@@ -9,7 +10,8 @@ namespace gabarit {
 
 Services_Projet Services_Projet::Reels() {
     Services_Projet s;
-    s.lit_projet = Lit_Fichier_Projet;
+    // An opened project replaces the current one only if the hull table can hold it.
+    s.lit_projet = Lit_Projet_Accepte;
     s.ecrit_projet = Ecrit_Fichier_Projet;
     s.lit_reglages = Lit_Reglages;
     s.ecrit_reglages = Ecrit_Reglages;

@@ -82,9 +82,11 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double zt = (e.P(113) + t0) * std::cos(a);
     const double xt = e.P(110) - e.P(113) * std::sin(a);
     // The top of the bulb touches the keel tip.
-    const double za = zt + static_cast<double>(e.Table_Naca[haut][26] * lr);
-    const double x_bulbe = (50 - e.P(162)) / 100 * e.P(165) + xt;
-    const double z_bas = za + static_cast<double>(e.Table_Naca[bas][26] * lr);
+    const double za =
+        Stockable(zt + static_cast<double>(e.Table_Naca[haut][26] * lr), "profondeur du bulbe");
+    const double x_bulbe = Stockable((50 - e.P(162)) / 100 * e.P(165) + xt, "position du bulbe");
+    const double z_bas =
+        Stockable(za + static_cast<double>(e.Table_Naca[bas][26] * lr), "profondeur du bulbe");
     // Station of chord point k: the nose forward, the keel tip P(162) % of the length from
     // the tail.
     const double queue = xt + (1 - e.P(162) / 100) * e.P(165);

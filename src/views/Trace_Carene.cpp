@@ -92,6 +92,7 @@ void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     // Deck edge from the transom to the bow; the 0.1 mm margin keeps the bow station despite
     // the rounding of the repeated additions.
     const double pas = l / 100;
+    Verifie_Pas(pas, l + 0.1, "Pas du pont", NB_PAS_LONGUEUR_MAX);
     for (double x = 0; x <= l + 0.1; x += pas) {
         Section(e, x);
         if (x == 0 || x <= p35)
@@ -155,10 +156,17 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double pas_z = e.Tirant_Eau_Couple / 5;
     const double l = e.L();
     const double pas_x = e.P(231);
+    Verifie_Pas(pas_x, l, "Pas des lignes d'eau", NB_PAS_LONGUEUR_MAX);
     // A negative draught gives no row (the levels would run away from 30 mm); a zero draught
-    // no row either, since no level lies above a keel at the waterline.
+    // no row either, since no level lies above a keel at the waterline. A level that no
+    // station reaches ends the walk: the deeper ones cannot reach any either (a draught of
+    // 0.001 mm would otherwise walk 150000 empty levels down to 30 mm).
     if (pas_z > 0) {
-        for (double z = 0; z <= 30; z += pas_z) {
+        int niveaux = 0;
+        bool atteint = true;
+        for (double z = 0; z <= 30 && atteint; z += pas_z) {
+            if (++niveaux > NB_PAS_HAUTEUR_MAX)
+                throw Erreur_Gabarit("Pas des lignes d'eau trop petit : tracé impossible");
             bool a_point = false;
             double x_prec = 0, y_prec = 0;
             for (double x = 0; x <= l; x += pas_x) {
@@ -176,6 +184,7 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
                 y_prec = y;
                 a_point = true;
             }
+            atteint = a_point;
         }
     }
 

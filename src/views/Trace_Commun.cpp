@@ -7,12 +7,6 @@
 
 namespace gabarit::vues {
 
-namespace {
-// More steps than any real drawing takes (a 2000 mm hull sampled every 0.1 mm is 20000):
-// beyond this the step is a typing slip, not a design.
-constexpr double PAS_MAXIMUM = 1e6;
-} // namespace
-
 void Section(Etat_Projet &e, double x) {
     e.X_Couple = x;
     Calcul_Couple(e);
@@ -37,10 +31,10 @@ double Ordonnee_Quille(const Etat_Projet &e, double t, double gite) {
     return e.P(40) + t * std::cos(Radians(gite)) * e.P(22);
 }
 
-void Verifie_Pas(double pas, double etendue, const std::string &quoi) {
+void Verifie_Pas(double pas, double etendue, const std::string &quoi, double nb_max) {
     if (!(pas > 0) || !std::isfinite(pas))
         throw Erreur_Gabarit(quoi + " nul ou négatif : tracé impossible");
-    if (std::fabs(etendue) / pas > PAS_MAXIMUM)
+    if (!(std::fabs(etendue) / pas <= nb_max))
         throw Erreur_Gabarit(quoi + " trop petit : tracé impossible");
 }
 

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Etat_Projet.h"
 #include "interfaces/Canvas.h"
+#include "model/Carene.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit::vues {
 
@@ -48,9 +49,11 @@ double Ordonnee_Couple(const Etat_Projet &e, double h);
 double Abscisse_Quille(const Etat_Projet &e, double t, double gite, double decalage);
 double Ordonnee_Quille(const Etat_Projet &e, double t, double gite);
 
-// Refuses a walk whose step is zero, negative or so small against the range that the walk
-// would never end in practice; quoi names the step in the message.
-void Verifie_Pas(double pas, double etendue, const std::string &quoi);
+// Refuses a walk whose step is zero or negative, or so small against the range that the walk
+// would take more than nb_max steps (NB_PAS_LONGUEUR_MAX along the hull, NB_PAS_HAUTEUR_MAX
+// down a section: bounds from the table, never from the record); quoi names the step in the
+// message.
+void Verifie_Pas(double pas, double etendue, const std::string &quoi, double nb_max);
 // Refuses a hull of zero or negative length before a walk along it.
 void Verifie_Longueur(const Etat_Projet &e);
 

@@ -14,7 +14,7 @@ using namespace vues;
 void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double pas = e.P(37);
     // The vertical step is refused before anything is drawn: the walk would never end.
-    Verifie_Pas(pas, 0, "Pas vertical");
+    Verifie_Pas(pas, 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
 
     e.Angle_Vue = e.P(29);
     // Waterline reference, 610 screen mm long, never shifted by the oblique view.
@@ -45,7 +45,7 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double z0 = (x != 0 && x >= p35) ? d : t - e.Cote_Livet;
     // At the stern of an inclined transom the transom drawing takes over.
     const bool contour = !(x <= 0 && p35 != 0);
-    Verifie_Pas(pas, z0, "Pas vertical");
+    Verifie_Pas(pas, z0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     const bool vue_x = e.Cle_Vue == "X";
     const bool complet = e.Mode_Couple == "Complet";
     const bool demi = e.Mode_Couple == "Demi";
@@ -173,7 +173,7 @@ void Trace_Lignes(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     // Equal bounds leave no line to draw (the transom ends at the master section).
     if (!(pas > 0))
         return;
-    Verifie_Pas(pas, fin - debut, "Pas des lignes");
+    Verifie_Pas(pas, fin - debut, "Pas des lignes", NB_PAS_LONGUEUR_MAX);
 
     const double l = e.L(), p35 = e.P(35), p2 = e.P(2);
     const bool complet = e.Mode_Couple == "Complet";

@@ -16,8 +16,8 @@ namespace {
 // Half the number of longitudinal steps: each half of the hull gets that many sections.
 double Demi_Nombre(const Etat_Projet &e) {
     Verifie_Longueur(e);
-    Verifie_Pas(e.P(27), e.L(), "Pas horizontal");
-    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    Verifie_Pas(e.P(27), e.L(), "Pas horizontal", NB_PAS_LONGUEUR_MAX);
+    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     return (e.L() / e.P(27)) / 2;
 }
 
@@ -27,7 +27,7 @@ double Pas_Cote(double etendue, double n, const std::string &quoi) {
     if (etendue == 0)
         return 1;
     const double pas = etendue / n;
-    Verifie_Pas(pas, etendue, quoi);
+    Verifie_Pas(pas, etendue, quoi, NB_PAS_LONGUEUR_MAX);
     return pas;
 }
 
@@ -124,7 +124,7 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 }
 
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x) {
-    Verifie_Pas(e.P(37), 0, "Pas vertical");
+    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     c.Efface();
     e.Gite_Couple = e.P(26);
     e.Angle_Vue = 0;

@@ -32,10 +32,15 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
     std::vector<Etat_Projet::Ligne_Voile> liste;
     for (const Echantillon_GV &p : gv.points)
         liste.push_back({p.h, Fix(p.w * precision) / precision});
-    const double surface_foc = Surface_Foc(e);
-    const double surface_gv = Surface_GV(gv, lm);
-    const double centre_x = p83 - Divise(gv.moment, gv.hauteurs);
-    const double centre_z = (e.P(86) - d) + Divise(gv.moment, gv.largeurs);
+    // Absurd sail values must not leave an infinity in the record, where no file could
+    // hold it.
+    const double surface_foc = Stockable(Surface_Foc(e), "surface du foc");
+    const double surface_gv = Stockable(Surface_GV(gv, lm), "surface de grand-voile");
+    const double centre_x =
+        Stockable(p83 - Divise(gv.moment, gv.hauteurs), "centre de grand-voile");
+    const double centre_z =
+        Stockable((e.P(86) - d) + Divise(gv.moment, gv.largeurs), "centre de grand-voile");
+    const double surface_totale = Stockable(surface_gv + surface_foc, "surface de voilure");
 
     const double p94 = e.P(94);
     Section(e, p94);
@@ -75,7 +80,7 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
     e.P(89) = surface_gv;
     e.P(90) = centre_x;
     e.P(91) = centre_z;
-    e.P(102) = surface_gv + surface_foc;
+    e.P(102) = surface_totale;
     e.Liste_Voile = std::move(liste);
     return gv;
 }

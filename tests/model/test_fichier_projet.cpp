@@ -57,6 +57,10 @@ TEST(Fichier_Projet, MilliemesArrondisVersLeBasSansPerteALaRelecture) {
     EXPECT_EQ(Texte_Entier(7), " 7 ");
     EXPECT_THROW(Texte_Milliemes(std::nan("")), Erreur_Gabarit);
     EXPECT_THROW(Texte_Milliemes(HUGE_VAL), Erreur_Gabarit);
+    // Finite, but not in thousandths: it would be written "inf" and read back as 0.
+    EXPECT_THROW(Texte_Milliemes(2e305), Erreur_Gabarit);
+    EXPECT_THROW(Texte_Milliemes(-2e305), Erreur_Gabarit);
+    EXPECT_NO_THROW(Texte_Milliemes(1.7e305));
 }
 
 TEST(Fichier_Projet, LecturePlaceLesValeursLesTextesEtLesNumeros) {
@@ -303,11 +307,13 @@ TEST(Fichier_Projet, EcritureRateeGardeLAncienFichierEntier) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(chemin + ".tmp")));
     }
 
-    // A value that is not a number never reaches the file.
-    e.P(7) = std::nan("");
-    EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
-    EXPECT_EQ(Octets(chemin), avant);
-    EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+    // A value that is not a number, or too large for its thousandths, never reaches the file.
+    for (double v : {std::nan(""), 1.8e305}) {
+        e.P(7) = v;
+        EXPECT_THROW(Ecrit_Fichier_Projet(chemin, e), Erreur_Gabarit);
+        EXPECT_EQ(Octets(chemin), avant);
+        EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+    }
 
     e.P(7) = 0;
     EXPECT_THROW(Ecrit_Fichier_Projet(dossier + "/absent/projet.cot", e), Erreur_Gabarit);
@@ -346,4 +352,52 @@ TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
     const std::string copie = Fichier_Temporaire("copie.mas");
     Ecrit_Fichier_Projet(copie, e);
     EXPECT_EQ(Octets(copie), Octets(maitre));
+}
+
+TEST(Fichier_Projet, EcritureGardeLesDroitsPasseParLesLiensEtRespecteLaLectureSeule) {
+    using fs::perms;
+    const std::string d = test::Dossier_Temporaire();
+    const std::string chemin = d + "/prive.cot", lien = d + "/lien.cot";
+    auto valeur_lue = [&] {
+        Etat_Projet r;
+        Lit_Fichier_Projet(chemin, Projet_Courant(r));
+        return r.P(1);
+    };
+    Etat_Projet e;
+    e.P(1) = 5;
+    Ecrit_Fichier_Projet(chemin, e);
+    // A private project stays private.
+    fs::permissions(chemin, perms::owner_read | perms::owner_write);
+    e.P(1) = 6;
+    Ecrit_Fichier_Projet(chemin, e);
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::owner_write);
+    EXPECT_EQ(valeur_lue(), 6);
+    // Saved through a link, the link stays and the file it names gets the project.
+    fs::create_symlink("prive.cot", lien);
+    e.P(1) = 7;
+    Ecrit_Fichier_Projet(lien, e);
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(valeur_lue(), 7);
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::owner_write);
+    // Made read-only by the user: refused with a message, directly or through the link.
+    fs::permissions(chemin, perms::owner_read | perms::group_read | perms::others_read);
+    const std::string avant = Octets(chemin);
+    e.P(1) = 8;
+    for (const std::string &nom : {chemin, lien}) {
+        try {
+            Ecrit_Fichier_Projet(nom, e);
+            ADD_FAILURE() << "replaced " << nom;
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_NE(std::string(err.what()).find("lecture seule"), std::string::npos);
+            EXPECT_NE(std::string(err.what()).find(nom), std::string::npos);
+        }
+    }
+    EXPECT_EQ(Octets(chemin), avant);
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(fs::status(chemin).permissions() & perms::mask,
+              perms::owner_read | perms::group_read | perms::others_read);
+    for (const auto &f : fs::directory_iterator(d))
+        EXPECT_EQ(f.path().extension(), ".cot") << f.path();
 }

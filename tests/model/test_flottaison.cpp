@@ -132,6 +132,27 @@ TEST(Calcul_Flottaison, FlottaisonAuFondDeLaTable) {
     EXPECT_GE(e.P(207), 100);
 }
 
+TEST(Calcul_Flottaison, CentreDeGraviteHorsDeLaCoqueSansBlocage) {
+    // A centre of gravity far off the hull from a file: from -1.67e68, stepping to the stern
+    // by whole tens lands at -2.4e52, where adding 10 no longer moves the walk. Off the hull
+    // at either end, the rise lifts the other end, then the sink drives the empty end below
+    // the sheer.
+    for (double cg : {-5.9e50, -1.6671125353931907e68, 5.9e50}) {
+        SCOPED_TRACE(cg);
+        Etat_Projet e = Caisson();
+        e.P(23) = cg;
+        e.P(42) = 4000;
+        e.P(43) = 12;
+        e.P(49) = 13;
+        Shell_Enregistreur shell;
+        EXPECT_FALSE(Calcul_Flottaison(e, shell));
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
+        EXPECT_EQ(e.P(43), 12);
+        EXPECT_EQ(e.P(49), 13);
+    }
+}
+
 TEST(Calcul_Flottaison, CarenesRefusees) {
     Shell_Enregistreur shell;
     for (double poids : {0.0, -5.0}) {

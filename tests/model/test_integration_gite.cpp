@@ -117,6 +117,10 @@ TEST(Integration_Gite, Zero_Step_Is_Refused) {
     EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, 0, true), Erreur_Gabarit);
     EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, -2, true), Erreur_Gabarit);
     EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, 1e-300, true), Erreur_Gabarit);
+    // Levels are counted against the table's 300 mm at 0.1 mm: this 10 mm section walked
+    // every 0.003 mm would take 3334, every 0.004 mm 2500.
+    EXPECT_THROW(Parcourt_Couple_Gite(*e, 0, 0.003, true), Erreur_Gabarit);
+    EXPECT_NO_THROW(Parcourt_Couple_Gite(*e, 0, 0.004, true));
 }
 
 TEST(Integration_Gite, Through_The_Section_Geometry) {

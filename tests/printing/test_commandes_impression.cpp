@@ -59,6 +59,9 @@ TEST(Commandes, SeriesStations) {
     EXPECT_EQ(Stations_Serie(e, 50).back(), 1000);
     EXPECT_EQ(Stations_Serie(Prepare(Coque_Caisson(90)), 100), std::vector<double>{0});
     EXPECT_THROW(Stations_Serie(e, 0), Erreur_Gabarit);
+    // At most one station per millimetre of the longest hull: 1e-9 mm would be 1e12 sheets.
+    EXPECT_THROW(Stations_Serie(e, 1e-9), Erreur_Gabarit);
+    EXPECT_EQ(Stations_Serie(e, 1).size(), 1001u);
 
     Etat_Projet t = Prepare(Coque_Tableau());
     Shell_Enregistreur shell;

@@ -34,13 +34,12 @@ void Verifie_Table(const Etat_Projet &e) {
             ASSERT_EQ(e.Table_Naca[i][j], Valeur(i, j)) << i << "," << j;
 }
 
+// All 26 stations against their law: 0, 0.5, 0.75, 1.25, 2.5, 5, 7.5, 10 % of the chord
+// near the nose, then every 5 % from 15 to 100.
 void Verifie_Stations(const Etat_Projet &e) {
-    EXPECT_EQ(e.Stations_Naca[0], 0.f);
-    EXPECT_EQ(e.Stations_Naca[1], 0.5f);
-    EXPECT_EQ(e.Stations_Naca[3], 1.25f);
-    EXPECT_EQ(e.Stations_Naca[5], 5.f);
-    EXPECT_EQ(e.Stations_Naca[8], 15.f);
-    EXPECT_EQ(e.Stations_Naca[25], 100.f);
+    const float nez[8] = {0, 0.5f, 0.75f, 1.25f, 2.5f, 5, 7.5f, 10};
+    for (int j = 0; j < 26; ++j)
+        EXPECT_EQ(e.Stations_Naca[j], j < 8 ? nez[j] : 15.f + 5.f * static_cast<float>(j - 8)) << j;
 }
 
 } // namespace

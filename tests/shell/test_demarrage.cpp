@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Fichier_Projet.h"
 #include "shell/Demarrage.h"
 #include "shell/Fichier_Reglages.h"
 #include "shell/Services_Projet.h"
@@ -76,6 +77,24 @@ TEST_F(Demarrage, ProjetAbimeSignaleEtMaitreCharge) {
     EXPECT_EQ(r.nom_projet, "tov0.mas");
     EXPECT_EQ(e.P(1), 1);
     EXPECT_TRUE(A_Fait("init_projet"));
+}
+
+TEST_F(Demarrage, CareneQueLaTableNeTientPasRemplaceeParLeMaitre) {
+    // The real reader: the chosen project's hull is 1e8 mm long; the master takes its place.
+    Services().lit_projet = Services_Projet::Reels().lit_projet;
+    Etat_Projet maitre = test::Coque_Caisson(1000, 50, 100);
+    Ecrit_Fichier_Projet(dossier + "/tov0.mas", maitre);
+    Etat_Projet lu = test::Coque_Caisson(1000, 50, 100);
+    lu.P(1) = 1e8;
+    const std::string choisi = dossier + "/demesure.cot";
+    Ecrit_Fichier_Projet(choisi, lu);
+    const Resultat_Demarrage r = Demarrage_Projet(e, s, choisi);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_NE(s.messages[0].texte.find("demesure.cot"), std::string::npos);
+    EXPECT_NE(s.messages[0].texte.find("trop longue"), std::string::npos);
+    EXPECT_EQ(r.nom_projet, "tov0.mas");
+    EXPECT_EQ(e.P(1), 0);
+    EXPECT_EQ(e.P(2), 1000);
 }
 
 TEST_F(Demarrage, MaitreAbsentSignaleParSonNomEtLampesRouges) {

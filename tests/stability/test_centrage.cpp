@@ -1,8 +1,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "model/Carene.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Carene.h"
 #include "stability/Centrage.h"
 #include "support/Coques_Essai.h"
 
@@ -31,6 +31,26 @@ TEST(Centrage, CentreLongitudinalSurPoidsTravailles) {
     Calcul_Centre_Gravite(e);
     EXPECT_EQ(e.P(42), 1100);
     EXPECT_EQ(e.P(23), 472); // floor(520000 / 1100)
+}
+
+TEST(Centrage, SixItemsChacunASaPlace) {
+    // Servo 1, servo 2, battery, winch, receiver, free weight, each with its own station,
+    // height and weight: a swapped record number moves one centre or the other.
+    Etat_Projet e = Projet_Vide();
+    const double items[6][3] = {{170, 25, 45},  {640, 60, 30}, {420, 15, 100},
+                                {560, 30, 180}, {360, 35, 15}, {700, 5, 12}};
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 3; ++j)
+            e.P(58 + 3 * i + j) = items[i][j];
+    e.P(57) = 1100; // hull, at 470, no height
+    e.P(32) = 470;
+    Calcul_Centre_Gravite(e);
+    EXPECT_EQ(e.P(42), 1482);
+    // (170 x 45 + 640 x 30 + 420 x 100 + 560 x 180 + 360 x 15 + 700 x 12 + 470 x 1100) / 1482
+    // = 700450 / 1482 = 472.6
+    EXPECT_EQ(e.P(23), 472);
+    // (25 x 45 + 60 x 30 + 15 x 100 + 30 x 180 + 35 x 15 + 5 x 12) / 382 = 10410 / 382 = 27.3
+    EXPECT_EQ(e.P(28), 27);
 }
 
 TEST(Centrage, CentreVerticalSansLaCarene) {

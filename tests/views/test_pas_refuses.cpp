@@ -121,3 +121,86 @@ TEST(Pas_Refuses, PasVerticalMinusculeRefuse) {
     Canvas_Enregistreur c(300, 200);
     EXPECT_THROW(Trace_Couple(e, s, c), Erreur_Gabarit);
 }
+
+TEST(Pas_Refuses, CouplesTropSerres) {
+    // The sections are counted against one per millimetre of the longest hull the table
+    // holds: this 200 mm hull takes 2000 sections at 0.1 mm, not 4000 at 0.05 mm.
+    using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
+    for (Cadrage trace : {Trace_Couples_TB_ET, Trace_Couples_3D}) {
+        Etat_Projet e = test::Coque_V();
+        e.P(26) = 5;
+        e.P(187) = 0; // floated at 5 degrees already
+        e.P(27) = 0.05;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        try {
+            trace(e, s, c);
+            ADD_FAILURE() << "accepted";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_STREQ(err.what(), "Pas horizontal trop petit : tracé impossible");
+        }
+        EXPECT_EQ(c.effacements, 0);
+        e.P(27) = 0.1;
+        EXPECT_NO_THROW(trace(e, s, c));
+    }
+}
+
+TEST(Pas_Refuses, LignesDEauSousUnTirantDEauMinuscule) {
+    // Rows every fifth of the draught at the deepest station, down to 30 mm. With a draught
+    // of 1e-300 mm the rows below the keel reach no station: the walk ends there instead of
+    // stepping 2e-301 at a time towards 30 mm.
+    Etat_Projet e = test::Coque_V();
+    e.P(6) = e.P(15) = e.P(21) = 3e-300;
+    for (int n = 43; n <= 56; ++n)
+        e.P(n) = 2e-300;
+    e.P(22) = 1;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    Trace_Ligne_Flotte(e, s, c);
+    const double T = 3e-300 - 2e-300;
+    int rangees = 0;
+    for (double z = 0; z < T; z += T / 5)
+        ++rangees;
+    // 50 steps of 4 mm per row, and the centre line.
+    EXPECT_EQ(c.traits.size(), 50u * static_cast<unsigned>(rangees) + 1);
+
+    // Trimmed so that the draught is 0.001 mm amidships and 30 mm at the stern: rows every
+    // 0.0002 mm down to 30 mm would be 150000, past the 3000 of the table's depth at its
+    // finest step.
+    e = test::Coque_V();
+    e.P(43) = 10;
+    e.P(49) = 69.998;
+    e.P(231) = 20;
+    Canvas_Enregistreur d(300, 200);
+    try {
+        Trace_Ligne_Flotte(e, s, d);
+        ADD_FAILURE() << "accepted";
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_STREQ(err.what(), "Pas des lignes d'eau trop petit : tracé impossible");
+    }
+    EXPECT_EQ(e.P(231), 20); // given back
+}
+
+TEST(Pas_Refuses, VoilureEtBulbeDemesuresNeStockentRienDInfini) {
+    // A jib foot of 1e308 mm makes its area infinite; a bulb 1e308 mm long its depths: the
+    // drawing is refused before anything is drawn or stored.
+    Etat_Projet e = test::Coque_V();
+    e.P(84) = 1500, e.P(85) = 300, e.P(86) = 50, e.P(87) = 1.5;
+    e.P(96) = 1200, e.P(98) = 40, e.P(97) = 1e308;
+    e.P(99) = 22, e.P(102) = 33;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200);
+    EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_EQ(e.P(99), 22);
+    EXPECT_EQ(e.P(102), 33);
+
+    e.P(165) = 1e308;
+    e.P(180) = 1, e.P(181) = 2, e.P(182) = 3;
+    e.Table_Naca[0][26] = 6;
+    EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+    EXPECT_TRUE(c.traits.empty());
+    EXPECT_EQ(e.P(180), 1);
+    EXPECT_EQ(e.P(181), 2);
+    EXPECT_EQ(e.P(182), 3);
+}

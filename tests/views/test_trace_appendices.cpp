@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "interfaces/Shell_Enregistreur.h"
+#include "rig/Table_Naca.h"
 #include "support/Coques_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"
@@ -73,10 +74,8 @@ TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
     e.P(161) = 4.5; // rounded to 4, the even neighbour
     e.P(162) = 50;
     e.P(165) = 200; // 2 mm per per cent
-    const float stations[26] = {0,  0.5, 0.75, 1.25, 2.5, 5,  7.5, 10, 15, 20, 25, 30, 35,
-                                40, 45,  50,   55,   60,  65, 70,  75, 80, 85, 90, 95, 100};
+    Pose_Stations_Naca(e);
     for (int k = 0; k < 26; ++k) {
-        e.Stations_Naca[k] = stations[k];
         e.Table_Naca[3][k] = static_cast<float>(k) / 2;
         e.Table_Naca[4][k] = static_cast<float>(k) / 4;
     }

@@ -15,7 +15,9 @@
 #include <cmath>
 #include <iterator>
 
+#include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
+#include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -213,6 +215,16 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             return;
         Etat_Projet &e = ctx().etat;
         const double v = Lit_Ou_Erreur(Text1_0_->text());
+        // As the hull-form window does: a value the table or the file cannot hold is
+        // refused with its reason, nothing is stored and the box keeps the focus.
+        const std::string refus = Refus_Valeur_Projet(e, i, v);
+        if (!refus.empty()) {
+            Boite_Message(this, QString::fromStdString(refus), MB_EXCLAMATION,
+                          QStringLiteral("Attention"));
+            Text1_0_->setFocus();
+            Text1_0_->selectAll();
+            return;
+        }
         e.P(i) = v;
         e.Texte_Projet[static_cast<std::size_t>(i)] =
             Nettoie_Commentaire(Text2_->text()).toStdString();

@@ -3,6 +3,7 @@
 // redraw on resize and on click, the one-shot clipboard copy, the double-click that leaves
 // the view alone over the whole frame.
 #include <QTimer>
+#include <string>
 
 #include "platform/Fenetre_Fille.h"
 #include "platform/Image_Vue.h"
@@ -34,6 +35,15 @@ public:
         Fenetre_Vue &f_;
     };
 
+    // The reason a drawing of this view was last refused ("" after a drawing that worked):
+    // the redraw tells it once, not again at every resize or click that redraws the view.
+    // Returns true when it differs from the one already told.
+    bool Nouveau_Refus(const std::string &raison) {
+        const bool nouveau = raison != refus_;
+        refus_ = raison;
+        return nouveau;
+    }
+
     // Event handlers, public so the frame and tests can run them as the user would. A resize
     // or a show runs Form_Resize on the next turn of the event loop.
     void Form_Resize();
@@ -52,6 +62,7 @@ protected:
 
 private:
     bool en_dessin_ = false;
+    std::string refus_;
     QTimer differe_;
     // Resizes and shows come in bursts while the frame arranges its windows: they are drawn
     // once, when the arrangement is done.

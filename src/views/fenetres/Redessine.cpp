@@ -2,7 +2,9 @@
 
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <exception>
 #include <functional>
+#include <string>
 
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
@@ -36,13 +38,26 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
         w->Differe_Redessin();
         return false;
     }
+    std::exception_ptr echec;
+    std::string raison;
     {
         Fenetre_Vue::Garde_Dessin dessin(*w);
         Contexte::Garde_Occupe occupe(ctx);
         w->Active();
         w->Picture1->Efface();
-        dessins(ctx.etat, ctx.shell, *w->Picture1);
+        try {
+            dessins(ctx.etat, ctx.shell, *w->Picture1);
+        } catch (const Erreur_Gabarit &err) {
+            raison = err.what();
+            echec = std::current_exception();
+        }
     }
+    // A refused drawing leaves its view blank: the user is told why, once, after the view
+    // is free again; the caller's handler still ends at the failing step.
+    if (w->Nouveau_Refus(raison) && echec)
+        ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
+    if (echec)
+        std::rethrow_exception(echec);
     ctx.shell.Laisse_Evenements();
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Redraw of the open views after a change of the design, and hiding every child window.
 // Each view draws into its own picture, never into whichever window happens to be active.
-// The redraws trap nothing: a drawing's error goes to the caller's handler.
+// A drawing's error goes to the caller's handler; a refused drawing (Erreur_Gabarit) also
+// tells its reason in a message box, once until the view draws again.
 namespace gabarit {
 
 class Contexte;

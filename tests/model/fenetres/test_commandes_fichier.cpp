@@ -1,4 +1,7 @@
 #include <filesystem>
+#include <tuple>
+
+#include "model/Fichier_Projet.h"
 
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -177,6 +180,10 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
         e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
         e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
     }
+    // A hull the table holds: the open refuses any other.
+    const Etat_Projet caisson = Coque_Caisson(1000, 50, 100, 0.25, 0.5);
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36})
+        e.P(n) = caisson.P(n);
     e.Nom_Projet = dossier + "/bateau.cot";
     const std::string copie = dossier + "/copie.cot";
     dialogue.sauve = QString::fromStdString(copie);
@@ -206,6 +213,32 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("court.cot")));
     EXPECT_EQ(e.Nom_Projet, copie);
     EXPECT_DOUBLE_EQ(e.P(1), avant.P(1));
+}
+
+TEST_F(Commandes_Fichier, OuvirRefuseUneCareneQueLaTableNeTientPas) {
+    // A project file whose hull is longer than the table (P(1) = 1e8), or deeper: refused as
+    // a damaged file is, the current project and its name staying.
+    Services().lit_projet = Services_Projet::Reels().lit_projet;
+    for (auto [n, v, raison] : {std::tuple{1, 1e8, "trop longue"}, {6, 4000.0, "trop haut"}}) {
+        Etat_Projet lu = Coque_Caisson(1000, 50, 100);
+        lu.P(n) = v;
+        const std::string chemin = dossier + "/demesure.cot";
+        Ecrit_Fichier_Projet(chemin, lu);
+        e.Nom_Projet = "tov0.mas";
+        e.P(1) = 7;
+        messages.clear();
+        faux.journal.clear();
+        dialogue.ouvre = QString::fromStdString(chemin);
+        MDIForm1_M_Fichier_Ouvrir_Click(ctx());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].texte.contains(QStringLiteral("demesure.cot")));
+        EXPECT_TRUE(messages[0].texte.contains(QString::fromUtf8(raison)))
+            << messages[0].texte.toStdString();
+        EXPECT_EQ(e.P(1), 7);
+        EXPECT_EQ(e.P(6), 0);
+        EXPECT_EQ(e.Nom_Projet, "tov0.mas");
+        EXPECT_FALSE(A_Fait("init_projet"));
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
@@ -159,6 +160,44 @@ TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
         EXPECT_EQ(w.List1()->item(22), avant); // not refilled
         EXPECT_EQ(w.List1()->currentRow(), 22);
     }
+}
+
+TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
+    Banc b;
+    const Etat_Projet caisson = test::Coque_Caisson(1000, 50, 100);
+    b.e.Tab_Param = caisson.Tab_Param;
+    Menu_VarList &w = b.Ouvre();
+    struct Cas {
+        int ligne;
+        QString texte;
+        const char *raison;
+    };
+    // A hull 3500 mm long, a section 300 mm deep, a value whose thousandths overflow.
+    for (const Cas &c :
+         {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
+          Cas{22, QStringLiteral("2e305"), "trop grande"}}) {
+        SCOPED_TRACE(c.raison);
+        b.messages.clear();
+        Clique_Ligne(w.List1(), c.ligne);
+        const double avant = b.e.P(c.ligne + 1);
+        Tape(w.Text1_0(), c.texte);
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        ASSERT_EQ(b.messages.size(), 1u);
+        EXPECT_TRUE(b.messages[0].texte.contains(QString::fromUtf8(c.raison)))
+            << b.messages[0].texte.toStdString();
+        EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+        EXPECT_EQ(b.e.P(c.ligne + 1), avant);
+        EXPECT_EQ(w.List1()->currentRow(), c.ligne);
+        EXPECT_EQ(w.Text1_0()->text(), c.texte);
+        EXPECT_EQ(w.focusWidget(), w.Text1_0());
+    }
+    // Within the table: taken.
+    b.messages.clear();
+    Clique_Ligne(w.List1(), 0);
+    Tape(w.Text1_0(), QStringLiteral("500"));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_EQ(b.e.P(1), 500);
 }
 
 TEST(Menu_VarList, DerniereLigneStockeeSansSelectionApres) {

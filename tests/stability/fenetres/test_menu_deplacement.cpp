@@ -24,11 +24,13 @@ struct Banc : test::Banc_Fenetre {
         e.P(113) = 250;
         e.P(162) = 50;
         e.P(165) = 220;
+        // Every item at its own station with its own weight, so a swapped record moves the
+        // centre of gravity.
         e.P(60) = 50, e.P(58) = 470;  // servo 1
-        e.P(63) = 50, e.P(61) = 470;  // servo 2
+        e.P(63) = 30, e.P(61) = 640;  // servo 2
         e.P(72) = 50, e.P(70) = 410;  // receiver
         e.P(66) = 350, e.P(64) = 440; // battery
-        e.P(69) = 350, e.P(67) = 410; // winch
+        e.P(69) = 350, e.P(67) = 560; // winch
         e.P(57) = 500, e.P(32) = 500; // hull
         e.P(170) = 1000;              // bulb
         e.P(75) = 0, e.P(73) = 0;     // free weight
@@ -114,14 +116,14 @@ TEST(Menu_Deplacement, ValideLitPuisCentre) {
         EXPECT_EQ(b.e.P(60), 60);
         EXPECT_EQ(b.e.P(32), 490);
         EXPECT_EQ(b.e.P(72), 120);
-        EXPECT_EQ(b.e.P(42), 2430);
+        EXPECT_EQ(b.e.P(42), 2410);
         EXPECT_EQ(b.e.P(180), 500); // bulb centred under the keel tip
-        // (60 x 470 + 500 x 490 + 50 x 470 + 350 x 440 + 350 x 410 + 120 x 410 + 1000 x 500)
-        // / 2430 = 1143400 / 2430 = 470.5
-        EXPECT_EQ(b.e.P(23), 470) << bouton;
+        // (60 x 470 + 500 x 490 + 30 x 640 + 350 x 440 + 350 x 560 + 120 x 410 + 1000 x 500)
+        // / 2410 = 1191600 / 2410 = 494.4
+        EXPECT_EQ(b.e.P(23), 494) << bouton;
         // The open weights window shows the new total and centre.
-        EXPECT_EQ(w.Text1(16)->text(), "2430");
-        EXPECT_EQ(w.Label3(0)->text(), "470");
+        EXPECT_EQ(w.Text1(16)->text(), "2410");
+        EXPECT_EQ(w.Label3(0)->text(), "494");
         EXPECT_TRUE(b.messages.empty());
     }
 }
@@ -165,7 +167,7 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
             EXPECT_TRUE(b.messages[0].texte.contains(
                 QString::fromUtf8("doit être comprise entre 0 et 500")));
         EXPECT_EQ(b.e.P(66), 350);
-        EXPECT_EQ(b.e.P(63), 50);
+        EXPECT_EQ(b.e.P(63), 30);
         EXPECT_EQ(b.e.P(42), 2350);
     }
 }

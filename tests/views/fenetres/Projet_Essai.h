@@ -5,10 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "interfaces/Canvas.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Flottaison.h"
-#include "interfaces/Shell_Enregistreur.h"
-#include "interfaces/Canvas.h"
+#include "rig/Table_Naca.h"
 #include "views/Dessins.h"
 
 namespace gabarit::essai {
@@ -84,13 +85,10 @@ inline std::unique_ptr<Etat_Projet> Projet_Essai() {
     p.P(165) = 220;
     p.P(166) = 45;
     // A plausible NACA table: every profile 12 % thick, elliptic-ish along the chord.
-    const float stations[26] = {0,  0.5f, 0.75f, 1.25f, 2.5f, 5,  7.5f, 10, 15, 20, 25, 30, 35,
-                                40, 45,   50,    55,    60,   65, 70,   75, 80, 85, 90, 95, 100};
-    for (int j = 0; j < 26; ++j)
-        p.Stations_Naca[j] = stations[j];
+    Pose_Stations_Naca(p);
     for (int i = 0; i < 40; ++i) {
         for (int j = 0; j < 26; ++j) {
-            const float u = stations[j] / 100.f;
+            const float u = p.Stations_Naca[j] / 100.f;
             p.Table_Naca[i][j] = 6.f * 2.f * std::sqrt(u * (1 - u));
         }
         p.Table_Naca[i][26] = 6.f;

@@ -257,3 +257,30 @@ TEST(Vues, Click_Redraws_And_Copies_Once) {
     // The sail view's click recomputes the sail areas.
     EXPECT_GT(b.e->P(102), 0);
 }
+
+TEST(Vues, A_Refused_Drawing_Says_Why_Once) {
+    // A section step of 0 (from a file): the sections view stays blank and says why, once,
+    // however often it is clicked or resized; drawn again, then refused again, it says so
+    // again.
+    Banc b;
+    ACoup &coupe = b.Ouvre<ACoup>();
+    b.e->P(27) = 0;
+    b.shell.messages.clear();
+    QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "Pas horizontal nul ou négatif : tracé impossible");
+    EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
+    EXPECT_TRUE(Blanche(coupe.Picture1->Image()));
+    QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    coupe.Deplace(10, 10, 450, 320);
+    QApplication::processEvents();
+    EXPECT_EQ(b.shell.messages.size(), 1u);
+
+    b.e->P(27) = 100;
+    QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_FALSE(Blanche(coupe.Picture1->Image()));
+    b.e->P(27) = 0;
+    QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(b.shell.messages.size(), 2u);
+}

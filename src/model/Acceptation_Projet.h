@@ -1,0 +1,20 @@
+#pragma once
+// What a project must be for the program to take it: a hull the hull table holds, and
+// values the project file can hold. Checked before anything of the current project changes.
+#include <string>
+
+#include "model/Etat_Projet.h"
+#include "model/Fichier_Projet.h"
+
+namespace gabarit {
+
+// Reads the project file as Lit_Fichier_Projet does, then refuses (Erreur_Gabarit naming
+// the file, with the table's own reason) a project whose hull, once brought up to date, the
+// hull table would refuse. The target is changed only when the project is taken.
+void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible);
+
+// Why v cannot take the place of P(n) in e ("" when it can): a value the project file cannot
+// hold in whole thousandths, or one that makes the hull table refuse a hull it holds now.
+std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v);
+
+} // namespace gabarit
