@@ -50,6 +50,9 @@ public:
     // the frame connects them when those windows exist.
     virtual void Init_Projet_Fenetres(double angle_bascule, double qualite_impression) {}
     virtual void Init_Variables_Fenetres() {}
+    // Clears the side view of the bulb window, which the bulb drawing of the views no longer
+    // matches (a window not opened yet has nothing drawn to clear).
+    virtual void Efface_Bulbe_Cote() {}
 };
 
 } // namespace gabarit

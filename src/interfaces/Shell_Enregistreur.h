@@ -29,6 +29,7 @@ public:
     std::vector<std::string> sons;
     bool menus_actifs = true;
     int desactivations = 0, activations = 0;
+    int effacements_bulbe_cote = 0;
 
     void Texte_Statut(int panneau, const std::string& texte) override {
         if (panneau >= 1 && panneau <= 3)
@@ -72,6 +73,7 @@ public:
         menus_actifs = true;
         ++activations;
     }
+    void Efface_Bulbe_Cote() override { ++effacements_bulbe_cote; }
 };
 
 } // namespace gabarit

@@ -1,15 +1,16 @@
 #include "model/Erreur.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace gabarit {
 
 std::string Nombre_Message(double v) {
     if (!std::isfinite(v))
         return v > 0 ? "l'infini" : (v < 0 ? "moins l'infini" : "une valeur indéfinie");
+    // to_chars, unlike printf, ignores the user's locale: messages keep their point.
     char tampon[400];
-    std::snprintf(tampon, sizeof tampon, "%.3f", v);
-    std::string s = tampon;
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed, 3);
+    std::string s(tampon, r.ptr);
     while (s.back() == '0')
         s.pop_back();
     if (s.back() == '.')

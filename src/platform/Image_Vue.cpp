@@ -23,7 +23,7 @@ bool Raisonnable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
 
 } // namespace
 
-Image_Vue::Image_Vue(QWidget *parent) : QWidget(parent) {
+Image_Vue::Image_Vue(QWidget *parent) : QWidget(parent), pixels_par_unite_(PIXELS_PAR_MM) {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     Ajuste_Image();
@@ -63,8 +63,8 @@ void Image_Vue::Segment(double x1, double y1, double x2, double y2, std::uint32_
     Ajuste_Image();
     if (!peintre_) {
         peintre_ = std::make_unique<QPainter>(&image_);
-        // One unit of the drawings is a screen millimetre.
-        peintre_->scale(PIXELS_PAR_MM, PIXELS_PAR_MM);
+        // One unit of the drawings is a screen millimetre, or a pixel.
+        peintre_->scale(pixels_par_unite_, pixels_par_unite_);
     }
     QPen stylo(Couleur(couleur));
     stylo.setWidth(0); // cosmetic: one pixel whatever the scale
@@ -74,8 +74,8 @@ void Image_Vue::Segment(double x1, double y1, double x2, double y2, std::uint32_
     Libere_Registres();
 }
 
-double Image_Vue::Largeur() const { return width() / PIXELS_PAR_MM; }
-double Image_Vue::Hauteur() const { return height() / PIXELS_PAR_MM; }
+double Image_Vue::Largeur() const { return width() / pixels_par_unite_; }
+double Image_Vue::Hauteur() const { return height() / pixels_par_unite_; }
 
 std::string Image_Vue::Legende() const {
     const QWidget *p = parentWidget();

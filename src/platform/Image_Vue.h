@@ -29,6 +29,9 @@ public:
     QImage Image();
     // Puts the persistent image on the clipboard; false when it could not be placed.
     bool Copie_Presse_Papier();
+    // Measures the picture in pixels rather than screen millimetres (the foil and bulb
+    // pictures are laid out in pixels).
+    void Mesure_En_Pixels() { pixels_par_unite_ = 1; }
     // Number of clears so far (tests see whether a view was redrawn).
     int Effacements() const { return effacements_; }
 
@@ -51,6 +54,7 @@ private:
     std::unique_ptr<QPainter> peintre_; // kept open across the segments of one drawing
     bool presse_ = false;
     int effacements_ = 0;
+    double pixels_par_unite_;
 };
 
 } // namespace gabarit

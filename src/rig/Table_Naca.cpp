@@ -9,7 +9,7 @@ namespace gabarit {
 
 namespace {
 
-constexpr int NB_PROFILS = 40;
+constexpr int NB_PROFILS = NB_PROFILS_NACA;
 constexpr int NB_COLONNES = 29;
 constexpr int NB_NOMBRES = NB_PROFILS * NB_COLONNES;
 
@@ -20,6 +20,14 @@ constexpr float STATIONS[26] = {0,  0.5f, 0.75f, 1.25f, 2.5f, 5,  7.5f, 10, 15, 
 bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 } // namespace
+
+int Profil_Naca(double valeur) {
+    const double n = Arrondi(valeur);
+    if (!(n >= 0 && n < NB_PROFILS))
+        throw Refus_Profil("Le numéro de profil NACA doit être compris entre 0 et 39 (" +
+                           Nombre_Message(valeur) + " demandé).");
+    return static_cast<int>(n);
+}
 
 void Pose_Stations_Naca(Etat_Projet &e) {
     for (int j = 0; j < 26; ++j)

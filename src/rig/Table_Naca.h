@@ -12,4 +12,17 @@ void Lit_Table_Naca(Etat_Projet &e);
 // Puts the 26 chord stations of the ordinates (% of chord from the nose) in Stations_Naca.
 void Pose_Stations_Naca(Etat_Projet &e);
 
+// A choice the foil and bulb windows refuse, with the French reason the user is shown.
+class Refus_Profil : public Erreur_Gabarit {
+public:
+    using Erreur_Gabarit::Erreur_Gabarit;
+};
+
+// Number of profiles of the table: the record and the lists name rows 0 to 39.
+inline constexpr int NB_PROFILS_NACA = 40;
+
+// A profile number of the record or of a list as a row of the table: the whole number
+// nearest (half to even), refused unless 0 to 39 (Refus_Profil).
+int Profil_Naca(double valeur);
+
 } // namespace gabarit

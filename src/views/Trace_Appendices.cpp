@@ -2,6 +2,7 @@
 // their own angles; the bulb drawing also stores the bulb's station and depths.
 #include <cmath>
 
+#include "rig/Table_Naca.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
@@ -14,14 +15,6 @@ namespace {
 double Fond(Etat_Projet &e, double x) {
     Section(e, x);
     return e.Tirant_Eau_Couple;
-}
-
-// A NACA profile number of the record as a row of the table: whole, 0 to 39.
-int Profil_Naca(double valeur) {
-    const double n = Arrondi(valeur);
-    if (!(n >= 0 && n <= 39))
-        throw Erreur_Gabarit("Numéro de profil NACA hors limites (0 à 39)");
-    return static_cast<int>(n);
 }
 } // namespace
 
@@ -72,7 +65,7 @@ void Trace_Safran(Etat_Projet &e, Interface_Shell &, Canvas &c) {
 
 // Bulb under the keel tip, its upper and lower halves from two NACA profiles; stores its
 // mid-length station P(180), axis depth P(181) and lowest depth P(182).
-void Trace_Bulbe(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     // Profiles are checked and every value computed before anything is stored.
     const int haut = Profil_Naca(e.P(159));
     const int bas = Profil_Naca(e.P(161));
@@ -98,6 +91,9 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     e.P(181) = za;
     e.P(180) = x_bulbe;
     e.P(182) = z_bas;
+    // The bulb window's side view no longer matches the record: it is drawn again when that
+    // window is next activated.
+    s.Efface_Bulbe_Cote();
 
     for (int k = 0; k <= 24; ++k) {
         Trait(c, e, xk(k), za + epaisseur(bas, k), xk(k + 1), za + epaisseur(bas, k + 1), BLEU);

@@ -1,5 +1,7 @@
 // Our own messages: French with their accents, numbers written plainly.
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "model/Carene.h"
 #include "model/Integration_Gite.h"
@@ -25,6 +27,13 @@ TEST(Messages, NombresSimples) {
     EXPECT_EQ(Nombre_Message(-0.0001), "0");
     EXPECT_EQ(Nombre_Message(1e20), "100000000000000000000");
     EXPECT_EQ(Nombre_Message(7.5), "7.5");
+    // A French user's locale (a decimal comma for printf) changes nothing.
+    const std::string avant = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        EXPECT_EQ(Nombre_Message(45), "45");
+        EXPECT_EQ(Nombre_Message(2000.5), "2000.5");
+    }
+    std::setlocale(LC_NUMERIC, avant.c_str());
 }
 
 TEST(Messages, AccentsEtNombresDesRefus) {

@@ -17,6 +17,9 @@
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "rig/fenetres/Commande_Fenetre.h"
+#include "rig/fenetres/Comp_Bulbe.h"
+#include "rig/fenetres/Comp_Derive.h"
+#include "rig/fenetres/Comp_Safran.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
@@ -249,18 +252,11 @@ void Menu_Appendice::Valide_Clic() {
     });
 }
 
-void Menu_Appendice::Pas_Disponible(const QString &quoi) {
-    Boite_Message(
-        this,
-        QStringLiteral("La fenêtre des profils NACA %1 n'est pas encore disponible.").arg(quoi),
-        MB_EXCLAMATION, QStringLiteral("Attention"));
-}
+void Menu_Appendice::Ouvre_Profils_Safran() { ctx().Fenetre<Comp_Safran>().Montre(); }
 
-void Menu_Appendice::Ouvre_Profils_Safran() { Pas_Disponible(QStringLiteral("du safran")); }
+void Menu_Appendice::Ouvre_Profils_Derive() { ctx().Fenetre<Comp_Derive>().Montre(); }
 
-void Menu_Appendice::Ouvre_Profils_Derive() { Pas_Disponible(QStringLiteral("de la dérive")); }
-
-void Menu_Appendice::Ouvre_Profils_Bulbe() { Pas_Disponible(QStringLiteral("du bulbe")); }
+void Menu_Appendice::Ouvre_Profils_Bulbe() { ctx().Fenetre<Comp_Bulbe>().Montre(); }
 
 void Menu_Appendice::Fleche_Appui() {
     try {

@@ -58,7 +58,6 @@ private:
     void Form_Activate(QMdiSubWindow *w);
 
     bool Verifie_Saisies();
-    void Pas_Disponible(const QString &quoi);
 
     Champ_Spin &Champ(int i) { return Champs_[static_cast<std::size_t>(i)]; }
     const Champ_Spin &Champ(int i) const { return Champs_[static_cast<std::size_t>(i)]; }

@@ -10,9 +10,11 @@
 #include "model/Erreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
+#include "platform/Image_Vue.h"
 #include "platform/Son.h"
 #include "platform/Twips.h"
 #include "printing/fenetres/Menu_Impression.h"
+#include "rig/fenetres/Comp_Bulbe.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
@@ -88,6 +90,11 @@ int Shell_Qt::Message(const std::string &texte, int style, const std::string &ti
 
 void Shell_Qt::Peint_Voyants(const std::array<int, 7> &couleurs) {
     cadre_->Peint_Voyants(couleurs);
+}
+
+void Shell_Qt::Efface_Bulbe_Cote() {
+    if (Comp_Bulbe *w = ctx_ ? ctx_->Existante<Comp_Bulbe>() : nullptr)
+        w->Picture2()->Efface();
 }
 
 void Shell_Qt::Montre_Attente(bool visible) {

@@ -36,6 +36,8 @@ public:
     void Active_Menus() override;
     void Init_Projet_Fenetres(double angle_bascule, double qualite_impression) override;
     void Init_Variables_Fenetres() override;
+    // A bulb window never opened has nothing drawn to clear.
+    void Efface_Bulbe_Cote() override;
 
     // What plays a wave file (tests put a recorder here).
     std::function<void(const QString &)> Lecteur_Son;

@@ -2,12 +2,16 @@
 // 90, chords 70 and 45, span 200, rake 5; keel at 450, chords 95 and 75, span 320; sail area
 // 426063 mm2, centre of effort at 551.492).
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "platform/Nombres.h"
+#include "rig/fenetres/Comp_Bulbe.h"
+#include "rig/fenetres/Comp_Derive.h"
+#include "rig/fenetres/Comp_Safran.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "support/Banc_Fenetre.h"
@@ -149,14 +153,19 @@ TEST(Menu_Appendice, SaisieRefuseeEtFenetreCachee) {
     EXPECT_EQ(w.Text1(0)->text(), "95");
 }
 
-TEST(Menu_Appendice, ProfilsNacaPasEncoreDisponibles) {
+TEST(Menu_Appendice, ProfilsNacaOuvrentLesFenetresDesProfils) {
     Banc b;
     Menu_Appendice &w = b.Ouvre();
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    Comp_Safran &safran = b.ctx.Fenetre<Comp_Safran>();
+    EXPECT_TRUE(safran.Visible());
+    EXPECT_EQ(safran.Combo1()->currentIndex(), b.e.P(88)); // drawn from the record
     QTest::mouseClick(w.Command3(), Qt::LeftButton);
+    EXPECT_TRUE(b.ctx.Fenetre<Comp_Derive>().Visible());
+    EXPECT_FALSE(safran.Visible());
     QTest::mouseClick(w.Command4(), Qt::LeftButton);
-    ASSERT_EQ(b.messages.size(), 3u);
-    EXPECT_TRUE(b.messages[0].texte.contains("safran"));
-    EXPECT_TRUE(b.messages[1].texte.contains(QStringLiteral("dérive")));
-    EXPECT_TRUE(b.messages[2].texte.contains("bulbe"));
+    EXPECT_TRUE(b.ctx.Fenetre<Comp_Bulbe>().Visible());
+    EXPECT_FALSE(b.ctx.Fenetre<Comp_Derive>().Visible());
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(b.messages.empty());
 }

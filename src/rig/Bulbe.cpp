@@ -1,0 +1,82 @@
+#include "rig/Bulbe.h"
+
+#include <cmath>
+
+#include "model/Numeros.h"
+#include "rig/Profils_Naca.h"
+#include "rig/Table_Naca.h"
+
+namespace gabarit {
+
+namespace {
+constexpr int COL_EPAISSEUR = 26;
+constexpr int COL_POSITION = 27;
+
+// Millimetres per per cent of the bulb length, in single precision.
+float Lr(const Etat_Projet &e) { return static_cast<float>(e.P(LONGUEUR_BULBE) / 100); }
+
+// A single-precision figure of a label, refused when the bulb length makes it overflow.
+double Montre(float v) { return Fini(Valeur_Simple(v), "dimension du bulbe"); }
+
+} // namespace
+
+Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c) {
+    if (profil < 0)
+        throw Refus_Profil("Aucun profil n'est choisi pour la vue de dessus.");
+    const int k = Profil_Naca(profil);
+    Affichage_Bulbe_Dessus a;
+    a.diametre = Montre(2 * e.Table_Naca[k][COL_EPAISSEUR] * Lr(e));
+    a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+
+    const double s = Echelle_Section(c);
+    e.P(ECHELLE_VUE) = s;
+    c.Efface();
+    Trace_Contour_Naca(e, k, k, s, c);
+    return a;
+}
+
+Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
+    const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
+    const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
+    Affichage_Bulbe_Cote a;
+    a.hauteur =
+        Montre((e.Table_Naca[bas][COL_EPAISSEUR] + e.Table_Naca[haut][COL_EPAISSEUR]) * Lr(e));
+    a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION]);
+    a.position_bas = Valeur_Simple(e.Table_Naca[bas][COL_POSITION]);
+
+    const double s = Echelle_Section(c);
+    e.P(ECHELLE_VUE) = s;
+    c.Efface();
+    Trace_Contour_Naca(e, bas, haut, s, c);
+    // The height is stored as the label shows it, not as the product in double precision.
+    e.P(HAUTEUR_BULBE) = a.hauteur;
+    return a;
+}
+
+float Volume_Bulbe(const Etat_Projet &e) {
+    const int dessus = Profil_Naca(e.P(NACA_BULBE_DESSUS));
+    const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
+    const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
+    const float lr = Lr(e);
+    const float *st = e.Stations_Naca;
+    // Circle area at station k, radius the mean of the three half-thicknesses (mm).
+    const auto aire = [&](int k) {
+        const float r = (e.Table_Naca[dessus][k] * lr + e.Table_Naca[bas][k] * lr +
+                         e.Table_Naca[haut][k] * lr) /
+                        3;
+        return static_cast<double>(r * r) * PI_BULBE;
+    };
+    float v = 0;
+    for (int k = 0; k <= 24; ++k) {
+        const float tranche = (st[k + 1] * lr - st[k] * lr) * lr;
+        v = static_cast<float>(v + (aire(k) + aire(k + 1)) / 2 * tranche);
+    }
+    Fini(v, "volume du bulbe");
+    return v;
+}
+
+double Masse_Bulbe(float volume, double reference) {
+    return Fini(Int(reference * (static_cast<double>(volume) / 10000)), "masse du bulbe");
+}
+
+} // namespace gabarit

@@ -1,0 +1,41 @@
+#pragma once
+// The ballast bulb of the bulb window: a streamlined body shaped by three NACA profiles of
+// the table (one for the top view, one for each half of the side view) over its length
+// P(165). Every ordinate and station of the table is a percentage of that length.
+#include "interfaces/Canvas.h"
+#include "model/Etat_Projet.h"
+
+namespace gabarit {
+
+// The metal reference the window starts with (the atomic mass of lead), and the circle
+// constant of the volume: both are the program's own calibration of the mass.
+inline constexpr double REFERENCE_PLOMB = 207.2;
+inline constexpr double PI_BULBE = 3.14116;
+
+struct Affichage_Bulbe_Dessus {
+    double diametre; // largest width, mm, single precision as shown
+    double position; // of the widest point, % of the length from the nose
+};
+// Top view of profile `profil` (the row chosen in the window's list; -1 when none), in per
+// cent of the length both ways; stores the picture's scale in P(22). A missing or unknown
+// profile is refused (Refus_Profil) before the picture is touched.
+Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c);
+
+struct Affichage_Bulbe_Cote {
+    double hauteur;       // sum of the two largest half-thicknesses, mm, as shown
+    double position_haut; // thickest point of the upper profile, %
+    double position_bas;  // of the lower profile
+};
+// Side view: upper half from profile P(159), lower half from P(161). Stores the scale in
+// P(22) and the height, as shown, in P(166) (the righting moment reads it).
+Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c);
+
+// The bulb as 25 slices of circular section, the radius at a station the mean of the three
+// profiles' half-thicknesses there, summed by trapezoids in single precision. Each slice's
+// length is multiplied once more by the mm per per cent P(165) / 100: the mass below is
+// calibrated on that figure, not on the true volume.
+float Volume_Bulbe(const Etat_Projet &e);
+// The window's mass figure for a metal reference: floor(reference x volume / 10000).
+double Masse_Bulbe(float volume, double reference);
+
+} // namespace gabarit

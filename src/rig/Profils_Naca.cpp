@@ -1,0 +1,108 @@
+#include "rig/Profils_Naca.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "model/Numeros.h"
+
+namespace gabarit {
+
+const Plan_Naca PLAN_DERIVE{NACA_DERIVE_HAUT, NACA_DERIVE_BAS, CORDE_DERIVE_HAUT, CORDE_DERIVE_BAS};
+const Plan_Naca PLAN_SAFRAN{NACA_SAFRAN_HAUT, NACA_SAFRAN_BAS, CORDE_SAFRAN_HAUT, CORDE_SAFRAN_BAS};
+
+namespace {
+// Column of the table holding a profile's largest half-thickness, and its position.
+constexpr int COL_EPAISSEUR = 26;
+constexpr int COL_POSITION = 27;
+// The foil outlines are drawn in the picture's foreground colour.
+constexpr std::uint32_t NOIR = RGB(0, 0, 0);
+} // namespace
+
+double Valeur_Simple(float v) {
+    char t[32];
+    const auto r = std::to_chars(t, t + sizeof t, v, std::chars_format::general, 7);
+    double d = 0;
+    std::from_chars(t, r.ptr, d);
+    return d;
+}
+
+double Echelle_Section(const Canvas &c) { return (c.Largeur() - 2 * MARGE_PROFIL) / 100; }
+
+void Trace_Contour_Naca(const Etat_Projet &e, int bas, int haut, double s, Canvas &c) {
+    const float *nb = e.Table_Naca[bas];
+    const float *nh = e.Table_Naca[haut];
+    const float *st = e.Stations_Naca;
+    for (int j = 0; j <= 24; ++j) {
+        const double x1 = MARGE_PROFIL + st[j] * s, x2 = MARGE_PROFIL + st[j + 1] * s;
+        c.Segment(x1, AXE_PROFIL + nb[j] * s, x2, AXE_PROFIL + nb[j + 1] * s, NOIR);
+        c.Segment(x1, AXE_PROFIL - nh[j] * s, x2, AXE_PROFIL - nh[j + 1] * s, NOIR);
+    }
+}
+
+double Epaisseur_Section(const Etat_Projet &e, int profil, double corde) {
+    const double demi = e.Table_Naca[profil][COL_EPAISSEUR];
+    return Fini(2 * Int(1000 * demi * corde / 100) / 1000, "épaisseur du profil");
+}
+
+Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool inferieur, Canvas &c) {
+    // Both sections are checked first: the sizing boxes show both thicknesses.
+    const int haut = Profil_Naca(e.P(plan.naca_haut));
+    const int bas = Profil_Naca(e.P(plan.naca_bas));
+    const int k = inferieur ? bas : haut;
+    const double corde = static_cast<float>(e.P(inferieur ? plan.corde_bas : plan.corde_haut));
+
+    Affichage_Section a;
+    a.epaisseur = Valeur_Simple(static_cast<float>(Epaisseur_Section(e, k, corde)));
+    a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+    a.epaisseur_haut = Epaisseur_Section(e, haut, e.P(plan.corde_haut));
+    a.epaisseur_bas = Epaisseur_Section(e, bas, e.P(plan.corde_bas));
+
+    // In per cent of chord both ways: the outline shows the true thickness ratio whatever
+    // the chord.
+    const double s = Echelle_Section(c);
+    e.P(ECHELLE_VUE) = s;
+    c.Efface();
+    Trace_Contour_Naca(e, k, k, s, c);
+    return a;
+}
+
+namespace {
+// The chord at which one section reaches thickness t: the current thickness scaled, the
+// ratio in single precision, the chord rounded down.
+double Corde_Pour(const Etat_Projet &e, int numero_profil, int numero_corde, double t,
+                  const char *section) {
+    const int k = Profil_Naca(e.P(numero_profil));
+    const double c = e.P(numero_corde);
+    const double demi = e.Table_Naca[k][COL_EPAISSEUR];
+    const std::string quoi = std::string(" du profil ") + section;
+    if (!(t > 0))
+        throw Refus_Profil("L'épaisseur" + quoi + " doit être supérieure à 0.");
+    if (!(c > 0))
+        throw Refus_Profil("La largeur" + quoi +
+                           " est nulle ou négative : réglez-la dans le Menu Appendice.");
+    if (!(demi > 0))
+        throw Refus_Profil("Le profil NACA n° " + std::to_string(k) +
+                           " n'a pas d'épaisseur : choisissez-en un autre.");
+    const double actuelle = 2 * demi / (100 / c);
+    const float r = static_cast<float>(t / actuelle);
+    const double corde = Int(static_cast<double>(r) * c);
+    if (!std::isfinite(corde) || std::fabs(corde) > 1e12)
+        throw Refus_Profil("L'épaisseur" + quoi + " demandée est trop grande.");
+    return corde;
+}
+} // namespace
+
+Cordes Cordes_Pour_Epaisseurs(const Etat_Projet &e, const Plan_Naca &plan, double epaisseur_haut,
+                              double epaisseur_bas) {
+    return {Corde_Pour(e, plan.naca_haut, plan.corde_haut, epaisseur_haut, "supérieur"),
+            Corde_Pour(e, plan.naca_bas, plan.corde_bas, epaisseur_bas, "inférieur")};
+}
+
+void Dimensionne(Etat_Projet &e, const Plan_Naca &plan, double epaisseur_haut,
+                 double epaisseur_bas) {
+    const Cordes c = Cordes_Pour_Epaisseurs(e, plan, epaisseur_haut, epaisseur_bas);
+    e.P(plan.corde_haut) = c.haut;
+    e.P(plan.corde_bas) = c.bas;
+}
+
+} // namespace gabarit

@@ -1,0 +1,306 @@
+#include "rig/fenetres/Comp_Bulbe.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/Numeros.h"
+#include "platform/Boite_Message.h"
+#include "platform/Image_Vue.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "printing/fenetres/Impressions_Appendices.h"
+#include "rig/Bulbe.h"
+#include "rig/Table_Naca.h"
+#include "rig/fenetres/Commande_Profil.h"
+#include "shell/fenetres/Contexte.h"
+
+namespace gabarit {
+
+namespace {
+const QString TIRETS = QStringLiteral("----------");
+
+// A picture of the bulb in pixels, with its figures laid over its corners.
+Image_Vue *Image_Bulbe(const QString &nom, int largeur_twips, QWidget *parent) {
+    auto *p = new Image_Vue(parent);
+    p->setObjectName(nom);
+    p->Mesure_En_Pixels();
+    p->setFixedSize(Twips_En_Pixels(largeur_twips), Twips_En_Pixels(1815));
+    return p;
+}
+
+// "Choix du profil :", a list and its "-" and "+" buttons.
+QHBoxLayout *Ligne_Choix(QComboBox *liste, std::array<QPushButton *, 2> &boutons,
+                         const QString &nom_boutons, QWidget *parent) {
+    auto *l = new QHBoxLayout;
+    l->setSpacing(2);
+    l->addWidget(new QLabel(QStringLiteral("Choix du profil :"), parent));
+    l->addWidget(liste);
+    for (int i = 0; i < 2; ++i) {
+        auto *b = new QPushButton(i == 0 ? QStringLiteral("-") : QStringLiteral("+"), parent);
+        b->setObjectName(nom_boutons + QStringLiteral("_%1").arg(i));
+        b->setFixedWidth(Twips_En_Pixels(360));
+        boutons[static_cast<std::size_t>(i)] = b;
+        l->addWidget(b);
+    }
+    l->addStretch();
+    return l;
+}
+
+// A caption and its value label, side by side over a picture.
+QHBoxLayout *Chiffre(const QString &legende, QLabel *valeur, QWidget *parent) {
+    auto *l = new QHBoxLayout;
+    l->setSpacing(3);
+    l->addWidget(new QLabel(legende, parent));
+    l->addWidget(valeur);
+    return l;
+}
+} // namespace
+
+Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
+    : Fenetre_Comp(ctx, QStringLiteral("Comp_Bulbe"), QString::fromUtf8("Clompléments Bulbe")) {
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(2, 2, 2, 2);
+    SSTab1_ = new QTabWidget(this);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    l->addWidget(SSTab1_);
+    for (int i : {1, 3, 4, 5, 6}) {
+        Label6_[static_cast<std::size_t>(i)] = new QLabel(TIRETS);
+        Label6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label6_%1").arg(i));
+    }
+    // The prints of the top and side views, beside the tabs while their tab is the current
+    // one.
+    auto *impressions = new QWidget(SSTab1_);
+    auto *li = new QHBoxLayout(impressions);
+    li->setContentsMargins(0, 0, 0, 0);
+    Command1_ = new QPushButton(QStringLiteral("Impression"), impressions);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command5_ = new QPushButton(QStringLiteral("Impression"), impressions);
+    Command5_->setObjectName(QStringLiteral("Command5"));
+    li->addWidget(Command1_);
+    li->addWidget(Command5_);
+    Command5_->hide();
+    SSTab1_->setCornerWidget(impressions, Qt::TopRightCorner);
+    const char *onglets[3] = {"Profils NACA", "Option", "Masse"};
+    for (int i = 0; i < 3; ++i) {
+        auto *page = new QWidget(SSTab1_);
+        if (i == 0)
+            Cree_Dessus(page);
+        else if (i == 1)
+            Cree_Cote(page);
+        else
+            Cree_Masse(page);
+        SSTab1_->addTab(page, QString::fromUtf8(onglets[i]));
+    }
+
+    connect(Combo1_, &QComboBox::activated, this,
+            [this] { Commande_Profil(this, [this] { Choix_Dessus(); }); });
+    connect(Combo2_, &QComboBox::activated, this,
+            [this] { Commande_Profil(this, [this] { Choix_Cote(); }); });
+    for (int i = 0; i < 2; ++i) {
+        const int sens = i == 0 ? -1 : 1;
+        connect(Command3_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, sens] { Voisin(Combo1_, sens, &Comp_Bulbe::Choix_Dessus); });
+        connect(Command6_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, sens] { Voisin(Combo2_, sens, &Comp_Bulbe::Choix_Cote); });
+        connect(Option1_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this] { Commande_Profil(this, [this] { Selectionne_Cote(); }); });
+    }
+    connect(Command1_, &QPushButton::clicked, this, [this] {
+        Commande_Profil(this,
+                        [this] { Imprime_Bulbe_Dessus(this->ctx(), Combo1_->currentIndex()); });
+    });
+    connect(Command5_, &QPushButton::clicked, this,
+            [this] { Commande_Profil(this, [this] { Imprime_Bulbe_Cote(this->ctx()); }); });
+    connect(Command7_, &QPushButton::clicked, this,
+            [this] { Commande_Profil(this, [this] { Calcul_Masse_Bulbe(); }); });
+    // A change of tab leaves no mass figure standing.
+    connect(SSTab1_, &QTabWidget::currentChanged, this, [this](int onglet) {
+        Label2_1_->setText(QStringLiteral("- - - - - - - - - "));
+        Command1_->setVisible(onglet == 0);
+        Command5_->setVisible(onglet == 1);
+    });
+}
+
+void Comp_Bulbe::Cree_Dessus(QWidget *page) {
+    auto *lp = new QVBoxLayout(page);
+    lp->setContentsMargins(2, 2, 2, 2);
+    auto *cadre = new QGroupBox(QStringLiteral("Vue de dessus"), page);
+    auto *lc = new QVBoxLayout(cadre);
+    lc->setContentsMargins(4, 2, 4, 4);
+    lc->setSpacing(2);
+    Combo1_ = Liste_Profils(QStringLiteral("Combo1"), cadre);
+    lc->addLayout(Ligne_Choix(Combo1_, Command3_, QStringLiteral("Command3"), cadre));
+    Picture1_ = Image_Bulbe(QStringLiteral("Picture1"), 5190, cadre);
+    auto *chiffres = new QHBoxLayout(Picture1_);
+    chiffres->setContentsMargins(4, 0, 4, 1);
+    Label6_[3]->setParent(Picture1_);
+    Label6_[4]->setParent(Picture1_);
+    chiffres->addLayout(Chiffre(QStringLiteral("Diametre :"), Label6_[3], Picture1_));
+    chiffres->addStretch();
+    chiffres->addLayout(Chiffre(QStringLiteral("Longueur Avant :"), Label6_[4], Picture1_));
+    chiffres->setAlignment(Qt::AlignBottom);
+    lc->addWidget(Picture1_, 0, Qt::AlignLeft);
+    lp->addWidget(cadre);
+    lp->addStretch();
+}
+
+void Comp_Bulbe::Cree_Cote(QWidget *page) {
+    auto *lp = new QVBoxLayout(page);
+    lp->setContentsMargins(2, 2, 2, 2);
+    auto *cadre = new QGroupBox(QString::fromUtf8("Vue de coté"), page);
+    auto *lc = new QVBoxLayout(cadre);
+    lc->setContentsMargins(4, 2, 4, 4);
+    lc->setSpacing(2);
+    Combo2_ = Liste_Profils(QStringLiteral("Combo2"), cadre);
+    QHBoxLayout *ligne = Ligne_Choix(Combo2_, Command6_, QStringLiteral("Command6"), cadre);
+    // Which half of the side view the list shows and sets, the upper one above.
+    auto *moities = new QVBoxLayout;
+    moities->setSpacing(0);
+    for (int i : {1, 0}) {
+        auto *o = new QRadioButton(
+            i == 1 ? QStringLiteral("Superieur") : QStringLiteral("Inferieur"), cadre);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1_[static_cast<std::size_t>(i)] = o;
+        moities->addWidget(o);
+    }
+    ligne->insertLayout(ligne->count() - 1, moities);
+    Option1_[1]->setChecked(true);
+    lc->addLayout(ligne);
+    // The upper half's figure above the axis, the lower half's below it.
+    Picture2_ = Image_Bulbe(QStringLiteral("Picture2"), 5295, cadre);
+    auto *chiffres = new QGridLayout(Picture2_);
+    chiffres->setContentsMargins(4, 1, 4, 1);
+    for (int i : {1, 5, 6})
+        Label6_[static_cast<std::size_t>(i)]->setParent(Picture2_);
+    chiffres->addLayout(Chiffre(QStringLiteral("Longueur Avant :"), Label6_[1], Picture2_), 0, 2,
+                        Qt::AlignTop | Qt::AlignRight);
+    chiffres->addLayout(Chiffre(QStringLiteral("Diametre :"), Label6_[5], Picture2_), 1, 0,
+                        Qt::AlignBottom | Qt::AlignLeft);
+    chiffres->addLayout(Chiffre(QStringLiteral("Longueur Avant :"), Label6_[6], Picture2_), 1, 2,
+                        Qt::AlignBottom | Qt::AlignRight);
+    chiffres->setColumnStretch(1, 1);
+    chiffres->setRowStretch(0, 1);
+    chiffres->setRowStretch(1, 1);
+    lc->addWidget(Picture2_, 0, Qt::AlignLeft);
+    lp->addWidget(cadre);
+    lp->addStretch();
+}
+
+void Comp_Bulbe::Cree_Masse(QWidget *page) {
+    auto *lp = new QVBoxLayout(page);
+    lp->setContentsMargins(2, 2, 2, 2);
+    auto *cadre = new QGroupBox(QStringLiteral("Attention"), page);
+    auto *lc = new QGridLayout(cadre);
+    lc->setContentsMargins(4, 2, 4, 4);
+    lc->setVerticalSpacing(1);
+    auto texte = [&](const char *t, int ligne) {
+        auto *e = new QLabel(QString::fromUtf8(t), cadre);
+        e->setWordWrap(true);
+        lc->addWidget(e, ligne, 0, 1, 3);
+    };
+    texte("Ce Menu vous indique une approximation de la masse du Bulbe défini dans les 2 Menus "
+          "précédants",
+          0);
+    texte("La masse du plomb à été retenue comme référence :  207,2 ", 1);
+    texte("Vous pouvez définir une autre masse de métal comme référence de calcul ", 2);
+    // The reference in the user's own decimal format ("207,2" in French), so that it reads
+    // back as a number.
+    Text1_ = new QLineEdit(Texte_Nombre(REFERENCE_PLOMB), cadre);
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    Text1_->setFixedWidth(Twips_En_Pixels(1000));
+    Command7_ = new QPushButton(QStringLiteral("Calcul"), cadre);
+    Command7_->setObjectName(QStringLiteral("Command7"));
+    lc->addWidget(Text1_, 3, 0);
+    lc->addWidget(Command7_, 3, 1);
+    auto *poids = new QHBoxLayout;
+    poids->setSpacing(6);
+    poids->addWidget(new QLabel(QStringLiteral("Poids du Bulbe en cours :"), cadre));
+    Label2_1_ = new QLabel(QStringLiteral("- - - - - - - - - - - -"), cadre);
+    Label2_1_->setObjectName(QStringLiteral("Label2_1"));
+    poids->addWidget(Label2_1_);
+    poids->addStretch();
+    lc->addLayout(poids, 4, 0, 1, 3);
+    texte("Le calcul de masse  n'est pas pris en compte par le PG", 5);
+    texte("Modifier le poids du bulbe dans : Menu, Déplacement, Poids, Bulbe", 6);
+    lc->setColumnStretch(2, 1);
+    lp->addWidget(cadre);
+    lp->addStretch();
+}
+
+bool Comp_Bulbe::Inferieur() const { return Option1_[0]->isChecked(); }
+
+void Comp_Bulbe::Choix_Dessus() {
+    const int k = Combo1_->currentIndex();
+    if (k < 0)
+        return; // nothing chosen, nothing to store
+    Etat_Projet &e = ctx().etat;
+    e.P(NACA_BULBE_DESSUS) = k;
+    const Affichage_Bulbe_Dessus a = Trace_Bulbe_Dessus(e, k, *Picture1_);
+    Label6_[4]->setText(Texte_Nombre(a.position) + QStringLiteral("%"));
+    Label6_[3]->setText(Texte_Nombre(a.diametre));
+}
+
+void Comp_Bulbe::Choix_Cote() {
+    const int k = Combo2_->currentIndex();
+    if (k < 0)
+        return;
+    Etat_Projet &e = ctx().etat;
+    e.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT) = k;
+    const Affichage_Bulbe_Cote a = Trace_Bulbe_Cote(e, *Picture2_);
+    Label6_[1]->setText(Texte_Nombre(a.position_haut) + QStringLiteral("%"));
+    Label6_[6]->setText(Texte_Nombre(a.position_bas) + QStringLiteral("%"));
+    Label6_[5]->setText(Texte_Nombre(a.hauteur));
+}
+
+// The list of the side view shows the chosen half's profile; choosing it stores and draws.
+void Comp_Bulbe::Selectionne_Cote() {
+    const Etat_Projet &e = ctx().etat;
+    Selectionne(Combo2_, Profil_Naca(e.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT)));
+    Choix_Cote();
+}
+
+void Comp_Bulbe::Voisin(QComboBox *liste, int sens, void (Comp_Bulbe::*choix)()) {
+    const int k = liste->currentIndex() + sens;
+    if (liste->currentIndex() < 0 || k < 0 || k >= liste->count())
+        return; // already at 0 or 39
+    Selectionne(liste, k);
+    Commande_Profil(this, [this, choix] { (this->*choix)(); });
+}
+
+void Comp_Bulbe::Calcul_Masse_Bulbe() {
+    double reference = 0;
+    if (!Lit_Nombre(Text1_->text(), reference))
+        throw Refus_Profil("La masse de référence \"" + Text1_->text().toStdString() +
+                           "\" n'est pas un nombre.");
+    const double masse = Masse_Bulbe(Volume_Bulbe(ctx().etat), reference);
+    Label2_1_->setText(Texte_Nombre(masse) + QStringLiteral(" gmm"));
+}
+
+void Comp_Bulbe::Activation() {
+    Place_Fenetre_Profil(*this, ctx());
+    Etat_Projet &e = ctx().etat;
+    // The table is read again each time: a missing or short file is named, as at start-up,
+    // and both views keep what they showed.
+    try {
+        Lit_Table_Naca(e);
+    } catch (const std::exception &ex) {
+        Boite_Message(this, QString::fromStdString(ex.what()), MB_STOP,
+                      QStringLiteral("Attention"));
+        return;
+    }
+    Commande_Profil(this, [this, &e] {
+        Selectionne(Combo1_, Profil_Naca(e.P(NACA_BULBE_DESSUS)));
+        Choix_Dessus();
+        Selectionne_Cote();
+    });
+}
+
+} // namespace gabarit

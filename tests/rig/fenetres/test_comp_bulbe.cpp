@@ -1,0 +1,189 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "platform/Image_Vue.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
+#include "rig/fenetres/Comp_Bulbe.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Cadre_Test.h"
+#include "support/Maitre.h"
+#include "views/fenetres/ADeplacement.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+
+namespace {
+
+constexpr double STATIONS[26] = {0,  0.5, 0.75, 1.25, 2.5, 5,  7.5, 10, 15, 20, 25, 30, 35,
+                                 40, 45,  50,   55,   60,  65, 70,  75, 80, 85, 90, 95, 100};
+
+// A table whose rows 7, 8 and 9 are a double cone (t / 4 % up to mid-length, then back to
+// 0) times 1, 1/2 and 3/2; row p of the others has a largest half-thickness of p / 2 %.
+std::string Table_Cone() {
+    std::ostringstream f;
+    for (int p = 0; p < 40; ++p) {
+        const double facteur = p == 7 ? 1 : p == 8 ? 0.5 : p == 9 ? 1.5 : 0;
+        for (double t : STATIONS)
+            f << facteur * (t <= 50 ? t / 4 : (100 - t) / 4) << ",";
+        f << (facteur ? 12.5 * facteur : p / 2.0) << "," << 40 + p << ",0\r\n";
+    }
+    return f.str();
+}
+
+struct Banc : Banc_Fenetre {
+    Banc() {
+        e.Dossier_Programme = Dossier_Temporaire();
+        Ecrit_Octets(e.Fichier_Programme("nacaa.ini"), Table_Cone());
+        e.P(160) = 7; // top view
+        e.P(159) = 8; // upper half
+        e.P(161) = 9; // lower half
+        e.P(165) = 200;
+    }
+    Comp_Bulbe &Ouvre() {
+        Comp_Bulbe &w = ctx.Fenetre<Comp_Bulbe>();
+        w.Montre();
+        return w;
+    }
+};
+
+QString Nombre(double v) { return Texte_Nombre(v); }
+void Clique(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+} // namespace
+
+TEST(Comp_Bulbe, LegendesEtActivation) {
+    Banc b;
+    Comp_Bulbe &w = b.ctx.Fenetre<Comp_Bulbe>();
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Clompléments Bulbe"));
+    EXPECT_EQ(w.SSTab1()->tabText(0), "Profils NACA");
+    EXPECT_EQ(w.SSTab1()->tabText(1), "Option");
+    EXPECT_EQ(w.SSTab1()->tabText(2), "Masse");
+    EXPECT_EQ(w.Option1(1)->text(), "Superieur");
+    EXPECT_EQ(w.Option1(0)->text(), "Inferieur");
+    for (int i : {1, 3, 4, 5, 6})
+        EXPECT_EQ(w.Label6(i)->text(), "----------") << i;
+    EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - - - -");
+    EXPECT_EQ(w.Text1()->text(), Nombre(207.2)); // "207,2" in French
+    EXPECT_EQ(w.Command7()->text(), "Calcul");
+
+    // The table is read at each activation.
+    w.Montre();
+    EXPECT_EQ(b.e.Table_Naca[9][26], 18.75f);
+    EXPECT_EQ(w.Combo1()->currentIndex(), 7);
+    EXPECT_EQ(w.Combo2()->currentIndex(), 8); // "Superieur" is chosen at first
+    // Width 2 x 12.5 % and height (18.75 + 6.25) % of 200 mm; thickest points from the table.
+    EXPECT_EQ(w.Label6(3)->text(), Nombre(50));
+    EXPECT_EQ(w.Label6(4)->text(), Nombre(47) + "%");
+    EXPECT_EQ(w.Label6(5)->text(), Nombre(50));
+    EXPECT_EQ(w.Label6(1)->text(), Nombre(48) + "%");
+    EXPECT_EQ(w.Label6(6)->text(), Nombre(49) + "%");
+    EXPECT_EQ(b.e.P(166), 50);
+    EXPECT_EQ(w.Picture1()->Effacements(), 1);
+    EXPECT_EQ(w.Picture2()->Effacements(), 1);
+    EXPECT_EQ(w.Largeur_Externe(), Twips_En_Pixels(5865));
+    EXPECT_EQ(w.Gauche(), b.ctx.Largeur_Cadre() / 4);
+}
+
+TEST(Comp_Bulbe, ChoixDesProfilsDeLaVueDeCote) {
+    Banc b;
+    Comp_Bulbe &w = b.Ouvre();
+    Clique_Option(w.Option1(0));
+    EXPECT_EQ(w.Combo2()->currentIndex(), 9);
+    // Profile 12 for the lower half: (6 + 6.25) % of 200 mm.
+    w.Combo2()->setCurrentIndex(13);
+    Clique(w.Command6(0));
+    EXPECT_EQ(b.e.P(161), 12);
+    EXPECT_EQ(b.e.P(159), 8);
+    EXPECT_EQ(w.Label6(5)->text(), Nombre(24.5));
+    EXPECT_EQ(b.e.P(166), 24.5);
+    QTest::keyClick(w.Combo1(), Qt::Key_Down);
+    EXPECT_EQ(b.e.P(160), 8);
+    EXPECT_EQ(w.Label6(3)->text(), Nombre(25));
+
+    // At either end of a list the buttons do nothing.
+    w.Combo2()->setCurrentIndex(39);
+    b.e.P(161) = 39;
+    const int dessins = w.Picture2()->Effacements();
+    Clique(w.Command6(1));
+    w.Combo1()->setCurrentIndex(0);
+    Clique(w.Command3(0));
+    EXPECT_EQ(w.Picture2()->Effacements(), dessins);
+    EXPECT_EQ(b.e.P(160), 8);
+}
+
+TEST(Comp_Bulbe, MasseDuBulbe) {
+    Banc b;
+    Comp_Bulbe &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(2);
+    Clique(w.Command7());
+    // The double cone by the program's rule: 262966.9 for lead's 207.2, floor(5448.67).
+    EXPECT_EQ(w.Label2_1()->text(), "5448 gmm");
+    Tape(w.Text1(), Nombre(11.35));
+    Clique(w.Command7());
+    EXPECT_EQ(w.Label2_1()->text(), "298 gmm");
+
+    // Text that is not a number leaves the figure and says why.
+    Tape(w.Text1(), "plomb");
+    Clique(w.Command7());
+    EXPECT_EQ(w.Label2_1()->text(), "298 gmm");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte,
+              QString::fromUtf8("La masse de référence \"plomb\" n'est pas un nombre."));
+
+    // Another tab clears the figure to nine dashes.
+    w.SSTab1()->setCurrentIndex(0);
+    EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - ");
+}
+
+TEST(Comp_Bulbe, TableAbsenteNommeeEtVuesGardees) {
+    Banc b;
+    Comp_Bulbe &w = b.Ouvre();
+    w.Cache();
+    std::filesystem::remove(b.e.Fichier_Programme("nacaa.ini"));
+    b.e.P(160) = 9;
+    w.Montre();
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].texte.contains("nacaa.ini"));
+    EXPECT_EQ(b.messages[0].style, MB_STOP);
+    EXPECT_EQ(w.Picture1()->Effacements(), 1);
+    EXPECT_EQ(w.Label6(3)->text(), Nombre(50));
+    EXPECT_EQ(b.e.P(160), 9);
+}
+
+TEST(Comp_Bulbe, ProfilHorsTableRefuse) {
+    Banc b;
+    b.e.P(159) = 41;
+    Comp_Bulbe &w = b.Ouvre();
+    // The top view is drawn; the side view is refused and left as it was.
+    EXPECT_EQ(w.Picture1()->Effacements(), 1);
+    EXPECT_EQ(w.Picture2()->Effacements(), 0);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].texte.contains("41"));
+    w.SSTab1()->setCurrentIndex(2);
+    Clique(w.Command7());
+    EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - ");
+    EXPECT_EQ(b.messages.size(), 2u);
+}
+
+// The bulb drawing of the views clears the bulb window's side view.
+TEST_F(Cadre_Test, LaVueDesAppendicesEffaceLaVueDeCoteDuBulbe) {
+    Prepare_Maitre(e, ctx().shell);
+    cadre->show();
+    Comp_Bulbe &w = ctx().Fenetre<Comp_Bulbe>();
+    w.Montre();
+    ASSERT_EQ(w.Picture2()->Effacements(), 1);
+    ctx().Fenetre<ADeplacement>().Montre();
+    QApplication::processEvents(); // the view draws itself once shown
+    EXPECT_EQ(ctx().Fenetre<ADeplacement>().Picture1->Effacements(), 1);
+    EXPECT_EQ(w.Picture2()->Effacements(), 2);
+    EXPECT_FALSE(w.Visible());
+}
