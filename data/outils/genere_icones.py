@@ -217,6 +217,71 @@ def calcul_gite():
     return im
 
 
+def demi_couple(im, cx, haut, l, h, cote, couleur, epaisseur=1.1):
+    """Half a hull section seen along the hull: from the sheer (half-breadth l) down to the
+    keel h lower, on the left (cote -1) or right (cote 1) of the centre line cx."""
+    pts = [(cx + cote * l * (1 - (k / 8) ** 2) ** 0.5 * (1 - 0.35 * k / 8), haut + h * k / 8)
+           for k in range(9)]
+    im.ligne(pts, epaisseur, couleur)
+
+
+def couples_tb_et():
+    """The whole body plan: aft sections on the left, forward ones on the right."""
+    im = Image(24)
+    im.trait(12, 3, 12, 21, 1, GRIS)
+    im.trait(1, 8, 23, 8, 1, CIEL)
+    for l, h in ((10, 14), (7, 11)):
+        demi_couple(im, 12, 5, l, h, -1, BLEU)
+    for l, h in ((10, 14), (5, 12)):
+        demi_couple(im, 12, 5, l, h, 1, ROUGE)
+    return im
+
+
+def couples_tb_mc():
+    """Transom to master section: the aft half of the body plan."""
+    im = Image(24)
+    im.trait(12, 3, 12, 21, 1, GRIS)
+    im.trait(1, 8, 23, 8, 1, CIEL)
+    for l, h in ((10, 14), (7, 10)):
+        demi_couple(im, 12, 5, l, h, -1, BLEU)
+        demi_couple(im, 12, 5, l, h, 1, BLEU)
+    return im
+
+
+def couples_mc_et():
+    """Master section to stem: the forward half of the body plan."""
+    im = Image(24)
+    im.trait(12, 3, 12, 21, 1, GRIS)
+    im.trait(1, 8, 23, 8, 1, CIEL)
+    for l, h in ((10, 14), (4.5, 12)):
+        demi_couple(im, 12, 5, l, h, -1, ROUGE)
+        demi_couple(im, 12, 5, l, h, 1, ROUGE)
+    return im
+
+
+def couples_3d():
+    """Sections standing one behind the other, seen obliquely, joined at keel and sheer."""
+    im = Image(24)
+    formes = ((3, 5), (6, 8), (7, 9), (4, 8))
+    centres = [(6 + 4 * k, 4 + 2 * k) for k in range(len(formes))]
+    im.ligne([(cx, haut + h) for (cx, haut), (l, h) in zip(centres, formes)], 1, GRIS)
+    for (cx, haut), (l, h) in zip(centres, formes):
+        demi_couple(im, cx, haut, l, h, -1, BLEU, 1)
+        demi_couple(im, cx, haut, l, h, 1, BLEU, 1)
+    return im
+
+
+def loupe(signe_plus):
+    im = Image(24)
+    im.disque(10, 10, 7.5, NOIR)
+    im.disque(10, 10, 6, BLANC)
+    im.trait(15.5, 15.5, 21.5, 21.5, 3, BOIS)
+    im.trait(6.5, 10, 13.5, 10, 1.8, BLEU)
+    if signe_plus:
+        im.trait(10, 6.5, 10, 13.5, 1.8, BLEU)
+    return im
+
+
 def attente(gite):
     """One picture of the please-wait animation: the yacht rolling in the swell."""
     im = Image(33)
@@ -242,6 +307,10 @@ if __name__ == "__main__":
         "ouvrir": ouvrir, "sauver": sauver, "copier": copier, "Profile": profile,
         "Voile": voile, "Deplacement": deplacement, "Stabilite": stabilite, "Compar": compar,
         "Aff_Valeur": aff_valeur, "Vue_Generale": vue_generale, "Calcul_Gite": calcul_gite,
+        # The sections window's own toolbar.
+        "Couples_TB_ET": couples_tb_et, "Couples_TB_MC": couples_tb_mc,
+        "Couples_MC_ET": couples_mc_et, "Couples_3D": couples_3d,
+        "EchM": lambda: loupe(False), "EchP": lambda: loupe(True),
     }
     for nom, dessin in icones.items():
         dessin().png(os.path.join(ici, nom + ".png"))

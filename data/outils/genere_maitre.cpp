@@ -2,8 +2,9 @@
 //
 // The design values are typed below; everything the program derives from them (weights and
 // centre of gravity, sail areas and centre of effort, appendage figures, bulb position, hull
-// table, upright waterline, wetted surface, prismatic coefficient) is computed here with the
-// program's own core, so the master floats at once when it is read.
+// table, upright waterline, wetted surface) is computed here with the program's own core,
+// and last the heel series runs on it as the toolbar runs it, so the master opens with every
+// heel result computed and its seven lights green.
 //
 // Build and run from the source tree, after the core library is built:
 //   g++ -std=c++20 -O2 -Isrc data/outils/genere_maitre.cpp build/libgabarit_core.a
@@ -13,13 +14,16 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
+#include "model/Numeros.h"
 #include "rig/Table_Naca.h"
-#include "interfaces/Shell_Enregistreur.h"
+#include "shell/Serie_Gite.h"
 
 using namespace gabarit;
 
@@ -262,19 +266,42 @@ void Bulbe_Et_Centre_Vertical(Etat_Projet &e) {
     V(e, 28, std::floor(moment / poids), "Centre de gravite vertical (mm)");
 }
 
-// Upright prismatic coefficient estimated from the hull table: immersed volume over the
-// largest immersed section times the length (ten times the coefficient, two decimals).
-double Coef_Prismatique_Droit(const Etat_Projet &e) {
-    const double L = e.L();
-    double somme = 0, maxi = 0;
-    for (double X = 0; X <= L; X += 10) {
-        const double z = (e.P(49) - e.P(43)) / L * X + e.P(43);
-        const double a =
-            e.Tab_Carene(static_cast<int>(X / 10), static_cast<int>(std::nearbyint(z)), 2);
-        somme += a;
-        maxi = std::max(maxi, a);
-    }
-    return std::trunc(1000 * (somme * 10) / (maxi * L)) / 100;
+// The stability window's two pictures at their size on the screen (2535 x 2175 and
+// 3255 x 2175 twips at 15 twips a pixel, 96 pixels an inch), "Precision" not ticked.
+struct Fenetres_Maitre : Fenetres_Serie {
+    static constexpr double MM = 25.4 / 96;
+    Canvas_Enregistreur picture2{169 * MM, 145 * MM}, picture3{217 * MM, 145 * MM};
+    Canvas &Picture2() override { return picture2; }
+    Canvas *Picture3() override { return &picture3; }
+};
+
+// Every value the heel series writes.
+std::vector<int> Resultats_Gite() {
+    std::vector<int> n;
+    for (int k = 0; k < NB_GITES; ++k)
+        for (int v : {Franc_Bord_AR(k), Franc_Bord_AV(k), Etat_Gite(k), Coef_Prismatique_Gite(k),
+                      Surface_Mouillee_Gite(k), Volume_Gite(k), Moment_Redressement(k)})
+            n.push_back(v);
+    for (int v : {SURFACE_THEORIQUE, MARQUE_SERIE, VOLUME_CARENE, COEF_PRISMATIQUE})
+        n.push_back(v);
+    return n;
+}
+
+void Serie_Gite(Etat_Projet &e, Interface_Shell &shell) {
+    // The series leaves its drawing scale and the bulb depth of its last righting moment;
+    // the master keeps the views' scratch and the bulb drawing's depth, from which its
+    // vertical centre of gravity was worked out.
+    const double echelle = e.P(ECHELLE_VUE), y0 = e.P(ORIGINE_Y), x0 = e.P(ORIGINE_X),
+                 z_bulbe = e.P(Z_BULBE);
+    Fenetres_Maitre f;
+    Calcul_Gite_Serie(e, shell, f, Passes_Gite::Toutes);
+    e.P(ECHELLE_VUE) = echelle;
+    e.P(ORIGINE_Y) = y0;
+    e.P(ORIGINE_X) = x0;
+    e.P(Z_BULBE) = z_bulbe;
+    for (int k = 0; k < NB_GITES; ++k)
+        if (e.P(Etat_Gite(k)) != 0)
+            throw Erreur_Gabarit("la serie n'a pas flotte la gite " + std::to_string(5 * k));
 }
 
 } // namespace
@@ -314,12 +341,12 @@ int main(int argc, char **argv) {
         Appendices(e);
         Bulbe_Et_Centre_Vertical(e);
 
-        const double cp = Coef_Prismatique_Droit(e);
-        V(e, 39, cp, "Dernier coefficient prismatique calcule (x10)");
+        // The comments of the heel results; their values come from the series below.
+        V(e, 39, 0, "Dernier coefficient prismatique calcule (x10)");
         for (int k = 0; k < 7; ++k) {
             const std::string g = GITES[k];
-            V(e, 186 + k, k == 0 ? 0 : 1, "Etat du calcul a " + g + " degres (1 a refaire)");
-            V(e, 193 + k, k == 0 ? cp : 0, "Coefficient prismatique a " + g + " degres (x10)");
+            V(e, 186 + k, 1, "Etat du calcul a " + g + " degres (1 a refaire)");
+            V(e, 193 + k, 0, "Coefficient prismatique a " + g + " degres (x10)");
             if (k > 0) {
                 V(e, 200 + k, 0, "Surface mouillee a " + g + " degres (1000 mm2)");
                 V(e, 207 + k, 0, "Volume a " + g + " degres (cm3)");
@@ -327,6 +354,7 @@ int main(int argc, char **argv) {
             V(e, 214 + k, 0, "Moment de redressement a " + g + " degres (g.mm)");
         }
         V(e, 229, 0, "Surface de voilure theorique (dm2)");
+        Serie_Gite(e, shell);
 
         for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
             if (e.Texte_Projet[static_cast<std::size_t>(n)].empty())
@@ -341,10 +369,24 @@ int main(int argc, char **argv) {
         Calcul_Tab(relu);
         if (!Calcul_Flottaison(relu, shell) || relu.P(43) != e.P(43) || relu.P(49) != e.P(49))
             throw Erreur_Gabarit("la flottaison relue differe");
+        // And the series run again on what was read gives back every stored heel result.
+        Etat_Projet stocke = relu;
+        Serie_Gite(relu, shell);
+        for (int n : Resultats_Gite())
+            if (relu.P(n) != stocke.P(n))
+                throw Erreur_Gabarit("la serie relue differe en " + std::to_string(n) + " : " +
+                                     std::to_string(relu.P(n)) + " au lieu de " +
+                                     std::to_string(stocke.P(n)));
         std::printf("L %g  P(42) %g g  P(23) %g  franc-bords %g / %g  P(13) %g  P(200) %g\n", e.L(),
                     e.P(42), e.P(23), e.P(43), e.P(49), e.P(13), e.P(200));
-        std::printf("voilure %g + %g = %g mm2  centre velique %g / %g  CAD %g  Cp %g\n", e.P(89),
-                    e.P(99), e.P(102), e.P(103), e.P(104), e.P(126), cp);
+        std::printf("voilure %g + %g = %g mm2  centre velique %g / %g  CAD %g\n", e.P(89), e.P(99),
+                    e.P(102), e.P(103), e.P(104), e.P(126));
+        for (int k = 0; k < NB_GITES; ++k)
+            std::printf(
+                "gite %2d : francs-bords %g / %g  Cp %g  surface %g  volume %g  moment %g\n", 5 * k,
+                e.P(Franc_Bord_AR(k)), e.P(Franc_Bord_AV(k)), e.P(Coef_Prismatique_Gite(k)),
+                e.P(Surface_Mouillee_Gite(k)), e.P(Volume_Gite(k)), e.P(Moment_Redressement(k)));
+        std::printf("surface theorique %g\n", e.P(229));
         std::printf("bulbe %g / %g / %g  P(28) %g\n", e.P(180), e.P(181), e.P(182), e.P(28));
     } catch (const std::exception &ex) {
         std::fprintf(stderr, "genere_maitre : %s\n", ex.what());

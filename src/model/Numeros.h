@@ -141,6 +141,8 @@ inline constexpr int Coef_Prismatique_Gite(int k) { return 193 + k; }
 inline constexpr int Surface_Mouillee_Gite(int k) { return 200 + k; } // 1000 mm2
 inline constexpr int Volume_Gite(int k) { return 207 + k; }
 inline constexpr int Moment_Redressement(int k) { return 214 + k; } // g x mm
+// Put to 0 by the righting-moment series; nothing reads it.
+inline constexpr int MARQUE_SERIE = 230;
 
 // The index k of a heel of 0, 5, ..., 30 degrees; any other heel throws.
 inline int Indice_Gite(double gite) {

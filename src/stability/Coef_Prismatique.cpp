@@ -35,6 +35,9 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     if (!(L > 0))
         throw Erreur_Gabarit("Coefficient prismatique : longueur de coque nulle");
 
+    // The heel is taken once: an event that changes P(26) while the walk lets events run
+    // cannot move the sections or the stored result to another heel.
+    const double angle = e.P(26);
     Garde_Reglages garde(e, shell);
     // The walk works on a vertical transom.
     e.P(35) = 0;
@@ -47,7 +50,7 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     shell.Progression(0, L, 0);
     shell.Laisse_Evenements();
 
-    e.Gite_Couple = e.P(26);
+    e.Gite_Couple = angle;
     e.Angle_Vue = 0;
     // 1-mm margin each side of the picture, which measures in millimetres.
     const double sx = picture ? (picture->Largeur() - 2) / L : 0;
@@ -73,6 +76,7 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     double x = 0;
     for (; x <= L; x += h) {
         e.X_Couple = x;
+        e.Gite_Couple = angle;
         integre(e);
         n += 1;
         S += e.Surface_Immergee;
@@ -99,7 +103,6 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     // Mean station area times the walked length.
     const double V = Divise(S, n) * (n - 1) * h;
     const double r = Fix(Divise(1000 * V, Amax * L)) / 100;
-    const double angle = e.P(26);
     for (int k = 0; k <= 6; ++k)
         if (angle == 5.0 * k)
             e.P(193 + k) = r;
@@ -108,8 +111,10 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
 }
 
 double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision) {
-    return Calcul_Coef_Pris(e, shell, picture, precision,
-                            [](Etat_Projet &et) { Integre_Couple(et); });
+    // The chord rules take the walk's own heel, which Gite_Couple holds.
+    return Calcul_Coef_Pris(e, shell, picture, precision, [](Etat_Projet &et) {
+        Integre_Couple_Gite(et, et.Gite_Couple, et.P(37), true);
+    });
 }
 
 void Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell) {

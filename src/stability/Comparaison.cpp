@@ -6,6 +6,7 @@
 
 #include "model/Fichier_Projet.h"
 #include "shell/Demarrage.h"
+#include "stability/Reglages_Stabilite.h"
 
 namespace gabarit {
 
@@ -107,16 +108,8 @@ bool Version_Comparable(const std::string &texte) {
     return !(c13 - '0' <= 2 && c13 != '9' && c11 <= '2');
 }
 
-bool Gites_Calculees(const Valeurs &valeurs) {
-    for (int k = 0; k < NB_GITES; ++k)
-        if (V(valeurs, Etat_Gite(k)) == 1)
-            return false;
-    return true;
-}
-
 bool Comparaison_Possible(const Etat_Projet &e) {
-    return Gites_Calculees(e.Tab_Param) && Gites_Calculees(e.Tab_Param_Compar) &&
-           Version_Comparable(e.Texte_Projet[NB_VALEURS_PROJET]) &&
+    return Calculs_Gite_A_Jour(e) && Version_Comparable(e.Texte_Projet[NB_VALEURS_PROJET]) &&
            Version_Comparable(e.Texte_Projet2[NB_VALEURS_PROJET]);
 }
 

@@ -64,8 +64,6 @@ struct Figures_Comparaison {
 // 2.2.9 and 2.3.0 pass, 2.2.1, 2.1.0 and 2.2.10 do not. A text too short to hold a 13th
 // character, or whose 13th character is not a digit, does not pass either.
 bool Version_Comparable(const std::string &texte);
-// No heel result of the record is out of date (none of its flags 186 to 192 is 1).
-bool Gites_Calculees(const std::array<double, NB_VALEURS + 1> &valeurs);
 // Both projects have every heel result and were written by a version that passes.
 bool Comparaison_Possible(const Etat_Projet &e);
 

@@ -97,9 +97,9 @@ TEST(Projet_Maitre, ValeursCoherentes) {
     EXPECT_EQ(e.P(231), 10);
     EXPECT_EQ(e.P(107), 2);
     EXPECT_EQ(e.P(108), 2);
-    EXPECT_EQ(e.P(186), 0);
-    for (int n = 187; n <= 192; ++n)
-        EXPECT_EQ(e.P(n), 1) << n;
+    // Every heel result computed: the seven lights open green.
+    for (int n = 186; n <= 192; ++n)
+        EXPECT_EQ(e.P(n), 0) << n;
 
     // Weights and centre of gravity as the weights window computes them; the bulb stands
     // at the station the bulb position and keel give.

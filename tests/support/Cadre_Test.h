@@ -66,11 +66,14 @@ protected:
         ASSERT_NE(b, nullptr) << cle;
         QTest::mouseClick(b, Qt::LeftButton);
     }
+    // The heel buttons and lights sit on the toolbar (the stability window's chart has
+    // shapes of the same names).
     QToolButton *Bouton_Gite(int k) {
-        return cadre->findChild<QToolButton *>(QStringLiteral("Picture1_%1").arg(k));
+        return cadre->Toolbar1()->findChild<QToolButton *>(QStringLiteral("Picture1_%1").arg(k));
     }
     int Couleur_Voyant(int k) {
-        return cadre->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(k))
+        return cadre->Toolbar1()
+            ->findChild<QWidget *>(QStringLiteral("Shape1_%1").arg(k))
             ->property("couleur")
             .toInt();
     }

@@ -14,7 +14,7 @@
 #include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
-#include "stability/Coef_Prismatique.h"
+#include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
@@ -185,7 +185,7 @@ void Menu_FG::Picture2_MouseUp() {
             Contexte::Garde_Occupe occupe(ctx());
             Calcul_Tab(e);
             Calcul_Centrage(e, shell);
-            Calcul_Coef_Pris(e, shell);
+            ctx().Fenetre<Menu_Stabilite>().Calcule_Coef_Pris();
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();

@@ -39,6 +39,7 @@
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
 #include "views/fenetres/AVoile.h"
+#include "views/fenetres/M_AngRot.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
@@ -68,8 +69,10 @@ MDIForm1::~MDIForm1() {
 }
 
 QAction *MDIForm1::Action(const QString &nom) const {
+    // The frame's own menus and toolbar: a child window's toolbar may use the same keys.
     for (QAction *a : findChildren<QAction *>())
-        if (a->objectName() == nom)
+        if (a->objectName() == nom &&
+            !(zone_ && zone_->isAncestorOf(qobject_cast<QWidget *>(a->parent()))))
             return a;
     return nullptr;
 }
@@ -164,7 +167,10 @@ void MDIForm1::Cree_Menus() {
         M_AngGit d(c, this);
         d.exec();
     });
-    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), nullptr);
+    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), [this, &c] {
+        M_AngRot d(c, this);
+        d.exec();
+    });
     separateur(config, "sepa");
     QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);

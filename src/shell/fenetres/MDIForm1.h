@@ -55,6 +55,8 @@ public:
     QProgressBar *ProgressBar1() const { return progression_; }
     // tov.ini was read or created at start: only then is it written back.
     bool Reglages_Ecrivables() const { return reglages_ecrivables_; }
+    // The frame was closed: the program is ending.
+    bool Termine() const { return termine_; }
 
 protected:
     void closeEvent(QCloseEvent *ev) override;
@@ -74,6 +76,7 @@ private:
     void Barre_Profile();
     void Barre_Voile();
     void Barre_Deplacement();
+    void Barre_Stabilite();
     void Barre_Vue_Generale();
     void Barre_Aff_Valeur();
 

@@ -5,11 +5,14 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <exception>
 
+#include "interfaces/Garde_Menus.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
@@ -20,13 +23,14 @@
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "shell/Arrangements.h"
 #include "shell/Chaine_Nombre.h"
-#include "interfaces/Garde_Menus.h"
+#include "shell/Serie_Gite.h"
 #include "shell/Services_Projet.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
+#include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -169,7 +173,7 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
         if (cle == QStringLiteral("Deplacement"))
             Barre_Deplacement();
         if (cle == QStringLiteral("Stabilite"))
-            ctx_->Joue_Son("ocean4.wav");
+            Barre_Stabilite();
         if (cle == QStringLiteral("Compar"))
             Montre_Comparaison(*ctx_);
         if (cle == QString::fromUtf8("Vue_Géné"))
@@ -177,7 +181,7 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
         if (cle == QStringLiteral("Aff_Valeur"))
             Barre_Aff_Valeur();
         if (cle == QStringLiteral("Calcul_Gite"))
-            ctx_->Joue_Son("stream2.wav");
+            Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(), Passes_Gite::Toutes);
     } catch (const std::exception &) {
         // Ends quietly; the closing steps below still give the frame back.
     }
@@ -231,6 +235,16 @@ void MDIForm1::Barre_Deplacement() {
     ADeplacement &vue = c.Fenetre<ADeplacement>();
     Place(vue, a.vue);
     vue.Montre();
+}
+
+void MDIForm1::Barre_Stabilite() {
+    ctx_->Joue_Son("ocean4.wav");
+    Menu_Stabilite &w = ctx_->Fenetre<Menu_Stabilite>();
+    // Its size in twips, or what its captions need in the user's font when that is more.
+    const QSize mini = w.Cadre() ? w.Cadre()->minimumSizeHint() : w.minimumSizeHint();
+    w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
+              std::max(Twips_En_Pixels(3750), mini.height()));
+    w.Montre();
 }
 
 void MDIForm1::Barre_Voile() {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Erreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/Image_Vue.h"
@@ -18,6 +19,7 @@
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
+#include "stability/fenetres/Menu_Stabilite.h"
 
 namespace gabarit {
 
@@ -49,13 +51,36 @@ void Shell_Qt::Progression(double minimum, double maximum, double valeur) {
     };
     QProgressBar *p = cadre_->ProgressBar1();
     const int mn = entier(minimum), mx = std::max(entier(minimum), entier(maximum));
-    p->setRange(mn, mx);
-    p->setValue(std::clamp(entier(valeur), mn, mx));
+    const int v = std::clamp(entier(valeur), mn, mx);
+    // The bar repaints itself at once on every visible step, and a walk steps it after each
+    // station: a new range or an end is shown at once, the steps in between at most every
+    // PAS_AFFICHAGE, the last one when that delay has run out.
+    const bool bornes = p->minimum() != mn || p->maximum() != mx;
+    if (bornes || v == mx || v == mn || !affichage_.isValid() ||
+        affichage_.elapsed() >= PAS_AFFICHAGE_MS) {
+        p->setRange(mn, mx);
+        p->setValue(v);
+        affichage_.start();
+        en_attente_.stop();
+        return;
+    }
+    valeur_en_attente_ = v;
+    if (!en_attente_.isActive())
+        en_attente_.start(PAS_AFFICHAGE_MS);
+}
+
+void Shell_Qt::Progression_En_Attente() {
+    cadre_->ProgressBar1()->setValue(valeur_en_attente_);
+    affichage_.start();
 }
 
 void Shell_Qt::Laisse_Evenements() {
     Synchronise_Cle_Vue();
     QCoreApplication::processEvents();
+    // The frame was closed meanwhile: the running computation stops here, its guards put
+    // the record back, and the program ends.
+    if (cadre_->Termine())
+        throw Erreur_Gabarit("Calcul interrompu : le programme se ferme");
 }
 
 int Shell_Qt::Message(const std::string &texte, int style, const std::string &titre) {
@@ -94,9 +119,10 @@ void Shell_Qt::Joue_Son(const std::string &fichier) {
 void Shell_Qt::Desactive_Menus() { cadre_->Desactive_Menus(); }
 void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
 
-void Shell_Qt::Init_Projet_Fenetres(double, double qualite_impression) {
+void Shell_Qt::Init_Projet_Fenetres(double angle_bascule, double qualite_impression) {
     if (!ctx_)
         return;
+    ctx_->Fenetre<Menu_Stabilite>().Init_Bascule(angle_bascule);
     // The print window is created here, so its copy of the vertical step is taken now.
     Init_Projet_Impression(*ctx_, qualite_impression);
 }

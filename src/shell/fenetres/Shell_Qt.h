@@ -1,6 +1,8 @@
 #pragma once
 // The shell interface served by the main frame's widgets.
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 #include "interfaces/Interface_Shell.h"
@@ -13,7 +15,10 @@ struct Etat_Projet;
 
 class Shell_Qt : public Interface_Shell {
 public:
-    Shell_Qt(MDIForm1 *cadre, Etat_Projet &etat) : cadre_(cadre), etat_(etat) {}
+    Shell_Qt(MDIForm1 *cadre, Etat_Projet &etat) : cadre_(cadre), etat_(etat) {
+        en_attente_.setSingleShot(true);
+        en_attente_.callOnTimeout([this] { Progression_En_Attente(); });
+    }
     void Fixe_Contexte(Contexte *ctx) { ctx_ = ctx; }
 
     // Panel 2 is the view key Cle_Vue of the state: writing it writes both, and reading it
@@ -41,9 +46,16 @@ public:
     void Synchronise_Cle_Vue();
 
 private:
+    void Progression_En_Attente();
+
     MDIForm1 *cadre_;
     Etat_Projet &etat_;
     Contexte *ctx_ = nullptr;
+    // The progress bar's repaints, a few dozen a second at most.
+    static constexpr int PAS_AFFICHAGE_MS = 40;
+    QElapsedTimer affichage_;
+    QTimer en_attente_;
+    int valeur_en_attente_ = 0;
 };
 
 } // namespace gabarit

@@ -1,12 +1,15 @@
 #include "views/fenetres/ACoup.h"
 
+#include <QToolBar>
+
 #include "shell/fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
 
-ACoup::ACoup(Contexte &ctx)
-    : Fenetre_Vue(ctx, QStringLiteral("ACoup"), QStringLiteral("Couples")) {}
+ACoup::ACoup(Contexte &ctx) : Fenetre_Vue(ctx, QStringLiteral("ACoup"), QStringLiteral("Couples")) {
+    Cree_Barre();
+}
 
 void ACoup::Redessine() { Redessine_Coupe(ctx()); }
 
@@ -14,5 +17,7 @@ void ACoup::Redessine_Sur_Evenement() {
     ctx().shell.Laisse_Evenements();
     Redessine_Coupe(ctx());
 }
+
+int ACoup::Haut_Reserve() const { return toolbar_ ? toolbar_->sizeHint().height() : 0; }
 
 } // namespace gabarit

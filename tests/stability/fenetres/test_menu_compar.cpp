@@ -305,15 +305,29 @@ TEST_F(Comparaison_Cadre, ToucheDeLaBarre) {
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
-TEST_F(Comparaison_Cadre, ItemDuMenuEtRefusSonore) {
+TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
+    // The master of data/, every heel result computed: weight 1100 against 3920 g.
     Ecrit_Octets(dossier + "/tov0.mas", Octets(Dossier_Donnees() + "/tov0.mas"));
     Action("Comparaison")->trigger();
     QApplication::processEvents();
     Menu_Compar *w = ctx().Existante<Menu_Compar>();
     ASSERT_NE(w, nullptr);
-    // The master of data/ has heel results out of date: refused, with its sound.
-    EXPECT_FALSE(w->Visible());
-    EXPECT_EQ(joues, QStringList{"TAUNT011.wav"});
+    EXPECT_TRUE(w->Visible());
+    EXPECT_EQ(w->Valeur_Ecart(ECART_POIDS)->text(), "-72%");
+    EXPECT_EQ(w->Valeur_Ecart(ECART_VOILURE_STABILITE)->text(), "1096%");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(joues.isEmpty());
+}
+
+TEST_F(Comparaison_Cadre, RefusSonore) {
+    Etat_Projet perime;
+    Remplit_Projet(perime.Tab_Param, false);
+    perime.P(Etat_Gite(5)) = 1;
+    Ecrit_Fichier_Projet(dossier + "/tov0.mas", perime);
+    Clique_Touche("Compar");
+    QApplication::processEvents();
+    EXPECT_FALSE(ctx().Existante<Menu_Compar>()->Visible());
+    EXPECT_EQ(joues, (QStringList{"ocean4.wav", "TAUNT011.wav"}));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].titre, QStringLiteral("ATTENTION"));
     EXPECT_EQ(messages[0].style, MB_EXCLAMATION);

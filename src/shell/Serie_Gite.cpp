@@ -1,0 +1,76 @@
+#include "shell/Serie_Gite.h"
+
+#include "interfaces/Garde_Menus.h"
+#include "model/Equilibre.h"
+#include "model/Integration_Gite.h"
+#include "model/Numeros.h"
+#include "model/Voyants.h"
+#include "shell/Chaine_Nombre.h"
+#include "stability/Coef_Prismatique.h"
+
+namespace gabarit {
+
+namespace {
+// The hull table's reach: no walk along a longer hull.
+constexpr double LONGUEUR_TABLE = (Table_Carene::NB_STATIONS - 1) * 10.0;
+} // namespace
+
+void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell) {
+    shell.Texte_Statut(1, "Calcul Surface");
+    for (int k = 1; k < NB_GITES; ++k) {
+        const double G = 5.0 * k;
+        double S = 0;
+        shell.Texte_Statut(3, "Gite " + Chaine_Nombre(G));
+        const double L = e.L();
+        if (!(L > 0) || L > LONGUEUR_TABLE)
+            throw Erreur_Gabarit("Longueur de coque hors de la table");
+        for (double X = 0; X <= L; X += 10) {
+            e.X_Couple = X;
+            e.Gite_Couple = G;
+            // The transom cut and the bow station give no girth but still count below.
+            Calcul_Surface_Couple(e);
+            S += e.Perimetre_Mouille_1 + e.Perimetre_Mouille_2;
+        }
+        // Mean girth over L / 10 + 1 stations, unrounded, times the length.
+        e.P(Surface_Mouillee_Gite(k)) = Fini(Fix(S / (L / 10 + 1) * L) / 1000, "Surface mouillee");
+    }
+}
+
+void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
+                       Passes_Gite passes) {
+    shell.Joue_Son("stream2.wav");
+    fenetres.Cache_Fenetres();
+    // No framing: the sections view stays blank until one is chosen again.
+    shell.Texte_Statut(2, "");
+    shell.Texte_Statut(1, "Calcul");
+    shell.Montre_Attente(true);
+    Garde_Menus menus(shell);
+    Invalide_Calculs(e, shell);
+
+    // Floating positions, 30 down to 0: each light turns green as its heel floats. The heel
+    // is this loop's own; nothing an event does can move it.
+    for (int k = NB_GITES - 1; k >= 0; --k) {
+        e.P(ANGLE_GITE) = 5.0 * k;
+        Calcul_Equilibre(e, shell);
+    }
+
+    shell.Montre_Attente(true);
+    if (Station_Derive_Valide(e))
+        Calcul_Gite_0_30(e, shell, fenetres);
+    else
+        shell.Message(MESSAGE_DERIVE_HORS_COQUE, MB_EXCLAMATION, "Attention");
+
+    for (int k = NB_GITES - 1; k >= 0; --k) {
+        const double a = 5.0 * k;
+        e.P(ANGLE_GITE) = a;
+        shell.Texte_Statut(3, "Gite " + Chaine_Nombre(a));
+        const double r = Calcul_Coef_Pris(e, shell, fenetres.Picture3(), fenetres.Precision());
+        fenetres.Montre_Coef_Pris(r);
+    }
+
+    if (passes == Passes_Gite::Toutes)
+        Calcul_Surfaces_Mouillees(e, shell);
+    e.P(ANGLE_GITE) = 0;
+}
+
+} // namespace gabarit

@@ -1,0 +1,39 @@
+#pragma once
+// The heel series: every heel-dependent result for 0 to 30 degrees in one run. The floating
+// position at each heel from 30 down to 0 (the lights turn green one by one), the righting
+// moments, the prismatic coefficients from 30 down to 0 and, from the main toolbar, the
+// wetted surfaces at 5 to 30.
+#include "interfaces/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
+#include "stability/Redressement.h"
+
+namespace gabarit {
+
+// What the series asks of the windows besides the shell: the stability window's pictures,
+// labels and "Precision" box, and the hiding of every child window.
+class Fenetres_Serie : public Affichage_Stabilite {
+public:
+    virtual void Cache_Fenetres() {}
+    // The coefficient picture (none: the coefficients are computed without their curve).
+    virtual Canvas *Picture3() { return nullptr; }
+    virtual bool Precision() const { return false; }
+    virtual void Montre_Coef_Pris(double coefficient) {}
+};
+
+// The main toolbar runs every pass; the sections toolbar leaves the wetted surfaces that the
+// floating positions stored.
+enum class Passes_Gite { Toutes, Sans_Surfaces };
+
+// The whole series. The toolbar and menus are locked while it runs and given back on every
+// way out (please-wait hidden, "Pret"); P(26) ends at 0. A failed floating position is
+// reported by its message and leaves its light red; the series goes on. A keel station where
+// no section stands is reported and the righting moments are skipped.
+void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
+                       Passes_Gite passes);
+
+// The wetted-surface pass: P(201) to P(206) from the heeled girths every 10 mm, the mean
+// girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.
+void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell);
+
+} // namespace gabarit

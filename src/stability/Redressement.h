@@ -1,0 +1,68 @@
+#pragma once
+// Righting moment of the heeled yacht, worked on one transverse section: the hull section at
+// the keel station P(110), heeled by P(26), with the keel canted by P(228) and the bulb at its
+// tip. The lateral centre of buoyancy of that section and the lateral centre of gravity of
+// the onboard weights give the lever; the total weight times the lever is the moment.
+#include <optional>
+
+#include "interfaces/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
+
+namespace gabarit {
+
+// What the stability window shows of the righting moment: its section picture Picture2, the
+// moment beside "Stabilite " and the theoretical sail area.
+class Affichage_Stabilite {
+public:
+    virtual ~Affichage_Stabilite() = default;
+    virtual Canvas &Picture2() = 0;
+    // The moment in g x mm, or nothing when the heel gave none (" - - -").
+    virtual void Montre_Moment(std::optional<double> moment) {}
+    // The theoretical sail area, dm2.
+    virtual void Montre_Surface_Theorique(double surface) {}
+    // The comparison window, run again after a series while it is visible.
+    virtual void Rafraichit_Comparaison() {}
+};
+
+// The message of a keel station where no section stands: inside the inclined-transom cut or
+// at the bow.
+inline constexpr const char *MESSAGE_DERIVE_HORS_COQUE =
+    "La dérive est placée dans la découpe du tableau arrière incliné ou à l'étrave : "
+    "le moment de redressement ne peut pas y être calculé.";
+
+// The keel station has a section to walk: neither in the inclined-transom cut nor at the bow.
+bool Station_Derive_Valide(const Etat_Projet &e);
+
+// The refusal of such a keel station, so windows can tell it from their quiet failures.
+class Derive_Hors_Coque : public Erreur_Gabarit {
+public:
+    Derive_Hors_Coque() : Erreur_Gabarit(MESSAGE_DERIVE_HORS_COQUE) {}
+};
+
+// Scale and origin of the stability picture: P(40) a quarter of its height, P(41) half its
+// width, P(22) so that the keel (or the beam, when wider) fits.
+void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
+
+// One heel, P(26): draws the section, keel, bulb and both centres on the picture, stores
+// P(24), P(34), P(181) and the moment under the heel (P(214) to P(220), heels 0 to 30 only),
+// and returns the moment. A section with no immersed area at the keel station stores nothing
+// and returns nothing. X_Couple is given back. A keel station in the transom cut or at the
+// bow throws Derive_Hors_Coque before anything is drawn.
+std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &affichage);
+
+// The stability tab's refresh: status "Pret", scale, one heel.
+std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell,
+                                          Affichage_Stabilite &affichage);
+
+// The series 0 to 30 degrees by 5, then upright again, letting events run after each heel;
+// leaves P(26) at 0, P(230) at 0 and the theoretical sail area in P(229), which it returns,
+// then refreshes the comparison.
+// The heel is a local of the loop: an event that changes P(26) cannot redirect the series.
+// A keel station where no section stands is refused (Derive_Hors_Coque) before any heel.
+double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage);
+
+// Floor to a tenth of the moment at 30 degrees over 6200: dm2 of sail the hull can carry.
+double Surface_Theorique(double moment_30);
+
+} // namespace gabarit

@@ -1,0 +1,174 @@
+// The heel series, the stability key and the sections toolbar from the main frame, on the
+// real master project.
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <filesystem>
+
+#include "platform/Nombres.h"
+#include "shell/fenetres/AEnCours.h"
+#include "stability/fenetres/Menu_Stabilite.h"
+#include "support/Cadre_Test.h"
+#include "views/fenetres/ACoup.h"
+#include "views/fenetres/M_AngRot.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Serie_Cadre : public Cadre_Test {
+protected:
+    void SetUp() override {
+        Cadre_Test::SetUp();
+        Services() = Services_Projet::Reels();
+        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
+            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
+                          fs::copy_options::overwrite_existing);
+        e.P(305) = 1;
+        cadre->MDIForm1_MDIForm_Load();
+        Cache_Tout();
+        messages.clear();
+    }
+    void Cache_Tout() {
+        for (Fenetre_Fille *w : ctx().Fenetres())
+            w->Cache();
+    }
+    void Clique_Coupe(ACoup &c, const char *cle) {
+        QWidget *b = c.Toolbar1()->widgetForAction(
+            c.Toolbar1()->findChild<QAction *>(QString::fromLatin1(cle)));
+        ASSERT_NE(b, nullptr) << cle;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+};
+
+TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
+    // The master opens with every heel result computed.
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
+    e.P(26) = 20;
+    for (int k = 1; k < 7; ++k)
+        e.P(200 + k) = -1;
+    cadre->show();
+    Clique_Touche("Calcul_Gite");
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(e.P(186 + k), 0) << k;
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
+        EXPECT_GT(e.P(200 + k), 0) << k;
+        EXPECT_GT(e.P(193 + k), 0) << k;
+    }
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_EQ(Panneau(1), "Pret");
+    EXPECT_EQ(Panneau(2), "");
+    EXPECT_EQ(Panneau(3), "Gite  0");
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+    EXPECT_FALSE(ctx().Fenetre<AEnCours>().Visible());
+    EXPECT_TRUE(messages.empty());
+    // The results went into the stability window, which stays hidden.
+    Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
+    EXPECT_FALSE(w.Visible());
+    EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
+}
+
+TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
+    int series = 0;
+    cadre->Shell().Lecteur_Son = [&series](const QString &f) {
+        series += f.endsWith(QStringLiteral("stream2.wav"));
+    };
+    cadre->show();
+    ACoup &c = ctx().Fenetre<ACoup>();
+    QTimer::singleShot(0, cadre.get(), [&] {
+        cadre->MDIForm1_Toolbar1_ButtonClick(QStringLiteral("Calcul_Gite"));
+        c.ACoup_Toolbar1_ButtonClick(QStringLiteral("Calcul_Gite"));
+        ctx().Fenetre<Menu_Stabilite>().Menu_Stabilite_Command1_Click(0);
+    });
+    Clique_Touche("Calcul_Gite");
+    EXPECT_EQ(series, 1);
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+}
+
+TEST_F(Serie_Cadre, FermerPendantLaSerieLArreteProprement) {
+    const double ar = e.P(55), av = e.P(56);
+    cadre->show();
+    QTimer::singleShot(0, cadre.get(), [this] { cadre->close(); });
+    Clique_Touche("Calcul_Gite");
+    EXPECT_TRUE(cadre->Termine());
+    // Stopped in the 30 degree search: its freeboards put back, its light still red.
+    EXPECT_EQ(e.P(192), 1);
+    EXPECT_EQ(e.P(55), ar);
+    EXPECT_EQ(e.P(56), av);
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+    EXPECT_FALSE(ctx().Fenetre<AEnCours>().Visible());
+}
+
+TEST_F(Serie_Cadre, ToucheStabiliteMontreLaFenetreRemplie) {
+    e.P(26) = 20;
+    Clique_Touche("Stabilite");
+    Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_GE(w.Largeur_Externe(), 391); // 5865 x 3750 twips, or more for its captions
+    EXPECT_GE(w.Hauteur_Externe(), 250);
+    QTest::qWait(50);
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(e.P(214)));
+    EXPECT_TRUE(w.Option1(0)->isChecked()); // the master's item is servo 1
+}
+
+TEST_F(Serie_Cadre, BarreDesCouples) {
+    ACoup &c = ctx().Fenetre<ACoup>();
+    c.Montre();
+    QApplication::processEvents();
+    e.P(189) = 0; // 15 degrees afloat: the oblique view draws without searching
+    Clique_Coupe(c, "3D");
+    EXPECT_EQ(e.Cle_Vue, "3D");
+    EXPECT_EQ(e.P(26), 15);
+    EXPECT_EQ(e.P(29), 15);
+    EXPECT_EQ(Panneau(3), "Gite:15");
+    Clique_Coupe(c, "TB_ET");
+    EXPECT_EQ(e.P(29), 0);
+    EXPECT_EQ(e.P(26), 15);
+    // Zoom keys: bounded below, and only while the sections are the active window.
+    for (int k = 0; k < 12; ++k)
+        Clique_Coupe(c, "EchP");
+    EXPECT_FLOAT_EQ(e.Ech_Couple, 0.1f);
+    Clique_Coupe(c, "EchM");
+    EXPECT_FLOAT_EQ(e.Ech_Couple, 0.2f);
+    ctx().Fenetre<Menu_Stabilite>().Montre();
+    const int avant = c.Picture1->Effacements();
+    Clique_Coupe(c, "EchM");
+    EXPECT_FLOAT_EQ(e.Ech_Couple, 0.2f);
+    EXPECT_GT(c.Picture1->Effacements(), avant); // still redrawn
+
+    // The heel run: everything hidden, no framing, floating surfaces left as they were.
+    Clique_Coupe(c, "Calcul_Gite");
+    EXPECT_FALSE(c.Visible());
+    EXPECT_EQ(Panneau(2), "");
+    EXPECT_EQ(Panneau(1), "Pret");
+    EXPECT_EQ(e.P(26), 0);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+}
+
+TEST_F(Serie_Cadre, DialogueAngleDeRotation) {
+    e.P(29) = 15;
+    M_AngRot d(ctx(), cadre.get());
+    d.show();
+    EXPECT_TRUE(d.Option1(3)->isChecked());
+    EXPECT_EQ(d.findChild<QGroupBox *>("Frame1")->title(), "Angle de rotation");
+    d.Option1(6)->click();
+    EXPECT_EQ(e.P(29), 30);
+    d.hide();
+    e.P(29) = 7; // none of the seven: the options stay
+    d.show();
+    EXPECT_TRUE(d.Option1(6)->isChecked());
+    EXPECT_EQ(e.P(29), 7);
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+// The stability window driven as a user would, on the master project afloat.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "model/Flottaison.h"
+#include "platform/Image_Vue.h"
+#include "platform/Nombres.h"
+#include "stability/Redressement.h"
+#include "stability/fenetres/Menu_Stabilite.h"
+#include "support/Affichage_Essai.h"
+#include "support/Banc_Fenetre.h"
+#include "support/Maitre.h"
+
+using namespace gabarit;
+using test::Clique_Fleche;
+
+namespace {
+struct Banc : test::Banc_Fenetre {
+    Banc() {
+        test::Prepare_Maitre(e, shell);
+        Calcul_Flottaison(e, shell);
+    }
+    Menu_Stabilite &Ouvre() {
+        auto &w = ctx.Fenetre<Menu_Stabilite>();
+        w.Montre();
+        QApplication::processEvents();
+        return w;
+    }
+    // The moment the core gives for heel g on a copy of the state.
+    double Moment(double g) {
+        Etat_Projet copie = e;
+        copie.P(26) = g;
+        test::Affichage_Essai a;
+        return *Calcul_Redressement(copie, a);
+    }
+};
+QPushButton *Bouton(Menu_Stabilite &w, const char *nom) {
+    return w.findChild<QPushButton *>(QString::fromLatin1(nom));
+}
+} // namespace
+
+TEST(Menu_Stabilite, ActivationChoisitLItemDuProjet) {
+    Banc b;
+    b.e.P(171) = 70; // "Recepteur": third option, the receiver's records
+    b.e.P(172) = 80;
+    b.e.P(80) = 30;
+    b.e.P(228) = 15;
+    Menu_Stabilite &w = b.Ouvre();
+    EXPECT_EQ(w.windowTitle(), "Menu Stabilite");
+    EXPECT_EQ(w.SSTab1()->tabText(1), "Balaste");
+    EXPECT_TRUE(w.Option1(2)->isChecked());
+    EXPECT_EQ(w.Text1(0)->text(), "30");
+    EXPECT_EQ(w.Text1(1)->text(), Texte_Nombre(b.e.P(71)));
+    EXPECT_EQ(b.shell.statuts[2], "X");
+    EXPECT_EQ(w.Label2(1)->text(), "15");
+    EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(b.Moment(0)));
+
+    // Its arrows edit the receiver's height and lateral place.
+    const double z = b.e.P(71), z_winch = b.e.P(68);
+    Clique_Fleche(w.UpDown1(1), true);
+    EXPECT_EQ(b.e.P(71), std::nearbyint(z) + 10);
+    EXPECT_EQ(b.e.P(68), z_winch);
+    Clique_Fleche(w.UpDown1(0), true);
+    EXPECT_EQ(b.e.P(80), 40);
+
+    // A pair naming no item opens on "Servo 1" and stores its numbers.
+    w.Cache();
+    b.e.P(171) = 0;
+    w.Montre();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.Option1(0)->isChecked());
+    EXPECT_EQ(b.e.P(171), 58);
+    EXPECT_EQ(b.e.P(172), 76);
+}
+
+TEST(Menu_Stabilite, SpinnersGiteEtBascule) {
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre();
+    const double avant = b.e.P(214);
+    b.e.P(216) = -1;
+    // The heel spinner computes one heel.
+    Clique_Fleche(w.findChild<UpDown *>("UpDown2"), true);
+    EXPECT_EQ(b.e.P(26), 5);
+    EXPECT_EQ(b.e.P(215), b.Moment(5));
+    EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(b.e.P(215)));
+    EXPECT_EQ(b.e.P(216), -1);
+    // The cant spinner runs the whole series and leaves the heel upright.
+    const int evenements = b.shell.evenements;
+    Clique_Fleche(w.findChild<UpDown *>("UpDown3"), true);
+    EXPECT_EQ(b.e.P(228), 5);
+    EXPECT_EQ(b.e.P(26), 0);
+    EXPECT_EQ(b.e.P(216), b.Moment(10));
+    EXPECT_NE(b.e.P(214), avant);
+    EXPECT_EQ(b.shell.evenements - evenements, 7);
+    EXPECT_EQ(w.Label2(1)->text(), "5");
+    EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(b.e.P(229)));
+    EXPECT_EQ(b.e.P(229), Surface_Theorique(b.e.P(220)));
+}
+
+TEST(Menu_Stabilite, OngletCoefUneFoisEtVariationGite) {
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre();
+    auto *p3 = w.findChild<Image_Vue *>("Picture3");
+    const int effacements = p3->Effacements();
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(p3->Effacements(), effacements + 1);
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(b.e.P(193)));
+    w.SSTab1()->setCurrentIndex(0);
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(p3->Effacements(), effacements + 1);
+
+    // Out of date here or in the compared project: refused.
+    b.e.P(190) = 1;
+    QTest::mouseClick(Bouton(w, "Command2"), Qt::LeftButton);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte,
+              "AFFICHAGE IMPOSSIBLE\nLes calculs de gite ne sont pas effectués\n");
+    EXPECT_EQ(b.messages[0].titre, "ATTENTION");
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+    EXPECT_FALSE(w.Picture4()->isVisible());
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    b.e.P(193) = 4;    // 0 degrees: a full upper bar
+    b.e.P(199) = 6.25; // 30 degrees: half a lower bar
+    QTest::mouseClick(Bouton(w, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(w.Picture4()->isVisible());
+    EXPECT_EQ(w.Shape1(0)->property("Height").toDouble(), 735);
+    EXPECT_EQ(w.Shape1(0)->property("Top").toDouble(), 105);
+    EXPECT_EQ(w.Shape2(0)->property("Height").toDouble(), 0);
+    EXPECT_EQ(w.Shape2(6)->property("Height").toDouble(), 367.5);
+    // "Calcul" hides the chart and computes at the heel in the record.
+    QTest::mouseClick(Bouton(w, "Command1_4"), Qt::LeftButton);
+    EXPECT_FALSE(w.Picture4()->isVisible());
+    EXPECT_EQ(p3->Effacements(), effacements + 2);
+}
+
+TEST(Menu_Stabilite, DeriveDansLeTableauSignalee) {
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre();
+    b.e.P(110) = 10; // inside the master's 25 mm transom cut
+    b.e.P(215) = 3;
+    Clique_Fleche(w.findChild<UpDown *>("UpDown2"), true);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte, QString::fromUtf8(MESSAGE_DERIVE_HORS_COQUE));
+    EXPECT_EQ(w.Label2(2)->text(), " - - -");
+    EXPECT_EQ(b.e.P(215), 3);
+}

@@ -1,0 +1,181 @@
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "interfaces/Shell_Enregistreur.h"
+#include "model/Numeros.h"
+#include "stability/Redressement.h"
+#include "support/Affichage_Essai.h"
+#include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
+
+using namespace gabarit;
+using test::Affichage_Essai;
+
+namespace {
+
+// A box 1000 long, 100 wide and 100 deep, keel at mid-length, strips every 10 mm, the
+// waterline 45 mm above the keel at every station and heel. Keel 300 long, bulb 40 high;
+// eight weights (3510 g) with distinct lateral places.
+Etat_Projet Caisson() {
+    Etat_Projet e = test::Coque_Caisson(1000, 50, 100);
+    for (int k = 0; k < 7; ++k)
+        e.P(Franc_Bord_AR(k)) = e.P(Franc_Bord_AV(k)) = 55;
+    e.P(37) = 10;
+    e.P(110) = 500;
+    e.P(113) = 300;
+    e.P(166) = 40;
+    const double poids[6] = {50,  30, 200,
+                             150, 20, 60}; // servo 1, 2, battery, winch, receiver, free
+    const double y[6] = {30, -20, -10, 15, 40, -5};
+    for (int i = 0; i < 6; ++i) {
+        e.P(60 + 3 * i) = poids[i];
+        e.P(76 + i) = y[i];
+    }
+    e.P(57) = 1000, e.P(33) = 2, e.P(170) = 2000, e.P(42) = 3510;
+    e.X_Couple = 123;
+    return e;
+}
+
+// The bulb centre 300 + 45 + 20 mm down the keel, at heel + cant.
+double Y_Bulbe(double angle) { return 365 * std::sin(angle * 3.14116 / 180); }
+double Yg(double y_b) {
+    return (50 * 30 - 30 * 20 - 200 * 10 + 150 * 15 + 20 * 40 - 60 * 5 + 1000 * 2 + 2000 * y_b) /
+           3510;
+}
+
+// The centre of buoyancy at 10 degrees, by hand. Strip levels w = J - 45 for J = 100 .. 0:
+// the low end (-50, w) turned by 10 degrees is under water from w = 5 down (6 strips), the
+// high end from w = -15 (4 strips).
+double Yb_10() {
+    const double S = std::sin(10 * 3.141593 / 180), C = std::cos(10 * 3.141593 / 180);
+    const double tn = S / C;
+    // Low side: at w = 5 the water comes first (50 - 5 / tn); below, the centre vertical
+    // (50 + w tn).
+    const double somme2 = (50 - 5 / tn) + (50 - 5 * tn) + 4 * 50 - (15 + 25 + 35 + 45) * tn;
+    // High side: nothing at w = 5; at w = -5 the water cuts the strip (50 + 5 / tn, single
+    // precision); below, the whole strip (100) is under.
+    const double somme1 =
+        (static_cast<float>(50 + 5 / tn) - (50 - 5 * tn)) + 4 * 50 + (15 + 25 + 35 + 45) * tn;
+    const double A2 = somme2 / 6 * 5 * 10, A1 = somme1 / 5 * 4 * 10;
+    const double W2 = -50 * C - 5 * S, W1 = 50 * C + 15 * S;
+    return (W2 / 2 * A2 + W1 / 2 * A1) / (A1 + A2);
+}
+
+} // namespace
+
+TEST(Redressement, CaissonGiteDixDegresCentreDeCareneALaMain) {
+    Etat_Projet e = Caisson();
+    e.P(26) = 10;
+    Affichage_Essai a;
+    const double Yb = Yb_10(), y_b = Y_Bulbe(10);
+    ASSERT_LT(Yb, 0); // the lever takes its size
+    const double attendu = std::trunc(3510 * (-Yb + Yg(y_b)));
+    EXPECT_EQ(Calcul_Redressement(e, a), attendu);
+    EXPECT_EQ(e.P(216), attendu);
+    EXPECT_EQ(e.P(214), 0);
+    EXPECT_NEAR(e.P(24), Yg(y_b), 1e-9);
+    EXPECT_NEAR(e.P(34), y_b, 1e-9);
+    EXPECT_NEAR(e.P(181), 365 * std::cos(10 * 3.14116 / 180), 1e-9);
+    EXPECT_EQ(e.X_Couple, 123);
+    EXPECT_EQ(a.moments, std::vector<std::optional<double>>{attendu});
+
+    // The picture: scale 20 / 300 (the keel is longer than the beam), waterline a quarter
+    // down, centre line in the middle; the centre of buoyancy marked on the waterline, the
+    // keel last in blue, the bulb a circle of radius 20 mm.
+    const double k = 20.0 / 300, x0 = 22.5, y0 = 9.5, h = 10 * 3.14116 / 180;
+    const auto &t = a.picture2.traits;
+    test::Compare(t.front(), {0, y0, 6200, y0, test::VERT});
+    const Canvas_Enregistreur::Trait *quille = nullptr, *marque = nullptr;
+    for (const auto &tr : t) {
+        if (tr.couleur == test::BLEU)
+            quille = &tr;
+        if (tr.couleur == RGB(255, 0, 255) && !marque)
+            marque = &tr;
+        if (tr.couleur == test::NOIR)
+            EXPECT_NEAR(std::hypot(tr.x1 - x0 - y_b * k, tr.y1 - y0 - e.P(181) * k), 20 * k, 1e-9);
+    }
+    ASSERT_TRUE(quille && marque);
+    test::Compare(*marque, {x0 + Yb * k, y0 + 4, x0 + Yb * k, y0 - 4, RGB(255, 0, 255)});
+    test::Compare(*quille, {x0 + 45 * std::sin(h) * k, y0 + 45 * std::cos(h) * k,
+                            x0 + 345 * std::sin(h) * k, y0 + 345 * std::cos(h) * k, test::BLEU});
+    EXPECT_GT(test::Compte(a.picture2, test::NOIR), 8);
+}
+
+TEST(Redressement, DroitSymetriqueEtBasculeDeQuille) {
+    // Upright, everything on the centre line: no moment.
+    Etat_Projet e = Caisson();
+    for (int n : {33, 76, 77, 78, 79, 80, 81})
+        e.P(n) = 0;
+    e.P(214) = 777;
+    Affichage_Essai a;
+    EXPECT_EQ(Calcul_Redressement(e, a), 0.0);
+    EXPECT_EQ(e.P(214), 0);
+    EXPECT_EQ(e.P(24), 0);
+    // Heel 10 with cant 20: the bulb swings by 30 degrees from the vertical.
+    Etat_Projet b = Caisson();
+    b.P(26) = 10;
+    b.P(228) = 20;
+    ASSERT_TRUE(Calcul_Redressement(b, a).has_value());
+    EXPECT_NEAR(b.P(34), Y_Bulbe(30), 1e-9);
+    EXPECT_NEAR(b.P(181), 365 * std::cos(30 * 3.14116 / 180), 1e-9);
+    EXPECT_NEAR(b.P(24), Yg(Y_Bulbe(30)), 1e-9);
+}
+
+TEST(Redressement, SerieEtSurfaceTheorique) {
+    EXPECT_DOUBLE_EQ(Surface_Theorique(62000), 10.0);
+    EXPECT_DOUBLE_EQ(Surface_Theorique(62061), 10.0);
+    EXPECT_DOUBLE_EQ(Surface_Theorique(62681), 10.1);
+
+    Etat_Projet e = Caisson();
+    e.P(26) = 20;
+    e.P(230) = 3;
+    Affichage_Essai a;
+    Shell_Enregistreur s;
+    const double A = Calcul_Gite_0_30(e, s, a);
+    EXPECT_EQ(e.P(216), std::trunc(3510 * (-Yb_10() + Yg(Y_Bulbe(10)))));
+    EXPECT_EQ(e.P(214), std::trunc(3510 * Yg(0))); // upright: the buoyancy is centred
+    EXPECT_EQ(A, std::floor(e.P(220) / 620) / 10);
+    EXPECT_EQ(e.P(229), A);
+    EXPECT_EQ(e.P(230), 0);
+    EXPECT_EQ(e.P(26), 0);
+    ASSERT_EQ(a.moments.size(), 8u);
+    EXPECT_EQ(a.moments.back(), e.P(214)); // the upright state shown last
+    EXPECT_EQ(a.surfaces, std::vector<double>{A});
+    EXPECT_EQ(s.evenements, 7);
+    EXPECT_EQ(a.comparaisons, 1);
+}
+
+TEST(Redressement, SectionHorsDeLEauNeDonneRienEtLaSerieContinue) {
+    // At 10 degrees the waterline lies 10 mm under the keel: no strip in the water.
+    Etat_Projet e = Caisson();
+    e.P(45) = e.P(51) = 110;
+    e.P(216) = 4242;
+    e.P(24) = 99;
+    e.P(26) = 10;
+    Affichage_Essai a;
+    EXPECT_EQ(Calcul_Redressement(e, a), std::nullopt);
+    EXPECT_EQ(e.P(24), 99);
+    EXPECT_EQ(e.X_Couple, 123);
+    Shell_Enregistreur s;
+    a.moments.clear();
+    Calcul_Gite_0_30(e, s, a);
+    EXPECT_EQ(e.P(216), 4242);
+    ASSERT_EQ(a.moments.size(), 8u);
+    EXPECT_EQ(a.moments[2], std::nullopt);
+    EXPECT_EQ(a.moments[6], e.P(220)); // the heels after it still computed
+}
+
+TEST(Redressement, DeriveDansLeTableauOuALEtraveRefusee) {
+    for (double station : {10.0, 1000.0}) {
+        Etat_Projet e = Caisson();
+        e.P(35) = 25;
+        e.P(110) = station;
+        e.P(214) = 5;
+        Affichage_Essai a;
+        Shell_Enregistreur s;
+        EXPECT_THROW(Calcul_Gite_0_30(e, s, a), Derive_Hors_Coque);
+        EXPECT_THROW(Calcul_Redressement(e, a), Derive_Hors_Coque);
+        EXPECT_EQ(a.picture2.effacements, 0);
+        EXPECT_EQ(e.P(214), 5);
+    }
+}
