@@ -171,9 +171,9 @@ void Menu_Compar::Construit_Choix(QWidget *page) {
         Label12_[static_cast<std::size_t>(k)] =
             Etiquette(ecarts, QStringLiteral("Label12_%1").arg(k), QString::fromLatin1(legendes[k]),
                       60, y + 60, 660);
-        Slider1_[static_cast<std::size_t>(k)] = Curseur(ecarts, k, 720, y, 1200);
+        Slider1_[static_cast<std::size_t>(k)] = Curseur(ecarts, k, 720, y, 1020);
         Label11_[static_cast<std::size_t>(k)] =
-            Etiquette(ecarts, QStringLiteral("Label11_%1").arg(k), {}, 1950, y + 60, 570,
+            Etiquette(ecarts, QStringLiteral("Label11_%1").arg(k), {}, 1740, y + 60, 780,
                       Qt::AlignRight | Qt::AlignVCenter);
     }
     Command1_[0] = Bouton_Calcul(page, 0, 45, 2325);
