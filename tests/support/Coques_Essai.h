@@ -1,6 +1,7 @@
 #pragma once
 // Small hulls whose sections are worked out by hand, for the computation and drawing tests.
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit::test {
 
@@ -23,6 +24,14 @@ inline Etat_Projet Coque_Caisson(double L = 1000, double B = 50, double D = 100,
         e.P(n) = b;
     e.P(107) = e.P(108) = 1;
     return e;
+}
+
+// The waterline ar mm below the sheer at the stern and av at the bow, at every heel.
+inline void Francs_Bords(Etat_Projet &e, double ar, double av) {
+    for (int k = 0; k < NB_GITES; ++k) {
+        e.P(Franc_Bord_AR(k)) = ar;
+        e.P(Franc_Bord_AV(k)) = av;
+    }
 }
 
 // Every floating result, upright and at the six heels, out of date.

@@ -99,3 +99,32 @@ TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
     Trace_Bulbe(e, s, c);
     EXPECT_DOUBLE_EQ(e.P(180), 40);
 }
+
+TEST(Trace_Bulbe, RefuseAvantDeDessinerOuStocker) {
+    // Profiles outside the table (39.6 rounds to 40), either half; a bulb 1e308 mm long,
+    // whose depths would be infinite in single precision.
+    struct Cas {
+        int n;
+        double v;
+    };
+    for (Cas k : {Cas{159, -1}, Cas{159, 40}, Cas{159, 39.6}, Cas{161, -1}, Cas{161, 40},
+                  Cas{161, 39.6}, Cas{165, 1e308}}) {
+        SCOPED_TRACE(testing::Message() << k.n << " " << k.v);
+        Etat_Projet e = Appendices();
+        e.Table_Naca[0][26] = 6;
+        e.P(165) = 200;
+        e.P(k.n) = k.v;
+        e.P(180) = 1, e.P(181) = 2, e.P(182) = 3;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 400);
+        if (k.n == 165)
+            EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+        else // with the reason the bulb window shows
+            EXPECT_THROW(Trace_Bulbe(e, s, c), Refus_Profil);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_EQ(s.effacements_bulbe_cote, 0);
+        EXPECT_DOUBLE_EQ(e.P(180), 1);
+        EXPECT_DOUBLE_EQ(e.P(181), 2);
+        EXPECT_DOUBLE_EQ(e.P(182), 3);
+    }
+}
