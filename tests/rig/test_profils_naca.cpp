@@ -6,6 +6,7 @@
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
 #include "support/Chemins_Test.h"
+#include "support/Naca_Essai.h"
 #include "support/Traits_Essai.h"
 
 using namespace gabarit;
@@ -20,19 +21,12 @@ double Loi_Quatre_Chiffres(double t, double x) {
             0.1015 * x * x * x * x);
 }
 
-// The table of data/, a keel and a rudder with distinct profiles and chords.
+// The table of data/, the keel and rudder of the foil fixture.
 Etat_Projet Projet_Table() {
     Etat_Projet e;
     e.Dossier_Programme = Dossier_Donnees();
     Lit_Table_Naca(e);
-    e.P(18) = 0;    // keel top: NACA 0012
-    e.P(25) = 4;    // keel tip: NACA 0010
-    e.P(111) = 100; // keel root chord
-    e.P(112) = 61;
-    e.P(88) = 1; // rudder top: NACA 0006
-    e.P(92) = 5; // rudder tip: NACA 0015
-    e.P(137) = 80;
-    e.P(138) = 50;
+    Profils_Appendices(e);
     return e;
 }
 

@@ -46,12 +46,7 @@ void Charge_Carene(Etat_Projet &e) {
 
 struct Banc : test::Banc_Fenetre {
     Banc() : Banc_Fenetre(1280, 800) { Charge_Carene(e); }
-    Menu_FG &Ouvre() {
-        auto &fg = ctx.Fenetre<Menu_FG>();
-        fg.Montre();
-        QApplication::processEvents();
-        return fg;
-    }
+    Menu_FG &Ouvre() { return Banc_Fenetre::Ouvre<Menu_FG>(); }
     template <class T> T *W(const char *nom) {
         return test::Enfant<T>(ctx.Fenetre<Menu_FG>(), QString::fromLatin1(nom));
     }

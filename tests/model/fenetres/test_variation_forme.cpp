@@ -27,12 +27,7 @@ struct Banc : test::Banc_Fenetre {
         e.P(27) = 50;
         e.P(35) = 100;
     }
-    Menu_VariationForme &Ouvre() {
-        auto &v = ctx.Fenetre<Menu_VariationForme>();
-        v.Montre();
-        QApplication::processEvents();
-        return v;
-    }
+    Menu_VariationForme &Ouvre() { return Banc_Fenetre::Ouvre<Menu_VariationForme>(); }
     template <class T> T *W(const char *nom) {
         return test::Enfant<T>(ctx.Fenetre<Menu_VariationForme>(), QString::fromLatin1(nom));
     }

@@ -32,15 +32,9 @@ struct Banc : Banc_Fenetre {
         Ecrit_Octets(e.Fichier_Programme("nacaa.ini"), Texte_Table_Naca(cone));
         e.Tab_Param = cone.Tab_Param;
     }
-    Comp_Bulbe &Ouvre() {
-        Comp_Bulbe &w = ctx.Fenetre<Comp_Bulbe>();
-        w.Montre();
-        return w;
-    }
 };
 
 QString Nombre(double v) { return Texte_Nombre(v); }
-void Clique(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 } // namespace
 
@@ -79,7 +73,7 @@ TEST(Comp_Bulbe, LegendesEtActivation) {
 
 TEST(Comp_Bulbe, ChoixDesProfilsDeLaVueDeCote) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     Clique_Option(w.Option1(0));
     EXPECT_EQ(w.Combo2()->currentIndex(), 9);
     // Profile 12 for the lower half: (6 + 6.25) % of 200 mm.
@@ -106,7 +100,7 @@ TEST(Comp_Bulbe, ChoixDesProfilsDeLaVueDeCote) {
 
 TEST(Comp_Bulbe, MasseDuBulbe) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     w.SSTab1()->setCurrentIndex(2);
     Clique(w.Command7());
     // The double cone by the program's rule: 262966.9 for lead's 207.2, floor(5448.67).
@@ -130,7 +124,7 @@ TEST(Comp_Bulbe, MasseDuBulbe) {
 
 TEST(Comp_Bulbe, TableAbsenteNommeeEtVuesGardees) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     w.Cache();
     std::filesystem::remove(b.e.Fichier_Programme("nacaa.ini"));
     b.e.P(160) = 9;
@@ -146,7 +140,7 @@ TEST(Comp_Bulbe, TableAbsenteNommeeEtVuesGardees) {
 TEST(Comp_Bulbe, ProfilHorsTableRefuse) {
     Banc b;
     b.e.P(159) = 41;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     // The top view is drawn; the side view is refused and left as it was.
     EXPECT_EQ(w.Picture1()->Effacements(), 1);
     EXPECT_EQ(w.Picture2()->Effacements(), 0);

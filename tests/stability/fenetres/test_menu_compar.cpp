@@ -39,20 +39,11 @@ struct Banc : Banc_Fenetre {
     std::string Chemin(const std::string &nom) const { return e.Dossier_Programme + "/" + nom; }
     // A compared file: project B with its flag of heel 5k out of date when k >= 0.
     std::string Ecrit_B(const std::string &nom, double poids, int perime = -1) {
-        Etat_Projet p;
-        Remplit_Projet(p.Tab_Param, false);
-        p.P(POIDS_TOTAL) = poids;
-        if (perime >= 0)
-            p.P(Etat_Gite(perime)) = 1;
-        Ecrit_Fichier_Projet(Chemin(nom), p);
+        Ecrit_Projet_B(Chemin(nom), poids, perime);
         return Chemin(nom);
     }
     // Shown; its activation runs once the showing is over.
-    Menu_Compar &Ouvre() {
-        auto &w = ctx.Fenetre<Menu_Compar>();
-        Montre(w);
-        return w;
-    }
+    Menu_Compar &Ouvre() { return Banc_Fenetre::Ouvre<Menu_Compar>(); }
     static void Montre(Menu_Compar &w) {
         w.Montre();
         QApplication::processEvents();
@@ -320,10 +311,7 @@ TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
 }
 
 TEST_F(Comparaison_Cadre, RefusSonore) {
-    Etat_Projet perime;
-    Remplit_Projet(perime.Tab_Param, false);
-    perime.P(Etat_Gite(5)) = 1;
-    Ecrit_Fichier_Projet(dossier + "/tov0.mas", perime);
+    Ecrit_Projet_B(dossier + "/tov0.mas", 1000, 5);
     Clique_Touche("Compar");
     QApplication::processEvents();
     EXPECT_FALSE(ctx().Existante<Menu_Compar>()->Visible());

@@ -39,11 +39,6 @@ struct Banc : test::Banc_Fenetre {
         e.P(103) = 312.7;
         e.P(126) = 455.9;
     }
-    Menu_Deplacement &Ouvre() {
-        auto &w = ctx.Fenetre<Menu_Deplacement>();
-        w.Montre();
-        return w;
-    }
 };
 
 using test::Tape;
@@ -55,7 +50,7 @@ void Valide(Menu_Deplacement &w, int bouton = 0) {
 
 TEST(Menu_Deplacement, AffichageALActivation) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.windowTitle(), "Menu Deplacement");
     EXPECT_EQ(w.SSTab1()->tabText(0), "Poids");
     EXPECT_EQ(w.SSTab1()->tabText(1), "Position");
@@ -94,7 +89,7 @@ TEST(Menu_Deplacement, FenetreCacheeLaisseSesControles) {
 TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
     Banc b;
     b.e.P(186) = 0;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton);
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(b.e.P(186 + k), 1);
@@ -108,7 +103,7 @@ TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
 TEST(Menu_Deplacement, ValideLitPuisCentre) {
     for (int bouton : {0, 2, 4, 8}) {
         Banc b;
-        Menu_Deplacement &w = b.Ouvre();
+        Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
         QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton); // servo 1: 60 g
         QTest::mouseClick(w.UpDown1(13)->boutonBas(), Qt::LeftButton); // hull at 490
         Tape(w.Text1(2), "120");                                       // receiver typed
@@ -132,7 +127,7 @@ TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
     Banc b;
     b.e.P(57) = 6000;    // heavier than the spinner goes
     b.e.P(170) = 1388.6; // in range: stored rounded, as the spinner holds it
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.Text1(5)->text(), "6000");
     EXPECT_EQ(w.UpDown1(5)->value(), 5000);
     // The box shows the whole grams that "Valide" will store, not the record's fraction.
@@ -147,7 +142,7 @@ TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
     Banc b;
     b.e.P(170) = 2000 / 0.72; // the assistant's bulb of a 2-metre hull, not rounded
     b.e.P(42) = 3220 + 2000 / 0.72;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.Text1(6)->text(), "2778");
     // The narrow box shows the thousands, not the tail of the decimals.
     EXPECT_EQ(w.Text1(16)->text(), Texte_Nombre(3220 + 2000 / 0.72));
@@ -157,7 +152,7 @@ TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
 TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
     for (const char *texte : {"abc", "", "600", "-10"}) {
         Banc b;
-        Menu_Deplacement &w = b.Ouvre();
+        Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
         QTest::mouseClick(w.UpDown1(3)->boutonHaut(), Qt::LeftButton); // battery 360
         Tape(w.Text1(1), QString::fromLatin1(texte));                  // servo 2, 0 to 500
         Valide(w);
@@ -175,7 +170,7 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
 TEST(Menu_Deplacement, PoidsNulsRefusesAvantDEtreStockes) {
     // Typed to zero, every one: refused before anything is stored, under the busy guard.
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     bool occupe = false;
     Remplace_Boite_Message([&](const QString &t, int style, const QString &titre) {
         occupe = b.ctx.Occupe();
@@ -199,7 +194,7 @@ TEST(Menu_Deplacement, PoidsNulsRefusesAvantDEtreStockes) {
 
 TEST(Menu_Deplacement, BoutonsAttendentLaFinDUnCalcul) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     Tape(w.Text1(2), "120");
     {
         Contexte::Garde_Occupe calcul(b.ctx);
@@ -213,7 +208,7 @@ TEST(Menu_Deplacement, BoutonsAttendentLaFinDUnCalcul) {
 TEST(Menu_Deplacement, RemontreeRelitLeRecord) {
     // Typing never validated is dropped when the window is shown again, by whatever path.
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     Tape(w.Text1(2), "120");
     w.Cache(); // the toolbar key hides every window first
     w.Montre();
@@ -228,7 +223,7 @@ TEST(Menu_Deplacement, RemontreeRelitLeRecord) {
 
 TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(b.e.X_Item_Choisi, 0);
     w.SSTab1()->setCurrentIndex(1);
     QTest::mouseClick(w.Label1(13), Qt::LeftButton); // "Carene" of "Position"
