@@ -28,9 +28,7 @@ struct Shell_Voyants : Shell_Enregistreur {
 // A box 100 wide and 100 deep carrying 3 kg (30 mm of draught), afloat upright, its keel
 // and bulb amidships, its gear in the middle, the user's heel at 20 degrees.
 Etat_Projet Caisson(double L = 1000) {
-    Etat_Projet e = test::Coque_Caisson(L, 50, 100);
-    e.P(23) = 500;
-    e.P(42) = 3000;
+    Etat_Projet e = test::Caisson_Tabule(3000, 500, L);
     e.P(57) = 1000;
     e.P(170) = 2000;
     e.P(110) = 480;
@@ -40,8 +38,6 @@ Etat_Projet Caisson(double L = 1000) {
     e.P(27) = L / 10;
     e.P(231) = 10;
     e.P(26) = 20;
-    e.P(200) = 77.7;
-    Calcul_Tab(e);
     e.P(200) = 77.7;
     return e;
 }

@@ -144,12 +144,10 @@ TEST(Centrage, GiteRemiseEtFlottaisonDroite) {
 TEST(Centrage, PuisFlottaisonDroiteDuCaisson) {
     // A box 1000 mm long, 100 mm wide and 100 mm deep: level at 40 mm below the sheer it
     // holds 6222 cm3, the weight of its hull.
-    Etat_Projet e = test::Coque_Caisson();
+    Etat_Projet e = test::Caisson_Tabule(0, 500);
     e.P(57) = 6222;
     e.P(32) = 500;
     e.P(162) = 50;
-    test::Resultats_Perimes(e);
-    Calcul_Tab(e);
     Shell_Enregistreur s;
     Calcul_Centrage(e, s);
     EXPECT_EQ(e.P(42), 6222);

@@ -18,8 +18,7 @@ namespace {
 // eight weights (3510 g) with distinct lateral places.
 Etat_Projet Caisson() {
     Etat_Projet e = test::Coque_Caisson(1000, 50, 100);
-    for (int k = 0; k < 7; ++k)
-        e.P(Franc_Bord_AR(k)) = e.P(Franc_Bord_AV(k)) = 55;
+    test::Francs_Bords(e, 55, 55);
     e.P(37) = 10;
     e.P(110) = 500;
     e.P(113) = 300;

@@ -1,5 +1,6 @@
 #pragma once
 // Small hulls whose sections are worked out by hand, for the computation and drawing tests.
+#include "model/Carene.h"
 #include "model/Etat_Projet.h"
 #include "model/Numeros.h"
 
@@ -36,8 +37,8 @@ inline void Francs_Bords(Etat_Projet &e, double ar, double av) {
 
 // Every floating result, upright and at the six heels, out of date.
 inline void Resultats_Perimes(Etat_Projet &e) {
-    for (int k = 0; k < 7; ++k)
-        e.P(186 + k) = 1;
+    for (int k = 0; k < NB_GITES; ++k)
+        e.P(Etat_Gite(k)) = 1;
 }
 
 // The box loaded for the flotation tests: weight P(42) (g) with its centre of gravity P(23)
@@ -51,6 +52,14 @@ inline Etat_Projet Caisson_Charge(double poids, double centre, double L = 1000, 
     e.P(37) = 0.1;
     e.P(27) = L / 40;
     Resultats_Perimes(e);
+    return e;
+}
+
+// The loaded box with its hull table, ready to float.
+inline Etat_Projet Caisson_Tabule(double poids, double centre, double L = 1000, double B = 50,
+                                  double D = 100) {
+    Etat_Projet e = Caisson_Charge(poids, centre, L, B, D);
+    Calcul_Tab(e);
     return e;
 }
 
@@ -90,8 +99,7 @@ inline Etat_Projet Coque_V() {
     e.P(7) = e.P(16) = e.P(19) = 1;
     e.P(8) = e.P(17) = e.P(20) = 0;
     e.P(107) = e.P(108) = 1;
-    for (int n = 43; n <= 56; ++n)
-        e.P(n) = 10;
+    Francs_Bords(e, 10, 10);
     e.P(37) = 2;
     e.P(27) = 20;
     return e;
