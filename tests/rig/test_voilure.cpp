@@ -73,26 +73,6 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
     EXPECT_DOUBLE_EQ(e.P(89), 168872);
 }
 
-TEST(Voilure, PlanClassGuindantNulOuNegatifNeChangeRien) {
-    for (double tete : {50.0, 40.0}) {
-        Etat_Projet e = Grand_Greement(2);
-        e.P(84) = tete; // the tack is at 50
-        e.P(284) = 2;
-        e.P(89) = 11, e.P(99) = 22, e.P(102) = 33;
-        e.Lattes_Class = {1, 2, 3};
-        e.Liste_Voile = {{4, 5}};
-        Shell_Enregistreur s;
-        Canvas_Enregistreur c(300, 200);
-        EXPECT_THROW(Trace_Voile_Class(e, s, c), Erreur_Gabarit);
-        EXPECT_TRUE(c.traits.empty());
-        EXPECT_DOUBLE_EQ(e.P(89), 11);
-        EXPECT_DOUBLE_EQ(e.P(99), 22);
-        EXPECT_DOUBLE_EQ(e.P(102), 33);
-        EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{1, 2, 3}));
-        EXPECT_EQ(e.Liste_Voile.size(), 1u);
-    }
-}
-
 // Height sweep, y = 0 to 100 by 10: widths 80, 72, ..., 0, sum 440, sum(y w) = 80 x 550 -
 // 0.8 x 38500 = 13200: 30 above the deck (the exact centroid lies at 33.3), 40 above the
 // water. Station sweep from the clew: the straight leech reaches x at h = 2x, chords 0, 20,

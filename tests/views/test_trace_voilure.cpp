@@ -74,29 +74,33 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
 }
 
 TEST(Trace_Voilure, UnEchecNeStockeRien) {
-    // A negative leech exponent fails at the tack sample (0 to a negative power); a head at
-    // the tack's height leaves no luff; a jib foot of 1e308 mm makes the jib's area infinite.
-    // Each is refused before anything is drawn or stored.
+    // Free plan: a negative leech exponent fails at the tack sample (0 to a negative power); a
+    // head at the tack's height leaves no luff; a jib foot of 1e308 mm makes the jib's area
+    // infinite. CLASS plan: a luff of zero or less. Each is refused before anything is drawn
+    // or stored.
+    using Trace = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
     struct Cas {
         const char *quoi;
+        Trace trace;
         int n;
         double v;
     };
-    for (Cas k : {Cas{"exposant negatif", EXP_CHUTE_GV, -1}, Cas{"guindant nul", HAUTEUR_GV, 50},
-                  Cas{"bordure de foc demesuree", LARGEUR_FOC, 1e308}}) {
+    for (Cas k : {Cas{"exposant negatif", Trace_Voilure, EXP_CHUTE_GV, -1},
+                  Cas{"guindant nul", Trace_Voilure, HAUTEUR_GV, 50},
+                  Cas{"bordure de foc demesuree", Trace_Voilure, LARGEUR_FOC, 1e308},
+                  Cas{"guindant nul, CLASS", Trace_Voile_Class, HAUTEUR_GV, 50},
+                  Cas{"guindant negatif, CLASS", Trace_Voile_Class, HAUTEUR_GV, 40}}) {
         SCOPED_TRACE(k.quoi);
         Etat_Projet e = Grand_Greement(1);
+        e.P(COEF_ROOF_A) = 2;
         e.P(k.n) = k.v;
-        e.P(89) = 1;
-        e.P(90) = 2;
-        e.P(91) = 3;
-        e.P(99) = 4;
-        e.P(102) = 5;
+        e.P(89) = 1, e.P(90) = 2, e.P(91) = 3, e.P(99) = 4, e.P(102) = 5;
         e.Hauteur_Pont_Mat = 6;
         e.Liste_Voile = {{1, 2}};
+        e.Lattes_Class = {7, 8, 9};
         Shell_Enregistreur s;
         Canvas_Enregistreur c(300, 200);
-        EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
+        EXPECT_THROW(k.trace(e, s, c), Erreur_Gabarit);
         EXPECT_TRUE(c.traits.empty());
         EXPECT_DOUBLE_EQ(e.P(89), 1);
         EXPECT_DOUBLE_EQ(e.P(90), 2);
@@ -105,5 +109,6 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
         EXPECT_DOUBLE_EQ(e.P(102), 5);
         EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, 6);
         EXPECT_EQ(e.Liste_Voile, (std::vector<Etat_Projet::Ligne_Voile>{{1, 2}}));
+        EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{7, 8, 9}));
     }
 }
