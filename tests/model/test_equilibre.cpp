@@ -17,6 +17,7 @@
 #include "support/Maitre.h"
 
 using namespace gabarit;
+using test::Compare_Modele;
 
 namespace {
 
@@ -28,16 +29,6 @@ std::unique_ptr<Etat_Projet> Caisson(double poids = 4000) {
     e->P(14) = 70;
     e->P(15) = 90;
     return e;
-}
-
-// The program's results at heel 5k against the replay's.
-void Compare_Modele(const Etat_Projet &e, int k, const test::Resultat_Modele &m) {
-    ASSERT_TRUE(m.flotte);
-    EXPECT_EQ(e.P(Franc_Bord_AR(k)), m.franc_bord_ar);
-    EXPECT_EQ(e.P(Franc_Bord_AV(k)), m.franc_bord_av);
-    EXPECT_EQ(e.P(Volume_Gite(k)), m.volume);
-    EXPECT_EQ(e.P(Surface_Mouillee_Gite(k)), m.surface); // the single-precision quotient
-    EXPECT_EQ(e.P(Etat_Gite(k)), 0);
 }
 
 // A shell whose event yields press a heel button in the middle of the search.
