@@ -65,7 +65,7 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
     ASSERT_EQ(c.traits.size(), 25u);
     Compare(c.traits[5], {20, 94, 19.375, 104, NOIR}); // first leech step: 6.25 mm aft
     Compare(c.traits[20], {20, 174, -20, 174, NOIR});  // the boom
-    EXPECT_EQ(e.X_Couple, 20);                         // left at the head line's return
+    EXPECT_EQ(e.X_Couple, 40);                         // left at the head line's return
 
     // The free plan of the same project gives the parabolic leech's 168872 instead.
     e.P(279) = 0;

@@ -28,8 +28,8 @@ inline Etat_Projet Petit_Greement() {
 
 // A mast 1000 tall at station 100; a mainsail of luff 800 (tack 50 above the deck, head at
 // 850) and foot 400 whose leech has the given exponent; a jib from 20 to 600 on the mast with
-// a foot of 150; the head line 30 up and 20 back. Drawn at 0.1 unit per mm, waterline at
-// 180, stern at 10. Centre of effort stored as 80, 300.
+// a foot of 150; the head line 30 aft of the masthead, back to the deck at station 40. Drawn at 0.1
+// unit per mm, waterline at 180, stern at 10. Centre of effort stored as 80, 300.
 inline Etat_Projet Grand_Greement(double exposant) {
     Etat_Projet e = Coque_V();
     e.P(ECHELLE_VUE) = 0.1;
@@ -42,7 +42,7 @@ inline Etat_Projet Grand_Greement(double exposant) {
     e.P(ENTRE_PONT_GV) = 50;
     e.P(EXP_CHUTE_GV) = exposant;
     e.P(POSITION_BASTA) = 30;
-    e.P(RETOUR_BASTA) = 20;
+    e.P(RETOUR_BASTA) = 40;
     e.P(HAUTEUR_FOC) = 600;
     e.P(LARGEUR_FOC) = 150;
     e.P(ENTRE_PONT_FOC) = 20;

@@ -118,17 +118,6 @@ TEST(Menu_Compar, ComparaisonALaPremiereOuverture) {
     EXPECT_TRUE(b.shell.sons.empty());
 }
 
-TEST(Menu_Compar, PoidsPlusLegerEnVertEtEcartHorsEchelle) {
-    Banc b;
-    b.e.P(POIDS_TOTAL) = 900;
-    b.e.P(Moment_Redressement(1)) = 110000; // 11 times B's 10000
-    Menu_Compar &w = b.Ouvre();
-    EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-10%");
-    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_POIDS)), VERT);
-    EXPECT_EQ(w.Label5(1)->text(), "~");
-    EXPECT_EQ(w.Label5(2)->text(), "50%");
-}
-
 TEST(Menu_Compar, FeuRougeRefuseCacheEtRevientAuMaitre) {
     Banc b;
     b.e.Nom_Compar = b.Ecrit_B("perime.cot", 1000, 3);
@@ -226,12 +215,17 @@ TEST(Menu_Compar, ChaqueActivationRecompare) {
     Banc b;
     Menu_Compar &w = b.Ouvre();
     ASSERT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
-    // Hidden with the others, then shown again on a lighter boat.
+    // Hidden with the others, then shown again on a lighter boat whose moment at 5 degrees
+    // is 11 times B's 10000: lighter shows green, a gap past 999 % a tilde.
     Cache_Fenetres(b.ctx);
     b.e.P(POIDS_TOTAL) = 900;
+    b.e.P(Moment_Redressement(1)) = 110000;
     b.e.Nom_Projet = "leger.cot";
     Banc::Montre(w);
     EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-10%");
+    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_POIDS)), VERT);
+    EXPECT_EQ(w.Label5(1)->text(), "~");
+    EXPECT_EQ(w.Label5(2)->text(), "50%");
     EXPECT_EQ(Texte(w, "Label3"), "leger.cot");
 }
 
