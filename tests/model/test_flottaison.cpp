@@ -44,33 +44,41 @@ TEST(Calcul_Flottaison, BateauLeger) {
     EXPECT_DOUBLE_EQ(e.P(13), 10.2);
 }
 
-TEST(Calcul_Flottaison, BateauTropLourd) {
-    // 20 kg in a box that holds 10.3 litres: the bow sinks below the sheer.
-    Etat_Projet e = Caisson_Tabule(20000, 500);
-    e.P(43) = 12;
-    e.P(49) = 13;
-    e.P(13) = 7;
-    e.P(207) = 8;
-    Shell_Enregistreur shell;
-    EXPECT_FALSE(Calcul_Flottaison(e, shell));
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
-    EXPECT_EQ(shell.messages[0].titre, "Attention !");
-    EXPECT_EQ(shell.messages[0].style, MB_STOP);
-    // Freeboards put back, no result stored, light not repainted.
-    EXPECT_EQ(e.P(43), 12);
-    EXPECT_EQ(e.P(49), 13);
-    EXPECT_EQ(e.P(13), 7);
-    EXPECT_EQ(e.P(207), 8);
-    EXPECT_EQ(e.P(186), 1);
-    EXPECT_EQ(shell.peintures_voyants, 0);
-
+TEST(Calcul_Flottaison, EchecRendLesFrancsBords) {
+    // 20 kg in a box that holds 10.3 litres: the bow sinks below the sheer. A centre of
+    // gravity far off the hull, from a file: from -1.67e68, stepping to the stern by whole
+    // tens lands at -2.4e52, where adding 10 no longer moves the walk; off the hull at either
+    // end, the rise lifts the other end, then the sink drives the empty end below the sheer.
     // Without a table nothing floats either.
-    Etat_Projet vide = Caisson_Tabule(10, 500);
-    Init_Tab(vide);
-    EXPECT_FALSE(Calcul_Flottaison(vide, shell));
-    EXPECT_EQ(vide.P(43), 0);
-    EXPECT_EQ(vide.P(49), 0);
+    struct Cas {
+        double poids, centre;
+        bool table;
+    };
+    for (Cas c :
+         {Cas{20000, 500, true}, Cas{4000, -5.9e50, true}, Cas{4000, -1.6671125353931907e68, true},
+          Cas{4000, 5.9e50, true}, Cas{10, 500, false}}) {
+        SCOPED_TRACE(testing::Message() << c.poids << " g at " << c.centre);
+        Etat_Projet e = Caisson_Tabule(c.poids, c.centre);
+        if (!c.table)
+            Init_Tab(e);
+        e.P(43) = 12;
+        e.P(49) = 13;
+        e.P(13) = 7;
+        e.P(207) = 8;
+        Shell_Enregistreur shell;
+        EXPECT_FALSE(Calcul_Flottaison(e, shell));
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
+        EXPECT_EQ(shell.messages[0].titre, "Attention !");
+        EXPECT_EQ(shell.messages[0].style, MB_STOP);
+        // Freeboards put back, no result stored, light not repainted.
+        EXPECT_EQ(e.P(43), 12);
+        EXPECT_EQ(e.P(49), 13);
+        EXPECT_EQ(e.P(13), 7);
+        EXPECT_EQ(e.P(207), 8);
+        EXPECT_EQ(e.P(186), 1);
+        EXPECT_EQ(shell.peintures_voyants, 0);
+    }
 }
 
 TEST(Calcul_Flottaison, CentreDeGraviteHorsDizaine) {
@@ -118,25 +126,6 @@ TEST(Calcul_Flottaison, FlottaisonAuFondDeLaTable) {
     EXPECT_EQ(e.P(49), 299);
     EXPECT_EQ(e.P(207), 5000);
     EXPECT_DOUBLE_EQ(e.P(13), 0.5);
-}
-
-TEST(Calcul_Flottaison, CentreDeGraviteHorsDeLaCoqueSansBlocage) {
-    // A centre of gravity far off the hull from a file: from -1.67e68, stepping to the stern
-    // by whole tens lands at -2.4e52, where adding 10 no longer moves the walk. Off the hull
-    // at either end, the rise lifts the other end, then the sink drives the empty end below
-    // the sheer.
-    for (double cg : {-5.9e50, -1.6671125353931907e68, 5.9e50}) {
-        SCOPED_TRACE(cg);
-        Etat_Projet e = Caisson_Tabule(4000, cg);
-        e.P(43) = 12;
-        e.P(49) = 13;
-        Shell_Enregistreur shell;
-        EXPECT_FALSE(Calcul_Flottaison(e, shell));
-        ASSERT_EQ(shell.messages.size(), 1u);
-        EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
-        EXPECT_EQ(e.P(43), 12);
-        EXPECT_EQ(e.P(49), 13);
-    }
 }
 
 TEST(Calcul_Flottaison, CarenesRefusees) {
