@@ -30,7 +30,7 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
         ADD_FAILURE() << m.texte.toStdString();
     EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
-    EXPECT_GT(e.P(13), 0); // the upright volume
+    EXPECT_DOUBLE_EQ(e.P(13), 39.4882); // upright volume (100 cm3): the file's P(207) / 10000
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
