@@ -1,13 +1,11 @@
 // The start-up with the real files of the program folder: the master, the settings and the
 // NACA table copied into a temporary program folder.
-#include <filesystem>
 
 #include "shell/fenetres/Aastuce.h"
 #include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -15,11 +13,7 @@ class Demarrage_Reel : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Services() = Services_Projet::Reels();
-        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"}) {
-            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
-                          fs::copy_options::overwrite_existing);
-        }
+        Fichiers_Reels({"tov0.mas", "tov.ini", "nacaa.ini"});
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolBar>
-#include <filesystem>
 
 #include "platform/Nombres.h"
 #include "shell/fenetres/AEnCours.h"
@@ -19,7 +18,6 @@
 
 using namespace gabarit;
 using namespace gabarit::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -27,10 +25,7 @@ class Serie_Cadre : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Services() = Services_Projet::Reels();
-        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
-            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
-                          fs::copy_options::overwrite_existing);
+        Fichiers_Reels({"tov0.mas", "tov.ini", "nacaa.ini"});
         e.P(305) = 1;
         cadre->MDIForm1_MDIForm_Load();
         Cache_Tout();
