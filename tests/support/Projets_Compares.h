@@ -76,4 +76,13 @@ inline void Ecrit_Projet_Compare(const std::string &chemin, bool a,
     }
 }
 
+// A current as "bateau.cot", B written as the master of the program folder `dossier`, which
+// is the compared file at start.
+inline void A_Contre_B_Maitre(Etat_Projet &e, const std::string &dossier) {
+    Projets_A_B(e);
+    e.Nom_Projet = "bateau.cot";
+    Ecrit_Projet_Compare(dossier + "/tov0.mas", false);
+    e.Nom_Compar = "tov0.mas";
+}
+
 } // namespace gabarit::test

@@ -28,11 +28,8 @@ const QColor ROUGE(255, 0, 0), VERT(0, 128, 0);
 struct Banc : Banc_Fenetre {
     Dialogue_Test dialogue;
     Banc() {
-        Projets_A_B(e);
         e.Dossier_Programme = Dossier_Temporaire();
-        Ecrit_Projet_Compare(Chemin("tov0.mas"), false);
-        e.Nom_Compar = "tov0.mas";
-        e.Nom_Projet = "bateau.cot";
+        A_Contre_B_Maitre(e, e.Dossier_Programme);
         Installe_Dialogue_Fichier(&dialogue);
     }
     ~Banc() { Installe_Dialogue_Fichier(nullptr); }
@@ -263,10 +260,7 @@ class Comparaison_Cadre : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Projets_A_B(e);
-        e.Nom_Projet = "bateau.cot";
-        Ecrit_Projet_Compare(dossier + "/tov0.mas", false);
-        e.Nom_Compar = "tov0.mas";
+        A_Contre_B_Maitre(e, dossier);
         cadre->Shell().Lecteur_Son = [this](const QString &chemin) {
             joues << QFileInfo(chemin).fileName();
         };
