@@ -64,13 +64,14 @@ inline Etat_Projet Caisson_Tabule(double poids, double centre, double L = 1000, 
 }
 
 // A 1000 mm model for the hull-form windows: widest station 450 mm and deepest 500 mm from
-// the stern, section shapes changing along the hull, steps and view as after a load.
+// the stern, transom 2 x 60 wide and 65 deep, section shapes changing along the hull (their
+// variation exponents 3 forward, 2 aft), steps and view as after a load.
 inline void Charge_Carene(Etat_Projet &e) {
     auto &p = e.Tab_Param;
     p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
     p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
-    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
-    p[26] = 0, p[27] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
+    p[14] = 60, p[15] = 65, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
+    p[26] = 0, p[27] = 100, p[107] = 3, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
     p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
     e.Ech_Couple = 1;

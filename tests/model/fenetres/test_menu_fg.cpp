@@ -114,7 +114,7 @@ TEST(Menu_FG, AffichageDuRecord) {
     Banc b;
     b.e.P(5) = 100.3;
     b.Ouvre();
-    EXPECT_EQ(b.Texte("Text1_0"), "60");
+    EXPECT_EQ(b.Texte("Text1_0"), "65");  // transom depth
     EXPECT_EQ(b.Texte("Text1_1"), "120"); // full transom width
     EXPECT_EQ(b.Texte("Text1_5"), "201"); // full beam, 200.6 rounded
     EXPECT_EQ(b.Texte("Text1_6"), "500");
@@ -127,7 +127,7 @@ TEST(Menu_FG, AffichageDuRecord) {
     EXPECT_EQ(b.Texte("Text1_12"), "0");
     UpDown *s0 = b.W<UpDown>("UpDown1_0");
     EXPECT_EQ(s0->maximum(), 120);
-    EXPECT_EQ(s0->value(), 60);
+    EXPECT_EQ(s0->value(), 65);
     EXPECT_EQ(b.W<UpDown>("UpDown1_6")->maximum(), 950); // L - P(36)
     EXPECT_EQ(b.W<UpDown>("UpDown1_6")->increment(), 10);
     EXPECT_EQ(b.W<UpDown>("UpDown1_14")->maximum(), 440); // P(2) - 10
@@ -494,14 +494,14 @@ TEST(Menu_FG, InfoDuTableauInclineVuDeFace) {
     EXPECT_EQ(b.Texte("Label6_0"), "-41");
     const double demi = 100 - 40 * std::pow(350.0, 1.5) / std::pow(450.0, 1.5);
     EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
-    // Keel at the stern: depth 60 below a freeboard of 40.
-    EXPECT_EQ(b.Texte("Label6_1"), "20");
-    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    // Keel at the stern: depth 65 below a freeboard of 40.
+    EXPECT_EQ(b.Texte("Label6_1"), "25");
+    EXPECT_EQ(b.Texte("Label6_3"), "66");
     EXPECT_EQ(b.e.X_Couple, 0);
     // Another framing leaves the figures alone.
     b.e.Cle_Vue = "TB_ET";
     b.ctx.Fenetre<Menu_FG>().Aff_Valeurs_FG();
-    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    EXPECT_EQ(b.Texte("Label6_3"), "66");
 }
 
 TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
