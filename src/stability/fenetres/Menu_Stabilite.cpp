@@ -149,6 +149,14 @@ void Menu_Stabilite::Init_Bascule(double angle) {
     Label2(1)->setText(Texte_Nombre(angle));
 }
 
+void Menu_Stabilite::Init_Projet(double angle_bascule) {
+    Init_Bascule(angle_bascule);
+    Label2(0)->setText(QStringLiteral("- - - - - - - -"));
+    Label1_6_->clear();
+    Picture3_->Efface();
+    Picture4_->hide();
+}
+
 void Menu_Stabilite::Montre_Gite() { UpDown2_->Montre_Valeur(ctx().etat.P(ANGLE_GITE)); }
 
 void Menu_Stabilite::Calcule_Coef_Pris() {

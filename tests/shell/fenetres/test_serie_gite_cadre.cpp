@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "model/Initialisation.h"
 #include "platform/Nombres.h"
 #include "shell/fenetres/AEnCours.h"
 #include "stability/fenetres/Menu_Stabilite.h"
@@ -73,6 +74,14 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+
+    // Another project read: none of these figures belongs to it any more.
+    e.P(228) = 10;
+    Init_Projet(e, cadre->Shell());
+    EXPECT_EQ(w.Label2(0)->text(), "- - - - - - - -");
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), "");
+    EXPECT_EQ(w.Label2(1)->text(), "10");
 }
 
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
