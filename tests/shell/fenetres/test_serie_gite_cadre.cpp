@@ -127,6 +127,14 @@ TEST_F(Serie_Cadre, ToucheStabiliteMontreLaFenetreRemplie) {
     EXPECT_EQ(e.P(26), 0);
     EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(e.P(214)));
     EXPECT_TRUE(w.Option1(0)->isChecked()); // the master's item is servo 1
+
+    // Minimised, the key leaves its icon as it is, not stretched to the window's size.
+    w.Cadre()->showMinimized();
+    QApplication::processEvents();
+    const QSize icone = w.Cadre()->size();
+    Clique_Touche("Stabilite");
+    QApplication::processEvents();
+    EXPECT_EQ(w.Cadre()->size(), icone);
 }
 
 TEST_F(Serie_Cadre, BarreDesCouples) {
