@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -155,6 +156,10 @@ void Menu_Stabilite::Init_Projet(double angle_bascule) {
     Label1_6_->clear();
     Picture3_->Efface();
     Picture4_->hide();
+    // Back on the curve, as a window opened for the first time: the coefficient's tab then
+    // computes when it is chosen. Nothing is computed here, before the hull is tabulated.
+    const QSignalBlocker calme(SSTab1_);
+    SSTab1_->setCurrentIndex(0);
 }
 
 void Menu_Stabilite::Montre_Gite() { UpDown2_->Montre_Valeur(ctx().etat.P(ANGLE_GITE)); }

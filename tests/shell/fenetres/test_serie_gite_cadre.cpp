@@ -76,12 +76,19 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
     EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
 
-    // Another project read: none of these figures belongs to it any more.
+    // Another project read, the window left on its coefficient: none of these figures
+    // belongs to it any more, and the coefficient is computed when its tab is chosen again.
+    w.SSTab1()->setCurrentIndex(2);
     e.P(228) = 10;
     Init_Projet(e, cadre->Shell());
     EXPECT_EQ(w.Label2(0)->text(), "- - - - - - - -");
     EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), "");
     EXPECT_EQ(w.Label2(1)->text(), "10");
+    EXPECT_EQ(w.SSTab1()->currentIndex(), 0);
+    e.P(193) = -1;
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+    EXPECT_GT(e.P(193), 0);
 }
 
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
