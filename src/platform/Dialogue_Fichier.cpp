@@ -10,6 +10,8 @@
 #include <QSplitter>
 #include <QTreeView>
 
+#include "platform/Icones_Fichiers.h"
+
 namespace gabarit {
 
 // Each description is its own pattern, as the old filter showed it: "(*.cot)" then "(*.mas)".
@@ -71,6 +73,7 @@ Dialogue_Fichier *&Installe() {
 
 void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
     d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setIconProvider(&Icones_Fichiers());
     d.setWindowTitle(sauve ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
     d.setAcceptMode(sauve ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(sauve ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
