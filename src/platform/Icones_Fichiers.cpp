@@ -1,7 +1,6 @@
 #include "platform/Icones_Fichiers.h"
 
 #include <QFileSystemModel>
-#include <QMimeDatabase>
 
 namespace gabarit {
 
@@ -14,8 +13,8 @@ QIcon Icones_Par_Nom::icon(const QFileInfo &info) const {
 QString Icones_Par_Nom::type(const QFileInfo &info) const {
     if (info.isDir())
         return QStringLiteral("Dossier");
-    // The extension only: the file itself is never opened.
-    return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+    return info.suffix().isEmpty() ? QStringLiteral("Fichier")
+                                   : QStringLiteral("Fichier %1").arg(info.suffix());
 }
 
 Icones_Par_Nom &Icones_Fichiers() {

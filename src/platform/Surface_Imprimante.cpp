@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "model/Erreur.h"
+#include "platform/Dialogue_Fichier.h"
 #include "platform/Icones_Fichiers.h"
 #include "platform/Nombres.h"
 
@@ -46,6 +47,7 @@ bool Configure_Imprimante(QWidget *parent) {
         return Remplacement()(Imprimante());
     QPrintDialog d(&Imprimante(), parent);
     Prepare_Dialogue_Imprimante(d);
+    const Garde_Dialogues_Fichier parcourir; // the file dialog of its "..." button
     return d.exec() == QDialog::Accepted;
 }
 

@@ -1,4 +1,5 @@
 // The dialogs' file models never open the files they list.
+#include <QAbstractProxyModel>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -23,11 +24,11 @@ TEST(Icones_Fichiers, LeTypeVientDuNomPasDuContenu) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n");
     f.close();
-    const QMimeDatabase db;
     const QFileInfo info(chemin);
-    ASSERT_EQ(QFileIconProvider().type(info), db.mimeTypeForName("application/pdf").comment());
-    EXPECT_EQ(Icones_Fichiers().type(info),
-              db.mimeTypeForName("application/octet-stream").comment());
+    ASSERT_EQ(QFileIconProvider().type(info),
+              QMimeDatabase().mimeTypeForName("application/pdf").comment());
+    EXPECT_EQ(Icones_Fichiers().type(info), "Fichier");
+    EXPECT_EQ(Icones_Fichiers().type(QFileInfo(chemin + ".cot")), "Fichier cot");
     EXPECT_EQ(Icones_Fichiers().type(QFileInfo(QDir::tempPath())), "Dossier");
 }
 
@@ -43,4 +44,26 @@ TEST(Icones_Fichiers, PosesSurLesDialogues) {
     ASSERT_FALSE(modeles.isEmpty());
     for (QFileSystemModel *m : modeles)
         EXPECT_EQ(m->iconProvider(), &Icones_Fichiers());
+}
+
+// A file dialog that Qt opens itself, shown while the guard lives, gets the French columns
+// and the provider; one shown without the guard keeps Qt's.
+TEST(Icones_Fichiers, DialoguesOuvertsParQt) {
+    QFileDialog avant;
+    avant.setOption(QFileDialog::DontUseNativeDialog);
+    {
+        const Garde_Dialogues_Fichier garde;
+        QFileDialog d;
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        d.show();
+        EXPECT_EQ(d.iconProvider(), &Icones_Fichiers());
+        ASSERT_NE(d.proxyModel(), nullptr);
+        EXPECT_EQ(d.proxyModel()->headerData(3, Qt::Horizontal).toString(),
+                  QString::fromUtf8("Dernière modification"));
+        d.close();
+    }
+    avant.show();
+    EXPECT_NE(avant.iconProvider(), &Icones_Fichiers());
+    EXPECT_EQ(avant.proxyModel(), nullptr);
+    avant.close();
 }
