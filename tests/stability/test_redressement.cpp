@@ -166,7 +166,8 @@ TEST(Redressement, SectionHorsDeLEauNeDonneRienEtLaSerieContinue) {
 }
 
 TEST(Redressement, DeriveDansLeTableauOuALEtraveRefusee) {
-    for (double station : {10.0, 1000.0}) {
+    // In the transom cut, at the bow, and past it (where no section stands either).
+    for (double station : {10.0, 1000.0, 1100.0}) {
         Etat_Projet e = Caisson();
         e.P(35) = 25;
         e.P(110) = station;

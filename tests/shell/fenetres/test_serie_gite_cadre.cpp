@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "model/Initialisation.h"
 #include "platform/Nombres.h"
 #include "shell/fenetres/AEnCours.h"
 #include "stability/fenetres/Menu_Stabilite.h"
@@ -73,6 +74,21 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+
+    // Another project read, the window left on its coefficient: none of these figures
+    // belongs to it any more, and the coefficient is computed when its tab is chosen again.
+    w.SSTab1()->setCurrentIndex(2);
+    e.P(228) = 10;
+    Init_Projet(e, cadre->Shell());
+    EXPECT_EQ(w.Label2(0)->text(), "- - - - - - - -");
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), "");
+    EXPECT_EQ(w.Label2(1)->text(), "10");
+    EXPECT_EQ(w.SSTab1()->currentIndex(), 0);
+    e.P(193) = -1;
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+    EXPECT_GT(e.P(193), 0);
 }
 
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
@@ -118,6 +134,14 @@ TEST_F(Serie_Cadre, ToucheStabiliteMontreLaFenetreRemplie) {
     EXPECT_EQ(e.P(26), 0);
     EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(e.P(214)));
     EXPECT_TRUE(w.Option1(0)->isChecked()); // the master's item is servo 1
+
+    // Minimised, the key leaves its icon as it is, not stretched to the window's size.
+    w.Cadre()->showMinimized();
+    QApplication::processEvents();
+    const QSize icone = w.Cadre()->size();
+    Clique_Touche("Stabilite");
+    QApplication::processEvents();
+    EXPECT_EQ(w.Cadre()->size(), icone);
 }
 
 TEST_F(Serie_Cadre, BarreDesCouples) {

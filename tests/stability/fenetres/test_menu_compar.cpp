@@ -303,6 +303,14 @@ TEST_F(Comparaison_Cadre, ToucheDeLaBarre) {
     EXPECT_EQ(w->Valeur_Ecart(ECART_POIDS)->text(), "10%");
     EXPECT_EQ(e.P(ANGLE_GITE), 0);
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+
+    // Minimised, the key leaves its icon as it is, not stretched to the window's size.
+    w->Cadre()->showMinimized();
+    QApplication::processEvents();
+    const QSize icone = w->Cadre()->size();
+    Clique_Touche("Compar");
+    QApplication::processEvents();
+    EXPECT_EQ(w->Cadre()->size(), icone);
 }
 
 TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {

@@ -130,6 +130,12 @@ TEST(Menu_Stabilite, OngletCoefUneFoisEtVariationGite) {
     b.e.P(199) = 6.25; // 30 degrees: half a lower bar
     QTest::mouseClick(Bouton(w, "Command2"), Qt::LeftButton);
     EXPECT_TRUE(w.Picture4()->isVisible());
+    // Every caption of the chart is whole inside it.
+    for (QLabel *l : w.Picture4()->findChildren<QLabel *>()) {
+        EXPECT_TRUE(w.Picture4()->rect().contains(l->geometry())) << l->objectName().toStdString();
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width())
+            << l->objectName().toStdString();
+    }
     EXPECT_EQ(w.Shape1(0)->property("Height").toDouble(), 735);
     EXPECT_EQ(w.Shape1(0)->property("Top").toDouble(), 105);
     EXPECT_EQ(w.Shape2(0)->property("Height").toDouble(), 0);
