@@ -1,22 +1,52 @@
 #include "shell/fenetres/Contexte.h"
 
+#include <QtGlobal>
+#include <exception>
+
+#include "model/Erreur.h"
+
 namespace gabarit {
 
-void Contexte::Enregistre(std::type_index t, Fenetre_Fille* w) {
+void Contexte::Enregistre(std::type_index t, Fenetre_Fille *w) {
     fenetres_[t] = w;
     ordre_.push_back(w);
     if (zone) {
-        QMdiSubWindow* sous = zone->addSubWindow(w);
+        QMdiSubWindow *sous = zone->addSubWindow(w);
         w->Fixe_Cadre(sous);
         sous->hide();
     }
 }
 
-Fenetre_Fille* Contexte::Par_Nom(const QString& nom) const {
-    for (Fenetre_Fille* w : ordre_)
+Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
+    for (Fenetre_Fille *w : ordre_)
         if (w->objectName() == nom)
             return w;
     return nullptr;
+}
+
+bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f) {
+    if (quand != Si_Occupe::Execute && Occupe())
+        return false;
+    if (quand != Si_Occupe::Garde) {
+        Essaie(f);
+        return true;
+    }
+    Garde_Occupe occupe(*this);
+    Essaie(f);
+    return true;
+}
+
+bool Essaie(const std::function<void()> &f) {
+    try {
+        f();
+        return true;
+    } catch (const Erreur_Gabarit &) {
+    } catch (const std::exception &ex) {
+        qWarning("Gabarit: a command ended on an unexpected failure: %s", ex.what());
+    } catch (...) {
+        qWarning("Gabarit: a command ended on an unexpected failure of unknown kind");
+    }
+    return false;
 }
 
 } // namespace gabarit

@@ -3,6 +3,7 @@
 // child windows, each created on first use and kept until the program ends.
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <functional>
 #include <map>
 #include <string>
 #include <typeindex>
@@ -70,6 +71,16 @@ public:
         Contexte& c_;
     };
 
+    // How a window command stands with a computation that lets events run.
+    enum class Si_Occupe {
+        Execute, // runs all the same: it changes nothing such a computation reads
+        Ignore,  // does nothing
+        Garde,   // does nothing; runs under the busy guard, so no such command starts meanwhile
+    };
+    // Runs a window command, the one place that decides what its failure does (Essaie).
+    // False when it was not run because a computation was busy.
+    bool Commande(Si_Occupe quand, const std::function<void()> &f);
+
     // Plays a sound of the program folder when "Son" is checked.
     void Joue_Son(const std::string& fichier) { shell.Joue_Son(fichier); }
 
@@ -79,5 +90,11 @@ private:
     std::vector<Fenetre_Fille*> ordre_;
     int occupe_ = 0;
 };
+
+// Runs f; false when it failed. A failure of the core (Erreur_Gabarit: the old program's
+// run-time error, reported by the core where it had something to say) ends it quietly, as
+// the program always did; any other failure ends it too, but never unseen: its message goes
+// to the terminal as a warning.
+bool Essaie(const std::function<void()> &f);
 
 } // namespace gabarit

@@ -78,17 +78,10 @@ QAction *MDIForm1::Action(const QString &nom) const {
 }
 
 void MDIForm1::Commande(const std::function<void()> &f) {
-    if (ctx_->Occupe())
-        return;
     // The open command floats the hull and lets events run meanwhile: no second command
     // may start under it.
-    Contexte::Garde_Occupe occupe(*ctx_);
-    try {
-        f();
-    } catch (const std::exception &) {
-        // A command ends quietly on a failure it does not report itself.
-    }
-    shell_->Synchronise_Cle_Vue();
+    if (ctx_->Commande(Contexte::Si_Occupe::Garde, f))
+        shell_->Synchronise_Cle_Vue();
 }
 
 QAction *MDIForm1::Item(QMenu *menu, const char *nom, const QString &legende,

@@ -1,0 +1,77 @@
+// The windows' command runner: what it does with a failure, and with the busy guard.
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "model/Erreur.h"
+#include "support/Banc_Fenetre.h"
+
+using namespace gabarit;
+
+namespace {
+
+QStringList avertissements;
+
+void Note(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtWarningMsg)
+        avertissements << message;
+}
+
+// The warnings written while it lives.
+struct Ecoute {
+    QtMessageHandler avant = qInstallMessageHandler(Note);
+    Ecoute() { avertissements.clear(); }
+    ~Ecoute() { qInstallMessageHandler(avant); }
+};
+
+using Q = Contexte::Si_Occupe;
+
+} // namespace
+
+TEST(Commande_Contexte, EchecDuCoeurSilencieuxEchecInattenduSignale) {
+    test::Banc_Fenetre b;
+    Ecoute ecoute;
+    int etapes = 0;
+    // The core's failure ends the command where it stands, without a word.
+    EXPECT_TRUE(b.ctx.Commande(Q::Execute, [&] {
+        ++etapes;
+        throw Erreur_Gabarit("Division par zéro");
+        ++etapes;
+    }));
+    EXPECT_EQ(etapes, 1);
+    EXPECT_TRUE(avertissements.isEmpty());
+    // Any other failure ends it too, and its message reaches the terminal.
+    EXPECT_TRUE(b.ctx.Commande(Q::Garde, [] { throw std::out_of_range("indice 312"); }));
+    ASSERT_EQ(avertissements.size(), 1);
+    EXPECT_TRUE(avertissements[0].contains("indice 312"));
+    b.ctx.Commande(Q::Ignore, [] { throw 7; });
+    EXPECT_EQ(avertissements.size(), 2);
+    // The guard a failed command held is given back.
+    EXPECT_FALSE(b.ctx.Occupe());
+    EXPECT_TRUE(Essaie([] {}));
+    EXPECT_FALSE(Essaie([] { throw Erreur_Gabarit("x"); }));
+    EXPECT_EQ(avertissements.size(), 2);
+}
+
+TEST(Commande_Contexte, CeQueChaqueCommandeFaitSousUnCalcul) {
+    test::Banc_Fenetre b;
+    Contexte &c = b.ctx;
+    // Idle: every kind runs, and only Garde holds the guard meanwhile.
+    bool occupe_dedans[3] = {};
+    c.Commande(Q::Execute, [&] { occupe_dedans[0] = c.Occupe(); });
+    c.Commande(Q::Ignore, [&] { occupe_dedans[1] = c.Occupe(); });
+    c.Commande(Q::Garde, [&] { occupe_dedans[2] = c.Occupe(); });
+    EXPECT_FALSE(occupe_dedans[0]);
+    EXPECT_FALSE(occupe_dedans[1]);
+    EXPECT_TRUE(occupe_dedans[2]);
+    EXPECT_FALSE(c.Occupe());
+    // Busy: only Execute runs.
+    Contexte::Garde_Occupe calcul(c);
+    int lances = 0;
+    EXPECT_TRUE(c.Commande(Q::Execute, [&] { lances += 1; }));
+    EXPECT_FALSE(c.Commande(Q::Ignore, [&] { lances += 10; }));
+    EXPECT_FALSE(c.Commande(Q::Garde, [&] { lances += 100; }));
+    EXPECT_EQ(lances, 1);
+}
