@@ -4,14 +4,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
 
 #include "model/Carene.h"
+#include "model/Voyants.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Stabilite.h"
@@ -111,9 +112,9 @@ void Menu_FG::Construit_Reglage(QWidget *page) {
 }
 
 void Menu_FG::Option1_MouseDown(int index) {
-    if (index < 0 || index > 3 || ctx().Occupe())
+    if (index < 0 || index > 3)
         return;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Ignore, [this, index] {
         Etat_Projet &e = ctx().etat;
         e.P(29) = 0; // the section is shown unrotated
         Picture2_->Marqueur()->show();
@@ -142,15 +143,14 @@ void Menu_FG::Option1_MouseDown(int index) {
         Pose_Station(e.X_Couple);
         Redessine_Coupe(ctx());
         Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
     const int option = Option_Choisie();
-    if (option < 0 || !(boutons & Qt::LeftButton) || ctx().Occupe())
+    if (option < 0 || !(boutons & Qt::LeftButton))
         return;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Ignore, [this, option, x, y]() mutable {
         Etat_Projet &e = ctx().etat;
         // The left edge stops at 10 twips so that the exponent base never reaches 0.
         x = x <= 0 ? 10 : std::min(x, 1620.0);
@@ -162,22 +162,15 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         Picture2_->Place_Marqueur(x, y);
         Invalide_Calculs(e, ctx().shell);
         Redessine_Coupe(ctx());
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::Picture2_MouseUp() {
-    if (ctx().Occupe())
-        return;
-    Interface_Shell &shell = ctx().shell;
-    // The menus come back whatever happens in the chain below.
-    struct Menus_Actifs {
-        Interface_Shell &s;
-        ~Menus_Actifs() { s.Active_Menus(); }
-    };
-    shell.Desactive_Menus();
-    Menus_Actifs garde{shell};
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
+        Interface_Shell &shell = ctx().shell;
+        // The menus come back whatever happens in the chain below.
+        shell.Desactive_Menus();
+        const auto menus = qScopeGuard([&shell] { shell.Active_Menus(); });
         Etat_Projet &e = ctx().etat;
         {
             // No drag or second release while the hull is computed; the views are drawn
@@ -189,8 +182,7 @@ void Menu_FG::Picture2_MouseUp() {
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 } // namespace gabarit

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,7 +65,8 @@ QString Nom_Boite(int i) {
 } // namespace
 
 Menu_FG::Menu_FG(Contexte &ctx)
-    : Fenetre_Fille(ctx, QStringLiteral("Menu_FG"), QStringLiteral("Menu Forme Carene / Couples")) {
+    : Fenetre_Peinte(ctx, QStringLiteral("Menu_FG"),
+                     QStringLiteral("Menu Forme Carene / Couples")) {
     Construit();
 }
 
@@ -252,7 +254,7 @@ void Menu_FG::Aff_Valeurs_FG() {
 void Menu_FG::Aff_Info() {
     Etat_Projet &e = ctx().etat;
     const bool cle_x = e.Cle_Vue == "X";
-    try {
+    const bool vu_ou_rien = Essaie([&] {
         Calcul_Couple(e);
         if (!cle_x)
             return;
@@ -291,10 +293,9 @@ void Menu_FG::Aff_Info() {
             Label6_[3]->setText(Texte_Nombre(total));
             Label6_[2]->setText(Texte_Nombre(largeur));
         }
-    } catch (const std::exception &) {
-        if (cle_x)
-            Efface_Info();
-    }
+    });
+    if (!vu_ou_rien && cle_x)
+        Efface_Info();
 }
 
 void Menu_FG::Aff_Caracteristiques() {
@@ -302,11 +303,10 @@ void Menu_FG::Aff_Caracteristiques() {
     // Each figure on its own: one that cannot be worked out (no weight yet, no sail) shows
     // dashes and the others are still shown.
     auto montre = [&](int i, auto calcul, const char *suffixe) {
-        try {
-            Label4_[i]->setText(Texte_Nombre(Fini(calcul())) + QString::fromUtf8(suffixe));
-        } catch (const std::exception &) {
+        if (!Essaie([&] {
+                Label4_[i]->setText(Texte_Nombre(Fini(calcul())) + QString::fromUtf8(suffixe));
+            }))
             Label4_[i]->setText(TIRETS);
-        }
     };
     montre(
         0, [&] { return e.L(); }, " mm");
@@ -340,9 +340,7 @@ void Menu_FG::Aff_Caracteristiques() {
 // --- Commands ---
 
 void Menu_FG::Command1_Click() {
-    if (ctx().Occupe())
-        return;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
         Etat_Projet &e = ctx().etat;
         // Every box is checked before anything is stored, the step included.
         if (!Verifie_Valeurs_FG())
@@ -362,8 +360,7 @@ void Menu_FG::Command1_Click() {
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {
@@ -395,7 +392,7 @@ void Menu_FG::Command2_Click() {
 }
 
 void Menu_FG::Command4_Click() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         Etat_Projet &e = ctx().etat;
         Fixe_Cle_Vue("X");
         Efface_Info();
@@ -419,14 +416,13 @@ void Menu_FG::Command4_Click() {
         e.X_Couple = x;
         Redessine_Coupe(ctx());
         Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::UpDown1_Click(int index, bool haut) {
     if (index < 8 || index > 11)
         return;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this, index, haut] {
         const double pas = Option2_[0]->isChecked() ? 0.1 : 1;
         QLineEdit *t = text1_[index];
         const double n = Nombre_Boite(t);
@@ -435,12 +431,11 @@ void Menu_FG::UpDown1_Click(int index, bool haut) {
             t->setText(n + pas > 12 ? QStringLiteral("12") : Texte_Nombre(n + pas));
         else
             t->setText(n - pas < 1 ? QStringLiteral("1") : Texte_Nombre(n - pas));
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::UpDown1_MouseUp() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         Invalide_Calculs(ctx().etat, ctx().shell);
         // The spinner's value as "Valide" will take it: the box's number when it holds one.
         auto valeur = [&](int i) {
@@ -458,12 +453,11 @@ void Menu_FG::UpDown1_MouseUp() {
         borne(0, 4); // transom depth at most the greatest depth
         borne(1, 5); // transom width at most the beam
         borne(2, 4); // stem-foot depth at most the greatest depth
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::UpDown2_Change() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         Etat_Projet &e = ctx().etat;
         Fixe_Cle_Vue("X");
         Efface_Info();
@@ -473,76 +467,39 @@ void Menu_FG::UpDown2_Change() {
         e.X_Couple = Nombre_Boite(Text2_);
         if (Check1_->isChecked())
             Redessine_Coupe(ctx());
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_FG::UpDown2_MouseUp() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         Etat_Projet &e = ctx().etat;
         const double x = Nombre_Boite(Text2_);
-        pose_station_ = true;
-        UpDown2_->setValue(x);
-        pose_station_ = false;
+        {
+            pose_station_ = true;
+            const auto fin = qScopeGuard([this] { pose_station_ = false; });
+            UpDown2_->setValue(x);
+        }
         e.X_Couple = x;
         if (!Check1_->isChecked())
             Redessine_Coupe(ctx());
         Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-        pose_station_ = false;
-    }
+    });
 }
 
 // --- Window events ---
 
-void Menu_FG::Form_Paint() {
-    if (en_peinture_ || !Visible())
-        return;
-    en_peinture_ = true;
-    try {
-        Fixe_Taille();
-        Init_Report_TBI();
-        if (Option1_[0]->isChecked())
-            ctx().etat.X_Couple = 0;
-        Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
-    en_peinture_ = false;
-}
-
-void Menu_FG::Demande_Peinture() {
-    if (peinture_prevue_ || en_peinture_)
-        return;
-    peinture_prevue_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            peinture_prevue_ = false;
-            Form_Paint();
-        },
-        Qt::QueuedConnection);
-}
-
-void Menu_FG::Fixe_Taille() {
-    const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
-    if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
-        Deplace(Gauche(), Haut(), l, h);
+void Menu_FG::Peint() {
+    Garde_Taille(LARGEUR, HAUTEUR);
+    Init_Report_TBI();
+    if (Option1_[0]->isChecked())
+        ctx().etat.X_Couple = 0;
+    Aff_Valeurs_FG();
 }
 
 void Menu_FG::showEvent(QShowEvent *ev) {
-    Fenetre_Fille::showEvent(ev);
+    Fenetre_Peinte::showEvent(ev);
     // At once, so that whoever arranges the other windows around this one sees its size.
-    const bool garde = en_peinture_;
-    en_peinture_ = true;
-    Fixe_Taille();
-    en_peinture_ = garde;
-    Demande_Peinture();
-}
-
-void Menu_FG::resizeEvent(QResizeEvent *ev) {
-    Fenetre_Fille::resizeEvent(ev);
-    if (isVisible())
-        Demande_Peinture();
+    Garde_Taille(LARGEUR, HAUTEUR);
 }
 
 bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {
@@ -556,7 +513,7 @@ bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {
                 Option1_MouseDown(i);
                 return true;
             }
-    return Fenetre_Fille::eventFilter(o, ev);
+    return Fenetre_Peinte::eventFilter(o, ev);
 }
 
 void Menu_FG::Au_Fermeture() {

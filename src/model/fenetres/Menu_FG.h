@@ -7,7 +7,7 @@
 
 #include "model/Etat_Projet.h"
 #include "model/Saisie_Forme.h"
-#include "platform/Fenetre_Fille.h"
+#include "shell/fenetres/Fenetre_Peinte.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,7 +21,7 @@ namespace gabarit {
 class UpDown;
 class Editeur_Forme;
 
-class Menu_FG : public Fenetre_Fille {
+class Menu_FG : public Fenetre_Peinte {
     Q_OBJECT
 public:
     explicit Menu_FG(Contexte &ctx);
@@ -48,7 +48,6 @@ public:
     void Efface_Selection();
 
     // Window events, as the user triggers them.
-    void Form_Paint();
     void Command1_Click(); // "Valide"
     void Command2_Click(); // "Option Forme"
     void Command4_Click(); // "N°Couple :"
@@ -64,9 +63,9 @@ public:
 protected:
     void Au_Fermeture() override;
     bool eventFilter(QObject *o, QEvent *ev) override;
-    // Shown, restored or resized: the window is painted afresh from the record.
+    // Its size, the transom's spinner, then the record in the controls.
+    void Peint() override;
     void showEvent(QShowEvent *ev) override;
-    void resizeEvent(QResizeEvent *ev) override;
 
 private:
     // The window's size, twips.
@@ -112,10 +111,6 @@ private:
     Editeur_Forme *Picture2_ = nullptr;
     // The window sets the station spinner itself: its change handler must not act then.
     bool pose_station_ = false;
-    bool en_peinture_ = false;
-    bool peinture_prevue_ = false;
-    void Demande_Peinture();
-    void Fixe_Taille();
 };
 
 } // namespace gabarit

@@ -13,16 +13,17 @@
 
 namespace gabarit {
 
-void Commande_Profil(QWidget *fenetre, const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const Refus_Profil &ex) {
-        Boite_Message(fenetre, QString::fromStdString(ex.what()), MB_EXCLAMATION,
-                      QStringLiteral("Attention"));
-    } catch (const std::exception &) {
-        // The handler ends here; what was drawn or stored before the failure stays, and a
-        // computation that had something to say (the waterline) has said it.
-    }
+void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f) {
+    // What was drawn or stored before a failure stays, and a computation that had something
+    // to say (the waterline) has said it.
+    fenetre.ctx().Commande(Contexte::Si_Occupe::Execute, [&] {
+        try {
+            f();
+        } catch (const Refus_Profil &ex) {
+            Boite_Message(&fenetre, QString::fromStdString(ex.what()), MB_EXCLAMATION,
+                          QStringLiteral("Attention"));
+        }
+    });
 }
 
 QComboBox *Liste_Profils(const QString &nom, QWidget *parent) {

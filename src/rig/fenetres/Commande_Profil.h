@@ -13,10 +13,10 @@ namespace gabarit {
 class Contexte;
 class Fenetre_Fille;
 
-// Runs a handler of these windows. A choice the core refuses (a profile outside the table,
-// a thickness of 0, ...) is explained in a box titled "Attention"; any other failure ends
-// the handler quietly, as the windows always did, leaving the pictures as they were.
-void Commande_Profil(QWidget *fenetre, const std::function<void()> &f);
+// Runs a handler of these windows, even under a computation. A choice the core refuses (a
+// profile outside the table, a thickness of 0, ...) is explained in a box titled
+// "Attention"; any other failure ends the handler as every window command ends.
+void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f);
 
 // The list of the 40 profiles, items "0" to "39".
 QComboBox *Liste_Profils(const QString &nom, QWidget *parent);

@@ -101,9 +101,9 @@ Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
     }
 
     connect(Combo1_, &QComboBox::activated, this,
-            [this] { Commande_Profil(this, [this] { Choix_Dessus(); }); });
+            [this] { Commande_Profil(*this, [this] { Choix_Dessus(); }); });
     connect(Combo2_, &QComboBox::activated, this,
-            [this] { Commande_Profil(this, [this] { Choix_Cote(); }); });
+            [this] { Commande_Profil(*this, [this] { Choix_Cote(); }); });
     for (int i = 0; i < 2; ++i) {
         const int sens = i == 0 ? -1 : 1;
         connect(Command3_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
@@ -111,16 +111,16 @@ Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
         connect(Command6_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, sens] { Voisin(Combo2_, sens, &Comp_Bulbe::Choix_Cote); });
         connect(Option1_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this] { Commande_Profil(this, [this] { Selectionne_Cote(); }); });
+                [this] { Commande_Profil(*this, [this] { Selectionne_Cote(); }); });
     }
     connect(Command1_, &QPushButton::clicked, this, [this] {
-        Commande_Profil(this,
+        Commande_Profil(*this,
                         [this] { Imprime_Bulbe_Dessus(this->ctx(), Combo1_->currentIndex()); });
     });
     connect(Command5_, &QPushButton::clicked, this,
-            [this] { Commande_Profil(this, [this] { Imprime_Bulbe_Cote(this->ctx()); }); });
+            [this] { Commande_Profil(*this, [this] { Imprime_Bulbe_Cote(this->ctx()); }); });
     connect(Command7_, &QPushButton::clicked, this,
-            [this] { Commande_Profil(this, [this] { Calcul_Masse_Bulbe(); }); });
+            [this] { Commande_Profil(*this, [this] { Calcul_Masse_Bulbe(); }); });
     // A change of tab leaves no mass figure standing.
     connect(SSTab1_, &QTabWidget::currentChanged, this, [this](int onglet) {
         Label2_1_->setText(QStringLiteral("- - - - - - - - - "));
@@ -272,7 +272,7 @@ void Comp_Bulbe::Voisin(QComboBox *liste, int sens, void (Comp_Bulbe::*choix)())
     if (liste->currentIndex() < 0 || k < 0 || k >= liste->count())
         return; // already at 0 or 39
     Selectionne(liste, k);
-    Commande_Profil(this, [this, choix] { (this->*choix)(); });
+    Commande_Profil(*this, [this, choix] { (this->*choix)(); });
 }
 
 void Comp_Bulbe::Calcul_Masse_Bulbe() {
@@ -296,7 +296,7 @@ void Comp_Bulbe::Activation() {
                       QStringLiteral("Attention"));
         return;
     }
-    Commande_Profil(this, [this, &e] {
+    Commande_Profil(*this, [this, &e] {
         Selectionne(Combo1_, Profil_Naca(e.P(NACA_BULBE_DESSUS)));
         Choix_Dessus();
         Selectionne_Cote();

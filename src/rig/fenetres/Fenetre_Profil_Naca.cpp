@@ -59,7 +59,7 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
         Option1_[static_cast<std::size_t>(i)] = o;
         connect(o, &QRadioButton::clicked, this,
-                [this] { Commande_Profil(this, [this] { Selectionne_Section(); }); });
+                [this] { Commande_Profil(*this, [this] { Selectionne_Section(); }); });
     }
     Option1_[0]->setChecked(true);
     auto *ligne = new QHBoxLayout;
@@ -150,11 +150,11 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
             [this](int onglet) { Command1_->setVisible(onglet == 0); });
 
     connect(Combo1_, &QComboBox::activated, this,
-            [this] { Commande_Profil(this, [this] { Choix_Profil(); }); });
+            [this] { Commande_Profil(*this, [this] { Choix_Profil(); }); });
     connect(Command1_, &QPushButton::clicked, this,
-            [this] { Commande_Profil(this, [this] { Impression(); }); });
+            [this] { Commande_Profil(*this, [this] { Impression(); }); });
     connect(Command2_, &QPushButton::clicked, this,
-            [this] { Commande_Profil(this, [this] { Dimensionne_Clic(); }); });
+            [this] { Commande_Profil(*this, [this] { Dimensionne_Clic(); }); });
 }
 
 bool Fenetre_Profil_Naca::Inferieur() const { return Option1_[1]->isChecked(); }
@@ -191,7 +191,7 @@ void Fenetre_Profil_Naca::Profil_Voisin(int sens) {
     if (Combo1_->currentIndex() < 0 || k < 0 || k >= Combo1_->count())
         return; // already at 0 or 39
     Selectionne(Combo1_, k);
-    Commande_Profil(this, [this] { Choix_Profil(); });
+    Commande_Profil(*this, [this] { Choix_Profil(); });
 }
 
 void Fenetre_Profil_Naca::Impression() { jumeau_.imprime(ctx(), Combo1_->currentIndex()); }
@@ -220,7 +220,7 @@ void Fenetre_Profil_Naca::Dimensionne_Clic() {
 
 void Fenetre_Profil_Naca::Activation() {
     Place_Fenetre_Profil(*this, ctx());
-    Commande_Profil(this, [this] { Selectionne_Section(); });
+    Commande_Profil(*this, [this] { Selectionne_Section(); });
 }
 
 } // namespace gabarit

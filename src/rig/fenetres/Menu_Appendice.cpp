@@ -16,7 +16,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "rig/fenetres/Commande_Fenetre.h"
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "rig/fenetres/Comp_Derive.h"
 #include "rig/fenetres/Comp_Safran.h"
@@ -191,14 +190,13 @@ void Menu_Appendice::Affiche_Appendice() {
     if (!Visible())
         return;
     const Etat_Projet &e = ctx().etat;
-    try {
+    // A hull length that is not a number leaves the fields; the figures follow.
+    Essaie([&] {
         const std::array<Bornes, NB_CHAMPS_APPENDICE> b = Bornes_Appendice(e);
         for (int i : ORDRE_APPENDICE)
             Champ(i).Montre(b[static_cast<std::size_t>(i)],
                             e.P(ELEMENT_APPENDICE[static_cast<std::size_t>(i)]));
-    } catch (const std::exception &) {
-        // A hull length that is not a number leaves the fields; the figures follow.
-    }
+    });
     const Chiffres_Appendice c = Calcule_Chiffres_Appendice(e);
     Label2_[0]->setText(Texte_Nombre(c.safran_surface));
     Label2_[1]->setText(Texte_Nombre(c.safran_theorique));
@@ -240,7 +238,7 @@ void Menu_Appendice::Lire_Appendice() {
 // --- Handlers ---
 
 void Menu_Appendice::Valide_Clic() {
-    Commande_Fenetre(ctx(), [this] {
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
         if (!Verifie_Saisies())
             return;
         Lire_Appendice();
@@ -259,10 +257,8 @@ void Menu_Appendice::Ouvre_Profils_Derive() { ctx().Fenetre<Comp_Derive>().Montr
 void Menu_Appendice::Ouvre_Profils_Bulbe() { ctx().Fenetre<Comp_Bulbe>().Montre(); }
 
 void Menu_Appendice::Fleche_Appui() {
-    try {
-        Invalide_Calculs(ctx().etat, ctx().shell);
-    } catch (const std::exception &) {
-    }
+    ctx().Commande(Contexte::Si_Occupe::Execute,
+                   [this] { Invalide_Calculs(ctx().etat, ctx().shell); });
 }
 
 void Menu_Appendice::Form_Activate(QMdiSubWindow *w) {

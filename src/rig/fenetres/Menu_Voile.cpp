@@ -19,7 +19,6 @@
 #include "rig/Appendices.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
-#include "rig/fenetres/Commande_Fenetre.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "rig/fenetres/Voilure_Vue.h"
 #include "shell/fenetres/Contexte.h"
@@ -41,7 +40,7 @@ void Montre_Chiffre(QLabel *l, const std::optional<double> &v, const QString &su
 } // namespace
 
 Menu_Voile::Menu_Voile(Contexte &ctx)
-    : Fenetre_Fille(ctx, QStringLiteral("Menu_Voile"), QStringLiteral("Menu Voile Libre")) {
+    : Fenetre_Peinte(ctx, QStringLiteral("Menu_Voile"), QStringLiteral("Menu Voile Libre")) {
     Construit();
     for (QPushButton *b : Command1_)
         connect(b, &QPushButton::clicked, this, [this] { Valide_Clic(); });
@@ -66,16 +65,15 @@ void Menu_Voile::Affiche_Voile() {
     if (!Visible())
         return;
     const Etat_Projet &e = ctx().etat;
-    try {
+    // A limit that is not a number leaves the fields as they were; the figures follow.
+    Essaie([&] {
         const std::array<Bornes, NB_CHAMPS_VOILE> b = Bornes_Voile(e);
         for (int i = 0; i < NB_CHAMPS_VOILE; ++i)
             if (i != 3)
                 Champ(i).Montre(b[static_cast<std::size_t>(i)],
                                 e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]));
         Exposant_->setText(Texte_Nombre(e.P(EXP_CHUTE_GV)));
-    } catch (const std::exception &) {
-        // A limit that is not a number leaves the fields as they were; the figures follow.
-    }
+    });
     const Chiffres_Voile c = Calcule_Chiffres_Voile(e);
     const QString pour_cent = QStringLiteral(" %");
     Montre_Chiffre(Label5(1), c.mat_hauteur, pour_cent);
@@ -101,51 +99,18 @@ void Menu_Voile::Remplit_Liste() {
         List1_->addItem(Texte_Nombre(l.hauteur) + QLatin1Char('\t') + Texte_Nombre(l.largeur));
 }
 
-void Menu_Voile::Form_Paint() {
-    if (en_peinture_ || !Visible())
-        return;
-    en_peinture_ = true;
-    try {
-        const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
-        if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
-            Deplace(Gauche(), Haut(), l, h);
-        const bool classe = ctx().etat.P(OPTION_CLASS) == 1;
-        if (Check1_->isChecked() != classe && ctx().Occupe()) {
-            // The box's handler would be refused while a command runs (the toolbar's key
-            // asks this window its size): the box follows the record once that is over.
-            QTimer::singleShot(DELAI_PEINTURE, this, [this] { Demande_Peinture(); });
-        } else {
-            // A change of the box runs its handler, as a click would.
-            Check1_->setChecked(classe);
-        }
-        Affiche_Voile();
-    } catch (const std::exception &) {
+void Menu_Voile::Peint() {
+    Garde_Taille(LARGEUR, HAUTEUR);
+    const bool classe = ctx().etat.P(OPTION_CLASS) == 1;
+    if (Check1_->isChecked() != classe && ctx().Occupe()) {
+        // The box's handler would be refused while a command runs (the toolbar's key asks
+        // this window its size): the box follows the record once that is over.
+        QTimer::singleShot(DELAI_PEINTURE, this, [this] { Demande_Peinture(); });
+    } else {
+        // A change of the box runs its handler, as a click would.
+        Check1_->setChecked(classe);
     }
-    en_peinture_ = false;
-}
-
-void Menu_Voile::Demande_Peinture() {
-    if (peinture_prevue_ || en_peinture_)
-        return;
-    peinture_prevue_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            peinture_prevue_ = false;
-            Form_Paint();
-        },
-        Qt::QueuedConnection);
-}
-
-void Menu_Voile::showEvent(QShowEvent *ev) {
-    Fenetre_Fille::showEvent(ev);
-    Demande_Peinture();
-}
-
-void Menu_Voile::resizeEvent(QResizeEvent *ev) {
-    Fenetre_Fille::resizeEvent(ev);
-    if (isVisible())
-        Demande_Peinture();
+    Affiche_Voile();
 }
 
 // --- Reading ---
@@ -191,7 +156,7 @@ bool Menu_Voile::Lire_Voile() {
 // --- Handlers ---
 
 void Menu_Voile::Valide_Clic() {
-    Commande_Fenetre(ctx(), [this] {
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
         if (!Verifie_Saisies() || !Lire_Voile())
             return;
         Etat_Projet &e = ctx().etat;
@@ -238,7 +203,7 @@ void Menu_Voile::Montre_Class(Menu_VoileClass &c) {
 }
 
 void Menu_Voile::Bascule_Class(bool coche) {
-    Commande_Fenetre(ctx(), [this, coche] { Applique_Class(coche); });
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this, coche] { Applique_Class(coche); });
 }
 
 void Menu_Voile::Applique_Class(bool coche) {
@@ -269,7 +234,7 @@ void Menu_Voile::Pas_Exposant_Appui(int index) {
 }
 
 void Menu_Voile::Libre_Vers_Class() {
-    Commande_Fenetre(ctx(), [this] {
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
         Etat_Projet &e = ctx().etat;
         e.P(OPTION_CLASS) = 1;
         // Ticking the box does what a click on it does, within this command.

@@ -3,8 +3,8 @@
 // the free or the CLASS sail plan, and the sail figures.
 #include <array>
 
-#include "platform/Fenetre_Fille.h"
 #include "rig/fenetres/Champ_Spin.h"
+#include "shell/fenetres/Fenetre_Peinte.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -19,7 +19,7 @@ namespace gabarit {
 
 class Menu_VoileClass;
 
-class Menu_Voile : public Fenetre_Fille {
+class Menu_Voile : public Fenetre_Peinte {
     Q_OBJECT
 public:
     explicit Menu_Voile(Contexte &ctx);
@@ -49,12 +49,9 @@ public:
     QCheckBox *Check1() const { return Check1_; }
     QGroupBox *Frame4() const { return Frame4_; }
 
-    // Form_Paint: the window's size, the CLASS box from the record, then Affiche_Voile.
-    void Form_Paint();
-
 protected:
-    void showEvent(QShowEvent *ev) override;
-    void resizeEvent(QResizeEvent *ev) override;
+    // The window's size, the CLASS box from the record, then Affiche_Voile.
+    void Peint() override;
 
 private:
     void Construit();
@@ -70,7 +67,6 @@ private:
     void Applique_Class(bool coche);
     void Pas_Exposant_Appui(int index); // Command2 "+" / "-", on mouse down
     void Libre_Vers_Class();            // Command3 "Libre / Class"
-    void Demande_Peinture();
 
     bool Verifie_Saisies();
     // Lire_Voile: the controls into the record; false (message shown, nothing stored) when
@@ -98,7 +94,6 @@ private:
     QPushButton *Command3_ = nullptr;
     QCheckBox *Check1_ = nullptr;
     QGroupBox *Frame4_ = nullptr;
-    bool en_peinture_ = false, peinture_prevue_ = false;
 };
 
 } // namespace gabarit

@@ -148,10 +148,7 @@ Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
 
     resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
     // A law the project brought: its battens until a drawing shows them.
-    try {
-        Montre_Lattes(Lattes_Loi(ctx.etat));
-    } catch (const std::exception &) {
-    }
+    Essaie([&] { Montre_Lattes(Lattes_Loi(ctx.etat)); });
 }
 
 void Menu_VoileClass::Montre_Lattes(const std::array<double, 3> &lattes) {
