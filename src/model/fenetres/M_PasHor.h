@@ -1,24 +1,19 @@
 #pragma once
 // Modal dialog of the longitudinal step P(27) of the station walks and its count P(231).
-#include <QDialog>
-#include <array>
+#include "shell/fenetres/Dialogue_Options.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 namespace gabarit {
 
-class Contexte;
-
-class M_PasHor : public QDialog {
+class M_PasHor : public Dialogue_Options {
     Q_OBJECT
 public:
     // Opening the dialog selects the option of the current step (the old form's load).
-    M_PasHor(Contexte &ctx, QWidget *parent = nullptr);
+    explicit M_PasHor(Contexte &ctx, QWidget *parent = nullptr);
 
-    QRadioButton *Option2(int k) const { return Option2_[static_cast<std::size_t>(k)]; }
+    QRadioButton *Option2(int k) const { return Option(k); }
     QLineEdit *Text1() const { return Text1_; }
     QLabel *Label1() const { return Label1_; }
 
@@ -27,11 +22,8 @@ protected:
 
 private:
     void M_PasHor_Form_Load();
-    void M_PasHor_Option2_Click();
+    void Option_Click() override;
 
-    Contexte &ctx_;
-    QGroupBox *Frame1_;
-    std::array<QRadioButton *, 4> Option2_{};
     QLineEdit *Text1_;
     QLabel *Label1_;
 };

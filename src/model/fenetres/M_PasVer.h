@@ -1,23 +1,18 @@
 #pragma once
 // Modal dialog of the vertical step P(37) of the section walks: 0.1, 1 or 2 mm.
-#include <QDialog>
-#include <array>
+#include "shell/fenetres/Dialogue_Options.h"
 
-class QGroupBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace gabarit {
 
-class Contexte;
-
-class M_PasVer : public QDialog {
+class M_PasVer : public Dialogue_Options {
     Q_OBJECT
 public:
     // Opening the dialog selects the option of the current step (the old form's load).
-    M_PasVer(Contexte &ctx, QWidget *parent = nullptr);
+    explicit M_PasVer(Contexte &ctx, QWidget *parent = nullptr);
 
-    QRadioButton *Option1(int k) const { return Option1_[static_cast<std::size_t>(k)]; }
+    QRadioButton *Option1(int k) const { return Option(k); }
     QLineEdit *Text1() const { return Text1_; }
 
 protected:
@@ -25,11 +20,8 @@ protected:
 
 private:
     void M_PasVer_Form_Load();
-    void M_PasVer_Option1_Click();
+    void Option_Click() override;
 
-    Contexte &ctx_;
-    QGroupBox *Frame1_;
-    std::array<QRadioButton *, 3> Option1_{};
     QLineEdit *Text1_;
 };
 
