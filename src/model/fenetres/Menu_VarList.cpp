@@ -153,12 +153,11 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
 }
 
 void Menu_VarList::Menu_VarList_Form_Load() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         // Stations every 10 mm from the stern to the bow.
         UpDown2_->setRange(0, static_cast<int>(Arrondi(Fini(ctx().etat.L()))));
         UpDown2_->setIncrement(10);
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_VarList::Menu_VarList_Form_Activate(QMdiSubWindow *w) {
@@ -186,7 +185,7 @@ void Menu_VarList::Remplit_Liste() {
 }
 
 void Menu_VarList::Menu_VarList_List1_Click() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         const int i = List1_->currentRow() + 1;
         if (i < 1 || i > NB_VALEURS_PROJET)
             return;
@@ -196,8 +195,7 @@ void Menu_VarList::Menu_VarList_List1_Click() {
         Text1_0_->setCursorPosition(0); // a long number is read from its first digits
         Text2_->setText(QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
         Text2_->setCursorPosition(0); // a long comment is read from its start
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
@@ -209,7 +207,7 @@ QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
 }
 
 void Menu_VarList::Menu_VarList_Command2_Click() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         const int i = List1_->currentRow() + 1;
         if (i < 1 || i > NB_VALEURS_PROJET)
             return;
@@ -234,12 +232,11 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             List1_->setCurrentRow(i);
             Menu_VarList_List1_Click();
         }
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         List2_->clear();
         const Table_Carene &t = ctx().etat.Tab_Carene;
         for (int d = 0; d <= 200; ++d) {
@@ -258,8 +255,7 @@ void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
                 return;
             }
         }
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 } // namespace gabarit

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "model/Carene.h"
+#include "model/Numeros.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -89,17 +90,17 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
 void Menu_VariationForme::Form_Activate() {
     Etat_Projet &e = ctx().etat;
     remplissage_ = 1;
-    e.P(107) = Indice_Valide(e.P(107));
-    e.P(108) = Indice_Valide(e.P(108));
+    e.P(VARIATION_FORME_AV) = Indice_Valide(e.P(VARIATION_FORME_AV));
+    e.P(VARIATION_FORME_AR) = Indice_Valide(e.P(VARIATION_FORME_AR));
     for (int i = 0; i < 2; ++i)
-        UpDown1_[i]->Montre_Valeur(Arrondi(e.P(107 + i)));
+        UpDown1_[i]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV + i)));
     remplissage_ = 0;
 }
 
 void Menu_VariationForme::UpDown1_Change() {
-    if (remplissage_ == 1 || ctx().Occupe())
+    if (remplissage_ == 1)
         return;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
         Etat_Projet &e = ctx().etat;
         Menu_FG *fg = ctx().Existante<Menu_FG>();
         // The chain takes the hull-form window's edits too: they are checked first, so a
@@ -109,9 +110,9 @@ void Menu_VariationForme::UpDown1_Change() {
             return;
         }
         const auto sauve = e.Tab_Param;
-        e.P(107) = UpDown1_[0]->value();
-        e.P(108) = UpDown1_[1]->value();
-        e.P(27) = e.L() / 10;
+        e.P(VARIATION_FORME_AV) = UpDown1_[0]->value();
+        e.P(VARIATION_FORME_AR) = UpDown1_[1]->value();
+        e.P(PAS_HORIZONTAL) = e.L() / 10;
         if (fg) {
             fg->Lit_Report_TBI();
             fg->Lit_Valeurs_FG();
@@ -127,8 +128,7 @@ void Menu_VariationForme::UpDown1_Change() {
         Redessine_Tout(ctx());
         if (fg)
             fg->Aff_Valeurs_FG();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 } // namespace gabarit

@@ -238,14 +238,14 @@ QPushButton *Menu_Impression::Command2(int i) const {
 }
 
 void Menu_Impression::Execute(const std::function<void()> &f) {
-    if (ctx().Occupe())
-        return;
-    Contexte::Garde_Occupe occupe(ctx());
-    try {
-        f();
-    } catch (const std::exception &ex) {
-        Signale_Echec(ctx().shell, ex);
-    }
+    ctx().Commande(Contexte::Si_Occupe::Garde, [&] {
+        try {
+            f();
+        } catch (const std::exception &ex) {
+            // Every failure of a print or of the settings is told to the user.
+            Signale_Echec(ctx().shell, ex);
+        }
+    });
 }
 
 bool Menu_Impression::Lit_Entier(QLineEdit *t, UpDown *u, const QString &nom, double &valeur) {
@@ -333,15 +333,14 @@ void Menu_Impression::Menu_Impression_Form_Load() {
 }
 
 void Menu_Impression::Menu_Impression_Form_Activate() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         const Etat_Projet &e = ctx().etat;
         const double L = Arrondi(e.L());
         if (std::isfinite(L))
             UpDown1_->setRange(0, static_cast<int>(std::clamp(L, 0.0, 1e9)));
         Selectionne_Qualite(e.P(QUALITE_IMPRESSION));
         Affiche_Calibration();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_Impression::Menu_Impression_Form_Unload() {

@@ -68,7 +68,7 @@ void AEnCours::AEnCours_Form_Activate() { timer_->start(1000); }
 void AEnCours::AEnCours_Form_Deactivate() { timer_->stop(); }
 
 void AEnCours::AEnCours_Timer1_Timer() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         bool pas = false;
         for (std::size_t k = 0; k < 3 && !pas; ++k) {
             if (!images_[k]->isVisibleTo(this))
@@ -79,8 +79,7 @@ void AEnCours::AEnCours_Timer1_Timer() {
         }
         if (pas)
             ctx().shell.Laisse_Evenements();
-    } catch (...) {
-    }
+    });
 }
 
 } // namespace gabarit

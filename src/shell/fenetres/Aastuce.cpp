@@ -166,7 +166,7 @@ double Aastuce::Nombre_Aleatoire() {
 }
 
 void Aastuce::Aastuce_Form_Activate() {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         ++tirages_;
         const int lw = Twips_En_Pixels(LARGEUR_ASTUCE), lh = Twips_En_Pixels(HAUTEUR_ASTUCE);
         if (Cadre())
@@ -177,8 +177,7 @@ void Aastuce::Aastuce_Form_Activate() {
             f->hide();
         astuce_ = Tire_Astuce(&Nombre_Aleatoire);
         Frame1_[static_cast<std::size_t>(astuce_)]->show();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Aastuce::Affiche_Astuce() {

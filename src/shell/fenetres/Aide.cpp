@@ -5,10 +5,10 @@
 #include <QMdiSubWindow>
 #include <QTextEdit>
 
+#include "interfaces/Interface_Shell.h"
 #include "platform/Boite_Message.h"
 #include "platform/Lecteur_RTF.h"
 #include "platform/Twips.h"
-#include "interfaces/Interface_Shell.h"
 #include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
@@ -68,13 +68,11 @@ void Aide::Montre_Sujet(int n) {
 }
 
 void Aide::Montre_Fichier(const QString &nom) {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this, &nom] {
         Dossier_Programme_Courant(ctx());
         Montre();
         Charge(nom);
-    } catch (const std::exception &) {
-        // A help topic never stops the program.
-    }
+    });
 }
 
 void Aide::Charge(const QString &nom) {
@@ -100,7 +98,7 @@ void Aide::Aide_Form_Resize() {
     if (en_placement_)
         return;
     en_placement_ = true;
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         const QWidget *cadre = ctx().cadre ? ctx().cadre : static_cast<QWidget *>(ctx().zone);
         const int fw = cadre ? cadre->width() : 0;
         const int fh = cadre ? cadre->height() : 0;
@@ -118,8 +116,7 @@ void Aide::Aide_Form_Resize() {
         texte_->setGeometry(0, Twips_En_Pixels(400), Twips_En_Pixels(LARGEUR_AIDE - 100),
                             Twips_En_Pixels(HAUTEUR_AIDE - 1200));
         Dossier_Programme_Courant(ctx());
-    } catch (const std::exception &) {
-    }
+    });
     en_placement_ = false;
 }
 

@@ -72,7 +72,8 @@ private:
     void Montre_Normal(Fenetre_Fille &w);
     void Va_Dossier_Programme();
 
-    // Toolbar branches.
+    // Toolbar branches, and what a key does under the busy guard.
+    void Execute_Touche(const QString &cle);
     void Barre_Profile();
     void Barre_Voile();
     void Barre_Deplacement();

@@ -137,28 +137,27 @@ void MDIForm1::Cree_Barre() {
 
 void MDIForm1::MDIForm1_Picture1_Click(int index) {
     // The heel cannot change under a computation.
-    if (ctx_->Occupe())
-        return;
-    try {
+    ctx_->Commande(Contexte::Si_Occupe::Ignore, [this, index] {
         ctx_->Joue_Son("Lake1.wav");
-        etat_.P(26) = 5 * index;
-        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(26)));
+        etat_.P(ANGLE_GITE) = 5 * index;
+        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(ANGLE_GITE)));
         if (ACoup *c = ctx_->Existante<ACoup>(); c && c->Visible())
             Redessine_Coupe(*ctx_);
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
-    if (ctx_->Occupe())
-        return;
-    Contexte::Garde_Occupe occupe(*ctx_);
+    ctx_->Commande(Contexte::Si_Occupe::Garde, [this, &cle] { Execute_Touche(cle); });
+}
+
+void MDIForm1::Execute_Touche(const QString &cle) {
     bool fermeture = true;
-    try {
+    // A failure ends the key's action; the closing steps below still give the frame back.
+    Essaie([&] {
         // Every key puts the heel back upright and the oblique view straight.
-        etat_.P(26) = 0;
-        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(26)));
-        etat_.P(29) = 0;
+        etat_.P(ANGLE_GITE) = 0;
+        shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(ANGLE_GITE)));
+        etat_.P(ANGLE_ROTATION) = 0;
 
         if (cle == QStringLiteral("ouvrir"))
             fermeture = MDIForm1_M_Fichier_Ouvrir_Click(*ctx_, true);
@@ -182,18 +181,13 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
             Barre_Aff_Valeur();
         if (cle == QStringLiteral("Calcul_Gite"))
             Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(), Passes_Gite::Toutes);
-    } catch (const std::exception &) {
-        // Ends quietly; the closing steps below still give the frame back.
-    }
+    });
     if (!fermeture) {
         shell_->Synchronise_Cle_Vue();
         return;
     }
     Garde_Menus::Fin_Calcul(*shell_);
-    try {
-        shell_->Texte_Statut(3, "Gite " + Chaine_Nombre(etat_.P(26)));
-    } catch (const std::exception &) {
-    }
+    Essaie([this] { shell_->Texte_Statut(3, "Gite " + Chaine_Nombre(etat_.P(ANGLE_GITE))); });
     shell_->Synchronise_Cle_Vue();
     Va_Dossier_Programme();
 }

@@ -181,21 +181,24 @@ void Menu_Compar::Activation() {
 }
 
 void Menu_Compar::Menu_Compar_Command1_Click() {
-    Contexte &c = ctx();
-    if (c.Occupe() || en_activation_)
+    if (en_activation_)
         return;
-    Contexte::Garde_Occupe occupe(c);
-    if (!c.etat.Dossier_Programme.empty())
-        QDir::setCurrent(QString::fromStdString(c.etat.Dossier_Programme));
-    if (Visible())
-        Comparer();
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
+        const std::string &dossier = ctx().etat.Dossier_Programme;
+        if (!dossier.empty())
+            QDir::setCurrent(QString::fromStdString(dossier));
+        if (Visible())
+            Comparer();
+    });
 }
 
 void Menu_Compar::Menu_Compar_Command2_Click() {
+    if (!en_activation_)
+        ctx().Commande(Contexte::Si_Occupe::Garde, [this] { Choisit_Projet_Compare(); });
+}
+
+void Menu_Compar::Choisit_Projet_Compare() {
     Contexte &c = ctx();
-    if (c.Occupe() || en_activation_)
-        return;
-    Contexte::Garde_Occupe occupe(c);
     en_activation_ = true;
     struct Fin {
         bool &b;

@@ -57,6 +57,8 @@ private:
     void Activation();
     void Menu_Compar_Command1_Click();
     void Menu_Compar_Command2_Click();
+    // The file dialog, then the chosen project read and compared.
+    void Choisit_Projet_Compare();
     void Noms();
     void Affiche(const Figures_Comparaison &f);
     void Message_Lecture(const std::exception &ex);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
@@ -167,7 +168,7 @@ void Menu_Deplacement::Affiche_Deplacement() {
     if (!Visible())
         return;
     const Etat_Projet &e = ctx().etat;
-    try {
+    Essaie([&] {
         const int L = static_cast<int>(Arrondi(Fini(e.L())));
         for (int i = 8; i <= 15; ++i)
             UpDown1(i)->setRange(0, L);
@@ -183,13 +184,12 @@ void Menu_Deplacement::Affiche_Deplacement() {
             spin->Montre_Valeur(dans_bornes ? Arrondi(v) : v);
             Touche_[static_cast<std::size_t>(i)] = false;
         }
-        Text1(16)->setText(Texte_Nombre(e.P(42)));
+        Text1(16)->setText(Texte_Nombre(e.P(POIDS_TOTAL)));
         Text1(16)->setCursorPosition(0); // the kilograms, not the tail of the decimals
-        Label3(0)->setText(Texte_Entier(e.P(23)));
-        Label3(1)->setText(Texte_Entier(e.P(103)));
-        Label3(2)->setText(Texte_Entier(e.P(126)));
-    } catch (const std::exception &) {
-    }
+        Label3(0)->setText(Texte_Entier(e.P(CENTRE_GRAVITE_X)));
+        Label3(1)->setText(Texte_Entier(e.P(CENTRE_VELIQUE_X)));
+        Label3(2)->setText(Texte_Entier(e.P(CENTRE_ANTI_DERIVE)));
+    });
 }
 
 std::optional<Saisie_Deplacement> Menu_Deplacement::Lit_Saisie() {
@@ -243,21 +243,20 @@ bool Menu_Deplacement::Lire_Deplacement() {
 void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
     // A heel button or toolbar key pressed meanwhile waits: it would run inside the
     // flotation, which lets events run.
-    if (ctx().Occupe())
-        return;
-    Contexte::Garde_Occupe occupe(ctx());
-    try {
-        if (!Lire_Deplacement())
-            return;
-        Calcul_Centrage(ctx().etat, ctx().shell);
-        Rafraichit_Menus(ctx());
-        Redessine_Deplacement(ctx());
-    } catch (const Erreur_Gabarit &ex) {
-        // The zero weight and a failed flotation are reported where they are found.
-        if (std::string(ex.what()) != MESSAGE_POIDS_NUL)
-            Boite_Message(this, QString::fromStdString(ex.what()), MB_EXCLAMATION,
-                          QStringLiteral("Attention"));
-    }
+    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
+        try {
+            if (!Lire_Deplacement())
+                return;
+            Calcul_Centrage(ctx().etat, ctx().shell);
+            Rafraichit_Menus(ctx());
+            Redessine_Deplacement(ctx());
+        } catch (const Erreur_Gabarit &ex) {
+            // The zero weight and a failed flotation are reported where they are found.
+            if (std::string(ex.what()) != MESSAGE_POIDS_NUL)
+                Boite_Message(this, QString::fromStdString(ex.what()), MB_EXCLAMATION,
+                              QStringLiteral("Attention"));
+        }
+    });
 }
 
 void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
@@ -268,7 +267,7 @@ void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
 }
 
 void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {
-    try {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this, index] {
         Etat_Projet &e = ctx().etat;
         if (index >= 8 && index < 16) {
             double v = 0;
@@ -280,15 +279,12 @@ void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {
             e.X_Item_Choisi = -1;
         }
         Redessine_Deplacement(ctx());
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void Menu_Deplacement::Menu_Deplacement_UpDown1_MouseDown() {
-    try {
-        Invalide_Calculs(ctx().etat, ctx().shell);
-    } catch (const std::exception &) {
-    }
+    ctx().Commande(Contexte::Si_Occupe::Execute,
+                   [this] { Invalide_Calculs(ctx().etat, ctx().shell); });
 }
 
 void Menu_Deplacement::showEvent(QShowEvent *ev) {

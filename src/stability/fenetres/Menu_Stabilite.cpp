@@ -108,20 +108,18 @@ void Menu_Stabilite::showEvent(QShowEvent *ev) {
 }
 
 template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
-    // The busy guard: a heel spun or a series asked for while one runs does nothing.
-    if (ctx().Occupe())
-        return;
-    Contexte::Garde_Occupe occupe(ctx());
-    try {
-        f();
-    } catch (const Derive_Hors_Coque &x) {
-        if (signale)
-            Boite_Message(this, QString::fromUtf8(x.what()), MB_EXCLAMATION,
-                          QStringLiteral("Attention"));
-        Montre_Moment(std::nullopt);
-    } catch (const std::exception &) {
-        // The window's computations end quietly on a section they cannot walk.
-    }
+    // The busy guard: a heel spun or a series asked for while one runs does nothing. The
+    // window's computations end quietly on a section they cannot walk.
+    ctx().Commande(Contexte::Si_Occupe::Garde, [&] {
+        try {
+            f();
+        } catch (const Derive_Hors_Coque &x) {
+            if (signale)
+                Boite_Message(this, QString::fromUtf8(x.what()), MB_EXCLAMATION,
+                              QStringLiteral("Attention"));
+            Montre_Moment(std::nullopt);
+        }
+    });
 }
 
 // --- What the core draws and shows here ---

@@ -96,32 +96,25 @@ void ACoup::Zoom(float pas) {
 
 void ACoup::ACoup_Toolbar1_ButtonClick(const QString &cle) {
     Contexte &c = ctx();
-    if (c.Occupe())
+    // A failure ends the key's action where it stands; the common end still runs.
+    const bool lance = c.Commande(Contexte::Si_Occupe::Garde, [this, &c, &cle] {
+        for (const char *vue : {"TB_ET", "3D", "MC_ET", "TB_MC"})
+            if (cle == QLatin1String(vue))
+                Cle_Vue(cle);
+        if (cle == QStringLiteral("EchM"))
+            Zoom(0.1f);
+        if (cle == QStringLiteral("EchP"))
+            Zoom(-0.1f);
+        if (cle == QStringLiteral("Calcul_Gite"))
+            Calcul_Gite_Serie(c.etat, c.shell, c.Fenetre<Menu_Stabilite>(),
+                              Passes_Gite::Sans_Surfaces);
+    });
+    if (!lance)
         return;
-    {
-        Contexte::Garde_Occupe occupe(c);
-        try {
-            for (const char *vue : {"TB_ET", "3D", "MC_ET", "TB_MC"})
-                if (cle == QLatin1String(vue))
-                    Cle_Vue(cle);
-            if (cle == QStringLiteral("EchM"))
-                Zoom(0.1f);
-            if (cle == QStringLiteral("EchP"))
-                Zoom(-0.1f);
-            if (cle == QStringLiteral("Calcul_Gite"))
-                Calcul_Gite_Serie(c.etat, c.shell, c.Fenetre<Menu_Stabilite>(),
-                                  Passes_Gite::Sans_Surfaces);
-        } catch (const std::exception &) {
-            // Ends where it stands; the common end below still gives the frame back.
-        }
-    }
-    // The common end, on every path.
+    // The common end, on every path. A framing the hull cannot be drawn in leaves the view
+    // as it is.
     Garde_Menus::Fin_Calcul(c.shell);
-    try {
-        Redessine_Coupe(c);
-    } catch (const std::exception &) {
-        // A framing the hull cannot be drawn in leaves the view as it is.
-    }
+    c.Commande(Contexte::Si_Occupe::Execute, [&c] { Redessine_Coupe(c); });
 }
 
 } // namespace gabarit

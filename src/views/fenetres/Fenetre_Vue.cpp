@@ -1,7 +1,6 @@
 #include "views/fenetres/Fenetre_Vue.h"
 
 #include <QAction>
-#include <exception>
 
 #include "shell/fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
@@ -10,12 +9,10 @@ namespace gabarit {
 
 namespace {
 
-// A window handler ends quietly on any failure of the drawings it runs.
-template <class F> void Sans_Erreur(F &&f) {
-    try {
-        f();
-    } catch (const std::exception &) {
-    }
+// A view's handlers run even under a computation: a redraw then waits for the drawing in
+// progress.
+void Execute(Contexte &ctx, const std::function<void()> &f) {
+    ctx.Commande(Contexte::Si_Occupe::Execute, f);
 }
 
 // Retry delay of a redraw that had to wait, ms.
@@ -27,7 +24,8 @@ Fenetre_Vue::Fenetre_Vue(Contexte &ctx, const QString &nom, const QString &legen
     : Fenetre_Fille(ctx, nom, legende), Picture1(new Image_Vue(this)) {
     differe_.setSingleShot(true);
     differe_.setInterval(DELAI_REDESSIN);
-    connect(&differe_, &QTimer::timeout, this, [this] { Sans_Erreur([this] { Redessine(); }); });
+    connect(&differe_, &QTimer::timeout, this,
+            [this] { Execute(this->ctx(), [this] { Redessine(); }); });
     redimension_.setSingleShot(true);
     redimension_.setInterval(0);
     connect(&redimension_, &QTimer::timeout, this, &Fenetre_Vue::Form_Resize);
@@ -59,14 +57,14 @@ void Fenetre_Vue::Place_Image() {
 }
 
 void Fenetre_Vue::Form_Resize() {
-    Sans_Erreur([this] {
+    Execute(ctx(), [this] {
         Place_Image();
         Redessine_Sur_Evenement();
     });
 }
 
 void Fenetre_Vue::Picture1_Click() {
-    Sans_Erreur([this] {
+    Execute(ctx(), [this] {
         // In the middle of another view's drawing: redrawn after it, and nothing half-drawn
         // is copied (the item stays checked for the next click).
         if (Dessin_En_Cours(ctx())) {
@@ -88,7 +86,7 @@ void Fenetre_Vue::Picture1_Click() {
 }
 
 void Fenetre_Vue::Picture1_DblClick() {
-    Sans_Erreur([this] {
+    Execute(ctx(), [this] {
         Cache_Fenetres(ctx());
         // Alone over the frame's client area; its state stays normal so redraws still serve it.
         if (ctx().Largeur_Cadre() > 0 && ctx().Hauteur_Cadre() > 0)

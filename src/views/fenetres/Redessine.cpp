@@ -168,15 +168,14 @@ void Redessine_Tout(Contexte &ctx) {
 }
 
 void Cache_Fenetres(Contexte &ctx) {
-    try {
+    Essaie([&ctx] {
         for (Fenetre_Fille *w : ctx.Fenetres())
             w->Cache();
         // Sub-windows the frame added itself, if any.
         if (ctx.zone)
             for (QMdiSubWindow *s : ctx.zone->subWindowList())
                 s->hide();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 } // namespace gabarit
