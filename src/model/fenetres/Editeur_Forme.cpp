@@ -11,6 +11,7 @@
 #include "model/Carene.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Menu_FG.h"
+#include "platform/Controles.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "shell/fenetres/Contexte.h"
@@ -41,10 +42,6 @@ protected:
         p.drawEllipse(rect().adjusted(0, 0, -1, -1));
     }
 };
-
-void Place(QWidget *w, double x, double y, double l, double h) {
-    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
-}
 
 } // namespace
 

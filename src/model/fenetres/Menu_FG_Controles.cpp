@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "model/fenetres/Editeur_Forme.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -23,39 +24,23 @@ namespace {
 
 const QString TIRETS = QStringLiteral(" - - -");
 
-void Place(QWidget *w, double x, double y, double l, double h) {
-    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
-}
-
 QGroupBox *Groupe(QWidget *parent, const QString &nom, const QString &legende, double x, double y,
                   double l, double h) {
-    auto *g = new QGroupBox(legende, parent);
-    g->setObjectName(nom);
-    Place(g, x, y, l, h);
-    return g;
+    return Place(gabarit::Groupe(parent, nom, legende), x, y, l, h);
 }
 
+// A caption one line high.
 QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, double x, double y,
                   double l) {
-    auto *e = new QLabel(texte, parent);
-    if (!nom.isEmpty())
-        e->setObjectName(nom);
-    Place(e, x, y, l, 255);
-    return e;
+    return Place(gabarit::Etiquette(parent, nom, texte), x, y, l, 255);
 }
 
 } // namespace
 
 void Menu_FG::Construit() {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
+    Police_8(this);
     resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(0, 0, 0, 0);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 0);
     const char *onglets[] = {"Couples", "Forme Carene", "Forme Couples", "Carene"};
     QWidget *pages[4];
     for (int i = 0; i < 4; ++i) {

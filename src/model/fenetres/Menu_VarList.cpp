@@ -18,6 +18,7 @@
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -26,12 +27,6 @@
 namespace gabarit {
 
 namespace {
-QLabel *Etiquette(const QString &texte, const QString &nom, QWidget *parent) {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    return l;
-}
-
 // The hull table holds single-precision numbers: shown with a float's digits.
 QString Texte_Simple(float v) {
     QLocale loc;
@@ -83,7 +78,7 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     auto *couple = new QWidget(SSTab1_);
     auto *lc = new QVBoxLayout(couple);
     auto *ligne = new QHBoxLayout;
-    ligne->addWidget(Etiquette(QString::fromUtf8("N° Couple :"), "Label3", couple));
+    ligne->addWidget(Etiquette(couple, "Label3", QString::fromUtf8("N° Couple :")));
     Text3_ = new QLineEdit(couple);
     Text3_->setObjectName("Text3");
     ligne->addWidget(Text3_);
@@ -104,9 +99,9 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     auto *lf2 = new QVBoxLayout(Frame2);
     List2_ = new QListWidget(Frame2);
     List2_->setObjectName("List2");
-    lf2->addLayout(Entetes(List2_, {Etiquette(QStringLiteral("Hauteur"), "Label4_0", Frame2),
-                                    Etiquette(QStringLiteral("Yn"), "Label4_2", Frame2),
-                                    Etiquette(QStringLiteral("Volume"), "Label13", Frame2)}));
+    lf2->addLayout(Entetes(List2_, {Etiquette(Frame2, "Label4_0", QStringLiteral("Hauteur")),
+                                    Etiquette(Frame2, "Label4_2", QStringLiteral("Yn")),
+                                    Etiquette(Frame2, "Label13", QStringLiteral("Volume"))}));
     lf2->addWidget(List2_);
     lc->addWidget(Frame2);
     SSTab1_->addTab(couple, QStringLiteral("Couple"));
@@ -121,12 +116,12 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     List1_ = new QListWidget(Frame1_0);
     List1_->setObjectName("List1");
     lf1->addLayout(
-        Entetes(List1_, {Etiquette(QString::fromUtf8("N°"), "Label1_0", Frame1_0),
-                         Etiquette(QStringLiteral("Valeur"), "Label1_1", Frame1_0),
-                         Etiquette(QStringLiteral("Commentaire"), "Label1_2", Frame1_0)}));
+        Entetes(List1_, {Etiquette(Frame1_0, "Label1_0", QString::fromUtf8("N°")),
+                         Etiquette(Frame1_0, "Label1_1", QStringLiteral("Valeur")),
+                         Etiquette(Frame1_0, "Label1_2", QStringLiteral("Commentaire"))}));
     lf1->addWidget(List1_);
     auto *edition = new QHBoxLayout;
-    Label2_0_ = Etiquette(QString(), "Label2_0", Frame1_0);
+    Label2_0_ = Etiquette(Frame1_0, "Label2_0", QString());
     Label2_0_->setMinimumWidth(30);
     edition->addWidget(Label2_0_);
     Text1_0_ = new QLineEdit(Frame1_0);

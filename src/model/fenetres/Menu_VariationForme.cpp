@@ -9,6 +9,7 @@
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Menu_FG.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -20,10 +21,6 @@ namespace gabarit {
 
 namespace {
 
-void Place(QWidget *w, double x, double y, double l, double h) {
-    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
-}
-
 // The index of a record value, or the default 2 when it lies outside 1 to 11.
 double Indice_Valide(double v) { return v > 11 || v < 1 ? 2 : v; }
 
@@ -32,20 +29,17 @@ double Indice_Valide(double v) { return v > 11 || v < 1 ? 2 : v; }
 Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_VariationForme"),
                     QStringLiteral("Menu Variation de Forme")) {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
+    Police_8(this);
     resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
 
-    auto *reglage = new QGroupBox(QStringLiteral("Réglage"), this);
-    reglage->setObjectName(QStringLiteral("Frame1"));
-    Place(reglage, 120, 120, 2280, 1320);
+    auto *reglage = Place(Groupe(this, QStringLiteral("Frame1"), QStringLiteral("Réglage")), 120,
+                          120, 2280, 1320);
     const char *legendes[] = {"Avant", "Arrière"};
     for (int i = 0; i < 2; ++i) {
         const double y = 330 + i * 480;
-        auto *l = new QLabel(QString::fromUtf8(legendes[i]), reglage);
-        l->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Place(l, 120, y + 30, 900, 255);
+        Place(
+            Etiquette(reglage, QStringLiteral("Label1_%1").arg(i), QString::fromUtf8(legendes[i])),
+            120, y + 30, 900, 255);
         Text1_[i] = new QLineEdit(reglage);
         Text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Place(Text1_[i], 1080, y, 600, 300);

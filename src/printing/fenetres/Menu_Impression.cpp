@@ -18,6 +18,7 @@
 #include "interfaces/Interface_Shell.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Surface_Imprimante.h"
 #include "platform/Twips.h"
@@ -30,12 +31,6 @@
 namespace gabarit {
 
 namespace {
-QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &legende) {
-    auto *b = new QPushButton(legende, parent);
-    b->setObjectName(nom);
-    return b;
-}
-
 QLabel *Texte(QWidget *parent, const QString &texte) {
     auto *l = new QLabel(texte, parent);
     l->setWordWrap(true);
@@ -45,11 +40,7 @@ QLabel *Texte(QWidget *parent, const QString &texte) {
 
 Menu_Impression::Menu_Impression(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_Impression"), QStringLiteral("Menu_Impression")) {
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 2);
     Cree_Onglet_Couple();
     Cree_Onglet_Generale();
     Cree_Onglet_Reglage();

@@ -45,10 +45,4 @@ void Place_Fenetre_Profil(Fenetre_Fille &w, Contexte &ctx) {
               Twips_En_Pixels(3750));
 }
 
-QLabel *Etiquette(const QString &texte, const QString &nom, QWidget *parent) {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    return l;
-}
-
 } // namespace gabarit

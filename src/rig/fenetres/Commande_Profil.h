@@ -28,7 +28,4 @@ void Selectionne(QComboBox *liste, int profil);
 // quarter of the frame's inner width and height.
 void Place_Fenetre_Profil(Fenetre_Fille &w, Contexte &ctx);
 
-// A caption label placed over a picture (the pictures carry their own figures).
-QLabel *Etiquette(const QString &texte, const QString &nom, QWidget *parent);
-
 } // namespace gabarit

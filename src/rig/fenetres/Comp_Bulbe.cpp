@@ -13,6 +13,7 @@
 
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -66,11 +67,7 @@ QHBoxLayout *Chiffre(const QString &legende, QLabel *valeur, QWidget *parent) {
 
 Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
     : Fenetre_Comp(ctx, QStringLiteral("Comp_Bulbe"), QString::fromUtf8("Clompléments Bulbe")) {
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 2);
     for (int i : {1, 3, 4, 5, 6}) {
         Label6_[static_cast<std::size_t>(i)] = new QLabel(TIRETS);
         Label6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label6_%1").arg(i));

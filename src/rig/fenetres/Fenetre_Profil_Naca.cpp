@@ -14,6 +14,7 @@
 
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -31,11 +32,7 @@ const QString TIRETS = QStringLiteral("----------");
 Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jumeau)
     : Fenetre_Comp(ctx, QString::fromUtf8(jumeau.nom), QString::fromUtf8(jumeau.legende)),
       jumeau_(jumeau) {
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 2);
 
     // "Profils NACA": the choice of the section and its drawing.
     auto *page = new QWidget(SSTab1_);
@@ -85,15 +82,15 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     chiffres->setContentsMargins(4, 0, 4, 1);
     chiffres->setSpacing(3);
     chiffres->addWidget(
-        Etiquette(QStringLiteral("Epaiseur :"), QStringLiteral("Label5_3"), Picture1_), 0,
+        Etiquette(Picture1_, QStringLiteral("Label5_3"), QStringLiteral("Epaiseur :")), 0,
         Qt::AlignBottom);
-    Label6_3_ = Etiquette(TIRETS, QStringLiteral("Label6_3"), Picture1_);
+    Label6_3_ = Etiquette(Picture1_, QStringLiteral("Label6_3"), TIRETS);
     chiffres->addWidget(Label6_3_, 0, Qt::AlignBottom);
     chiffres->addStretch();
     chiffres->addWidget(
-        Etiquette(QString::fromUtf8(jumeau.longueur_avant), QStringLiteral("Label5_4"), Picture1_),
+        Etiquette(Picture1_, QStringLiteral("Label5_4"), QString::fromUtf8(jumeau.longueur_avant)),
         0, Qt::AlignBottom);
-    Label6_4_ = Etiquette(TIRETS, QStringLiteral("Label6_4"), Picture1_);
+    Label6_4_ = Etiquette(Picture1_, QStringLiteral("Label6_4"), TIRETS);
     chiffres->addWidget(Label6_4_, 0, Qt::AlignBottom);
     auto *bas = new QHBoxLayout;
     bas->addWidget(Picture1_, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -111,15 +108,15 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     auto *lf = new QGridLayout(fonction);
     lf->setContentsMargins(4, 2, 4, 4);
     auto *explication =
-        Etiquette(QString::fromUtf8("Ce Menu permet de dimensionner automatiquement la largeur du "
-                                    "plan fonction de l'épaisseur"),
-                  QStringLiteral("Label2"), fonction);
+        Etiquette(fonction, QStringLiteral("Label2"),
+                  QString::fromUtf8("Ce Menu permet de dimensionner automatiquement la largeur du "
+                                    "plan fonction de l'épaisseur"));
     explication->setWordWrap(true);
     lf->addWidget(explication, 0, 0, 1, 3);
     for (int i = 0; i < 2; ++i) {
-        lf->addWidget(Etiquette(i == 0 ? QString::fromUtf8("Epaisseur du profil supérieur :")
-                                       : QString::fromUtf8("Epaisseur du profil inférieur :"),
-                                QStringLiteral("Label3_%1").arg(i), fonction),
+        lf->addWidget(Etiquette(fonction, QStringLiteral("Label3_%1").arg(i),
+                                i == 0 ? QString::fromUtf8("Epaisseur du profil supérieur :")
+                                       : QString::fromUtf8("Epaisseur du profil inférieur :")),
                       1 + i, 0);
         auto *t = new QLineEdit(fonction);
         t->setObjectName(QStringLiteral("Text2_%1").arg(i));
@@ -136,8 +133,8 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     info->setObjectName(QStringLiteral("Frame3"));
     auto *li = new QVBoxLayout(info);
     li->setContentsMargins(4, 2, 4, 4);
-    li->addWidget(Etiquette(QStringLiteral("Le profil NACA du plan est pris en compte"),
-                            QStringLiteral("Label4"), info));
+    li->addWidget(Etiquette(info, QStringLiteral("Label4"),
+                            QStringLiteral("Le profil NACA du plan est pris en compte")));
     lo->addWidget(info);
     lo->addStretch();
     SSTab1_->addTab(option, QStringLiteral("OPTION"));

@@ -13,6 +13,7 @@
 
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -45,19 +46,11 @@ const char *const LEGENDES[NB_CHAMPS_APPENDICE] = {"Position",
                                                    "",
                                                    "Largeur Inf"};
 
-QLabel *Valeur(QWidget *parent, const QString &nom) {
-    auto *v = new QLabel(parent);
-    v->setObjectName(nom);
-    v->setFrameShape(QFrame::Panel);
-    v->setFrameShadow(QFrame::Sunken);
+// A figure of an "Info" frame.
+QLabel *Chiffre(QWidget *parent, const QString &nom) {
+    QLabel *v = Valeur(parent, nom);
     v->setMinimumWidth(50);
     return v;
-}
-
-QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &legende) {
-    auto *b = new QPushButton(legende, parent);
-    b->setObjectName(nom);
-    return b;
 }
 } // namespace
 
@@ -97,21 +90,16 @@ QWidget *Menu_Appendice::Onglet(int reglage, std::initializer_list<int> champs, 
     auto *g = new QGridLayout(page);
     g->setContentsMargins(2, 2, 2, 2);
     g->setSpacing(2);
-    auto *cadre = new QGroupBox(QStringLiteral("Reglage"), page);
-    cadre->setObjectName(QStringLiteral("Frame1_%1").arg(reglage));
-    auto *gr = new QGridLayout(cadre);
-    gr->setContentsMargins(4, 2, 4, 2);
-    gr->setVerticalSpacing(2);
+    QGroupBox *cadre =
+        Groupe(page, QStringLiteral("Frame1_%1").arg(reglage), QStringLiteral("Reglage"));
+    QGridLayout *gr = Grille_Cadre(cadre);
     int rang = 0;
     for (int i : champs)
         Champ(i).Cree(cadre, gr, rang++, i, QString::fromLatin1(LEGENDES[i]),
                       [this] { Fleche_Appui(); });
     g->addWidget(cadre, 0, 0, 2, 1);
-    auto *infos = new QGroupBox(QStringLiteral("Info"), page);
-    infos->setObjectName(QStringLiteral("Frame1_%1").arg(info));
-    auto *gi = new QGridLayout(infos);
-    gi->setContentsMargins(4, 2, 4, 2);
-    gi->setVerticalSpacing(2);
+    QGroupBox *infos = Groupe(page, QStringLiteral("Frame1_%1").arg(info), QStringLiteral("Info"));
+    Grille_Cadre(infos);
     g->addWidget(infos, 0, 1);
     auto *boutons = new QHBoxLayout;
     naca = Bouton(page, QStringLiteral("Command%1").arg(valide / 2 + 2),
@@ -126,24 +114,18 @@ QWidget *Menu_Appendice::Onglet(int reglage, std::initializer_list<int> champs, 
 }
 
 void Menu_Appendice::Construit() {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    Police_8(this);
+    SSTab1_ = Onglets(this, 2);
 
     // "Safran": the rudder.
     QWidget *safran = Onglet(2, {0, 1, 2, 3, 4}, 0, 0, Command2_);
     QWidget *info = safran->findChild<QGroupBox *>(QStringLiteral("Frame1_0"));
     for (int i = 0; i < 3; ++i)
-        Label2_[static_cast<std::size_t>(i)] = Valeur(info, QStringLiteral("Label2_%1").arg(i));
+        Label2_[static_cast<std::size_t>(i)] = Chiffre(info, QStringLiteral("Label2_%1").arg(i));
     Info_Ligne(info, 0, 14, "Surface Reel", Label2_[0]);
     Info_Ligne(info, 1, 15, "Surface Theorique", Label2_[1]);
     Info_Ligne(info, 2, 16, "Allongement", Label2_[2]);
-    Info_[21] = Valeur(info, QStringLiteral("Label1_21"));
+    Info_[21] = Chiffre(info, QStringLiteral("Label1_21"));
     Info_Ligne(info, 3, 20, "Decalage Centres Anti-Derive/Voilure", Info_[21]);
     SSTab1_->addTab(safran, QStringLiteral("Safran"));
 
@@ -151,11 +133,11 @@ void Menu_Appendice::Construit() {
     QWidget *derive = Onglet(1, {5, 6, 13, 7}, 3, 2, Command3_);
     info = derive->findChild<QGroupBox *>(QStringLiteral("Frame1_3"));
     for (int i = 0; i < 3; ++i)
-        Label3_[static_cast<std::size_t>(i)] = Valeur(info, QStringLiteral("Label3_%1").arg(i));
+        Label3_[static_cast<std::size_t>(i)] = Chiffre(info, QStringLiteral("Label3_%1").arg(i));
     Info_Ligne(info, 0, 19, "Surface Reel", Label3_[0]);
     Info_Ligne(info, 1, 18, "Surface Theorique", Label3_[1]);
     Info_Ligne(info, 2, 17, "Allongement", Label3_[2]);
-    Info_[23] = Valeur(info, QStringLiteral("Label1_23"));
+    Info_[23] = Chiffre(info, QStringLiteral("Label1_23"));
     Info_Ligne(info, 3, 22, "Decalage Centres Anti-Derive/Voilure", Info_[23]);
     SSTab1_->addTab(derive, QStringLiteral("Derive"));
 
@@ -166,7 +148,7 @@ void Menu_Appendice::Construit() {
     Label4_ = new QLabel(QStringLiteral("Profil NACA  en cours : Vue de Dessus"), reglage);
     Label4_->setObjectName(QStringLiteral("Label4"));
     Label4_->setWordWrap(true);
-    Label5_ = Valeur(reglage, QStringLiteral("Label5"));
+    Label5_ = Chiffre(reglage, QStringLiteral("Label5"));
     Label5_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     gr->addWidget(Label4_, 2, 0, 1, 2);
     gr->addWidget(Label5_, 2, 2);

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "rig/Voilure_Class.h"
@@ -18,13 +19,6 @@ namespace gabarit {
 
 namespace {
 const QString TIRETS = QStringLiteral(" - - -");
-
-QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte) {
-    auto *l = new QLabel(texte, parent);
-    if (!nom.isEmpty())
-        l->setObjectName(nom);
-    return l;
-}
 
 QPlainTextEdit *Aide(QWidget *parent, const QString &nom, const QStringList &lignes) {
     auto *t = new QPlainTextEdit(parent);
@@ -41,14 +35,8 @@ QPlainTextEdit *Aide(QWidget *parent, const QString &nom, const QStringList &lig
 Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_VoileClass"),
                     QStringLiteral("Menu Voilure Type Class")) {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    Police_8(this);
+    SSTab1_ = Onglets(this, 2);
 
     // "Réglage": the figures on the left, the battens on the right.
     auto *reglage = new QWidget(SSTab1_);

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/Controles.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
 #include "rig/fenetres/Menu_Voile.h"
@@ -23,18 +24,6 @@ const char *const LEGENDES[NB_CHAMPS_VOILE] = {
     "Hauteur",  "Largeur",      "Entre Pont",    "", "Hauteur", "Largeur", "Entre Pont", "Hauteur",
     "Position", "Retour Basta", "Position Basta"};
 
-QGroupBox *Groupe(QWidget *parent, const QString &nom, const QString &legende) {
-    auto *g = new QGroupBox(legende, parent);
-    g->setObjectName(nom);
-    return g;
-}
-
-QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &legende) {
-    auto *b = new QPushButton(legende, parent);
-    b->setObjectName(nom);
-    return b;
-}
-
 // Caption and value labels of an "Info" frame, one row per pair (caption index, value
 // index); the value labels are created here and stored by their index.
 template <std::size_t N>
@@ -42,19 +31,14 @@ QGroupBox *Info(QWidget *parent, const QString &nom, const QString &prefixe,
                 std::array<QLabel *, N> &labels,
                 std::initializer_list<std::pair<int, const char *>> lignes) {
     QGroupBox *g = Groupe(parent, nom, QStringLiteral("Info"));
-    auto *grille = new QGridLayout(g);
-    grille->setContentsMargins(4, 2, 4, 2);
-    grille->setVerticalSpacing(2);
+    QGridLayout *grille = Grille_Cadre(g);
     int rang = 0;
     for (auto [legende, valeur] : lignes) {
-        auto *l = new QLabel(QString::fromLatin1(valeur), g);
-        l->setObjectName(QStringLiteral("%1_%2").arg(prefixe).arg(legende));
+        QLabel *l = Etiquette(g, QStringLiteral("%1_%2").arg(prefixe).arg(legende),
+                              QString::fromLatin1(valeur));
         l->setWordWrap(true);
         labels[static_cast<std::size_t>(legende)] = l;
-        auto *v = new QLabel(g);
-        v->setObjectName(QStringLiteral("%1_%2").arg(prefixe).arg(legende + 1));
-        v->setFrameShape(QFrame::Panel);
-        v->setFrameShadow(QFrame::Sunken);
+        QLabel *v = Valeur(g, QStringLiteral("%1_%2").arg(prefixe).arg(legende + 1));
         // The unrounded ratios are long: the value takes what room is left, the fields
         // beside keep theirs.
         v->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -73,9 +57,7 @@ QGroupBox *Menu_Voile::Reglage(QWidget *parent, int frame, std::initializer_list
     QGroupBox *g =
         Groupe(parent, QStringLiteral("Frame1_%1").arg(frame), QStringLiteral("Reglage"));
     g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto *grille = new QGridLayout(g);
-    grille->setContentsMargins(4, 2, 4, 2);
-    grille->setVerticalSpacing(2);
+    QGridLayout *grille = Grille_Cadre(g);
     int rang = 0;
     for (int i : champs)
         Champ(i).Cree(g, grille, rang++, i, QString::fromLatin1(LEGENDES[i]), {});
@@ -83,14 +65,8 @@ QGroupBox *Menu_Voile::Reglage(QWidget *parent, int frame, std::initializer_list
 }
 
 void Menu_Voile::Construit() {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    Police_8(this);
+    SSTab1_ = Onglets(this, 2);
     SSTab1_->addTab(Onglet_Grand_Voile(), QStringLiteral("Grand Voile"));
     SSTab1_->addTab(Onglet_Foc(), QStringLiteral("Foc"));
     SSTab1_->addTab(Onglet_Mat(), QStringLiteral("Mat"));

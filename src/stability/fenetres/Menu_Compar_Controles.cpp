@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/Controles.h"
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
 #include "stability/fenetres/Menu_Compar.h"
@@ -40,16 +41,10 @@ protected:
     }
 };
 
-void Place(QWidget *w, double x, double y, double l, double h) {
-    w->setGeometry(Twips_En_Pixels(x), Twips_En_Pixels(y), Twips_En_Pixels(l), Twips_En_Pixels(h));
-}
-
 QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, double x, double y,
                   double l, Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto *e = new QLabel(texte, parent);
-    e->setObjectName(nom);
+    QLabel *e = Place(gabarit::Etiquette(parent, nom, texte), x, y, l, 210);
     e->setAlignment(a);
-    Place(e, x, y, l, 210);
     return e;
 }
 
@@ -116,14 +111,8 @@ QPushButton *Menu_Compar::Bouton_Calcul(QWidget *page, int index, double x, doub
 }
 
 void Menu_Compar::Construit() {
-    QFont f = font();
-    f.setPointSizeF(8);
-    setFont(f);
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(0, 0, 0, 0);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    Police_8(this);
+    SSTab1_ = Onglets(this, 0);
     const char *onglets[] = {"Choix", "Stabilite ", "Rapport", "Surface"};
     QWidget *pages[4];
     for (int i = 0; i < 4; ++i) {

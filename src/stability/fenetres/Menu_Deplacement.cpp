@@ -17,6 +17,7 @@
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -42,11 +43,7 @@ QString Texte_Entier(double v) { return Texte_Nombre(Int(v)); }
 
 Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_Deplacement"), QStringLiteral("Menu Deplacement")) {
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName("SSTab1");
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 2);
 
     // Two tabs of two "Reglage" frames of four rows each: weights, then stations.
     for (int onglet = 0; onglet < 2; ++onglet) {

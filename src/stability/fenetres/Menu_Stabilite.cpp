@@ -15,6 +15,7 @@
 
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
+#include "platform/Controles.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -40,11 +41,7 @@ double Nombre_Ou_Zero(const QLineEdit *t) {
 
 Menu_Stabilite::Menu_Stabilite(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_Stabilite"), QStringLiteral("Menu Stabilite")) {
-    auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(2, 2, 2, 2);
-    SSTab1_ = new QTabWidget(this);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    l->addWidget(SSTab1_);
+    SSTab1_ = Onglets(this, 2);
     auto *courbe = new QWidget(SSTab1_), *balaste = new QWidget(SSTab1_),
          *coef = new QWidget(SSTab1_);
     Cree_Onglet_Courbe(courbe);

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/Controles.h"
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -24,18 +25,10 @@ namespace {
 
 int Px(double twips) { return Twips_En_Pixels(twips); }
 
-QLabel *Etiquette(const QString &texte, QWidget *parent, const QString &nom = {}) {
-    auto *l = new QLabel(texte, parent);
-    if (!nom.isEmpty())
-        l->setObjectName(nom);
-    return l;
-}
-
 // A value shown in a sunken box, as the old labels with a border were.
 QLabel *Valeur(const QString &texte, QWidget *parent, const QString &nom) {
-    QLabel *l = Etiquette(texte, parent, nom);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
+    QLabel *l = gabarit::Valeur(parent, nom);
+    l->setText(texte);
     l->setMinimumWidth(Px(900));
     return l;
 }
@@ -117,12 +110,12 @@ void Menu_Stabilite::Cree_Onglet_Courbe(QWidget *page) {
     UpDown2_->setIncrement(5);
     UpDown2_->setBuddy(Text2_);
     spin_cadre(QStringLiteral("Gite"), QStringLiteral("Frame2"),
-               Etiquette(QStringLiteral("Angle"), nullptr, QStringLiteral("Label9")), Text2_,
+               Etiquette(nullptr, QStringLiteral("Label9"), QStringLiteral("Angle")), Text2_,
                UpDown2_);
 
-    QLabel *angle = Etiquette(QStringLiteral("Angle"), nullptr, QStringLiteral("Label7_3"));
+    QLabel *angle = Etiquette(nullptr, QStringLiteral("Label7_3"), QStringLiteral("Angle"));
     angle->setToolTip(QStringLiteral("Angle en cours"));
-    Label2_[1] = Etiquette(QStringLiteral("0"), nullptr, QStringLiteral("Label2_1"));
+    Label2_[1] = Etiquette(nullptr, QStringLiteral("Label2_1"), QStringLiteral("0"));
     Label2_[1]->setFrameShape(QFrame::Panel);
     Label2_[1]->setFrameShadow(QFrame::Sunken);
     Label2_[1]->setFixedWidth(Px(500));
@@ -136,12 +129,12 @@ void Menu_Stabilite::Cree_Onglet_Courbe(QWidget *page) {
 
     auto *stabilite = new QHBoxLayout;
     stabilite->addWidget(
-        Etiquette(QStringLiteral("Stabilite "), cadre, QStringLiteral("Label1_16")));
+        Etiquette(cadre, QStringLiteral("Label1_16"), QStringLiteral("Stabilite ")));
     Label2_[2] = Valeur(QString(), cadre, QStringLiteral("Label2_2"));
     stabilite->addWidget(Label2_[2], 1);
     lc->addLayout(stabilite);
-    lc->addWidget(Etiquette(QStringLiteral("Surface de Voilure Theorique"), cadre,
-                            QStringLiteral("Label1_20")));
+    lc->addWidget(Etiquette(cadre, QStringLiteral("Label1_20"),
+                            QStringLiteral("Surface de Voilure Theorique")));
     Label2_[0] = Valeur(QStringLiteral("- - - - - - - -"), cadre, QStringLiteral("Label2_0"));
     lc->addWidget(Label2_[0]);
     droite->addWidget(cadre);
@@ -171,8 +164,8 @@ void Menu_Stabilite::Cree_Onglet_Balaste(QWidget *page) {
     static const char *const legendes[2] = {"Laterale", "Verticale"};
     for (int i = 0; i < 2; ++i) {
         auto *ligne = new QHBoxLayout;
-        ligne->addWidget(Etiquette(QString::fromLatin1(legendes[i]), reglage,
-                                   QStringLiteral("Label1_%1").arg(i)));
+        ligne->addWidget(Etiquette(reglage, QStringLiteral("Label1_%1").arg(i),
+                                   QString::fromLatin1(legendes[i])));
         auto *t = new QLineEdit(reglage);
         t->setObjectName(QStringLiteral("Text1_%1").arg(i));
         t->setMaximumWidth(Px(700));
@@ -188,15 +181,15 @@ void Menu_Stabilite::Cree_Onglet_Balaste(QWidget *page) {
         UpDown1_[static_cast<std::size_t>(i)] = s;
     }
     auto *poids = new QHBoxLayout;
-    poids->addWidget(Etiquette(QStringLiteral("Poids :"), reglage, QStringLiteral("Label6_0")));
+    poids->addWidget(Etiquette(reglage, QStringLiteral("Label6_0"), QStringLiteral("Poids :")));
     Label5_ = Valeur(QStringLiteral("- - - - - - "), reglage, QStringLiteral("Label5"));
     poids->addWidget(Label5_);
     lr->addLayout(poids, 5, 0, 1, 2);
     droite->addWidget(reglage);
 
     auto *bas = new QHBoxLayout;
-    bas->addWidget(Etiquette(QStringLiteral("N° Couple :"), page, QStringLiteral("Label3")));
-    Label4_ = Etiquette(QString(), page, QStringLiteral("Label4"));
+    bas->addWidget(Etiquette(page, QStringLiteral("Label3"), QStringLiteral("N° Couple :")));
+    Label4_ = Etiquette(page, QStringLiteral("Label4"), QString());
     bas->addWidget(Label4_);
     auto *valide = new QPushButton(QStringLiteral("Valide"), page);
     valide->setObjectName(QStringLiteral("Command1_2"));
@@ -234,7 +227,7 @@ void Menu_Stabilite::Cree_Barres(QWidget *parent) {
         Shape2_[static_cast<std::size_t>(i)] = forme(QStringLiteral("Shape2_%1").arg(i),
                                                      "rgb(255,0,0)", 360 + 360 * i, 1080, 375, 735);
         QLabel *g =
-            Etiquette(QString::number(5 * i), Picture4_, QStringLiteral("Label10_%1").arg(i));
+            Etiquette(Picture4_, QStringLiteral("Label10_%1").arg(i), QString::number(5 * i));
         g->setGeometry(Px(480 + 360 * i), Px(1920), Px(360), Px(240));
     }
     struct Niveau {
@@ -243,15 +236,15 @@ void Menu_Stabilite::Cree_Barres(QWidget *parent) {
         double haut;
     };
     for (const Niveau &n : {Niveau{9, "4", 120}, Niveau{7, "5,5", 840}, Niveau{8, "7", 1680}}) {
-        QLabel *l = Etiquette(QString::fromLatin1(n.texte), Picture4_,
-                              QStringLiteral("Label10_%1").arg(n.indice));
+        QLabel *l = Etiquette(Picture4_, QStringLiteral("Label10_%1").arg(n.indice),
+                              QString::fromLatin1(n.texte));
         l->setGeometry(0, Px(n.haut), Px(350), Px(240));
         if (n.indice == 7)
             l->setStyleSheet(QStringLiteral("color: rgb(0,192,0);"));
     }
     // The heel axis' caption starts the row of heels, under the level labels: past the last
     // heel it would not fit in the picture.
-    QLabel *gite = Etiquette(QStringLiteral("Gite"), Picture4_, QStringLiteral("Label11"));
+    QLabel *gite = Etiquette(Picture4_, QStringLiteral("Label11"), QStringLiteral("Gite"));
     gite->setGeometry(0, Px(1920), Px(470), Px(240));
     Picture4_->hide();
 }
@@ -277,15 +270,15 @@ void Menu_Stabilite::Cree_Onglet_Coef(QWidget *page) {
     Check1_->setObjectName(QStringLiteral("Check1"));
     li->addWidget(Check1_);
     li->addWidget(
-        Etiquette(QStringLiteral("Coeficient Prismatique"), info, QStringLiteral("Label1_5")));
+        Etiquette(info, QStringLiteral("Label1_5"), QStringLiteral("Coeficient Prismatique")));
     Label1_6_ = Valeur(QString(), info, QStringLiteral("Label1_6"));
     li->addWidget(Label1_6_);
-    li->addWidget(Etiquette(QStringLiteral("Vitesse"), info, QStringLiteral("Label8")));
+    li->addWidget(Etiquette(info, QStringLiteral("Label8"), QStringLiteral("Vitesse")));
     auto *echelle = new QHBoxLayout;
-    echelle->addWidget(Etiquette(QStringLiteral("4"), info, QStringLiteral("Label7_2")));
+    echelle->addWidget(Etiquette(info, QStringLiteral("Label7_2"), QStringLiteral("4")));
     echelle->addStretch();
-    echelle->addWidget(Etiquette(QStringLiteral("5.5"), info, QStringLiteral("Label7_0")));
-    echelle->addWidget(Etiquette(QStringLiteral("6"), info, QStringLiteral("Label7_1")));
+    echelle->addWidget(Etiquette(info, QStringLiteral("Label7_0"), QStringLiteral("5.5")));
+    echelle->addWidget(Etiquette(info, QStringLiteral("Label7_1"), QStringLiteral("6")));
     echelle->addStretch();
     li->addLayout(echelle);
     li->addWidget(new Guide_Vitesse(info));
