@@ -28,15 +28,6 @@ namespace gabarit {
 namespace {
 const QString TIRETS = QStringLiteral("----------");
 
-// A picture of the bulb in pixels, with its figures laid over its corners.
-Image_Vue *Image_Bulbe(const QString &nom, int largeur_twips, QWidget *parent) {
-    auto *p = new Image_Vue(parent);
-    p->setObjectName(nom);
-    p->Mesure_En_Pixels();
-    p->setFixedSize(Twips_En_Pixels(largeur_twips), Twips_En_Pixels(1815));
-    return p;
-}
-
 // "Choix du profil :", a list and its "-" and "+" buttons.
 QHBoxLayout *Ligne_Choix(QComboBox *liste, std::array<QPushButton *, 2> &boutons,
                          const QString &nom_boutons, QWidget *parent) {
@@ -44,13 +35,9 @@ QHBoxLayout *Ligne_Choix(QComboBox *liste, std::array<QPushButton *, 2> &boutons
     l->setSpacing(2);
     l->addWidget(new QLabel(QStringLiteral("Choix du profil :"), parent));
     l->addWidget(liste);
-    for (int i = 0; i < 2; ++i) {
-        auto *b = new QPushButton(i == 0 ? QStringLiteral("-") : QStringLiteral("+"), parent);
-        b->setObjectName(nom_boutons + QStringLiteral("_%1").arg(i));
-        b->setFixedWidth(Twips_En_Pixels(360));
-        boutons[static_cast<std::size_t>(i)] = b;
+    boutons = Boutons_Voisins(nom_boutons, parent);
+    for (QPushButton *b : boutons)
         l->addWidget(b);
-    }
     l->addStretch();
     return l;
 }
@@ -127,15 +114,15 @@ Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
 }
 
 void Comp_Bulbe::Cree_Dessus(QWidget *page) {
-    auto *lp = new QVBoxLayout(page);
-    lp->setContentsMargins(2, 2, 2, 2);
-    auto *cadre = new QGroupBox(QStringLiteral("Vue de dessus"), page);
+    QVBoxLayout *lp = Colonne_Page(page);
+    QGroupBox *cadre = Cadre_Page(lp, {}, QStringLiteral("Vue de dessus"));
     auto *lc = new QVBoxLayout(cadre);
-    lc->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(lc);
     lc->setSpacing(2);
     Combo1_ = Liste_Profils(QStringLiteral("Combo1"), cadre);
     lc->addLayout(Ligne_Choix(Combo1_, Command3_, QStringLiteral("Command3"), cadre));
-    Picture1_ = Image_Bulbe(QStringLiteral("Picture1"), 5190, cadre);
+    // The figures are laid over the picture's corners.
+    Picture1_ = Image_Profil(QStringLiteral("Picture1"), 5190, cadre);
     auto *chiffres = new QHBoxLayout(Picture1_);
     chiffres->setContentsMargins(4, 0, 4, 1);
     Label6_[3]->setParent(Picture1_);
@@ -145,16 +132,14 @@ void Comp_Bulbe::Cree_Dessus(QWidget *page) {
     chiffres->addLayout(Chiffre(QStringLiteral("Longueur Avant :"), Label6_[4], Picture1_));
     chiffres->setAlignment(Qt::AlignBottom);
     lc->addWidget(Picture1_, 0, Qt::AlignLeft);
-    lp->addWidget(cadre);
     lp->addStretch();
 }
 
 void Comp_Bulbe::Cree_Cote(QWidget *page) {
-    auto *lp = new QVBoxLayout(page);
-    lp->setContentsMargins(2, 2, 2, 2);
-    auto *cadre = new QGroupBox(QString::fromUtf8("Vue de coté"), page);
+    QVBoxLayout *lp = Colonne_Page(page);
+    QGroupBox *cadre = Cadre_Page(lp, {}, QString::fromUtf8("Vue de coté"));
     auto *lc = new QVBoxLayout(cadre);
-    lc->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(lc);
     lc->setSpacing(2);
     Combo2_ = Liste_Profils(QStringLiteral("Combo2"), cadre);
     QHBoxLayout *ligne = Ligne_Choix(Combo2_, Command6_, QStringLiteral("Command6"), cadre);
@@ -172,7 +157,7 @@ void Comp_Bulbe::Cree_Cote(QWidget *page) {
     Option1_[1]->setChecked(true);
     lc->addLayout(ligne);
     // The upper half's figure above the axis, the lower half's below it.
-    Picture2_ = Image_Bulbe(QStringLiteral("Picture2"), 5295, cadre);
+    Picture2_ = Image_Profil(QStringLiteral("Picture2"), 5295, cadre);
     auto *chiffres = new QGridLayout(Picture2_);
     chiffres->setContentsMargins(4, 1, 4, 1);
     for (int i : {1, 5, 6})
@@ -187,16 +172,14 @@ void Comp_Bulbe::Cree_Cote(QWidget *page) {
     chiffres->setRowStretch(0, 1);
     chiffres->setRowStretch(1, 1);
     lc->addWidget(Picture2_, 0, Qt::AlignLeft);
-    lp->addWidget(cadre);
     lp->addStretch();
 }
 
 void Comp_Bulbe::Cree_Masse(QWidget *page) {
-    auto *lp = new QVBoxLayout(page);
-    lp->setContentsMargins(2, 2, 2, 2);
-    auto *cadre = new QGroupBox(QStringLiteral("Attention"), page);
+    QVBoxLayout *lp = Colonne_Page(page);
+    QGroupBox *cadre = Cadre_Page(lp, {}, QStringLiteral("Attention"));
     auto *lc = new QGridLayout(cadre);
-    lc->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(lc);
     lc->setVerticalSpacing(1);
     auto texte = [&](const char *t, int ligne) {
         auto *e = new QLabel(QString::fromUtf8(t), cadre);
@@ -228,7 +211,6 @@ void Comp_Bulbe::Cree_Masse(QWidget *page) {
     texte("Le calcul de masse  n'est pas pris en compte par le PG", 5);
     texte("Modifier le poids du bulbe dans : Menu, Déplacement, Poids, Bulbe", 6);
     lc->setColumnStretch(2, 1);
-    lp->addWidget(cadre);
     lp->addStretch();
 }
 

@@ -36,20 +36,16 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
 
     // "Profils NACA": the choice of the section and its drawing.
     auto *page = new QWidget(SSTab1_);
-    auto *lp = new QVBoxLayout(page);
-    lp->setContentsMargins(2, 2, 2, 2);
-    auto *choix = new QGroupBox(QStringLiteral("Choix"), page);
-    choix->setObjectName(QStringLiteral("Frame1_2"));
+    QVBoxLayout *lp = Colonne_Page(page);
+    QGroupBox *choix = Cadre_Page(lp, QStringLiteral("Frame1_2"), QStringLiteral("Choix"));
     auto *lc = new QGridLayout(choix);
-    lc->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(lc);
     lc->setVerticalSpacing(2);
     Combo1_ = Liste_Profils(QStringLiteral("Combo1"), choix);
+    Command3_ = Boutons_Voisins(QStringLiteral("Command3"), choix);
     for (int i = 0; i < 2; ++i) {
-        auto *b = new QPushButton(i == 0 ? QStringLiteral("-") : QStringLiteral("+"), choix);
-        b->setObjectName(QStringLiteral("Command3_%1").arg(i));
-        b->setFixedWidth(Twips_En_Pixels(360));
-        Command3_[static_cast<std::size_t>(i)] = b;
-        connect(b, &QPushButton::clicked, this, [this, i] { Profil_Voisin(i == 0 ? -1 : 1); });
+        connect(Command3_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { Profil_Voisin(i == 0 ? -1 : 1); });
         auto *o = new QRadioButton(i == 0 ? QStringLiteral("Profils Superieur")
                                           : QStringLiteral("Profils Inferieur"),
                                    choix);
@@ -71,9 +67,7 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     lc->addLayout(ligne, 0, 0);
 
     // The picture is measured in pixels; the chord line and the figures sit on it.
-    Picture1_ = new Image_Vue(choix);
-    Picture1_->Mesure_En_Pixels();
-    Picture1_->setFixedSize(Twips_En_Pixels(5190), Twips_En_Pixels(1815));
+    Picture1_ = Image_Profil(QStringLiteral("Picture1"), 5190, choix);
     Line1_ = new QFrame(Picture1_);
     Line1_->setObjectName(QStringLiteral("Line1"));
     Line1_->setGeometry(0, static_cast<int>(AXE_PROFIL), Picture1_->width(), 1);
@@ -95,18 +89,15 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     auto *bas = new QHBoxLayout;
     bas->addWidget(Picture1_, 0, Qt::AlignLeft | Qt::AlignTop);
     lc->addLayout(bas, 1, 0);
-    lp->addWidget(choix);
     lp->addStretch();
     SSTab1_->addTab(page, QStringLiteral("Profils NACA"));
 
     // "OPTION": both chords sized to wanted thicknesses.
     auto *option = new QWidget(SSTab1_);
-    auto *lo = new QVBoxLayout(option);
-    lo->setContentsMargins(2, 2, 2, 2);
-    auto *fonction = new QGroupBox(QStringLiteral("Fonction"), option);
-    fonction->setObjectName(QStringLiteral("Frame2"));
+    QVBoxLayout *lo = Colonne_Page(option);
+    QGroupBox *fonction = Cadre_Page(lo, QStringLiteral("Frame2"), QStringLiteral("Fonction"));
     auto *lf = new QGridLayout(fonction);
-    lf->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(lf);
     auto *explication =
         Etiquette(fonction, QStringLiteral("Label2"),
                   QString::fromUtf8("Ce Menu permet de dimensionner automatiquement la largeur du "
@@ -128,14 +119,11 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     Command2_->setObjectName(QStringLiteral("Command2"));
     lf->addWidget(Command2_, 1, 2, 2, 1, Qt::AlignVCenter);
     lf->setColumnStretch(2, 1);
-    lo->addWidget(fonction);
-    auto *info = new QGroupBox(QStringLiteral("Info"), option);
-    info->setObjectName(QStringLiteral("Frame3"));
+    QGroupBox *info = Cadre_Page(lo, QStringLiteral("Frame3"), QStringLiteral("Info"));
     auto *li = new QVBoxLayout(info);
-    li->setContentsMargins(4, 2, 4, 4);
+    Marges_Cadre(li);
     li->addWidget(Etiquette(info, QStringLiteral("Label4"),
                             QStringLiteral("Le profil NACA du plan est pris en compte")));
-    lo->addWidget(info);
     lo->addStretch();
     SSTab1_->addTab(option, QStringLiteral("OPTION"));
 
