@@ -1,7 +1,9 @@
 #include "printing/Impression_Profils_Naca.h"
 
 #include <exception>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "model/Numeros.h"
 #include "printing/Page_Impression.h"
@@ -22,41 +24,45 @@ constexpr Appendice DERIVE{"Impression Dérive...  ", "Dérive",          NACA_D
 constexpr Appendice SAFRAN{"Impression Safran...  ", "Safran",          NACA_SAFRAN_HAUT,
                            NACA_SAFRAN_BAS,          CORDE_SAFRAN_HAUT, CORDE_SAFRAN_BAS};
 
-// Refuses the profiles before the job: false (after a message) when one is not in the table.
-template <class F> bool Profils_Valides(Interface_Shell &shell, F &&verifications) {
+// One sheet of NACA outlines: the profiles refused before anything, the confirmation, then
+// the job: the scales checked, the chord line or axis at 105 mm with the leading edge at the
+// left edge, the heading's lines, the reference line and the outline.
+template <class V, class D>
+bool Feuille_Naca(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
+                  const char *confirmation, V &&verifie,
+                  const std::function<std::vector<std::string>()> &entete, D &&contour) {
+    // A profile outside the table is refused before the job begins.
     try {
-        verifications();
-        return true;
+        verifie();
     } catch (const std::exception &ex) {
         Signale_Echec(shell, ex);
         return false;
     }
-}
-
-// The chord line or axis at 105 mm, the leading edge at the left edge.
-void Origine_Naca(Etat_Projet &e) {
-    e.P(ORIGINE_Y) = ORIGINE_Y_PAGE;
-    e.P(ORIGINE_X) = 0;
+    if (!Confirme(shell, confirmation))
+        return false;
+    return Travail_Impression(shell, s, [&] {
+        Verifie_Echelles(e);
+        e.P(ORIGINE_Y) = ORIGINE_Y_PAGE;
+        e.P(ORIGINE_X) = 0;
+        Entete(e, s, entete());
+        Ligne_Reference(e, s);
+        contour();
+    });
 }
 
 bool Imprime_Appendice(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                        const Appendice &a, bool superieur, int profil) {
     const int numero = superieur ? a.naca_haut : a.naca_bas;
     int k = 0;
-    if (!Profils_Valides(shell, [&] {
-            k = Verifie_Profil(profil, true);
-            Verifie_Profil(e.P(numero));
-        }))
-        return false;
-    if (!Confirme(shell, a.confirmation))
-        return false;
-    return Travail_Impression(shell, s, [&] {
-        Verifie_Echelles(e);
-        Origine_Naca(e);
-        Entete(e, s,
-               {std::string(a.nom) + (superieur ? " Supérieur" : " Inférieur"),
-                "Profils Naca n° : " + s.Nombre(e.P(numero))});
-        Ligne_Reference(e, s);
+    const auto verifie = [&] {
+        k = Verifie_Profil(profil, true);
+        Verifie_Profil(e.P(numero));
+    };
+    const auto entete = [&]() -> std::vector<std::string> {
+        return {std::string(a.nom) + (superieur ? " Supérieur" : " Inférieur"),
+                "Profils Naca n° : " + s.Nombre(e.P(numero))};
+    };
+    return Feuille_Naca(e, shell, s, a.confirmation, verifie, entete, [&] {
         // Millimetres per per cent of chord, in single precision.
         const float m = static_cast<float>(e.P(superieur ? a.corde_haut : a.corde_bas) / 100);
         const double ox = e.P(ORIGINE_X), oy = e.P(ORIGINE_Y);
@@ -100,42 +106,30 @@ bool Imprime_Profil_Safran(Etat_Projet &e, Interface_Shell &shell, Surface_Impre
 bool Imprime_Bulbe_Dessus(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                           int profil) {
     int k = 0;
-    if (!Profils_Valides(shell, [&] {
-            k = Verifie_Profil(profil, true);
-            Verifie_Profil(e.P(NACA_BULBE_DESSUS));
-        }))
-        return false;
-    if (!Confirme(shell, "Impression bulbe...  "))
-        return false;
-    return Travail_Impression(shell, s, [&] {
-        Verifie_Echelles(e);
-        Origine_Naca(e);
-        Entete(e, s,
-               {"Vue de dessus", "Bulbe Profils Naca n° : " + s.Nombre(e.P(NACA_BULBE_DESSUS))});
-        Ligne_Reference(e, s);
-        Contour_Bulbe(e, s, k, k);
-    });
+    const auto verifie = [&] {
+        k = Verifie_Profil(profil, true);
+        Verifie_Profil(e.P(NACA_BULBE_DESSUS));
+    };
+    const auto entete = [&]() -> std::vector<std::string> {
+        return {"Vue de dessus", "Bulbe Profils Naca n° : " + s.Nombre(e.P(NACA_BULBE_DESSUS))};
+    };
+    return Feuille_Naca(e, shell, s, "Impression bulbe...  ", verifie, entete,
+                        [&] { Contour_Bulbe(e, s, k, k); });
 }
 
 bool Imprime_Bulbe_Cote(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s) {
     int haut = 0, bas = 0;
-    if (!Profils_Valides(shell, [&] {
-            haut = Verifie_Profil(e.P(NACA_BULBE_HAUT));
-            bas = Verifie_Profil(e.P(NACA_BULBE_BAS));
-        }))
-        return false;
-    if (!Confirme(shell, "Impression bulbe...  "))
-        return false;
-    return Travail_Impression(shell, s, [&] {
-        Verifie_Echelles(e);
-        Origine_Naca(e);
-        Entete(e, s,
-               {"Vue de Coté Asymétique",
+    const auto verifie = [&] {
+        haut = Verifie_Profil(e.P(NACA_BULBE_HAUT));
+        bas = Verifie_Profil(e.P(NACA_BULBE_BAS));
+    };
+    const auto entete = [&]() -> std::vector<std::string> {
+        return {"Vue de Coté Asymétique",
                 "Bulbe Profils Naca Supérieur n° : " + s.Nombre(e.P(NACA_BULBE_HAUT)),
-                "Bulbe Profils Naca Inférieur n° : " + s.Nombre(e.P(NACA_BULBE_BAS))});
-        Ligne_Reference(e, s);
-        Contour_Bulbe(e, s, bas, haut);
-    });
+                "Bulbe Profils Naca Inférieur n° : " + s.Nombre(e.P(NACA_BULBE_BAS))};
+    };
+    return Feuille_Naca(e, shell, s, "Impression bulbe...  ", verifie, entete,
+                        [&] { Contour_Bulbe(e, s, bas, haut); });
 }
 
 } // namespace gabarit

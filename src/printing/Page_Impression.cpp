@@ -21,8 +21,7 @@ void Trait_Page(Surface_Impression &s, double x1, double y1, double x2, double y
     s.Ligne(Simple(x1), Simple(y1), Simple(x2), Simple(y2));
 }
 
-void Entete(const Etat_Projet &e, Surface_Impression &s,
-            std::initializer_list<std::string> lignes) {
+void Entete(const Etat_Projet &e, Surface_Impression &s, const std::vector<std::string> &lignes) {
     s.Texte("Projet : " + e.Nom_Projet);
     for (const std::string &l : lignes)
         s.Texte(l);

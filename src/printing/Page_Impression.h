@@ -2,8 +2,8 @@
 // What every printed template shares: the page origin and reference line, the header, the
 // scales in twips per millimetre, the confirmation boxes and the way a job ends or fails.
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "interfaces/Interface_Shell.h"
 #include "interfaces/Surface_Impression.h"
@@ -22,7 +22,7 @@ inline constexpr double CALIBRE_NOMINAL = 56.7;
 // that is not a finite single-precision number is refused.
 void Trait_Page(Surface_Impression &s, double x1, double y1, double x2, double y2);
 // "Projet : " & Nom_Projet, then the template's own lines.
-void Entete(const Etat_Projet &e, Surface_Impression &s, std::initializer_list<std::string> lignes);
+void Entete(const Etat_Projet &e, Surface_Impression &s, const std::vector<std::string> &lignes);
 // The template's axis across the sheet at the height of P(40).
 void Ligne_Reference(const Etat_Projet &e, Surface_Impression &s);
 // Refuses working printer scales that are not positive finite numbers.
