@@ -44,6 +44,16 @@
 
 namespace gabarit {
 
+namespace {
+// A settings dialog shown modally: the menu command returns when it closes.
+template <class D> std::function<void()> Modal(Contexte &c, QWidget *parent) {
+    return [&c, parent] {
+        D d(c, parent);
+        d.exec();
+    };
+}
+} // namespace
+
 MDIForm1::MDIForm1(Etat_Projet &etat, QWidget *parent)
     : QMainWindow(parent), etat_(etat), zone_(new QMdiArea(this)),
       shell_(std::make_unique<Shell_Qt>(this, etat)),
@@ -147,23 +157,14 @@ void MDIForm1::Cree_Menus() {
     c.PressePapier = presse;
     c.Son = son;
     separateur(config, "SepSon");
-    Item(config, "M_Configuration_Horizontal", QStringLiteral("Pas Horizontal"), [this, &c] {
-        M_PasHor d(c, this);
-        d.exec();
-    });
-    Item(config, "M_Configuration_Vertical", QStringLiteral("Pas Vertical"), [this, &c] {
-        M_PasVer d(c, this);
-        d.exec();
-    });
+    Item(config, "M_Configuration_Horizontal", QStringLiteral("Pas Horizontal"),
+         Modal<M_PasHor>(c, this));
+    Item(config, "M_Configuration_Vertical", QStringLiteral("Pas Vertical"),
+         Modal<M_PasVer>(c, this));
     separateur(config, "separ");
-    Item(config, "M_Configuration_Gite", QStringLiteral("Angle de Gite"), [this, &c] {
-        M_AngGit d(c, this);
-        d.exec();
-    });
-    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"), [this, &c] {
-        M_AngRot d(c, this);
-        d.exec();
-    });
+    Item(config, "M_Configuration_Gite", QStringLiteral("Angle de Gite"), Modal<M_AngGit>(c, this));
+    Item(config, "M_Configuration_Rotation", QStringLiteral("Angle de Rotation"),
+         Modal<M_AngRot>(c, this));
     separateur(config, "sepa");
     QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);
