@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "model/Carene.h"
+#include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Controles.h"
@@ -113,25 +114,25 @@ void Menu_FG::Option1_MouseDown(int index) {
         return;
     ctx().Commande(Contexte::Si_Occupe::Ignore, [this, index] {
         Etat_Projet &e = ctx().etat;
-        e.P(29) = 0; // the section is shown unrotated
+        e.P(ANGLE_ROTATION) = 0; // the section is shown unrotated
         Picture2_->Marqueur()->show();
         double a = 0, b = 0;
         switch (index) {
         case 0:
             e.X_Couple = 0;
-            a = e.P(16), b = e.P(17);
+            a = e.P(FORME_TA_A), b = e.P(FORME_TA_B);
             break;
         case 1:
-            e.X_Couple = e.P(2);
-            a = e.P(7), b = e.P(8);
+            e.X_Couple = e.P(LONGUEUR_AR);
+            a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
             break;
         case 3:
-            e.X_Couple = e.P(10);
-            a = e.P(7), b = e.P(8);
+            e.X_Couple = e.P(POSITION_COUPLE_HAUT);
+            a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
             break;
         default: // "3/4 Avant": a quarter of the length, whole, times three
             e.X_Couple = Int(e.L() / 4) * 3;
-            a = e.P(19), b = e.P(20);
+            a = e.P(FORME_AV_A), b = e.P(FORME_AV_B);
             break;
         }
         Option1_[index]->setChecked(true);
@@ -153,7 +154,7 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         x = x <= 0 ? 10 : std::min(x, 1620.0);
         y = std::clamp(y, 0.0, 1380.0);
         const double a = Editeur_A_De_X(x), b = Editeur_B_De_Y(y);
-        const int na = option == 0 ? 16 : option == 2 ? 19 : 7;
+        const int na = option == 0 ? FORME_TA_A : option == 2 ? FORME_AV_A : FORME_MC_A;
         e.P(na) = a;
         e.P(na + 1) = b;
         Picture2_->Place_Marqueur(x, y);

@@ -19,6 +19,7 @@
 #include "model/Carene.h"
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
+#include "model/Numeros.h"
 #include "model/Saisie_Forme.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Editeur_Forme.h"
@@ -205,10 +206,10 @@ bool Menu_FG::Lit_Valeurs_FG() {
 void Menu_FG::Init_Report_TBI() {
     Etat_Projet &e = ctx().etat;
     // 10 mm short of the widest station, never below a vertical transom.
-    const double mx = std::max(e.P(2) - 10, 0.0);
-    if (mx < e.P(35))
-        e.P(35) = mx;
-    Montre_Spin(14, mx, 0, e.P(35));
+    const double mx = std::max(e.P(LONGUEUR_AR) - 10, 0.0);
+    if (mx < e.P(REPORT_TA))
+        e.P(REPORT_TA) = mx;
+    Montre_Spin(14, mx, 0, e.P(REPORT_TA));
 }
 
 void Menu_FG::Lit_Report_TBI() {
@@ -220,9 +221,9 @@ void Menu_FG::Lit_Report_TBI() {
     double lu = 0;
     if (Lit_Nombre(text1_[12]->text(), lu))
         v = Arrondi(lu);
-    e.P(35) = v;
-    if (e.P(35) > e.P(2))
-        e.P(35) = e.P(2);
+    e.P(REPORT_TA) = v;
+    if (e.P(REPORT_TA) > e.P(LONGUEUR_AR))
+        e.P(REPORT_TA) = e.P(LONGUEUR_AR);
 }
 
 // --- Display ---
@@ -233,19 +234,19 @@ void Menu_FG::Aff_Valeurs_FG() {
     Etat_Projet &e = ctx().etat;
     Garde_Station garde(e);
     const double l = e.L();
-    Montre_Spin(0, e.P(6), 0, e.P(15));
-    Montre_Spin(1, 2 * e.P(5), 1, 2 * e.P(14));
-    Montre_Spin(2, e.P(6), 0, e.P(21));
-    Montre_Spin(3, l / 10, 0, e.P(36));
-    Montre_Spin(4, 300, 20, e.P(6));
-    Montre_Spin(5, l / 2, 20, 2 * e.P(5));
-    Montre_Spin(6, l - e.P(36), 0, e.P(10));
-    Montre_Spin(7, l, 0, e.P(2));
+    Montre_Spin(0, e.P(HAUTEUR_MAX), 0, e.P(HAUTEUR_TA));
+    Montre_Spin(1, 2 * e.P(DEMI_LARGEUR_MAX), 1, 2 * e.P(DEMI_LARGEUR_TA));
+    Montre_Spin(2, e.P(HAUTEUR_MAX), 0, e.P(HAUTEUR_ETRAVE));
+    Montre_Spin(3, l / 10, 0, e.P(LONGUEUR_ETRAVE));
+    Montre_Spin(4, 300, 20, e.P(HAUTEUR_MAX));
+    Montre_Spin(5, l / 2, 20, 2 * e.P(DEMI_LARGEUR_MAX));
+    Montre_Spin(6, l - e.P(LONGUEUR_ETRAVE), 0, e.P(POSITION_COUPLE_HAUT));
+    Montre_Spin(7, l, 0, e.P(LONGUEUR_AR));
     UpDown2_->setRange(0, Entier(l));
-    Montre_Texte(text1_[10], e.P(12));
-    Montre_Texte(text1_[11], e.P(11));
-    Montre_Texte(text1_[9], e.P(4));
-    Montre_Texte(text1_[8], e.P(3));
+    Montre_Texte(text1_[10], e.P(EXP_QUILLE_AR));
+    Montre_Texte(text1_[11], e.P(EXP_QUILLE_AV));
+    Montre_Texte(text1_[9], e.P(EXP_LIVET_AR));
+    Montre_Texte(text1_[8], e.P(EXP_LIVET_AV));
     Montre_Spin(13, 2000, 10, l);
     Aff_Info();
     Aff_Caracteristiques();
@@ -258,7 +259,7 @@ void Menu_FG::Aff_Info() {
         Calcul_Couple(e);
         if (!cle_x)
             return;
-        const double x = e.X_Couple, report = e.P(35);
+        const double x = e.X_Couple, report = e.P(REPORT_TA);
         double livet = 0, quille = 0, total = 0, largeur = 0;
         bool vu = false;
         if (x >= report) {
@@ -311,30 +312,31 @@ void Menu_FG::Aff_Caracteristiques() {
     montre(
         0, [&] { return e.L(); }, " mm");
     montre(
-        1, [&] { return 2 * e.P(5); }, " mm");
+        1, [&] { return 2 * e.P(DEMI_LARGEUR_MAX); }, " mm");
     montre(
         2,
         [&] {
             // Hull draft at the keel station, plus keel span and bulb height.
-            e.X_Couple = e.P(110);
+            e.X_Couple = e.P(POSITION_DERIVE);
             Calcul_Couple(e);
-            return Int(e.P(166) + e.P(113) + e.Tirant_Eau_Couple);
+            return Int(e.P(HAUTEUR_BULBE) + e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple);
         },
         " mm");
     montre(
-        3, [&] { return e.P(42) / 1000; }, " Kgr");
+        3, [&] { return e.P(POIDS_TOTAL) / 1000; }, " Kgr");
     montre(
-        4, [&] { return Int(e.P(102) / 10000); }, "");
+        4, [&] { return Int(e.P(SURFACE_VOILURE) / 10000); }, "");
     montre(
-        5, [&] { return e.P(193); }, "");
+        5, [&] { return e.P(Coef_Prismatique_Gite(0)); }, "");
     montre(
-        6, [&] { return Int(Divise(e.P(170), e.P(42)) * 100); }, " %");
+        6, [&] { return Int(Divise(e.P(POIDS_BULBE), e.P(POIDS_TOTAL)) * 100); }, " %");
     montre(
-        7, [&] { return Int(Divise(e.P(89) / 10000, e.P(42) / 1000)); }, "");
+        7, [&] { return Int(Divise(e.P(SURFACE_GV) / 10000, e.P(POIDS_TOTAL) / 1000)); }, "");
     montre(
-        8, [&] { return Int(Divise(e.P(220), e.P(89)) * 100) / 100; }, "");
+        8, [&] { return Int(Divise(e.P(Moment_Redressement(6)), e.P(SURFACE_GV)) * 100) / 100; },
+        "");
     montre(
-        9, [&] { return Fix(e.P(200)); }, "");
+        9, [&] { return Fix(e.P(Surface_Mouillee_Gite(0))); }, "");
 }
 
 // --- Commands ---
@@ -346,7 +348,7 @@ void Menu_FG::Command1_Click() {
         if (!Verifie_Valeurs_FG())
             return;
         const auto sauve = e.Tab_Param;
-        e.P(27) = e.L() / 10;
+        e.P(PAS_HORIZONTAL) = e.L() / 10;
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
@@ -463,7 +465,7 @@ void Menu_FG::UpDown2_Change() {
         Efface_Info();
         if (pose_station_)
             return;
-        e.P(29) = 0;
+        e.P(ANGLE_ROTATION) = 0;
         e.X_Couple = Nombre_Boite(Text2_);
         if (Check1_->isChecked())
             Redessine_Coupe(ctx());

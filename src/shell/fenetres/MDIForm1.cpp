@@ -16,6 +16,7 @@
 #include <ctime>
 #include <exception>
 
+#include "model/Numeros.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/M_AngGit.h"
@@ -170,7 +171,8 @@ void MDIForm1::Cree_Menus() {
     astuce->setCheckable(true);
     astuce->setChecked(true);
     // Tab_Param(305) 1 = no tip at start; kept in tov.ini.
-    connect(astuce, &QAction::toggled, this, [this](bool coche) { etat_.P(305) = coche ? 0 : 1; });
+    connect(astuce, &QAction::toggled, this,
+            [this](bool coche) { etat_.P(SANS_ASTUCE) = coche ? 0 : 1; });
     separateur(config, "separrateu");
     // Turned off in the menu definition: hidden, so enabling the menus never brings them back.
     Item(config, "Voilure_Libre", QStringLiteral("Voilure Libre"), nullptr)->setVisible(false);
@@ -321,7 +323,7 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
         Va_Dossier_Programme();
         setWindowTitle(QString::fromStdString(r.nom_projet.empty() ? "Gabarit" : r.nom_projet));
         QAction *astuce = Action(QStringLiteral("astuce"));
-        if (etat_.P(305) == 1) {
+        if (etat_.P(SANS_ASTUCE) == 1) {
             astuce->blockSignals(true);
             astuce->setChecked(false);
             astuce->blockSignals(false);
