@@ -84,6 +84,20 @@ void Menu_Appendice::Info_Ligne(QWidget *cadre, int rang, int legende, const cha
     g->addWidget(valeur, rang, 1);
 }
 
+void Menu_Appendice::Infos_Plan(QWidget *page, int frame, const QString &prefixe,
+                                std::array<QLabel *, 3> &chiffres, std::array<int, 3> legendes,
+                                int decalage) {
+    QWidget *info = page->findChild<QGroupBox *>(QStringLiteral("Frame1_%1").arg(frame));
+    static const char *const textes[3] = {"Surface Reel", "Surface Theorique", "Allongement"};
+    for (std::size_t i = 0; i < 3; ++i)
+        chiffres[i] = Chiffre(info, QStringLiteral("%1_%2").arg(prefixe).arg(i));
+    for (std::size_t i = 0; i < 3; ++i)
+        Info_Ligne(info, static_cast<int>(i), legendes[i], textes[i], chiffres[i]);
+    QLabel *&valeur = Info_[static_cast<std::size_t>(decalage + 1)];
+    valeur = Chiffre(info, QStringLiteral("Label1_%1").arg(decalage + 1));
+    Info_Ligne(info, 3, decalage, "Decalage Centres Anti-Derive/Voilure", valeur);
+}
+
 QWidget *Menu_Appendice::Onglet(int reglage, std::initializer_list<int> champs, int info,
                                 int valide, QPushButton *&naca) {
     auto *page = new QWidget(SSTab1_);
@@ -119,26 +133,12 @@ void Menu_Appendice::Construit() {
 
     // "Safran": the rudder.
     QWidget *safran = Onglet(2, {0, 1, 2, 3, 4}, 0, 0, Command2_);
-    QWidget *info = safran->findChild<QGroupBox *>(QStringLiteral("Frame1_0"));
-    for (int i = 0; i < 3; ++i)
-        Label2_[static_cast<std::size_t>(i)] = Chiffre(info, QStringLiteral("Label2_%1").arg(i));
-    Info_Ligne(info, 0, 14, "Surface Reel", Label2_[0]);
-    Info_Ligne(info, 1, 15, "Surface Theorique", Label2_[1]);
-    Info_Ligne(info, 2, 16, "Allongement", Label2_[2]);
-    Info_[21] = Chiffre(info, QStringLiteral("Label1_21"));
-    Info_Ligne(info, 3, 20, "Decalage Centres Anti-Derive/Voilure", Info_[21]);
+    Infos_Plan(safran, 0, QStringLiteral("Label2"), Label2_, {14, 15, 16}, 20);
     SSTab1_->addTab(safran, QStringLiteral("Safran"));
 
     // "Derive": the keel.
     QWidget *derive = Onglet(1, {5, 6, 13, 7}, 3, 2, Command3_);
-    info = derive->findChild<QGroupBox *>(QStringLiteral("Frame1_3"));
-    for (int i = 0; i < 3; ++i)
-        Label3_[static_cast<std::size_t>(i)] = Chiffre(info, QStringLiteral("Label3_%1").arg(i));
-    Info_Ligne(info, 0, 19, "Surface Reel", Label3_[0]);
-    Info_Ligne(info, 1, 18, "Surface Theorique", Label3_[1]);
-    Info_Ligne(info, 2, 17, "Allongement", Label3_[2]);
-    Info_[23] = Chiffre(info, QStringLiteral("Label1_23"));
-    Info_Ligne(info, 3, 22, "Decalage Centres Anti-Derive/Voilure", Info_[23]);
+    Infos_Plan(derive, 3, QStringLiteral("Label3"), Label3_, {19, 18, 17}, 22);
     SSTab1_->addTab(derive, QStringLiteral("Derive"));
 
     // "Bulbe": where the keel tip holds the bulb, and how long it is.
@@ -152,7 +152,7 @@ void Menu_Appendice::Construit() {
     Label5_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     gr->addWidget(Label4_, 2, 0, 1, 2);
     gr->addWidget(Label5_, 2, 2);
-    info = bulbe->findChild<QGroupBox *>(QStringLiteral("Frame1_5"));
+    QWidget *info = bulbe->findChild<QGroupBox *>(QStringLiteral("Frame1_5"));
     Label6_ = new QLabel(QStringLiteral("La position en % détermine le recule du Bulbe par "
                                         "rapport à l'axe de fixation représenté en jaune.") +
                              QString(38, QLatin1Char(' ')) +

@@ -48,6 +48,11 @@ private:
     QWidget *Onglet(int reglage, std::initializer_list<int> champs, int info, int valide,
                     QPushButton *&naca);
     void Info_Ligne(QWidget *cadre, int rang, int legende, const char *texte, QLabel *valeur);
+    // The "Info" frame Frame1(frame) of a foil: its real and theoretical areas and aspect
+    // ratio (figures prefixe(0..2), captions Label1(legendes)), then the offset of the
+    // centres (caption Label1(decalage), figure Label1(decalage + 1)).
+    void Infos_Plan(QWidget *page, int frame, const QString &prefixe,
+                    std::array<QLabel *, 3> &chiffres, std::array<int, 3> legendes, int decalage);
 
     // Handlers, by what they do.
     void Valide_Clic();          // Command1 "Valide"
