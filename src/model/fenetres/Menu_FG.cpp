@@ -255,7 +255,7 @@ void Menu_FG::Aff_Valeurs_FG() {
 void Menu_FG::Aff_Info() {
     Etat_Projet &e = ctx().etat;
     const bool cle_x = e.Cle_Vue == "X";
-    const bool vu_ou_rien = Essaie([&] {
+    const bool calcule = Essaie([&] {
         Calcul_Couple(e);
         if (!cle_x)
             return;
@@ -295,7 +295,7 @@ void Menu_FG::Aff_Info() {
             Label6_[2]->setText(Texte_Nombre(largeur));
         }
     });
-    if (!vu_ou_rien && cle_x)
+    if (!calcule && cle_x)
         Efface_Info();
 }
 
