@@ -95,8 +95,13 @@ void Calcul_Tab(Etat_Projet &e) {
             const int quille = static_cast<int>(Int(s.D)) + 1;
             t(i, quille, 0) = static_cast<float>(s.D);
             t(i, quille, 1) = 0;
-            for (int d = quille - 1; d >= 0; --d)
-                t(i, d, 2) = 2 * t(i, d, 1) + t(i, d + 1, 2);
+            // The sum runs in a register: reading back the row just stored would wait on
+            // the store at every row.
+            float aire = t(i, quille, 2);
+            for (int d = quille - 1; d >= 0; --d) {
+                aire = 2 * t(i, d, 1) + aire;
+                t(i, d, 2) = aire;
+            }
         }
 
         // Girth pass: one side's wetted girth from the keel up to the upright waterline in

@@ -13,10 +13,20 @@ namespace {
 // hull that has not floated after this many turns never will.
 constexpr int TOURS_MAX = 4000;
 
-// Immersed area of the station at X (mm2, both sides) for the waterline line of the record,
-// read from the table. A waterline beyond the keel, or a station off the hull, reads 0.
-float Surface_Lue(const Etat_Projet &e, double L, double X) {
-    const float z = static_cast<float>((e.P(49) - e.P(43)) / L * X + e.P(43));
+// The record's upright waterline as the station walk reads it: the stern freeboard P(43)
+// and the slope towards the bow freeboard P(49), taken once per walk.
+struct Ligne_Eau {
+    double arriere, pente;
+};
+
+Ligne_Eau Ligne_Du_Record(const Etat_Projet &e, double L) {
+    return {e.P(43), (e.P(49) - e.P(43)) / L};
+}
+
+// Immersed area of the station at X (mm2, both sides) for the waterline, read from the
+// table. A waterline beyond the keel, or a station off the hull, reads 0.
+float Surface_Lue(const Etat_Projet &e, const Ligne_Eau &ligne, double X) {
+    const float z = static_cast<float>(ligne.pente * X + ligne.arriere);
     const double i = Int(X / 10);
     if (i < 0 || i >= Table_Carene::NB_STATIONS)
         return 0;
@@ -41,9 +51,10 @@ float Somme_Surfaces(const Etat_Projet &e, double L, double debut, double fin) {
         if (X < 0)
             X += 10;
     }
+    const Ligne_Eau ligne = Ligne_Du_Record(e, L);
     float somme = 0;
     for (int n = 0; X <= fin && n <= Table_Carene::NB_STATIONS; X += 10, ++n)
-        somme += Surface_Lue(e, L, X);
+        somme += Surface_Lue(e, ligne, X);
     return somme;
 }
 
