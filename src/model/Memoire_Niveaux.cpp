@@ -12,20 +12,22 @@ namespace {
 // 3000 levels; past this the memory starts again rather than grow (16 MB).
 constexpr std::size_t NOMBRE_MAX = std::size_t{1} << 21;
 
-// The half-breadth of the level z above the keel: the shape law u^(a + b u), u = z / D.
-double Largeur_Niveau(double z, double D, double B, double a, double b) {
-    const double u = D == 0 ? 0 : z / D;
-    return B * Puissance(u, a + b * u);
-}
+// The shape law's base at the level z above the keel: u = z / D.
+double Base_Niveau(double z, double D) { return D == 0 ? 0 : z / D; }
 
 } // namespace
 
 void Largeurs_Niveaux(std::vector<double> &largeurs, double D, double B, double a, double b,
                       double pas) {
-    largeurs.clear();
+    // The bases first, every level then the keel, so that the powers, most of the time, run
+    // back to back; the half-breadth is B u^(a + b u).
+    std::vector<double> bases;
     for (double z = D; z >= 0; z -= pas)
-        largeurs.push_back(Largeur_Niveau(z, D, B, a, b));
-    largeurs.push_back(Largeur_Niveau(0, D, B, a, b));
+        bases.push_back(Base_Niveau(z, D));
+    bases.push_back(Base_Niveau(0, D));
+    largeurs.resize(bases.size());
+    for (std::size_t j = 0; j < bases.size(); ++j)
+        largeurs[j] = B * Puissance(bases[j], a + b * bases[j]);
 }
 
 const std::vector<double> &Memoire_Niveaux::Largeurs(double D, double B, double a, double b,
