@@ -44,7 +44,7 @@ void Image_Vue::Ajuste_Image() {
         return;
     Termine_Peintre();
     QImage nouvelle(taille, QImage::Format_RGB32);
-    nouvelle.fill(Qt::white);
+    nouvelle.fill(fond_);
     image_ = nouvelle;
 }
 
@@ -52,7 +52,7 @@ void Image_Vue::Efface() {
     ++effacements_;
     Termine_Peintre();
     Ajuste_Image();
-    image_.fill(Qt::white);
+    image_.fill(fond_);
     update();
     Libere_Registres();
 }
@@ -72,6 +72,13 @@ void Image_Vue::Segment(double x1, double y1, double x2, double y2, std::uint32_
     peintre_->drawLine(QPointF(x1, y1), QPointF(x2, y2));
     update();
     Libere_Registres();
+}
+
+void Image_Vue::Fixe_Fond(const QColor &fond) {
+    fond_ = fond;
+    Termine_Peintre();
+    image_.fill(fond_);
+    update();
 }
 
 double Image_Vue::Largeur() const { return width() / pixels_par_unite_; }
@@ -99,7 +106,7 @@ bool Image_Vue::Copie_Presse_Papier() {
 void Image_Vue::paintEvent(QPaintEvent *) {
     Termine_Peintre();
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), fond_);
     p.drawImage(0, 0, image_);
 }
 

@@ -34,6 +34,8 @@ public:
     void Mesure_En_Pixels() { pixels_par_unite_ = 1; }
     // Number of clears so far (tests see whether a view was redrawn).
     int Effacements() const { return effacements_; }
+    // Colour a clear paints (white unless a chart wants a dark ground for light curves).
+    void Fixe_Fond(const QColor &fond);
 
 signals:
     void Clic();
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<QPainter> peintre_; // kept open across the segments of one drawing
     bool presse_ = false;
     int effacements_ = 0;
+    QColor fond_ = Qt::white;
     double pixels_par_unite_;
 };
 

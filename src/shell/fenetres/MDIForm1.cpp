@@ -33,6 +33,7 @@
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Presentation.h"
 #include "shell/fenetres/Shell_Qt.h"
+#include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
@@ -192,7 +193,8 @@ void MDIForm1::Cree_Menus() {
     Item(outils, "M_Outils_Voiles", QStringLiteral("Voilure"),
          [this, &c] { Montre_Normal(c.Fenetre<Menu_Voile>()); });
     separateur(outils, "Sep");
-    Item(outils, "Comparaison", QStringLiteral("Comparaison"), nullptr);
+    Item(outils, "Comparaison", QStringLiteral("Comparaison"),
+         [&c] { c.Fenetre<Menu_Compar>().Montre(); });
     Item(outils, "Outils", QStringLiteral("Outils"), nullptr);
     Item(outils, "ListVar", QStringLiteral("ListVar"), nullptr);
     Item(outils, "Assistant", QStringLiteral("Assistant"), nullptr);

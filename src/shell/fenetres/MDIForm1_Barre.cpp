@@ -28,6 +28,7 @@
 #include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
+#include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/ACoup.h"
@@ -174,7 +175,7 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
         if (cle == QStringLiteral("Stabilite"))
             Barre_Stabilite();
         if (cle == QStringLiteral("Compar"))
-            ctx_->Joue_Son("ocean4.wav");
+            Montre_Comparaison(*ctx_);
         if (cle == QString::fromUtf8("Vue_Géné"))
             Barre_Vue_Generale();
         if (cle == QStringLiteral("Aff_Valeur"))

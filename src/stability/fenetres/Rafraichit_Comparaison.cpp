@@ -1,10 +1,13 @@
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 
 #include "shell/fenetres/Contexte.h"
+#include "stability/fenetres/Menu_Compar.h"
 
 namespace gabarit {
 
-// The comparison window does not exist yet, so there is nothing visible to refresh.
-void Rafraichit_Comparaison(Contexte &) {}
+void Rafraichit_Comparaison(Contexte &ctx) {
+    if (Menu_Compar *w = ctx.Existante<Menu_Compar>(); w && w->Visible())
+        w->Comparer();
+}
 
 } // namespace gabarit

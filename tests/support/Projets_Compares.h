@@ -1,0 +1,68 @@
+#pragma once
+// Two hand-made projects for the comparison, every compared value distinct, so a swapped
+// record number shows. Gaps of the current project A against the compared project B,
+// worked out by hand as floor(100 A / B) - 100:
+//   length 1200 / 1000 -> 20 %, half-breadth 105 / 100 -> 5 %, depth 97 / 100 -> -3 %,
+//   weight 1100 / 1000 -> 10 %, sail 4600 / 4000 -> 15 %,
+//   sail per gram (4600 / 1100) / (4000 / 1000) = 1.04545 -> 4 %,
+//   sail per moment: moments sum 255000 / 4600 = 55.43478 against 245000 / 4000 = 61.25
+//   -> 90.506 - 100 -> -10 %.
+// Righting moments 0..30 degrees (g mm) and their gaps:
+//   A 0, 11000, 30000, 45000, 52000, 57000, 60000
+//   B 0, 10000, 20000, 40000, 50000, 60000, 65000 -> 0 (1 / 1), 10, 50, 12, 4, -5, -8 %.
+// Wetted surfaces (1000 mm2): A from 150.5 to 168.9, B from 145.2 to 162.4.
+#include <string>
+
+#include "model/Etat_Projet.h"
+#include "model/Fichier_Projet.h"
+#include "model/Numeros.h"
+#include "model/Version.h"
+
+namespace gabarit::test {
+
+inline constexpr double MOMENTS_A[7] = {0, 11000, 30000, 45000, 52000, 57000, 60000};
+inline constexpr double MOMENTS_B[7] = {0, 10000, 20000, 40000, 50000, 60000, 65000};
+inline constexpr double SURFACES_A[7] = {150.5, 152.25, 155, 158.75, 163, 166.5, 168.9};
+inline constexpr double SURFACES_B[7] = {145.2, 147, 150, 154, 158, 161, 162.4};
+
+// Fills a record of values 1 to 311 with the project A or B, every heel result computed.
+inline void Remplit_Projet(std::array<double, NB_VALEURS + 1> &t, bool a) {
+    t[LONGUEUR_AV] = a ? 700 : 520;
+    t[LONGUEUR_AR] = a ? 500 : 480;
+    t[DEMI_LARGEUR_MAX] = a ? 105 : 100;
+    t[HAUTEUR_MAX] = a ? 97 : 100;
+    t[POIDS_TOTAL] = a ? 1100 : 1000;
+    t[SURFACE_VOILURE] = a ? 4600 : 4000;
+    for (int k = 0; k < NB_GITES; ++k) {
+        t[static_cast<std::size_t>(Etat_Gite(k))] = 0;
+        t[static_cast<std::size_t>(Moment_Redressement(k))] = a ? MOMENTS_A[k] : MOMENTS_B[k];
+        t[static_cast<std::size_t>(Surface_Mouillee_Gite(k))] = a ? SURFACES_A[k] : SURFACES_B[k];
+    }
+}
+
+// A as the current project, B as the compared one, both of this version.
+inline void Projets_A_B(Etat_Projet &e) {
+    Remplit_Projet(e.Tab_Param, true);
+    Remplit_Projet(e.Tab_Param_Compar, false);
+    e.Texte_Projet[NB_VALEURS_PROJET] = Texte_Version();
+    e.Texte_Projet2[NB_VALEURS_PROJET] = Texte_Version();
+}
+
+// Writes project A (a) or B as a project file, its version text then replaced by `version`.
+inline void Ecrit_Projet_Compare(const std::string &chemin, bool a,
+                                 const std::string &version = Texte_Version()) {
+    Etat_Projet p;
+    Remplit_Projet(p.Tab_Param, a);
+    Ecrit_Fichier_Projet(chemin, p);
+    if (version != Texte_Version()) {
+        p.Texte_Projet[NB_VALEURS_PROJET] = version;
+        // The writer stamps its own version: write the text line by hand.
+        std::string contenu;
+        for (int i = 1; i <= NB_VALEURS_PROJET; ++i)
+            contenu += Texte_Entier(i) + "\r\n" + Texte_Milliemes(p.P(i)) + "\r\n" +
+                       (i == NB_VALEURS_PROJET ? version : "") + "\r\n";
+        Ecrit_Fichier_Atomique(chemin, contenu);
+    }
+}
+
+} // namespace gabarit::test
