@@ -1,7 +1,9 @@
 #include "platform/Dialogue_Fichier.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -9,6 +11,8 @@
 #include <QLocale>
 #include <QSplitter>
 #include <QTreeView>
+
+#include "platform/Icones_Fichiers.h"
 
 namespace gabarit {
 
@@ -71,13 +75,21 @@ Dialogue_Fichier *&Installe() {
 
 void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
     d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setIconProvider(&Icones_Fichiers()); // before the folder is listed
     d.setWindowTitle(sauve ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
     d.setAcceptMode(sauve ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(sauve ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setNameFilters(Filtre_Projets().split(QStringLiteral(";;")));
     d.setDirectory(QDir::currentPath());
+    Presente_Dialogue_Fichier(d);
+}
+
+void Presente_Dialogue_Fichier(QFileDialog &d) {
+    if (d.iconProvider() != &Icones_Fichiers())
+        d.setIconProvider(&Icones_Fichiers());
     d.setViewMode(QFileDialog::Detail);
-    d.setProxyModel(new Colonnes_Francaises(&d));
+    if (!dynamic_cast<Colonnes_Francaises *>(d.proxyModel()))
+        d.setProxyModel(new Colonnes_Francaises(&d));
     // The date column as wide as its heading and a date, so neither is cut.
     if (auto *vue = d.findChild<QTreeView *>(QStringLiteral("treeView"))) {
         const QFontMetrics fm(vue->header()->font());
@@ -96,6 +108,24 @@ void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
             partage->setSizes({fm.horizontalAdvance(QStringLiteral("Ordinateur")) + 2 * marge,
                                largeur - 2 * date});
     }
+}
+
+Garde_Dialogues_Fichier::Garde_Dialogues_Fichier() {
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+Garde_Dialogues_Fichier::~Garde_Dialogues_Fichier() {
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
+
+bool Garde_Dialogues_Fichier::eventFilter(QObject *o, QEvent *e) {
+    if (e->type() == QEvent::Show)
+        if (auto *d = qobject_cast<QFileDialog *>(o);
+            d && !dynamic_cast<Colonnes_Francaises *>(d->proxyModel()))
+            Presente_Dialogue_Fichier(*d);
+    return false;
 }
 
 Dialogue_Fichier &Dialogue_Fichier_Courant() {

@@ -1,5 +1,6 @@
 #pragma once
 // The open and save dialogs of CommonDialog1, behind an interface tests replace.
+#include <QObject>
 #include <QString>
 
 class QFileDialog;
@@ -25,5 +26,21 @@ void Installe_Dialogue_Fichier(Dialogue_Fichier *d); // nullptr puts the real on
 // The project dialog as the real ones are shown: the filter, the current folder, the detail
 // view with its type, size and date columns in French whatever the machine's locale.
 void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve);
+
+// What every file dialog of the program looks like: the detail view, its columns in French
+// and wide enough for their headings, and file types told from the names alone (a file is
+// never opened to list it, so a folder like /proc cannot freeze the program).
+void Presente_Dialogue_Fichier(QFileDialog &d);
+
+// While it lives, the file dialogs Qt opens by itself (the "..." of the printer dialog) are
+// presented the same way when they are shown.
+class Garde_Dialogues_Fichier : public QObject {
+public:
+    Garde_Dialogues_Fichier();
+    ~Garde_Dialogues_Fichier() override;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+};
 
 } // namespace gabarit

@@ -11,6 +11,8 @@
 #include <filesystem>
 
 #include "model/Erreur.h"
+#include "platform/Dialogue_Fichier.h"
+#include "platform/Icones_Fichiers.h"
 #include "platform/Nombres.h"
 
 namespace gabarit {
@@ -44,13 +46,20 @@ bool Configure_Imprimante(QWidget *parent) {
     if (Remplacement())
         return Remplacement()(Imprimante());
     QPrintDialog d(&Imprimante(), parent);
+    Prepare_Dialogue_Imprimante(d);
+    const Garde_Dialogues_Fichier parcourir; // the file dialog of its "..." button
+    return d.exec() == QDialog::Accepted;
+}
+
+void Prepare_Dialogue_Imprimante(QPrintDialog &d) {
     d.setWindowTitle(QStringLiteral("Configuration de l'imprimante"));
     // The dialog only chooses the printer, the orientation or the PDF file: nothing is
     // printed when it closes, so its button does not say "Imprimer".
     for (QDialogButtonBox *b : d.findChildren<QDialogButtonBox *>())
         if (QPushButton *ok = b->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
-    return d.exec() == QDialog::Accepted;
+    // The file box completes names from a file model that must not open the files.
+    Types_Par_Nom(&d);
 }
 
 void Remplace_Configuration_Imprimante(std::function<bool(QPrinter &)> f) {

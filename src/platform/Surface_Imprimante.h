@@ -11,6 +11,7 @@
 #include "interfaces/Surface_Impression.h"
 
 class QPainter;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -25,6 +26,9 @@ QPrinter &Imprimante();
 // in its place (an empty one puts the real dialog back).
 bool Configure_Imprimante(QWidget *parent);
 void Remplace_Configuration_Imprimante(std::function<bool(QPrinter &)> f);
+// The printer dialog as it is shown: its title, its "OK", and a file box whose completion
+// never opens the files it lists.
+void Prepare_Dialogue_Imprimante(QPrintDialog &d);
 
 class Surface_Imprimante : public Surface_Impression {
 public:

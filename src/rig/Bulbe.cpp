@@ -64,7 +64,7 @@ float Volume_Bulbe(const Etat_Projet &e) {
         const float r = (e.Table_Naca[dessus][k] * lr + e.Table_Naca[bas][k] * lr +
                          e.Table_Naca[haut][k] * lr) /
                         3;
-        return static_cast<double>(r * r) * PI_BULBE;
+        return static_cast<double>(r) * r * PI_BULBE; // the square in double
     };
     float v = 0;
     for (int k = 0; k <= 24; ++k) {

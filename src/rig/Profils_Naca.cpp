@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Numeros.h"
+#include "rig/Appendices.h"
 
 namespace gabarit {
 
@@ -67,6 +68,16 @@ Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool infer
 }
 
 namespace {
+// The longest chord the appendages window lets the user set for record numero_corde: half
+// the hull length for the keel, 300 mm for the rudder. A sizing stays within it.
+double Corde_Maximum(const Etat_Projet &e, int numero_corde) {
+    const auto bornes = Bornes_Appendice(e);
+    for (std::size_t i = 0; i < ELEMENT_APPENDICE.size(); ++i)
+        if (ELEMENT_APPENDICE[i] == numero_corde)
+            return bornes[i].max;
+    return 1e12;
+}
+
 // The chord at which one section reaches thickness t: the current thickness scaled, the
 // ratio in single precision, the chord rounded down.
 double Corde_Pour(const Etat_Projet &e, int numero_profil, int numero_corde, double t,
@@ -86,8 +97,12 @@ double Corde_Pour(const Etat_Projet &e, int numero_profil, int numero_corde, dou
     const double actuelle = 2 * demi / (100 / c);
     const float r = static_cast<float>(t / actuelle);
     const double corde = Int(static_cast<double>(r) * c);
-    if (!std::isfinite(corde) || std::fabs(corde) > 1e12)
-        throw Refus_Profil("L'épaisseur" + quoi + " demandée est trop grande.");
+    const double maximum = Corde_Maximum(e, numero_corde);
+    if (!std::isfinite(corde) || corde > maximum)
+        throw Refus_Profil("L'épaisseur" + quoi +
+                           " demandée est trop grande : la largeur ne "
+                           "peut dépasser " +
+                           std::to_string(static_cast<long long>(maximum)) + " mm.");
     return corde;
 }
 } // namespace

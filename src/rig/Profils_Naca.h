@@ -53,7 +53,8 @@ struct Cordes {
     double haut, bas;
 };
 // Refuses (Refus_Profil) a thickness of 0 or less, a chord of 0 or less, a profile outside
-// the table or one without thickness; stores nothing.
+// the table or one without thickness, and a chord longer than the appendages window allows
+// (half the hull length for the keel, 300 mm for the rudder); stores nothing.
 Cordes Cordes_Pour_Epaisseurs(const Etat_Projet &e, const Plan_Naca &plan, double epaisseur_haut,
                               double epaisseur_bas);
 // Both chords resized together, or neither.

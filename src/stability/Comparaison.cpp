@@ -16,6 +16,14 @@ using Valeurs = std::array<double, NB_VALEURS + 1>;
 
 double V(const Valeurs &t, int n) { return t.at(static_cast<std::size_t>(n)); }
 
+// The floor of a per cent figure, where a quotient lying a rounding away from a whole number
+// is that number: 100 x r / r comes out at 99.99999999999999 for some ratios r (sail area
+// over a weight of 4920 g), and two equal ratios must read 0 %, not -1 %.
+double Plancher_Pourcent(double q) {
+    const double n = std::nearbyint(q);
+    return std::fabs(q - n) <= 1e-12 * std::max(1.0, std::fabs(q)) ? n : std::floor(q);
+}
+
 // floor(100 a / b) - 100: how many per cent the current value a lies above the compared b.
 Chiffre Pourcent(double a, double b) {
     if (b == 0 || !std::isfinite(a) || !std::isfinite(b))
@@ -23,7 +31,7 @@ Chiffre Pourcent(double a, double b) {
     const double q = 100 * a / b;
     if (!std::isfinite(q))
         return std::nullopt;
-    return std::floor(q) - 100;
+    return Plancher_Pourcent(q) - 100;
 }
 
 Chiffre Quotient(double a, double b) {

@@ -164,8 +164,9 @@ void Verifie_Station_Derive(const Etat_Projet &e) {
 } // namespace
 
 bool Station_Derive_Valide(const Etat_Projet &e) {
+    // Past the bow there is no hull either: the same refusal as at the bow itself.
     const double x = e.P(POSITION_DERIVE);
-    return !(x < e.P(REPORT_TA) || x == e.L());
+    return !(x < e.P(REPORT_TA) || x >= e.L());
 }
 
 void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture) {

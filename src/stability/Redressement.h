@@ -31,7 +31,8 @@ inline constexpr const char *MESSAGE_DERIVE_HORS_COQUE =
     "La dérive est placée dans la découpe du tableau arrière incliné ou à l'étrave : "
     "le moment de redressement ne peut pas y être calculé.";
 
-// The keel station has a section to walk: neither in the inclined-transom cut nor at the bow.
+// The keel station has a section to walk: neither in the inclined-transom cut nor at or past
+// the bow.
 bool Station_Derive_Valide(const Etat_Projet &e);
 
 // The refusal of such a keel station, so windows can tell it from their quiet failures.

@@ -345,15 +345,6 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
     EXPECT_EQ(e.Tab_Param, avant);
 }
 
-TEST(Fichier_Projet, MaitreRelueEtReecritALIdentique) {
-    const std::string maitre = test::Chemin_Maitre();
-    Etat_Projet e;
-    Lit_Fichier_Projet(maitre, Projet_Courant(e));
-    const std::string copie = Fichier_Temporaire("copie.mas");
-    Ecrit_Fichier_Projet(copie, e);
-    EXPECT_EQ(Octets(copie), Octets(maitre));
-}
-
 TEST(Fichier_Projet, EcritureGardeLesDroitsPasseParLesLiensEtRespecteLaLectureSeule) {
     using fs::perms;
     const std::string d = test::Dossier_Temporaire();

@@ -3,17 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QProcess>
 #include <QTest>
 #include <QtEndian>
 #include <atomic>
-#include <future>
 #include <gtest/gtest.h>
-#include <thread>
 
 #include "platform/Son.h"
 #include "support/Chemins_Test.h"
+#include "support/Son_Bloque.h"
 
 using namespace gabarit;
 
@@ -102,74 +100,30 @@ TEST(Lit_Wav, SonsDuProgramme) {
 }
 
 TEST(Fil_Son, ServeurBloqueNeRetientPasLaFenetre) {
-    // A player stuck as in a stalled audio server: starting sounds, and quitting, return at
-    // once; when the server answers again only the latest sound asked for plays.
-    std::promise<void> liberation;
-    std::shared_future<void> libre = liberation.get_future().share();
-    std::atomic<int> appels{0};
-    QStringList joues;
-    QMutex verrou;
-    Remplace_Joueur_Son([&](const QString &chemin) {
-        {
-            QMutexLocker l(&verrou);
-            joues << QFileInfo(chemin).fileName();
-        }
-        if (++appels == 1)
-            libre.wait();
-    });
-    // Should a call wait on the stuck player, this frees it after a while so the test ends.
-    std::atomic<bool> secours{false};
-    std::thread garde([&] {
-        for (int i = 0; i < 100 && appels < 2; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (appels < 2 && libre.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-            secours = true;
-            liberation.set_value();
-        }
-    });
-
+    // Starting sounds returns at once while the player is stuck; when the server answers
+    // again only the latest sound asked for plays.
+    test::Joueur_Bloque j;
     Joue_Fichier_Son(Son_Programme("ocean1.wav"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return appels == 1; }, 5000));
+    ASSERT_TRUE(j.Attend_Appels(1));
     Joue_Fichier_Son(Son_Programme("ocean2.wav"));
     Joue_Fichier_Son(Son_Programme("Lake1.wav"));
-    EXPECT_FALSE(secours) << "le fil de la fenetre a attendu le son bloque";
-    if (!secours)
-        liberation.set_value();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return appels == 2; }, 5000));
+    j.Revenu();
+    EXPECT_FALSE(j.secours) << "le fil de la fenetre a attendu le son bloque";
+    j.Libere();
+    EXPECT_TRUE(j.Attend_Appels(2));
     QTest::qWait(50);
-    garde.join();
-    EXPECT_EQ(joues, (QStringList{"ocean1.wav", "Lake1.wav"}));
-    Remplace_Joueur_Son({});
-    Arrete_Sons();
+    EXPECT_EQ(j.Joues(), (QStringList{"ocean1.wav", "Lake1.wav"}));
 }
 
 TEST(Fil_Son, ArretNAttendPasUnServeurBloque) {
-    std::promise<void> liberation;
-    std::shared_future<void> libre = liberation.get_future().share();
-    std::atomic<bool> entre{false};
-    Remplace_Joueur_Son([&](const QString &) {
-        entre = true;
-        libre.wait();
-    });
-    std::atomic<bool> secours{false};
-    std::atomic<bool> fini{false};
-    std::thread garde([&] {
-        for (int i = 0; i < 100 && !fini; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (!fini) {
-            secours = true;
-            liberation.set_value();
-        }
-    });
-    Joue_Fichier_Son(Son_Programme("ocean3.wav"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return entre.load(); }, 5000));
-    Arrete_Sons(); // as "Quiter" does
-    fini = true;
-    garde.join();
-    EXPECT_FALSE(secours) << "l'arret a attendu le serveur audio";
-    if (!secours)
-        liberation.set_value();
-    Remplace_Joueur_Son({});
+    {
+        test::Joueur_Bloque j;
+        Joue_Fichier_Son(Son_Programme("ocean3.wav"));
+        ASSERT_TRUE(j.Attend_Appels(1));
+        Arrete_Sons(); // as "Quiter" does
+        j.Revenu();
+        EXPECT_FALSE(j.secours) << "l'arret a attendu le serveur audio";
+    }
     // A sound after the stop starts a new sound thread.
     std::atomic<int> apres{0};
     Remplace_Joueur_Son([&](const QString &) { ++apres; });

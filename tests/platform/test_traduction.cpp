@@ -19,6 +19,12 @@ TEST(Traduction, LesDialoguesDeQtParlentFrancais) {
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"),
               QString::fromUtf8("&Nom de fichier :"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
+    // The printer dialog's tabs and options that Qt's catalogue leaves in English.
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
+              QString::fromUtf8("Avancé"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Long side binding"),
+              "Reliure bord long");
+    EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Color"), "Couleur");
     QCoreApplication::removeTranslator(t);
     delete t;
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");

@@ -2,22 +2,16 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "interfaces/Shell_Enregistreur.h"
-#include "printing/Feuille_Essai.h"
 #include "printing/Impression_Couple.h"
 #include "support/Coques_Essai.h"
+#include "support/Feuille_Essai.h"
 
 namespace gabarit::test {
 namespace {
 
-struct Essai_Couple : ::testing::Test {
-    Shell_Enregistreur shell;
-    Surface_Enregistreur feuille;
-
+struct Essai_Couple : Impression_Essai {
     void Prepare(Etat_Projet &e, double x) {
-        e.Echelle_Imp_H = EH;
-        e.Echelle_Imp_V = EV;
-        e.Nom_Projet = "essai.cot";
+        Pour_Impression(e);
         e.P(37) = 2.5; // the views' step, which the print must give back
         e.Gite_Couple = 10;
         e.X_Couple = x;
@@ -26,8 +20,8 @@ struct Essai_Couple : ::testing::Test {
 
 // A box 100 deep and 2 x 50 wide floating with 40 of freeboard: draught 60. Step 1 mm.
 TEST_F(Essai_Couple, BoxSectionAtFullSize) {
-    Etat_Projet e = Coque_Caisson(1000, 50, 100, 0, 0);
-    e.P(43) = e.P(49) = 40;
+    Etat_Projet e = Coque_Caisson();
+    Francs_Bords(e, 40, 40);
     Prepare(e, 500);
     ASSERT_TRUE(Lance_Impression_Couple(e, shell, feuille, false));
 
@@ -37,20 +31,20 @@ TEST_F(Essai_Couple, BoxSectionAtFullSize) {
     EXPECT_EQ(f.textes, (std::vector<std::string>{"Projet : essai.cot", "Couple 500"}));
     // Reference, centreline, top, 100 steps down each side, two closing lines.
     ASSERT_EQ(f.traits.size(), 205u);
-    const double oy = 5953.5, droite = 8000 + 50 * EH, gauche = 8000 - 50 * EH;
-    auto py = [&](double h) { return oy - (h - 60) * EV; };
-    Ligne_Attendue(f.traits[0], 0, oy, 16000, oy);
+    const double droite = 8000 + 50 * EH, gauche = 8000 - 50 * EH;
+    auto py = [&](double h) { return OY - (h - 60) * EV; };
+    Ligne_Attendue(f.traits[0], 0, OY, 16000, OY);
     Ligne_Attendue(f.traits[1], 8000, 0, 8000, 11900);
     Ligne_Attendue(f.traits[2], droite, py(100), gauche, py(100));
     Ligne_Attendue(f.traits[3], droite, py(99), droite, py(100));
     Ligne_Attendue(f.traits[4], gauche, py(99), gauche, py(100));
     Ligne_Attendue(f.traits[202], gauche, py(0), gauche, py(1));
-    Ligne_Attendue(f.traits[203], 8000, oy + 60 * EV, gauche, py(0));
-    Ligne_Attendue(f.traits[204], 8000, oy + 60 * EV, droite, py(0));
+    Ligne_Attendue(f.traits[203], 8000, OY + 60 * EV, gauche, py(0));
+    Ligne_Attendue(f.traits[204], 8000, OY + 60 * EV, droite, py(0));
 
     // The job's settings stay; its step does not.
     EXPECT_DOUBLE_EQ(e.P(37), 2.5);
-    EXPECT_DOUBLE_EQ(e.P(40), 5953.5);
+    EXPECT_DOUBLE_EQ(e.P(40), OY);
     EXPECT_DOUBLE_EQ(e.P(41), 8000);
     EXPECT_EQ(e.Gite_Couple, 0);
     EXPECT_EQ(e.Mode_Couple, "Complet");
@@ -68,13 +62,12 @@ TEST_F(Essai_Couple, TransomRegionSectionEndsAFractionAboveTheKeel) {
     EXPECT_EQ(f.textes.at(1), "Couple 10.25");
     // 17 heights 16.4 .. 0.4: top, 2 x 16 sides, 2 closing lines.
     ASSERT_EQ(f.traits.size(), 2u + 1 + 32 + 2);
-    const double oy = 5953.5;
     auto px = [](double h) { return 8000 + 1.25 * h * EH; };
-    auto py = [&](double h) { return oy - (h - 30) * EV; };
+    auto py = [&](double h) { return OY - (h - 30) * EV; };
     Ligne_Attendue(f.traits[2], px(16.4), py(16.4), 8000 - 1.25 * 16.4 * EH, py(16.4));
     Ligne_Attendue(f.traits[3], px(15.4), py(15.4), px(16.4), py(16.4));
-    Ligne_Attendue(f.traits[35], 8000, oy + 30 * EV, 8000 - 1.25 * 0.4 * EH, py(0.4));
-    Ligne_Attendue(f.traits[36], 8000, oy + 30 * EV, px(0.4), py(0.4));
+    Ligne_Attendue(f.traits[35], 8000, OY + 30 * EV, 8000 - 1.25 * 0.4 * EH, py(0.4));
+    Ligne_Attendue(f.traits[36], 8000, OY + 30 * EV, px(0.4), py(0.4));
 }
 
 // "bonne" walks every 0.1 mm: 401 heights down a V 40 deep, with the sides exactly on the V.
@@ -85,16 +78,16 @@ TEST_F(Essai_Couple, GoodQualityStepsATenthOfAMillimetre) {
     const auto &f = feuille.feuilles.at(0);
     ASSERT_EQ(f.traits.size(), 2u + 1 + 800 + 2);
     const double h = 40 - 123 * 0.1, hp = 40 - 122 * 0.1;
-    Ligne_Attendue(f.traits[3 + 2 * 122], 8000 + 1.25 * h * EH, 5953.5 - (h - 30) * EV,
-                   8000 + 1.25 * hp * EH, 5953.5 - (hp - 30) * EV);
+    Ligne_Attendue(f.traits[3 + 2 * 122], 8000 + 1.25 * h * EH, OY - (h - 30) * EV,
+                   8000 + 1.25 * hp * EH, OY - (hp - 30) * EV);
     EXPECT_DOUBLE_EQ(e.P(37), 2.5);
 }
 
 // At exactly 135 mm both halves print about 8000; beyond it one half, left of 15000.
 TEST_F(Essai_Couple, WideSectionPrintsOneHalf) {
     for (double b : {135.0, 135.1}) {
-        Etat_Projet e = Coque_Caisson(1000, b, 100, 0, 0);
-        e.P(43) = e.P(49) = 40;
+        Etat_Projet e = Coque_Caisson(1000, b);
+        Francs_Bords(e, 40, 40);
         Prepare(e, 500);
         Surface_Enregistreur s;
         ASSERT_TRUE(Lance_Impression_Couple(e, shell, s, false));
@@ -102,14 +95,14 @@ TEST_F(Essai_Couple, WideSectionPrintsOneHalf) {
         if (b == 135.0) {
             EXPECT_EQ(e.Mode_Couple, "Complet");
             ASSERT_EQ(t.size(), 205u);
-            Ligne_Attendue(t[2], 8000 + b * EH, 5953.5 - 40 * EV, 8000 - b * EH, 5953.5 - 40 * EV);
+            Ligne_Attendue(t[2], 8000 + b * EH, OY - 40 * EV, 8000 - b * EH, OY - 40 * EV);
         } else {
             EXPECT_EQ(e.Mode_Couple, "Demi");
             EXPECT_DOUBLE_EQ(e.P(41), 15000);
             ASSERT_EQ(t.size(), 2u + 1 + 100 + 1);
             Ligne_Attendue(t[1], 15000, 0, 15000, 11900);
-            Ligne_Attendue(t[2], 15000 - b * EH, 5953.5 - 40 * EV, 15000, 5953.5 - 40 * EV);
-            Ligne_Attendue(t[103], 15000, 5953.5 + 60 * EV, 15000 - b * EH, 5953.5 + 60 * EV);
+            Ligne_Attendue(t[2], 15000 - b * EH, OY - 40 * EV, 15000, OY - 40 * EV);
+            Ligne_Attendue(t[103], 15000, OY + 60 * EV, 15000 - b * EH, OY + 60 * EV);
         }
     }
 }
@@ -121,7 +114,7 @@ TEST_F(Essai_Couple, BowSectionAddsTheStem) {
     ASSERT_TRUE(Lance_Impression_Couple(e, shell, feuille, false));
     const auto &t = feuille.feuilles.at(0).traits;
     ASSERT_EQ(t.size(), 2u + 1 + 80 + 2 + 1);
-    Ligne_Attendue(t.back(), 8000, 5953.5 - 10 * EV, 8000, 5953.5 + 30 * EV);
+    Ligne_Attendue(t.back(), 8000, OY - 10 * EV, 8000, OY + 30 * EV);
 }
 
 // A printer that fails half-way: the job is dropped, the user told, the status and the
@@ -144,8 +137,8 @@ TEST_F(Essai_Couple, PrinterFailureDropsTheJob) {
 // A section the geometry cannot compute (0 under a negative power at the keel) and a
 // calibration of 0 are refused the same way.
 TEST_F(Essai_Couple, GeometryOrCalibrationFailureIsReported) {
-    Etat_Projet e = Coque_Caisson(1000, 50, 100, -0.5, 0);
-    e.P(43) = e.P(49) = 40;
+    Etat_Projet e = Coque_Caisson(1000, 50, 100, -0.5);
+    Francs_Bords(e, 40, 40);
     Prepare(e, 500);
     EXPECT_FALSE(Lance_Impression_Couple(e, shell, feuille, false));
     Etat_Projet z = Coque_V();

@@ -7,12 +7,12 @@ using namespace gabarit;
 
 namespace {
 // Keel: axis at 600, chords 100 and 61, span 300 (a trapezoid of 24150 mm2). Rudder: stock
-// at 100, chords 80 and 40, span 150 (9000 mm2). Sail area 500000 mm2. Hull 1000 long.
+// at 110, chords 80 and 40, span 150 (9000 mm2). Sail area 500000 mm2. Hull 1000 long.
 Etat_Projet Appendices() {
     Etat_Projet e;
     e.P(1) = 520, e.P(2) = 480;
     e.P(110) = 600, e.P(111) = 100, e.P(112) = 61, e.P(113) = 300;
-    e.P(136) = 100, e.P(137) = 80, e.P(138) = 40, e.P(139) = 150;
+    e.P(136) = 110, e.P(137) = 80, e.P(138) = 40, e.P(139) = 150;
     e.P(102) = 500000;
     e.P(103) = 459.5;
     e.P(109) = 9;
@@ -31,8 +31,8 @@ TEST(Appendices, TrapezesAllongementsEtCentreAntiDerive) {
     EXPECT_DOUBLE_EQ(e.P(149), 5);    // 150^2 / 9000 x 200 = 500
     EXPECT_DOUBLE_EQ(e.P(125), 2.3);  // 500000 / 217382 = 2.3001
     EXPECT_DOUBLE_EQ(e.P(151), 0.57); // 500000 / 869519 = 0.5750
-    // Middle of the keel root chord 600 - 20, aft end of the rudder root chord 100 - 56.
-    EXPECT_DOUBLE_EQ(e.P(126), (580.0 * 24150 + 44.0 * 9000) / 33150);
+    // Middle of the keel root chord 600 - 20, aft end of the rudder root chord 110 - 56.
+    EXPECT_DOUBLE_EQ(e.P(126), (580.0 * 24150 + 54.0 * 9000) / 33150);
     EXPECT_EQ(e.P(109), 0);
 
     // The figures of the window: keel area cut to hundredths of dm2, rudder's as it is.
@@ -53,6 +53,7 @@ TEST(Appendices, TrapezesAllongementsEtCentreAntiDerive) {
 TEST(Appendices, ExempleDuCentreAntiDerive) {
     // Keel axis 600, root chord 100, 24000 mm2; rudder stock 100, root chord 80, 6000 mm2.
     Etat_Projet e = Appendices();
+    e.P(136) = 100;
     e.P(112) = 60, e.P(113) = 300; // (100 + 60) x 300 / 2 = 24000
     e.P(138) = 70, e.P(139) = 80;  // (80 + 70) x 80 / 2 = 6000
     Calcul_Appendices(e);
@@ -67,7 +68,7 @@ TEST(Appendices, AireNulleAllongementNulEtLaSuiteContinue) {
     EXPECT_EQ(e.P(123), 0);
     EXPECT_EQ(e.P(148), 9000);
     EXPECT_EQ(e.P(149), 5);
-    EXPECT_DOUBLE_EQ(e.P(126), 44); // the rudder alone
+    EXPECT_DOUBLE_EQ(e.P(126), 54); // the rudder alone
 
     // No keel and no rudder: nothing resists, the centre keeps its value.
     e.P(139) = 0;

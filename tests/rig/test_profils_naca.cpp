@@ -6,6 +6,7 @@
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
 #include "support/Chemins_Test.h"
+#include "support/Naca_Essai.h"
 #include "support/Traits_Essai.h"
 
 using namespace gabarit;
@@ -20,19 +21,13 @@ double Loi_Quatre_Chiffres(double t, double x) {
             0.1015 * x * x * x * x);
 }
 
-// The table of data/, a keel and a rudder with distinct profiles and chords.
+// The table of data/, the keel and rudder of the foil fixture.
 Etat_Projet Projet_Table() {
     Etat_Projet e;
     e.Dossier_Programme = Dossier_Donnees();
     Lit_Table_Naca(e);
-    e.P(18) = 0;    // keel top: NACA 0012
-    e.P(25) = 4;    // keel tip: NACA 0010
-    e.P(111) = 100; // keel root chord
-    e.P(112) = 61;
-    e.P(88) = 1; // rudder top: NACA 0006
-    e.P(92) = 5; // rudder tip: NACA 0015
-    e.P(137) = 80;
-    e.P(138) = 50;
+    e.P(1) = 520, e.P(2) = 480; // a 1000 mm hull: keel chords up to 500 mm
+    Profils_Appendices(e);
     return e;
 }
 
@@ -164,6 +159,31 @@ TEST(Profils_Naca, RefusAvantToutRedimensionnement) {
     e.P(18) = 40;
     EXPECT_THROW(Dimensionne_Derive(e, 10, 5), Refus_Profil);
     EXPECT_EQ(e.P(112), 61);
+}
+
+TEST(Profils_Naca, LargeursDansLesBornesDuMenuAppendice) {
+    Etat_Projet e = Projet_Table();
+    e.Table_Naca[12][26] = 6; // 12 % exactly
+    e.P(18) = 12, e.P(25) = 12, e.P(88) = 12, e.P(92) = 12;
+    // Keel: 12 mm at 100 mm; 60 mm wanted is 500 mm of chord, half the hull, still allowed.
+    Dimensionne_Derive(e, 60, 7.32);
+    EXPECT_EQ(e.P(111), 500);
+    EXPECT_EQ(e.P(112), 61);
+    // 60.2 mm would be 501 mm: refused, neither chord moves.
+    e.P(111) = 100;
+    EXPECT_THROW(Dimensionne_Derive(e, 60.2, 7.32), Refus_Profil);
+    EXPECT_EQ(e.P(111), 100);
+    EXPECT_EQ(e.P(112), 61);
+    // The tip alone too long: nothing moves either.
+    EXPECT_THROW(Dimensionne_Derive(e, 10, 61), Refus_Profil); // 508 mm
+    EXPECT_EQ(e.P(111), 100);
+    // Rudder: 300 mm whatever the hull. 9.6 mm at 80 mm; 36 mm is 300 mm, 36.2 mm is 301.
+    Dimensionne_Safran(e, 36, 6);
+    EXPECT_EQ(e.P(137), 300);
+    EXPECT_EQ(e.P(138), 50);
+    e.P(137) = 80;
+    EXPECT_THROW(Dimensionne_Safran(e, 36.2, 6), Refus_Profil);
+    EXPECT_EQ(e.P(137), 80);
 }
 
 TEST(Profils_Naca, ValeurSimpleCommeLAncienAffichage) {

@@ -5,54 +5,12 @@
 #include "interfaces/Shell_Enregistreur.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
-#include "support/Coques_Essai.h"
+#include "support/Greement_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
-
-namespace {
-// The V hull (deck 10 mm above the waterline at the mast, so Hauteur_Pont_Mat = -10). A mast
-// of 100 at station 150; a mainsail from the deck to the masthead (luff 100) with a foot of
-// 50 and a straight leech; a jib from the deck to the masthead with a foot of 30. The
-// combined width at y above the deck is 80 - 0.8 y.
-Etat_Projet Petit_Greement() {
-    Etat_Projet e = Coque_V();
-    e.P(82) = 100;
-    e.P(83) = 150;
-    e.P(84) = 100;
-    e.P(85) = 50;
-    e.P(86) = 0;
-    e.P(87) = 1;
-    e.P(96) = 100;
-    e.P(97) = 30;
-    e.P(98) = 0;
-    e.P(103) = 7;
-    e.P(104) = 8;
-    return e;
-}
-
-// Luff 800 (tack 50 above the deck), foot 400, mast 1000 at station 100; jib 580 x 150.
-Etat_Projet Grand_Greement() {
-    Etat_Projet e = Coque_V();
-    e.P(22) = 0.1;
-    e.P(40) = 180;
-    e.P(41) = 10;
-    e.P(82) = 1000;
-    e.P(83) = 100;
-    e.P(84) = 850;
-    e.P(85) = 400;
-    e.P(86) = 50;
-    e.P(87) = 2;
-    e.P(93) = 30;
-    e.P(94) = 20;
-    e.P(96) = 600;
-    e.P(97) = 150;
-    e.P(98) = 20;
-    return e;
-}
-} // namespace
 
 // Widths of a parabolic leech w = F (1 - (h/H)^2), F 400, H 800, at h = 800, 700, ..., 0:
 // 0, 93.75, 175, 243.75, 300, 343.75, 375, 393.75, 400. Summed with truncation after each
@@ -75,7 +33,7 @@ TEST(Voilure, RegleDesSurfacesPasLIntegrale) {
     EXPECT_NE(s.moment / s.largeurs, 3 * lm / 8);
 
     // Jib: half of (600 - 20) x 150, rounded down; 101 x 3 / 2 = 151.5 goes to 151.
-    Etat_Projet e = Grand_Greement();
+    Etat_Projet e = Grand_Greement(2);
     EXPECT_DOUBLE_EQ(Surface_Foc(e), 43500);
     e.P(96) = 121, e.P(98) = 20, e.P(97) = 3;
     EXPECT_DOUBLE_EQ(Surface_Foc(e), 151);
@@ -86,10 +44,9 @@ TEST(Voilure, RegleDesSurfacesPasLIntegrale) {
 // 6.25 j^2 (0, 6.25, 25, 56.25, 100, 156.25, 225, 306.25, 400); the truncated sum is 1274 and
 // the area Fix(800 x 1274 / 11) = 92654, where the exact F H / 3 is 106667.
 TEST(Voilure, PlanClassDessineEtSurfaces) {
-    Etat_Projet e = Grand_Greement();
+    Etat_Projet e = Grand_Greement(2);
     e.P(279) = 1;
     e.P(284) = 2, e.P(285) = 0, e.P(286) = 0;
-    e.P(103) = 80, e.P(104) = 300;
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200, "Voilure");
     Trace_Voile_Projet(e, s, c);
@@ -108,32 +65,12 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
     ASSERT_EQ(c.traits.size(), 25u);
     Compare(c.traits[5], {20, 94, 19.375, 104, NOIR}); // first leech step: 6.25 mm aft
     Compare(c.traits[20], {20, 174, -20, 174, NOIR});  // the boom
-    EXPECT_EQ(e.X_Couple, 20);                         // left at the head line's return
+    EXPECT_EQ(e.X_Couple, 40);                         // left at the head line's return
 
     // The free plan of the same project gives the parabolic leech's 168872 instead.
     e.P(279) = 0;
     Trace_Voile_Projet(e, s, c);
     EXPECT_DOUBLE_EQ(e.P(89), 168872);
-}
-
-TEST(Voilure, PlanClassGuindantNulOuNegatifNeChangeRien) {
-    for (double tete : {50.0, 40.0}) {
-        Etat_Projet e = Grand_Greement();
-        e.P(84) = tete; // the tack is at 50
-        e.P(284) = 2;
-        e.P(89) = 11, e.P(99) = 22, e.P(102) = 33;
-        e.Lattes_Class = {1, 2, 3};
-        e.Liste_Voile = {{4, 5}};
-        Shell_Enregistreur s;
-        Canvas_Enregistreur c(300, 200);
-        EXPECT_THROW(Trace_Voile_Class(e, s, c), Erreur_Gabarit);
-        EXPECT_TRUE(c.traits.empty());
-        EXPECT_DOUBLE_EQ(e.P(89), 11);
-        EXPECT_DOUBLE_EQ(e.P(99), 22);
-        EXPECT_DOUBLE_EQ(e.P(102), 33);
-        EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{1, 2, 3}));
-        EXPECT_EQ(e.Liste_Voile.size(), 1u);
-    }
 }
 
 // Height sweep, y = 0 to 100 by 10: widths 80, 72, ..., 0, sum 440, sum(y w) = 80 x 550 -
@@ -229,7 +166,7 @@ TEST(Voilure_Class, LattesDuPlanLibrePuisAjustement) {
     EXPECT_DOUBLE_EQ(e.P(286), 0);
 
     // Exponent 2, luff 800, foot 400: 400 (1 - 9/16) = 175, 300, 375.
-    Etat_Projet g = Grand_Greement();
+    Etat_Projet g = Grand_Greement(2);
     EXPECT_EQ(Calcul_Lattes(g), (std::array<double, 3>{175, 300, 375}));
     // The fitted law passes through the free leech at the three battens.
     Calcul_Roof_Lattes(g, Calcul_Lattes(g));
@@ -247,14 +184,14 @@ TEST(Voilure_Class, LattesRefuseesGardentLesCoefficients) {
     for (const std::array<double, 3> lattes :
          {std::array<double, 3>{0, 100, 225}, std::array<double, 3>{25, -1, 225},
           std::array<double, 3>{25, 100, NAN}}) {
-        Etat_Projet e = Grand_Greement();
+        Etat_Projet e = Grand_Greement(2);
         e.P(284) = 4, e.P(285) = 5, e.P(286) = 6;
         EXPECT_THROW(Calcul_Roof_Lattes(e, lattes), Erreur_Gabarit);
         EXPECT_EQ(e.P(284), 4);
         EXPECT_EQ(e.P(285), 5);
         EXPECT_EQ(e.P(286), 6);
     }
-    Etat_Projet e = Grand_Greement();
+    Etat_Projet e = Grand_Greement(2);
     e.P(85) = 0; // no foot to divide by
     EXPECT_THROW(Calcul_Roof_Lattes(e, {25, 100, 225}), Erreur_Gabarit);
 }

@@ -126,6 +126,20 @@ TEST(Comparaison, CopieIdentique) {
         EXPECT_EQ(f.haut_moment[k], f.haut_moment_compare[k]);
         EXPECT_EQ(f.haut_rapport[k], f.haut_rapport_compare[k]);
     }
+
+    // The master's sail area over a 4920 g boat: r = 426063 / 4920 gives 100 x r / r =
+    // 99.99999999999999 in doubles, whose floor would read -1 % against its own copy.
+    e.P(POIDS_TOTAL) = 4920;
+    e.P(SURFACE_VOILURE) = 426063;
+    e.Tab_Param_Compar = e.Tab_Param;
+    const double r = 426063.0 / 4920;
+    ASSERT_LT(100 * r / r, 100.0);
+    const Figures_Comparaison g = Calcul_Comparaison(e);
+    EXPECT_EQ(Ecart(g, ECART_VOILURE_POIDS), 0);
+    EXPECT_EQ(Teinte_De(g, ECART_VOILURE_POIDS), Teinte::Vert);
+    // A real gap of a hair under a whole per cent still floors: 5 % less sail less 1 mm2.
+    e.P(SURFACE_VOILURE) = 426063 * 0.95 - 1;
+    EXPECT_EQ(Ecart(Calcul_Comparaison(e), ECART_VOILURE), -6);
 }
 
 TEST(Comparaison, EcartDeMomentAuDelaDe999) {

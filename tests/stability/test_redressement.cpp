@@ -6,6 +6,7 @@
 #include "stability/Redressement.h"
 #include "support/Affichage_Essai.h"
 #include "support/Coques_Essai.h"
+#include "support/Poids_Essai.h"
 #include "support/Traits_Essai.h"
 
 using namespace gabarit;
@@ -14,34 +15,23 @@ using test::Affichage_Essai;
 namespace {
 
 // A box 1000 long, 100 wide and 100 deep, keel at mid-length, strips every 10 mm, the
-// waterline 45 mm above the keel at every station and heel. Keel 300 long, bulb 40 high;
-// eight weights (3510 g) with distinct lateral places.
+// waterline 45 mm above the keel at every station and heel. Keel 300 long, bulb 40 high; the
+// eight masses of the weights fixture (3482 g), each at its own lateral place.
 Etat_Projet Caisson() {
     Etat_Projet e = test::Coque_Caisson(1000, 50, 100);
-    for (int k = 0; k < 7; ++k)
-        e.P(Franc_Bord_AR(k)) = e.P(Franc_Bord_AV(k)) = 55;
+    test::Poids_Distincts(e);
+    test::Francs_Bords(e, 55, 55);
     e.P(37) = 10;
-    e.P(110) = 500;
     e.P(113) = 300;
     e.P(166) = 40;
-    const double poids[6] = {50,  30, 200,
-                             150, 20, 60}; // servo 1, 2, battery, winch, receiver, free
-    const double y[6] = {30, -20, -10, 15, 40, -5};
-    for (int i = 0; i < 6; ++i) {
-        e.P(60 + 3 * i) = poids[i];
-        e.P(76 + i) = y[i];
-    }
-    e.P(57) = 1000, e.P(33) = 2, e.P(170) = 2000, e.P(42) = 3510;
     e.X_Couple = 123;
     return e;
 }
 
 // The bulb centre 300 + 45 + 20 mm down the keel, at heel + cant.
 double Y_Bulbe(double angle) { return 365 * std::sin(angle * 3.14116 / 180); }
-double Yg(double y_b) {
-    return (50 * 30 - 30 * 20 - 200 * 10 + 150 * 15 + 20 * 40 - 60 * 5 + 1000 * 2 + 2000 * y_b) /
-           3510;
-}
+// Items 45 x 30 - 30 x 20 - 100 x 10 + 180 x 15 + 15 x 40 - 12 x 5 = 2990, the hull 1100 x 2.
+double Yg(double y_b) { return (2990 + 1100 * 2 + 2000 * y_b) / 3482; }
 
 // The centre of buoyancy at 10 degrees, by hand. Strip levels w = J - 45 for J = 100 .. 0:
 // the low end (-50, w) turned by 10 degrees is under water from w = 5 down (6 strips), the
@@ -69,7 +59,7 @@ TEST(Redressement, CaissonGiteDixDegresCentreDeCareneALaMain) {
     Affichage_Essai a;
     const double Yb = Yb_10(), y_b = Y_Bulbe(10);
     ASSERT_LT(Yb, 0); // the lever takes its size
-    const double attendu = std::trunc(3510 * (-Yb + Yg(y_b)));
+    const double attendu = std::trunc(3482 * (-Yb + Yg(y_b)));
     EXPECT_EQ(Calcul_Redressement(e, a), attendu);
     EXPECT_EQ(e.P(216), attendu);
     EXPECT_EQ(e.P(214), 0);
@@ -132,8 +122,8 @@ TEST(Redressement, SerieEtSurfaceTheorique) {
     Affichage_Essai a;
     Shell_Enregistreur s;
     const double A = Calcul_Gite_0_30(e, s, a);
-    EXPECT_EQ(e.P(216), std::trunc(3510 * (-Yb_10() + Yg(Y_Bulbe(10)))));
-    EXPECT_EQ(e.P(214), std::trunc(3510 * Yg(0))); // upright: the buoyancy is centred
+    EXPECT_EQ(e.P(216), std::trunc(3482 * (-Yb_10() + Yg(Y_Bulbe(10)))));
+    EXPECT_EQ(e.P(214), std::trunc(3482 * Yg(0))); // upright: the buoyancy is centred
     EXPECT_EQ(A, std::floor(e.P(220) / 620) / 10);
     EXPECT_EQ(e.P(229), A);
     EXPECT_EQ(e.P(230), 0);
@@ -166,7 +156,8 @@ TEST(Redressement, SectionHorsDeLEauNeDonneRienEtLaSerieContinue) {
 }
 
 TEST(Redressement, DeriveDansLeTableauOuALEtraveRefusee) {
-    for (double station : {10.0, 1000.0}) {
+    // In the transom cut, at the bow, and past it (where no section stands either).
+    for (double station : {10.0, 1000.0, 1100.0}) {
         Etat_Projet e = Caisson();
         e.P(35) = 25;
         e.P(110) = station;

@@ -2,17 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "stability/Saisie_Deplacement.h"
+#include "support/Poids_Essai.h"
 
 using namespace gabarit;
 using M = Refus_Deplacement::Motif;
 
 namespace {
-// Distinct weights and stations; L = 800.
+// The weights fixture on a hull of L = 1000.
 Etat_Projet Projet() {
     Etat_Projet e;
-    e.P(1) = 420, e.P(2) = 380;
-    for (int i = 0; i < 16; ++i)
-        e.P(ELEMENT_DEPLACEMENT[i]) = i < 8 ? 10 * (i + 1) : (i == 14 ? 45 : 100 + i);
+    e.P(1) = 520, e.P(2) = 480;
+    test::Poids_Distincts(e);
     return e;
 }
 Saisie_Deplacement Comme_Affichee(const Etat_Projet &e) {
@@ -31,7 +31,7 @@ TEST(Saisie_Deplacement, PlagesDesChamps) {
     };
     for (const Cas &c : {Cas{3, 1001, 1000, 0, 1000}, Cas{5, 5001, 5000, 0, 5000},
                          Cas{6, -1, 0, 0, 5000}, Cas{0, 501, 500, 0, 500}, Cas{14, 19, 20, 20, 80},
-                         Cas{14, 81, 80, 20, 80}, Cas{13, 801, 800, 0, 800}}) {
+                         Cas{14, 81, 80, 20, 80}, Cas{13, 1001, 1000, 0, 1000}}) {
         Saisie_Deplacement s = Comme_Affichee(e);
         s[static_cast<std::size_t>(c.champ)] = c.refusee;
         const auto r = Verifie_Deplacement(e, s);
@@ -50,7 +50,7 @@ TEST(Saisie_Deplacement, PoidsNulsRefusesRienNEstStocke) {
     Saisie_Deplacement s = Comme_Affichee(e);
     for (int i = 0; i < 7; ++i)
         s[static_cast<std::size_t>(i)] = 0;
-    // The free weight, left as the record holds it (80 g), still carries the boat.
+    // The free weight, left as the record holds it (12 g), still carries the boat.
     s[7].reset();
     EXPECT_FALSE(Verifie_Deplacement(e, s).has_value());
     e.P(75) = 0;
@@ -77,6 +77,6 @@ TEST(Saisie_Deplacement, StockeArrondiAuPairEtGardeLesChampsLaisses) {
     EXPECT_EQ(e.P(58), 334);
     EXPECT_EQ(e.P(162), 51);
     EXPECT_EQ(e.P(57), 6000);
-    EXPECT_EQ(e.P(63), 20); // servo 2 as it was
-    EXPECT_EQ(e.P(73), 115);
+    EXPECT_EQ(e.P(63), 30); // servo 2 as it was
+    EXPECT_EQ(e.P(73), 700);
 }

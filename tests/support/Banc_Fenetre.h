@@ -2,6 +2,7 @@
 // A frame's client area for driving a window as a user would: the design state, the
 // recording shell, the MDI area shown at a working size and the context of the child
 // windows, with the message boxes recorded and answered OK instead of shown.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -13,11 +14,12 @@
 #include <memory>
 #include <vector>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Contexte.h"
+#include "support/Maitre.h"
 
 namespace gabarit::test {
 
@@ -48,6 +50,27 @@ struct Banc_Fenetre {
     }
     Banc_Fenetre(const Banc_Fenetre &) = delete;
     Banc_Fenetre &operator=(const Banc_Fenetre &) = delete;
+
+    // The window shown as its menu item shows it, its activation and first paint run.
+    template <class W> W &Ouvre() {
+        W &w = ctx.Fenetre<W>();
+        w.Montre();
+        QApplication::processEvents();
+        return w;
+    }
+    // A view shown to the right of the tool windows, hauteur pixels high.
+    template <class V> V &Ouvre_Vue(int hauteur) {
+        V &v = ctx.Fenetre<V>();
+        v.Montre();
+        v.Deplace(400, 0, 500, hauteur);
+        QApplication::processEvents();
+        return v;
+    }
+};
+
+// The bench on the master project as the start-up reads it, before floating it.
+struct Banc_Maitre : Banc_Fenetre {
+    Banc_Maitre() { Prepare_Maitre(e, shell); }
 };
 
 // The window's child of that name; a missing one fails the test.
@@ -63,6 +86,9 @@ inline void Tape(QLineEdit *t, const QString &texte) {
     QTest::keyClick(t, Qt::Key_Delete);
     QTest::keyClicks(t, texte);
 }
+
+// A click on a button, as a user makes it.
+inline void Clique(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 // A click on an option's round indicator, as a user aims it.
 inline void Clique_Option(QRadioButton *o) {

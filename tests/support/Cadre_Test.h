@@ -6,7 +6,9 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 
 #include "platform/Boite_Message.h"
@@ -56,6 +58,15 @@ protected:
         cadre.reset();
         Remplace_Boite_Message({});
         Installe_Dialogue_Fichier(nullptr);
+    }
+
+    // The real project and settings operations, over copies of these files of data/.
+    void Fichiers_Reels(std::initializer_list<const char *> fichiers) {
+        namespace fs = std::filesystem;
+        Services() = Services_Projet::Reels();
+        for (const char *f : fichiers)
+            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
+                          fs::copy_options::overwrite_existing);
     }
 
     Contexte &ctx() { return cadre->ctx(); }

@@ -1,6 +1,8 @@
 #pragma once
 // Small hulls whose sections are worked out by hand, for the computation and drawing tests.
+#include "model/Carene.h"
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit::test {
 
@@ -25,10 +27,18 @@ inline Etat_Projet Coque_Caisson(double L = 1000, double B = 50, double D = 100,
     return e;
 }
 
+// The waterline ar mm below the sheer at the stern and av at the bow, at every heel.
+inline void Francs_Bords(Etat_Projet &e, double ar, double av) {
+    for (int k = 0; k < NB_GITES; ++k) {
+        e.P(Franc_Bord_AR(k)) = ar;
+        e.P(Franc_Bord_AV(k)) = av;
+    }
+}
+
 // Every floating result, upright and at the six heels, out of date.
 inline void Resultats_Perimes(Etat_Projet &e) {
-    for (int k = 0; k < 7; ++k)
-        e.P(186 + k) = 1;
+    for (int k = 0; k < NB_GITES; ++k)
+        e.P(Etat_Gite(k)) = 1;
 }
 
 // The box loaded for the flotation tests: weight P(42) (g) with its centre of gravity P(23)
@@ -45,14 +55,23 @@ inline Etat_Projet Caisson_Charge(double poids, double centre, double L = 1000, 
     return e;
 }
 
+// The loaded box with its hull table, ready to float.
+inline Etat_Projet Caisson_Tabule(double poids, double centre, double L = 1000, double B = 50,
+                                  double D = 100) {
+    Etat_Projet e = Caisson_Charge(poids, centre, L, B, D);
+    Calcul_Tab(e);
+    return e;
+}
+
 // A 1000 mm model for the hull-form windows: widest station 450 mm and deepest 500 mm from
-// the stern, section shapes changing along the hull, steps and view as after a load.
+// the stern, transom 2 x 60 wide and 65 deep, section shapes changing along the hull (their
+// variation exponents 3 forward, 2 aft), steps and view as after a load.
 inline void Charge_Carene(Etat_Projet &e) {
     auto &p = e.Tab_Param;
     p[1] = 550, p[2] = 450, p[3] = 2, p[4] = 1.5, p[5] = 100, p[6] = 120;
     p[7] = 0.6, p[8] = 0.5, p[9] = 500, p[10] = 500, p[11] = 2.5, p[12] = 3;
-    p[14] = 60, p[15] = 60, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
-    p[26] = 0, p[27] = 100, p[107] = 2, p[108] = 2, p[43] = 40, p[49] = 50;
+    p[14] = 60, p[15] = 65, p[16] = 0.8, p[17] = 0.6, p[19] = 0.5, p[20] = 0.3, p[21] = 70;
+    p[26] = 0, p[27] = 100, p[107] = 3, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
     p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
     e.Ech_Couple = 1;
@@ -81,8 +100,7 @@ inline Etat_Projet Coque_V() {
     e.P(7) = e.P(16) = e.P(19) = 1;
     e.P(8) = e.P(17) = e.P(20) = 0;
     e.P(107) = e.P(108) = 1;
-    for (int n = 43; n <= 56; ++n)
-        e.P(n) = 10;
+    Francs_Bords(e, 10, 10);
     e.P(37) = 2;
     e.P(27) = 20;
     return e;

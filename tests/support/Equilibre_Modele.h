@@ -4,8 +4,10 @@
 // volume and wetted surface the program must find. Single precision where the search holds
 // its values in single precision.
 #include <cmath>
+#include <gtest/gtest.h>
 
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit::test {
 
@@ -129,5 +131,18 @@ private:
         g = static_cast<float>(g + (G1 + G2));
     }
 };
+
+// The program's floating position at heel 5k against the replay's; its wetted surface too
+// unless a later pass has replaced it.
+inline void Compare_Modele(const Etat_Projet &e, int k, const Resultat_Modele &m,
+                           bool surface = true) {
+    ASSERT_TRUE(m.flotte);
+    EXPECT_EQ(e.P(Franc_Bord_AR(k)), m.franc_bord_ar) << k;
+    EXPECT_EQ(e.P(Franc_Bord_AV(k)), m.franc_bord_av) << k;
+    EXPECT_EQ(e.P(Volume_Gite(k)), m.volume) << k;
+    if (surface) // the single-precision quotient
+        EXPECT_EQ(e.P(Surface_Mouillee_Gite(k)), m.surface) << k;
+    EXPECT_EQ(e.P(Etat_Gite(k)), 0) << k;
+}
 
 } // namespace gabarit::test

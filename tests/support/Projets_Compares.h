@@ -48,6 +48,17 @@ inline void Projets_A_B(Etat_Projet &e) {
     e.Texte_Projet2[NB_VALEURS_PROJET] = Texte_Version();
 }
 
+// Writes project B as a project file with another weight, its results at heel 5k out of date
+// when k >= 0.
+inline void Ecrit_Projet_B(const std::string &chemin, double poids, int perime = -1) {
+    Etat_Projet p;
+    Remplit_Projet(p.Tab_Param, false);
+    p.P(POIDS_TOTAL) = poids;
+    if (perime >= 0)
+        p.P(Etat_Gite(perime)) = 1;
+    Ecrit_Fichier_Projet(chemin, p);
+}
+
 // Writes project A (a) or B as a project file, its version text then replaced by `version`.
 inline void Ecrit_Projet_Compare(const std::string &chemin, bool a,
                                  const std::string &version = Texte_Version()) {
@@ -63,6 +74,15 @@ inline void Ecrit_Projet_Compare(const std::string &chemin, bool a,
                        (i == NB_VALEURS_PROJET ? version : "") + "\r\n";
         Ecrit_Fichier_Atomique(chemin, contenu);
     }
+}
+
+// A current as "bateau.cot", B written as the master of the program folder `dossier`, which
+// is the compared file at start.
+inline void A_Contre_B_Maitre(Etat_Projet &e, const std::string &dossier) {
+    Projets_A_B(e);
+    e.Nom_Projet = "bateau.cot";
+    Ecrit_Projet_Compare(dossier + "/tov0.mas", false);
+    e.Nom_Compar = "tov0.mas";
 }
 
 } // namespace gabarit::test

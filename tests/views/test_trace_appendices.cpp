@@ -1,3 +1,4 @@
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "interfaces/Shell_Enregistreur.h"
@@ -26,11 +27,12 @@ Etat_Projet Appendices() {
     e.P(137) = 51;
     e.P(138) = 30;
     e.P(139) = 200;
-    e.P(141) = 10;
+    e.P(141) = 15;
     return e;
 }
 // Angles through the drawings' pi 3.141593, which shows at the fifth decimal over a 300 mm span.
 constexpr double SIN10 = 0.1736481966, COS10 = 0.9848077497;
+const double SIN15 = std::sin(15 * 3.141593 / 180), COS15 = std::cos(15 * 3.141593 / 180);
 } // namespace
 
 TEST(Trace_Derive, QuilleInclinee) {
@@ -58,13 +60,13 @@ TEST(Trace_Safran, SafranInclineAvecCordeDeBout) {
     Canvas_Enregistreur c(300, 400);
     Trace_Safran(e, s, c);
     ASSERT_EQ(c.traits.size(), 4u);
-    const double decal = 200 * SIN10;
-    const double zt = 230 * COS10;
+    const double decal = 200 * SIN15;
+    const double zt = 230 * COS15;
     Compare(c.traits[0], {50, 30, 50 - decal, zt, JAUNE}, 1e-7);
     Compare(c.traits[1], {50 - 21 - decal, zt, 50 + 9 - decal, zt, BLEU}, 1e-7);
     // Root ends not truncated, on the hull bottom scaled by cos a.
-    Compare(c.traits[2], {50 - 35.7, 30 * COS10, 50 - 21 - decal, zt, BLEU}, 1e-7);
-    Compare(c.traits[3], {50 + 15.3, 30 * COS10, 50 + 9 - decal, zt, BLEU}, 1e-7);
+    Compare(c.traits[2], {50 - 35.7, 30 * COS15, 50 - 21 - decal, zt, BLEU}, 1e-7);
+    Compare(c.traits[3], {50 + 15.3, 30 * COS15, 50 + 9 - decal, zt, BLEU}, 1e-7);
 }
 
 TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
@@ -98,4 +100,33 @@ TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
     e.P(162) = 80;
     Trace_Bulbe(e, s, c);
     EXPECT_DOUBLE_EQ(e.P(180), 40);
+}
+
+TEST(Trace_Bulbe, RefuseAvantDeDessinerOuStocker) {
+    // Profiles outside the table (39.6 rounds to 40), either half; a bulb 1e308 mm long,
+    // whose depths would be infinite in single precision.
+    struct Cas {
+        int n;
+        double v;
+    };
+    for (Cas k : {Cas{159, -1}, Cas{159, 40}, Cas{159, 39.6}, Cas{161, -1}, Cas{161, 40},
+                  Cas{161, 39.6}, Cas{165, 1e308}}) {
+        SCOPED_TRACE(testing::Message() << k.n << " " << k.v);
+        Etat_Projet e = Appendices();
+        e.Table_Naca[0][26] = 6;
+        e.P(165) = 200;
+        e.P(k.n) = k.v;
+        e.P(180) = 1, e.P(181) = 2, e.P(182) = 3;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 400);
+        if (k.n == 165)
+            EXPECT_THROW(Trace_Bulbe(e, s, c), Erreur_Gabarit);
+        else // with the reason the bulb window shows
+            EXPECT_THROW(Trace_Bulbe(e, s, c), Refus_Profil);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_EQ(s.effacements_bulbe_cote, 0);
+        EXPECT_DOUBLE_EQ(e.P(180), 1);
+        EXPECT_DOUBLE_EQ(e.P(181), 2);
+        EXPECT_DOUBLE_EQ(e.P(182), 3);
+    }
 }

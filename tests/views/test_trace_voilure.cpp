@@ -1,41 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "interfaces/Shell_Enregistreur.h"
-#include "support/Coques_Essai.h"
+#include "support/Greement_Essai.h"
 #include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
 
-namespace {
-// The V hull (deck 10 mm above the waterline everywhere) with a mast at X = 100, 1000 mm
-// tall; a triangular mainsail, luff 800 (tack 50 above the deck), foot 400; a jib from 20 to
-// 600 on the mast with a foot of 150. Drawn at 0.1 unit per mm, waterline at 180, stern at 10.
-Etat_Projet Greement() {
-    Etat_Projet e = Coque_V();
-    e.P(22) = 0.1;
-    e.P(40) = 180;
-    e.P(41) = 10;
-    e.P(82) = 1000;
-    e.P(83) = 100;
-    e.P(84) = 850;
-    e.P(85) = 400;
-    e.P(86) = 50;
-    e.P(87) = 1;
-    e.P(93) = 30;
-    e.P(94) = 20;
-    e.P(96) = 600;
-    e.P(97) = 150;
-    e.P(98) = 20;
-    e.P(103) = 80;
-    e.P(104) = 300;
-    return e;
-}
-} // namespace
-
 TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
-    Etat_Projet e = Greement();
+    Etat_Projet e = Grand_Greement(1);
     e.Liste_Voile = {{1, 2}};
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200, "Voilure");
@@ -64,14 +38,14 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
     Compare(c.traits[6], {20, 104, 15, 104, NOIR}, 1e-9);   // width 50 at 700
     Compare(c.traits[20], {20, 174, -20, 174, NOIR}, 1e-9); // the boom
     Compare(c.traits[21], {17, 79, 20, 79, ROUGE}, 1e-9);
-    Compare(c.traits[22], {12, 179, 17, 79, ROUGE}, 1e-9);
+    Compare(c.traits[22], {14, 179, 17, 79, ROUGE}, 1e-9);
     Compare(c.traits[23], {16, 150, 20, 150, ROUGE}, 1e-9);
     Compare(c.traits[24], {18, 148, 18, 152, ROUGE}, 1e-9);
-    EXPECT_EQ(e.X_Couple, 20);
+    EXPECT_EQ(e.X_Couple, 40); // left at the head line's return
 }
 
 TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
-    Etat_Projet e = Greement();
+    Etat_Projet e = Grand_Greement(1);
     e.P(87) = 2; // widths 400 (1 - (h/800)^2): 93.75, 175, 243.75, 300, 343.75, ...
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 200);
@@ -82,7 +56,7 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
     EXPECT_EQ(e.Liste_Voile[2], (Etat_Projet::Ligne_Voile{600, 175}));
 
     // Tack above the head: the samples run up from -800 to 0 and still end.
-    Etat_Projet r = Greement();
+    Etat_Projet r = Grand_Greement(1);
     r.P(84) = 50;
     r.P(86) = 850;
     Trace_Voilure(r, s, c);
@@ -92,7 +66,7 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
     EXPECT_DOUBLE_EQ(r.P(89), -130909); // truncated toward zero
 
     // A jib with tack and head at the same height has no area.
-    Etat_Projet j = Greement();
+    Etat_Projet j = Grand_Greement(1);
     j.P(96) = j.P(98) = 100;
     Trace_Voilure(j, s, c);
     EXPECT_DOUBLE_EQ(j.P(99), 0);
@@ -100,25 +74,41 @@ TEST(Trace_Voilure, LargeursTronqueesEtGuindantRenverse) {
 }
 
 TEST(Trace_Voilure, UnEchecNeStockeRien) {
-    // A negative leech exponent fails at the tack sample (0 to a negative power).
-    Etat_Projet e = Greement();
-    e.P(87) = -1;
-    e.P(89) = 1;
-    e.P(90) = 2;
-    e.P(91) = 3;
-    e.P(99) = 4;
-    e.P(102) = 5;
-    e.Hauteur_Pont_Mat = 6;
-    e.Liste_Voile = {{1, 2}};
-    Shell_Enregistreur s;
-    Canvas_Enregistreur c(300, 200);
-    EXPECT_THROW(Trace_Voilure(e, s, c), Erreur_Gabarit);
-    EXPECT_TRUE(c.traits.empty());
-    EXPECT_DOUBLE_EQ(e.P(89), 1);
-    EXPECT_DOUBLE_EQ(e.P(90), 2);
-    EXPECT_DOUBLE_EQ(e.P(91), 3);
-    EXPECT_DOUBLE_EQ(e.P(99), 4);
-    EXPECT_DOUBLE_EQ(e.P(102), 5);
-    EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, 6);
-    EXPECT_EQ(e.Liste_Voile, (std::vector<Etat_Projet::Ligne_Voile>{{1, 2}}));
+    // Free plan: a negative leech exponent fails at the tack sample (0 to a negative power); a
+    // head at the tack's height leaves no luff; a jib foot of 1e308 mm makes the jib's area
+    // infinite. CLASS plan: a luff of zero or less. Each is refused before anything is drawn
+    // or stored.
+    using Trace = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
+    struct Cas {
+        const char *quoi;
+        Trace trace;
+        int n;
+        double v;
+    };
+    for (Cas k : {Cas{"exposant negatif", Trace_Voilure, EXP_CHUTE_GV, -1},
+                  Cas{"guindant nul", Trace_Voilure, HAUTEUR_GV, 50},
+                  Cas{"bordure de foc demesuree", Trace_Voilure, LARGEUR_FOC, 1e308},
+                  Cas{"guindant nul, CLASS", Trace_Voile_Class, HAUTEUR_GV, 50},
+                  Cas{"guindant negatif, CLASS", Trace_Voile_Class, HAUTEUR_GV, 40}}) {
+        SCOPED_TRACE(k.quoi);
+        Etat_Projet e = Grand_Greement(1);
+        e.P(COEF_ROOF_A) = 2;
+        e.P(k.n) = k.v;
+        e.P(89) = 1, e.P(90) = 2, e.P(91) = 3, e.P(99) = 4, e.P(102) = 5;
+        e.Hauteur_Pont_Mat = 6;
+        e.Liste_Voile = {{1, 2}};
+        e.Lattes_Class = {7, 8, 9};
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        EXPECT_THROW(k.trace(e, s, c), Erreur_Gabarit);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_DOUBLE_EQ(e.P(89), 1);
+        EXPECT_DOUBLE_EQ(e.P(90), 2);
+        EXPECT_DOUBLE_EQ(e.P(91), 3);
+        EXPECT_DOUBLE_EQ(e.P(99), 4);
+        EXPECT_DOUBLE_EQ(e.P(102), 5);
+        EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, 6);
+        EXPECT_EQ(e.Liste_Voile, (std::vector<Etat_Projet::Ligne_Voile>{{1, 2}}));
+        EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{7, 8, 9}));
+    }
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
@@ -31,6 +32,7 @@ namespace gabarit {
 namespace {
 const QString TIRETS = QStringLiteral(" - - -");
 constexpr int LARGEUR = 5865, HAUTEUR = 3750; // twips
+constexpr int DELAI_PEINTURE = 20;            // ms, a paint waiting for a command to end
 
 // A figure, or " - - -" where its divisor was zero; suffixe follows the number.
 void Montre_Chiffre(QLabel *l, const std::optional<double> &v, const QString &suffixe = {}) {
@@ -107,8 +109,15 @@ void Menu_Voile::Form_Paint() {
         const int l = Twips_En_Pixels(LARGEUR), h = Twips_En_Pixels(HAUTEUR);
         if (Etat_Fenetre() == Etat::Normal && (Largeur_Externe() != l || Hauteur_Externe() != h))
             Deplace(Gauche(), Haut(), l, h);
-        // A change of the box runs its handler, as a click would.
-        Check1_->setChecked(ctx().etat.P(OPTION_CLASS) == 1);
+        const bool classe = ctx().etat.P(OPTION_CLASS) == 1;
+        if (Check1_->isChecked() != classe && ctx().Occupe()) {
+            // The box's handler would be refused while a command runs (the toolbar's key
+            // asks this window its size): the box follows the record once that is over.
+            QTimer::singleShot(DELAI_PEINTURE, this, [this] { Demande_Peinture(); });
+        } else {
+            // A change of the box runs its handler, as a click would.
+            Check1_->setChecked(classe);
+        }
         Affiche_Voile();
     } catch (const std::exception &) {
     }

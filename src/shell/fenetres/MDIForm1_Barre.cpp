@@ -13,10 +13,10 @@
 #include <exception>
 
 #include "interfaces/Garde_Menus.h"
+#include "model/Numeros.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
-#include "model/Numeros.h"
 #include "platform/Twips.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
@@ -240,10 +240,12 @@ void MDIForm1::Barre_Deplacement() {
 void MDIForm1::Barre_Stabilite() {
     ctx_->Joue_Son("ocean4.wav");
     Menu_Stabilite &w = ctx_->Fenetre<Menu_Stabilite>();
-    // Its size in twips, or what its captions need in the user's font when that is more.
+    // Its size in twips, or what its captions need in the user's font when that is more. A
+    // minimised window keeps its icon's size.
     const QSize mini = w.Cadre() ? w.Cadre()->minimumSizeHint() : w.minimumSizeHint();
-    w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
-              std::max(Twips_En_Pixels(3750), mini.height()));
+    if (w.Etat_Fenetre() != Fenetre_Fille::Etat::Minimise)
+        w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
+                  std::max(Twips_En_Pixels(3750), mini.height()));
     w.Montre();
 }
 

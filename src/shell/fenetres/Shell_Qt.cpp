@@ -122,7 +122,7 @@ void Shell_Qt::Active_Menus() { cadre_->Active_Menus(); }
 void Shell_Qt::Init_Projet_Fenetres(double angle_bascule, double qualite_impression) {
     if (!ctx_)
         return;
-    ctx_->Fenetre<Menu_Stabilite>().Init_Bascule(angle_bascule);
+    ctx_->Fenetre<Menu_Stabilite>().Init_Projet(angle_bascule);
     // The print window is created here, so its copy of the vertical step is taken now.
     Init_Projet_Impression(*ctx_, qualite_impression);
 }

@@ -225,7 +225,9 @@ void Menu_Compar::Menu_Compar_Command2_Click() {
 void Montre_Comparaison(Contexte &ctx) {
     ctx.Joue_Son("ocean4.wav");
     Menu_Compar &w = ctx.Fenetre<Menu_Compar>();
-    w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    // A minimised window keeps its icon's size.
+    if (w.Etat_Fenetre() != Fenetre_Fille::Etat::Minimise)
+        w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
     w.Montre();
 }
 

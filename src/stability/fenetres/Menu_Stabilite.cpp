@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -147,6 +148,18 @@ void Menu_Stabilite::Rafraichit_Comparaison() { gabarit::Rafraichit_Comparaison(
 void Menu_Stabilite::Init_Bascule(double angle) {
     UpDown3_->setValue(angle);
     Label2(1)->setText(Texte_Nombre(angle));
+}
+
+void Menu_Stabilite::Init_Projet(double angle_bascule) {
+    Init_Bascule(angle_bascule);
+    Label2(0)->setText(QStringLiteral("- - - - - - - -"));
+    Label1_6_->clear();
+    Picture3_->Efface();
+    Picture4_->hide();
+    // Back on the curve, as a window opened for the first time: the coefficient's tab then
+    // computes when it is chosen. Nothing is computed here, before the hull is tabulated.
+    const QSignalBlocker calme(SSTab1_);
+    SSTab1_->setCurrentIndex(0);
 }
 
 void Menu_Stabilite::Montre_Gite() { UpDown2_->Montre_Valeur(ctx().etat.P(ANGLE_GITE)); }

@@ -38,8 +38,13 @@ public:
     void Cache_Fenetres() override;
     void Rafraichit_Comparaison() override;
 
-    // The project initialisation's step: the cant spinner and its label take P(228).
+    // The cant spinner and its label take P(228).
     void Init_Bascule(double angle);
+    // The project initialisation's step: the cant of the project read, and none of the
+    // previous project's results left on show (theoretical sail area, coefficient and its
+    // curve, bar chart); the window shows its first tab again, and the coefficient is
+    // computed again when its tab is next opened.
+    void Init_Projet(double angle_bascule);
     // The prismatic coefficient at P(26) on this window's picture, its label set. Callers
     // hold the busy guard.
     void Calcule_Coef_Pris();

@@ -249,8 +249,10 @@ void Menu_Stabilite::Cree_Barres(QWidget *parent) {
         if (n.indice == 7)
             l->setStyleSheet(QStringLiteral("color: rgb(0,192,0);"));
     }
+    // The heel axis' caption starts the row of heels, under the level labels: past the last
+    // heel it would not fit in the picture.
     QLabel *gite = Etiquette(QStringLiteral("Gite"), Picture4_, QStringLiteral("Label11"));
-    gite->setGeometry(Px(2950), Px(1920), Px(300), Px(240));
+    gite->setGeometry(0, Px(1920), Px(470), Px(240));
     Picture4_->hide();
 }
 

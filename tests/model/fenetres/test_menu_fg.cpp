@@ -46,12 +46,7 @@ void Charge_Carene(Etat_Projet &e) {
 
 struct Banc : test::Banc_Fenetre {
     Banc() : Banc_Fenetre(1280, 800) { Charge_Carene(e); }
-    Menu_FG &Ouvre() {
-        auto &fg = ctx.Fenetre<Menu_FG>();
-        fg.Montre();
-        QApplication::processEvents();
-        return fg;
-    }
+    Menu_FG &Ouvre() { return Banc_Fenetre::Ouvre<Menu_FG>(); }
     template <class T> T *W(const char *nom) {
         return test::Enfant<T>(ctx.Fenetre<Menu_FG>(), QString::fromLatin1(nom));
     }
@@ -119,7 +114,7 @@ TEST(Menu_FG, AffichageDuRecord) {
     Banc b;
     b.e.P(5) = 100.3;
     b.Ouvre();
-    EXPECT_EQ(b.Texte("Text1_0"), "60");
+    EXPECT_EQ(b.Texte("Text1_0"), "65");  // transom depth
     EXPECT_EQ(b.Texte("Text1_1"), "120"); // full transom width
     EXPECT_EQ(b.Texte("Text1_5"), "201"); // full beam, 200.6 rounded
     EXPECT_EQ(b.Texte("Text1_6"), "500");
@@ -132,7 +127,7 @@ TEST(Menu_FG, AffichageDuRecord) {
     EXPECT_EQ(b.Texte("Text1_12"), "0");
     UpDown *s0 = b.W<UpDown>("UpDown1_0");
     EXPECT_EQ(s0->maximum(), 120);
-    EXPECT_EQ(s0->value(), 60);
+    EXPECT_EQ(s0->value(), 65);
     EXPECT_EQ(b.W<UpDown>("UpDown1_6")->maximum(), 950); // L - P(36)
     EXPECT_EQ(b.W<UpDown>("UpDown1_6")->increment(), 10);
     EXPECT_EQ(b.W<UpDown>("UpDown1_14")->maximum(), 440); // P(2) - 10
@@ -499,14 +494,14 @@ TEST(Menu_FG, InfoDuTableauInclineVuDeFace) {
     EXPECT_EQ(b.Texte("Label6_0"), "-41");
     const double demi = 100 - 40 * std::pow(350.0, 1.5) / std::pow(450.0, 1.5);
     EXPECT_EQ(b.Texte("Label6_2"), N(2 * (std::floor(demi * 100) / 100)));
-    // Keel at the stern: depth 60 below a freeboard of 40.
-    EXPECT_EQ(b.Texte("Label6_1"), "20");
-    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    // Keel at the stern: depth 65 below a freeboard of 40.
+    EXPECT_EQ(b.Texte("Label6_1"), "25");
+    EXPECT_EQ(b.Texte("Label6_3"), "66");
     EXPECT_EQ(b.e.X_Couple, 0);
     // Another framing leaves the figures alone.
     b.e.Cle_Vue = "TB_ET";
     b.ctx.Fenetre<Menu_FG>().Aff_Valeurs_FG();
-    EXPECT_EQ(b.Texte("Label6_3"), "61");
+    EXPECT_EQ(b.Texte("Label6_3"), "66");
 }
 
 TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {

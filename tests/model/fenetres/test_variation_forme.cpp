@@ -27,12 +27,7 @@ struct Banc : test::Banc_Fenetre {
         e.P(27) = 50;
         e.P(35) = 100;
     }
-    Menu_VariationForme &Ouvre() {
-        auto &v = ctx.Fenetre<Menu_VariationForme>();
-        v.Montre();
-        QApplication::processEvents();
-        return v;
-    }
+    Menu_VariationForme &Ouvre() { return Banc_Fenetre::Ouvre<Menu_VariationForme>(); }
     template <class T> T *W(const char *nom) {
         return test::Enfant<T>(ctx.Fenetre<Menu_VariationForme>(), QString::fromLatin1(nom));
     }
@@ -88,10 +83,10 @@ TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
     b.Clic("UpDown1_0", true);
     EXPECT_GT(coupe.Picture1->Effacements(), c0); // every step redraws the open views
     EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
-    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(107), 4);
     EXPECT_DOUBLE_EQ(b.e.P(108), 2);
     EXPECT_DOUBLE_EQ(b.e.P(27), 100); // L / 10
-    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "3");
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "4");
     b.Clic("UpDown1_1", false);
     b.Clic("UpDown1_1", false);
     EXPECT_DOUBLE_EQ(b.e.P(108), 1);
@@ -108,7 +103,7 @@ TEST(Menu_VariationForme, PrendLesEditionsDeLaFenetreDeForme) {
     QTest::keyClicks(t, "140");
     b.Ouvre();
     b.Clic("UpDown1_0", true);
-    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(107), 4);
     EXPECT_DOUBLE_EQ(b.e.P(6), 140);
     EXPECT_DOUBLE_EQ(b.e.P(35), 100);
 }
@@ -121,7 +116,7 @@ TEST(Menu_VariationForme, StationLaPlusLargeALArriereAcceptee) {
     b.Ouvre();
     b.Clic("UpDown1_0", true);
     EXPECT_TRUE(b.messages.empty());
-    EXPECT_DOUBLE_EQ(b.e.P(107), 3);
+    EXPECT_DOUBLE_EQ(b.e.P(107), 4);
     EXPECT_DOUBLE_EQ(b.e.P(2), 0);
     EXPECT_GT(b.e.Tab_Carene(0, 50, 1), 0.f); // the table was built with it
 }
@@ -139,7 +134,7 @@ TEST(Menu_VariationForme, EditionRefuseeDansLaFenetreDeFormeNeChangeRien) {
     b.Clic("UpDown1_0", true);
     EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.Tab_Param, avant);
-    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2"); // the spinner shows the record again
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "3"); // the spinner shows the record again
 }
 
 TEST(Menu_VariationForme, FenetreDeFormeFermeeGardeLeTableauIncline) {
@@ -169,5 +164,5 @@ TEST(Menu_VariationForme, FormeIncalculableRemiseCommeAvant) {
     b.Clic("UpDown1_0", true);
     EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.Tab_Param, avant);
-    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "2");
+    EXPECT_EQ(b.W<QLineEdit>("Text1_0")->text(), "3");
 }

@@ -255,10 +255,7 @@ class Impression_Demarrage : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Services() = Services_Projet::Reels();
-        for (const char *f : {"tov0.mas", "nacaa.ini"})
-            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
-                          fs::copy_options::overwrite_existing);
+        Fichiers_Reels({"tov0.mas", "nacaa.ini"});
         Ecrit_Octets(ini(), " 56700 \r\n 56700 \r\n 0 \r\n 0 \r\n 1000 \r\n 1000 \r\n"
                             " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
         // A master saved with a vertical step of 1 mm.

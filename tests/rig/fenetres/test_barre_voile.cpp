@@ -2,13 +2,20 @@
 // "Deplacement, Appendice", the menu items "Voilure" and "Appendices".
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
+#include "model/Fichier_Projet.h"
+#include "platform/Nombres.h"
+#include "platform/Twips.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "shell/Arrangements.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Cadre_Test.h"
+#include "support/Maitre.h"
 #include "views/fenetres/AVoile.h"
 
 using namespace gabarit;
@@ -44,13 +51,38 @@ TEST_F(Cadre_Test, ToucheVoileSelonLePlanDeVoilure) {
     // A CLASS project: its battens' window takes the appendages' place.
     e.P(279) = 1;
     Clique_Touche("Voile");
-    QApplication::processEvents();
+    QTest::qWait(100);
     Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
     EXPECT_TRUE(c.Visible());
     EXPECT_EQ(c.Gauche(), 0);
     EXPECT_EQ(c.Haut(), a.haut_bas);
     EXPECT_FALSE(ap.Visible());
     EXPECT_TRUE(voile.Check1()->isChecked());
+}
+
+TEST_F(Cadre_Test, ToucheVoileOuvreUnProjetClassEnModeClass) {
+    // The master turned CLASS, its mainsail law F u^2: the sail window's first showing ticks
+    // "Option CLASS" and does all that the tick does, whatever else the key was doing.
+    Lit_Fichier_Projet(Chemin_Maitre(), Projet_Courant(e));
+    e.P(279) = 1, e.P(284) = 2, e.P(285) = 0, e.P(286) = 0;
+    cadre->show();
+    Clique_Touche("Voile");
+    QTest::qWait(200);
+    Menu_Voile &voile = ctx().Fenetre<Menu_Voile>();
+    Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
+    EXPECT_TRUE(voile.Check1()->isChecked());
+    EXPECT_FALSE(voile.Frame4()->isEnabled());
+    EXPECT_TRUE(c.Visible());
+    EXPECT_EQ(c.Largeur_Externe(), Twips_En_Pixels(5865));
+    EXPECT_EQ(c.Hauteur_Externe(), Twips_En_Pixels(3750));
+    // Widths 340 u^2 at u = 0, 1/8, ... 1 (head to foot), the running sum truncated:
+    // 0, 5, 26, 73, 158, 290, 481, 741, 1081; 1520 x 1081 / 11 = 149374.5 mm2.
+    EXPECT_EQ(e.P(89), 149374);
+    EXPECT_EQ(voile.Label2(3)->text(), Texte_Nombre(14.9374));
+    // The battens of the law at 3/4, 2/4 and 1/4 of the luff: 340/16, 340/4, 340 x 9/16.
+    EXPECT_EQ(c.Text2(0)->text(), Texte_Nombre(21.25));
+    EXPECT_EQ(c.Text2(1)->text(), Texte_Nombre(85));
+    EXPECT_EQ(c.Text2(2)->text(), Texte_Nombre(191.25));
 }
 
 TEST_F(Cadre_Test, ToucheDeplacementPoseLesAppendicesEnBas) {

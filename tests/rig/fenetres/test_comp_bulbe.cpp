@@ -7,7 +7,6 @@
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
@@ -16,6 +15,7 @@
 #include "support/Banc_Fenetre.h"
 #include "support/Cadre_Test.h"
 #include "support/Maitre.h"
+#include "support/Naca_Essai.h"
 #include "views/fenetres/ADeplacement.h"
 
 using namespace gabarit;
@@ -23,40 +23,18 @@ using namespace gabarit::test;
 
 namespace {
 
-constexpr double STATIONS[26] = {0,  0.5, 0.75, 1.25, 2.5, 5,  7.5, 10, 15, 20, 25, 30, 35,
-                                 40, 45,  50,   55,   60,  65, 70,  75, 80, 85, 90, 95, 100};
-
-// A table whose rows 7, 8 and 9 are a double cone (t / 4 % up to mid-length, then back to
-// 0) times 1, 1/2 and 3/2; row p of the others has a largest half-thickness of p / 2 %.
-std::string Table_Cone() {
-    std::ostringstream f;
-    for (int p = 0; p < 40; ++p) {
-        const double facteur = p == 7 ? 1 : p == 8 ? 0.5 : p == 9 ? 1.5 : 0;
-        for (double t : STATIONS)
-            f << facteur * (t <= 50 ? t / 4 : (100 - t) / 4) << ",";
-        f << (facteur ? 12.5 * facteur : p / 2.0) << "," << 40 + p << ",0\r\n";
-    }
-    return f.str();
-}
-
 struct Banc : Banc_Fenetre {
     Banc() {
+        // The cone's table in a file only: the window reads it at each activation.
+        Etat_Projet cone;
+        Bulbe_Cone(cone);
         e.Dossier_Programme = Dossier_Temporaire();
-        Ecrit_Octets(e.Fichier_Programme("nacaa.ini"), Table_Cone());
-        e.P(160) = 7; // top view
-        e.P(159) = 8; // upper half
-        e.P(161) = 9; // lower half
-        e.P(165) = 200;
-    }
-    Comp_Bulbe &Ouvre() {
-        Comp_Bulbe &w = ctx.Fenetre<Comp_Bulbe>();
-        w.Montre();
-        return w;
+        Ecrit_Octets(e.Fichier_Programme("nacaa.ini"), Texte_Table_Naca(cone));
+        e.Tab_Param = cone.Tab_Param;
     }
 };
 
 QString Nombre(double v) { return Texte_Nombre(v); }
-void Clique(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 } // namespace
 
@@ -95,7 +73,7 @@ TEST(Comp_Bulbe, LegendesEtActivation) {
 
 TEST(Comp_Bulbe, ChoixDesProfilsDeLaVueDeCote) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     Clique_Option(w.Option1(0));
     EXPECT_EQ(w.Combo2()->currentIndex(), 9);
     // Profile 12 for the lower half: (6 + 6.25) % of 200 mm.
@@ -122,7 +100,7 @@ TEST(Comp_Bulbe, ChoixDesProfilsDeLaVueDeCote) {
 
 TEST(Comp_Bulbe, MasseDuBulbe) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     w.SSTab1()->setCurrentIndex(2);
     Clique(w.Command7());
     // The double cone by the program's rule: 262966.9 for lead's 207.2, floor(5448.67).
@@ -146,7 +124,7 @@ TEST(Comp_Bulbe, MasseDuBulbe) {
 
 TEST(Comp_Bulbe, TableAbsenteNommeeEtVuesGardees) {
     Banc b;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     w.Cache();
     std::filesystem::remove(b.e.Fichier_Programme("nacaa.ini"));
     b.e.P(160) = 9;
@@ -162,7 +140,7 @@ TEST(Comp_Bulbe, TableAbsenteNommeeEtVuesGardees) {
 TEST(Comp_Bulbe, ProfilHorsTableRefuse) {
     Banc b;
     b.e.P(159) = 41;
-    Comp_Bulbe &w = b.Ouvre();
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     // The top view is drawn; the side view is refused and left as it was.
     EXPECT_EQ(w.Picture1()->Effacements(), 1);
     EXPECT_EQ(w.Picture2()->Effacements(), 0);

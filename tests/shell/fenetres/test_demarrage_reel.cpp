@@ -1,13 +1,11 @@
 // The start-up with the real files of the program folder: the master, the settings and the
 // NACA table copied into a temporary program folder.
-#include <filesystem>
 
 #include "shell/fenetres/Aastuce.h"
 #include "support/Cadre_Test.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -15,11 +13,7 @@ class Demarrage_Reel : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Services() = Services_Projet::Reels();
-        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"}) {
-            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
-                          fs::copy_options::overwrite_existing);
-        }
+        Fichiers_Reels({"tov0.mas", "tov.ini", "nacaa.ini"});
     }
 };
 
@@ -30,7 +24,7 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
         ADD_FAILURE() << m.texte.toStdString();
     EXPECT_EQ(cadre->windowTitle(), QStringLiteral("tov0.mas"));
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
-    EXPECT_GT(e.P(13), 0); // the upright volume
+    EXPECT_DOUBLE_EQ(e.P(13), 39.4882); // upright volume (100 cm3): the file's P(207) / 10000
     EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));

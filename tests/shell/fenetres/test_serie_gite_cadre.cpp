@@ -7,18 +7,18 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolBar>
-#include <filesystem>
 
+#include "model/Initialisation.h"
 #include "platform/Nombres.h"
 #include "shell/fenetres/AEnCours.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "support/Cadre_Test.h"
+#include "support/Maitre.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/M_AngRot.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,10 +26,7 @@ class Serie_Cadre : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Services() = Services_Projet::Reels();
-        for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
-            fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
-                          fs::copy_options::overwrite_existing);
+        Fichiers_Reels({"tov0.mas", "tov.ini", "nacaa.ini"});
         e.P(305) = 1;
         cadre->MDIForm1_MDIForm_Load();
         Cache_Tout();
@@ -56,11 +53,14 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
         e.P(200 + k) = -1;
     cadre->show();
     Clique_Touche("Calcul_Gite");
+    // The master file holds what the series computes.
+    Etat_Projet stocke;
+    Lit_Maitre(stocke);
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(e.P(186 + k), 0) << k;
         EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
-        EXPECT_GT(e.P(200 + k), 0) << k;
-        EXPECT_GT(e.P(193 + k), 0) << k;
+        EXPECT_EQ(e.P(200 + k), stocke.P(200 + k)) << k;
+        EXPECT_EQ(e.P(193 + k), stocke.P(193 + k)) << k;
     }
     EXPECT_EQ(e.P(26), 0);
     EXPECT_EQ(Panneau(1), "Pret");
@@ -73,6 +73,21 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(w.Label2(0)->text(), Texte_Nombre(e.P(229)));
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+
+    // Another project read, the window left on its coefficient: none of these figures
+    // belongs to it any more, and the coefficient is computed when its tab is chosen again.
+    w.SSTab1()->setCurrentIndex(2);
+    e.P(228) = 10;
+    Init_Projet(e, cadre->Shell());
+    EXPECT_EQ(w.Label2(0)->text(), "- - - - - - - -");
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), "");
+    EXPECT_EQ(w.Label2(1)->text(), "10");
+    EXPECT_EQ(w.SSTab1()->currentIndex(), 0);
+    e.P(193) = -1;
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(e.P(193)));
+    EXPECT_EQ(e.P(193), stocke.P(193)); // computed again, as the file holds it
 }
 
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
@@ -118,6 +133,14 @@ TEST_F(Serie_Cadre, ToucheStabiliteMontreLaFenetreRemplie) {
     EXPECT_EQ(e.P(26), 0);
     EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(e.P(214)));
     EXPECT_TRUE(w.Option1(0)->isChecked()); // the master's item is servo 1
+
+    // Minimised, the key leaves its icon as it is, not stretched to the window's size.
+    w.Cadre()->showMinimized();
+    QApplication::processEvents();
+    const QSize icone = w.Cadre()->size();
+    Clique_Touche("Stabilite");
+    QApplication::processEvents();
+    EXPECT_EQ(w.Cadre()->size(), icone);
 }
 
 TEST_F(Serie_Cadre, BarreDesCouples) {

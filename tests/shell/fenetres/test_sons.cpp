@@ -1,12 +1,8 @@
 #include <QFile>
 #include <QFileInfo>
-#include <atomic>
-#include <future>
-#include <thread>
-
-#include "platform/Son.h"
 
 #include "support/Cadre_Test.h"
+#include "support/Son_Bloque.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -61,34 +57,16 @@ TEST_F(Sons, EcritureDepuisLaBarreApresLaConfirmation) {
 
 TEST_F(Sons, QuiterNAttendPasUnSonBloque) {
     // The sound thread stuck in a stalled audio server: "Quiter" still ends at once.
-    std::promise<void> liberation;
-    std::shared_future<void> libre = liberation.get_future().share();
-    std::atomic<bool> entre{false}, fini{false}, secours{false};
-    Remplace_Joueur_Son([&](const QString &) {
-        entre = true;
-        libre.wait();
-    });
-    std::thread garde([&] {
-        for (int i = 0; i < 100 && !fini; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (!fini) {
-            secours = true;
-            liberation.set_value();
-        }
-    });
+    Joueur_Bloque j;
     cadre->Shell().Lecteur_Son = nullptr; // the real sound thread
     QFile::copy(QString::fromStdString(Dossier_Donnees() + "/ocean3.wav"),
                 QString::fromStdString(dossier + "/ocean3.wav"));
     Clique_Touche("Deplacement");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return entre.load(); }, 5000));
+    EXPECT_TRUE(j.Attend_Appels(1));
     Action("M_Fichier_Quitter")->trigger();
-    fini = true;
-    garde.join();
-    EXPECT_FALSE(secours) << "Quiter a attendu le son";
+    j.Revenu();
+    EXPECT_FALSE(j.secours) << "Quiter a attendu le son";
     EXPECT_FALSE(cadre->isVisible());
-    if (!secours)
-        liberation.set_value();
-    Remplace_Joueur_Son({});
 }
 
 } // namespace

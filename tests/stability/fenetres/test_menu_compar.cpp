@@ -28,31 +28,19 @@ const QColor ROUGE(255, 0, 0), VERT(0, 128, 0);
 struct Banc : Banc_Fenetre {
     Dialogue_Test dialogue;
     Banc() {
-        Projets_A_B(e);
         e.Dossier_Programme = Dossier_Temporaire();
-        Ecrit_Projet_Compare(Chemin("tov0.mas"), false);
-        e.Nom_Compar = "tov0.mas";
-        e.Nom_Projet = "bateau.cot";
+        A_Contre_B_Maitre(e, e.Dossier_Programme);
         Installe_Dialogue_Fichier(&dialogue);
     }
     ~Banc() { Installe_Dialogue_Fichier(nullptr); }
     std::string Chemin(const std::string &nom) const { return e.Dossier_Programme + "/" + nom; }
     // A compared file: project B with its flag of heel 5k out of date when k >= 0.
     std::string Ecrit_B(const std::string &nom, double poids, int perime = -1) {
-        Etat_Projet p;
-        Remplit_Projet(p.Tab_Param, false);
-        p.P(POIDS_TOTAL) = poids;
-        if (perime >= 0)
-            p.P(Etat_Gite(perime)) = 1;
-        Ecrit_Fichier_Projet(Chemin(nom), p);
+        Ecrit_Projet_B(Chemin(nom), poids, perime);
         return Chemin(nom);
     }
     // Shown; its activation runs once the showing is over.
-    Menu_Compar &Ouvre() {
-        auto &w = ctx.Fenetre<Menu_Compar>();
-        Montre(w);
-        return w;
-    }
+    Menu_Compar &Ouvre() { return Banc_Fenetre::Ouvre<Menu_Compar>(); }
     static void Montre(Menu_Compar &w) {
         w.Montre();
         QApplication::processEvents();
@@ -125,17 +113,6 @@ TEST(Menu_Compar, ComparaisonALaPremiereOuverture) {
     EXPECT_EQ(w.Picture2()->Effacements(), 1);
     EXPECT_TRUE(b.shell.messages.empty());
     EXPECT_TRUE(b.shell.sons.empty());
-}
-
-TEST(Menu_Compar, PoidsPlusLegerEnVertEtEcartHorsEchelle) {
-    Banc b;
-    b.e.P(POIDS_TOTAL) = 900;
-    b.e.P(Moment_Redressement(1)) = 110000; // 11 times B's 10000
-    Menu_Compar &w = b.Ouvre();
-    EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-10%");
-    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_POIDS)), VERT);
-    EXPECT_EQ(w.Label5(1)->text(), "~");
-    EXPECT_EQ(w.Label5(2)->text(), "50%");
 }
 
 TEST(Menu_Compar, FeuRougeRefuseCacheEtRevientAuMaitre) {
@@ -235,12 +212,17 @@ TEST(Menu_Compar, ChaqueActivationRecompare) {
     Banc b;
     Menu_Compar &w = b.Ouvre();
     ASSERT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
-    // Hidden with the others, then shown again on a lighter boat.
+    // Hidden with the others, then shown again on a lighter boat whose moment at 5 degrees
+    // is 11 times B's 10000: lighter shows green, a gap past 999 % a tilde.
     Cache_Fenetres(b.ctx);
     b.e.P(POIDS_TOTAL) = 900;
+    b.e.P(Moment_Redressement(1)) = 110000;
     b.e.Nom_Projet = "leger.cot";
     Banc::Montre(w);
     EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-10%");
+    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_POIDS)), VERT);
+    EXPECT_EQ(w.Label5(1)->text(), "~");
+    EXPECT_EQ(w.Label5(2)->text(), "50%");
     EXPECT_EQ(Texte(w, "Label3"), "leger.cot");
 }
 
@@ -278,10 +260,7 @@ class Comparaison_Cadre : public Cadre_Test {
 protected:
     void SetUp() override {
         Cadre_Test::SetUp();
-        Projets_A_B(e);
-        e.Nom_Projet = "bateau.cot";
-        Ecrit_Projet_Compare(dossier + "/tov0.mas", false);
-        e.Nom_Compar = "tov0.mas";
+        A_Contre_B_Maitre(e, dossier);
         cadre->Shell().Lecteur_Son = [this](const QString &chemin) {
             joues << QFileInfo(chemin).fileName();
         };
@@ -303,6 +282,14 @@ TEST_F(Comparaison_Cadre, ToucheDeLaBarre) {
     EXPECT_EQ(w->Valeur_Ecart(ECART_POIDS)->text(), "10%");
     EXPECT_EQ(e.P(ANGLE_GITE), 0);
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
+
+    // Minimised, the key leaves its icon as it is, not stretched to the window's size.
+    w->Cadre()->showMinimized();
+    QApplication::processEvents();
+    const QSize icone = w->Cadre()->size();
+    Clique_Touche("Compar");
+    QApplication::processEvents();
+    EXPECT_EQ(w->Cadre()->size(), icone);
 }
 
 TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
@@ -320,10 +307,7 @@ TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
 }
 
 TEST_F(Comparaison_Cadre, RefusSonore) {
-    Etat_Projet perime;
-    Remplit_Projet(perime.Tab_Param, false);
-    perime.P(Etat_Gite(5)) = 1;
-    Ecrit_Fichier_Projet(dossier + "/tov0.mas", perime);
+    Ecrit_Projet_B(dossier + "/tov0.mas", 1000, 5);
     Clique_Touche("Compar");
     QApplication::processEvents();
     EXPECT_FALSE(ctx().Existante<Menu_Compar>()->Visible());

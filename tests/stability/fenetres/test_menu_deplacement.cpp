@@ -12,37 +12,22 @@
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Poids_Essai.h"
 
 using namespace gabarit;
 
 namespace {
+// The weights fixture on a hull of L = 1000, with the figures a record holds: a centre of
+// gravity of 471.8 (shown cut to 471), a centre of effort of 312.7, a lateral resistance of
+// 455.9.
 struct Banc : test::Banc_Fenetre {
     Banc() {
         e.P(1) = 530;
-        e.P(2) = 470; // L = 1000
-        e.P(110) = 500;
-        e.P(113) = 250;
-        e.P(162) = 50;
-        e.P(165) = 220;
-        // Every item at its own station with its own weight, so a swapped record moves the
-        // centre of gravity.
-        e.P(60) = 50, e.P(58) = 470;  // servo 1
-        e.P(63) = 30, e.P(61) = 640;  // servo 2
-        e.P(72) = 50, e.P(70) = 410;  // receiver
-        e.P(66) = 350, e.P(64) = 440; // battery
-        e.P(69) = 350, e.P(67) = 560; // winch
-        e.P(57) = 500, e.P(32) = 500; // hull
-        e.P(170) = 1000;              // bulb
-        e.P(75) = 0, e.P(73) = 0;     // free weight
-        e.P(42) = 2350;
+        e.P(2) = 470;
+        test::Poids_Distincts(e);
         e.P(23) = 471.8;
         e.P(103) = 312.7;
         e.P(126) = 455.9;
-    }
-    Menu_Deplacement &Ouvre() {
-        auto &w = ctx.Fenetre<Menu_Deplacement>();
-        w.Montre();
-        return w;
     }
 };
 
@@ -55,7 +40,7 @@ void Valide(Menu_Deplacement &w, int bouton = 0) {
 
 TEST(Menu_Deplacement, AffichageALActivation) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.windowTitle(), "Menu Deplacement");
     EXPECT_EQ(w.SSTab1()->tabText(0), "Poids");
     EXPECT_EQ(w.SSTab1()->tabText(1), "Position");
@@ -63,9 +48,9 @@ TEST(Menu_Deplacement, AffichageALActivation) {
     EXPECT_EQ(w.Label1(6)->text(), "Bulbe ");
     EXPECT_EQ(w.Label1(14)->text(), "Bulbe %");
     EXPECT_EQ(w.Command1(8)->text(), "C/Grav");
-    EXPECT_EQ(w.Text1(2)->text(), "50");
-    EXPECT_EQ(w.Text1(3)->text(), "350");
-    EXPECT_EQ(w.Text1(13)->text(), "500");
+    EXPECT_EQ(w.Text1(2)->text(), "15");  // receiver
+    EXPECT_EQ(w.Text1(3)->text(), "100"); // battery
+    EXPECT_EQ(w.Text1(13)->text(), "470");
     EXPECT_EQ(w.Text1(14)->text(), "50");
     for (int i = 8; i <= 15; ++i) {
         EXPECT_EQ(w.UpDown1(i)->maximum(), i == 14 ? 80 : 1000);
@@ -75,7 +60,7 @@ TEST(Menu_Deplacement, AffichageALActivation) {
     EXPECT_EQ(w.UpDown1(3)->maximum(), 1000);
     EXPECT_EQ(w.UpDown1(6)->maximum(), 5000);
     EXPECT_EQ(w.UpDown1(7)->maximum(), 500);
-    EXPECT_EQ(w.Text1(16)->text(), "2350");
+    EXPECT_EQ(w.Text1(16)->text(), "3482");
     EXPECT_EQ(w.Label3(0)->text(), "471");
     EXPECT_EQ(w.Label3(1)->text(), "312");
     EXPECT_EQ(w.Label3(2)->text(), "455");
@@ -94,36 +79,36 @@ TEST(Menu_Deplacement, FenetreCacheeLaisseSesControles) {
 TEST(Menu_Deplacement, PressionSurUneFlecheInvalideLesCalculs) {
     Banc b;
     b.e.P(186) = 0;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton);
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(b.e.P(186 + k), 1);
         EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE);
     }
-    EXPECT_EQ(w.Text1(0)->text(), "60");
+    EXPECT_EQ(w.Text1(0)->text(), "55");
     // The record changes only with a button.
-    EXPECT_EQ(b.e.P(60), 50);
+    EXPECT_EQ(b.e.P(60), 45);
 }
 
 TEST(Menu_Deplacement, ValideLitPuisCentre) {
     for (int bouton : {0, 2, 4, 8}) {
         Banc b;
-        Menu_Deplacement &w = b.Ouvre();
-        QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton); // servo 1: 60 g
-        QTest::mouseClick(w.UpDown1(13)->boutonBas(), Qt::LeftButton); // hull at 490
+        Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
+        QTest::mouseClick(w.UpDown1(0)->boutonHaut(), Qt::LeftButton); // servo 1: 55 g
+        QTest::mouseClick(w.UpDown1(13)->boutonBas(), Qt::LeftButton); // hull at 460
         Tape(w.Text1(2), "120");                                       // receiver typed
         Valide(w, bouton);
-        EXPECT_EQ(b.e.P(60), 60);
-        EXPECT_EQ(b.e.P(32), 490);
+        EXPECT_EQ(b.e.P(60), 55);
+        EXPECT_EQ(b.e.P(32), 460);
         EXPECT_EQ(b.e.P(72), 120);
-        EXPECT_EQ(b.e.P(42), 2410);
+        EXPECT_EQ(b.e.P(42), 3597); // 3482 + 10 + 105
         EXPECT_EQ(b.e.P(180), 500); // bulb centred under the keel tip
-        // (60 x 470 + 500 x 490 + 30 x 640 + 350 x 440 + 350 x 560 + 120 x 410 + 1000 x 500)
-        // / 2410 = 1191600 / 2410 = 494.4
-        EXPECT_EQ(b.e.P(23), 494) << bouton;
+        // The fixture's 1700450 + 170 x 10 - 470 x 1100 + 460 x 1100 + 360 x 105 = 1728950,
+        // / 3597 = 480.7
+        EXPECT_EQ(b.e.P(23), 480) << bouton;
         // The open weights window shows the new total and centre.
-        EXPECT_EQ(w.Text1(16)->text(), "2410");
-        EXPECT_EQ(w.Label3(0)->text(), "494");
+        EXPECT_EQ(w.Text1(16)->text(), "3597");
+        EXPECT_EQ(w.Label3(0)->text(), "480");
         EXPECT_TRUE(b.messages.empty());
     }
 }
@@ -132,7 +117,7 @@ TEST(Menu_Deplacement, ValeurHorsBornesGardeeTelleQuelle) {
     Banc b;
     b.e.P(57) = 6000;    // heavier than the spinner goes
     b.e.P(170) = 1388.6; // in range: stored rounded, as the spinner holds it
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.Text1(5)->text(), "6000");
     EXPECT_EQ(w.UpDown1(5)->value(), 5000);
     // The box shows the whole grams that "Valide" will store, not the record's fraction.
@@ -147,7 +132,7 @@ TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
     Banc b;
     b.e.P(170) = 2000 / 0.72; // the assistant's bulb of a 2-metre hull, not rounded
     b.e.P(42) = 3220 + 2000 / 0.72;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(w.Text1(6)->text(), "2778");
     // The narrow box shows the thousands, not the tail of the decimals.
     EXPECT_EQ(w.Text1(16)->text(), Texte_Nombre(3220 + 2000 / 0.72));
@@ -157,8 +142,8 @@ TEST(Menu_Deplacement, LongTotalMontreSesPremiersChiffres) {
 TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
     for (const char *texte : {"abc", "", "600", "-10"}) {
         Banc b;
-        Menu_Deplacement &w = b.Ouvre();
-        QTest::mouseClick(w.UpDown1(3)->boutonHaut(), Qt::LeftButton); // battery 360
+        Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
+        QTest::mouseClick(w.UpDown1(3)->boutonHaut(), Qt::LeftButton); // battery 110
         Tape(w.Text1(1), QString::fromLatin1(texte));                  // servo 2, 0 to 500
         Valide(w);
         ASSERT_EQ(b.messages.size(), 1u) << texte;
@@ -166,16 +151,16 @@ TEST(Menu_Deplacement, SaisieIncorrecteRienNEstStocke) {
         if (QString::fromLatin1(texte) == "600")
             EXPECT_TRUE(b.messages[0].texte.contains(
                 QString::fromUtf8("doit être comprise entre 0 et 500")));
-        EXPECT_EQ(b.e.P(66), 350);
+        EXPECT_EQ(b.e.P(66), 100);
         EXPECT_EQ(b.e.P(63), 30);
-        EXPECT_EQ(b.e.P(42), 2350);
+        EXPECT_EQ(b.e.P(42), 3482);
     }
 }
 
 TEST(Menu_Deplacement, PoidsNulsRefusesAvantDEtreStockes) {
     // Typed to zero, every one: refused before anything is stored, under the busy guard.
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     bool occupe = false;
     Remplace_Boite_Message([&](const QString &t, int style, const QString &titre) {
         occupe = b.ctx.Occupe();
@@ -189,50 +174,50 @@ TEST(Menu_Deplacement, PoidsNulsRefusesAvantDEtreStockes) {
     EXPECT_EQ(b.messages[0].texte, QString::fromUtf8(MESSAGE_POIDS_NUL));
     EXPECT_EQ(b.messages[0].titre, "Attention");
     EXPECT_TRUE(occupe);
-    EXPECT_EQ(b.e.P(60), 50);
-    EXPECT_EQ(b.e.P(57), 500);
-    EXPECT_EQ(b.e.P(170), 1000);
-    EXPECT_EQ(b.e.P(42), 2350);
+    EXPECT_EQ(b.e.P(60), 45);
+    EXPECT_EQ(b.e.P(57), 1100);
+    EXPECT_EQ(b.e.P(170), 2000);
+    EXPECT_EQ(b.e.P(42), 3482);
     EXPECT_EQ(b.e.P(23), 471.8);
     EXPECT_EQ(w.focusWidget(), w.Text1(0));
 }
 
 TEST(Menu_Deplacement, BoutonsAttendentLaFinDUnCalcul) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     Tape(w.Text1(2), "120");
     {
         Contexte::Garde_Occupe calcul(b.ctx);
         Valide(w, 0);
         Valide(w, 8);
     }
-    EXPECT_EQ(b.e.P(72), 50);
-    EXPECT_EQ(b.e.P(42), 2350);
+    EXPECT_EQ(b.e.P(72), 15);
+    EXPECT_EQ(b.e.P(42), 3482);
 }
 
 TEST(Menu_Deplacement, RemontreeRelitLeRecord) {
     // Typing never validated is dropped when the window is shown again, by whatever path.
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     Tape(w.Text1(2), "120");
     w.Cache(); // the toolbar key hides every window first
     w.Montre();
-    EXPECT_EQ(w.Text1(2)->text(), "50");
+    EXPECT_EQ(w.Text1(2)->text(), "15");
     Tape(w.Text1(3), "400");
     w.Montre(); // the menu item, the window still shown
-    EXPECT_EQ(w.Text1(3)->text(), "350");
+    EXPECT_EQ(w.Text1(3)->text(), "100");
     Valide(w);
-    EXPECT_EQ(b.e.P(72), 50);
-    EXPECT_EQ(b.e.P(66), 350);
+    EXPECT_EQ(b.e.P(72), 15);
+    EXPECT_EQ(b.e.P(66), 100);
 }
 
 TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {
     Banc b;
-    Menu_Deplacement &w = b.Ouvre();
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
     EXPECT_EQ(b.e.X_Item_Choisi, 0);
     w.SSTab1()->setCurrentIndex(1);
     QTest::mouseClick(w.Label1(13), Qt::LeftButton); // "Carene" of "Position"
-    EXPECT_EQ(b.e.X_Item_Choisi, 500);
+    EXPECT_EQ(b.e.X_Item_Choisi, 470);
     QTest::mouseClick(w.Label1(14), Qt::LeftButton); // "Bulbe %": the percentage
     EXPECT_EQ(b.e.X_Item_Choisi, 50);
     w.SSTab1()->setCurrentIndex(0);
