@@ -1,5 +1,6 @@
 #include "model/Carene.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -56,6 +57,29 @@ int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS
     return nb;
 }
 
+// One value per sample of a section, every millimetre from the sheer down.
+using Echantillons = std::array<double, Table_Carene::NB_PROFONDEURS>;
+
+// The half-breadths of a section every millimetre from the sheer down (k = 0, 1, ... while
+// k <= D), in whole ten-thousandths of a millimetre; returns their number. The section was
+// checked less than 300 mm deep: at most 300 samples. The shape law's bases and exponents
+// are worked out first, so that the powers, most of the table's time, run back to back.
+int Demi_Largeurs(const Section &s, Echantillons &dix_milliemes) {
+    Echantillons bases, exposants;
+    std::size_t n = 0;
+    for (int k = 0; s.D - k >= 0; ++k, ++n) {
+        const double z = s.D - k; // height above the keel
+        const double r = s.D == 0 ? z : z / s.D;
+        bases[n] = r;
+        exposants[n] = s.a + s.b * r;
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const double y = s.B * Puissance(bases[k], exposants[k]);
+        dix_milliemes[k] = Int(Fini(y * 10000, "demi-largeur"));
+    }
+    return static_cast<int>(n);
+}
+
 } // namespace
 
 void Verifie_Carene_Table(Etat_Projet &e) {
@@ -82,21 +106,26 @@ void Calcul_Tab(Etat_Projet &e) {
     try {
         // Shape pass: samples every millimetre from the sheer (d = 0) down, then the area
         // below each depth summed upward from the keel in 1-mm strips, both sides.
+        Echantillons dix_milliemes;
         for (int i = 0; i < nb; ++i) {
             const Section &s = sections[i];
-            for (int k = 0; s.D - k >= 0; ++k) {
-                const double z = s.D - k; // height above the keel
-                const double r = s.D == 0 ? z : z / s.D;
-                const double y = s.B * Puissance(r, s.a + s.b * r);
+            const int n = Demi_Largeurs(s, dix_milliemes);
+            for (int k = 0; k < n; ++k) {
+                const double z = s.D - k;
                 const int d = static_cast<int>(Arrondi(s.D - z));
                 t(i, d, 0) = static_cast<float>(s.D - z);
-                t(i, d, 1) = static_cast<float>(Int(Fini(y * 10000, "demi-largeur")) / 10000);
+                t(i, d, 1) = static_cast<float>(dix_milliemes[static_cast<std::size_t>(k)] / 10000);
             }
             const int quille = static_cast<int>(Int(s.D)) + 1;
             t(i, quille, 0) = static_cast<float>(s.D);
             t(i, quille, 1) = 0;
-            for (int d = quille - 1; d >= 0; --d)
-                t(i, d, 2) = 2 * t(i, d, 1) + t(i, d + 1, 2);
+            // The sum runs in a register: reading back the row just stored would wait on
+            // the store at every row.
+            float aire = t(i, quille, 2);
+            for (int d = quille - 1; d >= 0; --d) {
+                aire = 2 * t(i, d, 1) + aire;
+                t(i, d, 2) = aire;
+            }
         }
 
         // Girth pass: one side's wetted girth from the keel up to the upright waterline in

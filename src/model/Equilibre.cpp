@@ -88,7 +88,7 @@ std::string Texte_Gite(double gite) {
 
 } // namespace
 
-bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
+bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
     // The heel is taken once: a heel button pressed while the search lets events run
     // cannot redirect its freeboards or its results.
     const double gite = e.P(26);
@@ -139,6 +139,11 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
 
     float vol_ar = 0, vol_av = 0, per_ar = 0, per_av = 0, per_total = 0;
 
+    // Pass after pass the same stations are walked with the same steps; only the freeboards
+    // move, and they do not change the half-breadths.
+    Memoire_Niveaux memoire_propre;
+    Memoire_Niveaux &largeurs = memoire ? *memoire : memoire_propre;
+
     // One walk of both halves; the split station is walked in both.
     auto demi_marche = [&](double debut, double fin, bool progres, float &volume, float &per,
                            bool perimetres) {
@@ -149,7 +154,7 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell) {
         for (; X <= fin; X += pas_h) {
             e.X_Couple = X;
             e.Gite_Couple = gite;
-            Integre_Couple_Gite(e, gite, pas_v, true);
+            Integre_Couple_Gite(e, gite, pas_v, true, &largeurs);
             volume = static_cast<float>(volume + e.Surface_Immergee);
             if (perimetres)
                 per = static_cast<float>(per + e.Perimetre_Mouille);

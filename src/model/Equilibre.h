@@ -4,6 +4,7 @@
 // forward of the centre of gravity's station) carrying about half of it.
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
+#include "model/Memoire_Niveaux.h"
 
 namespace gabarit {
 
@@ -13,6 +14,8 @@ namespace gabarit {
 // when no floating position exists at that heel ("Calcul de flottaison impossible" shown;
 // P(37), P(27) and the heel's freeboards put back). Throws Erreur_Gabarit for a heel that
 // is not 0, 5, ..., 30 and, with the table's message, for a hull the hull table refuses.
-bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell);
+// memoire: the half-breadths kept across the passes (none: the search keeps its own); the
+// heel series hands one memory to all its walks.
+bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire = nullptr);
 
 } // namespace gabarit

@@ -18,10 +18,8 @@ std::string Nombre_Message(double v) {
     return s == "-0" ? "0" : s;
 }
 
-double Fini(double v, const char *quoi) {
-    if (!std::isfinite(v))
-        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
-    return v;
+void Refuse_Non_Fini(const char *quoi) {
+    throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
 }
 
 double Stockable(double v, const char *quoi) {
@@ -31,18 +29,14 @@ double Stockable(double v, const char *quoi) {
     return v;
 }
 
-double Divise(double a, double b) {
-    if (b == 0.0)
-        throw Erreur_Gabarit("Calcul impossible : division par zéro");
-    return Fini(a / b, "quotient");
+void Refuse_Division_Zero() { throw Erreur_Gabarit("Calcul impossible : division par zéro"); }
+
+void Refuse_Puissance_Negatif() {
+    throw Erreur_Gabarit("Calcul impossible : puissance fractionnaire d'un nombre négatif");
 }
 
-double Puissance(double base, double exposant) {
-    if (base < 0.0 && exposant != std::floor(exposant))
-        throw Erreur_Gabarit("Calcul impossible : puissance fractionnaire d'un nombre négatif");
-    if (base == 0.0 && exposant < 0.0)
-        throw Erreur_Gabarit("Calcul impossible : puissance négative de zéro");
-    return Fini(std::pow(base, exposant), "puissance");
+void Refuse_Puissance_Zero() {
+    throw Erreur_Gabarit("Calcul impossible : puissance négative de zéro");
 }
 
 } // namespace gabarit

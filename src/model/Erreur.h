@@ -13,16 +13,37 @@ public:
     explicit Erreur_Gabarit(const std::string &message) : std::runtime_error(message) {}
 };
 
+// The refusals below are out of line and cold: the checked helpers sit on the hull walks'
+// hot paths, where only the test itself should cost anything.
+[[noreturn]] void Refuse_Non_Fini(const char *quoi);
+[[noreturn]] void Refuse_Division_Zero();
+[[noreturn]] void Refuse_Puissance_Negatif();
+[[noreturn]] void Refuse_Puissance_Zero();
+
+// Throws unless v is finite; returns v.
+inline double Fini(double v, const char *quoi = "valeur") {
+    if (!std::isfinite(v)) [[unlikely]]
+        Refuse_Non_Fini(quoi);
+    return v;
+}
 // a / b, refusing a zero divisor and a non-finite result.
-double Divise(double a, double b);
+inline double Divise(double a, double b) {
+    if (b == 0.0) [[unlikely]]
+        Refuse_Division_Zero();
+    return Fini(a / b, "quotient");
+}
 // base ^ exposant, refusing a negative base under a fractional power, 0 under a negative
 // power and any non-finite result.
-double Puissance(double base, double exposant);
+inline double Puissance(double base, double exposant) {
+    if (base < 0.0 && exposant != std::floor(exposant)) [[unlikely]]
+        Refuse_Puissance_Negatif();
+    if (base == 0.0 && exposant < 0.0) [[unlikely]]
+        Refuse_Puissance_Zero();
+    return Fini(std::pow(base, exposant), "puissance");
+}
 // A number as our messages show it: plain digits, a point and at most three decimals, never
 // an exponent ("100001000", not "1.00001e+08").
 std::string Nombre_Message(double v);
-// Throws unless v is finite; returns v.
-double Fini(double v, const char *quoi = "valeur");
 // Throws unless v can go to the record and to a file: finite, and finite once written as
 // whole thousandths (v x 1000); returns v.
 double Stockable(double v, const char *quoi = "valeur");

@@ -23,24 +23,45 @@ public:
     static constexpr int NB_PROFONDEURS = 301;
     static constexpr int NB_GRANDEURS = 4;
 
-    Table_Carene() : v_(static_cast<std::size_t>(NB_STATIONS) * NB_PROFONDEURS * NB_GRANDEURS, 0.f) {}
+    Table_Carene()
+        : v_(static_cast<std::size_t>(NB_STATIONS) * NB_PROFONDEURS * NB_GRANDEURS, 0.f) {}
 
     static bool Dans_Table(int i, int d, int k) {
         return i >= 0 && i < NB_STATIONS && d >= 0 && d < NB_PROFONDEURS && k >= 0 &&
                k < NB_GRANDEURS;
     }
     // Checked access: an index outside the table throws.
-    float& operator()(int i, int d, int k) { return v_[Indice(i, d, k)]; }
+    float &operator()(int i, int d, int k) {
+        const std::size_t n = Indice(i, d, k);
+        auto &rangs = rangs_ouverts_[static_cast<std::size_t>(i)];
+        if (d >= rangs)
+            rangs = d + 1;
+        return v_[n];
+    }
     float operator()(int i, int d, int k) const { return v_[Indice(i, d, k)]; }
-    void Vide() { std::fill(v_.begin(), v_.end(), 0.f); }
+    // Zeroes the table. A hull fills a few hundred of its thousand kilobytes, and every
+    // project read and hull edit refills it: only the rows opened for writing since the last
+    // clearing are zeroed, the rest is zero already.
+    void Vide() {
+        for (std::size_t i = 0; i < rangs_ouverts_.size(); ++i) {
+            const auto debut =
+                v_.begin() + static_cast<std::ptrdiff_t>(i * NB_PROFONDEURS * NB_GRANDEURS);
+            std::fill(debut, debut + rangs_ouverts_[i] * NB_GRANDEURS, 0.f);
+            rangs_ouverts_[i] = 0;
+        }
+    }
 
 private:
+    // Inlined into the table's loops; the refusal stays out of line.
     static std::size_t Indice(int i, int d, int k) {
-        if (!Dans_Table(i, d, k))
-            throw Erreur_Gabarit("Table de carène : indice hors limites");
+        if (!Dans_Table(i, d, k)) [[unlikely]]
+            Refuse_Indice();
         return (static_cast<std::size_t>(i) * NB_PROFONDEURS + d) * NB_GRANDEURS + k;
     }
+    [[noreturn]] static void Refuse_Indice();
     std::vector<float> v_;
+    // Per station, the rows below which a value may be other than zero.
+    std::array<int, NB_STATIONS> rangs_ouverts_{};
 };
 
 struct Etat_Projet {
@@ -126,10 +147,11 @@ struct Etat_Projet {
 
 private:
     static std::size_t Numero(int n) {
-        if (n < 1 || n > NB_VALEURS)
-            throw Erreur_Gabarit("Numéro de valeur hors limites : " + std::to_string(n));
+        if (n < 1 || n > NB_VALEURS) [[unlikely]]
+            Refuse_Numero(n);
         return static_cast<std::size_t>(n);
     }
+    [[noreturn]] static void Refuse_Numero(int n);
 };
 
 } // namespace gabarit

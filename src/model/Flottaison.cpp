@@ -1,6 +1,7 @@
 #include "model/Flottaison.h"
 
 #include <cmath>
+#include <vector>
 
 #include "model/Carene.h"
 #include "model/Voyants.h"
@@ -13,26 +14,29 @@ namespace {
 // hull that has not floated after this many turns never will.
 constexpr int TOURS_MAX = 4000;
 
-// Immersed area of the station at X (mm2, both sides) for the waterline line of the record,
-// read from the table. A waterline beyond the keel, or a station off the hull, reads 0.
-float Surface_Lue(const Etat_Projet &e, double L, double X) {
-    const float z = static_cast<float>((e.P(49) - e.P(43)) / L * X + e.P(43));
-    const double i = Int(X / 10);
-    if (i < 0 || i >= Table_Carene::NB_STATIONS)
-        return 0;
-    double d = Arrondi(z);
-    if (d >= Table_Carene::NB_PROFONDEURS)
-        return 0;
-    if (d < 0)
-        d = 0; // waterline above the sheer: the whole section is immersed
-    return e.Tab_Carene(static_cast<int>(i), static_cast<int>(d), 2);
+// The record's upright waterline as the station walk reads it: the stern freeboard P(43)
+// and the slope towards the bow freeboard P(49), taken once per walk.
+struct Ligne_Eau {
+    double arriere, pente;
+};
+
+Ligne_Eau Ligne_Du_Record(const Etat_Projet &e, double L) {
+    return {e.P(43), (e.P(49) - e.P(43)) / L};
 }
 
-// Sum of the areas read at X = debut, debut + 10, ... while X <= fin. Stations off the
-// table read 0, so the walk starts at the first of them not aft of the stern (the remainder
-// of debut by 10 is exact, where adding 10 to a start of -1e50 would never move it) and
-// counts its steps up to the table's end.
-float Somme_Surfaces(const Etat_Projet &e, double L, double debut, double fin) {
+// A station a walk reads: where it stands and its column of the table, if it has one.
+struct Station_Lue {
+    double X;
+    bool dans_table;
+    int i;
+};
+
+// The stations X = debut, debut + 10, ... while X <= fin. Stations off the table read 0, so
+// the walk starts at the first of them not aft of the stern (the remainder of debut by 10 is
+// exact, where adding 10 to a start of -1e50 would never move it) and counts its steps up to
+// the table's end. Each phase of the flotation reads the same stations turn after turn, only
+// the waterline moves: they are worked out once per phase.
+std::vector<Station_Lue> Stations_Lues(double debut, double fin) {
     if (fin > LONGUEUR_MAX_TABLE + 10)
         fin = LONGUEUR_MAX_TABLE + 10;
     double X = debut;
@@ -41,9 +45,35 @@ float Somme_Surfaces(const Etat_Projet &e, double L, double debut, double fin) {
         if (X < 0)
             X += 10;
     }
+    std::vector<Station_Lue> stations;
+    for (int n = 0; X <= fin && n <= Table_Carene::NB_STATIONS; X += 10, ++n) {
+        const double i = Int(X / 10);
+        const bool dans_table = !(i < 0 || i >= Table_Carene::NB_STATIONS);
+        stations.push_back({X, dans_table, dans_table ? static_cast<int>(i) : 0});
+    }
+    return stations;
+}
+
+// Immersed area of a station (mm2, both sides) for the waterline, read from the table. A
+// waterline beyond the keel, or a station off the hull, reads 0.
+float Surface_Lue(const Etat_Projet &e, const Ligne_Eau &ligne, const Station_Lue &s) {
+    const float z = static_cast<float>(ligne.pente * s.X + ligne.arriere);
+    if (!s.dans_table)
+        return 0;
+    double d = Arrondi(z);
+    if (d >= Table_Carene::NB_PROFONDEURS)
+        return 0;
+    if (d < 0)
+        d = 0; // waterline above the sheer: the whole section is immersed
+    return e.Tab_Carene(s.i, static_cast<int>(d), 2);
+}
+
+// Sum of the areas read at the stations, in their order.
+float Somme_Surfaces(const Etat_Projet &e, double L, const std::vector<Station_Lue> &stations) {
+    const Ligne_Eau ligne = Ligne_Du_Record(e, L);
     float somme = 0;
-    for (int n = 0; X <= fin && n <= Table_Carene::NB_STATIONS; X += 10, ++n)
-        somme += Surface_Lue(e, L, X);
+    for (const Station_Lue &s : stations)
+        somme += Surface_Lue(e, ligne, s);
     return somme;
 }
 
@@ -78,12 +108,13 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
     // measured before the move is at most the weight. The split station is a multiple of 10
     // and is counted on both sides.
     const double Xs = Int(P23 / 10) * 10;
+    const std::vector<Station_Lue> arriere = Stations_Lues(0, Xs), avant = Stations_Lues(Xs, L);
     int tours = 0;
     do {
         if (++tours > TOURS_MAX)
             return echec();
-        S1 = Somme_Surfaces(e, L, 0, Xs);
-        S2 = Somme_Surfaces(e, L, Xs, L);
+        S1 = Somme_Surfaces(e, L, arriere);
+        S2 = Somme_Surfaces(e, L, avant);
         if (S1 > S2)
             e.P(43) += 1;
         else
@@ -93,12 +124,14 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
 
     // Sink: split at the centre of gravity itself; the forward stations are read at
     // P(23), P(23) + 10, ... The end with less volume goes down 1 mm per turn.
+    const std::vector<Station_Lue> arriere_cg = Stations_Lues(0, P23),
+                                   avant_cg = Stations_Lues(P23, L);
     tours = 0;
     do {
         if (++tours > TOURS_MAX)
             return echec();
-        S1 = Somme_Surfaces(e, L, 0, P23);
-        S2 = Somme_Surfaces(e, L, P23, L);
+        S1 = Somme_Surfaces(e, L, arriere_cg);
+        S2 = Somme_Surfaces(e, L, avant_cg);
         if (S1 < S2)
             e.P(43) -= 1;
         else

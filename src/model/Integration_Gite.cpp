@@ -1,9 +1,11 @@
 #include "model/Integration_Gite.h"
 
 #include <cmath>
+#include <vector>
 
 #include "model/Carene.h"
 #include "model/Geometrie_Couple.h"
+#include "model/Memoire_Niveaux.h"
 
 namespace gabarit {
 
@@ -28,7 +30,8 @@ double Distance(const Point &a, const Point &b) {
 
 } // namespace
 
-void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires) {
+void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires,
+                          Memoire_Niveaux *memoire) {
     e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));
     e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * e.X_Couple * e.P(22);
 
@@ -58,6 +61,13 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
     const double psi = Radians(gite_corde);
     const double cos_psi = std::cos(psi), sin_psi = std::sin(psi);
 
+    // Every level's half-breadth, the keel's last: from the memory when the caller keeps one.
+    std::vector<double> largeurs_calculees;
+    if (!memoire)
+        Largeurs_Niveaux(largeurs_calculees, D, B, a, b, pas);
+    const std::vector<double> &largeurs =
+        memoire ? memoire->Largeurs(D, B, a, b, pas) : largeurs_calculees;
+
     double S = 0, S1 = 0, S2 = 0, G1 = 0, G2 = 0;
     int N = 0, N1 = 0, N2 = 0;
     double s1 = 0, s2 = 0;
@@ -65,9 +75,7 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
     Point p1, p2, prec1, prec2;
     bool premier = true;
 
-    auto niveau = [&](double z) {
-        const double u = D == 0 ? 0 : z / D;
-        const double w = B * Puissance(u, a + b * u);
+    auto niveau = [&](double z, double w) {
         const double h = z - T;
         p1 = Tourne(w, h, cos_phi, sin_phi);
         p2 = Tourne(-w, h, cos_phi, sin_phi);
@@ -86,8 +94,9 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
     };
 
     // The level runs down by repeated subtraction, as the old For loop did.
-    for (double z = D; z >= 0; z -= pas) {
-        niveau(z);
+    std::size_t j = 0;
+    for (double z = D; z >= 0; z -= pas, ++j) {
+        niveau(z, largeurs[j]);
         if (aires && p2.h < 0) {
             if (psi != 0) {
                 W = static_cast<float>(p1.h > 0 ? std::fabs(p2.h) / sin_psi
@@ -117,7 +126,7 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
     }
 
     // The keel point, for the girths only (adds nothing when the walk ended on it).
-    niveau(0);
+    niveau(0, largeurs.back());
     perimetres();
     // Closing segment to where the keel lies upright, (0, -T).
     const Point quille_droite{0, -T};
@@ -137,13 +146,18 @@ void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool ai
     Fini(e.Surface_Immergee, "surface immergee");
 }
 
-void Integre_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires) {
+void Integre_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires,
+                         Memoire_Niveaux *memoire) {
     Calcul_Couple(e);
-    Parcourt_Couple_Gite(e, gite_corde, pas, aires);
+    Parcourt_Couple_Gite(e, gite_corde, pas, aires, memoire);
 }
 
 void Integre_Couple(Etat_Projet &e) { Integre_Couple_Gite(e, e.P(26), e.P(37), true); }
 
-void Calcul_Surface_Couple(Etat_Projet &e) { Integre_Couple_Gite(e, e.P(26), e.P(37), false); }
+void Calcul_Surface_Couple(Etat_Projet &e) { Calcul_Surface_Couple(e, nullptr); }
+
+void Calcul_Surface_Couple(Etat_Projet &e, Memoire_Niveaux *memoire) {
+    Integre_Couple_Gite(e, e.P(26), e.P(37), false, memoire);
+}
 
 } // namespace gabarit

@@ -15,7 +15,7 @@ namespace {
 constexpr double LONGUEUR_TABLE = (Table_Carene::NB_STATIONS - 1) * 10.0;
 } // namespace
 
-void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell) {
+void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
     shell.Texte_Statut(1, "Calcul Surface");
     for (int k = 1; k < NB_GITES; ++k) {
         const double G = 5.0 * k;
@@ -28,7 +28,7 @@ void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell) {
             e.X_Couple = X;
             e.Gite_Couple = G;
             // The transom cut and the bow station give no girth but still count below.
-            Calcul_Surface_Couple(e);
+            Calcul_Surface_Couple(e, memoire);
             S += e.Perimetre_Mouille_1 + e.Perimetre_Mouille_2;
         }
         // Mean girth over L / 10 + 1 stations, unrounded, times the length.
@@ -46,12 +46,15 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
     shell.Montre_Attente(true);
     Garde_Menus menus(shell);
     Invalide_Calculs(e, shell);
+    // Every walk of the series comes back to the same sections at every heel: their levels'
+    // half-breadths are computed once.
+    Memoire_Niveaux largeurs;
 
     // Floating positions, 30 down to 0: each light turns green as its heel floats. The heel
     // is this loop's own; nothing an event does can move it.
     for (int k = NB_GITES - 1; k >= 0; --k) {
         e.P(ANGLE_GITE) = 5.0 * k;
-        Calcul_Equilibre(e, shell);
+        Calcul_Equilibre(e, shell, &largeurs);
     }
 
     shell.Montre_Attente(true);
@@ -64,12 +67,13 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
         const double a = 5.0 * k;
         e.P(ANGLE_GITE) = a;
         shell.Texte_Statut(3, "Gite " + Chaine_Nombre(a));
-        const double r = Calcul_Coef_Pris(e, shell, fenetres.Picture3(), fenetres.Precision());
+        const double r =
+            Calcul_Coef_Pris(e, shell, fenetres.Picture3(), fenetres.Precision(), &largeurs);
         fenetres.Montre_Coef_Pris(r);
     }
 
     if (passes == Passes_Gite::Toutes)
-        Calcul_Surfaces_Mouillees(e, shell);
+        Calcul_Surfaces_Mouillees(e, shell, &largeurs);
     e.P(ANGLE_GITE) = 0;
 }
 

@@ -6,6 +6,7 @@
 #include "interfaces/Canvas.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
+#include "model/Memoire_Niveaux.h"
 #include "stability/Redressement.h"
 
 namespace gabarit {
@@ -34,6 +35,8 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
 
 // The wetted-surface pass: P(201) to P(206) from the heeled girths every 10 mm, the mean
 // girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.
-void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell);
+// memoire: the half-breadths kept across the heels (none: computed every time).
+void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell,
+                               Memoire_Niveaux *memoire = nullptr);
 
 } // namespace gabarit

@@ -110,10 +110,11 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     return r;
 }
 
-double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision) {
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
+                        Memoire_Niveaux *memoire) {
     // The chord rules take the walk's own heel, which Gite_Couple holds.
-    return Calcul_Coef_Pris(e, shell, picture, precision, [](Etat_Projet &et) {
-        Integre_Couple_Gite(et, et.Gite_Couple, et.P(37), true);
+    return Calcul_Coef_Pris(e, shell, picture, precision, [memoire](Etat_Projet &et) {
+        Integre_Couple_Gite(et, et.Gite_Couple, et.P(37), true, memoire);
     });
 }
 

@@ -3,9 +3,10 @@
 // prism of the largest immersed section and the hull length.
 #include <functional>
 
-#include "model/Etat_Projet.h"
-#include "interfaces/Interface_Shell.h"
 #include "interfaces/Canvas.h"
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
+#include "model/Memoire_Niveaux.h"
 
 namespace gabarit {
 
@@ -18,7 +19,10 @@ using Integrateur_Couple = std::function<void(Etat_Projet &)>;
 // P(35), P(37) and P(231) are put back on every path out, failure included.
 double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
                         const Integrateur_Couple &integre);
-double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision);
+// memoire: the half-breadths kept for the walks that come back to the same sections (the heel
+// series walks them at every heel); none: computed every time.
+double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
+                        Memoire_Niveaux *memoire = nullptr);
 
 // Without a picture, "Precision" unticked.
 void Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell);
