@@ -2,13 +2,15 @@
 // the master and the settings read, the project initialised, the hull table and the upright
 // waterline computed, the lights painted.
 #include <QApplication>
+
+#include "Application_Banc.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
 
+#include "interfaces/Interface_Shell.h"
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
-#include "interfaces/Interface_Shell.h"
 #include "shell/fenetres/MDIForm1.h"
 
 namespace {
@@ -31,12 +33,7 @@ void BM_Demarrage_Maitre(benchmark::State &state) {
     for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
         fs::copy_file(donnees / f, dossier / f, fs::copy_options::overwrite_existing);
 
-    static int argc = 1;
-    static char nom[] = "bench";
-    static char *argv[] = {nom, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication *app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
+    gabarit::banc::Application();
     Dialogue_Annule annule;
     gabarit::Installe_Dialogue_Fichier(&annule);
     int messages = 0;

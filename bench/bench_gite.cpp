@@ -1,6 +1,8 @@
 // The heel series on the master project: in the core with its event yields stubbed, and from
 // the main frame offscreen with real yields, the please-wait window and the lights.
 #include <QApplication>
+
+#include "Application_Banc.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <filesystem>
@@ -61,12 +63,7 @@ void BM_Calcul_Gite_Cadre(benchmark::State &state) {
     fs::create_directories(dossier);
     for (const char *f : {"tov0.mas", "tov.ini", "nacaa.ini"})
         fs::copy_file(donnees / f, dossier / f, fs::copy_options::overwrite_existing);
-    static int argc = 1;
-    static char nom[] = "bench";
-    static char *argv[] = {nom, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication *app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
+    gabarit::banc::Application();
     Dialogue_Annule annule;
     Installe_Dialogue_Fichier(&annule);
     int messages = 0;

@@ -1,6 +1,8 @@
 // Redrawing the four views at 1280x800, and the heeled equilibrium at each heel, with the
 // shell's event yields stubbed by the recording shell.
 #include <QApplication>
+
+#include "Application_Banc.h"
 #include <QMdiArea>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -22,16 +24,6 @@ using namespace gabarit;
 namespace {
 
 // One application object for the whole benchmark program (another benchmark may have made it).
-void Application() {
-    static int argc = 1;
-    static char nom[] = "bench_vues";
-    static char *argv[] = {nom, nullptr};
-    if (QApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
-
 // The master project, read and floated as the start-up does; the hand-made yacht of the
 // view tests when the master cannot be read.
 std::unique_ptr<Etat_Projet> Projet(bool &maitre) {
@@ -62,7 +54,7 @@ template <class W> void Ouvre(Contexte &ctx) {
 }
 
 void BM_Redessine_Quatre_Vues(benchmark::State &state) {
-    Application();
+    banc::Application();
     bool maitre = false;
     auto e = Projet(maitre);
     Shell_Enregistreur shell;
