@@ -2,8 +2,11 @@
 // The picture of a view window: a canvas in screen millimetres over a persistent image,
 // so the view survives being covered and can be copied to the clipboard.
 #include <QImage>
+#include <QLineF>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "interfaces/Canvas.h"
 
@@ -27,6 +30,8 @@ public:
 
     // The persistent image as drawn so far.
     QImage Image();
+    // Puts the segments still waiting onto the image (a drawing is done).
+    void Acheve_Traits();
     // Puts the persistent image on the clipboard; false when it could not be placed.
     bool Copie_Presse_Papier();
     // Measures the picture in pixels rather than screen millimetres (the foil and bulb
@@ -51,9 +56,18 @@ protected:
 private:
     void Termine_Peintre();
     void Ajuste_Image();
+    void Demande_Peinture();
 
     QImage image_;
     std::unique_ptr<QPainter> peintre_; // kept open across the segments of one drawing
+    // Segments of one colour waiting to be drawn: a drawing makes thousands of short ones,
+    // and the painter's cost per call outweighs the few pixels of each.
+    std::vector<QLineF> lot_;
+    std::uint32_t couleur_lot_ = 0;
+    std::uint32_t couleur_stylo_ = 0;
+    bool stylo_pret_ = false;
+    // A repaint of the whole picture is already asked and not done yet.
+    bool peinture_demandee_ = false;
     bool presse_ = false;
     int effacements_ = 0;
     QColor fond_ = Qt::white;

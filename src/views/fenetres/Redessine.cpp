@@ -51,6 +51,8 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
             raison = err.what();
             echec = std::current_exception();
         }
+        // The view is whole before anything else runs, a refused drawing's first steps too.
+        w->Picture1->Acheve_Traits();
     }
     // A refused drawing leaves its view blank: the user is told why, once, after the view
     // is free again; the caller's handler still ends at the failing step.

@@ -1,6 +1,7 @@
 // The picture widget: a canvas in screen millimetres over a persistent image.
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,4 +76,100 @@ TEST(Image_Vue, Copy_And_Clicks) {
     QTest::mouseRelease(&im, Qt::LeftButton, {}, QPoint(200, 10));
     EXPECT_EQ(clics, 2);
     EXPECT_EQ(doubles, 1);
+}
+
+namespace {
+
+struct Trait_Essai {
+    double x1, y1, x2, y2;
+    std::uint32_t couleur;
+};
+
+// Crossing lines of several colours (the later colour wins where they cross), runs of one
+// colour, fractional ends, a point, and lines running off every side of a 300 x 200 picture.
+const Trait_Essai TRAITS[] = {
+    {5, 5, 70, 45, RGB(255, 0, 0)},
+    {5, 45, 70, 5, RGB(0, 0, 255)},
+    {10.37, 20.71, 10.37, 20.71, RGB(0, 0, 0)},
+    {0.13, 30.5, 79.2, 30.5, RGB(0, 255, 0)},
+    {40.26, -10, 40.26, 60, RGB(0, 255, 0)},
+    {-5, 12.3, 90, 13.1, RGB(0, 255, 0)},
+    {60.5, 48.2, 61.7, 49.9, RGB(255, 0, 0)},
+    {61.7, 49.9, 63.1, 51.4, RGB(255, 0, 0)},
+    {25, 25, 45, 25, RGB(0, 0, 255)},
+    {35, 15, 35, 35, RGB(255, 0, 0)},
+};
+
+// What a painter drawing each segment on its own, in turn, leaves on a white picture.
+QImage Dessin_Un_Par_Un(QSize taille) {
+    QImage ref(taille, QImage::Format_RGB32);
+    ref.fill(Qt::white);
+    QPainter p(&ref);
+    p.scale(PIXELS_PAR_MM, PIXELS_PAR_MM);
+    for (const Trait_Essai &t : TRAITS) {
+        QPen stylo(QColor(static_cast<int>(t.couleur & 0xFF),
+                          static_cast<int>((t.couleur >> 8) & 0xFF),
+                          static_cast<int>(t.couleur >> 16)));
+        stylo.setWidth(0);
+        p.setPen(stylo);
+        p.drawLine(QPointF(t.x1, t.y1), QPointF(t.x2, t.y2));
+    }
+    return ref;
+}
+
+} // namespace
+
+TEST(Image_Vue, Segments_Drawn_As_Each_Alone_In_Turn) {
+    Image_Vue im;
+    im.resize(300, 200);
+    im.Efface();
+    for (const Trait_Essai &t : TRAITS)
+        im.Segment(t.x1, t.y1, t.x2, t.y2, t.couleur);
+    const QImage ref = Dessin_Un_Par_Un(QSize(300, 200));
+    // The blue diagonal crosses the red one after it: blue at the crossing.
+    const QPoint croix(static_cast<int>(37.5 * PIXELS_PAR_MM),
+                       static_cast<int>(25 * PIXELS_PAR_MM));
+    bool bleu = false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            bleu = bleu || ref.pixel(croix + QPoint(dx, dy)) == qRgb(0, 0, 255);
+    ASSERT_TRUE(bleu);
+    EXPECT_EQ(im.Image(), ref);
+}
+
+TEST(Image_Vue, Each_Paint_Shows_What_Was_Drawn_Before_It) {
+    QWidget fenetre;
+    Image_Vue im(&fenetre);
+    fenetre.resize(300, 200);
+    im.resize(300, 200);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    int peintures = 0;
+    struct Compteur : QObject {
+        int &n;
+        explicit Compteur(int &c) : n(c) {}
+        bool eventFilter(QObject *, QEvent *ev) override {
+            if (ev->type() == QEvent::Paint)
+                ++n;
+            return false;
+        }
+    } compteur(peintures);
+    im.installEventFilter(&compteur);
+    QApplication::processEvents();
+
+    im.Efface();
+    const std::size_t moitie = std::size(TRAITS) / 2;
+    for (std::size_t i = 0; i < moitie; ++i)
+        im.Segment(TRAITS[i].x1, TRAITS[i].y1, TRAITS[i].x2, TRAITS[i].y2, TRAITS[i].couleur);
+    // The drawing lets events run: the picture is painted with what is drawn so far.
+    peintures = 0;
+    QApplication::processEvents();
+    EXPECT_EQ(peintures, 1);
+    // The rest, then another turn of the event loop: painted again, whole.
+    for (std::size_t i = moitie; i < std::size(TRAITS); ++i)
+        im.Segment(TRAITS[i].x1, TRAITS[i].y1, TRAITS[i].x2, TRAITS[i].y2, TRAITS[i].couleur);
+    QApplication::processEvents();
+    EXPECT_EQ(peintures, 2);
+    EXPECT_EQ(im.grab().toImage().convertToFormat(QImage::Format_RGB32),
+              Dessin_Un_Par_Un(QSize(300, 200)));
 }
