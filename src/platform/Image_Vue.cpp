@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 #include "model/Registres.h"
 #include "platform/Twips.h"
@@ -21,6 +22,10 @@ QColor Couleur(std::uint32_t c) {
 // A drawing far off the picture (a huge scale from a tiny zoom) must not upset the painter.
 bool Raisonnable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
 
+// Side of the blocks a clear repaints, pixels.
+constexpr int BLOC = 32;
+// Pixels a one-pixel line may reach beyond its ends' pixels, with room to spare.
+constexpr int MARGE = 2;
 // Segments kept waiting at most.
 constexpr std::size_t LOT_MAX = 4096;
 
@@ -50,8 +55,69 @@ void Image_Vue::Ajuste_Image() {
     // What waited was meant for the picture that is dropped.
     lot_.clear();
     QImage nouvelle(taille, QImage::Format_RGB32);
-    nouvelle.fill(fond_);
     image_ = nouvelle;
+    blocs_x_ = (taille.width() + BLOC - 1) / BLOC;
+    blocs_y_ = (taille.height() + BLOC - 1) / BLOC;
+    blocs_.assign(static_cast<std::size_t>(blocs_x_) * blocs_y_, 0);
+    Remplit_Fond();
+}
+
+// The whole image in the ground colour.
+void Image_Vue::Remplit_Fond() {
+    image_.fill(fond_);
+    std::fill(blocs_.begin(), blocs_.end(), 0);
+    blocs_sales_ = false;
+}
+
+// Notes the blocks a segment (picture units) may colour.
+void Image_Vue::Marque_Blocs(double x1, double y1, double x2, double y2) {
+    const double s = pixels_par_unite_;
+    const int l = image_.width(), h = image_.height();
+    const int px0 = static_cast<int>(std::floor(std::min(x1, x2) * s)) - MARGE;
+    const int px1 = static_cast<int>(std::ceil(std::max(x1, x2) * s)) + MARGE;
+    const int py0 = static_cast<int>(std::floor(std::min(y1, y2) * s)) - MARGE;
+    const int py1 = static_cast<int>(std::ceil(std::max(y1, y2) * s)) + MARGE;
+    if (px1 < 0 || py1 < 0 || px0 >= l || py0 >= h)
+        return; // wholly off the picture
+    const int bx0 = std::max(px0, 0) / BLOC, bx1 = std::min(px1, l - 1) / BLOC;
+    const int by0 = std::max(py0, 0) / BLOC, by1 = std::min(py1, h - 1) / BLOC;
+    for (int by = by0; by <= by1; ++by) {
+        unsigned char *rang = blocs_.data() + static_cast<std::size_t>(by) * blocs_x_;
+        std::fill(rang + bx0, rang + bx1 + 1, 1);
+    }
+    blocs_sales_ = true;
+}
+
+// Puts the ground back on the blocks drawn on since the image was last all ground: the rest
+// is ground already.
+void Image_Vue::Efface_Blocs() {
+    const int l = image_.width(), h = image_.height();
+    // One row of ground, copied over each row of the blocks.
+    QImage fond(l, 1, QImage::Format_RGB32);
+    fond.fill(fond_);
+    const QRgb *rang_fond = reinterpret_cast<const QRgb *>(fond.constScanLine(0));
+    uchar *pixels = image_.bits();
+    const qsizetype pas = image_.bytesPerLine();
+    for (int by = 0; by < blocs_y_; ++by) {
+        const unsigned char *rang = blocs_.data() + static_cast<std::size_t>(by) * blocs_x_;
+        for (int bx = 0; bx < blocs_x_;) {
+            if (!rang[bx]) {
+                ++bx;
+                continue;
+            }
+            int fin = bx;
+            while (fin < blocs_x_ && rang[fin])
+                ++fin;
+            const int x0 = bx * BLOC, x1 = std::min(fin * BLOC, l);
+            const int y1 = std::min((by + 1) * BLOC, h);
+            for (int y = by * BLOC; y < y1; ++y)
+                std::memcpy(pixels + y * pas + x0 * sizeof(QRgb), rang_fond + x0,
+                            static_cast<std::size_t>(x1 - x0) * sizeof(QRgb));
+            bx = fin;
+        }
+    }
+    std::fill(blocs_.begin(), blocs_.end(), 0);
+    blocs_sales_ = false;
 }
 
 void Image_Vue::Demande_Peinture() {
@@ -68,7 +134,8 @@ void Image_Vue::Efface() {
     // Segments not drawn yet would be covered at once.
     lot_.clear();
     Ajuste_Image();
-    image_.fill(fond_);
+    if (blocs_sales_)
+        Efface_Blocs();
     Demande_Peinture();
     Libere_Registres();
 }
@@ -82,6 +149,7 @@ void Image_Vue::Segment(double x1, double y1, double x2, double y2, std::uint32_
     if (lot_.empty())
         couleur_lot_ = couleur;
     lot_.emplace_back(QPointF(x1, y1), QPointF(x2, y2));
+    Marque_Blocs(x1, y1, x2, y2);
     if (lot_.size() >= LOT_MAX)
         Acheve_Traits();
     Demande_Peinture();
@@ -113,7 +181,7 @@ void Image_Vue::Fixe_Fond(const QColor &fond) {
     fond_ = fond;
     Termine_Peintre();
     lot_.clear();
-    image_.fill(fond_);
+    Remplit_Fond();
     Demande_Peinture();
 }
 

@@ -56,6 +56,9 @@ protected:
 private:
     void Termine_Peintre();
     void Ajuste_Image();
+    void Remplit_Fond();
+    void Efface_Blocs();
+    void Marque_Blocs(double x1, double y1, double x2, double y2);
     void Demande_Peinture();
 
     QImage image_;
@@ -66,6 +69,10 @@ private:
     std::uint32_t couleur_lot_ = 0;
     std::uint32_t couleur_stylo_ = 0;
     bool stylo_pret_ = false;
+    // Blocks of the image drawn on since it was last all ground: a clear repaints only them.
+    std::vector<unsigned char> blocs_;
+    int blocs_x_ = 0, blocs_y_ = 0;
+    bool blocs_sales_ = false;
     // A repaint of the whole picture is already asked and not done yet.
     bool peinture_demandee_ = false;
     bool presse_ = false;

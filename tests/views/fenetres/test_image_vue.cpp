@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <random>
 
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
@@ -172,4 +173,49 @@ TEST(Image_Vue, Each_Paint_Shows_What_Was_Drawn_Before_It) {
     EXPECT_EQ(peintures, 2);
     EXPECT_EQ(im.grab().toImage().convertToFormat(QImage::Format_RGB32),
               Dessin_Un_Par_Un(QSize(300, 200)));
+}
+
+TEST(Image_Vue, A_Clear_Leaves_Only_The_Ground) {
+    // Whatever was drawn since the last clear: dots and tiny strokes on and beside pixel edges
+    // and the edges of the blocks a clear works by, each alone; then segments of every length
+    // and slope with fractional ends, some off the picture. On a white ground in millimetres
+    // and on a dark one in pixels.
+    const QColor sombre(0, 0, 64);
+    std::mt19937 gen(20261207);
+    for (int cas = 0; cas < 2; ++cas) {
+        Image_Vue im;
+        if (cas == 1) {
+            im.Mesure_En_Pixels();
+            im.Fixe_Fond(sombre);
+        }
+        im.resize(333, 217);
+        QImage vide(333, 217, QImage::Format_RGB32);
+        vide.fill(cas == 0 ? QColor(Qt::white) : sombre);
+        const double k = cas == 0 ? 1 / PIXELS_PAR_MM : 1; // picture units per pixel
+        auto propre = [&] {
+            const bool dessine = im.Image() != vide;
+            im.Efface();
+            return dessine && im.Image() == vide;
+        };
+        for (int p = 16; p <= 208; p += 16)
+            for (double d : {-1.0, -0.5, 0.0, 0.5}) {
+                const double a = (p + d) * k, b = (p / 2 + d) * k;
+                im.Segment(a, b, a, b, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "dot " << p << " " << d;
+                im.Segment(a, b, a + 0.6 * k, b, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "across " << p << " " << d;
+                im.Segment(b, a, b, a + 0.6 * k, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "down " << p << " " << d;
+            }
+        std::uniform_real_distribution<double> pos(-80, 420), court(-40, 40);
+        for (int passe = 0; passe < 2; ++passe) {
+            for (int i = 0; i < 300; ++i) {
+                const double x = pos(gen), y = pos(gen);
+                const bool long_trait = i % 10 == 0;
+                im.Segment(x * k, y * k, (long_trait ? pos(gen) : x + court(gen)) * k,
+                           (long_trait ? pos(gen) : y + court(gen)) * k, RGB(255, i % 256, 0));
+            }
+            EXPECT_TRUE(propre()) << "pass " << passe;
+        }
+    }
 }
