@@ -1,4 +1,6 @@
 // The hull seen from the side (profile) and from above (plan view with its waterlines).
+#include <vector>
+
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
@@ -140,6 +142,11 @@ private:
     Etat_Projet &e_;
     double garde_;
 };
+
+// What a waterline needs of a station's section.
+struct Station_Flotte {
+    double tirant, hauteur, demi_largeur, a, b;
+};
 } // namespace
 
 // Waterlines of the plan view, one side only: levels every fifth of the draught at the
@@ -162,6 +169,9 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     // station reaches ends the walk: the deeper ones cannot reach any either (a draught of
     // 0.001 mm would otherwise walk 150000 empty levels down to 30 mm).
     if (pas_z > 0) {
+        // Every level walks the same stations: the first walk computes them, the next ones
+        // read them back (the state is left at the last station either way).
+        std::vector<Station_Flotte> stations;
         int niveaux = 0;
         bool atteint = true;
         for (double z = 0; z <= 30 && atteint; z += pas_z) {
@@ -169,14 +179,19 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
                 throw Erreur_Gabarit("Pas des lignes d'eau trop petit : tracé impossible");
             bool a_point = false;
             double x_prec = 0, y_prec = 0;
-            for (double x = 0; x <= l; x += pas_x) {
-                Section(e, x);
-                if (!(z < e.Tirant_Eau_Couple))
+            std::size_t i = 0;
+            for (double x = 0; x <= l; x += pas_x, ++i) {
+                if (i == stations.size()) {
+                    Section(e, x);
+                    stations.push_back({e.Tirant_Eau_Couple, e.Hauteur_Couple,
+                                        e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B});
+                }
+                const Station_Flotte &st = stations[i];
+                if (!(z < st.tirant))
                     continue;
-                const double h = e.Tirant_Eau_Couple - z;
-                const double r = e.Hauteur_Couple == 0 ? h : h / e.Hauteur_Couple;
-                const double y =
-                    e.Demi_Largeur_Couple * Puissance(r, e.Exp_Forme_A + e.Exp_Forme_B * r);
+                const double h = st.tirant - z;
+                const double r = st.hauteur == 0 ? h : h / st.hauteur;
+                const double y = st.demi_largeur * Puissance(r, st.a + st.b * r);
                 if (a_point)
                     c.Segment(Vx(e, x_prec), e.P(40) - e.P(22) * y_prec, Vx(e, x),
                               e.P(40) - e.P(22) * y, NOIR);

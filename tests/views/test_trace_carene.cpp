@@ -90,6 +90,9 @@ TEST(Trace_Vue_Dessus, PontLignesDEauAxeEtReperes) {
     Compare(c.traits[201], {10, 200 - 0.9 * 37.5, 13.6, 200 - 0.9 * 37.5, NOIR}, 1e-9);
     // Second row 6 mm down: half-breadth 50 x 24 / 40.
     Compare(c.traits[251], {10, 200 - 0.9 * 30, 13.6, 200 - 0.9 * 30, NOIR}, 1e-9);
+    // Forward the deck narrows to the bow: at 160 and 164 mm the sheer half-breadths are 20
+    // and 18, and that row is six tenths of them.
+    Compare(c.traits[251 + 40], {154, 200 - 0.9 * 12, 157.6, 200 - 0.9 * 10.8, NOIR}, 1e-9);
     EXPECT_EQ(Compte(c, NOIR), 251);
     Compare(c.traits[451], {10, 200, 190, 200, NOIR});
     Compare(c.traits[452], {10, 200, 190, 200, BLEU});
