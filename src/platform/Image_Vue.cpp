@@ -23,7 +23,7 @@ QColor Couleur(std::uint32_t c) {
 bool Raisonnable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
 
 // Side of the blocks a clear repaints, pixels.
-constexpr int BLOC = 32;
+constexpr int BLOC = 16;
 // Pixels a one-pixel line may reach beyond its ends' pixels, with room to spare.
 constexpr int MARGE = 2;
 // Segments kept waiting at most.
@@ -69,21 +69,39 @@ void Image_Vue::Remplit_Fond() {
     blocs_sales_ = false;
 }
 
-// Notes the blocks a segment (picture units) may colour.
+// Notes the blocks a segment (picture units) may colour: in each band of blocks, those under
+// the part of the segment that crosses the band, so a long slanting line does not take in
+// its whole bounding box.
 void Image_Vue::Marque_Blocs(double x1, double y1, double x2, double y2) {
     const double s = pixels_par_unite_;
+    double ax = x1 * s, ay = y1 * s, bx = x2 * s, by = y2 * s;
+    if (ay > by) {
+        std::swap(ax, bx);
+        std::swap(ay, by);
+    }
     const int l = image_.width(), h = image_.height();
-    const int px0 = static_cast<int>(std::floor(std::min(x1, x2) * s)) - MARGE;
-    const int px1 = static_cast<int>(std::ceil(std::max(x1, x2) * s)) + MARGE;
-    const int py0 = static_cast<int>(std::floor(std::min(y1, y2) * s)) - MARGE;
-    const int py1 = static_cast<int>(std::ceil(std::max(y1, y2) * s)) + MARGE;
-    if (px1 < 0 || py1 < 0 || px0 >= l || py0 >= h)
+    const int gauche = static_cast<int>(std::floor(std::min(ax, bx))) - MARGE;
+    const int droite = static_cast<int>(std::ceil(std::max(ax, bx))) + MARGE;
+    const int haut = static_cast<int>(std::floor(ay)) - MARGE;
+    const int bas = static_cast<int>(std::ceil(by)) + MARGE;
+    if (droite < 0 || bas < 0 || gauche >= l || haut >= h)
         return; // wholly off the picture
-    const int bx0 = std::max(px0, 0) / BLOC, bx1 = std::min(px1, l - 1) / BLOC;
-    const int by0 = std::max(py0, 0) / BLOC, by1 = std::min(py1, h - 1) / BLOC;
-    for (int by = by0; by <= by1; ++by) {
-        unsigned char *rang = blocs_.data() + static_cast<std::size_t>(by) * blocs_x_;
-        std::fill(rang + bx0, rang + bx1 + 1, 1);
+    const int bande0 = std::max(haut, 0) / BLOC, bande1 = std::min(bas, h - 1) / BLOC;
+    const double pente = by > ay ? (bx - ax) / (by - ay) : 0; // used where by > ay
+    for (int bande = bande0; bande <= bande1; ++bande) {
+        int x0 = gauche, x1 = droite;
+        if (bande0 < bande1 && by > ay) {
+            // The rows of the band and the margin about them, met by the segment.
+            const double ya = std::clamp<double>(bande * BLOC - MARGE, ay, by);
+            const double yb = std::clamp<double>((bande + 1) * BLOC + MARGE, ay, by);
+            const double xa = ax + (ya - ay) * pente, xb = ax + (yb - ay) * pente;
+            x0 = std::max(x0, static_cast<int>(std::floor(std::min(xa, xb))) - MARGE);
+            x1 = std::min(x1, static_cast<int>(std::ceil(std::max(xa, xb))) + MARGE);
+        }
+        if (x1 < 0 || x0 >= l)
+            continue;
+        unsigned char *rang = blocs_.data() + static_cast<std::size_t>(bande) * blocs_x_;
+        std::fill(rang + std::max(x0, 0) / BLOC, rang + std::min(x1, l - 1) / BLOC + 1, 1);
     }
     blocs_sales_ = true;
 }

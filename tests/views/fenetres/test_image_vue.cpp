@@ -206,6 +206,14 @@ TEST(Image_Vue, A_Clear_Leaves_Only_The_Ground) {
                 EXPECT_TRUE(propre()) << "across " << p << " " << d;
                 im.Segment(b, a, b, a + 0.6 * k, RGB(0, 255, 0));
                 EXPECT_TRUE(propre()) << "down " << p << " " << d;
+                im.Segment(a - 70 * k, b, a, b, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "long across " << p << " " << d;
+                im.Segment(b, a - 70 * k, b, a, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "long down " << p << " " << d;
+                im.Segment(a - 40 * k, b - 2 * k, a + 40 * k, b + 2 * k, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "shallow " << p << " " << d;
+                im.Segment(b + 2 * k, a - 40 * k, b - 2 * k, a + 40 * k, RGB(0, 255, 0));
+                EXPECT_TRUE(propre()) << "steep " << p << " " << d;
             }
         std::uniform_real_distribution<double> pos(-80, 420), court(-40, 40);
         for (int passe = 0; passe < 2; ++passe) {
