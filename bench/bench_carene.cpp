@@ -3,25 +3,20 @@
 
 #include <memory>
 
+#include "Maitre_Banc.h"
+
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
-#include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Geometrie_Couple.h"
-#include "interfaces/Shell_Enregistreur.h"
 
 using namespace gabarit;
 
 namespace {
 
-std::unique_ptr<Etat_Projet> Maitre() {
-    auto e = std::make_unique<Etat_Projet>();
-    Lit_Fichier_Projet(std::string(GABARIT_DATA_DIR) + "/tov0.mas", Projet_Courant(*e));
-    return e;
-}
-
 // What every project read and every hull edit runs: the table, then the waterline.
 void BM_Table_Et_Flottaison(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     Shell_Enregistreur shell;
     for (auto _ : state) {
         Calcul_Tab(*e);
@@ -32,7 +27,7 @@ void BM_Table_Et_Flottaison(benchmark::State &state) {
 BENCHMARK(BM_Table_Et_Flottaison)->Unit(benchmark::kMicrosecond);
 
 void BM_Calcul_Tab(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     for (auto _ : state) {
         Calcul_Tab(*e);
         benchmark::ClobberMemory();
@@ -41,7 +36,7 @@ void BM_Calcul_Tab(benchmark::State &state) {
 BENCHMARK(BM_Calcul_Tab)->Unit(benchmark::kMicrosecond);
 
 void BM_Calcul_Flottaison(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     Shell_Enregistreur shell;
     Calcul_Tab(*e);
     for (auto _ : state)
@@ -51,7 +46,7 @@ BENCHMARK(BM_Calcul_Flottaison)->Unit(benchmark::kMicrosecond);
 
 // One section per call, walking the hull every 10 mm as the station walks do.
 void BM_Calcul_Couple(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     e->Gite_Couple = 0;
     const double L = e->L();
     double X = 0;

@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "model/Fichier_Projet.h"
+#include "Maitre_Banc.h"
+
 #include "model/Numeros.h"
 #include "rig/Appendices.h"
 #include "rig/Voilure.h"
@@ -14,15 +15,9 @@ using namespace gabarit;
 
 namespace {
 
-std::unique_ptr<Etat_Projet> Maitre() {
-    auto e = std::make_unique<Etat_Projet>();
-    Lit_Fichier_Projet(std::string(GABARIT_DATA_DIR) + "/tov0.mas", Projet_Courant(*e));
-    return e;
-}
-
 // The two strip sweeps of the master's mainsail (luff 1520, foot 340) and jib.
 void BM_Calcul_Voilure(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     for (auto _ : state) {
         Calcul_Voilure(*e);
         benchmark::DoNotOptimize(e->P(CENTRE_VELIQUE_X));
@@ -32,7 +27,7 @@ BENCHMARK(BM_Calcul_Voilure)->Unit(benchmark::kMicrosecond);
 
 // The same sweeps with the roach law fitted through the master's free leech.
 void BM_Calcul_GV_Class(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     Calcul_Roof_Lattes(*e, Calcul_Lattes(*e));
     for (auto _ : state) {
         Calcul_GV_Class(*e);
@@ -42,7 +37,7 @@ void BM_Calcul_GV_Class(benchmark::State &state) {
 BENCHMARK(BM_Calcul_GV_Class)->Unit(benchmark::kMicrosecond);
 
 void BM_Calcul_Appendices(benchmark::State &state) {
-    auto e = Maitre();
+    auto e = banc::Maitre();
     for (auto _ : state) {
         Calcul_Appendices(*e);
         benchmark::DoNotOptimize(e->P(CENTRE_ANTI_DERIVE));
