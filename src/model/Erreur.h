@@ -10,7 +10,14 @@ namespace gabarit {
 
 class Erreur_Gabarit : public std::runtime_error {
 public:
-    explicit Erreur_Gabarit(const std::string &message) : std::runtime_error(message) {}
+    // signalee: the core has already shown the user a message box for this refusal, so the
+    // command that ends on it must not show another.
+    explicit Erreur_Gabarit(const std::string &message, bool signalee = false)
+        : std::runtime_error(message), signalee_(signalee) {}
+    bool Signalee() const { return signalee_; }
+
+private:
+    bool signalee_;
 };
 
 // The refusals below are out of line and cold: the checked helpers sit on the hull walks'

@@ -24,15 +24,21 @@ Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
     return nullptr;
 }
 
-bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f) {
+bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
+    auto lance = [&] {
+        if (refus == Si_Refus::Message)
+            Essaie_Signale(shell, f);
+        else
+            Essaie(f);
+    };
     if (quand != Si_Occupe::Garde) {
-        Essaie(f);
+        lance();
         return true;
     }
     Garde_Occupe occupe(*this);
-    Essaie(f);
+    lance();
     return true;
 }
 
@@ -47,6 +53,19 @@ bool Essaie(const std::function<void()> &f) {
         qWarning("Gabarit: a command ended on an unexpected failure of unknown kind");
     }
     return false;
+}
+
+bool Essaie_Signale(Interface_Shell &shell, const std::function<void()> &f,
+                    const std::string &titre) {
+    return Essaie([&] {
+        try {
+            f();
+        } catch (const Erreur_Gabarit &ex) {
+            if (!ex.Signalee())
+                shell.Message(ex.what(), MB_EXCLAMATION, titre);
+            throw;
+        }
+    });
 }
 
 } // namespace gabarit

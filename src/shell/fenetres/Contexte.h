@@ -77,9 +77,15 @@ public:
         Ignore,  // does nothing
         Garde,   // does nothing; runs under the busy guard, so no such command starts meanwhile
     };
+    // What a core refusal that ends the command does.
+    enum class Si_Refus {
+        Silence, // ends quietly: nothing the user relies on has changed
+        Message, // shows its French message once (not when the core already showed one)
+    };
     // Runs a window command, the one place that decides what its failure does (Essaie).
     // False when it was not run because a computation was busy.
-    bool Commande(Si_Occupe quand, const std::function<void()> &f);
+    bool Commande(Si_Occupe quand, const std::function<void()> &f,
+                  Si_Refus refus = Si_Refus::Silence);
 
     // Plays a sound of the program folder when "Son" is checked.
     void Joue_Son(const std::string& fichier) { shell.Joue_Son(fichier); }
@@ -96,5 +102,9 @@ private:
 // the program always did; any other failure ends it too, but never unseen: its message goes
 // to the terminal as a warning.
 bool Essaie(const std::function<void()> &f);
+// Runs f like Essaie, but a core refusal is shown to the user in a message box (style 48,
+// the given title) unless the core already showed its own; false when it failed.
+bool Essaie_Signale(Interface_Shell &shell, const std::function<void()> &f,
+                    const std::string &titre = "Attention");
 
 } // namespace gabarit
