@@ -7,7 +7,8 @@
 
 namespace gabarit {
 
-// Colours as RGB triples packed the old way: r + 256 g + 65536 b.
+// Colours as RGB triples packed into one number: r + 256 g + 65536 b (255 is red, 65280
+// green), the form the record and the lights use.
 inline constexpr std::uint32_t RGB(int r, int g, int b) {
     return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
            (static_cast<std::uint32_t>(b) << 16);

@@ -32,7 +32,8 @@ public:
     virtual std::string Lit_Statut(int panneau) const = 0;
     // Progress bar: bounds and value (kept between them by the callers).
     virtual void Progression(double minimum, double maximum, double valeur) = 0;
-    // Let queued window events run (the old program's DoEvents).
+    // Let queued window events run, so the windows repaint and answer during a long
+    // computation.
     virtual void Laisse_Evenements() = 0;
     // Modal message box; returns REPONSE_OK, REPONSE_ANNULER, REPONSE_OUI or REPONSE_NON.
     virtual int Message(const std::string& texte, int style, const std::string& titre) = 0;

@@ -163,7 +163,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
             shell.Laisse_Evenements();
             Libere_Registres();
         }
-        // As the old loop left it: past the end of the walk (past the bow after a search).
+        // The walk leaves the station past its last step (past the bow after a search): later
+        // callers read X_Couple from there.
         e.X_Couple = X;
     };
     auto passe = [&](bool perimetres) {

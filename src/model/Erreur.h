@@ -1,7 +1,7 @@
 #pragma once
-// The one exception of the core. The old program ended a command on any run-time error
-// (division by zero, an impossible power, an index out of range); here the checked helpers
-// below throw Erreur_Gabarit instead, and every window event handler catches it.
+// The one exception of the core. A computation that meets a division by zero, an impossible
+// power, a non-finite value or an index out of range ends its command: the checked helpers
+// below throw Erreur_Gabarit, and every window event handler catches it.
 #include <cmath>
 #include <stdexcept>
 #include <string>

@@ -153,7 +153,7 @@ std::string Texte_Milliemes(double v) {
 
 bool Lit_Nombre_Fichier(const std::string &texte, double &valeur) {
     std::string s = Sans_Blancs(texte);
-    // from_chars takes no '+' sign; the old reader did.
+    // from_chars takes no '+' sign, but project files may hold one ("+12"): skip it.
     const std::size_t debut = !s.empty() && s[0] == '+' ? 1 : 0;
     if (debut >= s.size() || (debut == 1 && s[1] == '-'))
         return false;

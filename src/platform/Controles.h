@@ -12,7 +12,7 @@ class QWidget;
 
 namespace gabarit {
 
-// The window's type at 8 points, as the old windows were drawn.
+// The window's type at 8 points: every caption and box is sized in twips for it.
 void Police_8(QWidget *fenetre);
 // The tab control "SSTab1" filling the window, marge pixels from its edges.
 QTabWidget *Onglets(QWidget *fenetre, int marge);

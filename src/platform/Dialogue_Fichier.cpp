@@ -16,7 +16,7 @@
 
 namespace gabarit {
 
-// Each description is its own pattern, as the old filter showed it: "(*.cot)" then "(*.mas)".
+// Each description is its own pattern, projects first: "(*.cot)" then the master "(*.mas)".
 QString Filtre_Projets() { return QStringLiteral("(*.cot);;(*.mas)"); }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
-// The old windows were laid out in twips (1/1440 inch); the screen runs at 96 pixels per
-// inch here, so 15 twips make a pixel.
+// Windows are laid out in twips (1/1440 inch), the unit of every size and position the
+// window descriptions give; the screen runs at 96 pixels per inch here, so 15 twips make a
+// pixel.
 #include <cmath>
 
 namespace gabarit {

@@ -19,7 +19,7 @@ struct Plan_Naca {
 extern const Plan_Naca PLAN_DERIVE;
 extern const Plan_Naca PLAN_SAFRAN;
 
-// A single-precision value as the old runtime wrote it (up to seven significant digits),
+// A single-precision value written with at most seven significant digits, as labels show it,
 // read back as a double: what a label shows and what is stored from a label.
 double Valeur_Simple(float v);
 

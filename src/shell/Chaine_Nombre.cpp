@@ -11,7 +11,7 @@ std::string Chaine_Nombre(double v) {
     if (v == 0)
         v = 0; // no "-0"
     // to_chars ignores the C locale, which Qt sets from the user's: the status texts keep
-    // their point under a French locale, as the old runtime's number string did.
+    // their point under a French locale, as project files and status texts always do.
     char tampon[40];
     const auto fin =
         std::to_chars(tampon, tampon + sizeof tampon, std::fabs(v), std::chars_format::general, 15)

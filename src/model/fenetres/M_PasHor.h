@@ -10,7 +10,7 @@ namespace gabarit {
 class M_PasHor : public Dialogue_Options {
     Q_OBJECT
 public:
-    // Opening the dialog selects the option of the current step (the old form's load).
+    // Opening the dialog selects the option of the current step.
     explicit M_PasHor(Contexte &ctx, QWidget *parent = nullptr);
 
     QRadioButton *Option2(int k) const { return Option(k); }

@@ -9,7 +9,7 @@ namespace gabarit {
 class M_PasVer : public Dialogue_Options {
     Q_OBJECT
 public:
-    // Opening the dialog selects the option of the current step (the old form's load).
+    // Opening the dialog selects the option of the current step.
     explicit M_PasVer(Contexte &ctx, QWidget *parent = nullptr);
 
     QRadioButton *Option1(int k) const { return Option(k); }

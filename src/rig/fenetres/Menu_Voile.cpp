@@ -48,7 +48,8 @@ Menu_Voile::Menu_Voile(Contexte &ctx)
         connect(Command2_[static_cast<std::size_t>(i)], &QPushButton::pressed, this,
                 [this, i] { Pas_Exposant_Appui(i); });
     connect(Command3_, &QPushButton::clicked, this, [this] { Libre_Vers_Class(); });
-    // Like the old check box, a change made by the program runs the handler too.
+    // A change made by the program (a project loaded in CLASS mode) runs the handler too, so
+    // the window's boxes always follow the box's state.
     connect(Check1_, &QCheckBox::toggled, this, [this](bool coche) { Bascule_Class(coche); });
     Remplit_Liste();
 }

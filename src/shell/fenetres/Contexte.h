@@ -97,10 +97,10 @@ private:
     int occupe_ = 0;
 };
 
-// Runs f; false when it failed. A failure of the core (Erreur_Gabarit: the old program's
-// run-time error, reported by the core where it had something to say) ends it quietly, as
-// the program always did; any other failure ends it too, but never unseen: its message goes
-// to the terminal as a warning.
+// Runs f; false when it failed. A refusal of the core (Erreur_Gabarit: a computation that
+// could not go on) ends it quietly, for commands where nothing the user relies on has
+// changed; any other failure ends it too, but never unseen: its message goes to the terminal
+// as a warning.
 bool Essaie(const std::function<void()> &f);
 // Runs f like Essaie, but a core refusal is shown to the user in a message box (style 48,
 // the given title) unless the core already showed its own; false when it failed.

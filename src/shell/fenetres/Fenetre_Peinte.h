@@ -1,5 +1,5 @@
 #pragma once
-// A child window painted afresh from the record (the old Form_Paint) after it is shown or
+// A child window painted afresh from the record (its paint handler) after it is shown or
 // resized: every show and resize asks, and the paint runs once, after the events that asked
 // for it, never inside itself.
 #include "platform/Fenetre_Fille.h"

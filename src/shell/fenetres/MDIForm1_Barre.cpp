@@ -42,7 +42,7 @@ namespace gabarit {
 namespace {
 
 // A light of a heel button: a filled circle in the colour of its "couleur" property
-// (an RGB value as the old program held it: 255 red, 65280 green).
+// (an RGB value packed in one number: 255 red, 65280 green).
 class Voyant : public QWidget {
 public:
     explicit Voyant(QWidget *parent) : QWidget(parent) {
