@@ -30,12 +30,20 @@ private:
     double pas_;
 };
 
-// Upright, unturned, both halves: what every section and transom job starts from.
-void Prepare_Travail(Etat_Projet &e, Interface_Shell &shell) {
-    e.Gite_Couple = 0;
-    e.Angle_Vue = 0;
+// The job's one yield to events, before anything the sheet reads is set: a view redrawn
+// meanwhile (a window resized during a series) writes its own origin, station and heel into
+// the same shared values. The station the caller chose is given back afterwards.
+void Laisse_Evenements_Travail(Etat_Projet &e, Interface_Shell &shell) {
+    const double station = e.X_Couple;
     shell.Texte_Statut(1, "Impression en Cours");
     shell.Laisse_Evenements();
+    e.X_Couple = station;
+}
+
+// Upright, unturned, both halves: what every section and transom job starts from.
+void Prepare_Travail(Etat_Projet &e) {
+    e.Gite_Couple = 0;
+    e.Angle_Vue = 0;
     e.Mode_Couple = "Complet";
 }
 
@@ -51,10 +59,11 @@ void Regle_Largeur(Etat_Projet &e, double demi_largeur) {
 
 bool Lance_Impression_Couple(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                              bool qualite_bonne) {
+    Laisse_Evenements_Travail(e, shell);
     e.P(ORIGINE_Y) = ORIGINE_Y_PAGE;
     e.P(ORIGINE_X) = CENTRE_PAGE;
     Garde_Pas_Vertical pas(e, qualite_bonne);
-    Prepare_Travail(e, shell);
+    Prepare_Travail(e);
     return Travail_Impression(shell, s, [&] { Imprime_Couple(e, s); });
 }
 
@@ -122,9 +131,10 @@ void Imprime_Couple(Etat_Projet &e, Surface_Impression &s) {
 
 bool Lance_Impression_Tableau(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                               bool qualite_bonne) {
+    Laisse_Evenements_Travail(e, shell);
     e.P(ORIGINE_X) = CENTRE_PAGE;
     Garde_Pas_Vertical pas(e, qualite_bonne);
-    Prepare_Travail(e, shell);
+    Prepare_Travail(e);
     return Travail_Impression(shell, s, [&] { Imprime_Tableau_Incline(e, s); });
 }
 

@@ -16,7 +16,9 @@ inline constexpr double ORIGINE_Y_TABLEAU = 10000; // twips, the keel of the tra
 
 // One job for the section at X_Couple: upright, the vertical step 1 mm ("moyenne") or
 // 0.1 mm ("bonne") for this job only (P(37) comes back afterwards, failure included),
-// "Impression en Cours" while it prints and "Pret" afterwards. True when the sheet went out.
+// "Impression en Cours" while it prints and "Pret" afterwards. The station, origin and heel
+// are those of the job even when a view is redrawn while it lets events run. True when the
+// sheet went out.
 bool Lance_Impression_Couple(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                              bool qualite_bonne);
 // The sheet of the section at X_Couple, with P(37), P(40), P(41), Gite_Couple and

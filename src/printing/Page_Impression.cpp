@@ -57,6 +57,9 @@ bool Avertit_Paysage(Interface_Shell &shell) {
 }
 
 void Signale_Echec(Interface_Shell &shell, const std::exception &ex) {
+    // A refusal the user has already seen in its own box is not told twice.
+    if (const auto *refus = dynamic_cast<const Erreur_Gabarit *>(&ex); refus && refus->Signalee())
+        return;
     try {
         shell.Message(std::string("Impression impossible : ") + ex.what(), MB_STOP, "Attention");
     } catch (...) {

@@ -37,12 +37,13 @@ bool Confirme(Interface_Shell &shell, const std::string &texte);
 bool Avertit_Paysage(Interface_Shell &shell);
 
 // One print job: the drawing, then the end of the document. On any failure the job is
-// dropped (nothing of it comes out), a stop message says why, and false is returned. The
+// dropped (nothing of it comes out), a stop message says why (once), and false is returned. The
 // status reads "Pret" afterwards in every case.
 bool Travail_Impression(Interface_Shell &shell, Surface_Impression &s,
                         const std::function<void()> &dessin);
 
-// Shows the failure of a print that ended before its job began.
+// Shows the failure of a print that ended before its job began; a refusal the core has
+// already shown is not shown again.
 void Signale_Echec(Interface_Shell &shell, const std::exception &ex);
 
 } // namespace gabarit

@@ -4,6 +4,7 @@
 
 #include "printing/Calibration.h"
 #include "printing/Commandes_Impression.h"
+#include "printing/Page_Impression.h"
 #include "shell/Services_Projet.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
@@ -104,6 +105,22 @@ TEST_F(Commandes, ButtonsChooseTheirTemplates) {
     Surface_Enregistreur sv;
     Menu_Impression_Command2(v, shell, sv, IMP_TABLEAU_ARRIERE, c);
     EXPECT_EQ(Titres(sv), std::vector<std::string>{"Couple 0"});
+}
+
+// A refusal the core has already shown in its own box ends the job without a second
+// message; any other is told once, in French.
+TEST_F(Commandes, RefusalAlreadyShownIsNotToldTwice) {
+    EXPECT_FALSE(Travail_Impression(shell, feuille, [&] {
+        feuille.Ligne(1, 2, 3, 4);
+        throw Erreur_Gabarit("Calcul de flottaison impossible", true);
+    }));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(feuille.feuilles.at(0).abandonnee);
+    EXPECT_EQ(shell.statuts[1], "Pret");
+    EXPECT_FALSE(Travail_Impression(shell, feuille, [] { throw Erreur_Gabarit("pas nul"); }));
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].texte, "Impression impossible : pas nul");
+    EXPECT_EQ(shell.messages[0].style, MB_STOP);
 }
 
 // Ten "-" from 56.7 leave 55.69999999999999; "-" never goes under 0.1; the scales follow.

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "printing/Commandes_Impression.h"
 #include "printing/Impression_Couple.h"
 #include "support/Coques_Essai.h"
 #include "support/Feuille_Essai.h"
@@ -183,6 +184,69 @@ TEST_F(Essai_Couple, TransomWalkCountsItsStations) {
     Prepare(e, 0);
     ASSERT_TRUE(Lance_Impression_Tableau(e, shell, feuille, false));
     EXPECT_EQ(feuille.feuilles.at(0).traits.size(), 1u + 200 + 1);
+}
+
+// A view redrawn while a job lets events run (a window resized during a series): it writes
+// its own origin, station, heel and oblique angle into the values the sheets share.
+struct Shell_Vue_Redessinee : Shell_Enregistreur {
+    Etat_Projet *e = nullptr;
+    void Laisse_Evenements() override {
+        Shell_Enregistreur::Laisse_Evenements();
+        e->P(40) = 1234;
+        e->P(41) = 567;
+        e->X_Couple = 77;
+        e->Gite_Couple = 20;
+        e->Angle_Vue = 30;
+    }
+};
+
+// The box section at 500 prints as it does with no redraw: its header, waterline and
+// centreline where the job put them.
+TEST_F(Essai_Couple, ViewRedrawnDuringTheJobLeavesTheSectionAlone) {
+    Etat_Projet e = Coque_Caisson();
+    Francs_Bords(e, 40, 40);
+    Prepare(e, 500);
+    Shell_Vue_Redessinee vue;
+    vue.e = &e;
+    ASSERT_TRUE(Lance_Impression_Couple(e, vue, feuille, false));
+    ASSERT_EQ(vue.evenements, 1);
+    const auto &f = feuille.feuilles.at(0);
+    EXPECT_EQ(f.textes.at(1), "Couple 500");
+    ASSERT_EQ(f.traits.size(), 205u);
+    Ligne_Attendue(f.traits[0], 0, OY, 16000, OY);
+    Ligne_Attendue(f.traits[1], 8000, 0, 8000, 11900);
+    Ligne_Attendue(f.traits[2], 8000 + 50 * EH, OY - 40 * EV, 8000 - 50 * EH, OY - 40 * EV);
+    Ligne_Attendue(f.traits[204], 8000, OY + 60 * EV, 8000 + 50 * EH, OY + 60 * EV);
+    EXPECT_DOUBLE_EQ(e.P(40), OY);
+    EXPECT_DOUBLE_EQ(e.P(41), 8000);
+    EXPECT_EQ(e.Gite_Couple, 0);
+}
+
+// The same redraw under a whole series: the transom keeps its centreline at 8000 and its
+// keel at 10000, and each section its own station.
+TEST_F(Essai_Couple, ViewRedrawnDuringASeriesLeavesEachStation) {
+    Etat_Projet e = Coque_Tableau();
+    Prepare(e, 0);
+    Shell_Vue_Redessinee vue;
+    vue.e = &e;
+    Choix_Impression c;
+    c.pas = 50;
+    Menu_Impression_Command2(e, vue, feuille, IMP_COUPLES_AUTO, c);
+    EXPECT_EQ(Titres(feuille),
+              (std::vector<std::string>{"Tableau arrière incliné, Couple : 0 à  25", "Couple 50",
+                                        "Couple 100", "Couple 150", "Couple 200"}));
+    EXPECT_EQ(feuille.Terminees(), 5);
+    const auto &tableau = feuille.feuilles.at(0).traits;
+    Ligne_Attendue(tableau.at(0), 8000, 0, 8000, 11900);
+    // From the keel on the centreline (station 0) to station 0.25, half-breadth 0.5.
+    Ligne_Attendue(tableau.at(1), 8000 + 0.5 * EH,
+                   10000 - static_cast<float>(std::sqrt(25.0 * 25 + 40 * 40) / 25) * 0.25 * EV,
+                   8000, 10000);
+    // Station 50 of the V: half-breadth 50 at the sheer, 10 above the waterline.
+    const auto &couple = feuille.feuilles.at(1).traits;
+    Ligne_Attendue(couple.at(0), 0, OY, 16000, OY);
+    Ligne_Attendue(couple.at(2), 8000 + 50 * EH, OY - 10 * EV, 8000 - 50 * EH, OY - 10 * EV);
+    EXPECT_DOUBLE_EQ(e.P(37), 2.5);
 }
 
 } // namespace

@@ -69,6 +69,21 @@ TEST_F(Profils, ForwardProfileWithItsStem) {
                    OY - F(1000) * EV);
 }
 
+// A vertical stem (P(36) = 0): the keel runs to the bow, and the last line stands at the bow
+// (260 mm from the sheet's first station), from the keel 40 below the waterline up to the
+// sheer 60 above it.
+TEST_F(Profils, ForwardProfileWithAVerticalStem) {
+    Etat_Projet e = Caisson_Assiette();
+    e.P(36) = 0;
+    Imprime_Profile_Avant(e, feuille);
+    const auto &t = feuille.feuilles.at(0).traits;
+    // Reference, keel and sheer 741..1000, stem.
+    ASSERT_EQ(t.size(), 1u + 260 + 260 + 1);
+    Ligne_Attendue(t[519], 10 + 259 * EH, OY + 40.02 * EV, 10 + 260 * EH, OY + 40 * EV);
+    Ligne_Attendue(t[520], 10 + 259 * EH, OY - 59.98 * EV, 10 + 260 * EH, OY - 60 * EV);
+    Ligne_Attendue(t[521], 10 + 260 * EH, OY + 40 * EV, 10 + 260 * EH, OY - 60 * EV);
+}
+
 // 200 mm onto 260: scales 1.3 times the calibration. The deck is 50 wide to station 100,
 // then narrows straight to the bow: B = 100 - X / 2.
 TEST_F(Profils, ReducedSheerLineAndItsScaleRestored) {

@@ -119,6 +119,9 @@ void Menu_Impression::Cree_Onglet_Couple() {
             if (Lit_Nombre(s, v))
                 u->setValue(v);
         });
+    // An arrow's step is a good value, as is a number "Valide" took.
+    for (UpDown *u : {UpDown1_, UpDown2_})
+        connect(u, &UpDown::Change, this, [this, u] { Bonne_Valeur(u) = u->value(); });
     SSTab1_->addTab(page, QStringLiteral("Couple"));
 }
 
@@ -191,10 +194,13 @@ void Menu_Impression::Cree_Onglet_Reglage() {
     info->setObjectName(QStringLiteral("Frame_Info"));
     auto *li = new QVBoxLayout(info);
     li->setContentsMargins(4, 0, 4, 2);
-    li->addWidget(Texte(info, QStringLiteral("Cet outils imprime un  L  de        100 mm sur 100 "
-                                             "mn.                  Effectuer une correction ci "
-                                             "       nessecaire.")
-                                  .simplified()));
+    // The caption as written, its runs of blanks included.
+    auto *aide = Texte(info, QStringLiteral("Cet outils imprime un  L  de        100 mm sur 100 "
+                                            "mn.                  Effectuer une correction ci "
+                                            "       nessecaire."));
+    aide->setObjectName(QStringLiteral("Label_Info"));
+    aide->setTextFormat(Qt::PlainText);
+    li->addWidget(aide);
     g->addWidget(info, 0, 1);
 
     auto *test = Bouton(page, QStringLiteral("Command3"), QStringLiteral("Test d'impression"));
@@ -244,6 +250,7 @@ bool Menu_Impression::Lit_Entier(QLineEdit *t, UpDown *u, const QString &nom, do
     if (Lit_Nombre(t->text(), v) && v >= u->minimum() && v <= u->maximum()) {
         valeur = Arrondi(v);
         u->setValue(valeur);
+        Bonne_Valeur(u) = valeur;
         return true;
     }
     t->setFocus();
@@ -321,6 +328,10 @@ void Menu_Impression::Menu_Impression_Form_Load() {
     charge_ = true;
     Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
     ctx().etat.Pas_Couple_Sauve = ctx().etat.P(PAS_VERTICAL);
+    // Loaded again after a close: the boxes show the last good station and step, not what
+    // was typed and refused before.
+    for (UpDown *u : {UpDown1_, UpDown2_})
+        u->Montre_Valeur(Bonne_Valeur(u));
 }
 
 void Menu_Impression::Menu_Impression_Form_Activate() {

@@ -62,6 +62,8 @@ private:
     // The typed station or step, checked against its spinner's range; false after a
     // message when it is not a number in range.
     bool Lit_Entier(QLineEdit *t, UpDown *u, const QString &nom, double &valeur);
+    // The last station or step taken by an arrow or by "Valide", for that spinner.
+    double &Bonne_Valeur(const UpDown *u) { return u == UpDown1_ ? station_ : pas_; }
 
     QTabWidget *SSTab1_;
     QLineEdit *Text1_ = nullptr, *Text2_ = nullptr;
@@ -70,6 +72,7 @@ private:
     std::array<QRadioButton *, 2> Option1_{};
     QLabel *Valeur_H_ = nullptr, *Valeur_V_ = nullptr;
     bool charge_ = false;
+    double station_ = 0, pas_ = 10; // whole mm, the spinners' starting values
 };
 
 // The project initialisation's step: the window is created (and loaded) and its quality

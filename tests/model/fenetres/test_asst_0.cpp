@@ -1,9 +1,13 @@
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -78,13 +82,35 @@ TEST(Asst_0, ControlesEtActivation) {
     EXPECT_EQ(w.Option1(2)->text(), "Fin");
     EXPECT_EQ(w.Command1(0)->text(), "Annuler");
     EXPECT_EQ(w.Command1(1)->text(), "Terminer");
-    EXPECT_EQ(w.Gauche(), Twips_En_Pixels(100));
-    EXPECT_EQ(w.Haut(), Twips_En_Pixels(100));
-    EXPECT_EQ(w.Largeur_Externe(), Twips_En_Pixels(4800));
-    EXPECT_EQ(w.Hauteur_Externe(), Twips_En_Pixels(6825));
+    // 100 twips from the corner, 4800 x 6825 twips.
+    EXPECT_EQ(w.Gauche(), 7);
+    EXPECT_EQ(w.Haut(), 7);
+    EXPECT_EQ(w.Largeur_Externe(), 320);
+    EXPECT_EQ(w.Hauteur_Externe(), 455);
     ASSERT_FALSE(b.s.sons.empty());
     EXPECT_EQ(b.s.sons.back(), "ocean3.wav");
     EXPECT_GE(b.s.evenements, 1);
+}
+
+// The help lines were laid for a narrower type: the type shrinks until the longest of them
+// (measured here in the box's final type, trailing blanks unseen) fits the box's inner width,
+// and stays legible. The rule of dashes under the question may run out.
+TEST(Asst_0, LignesDAideEntieresDansLeurCadre) {
+    Banc b;
+    Asst_0 &w = b.Ouvre();
+    for (const char *nom : {"Text1_2", "Text1_0"}) {
+        auto *t = w.findChild<QPlainTextEdit *>(QString::fromLatin1(nom));
+        ASSERT_NE(t, nullptr) << nom;
+        const QFontMetricsF m(t->font());
+        qreal plus_longue = 0;
+        for (const QString &l : t->toPlainText().split(QLatin1Char('\n')))
+            if (!l.contains(QStringLiteral("----")))
+                plus_longue = std::max(plus_longue, m.horizontalAdvance(l.trimmed()));
+        const qreal place = t->viewport()->width() - 2 * t->document()->documentMargin();
+        EXPECT_GT(plus_longue, 0) << nom;
+        EXPECT_LE(plus_longue, place) << nom;
+        EXPECT_GE(t->font().pointSizeF(), 5.0) << nom;
+    }
 }
 
 TEST(Asst_0, LongueurRefuseeResteOuvert) {

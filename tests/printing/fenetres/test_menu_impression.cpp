@@ -1,5 +1,6 @@
 // The print window driven as a user would: its controls, calibration and "Sauve", the
 // vertical step it gives back, and real prints into PDF files read back with poppler.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -18,10 +19,15 @@
 #include "printing/fenetres/Impressions_Appendices.h"
 #include "printing/fenetres/Menu_Impression.h"
 #include "printing/fenetres/Pdf_Essai.h"
+#include "rig/fenetres/Comp_Derive.h"
+#include "rig/fenetres/Comp_Safran.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Cadre_Test.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
+#include "support/Feuille_Essai.h"
+#include "support/Maitre.h"
+#include "support/Naca_Essai.h"
 
 using namespace gabarit;
 using namespace gabarit::test;
@@ -139,6 +145,45 @@ TEST(Menu_Impression, ClosingGivesTheVerticalStepBack) {
     b.e.P(37) = 0.1;
     w.Cadre()->close();
     EXPECT_EQ(b.e.P(37), 2);
+}
+
+// Values typed and refused do not outlive the window: opened again after a close, the
+// boxes show the station and step last taken (arrows here), and Valide prints them.
+TEST(Menu_Impression, ReopenedBoxesShowTheGoodValues) {
+    Banc b;
+    Menu_Impression &w = b.Ouvre();
+    for (int i = 0; i < 3; ++i)
+        Clique_Fleche(w.UpDown1(), true);
+    Clique_Fleche(w.UpDown2(), true);
+    Tape(w.Text1(), QStringLiteral("1005"));
+    Tape(w.Text2(), QStringLiteral("505"));
+    QTest::mouseClick(w.Command2(0), Qt::LeftButton);
+    QTest::mouseClick(w.Command2(10), Qt::LeftButton);
+    EXPECT_EQ(b.messages.size(), 2u);
+    w.Cadre()->close();
+    b.Ouvre();
+    EXPECT_EQ(w.Text1()->text(), "30");
+    EXPECT_EQ(w.Text2()->text(), "20");
+
+    const std::string pdf = b.dossier + "/trente.pdf";
+    b.Choisit_Pdf(w, pdf);
+    QTest::mouseClick(w.Command2(0), Qt::LeftButton);
+    EXPECT_TRUE(Texte_Pdf(QString::fromStdString(pdf)).contains(QStringLiteral("Couple 30")));
+}
+
+// The calibration's caption reads as written, its runs of blanks kept, and is whole in its
+// frame at the window's size.
+TEST(Menu_Impression, CalibrationCaptionAsWritten) {
+    Banc b;
+    Menu_Impression &w = b.Ouvre();
+    w.SSTab1()->setCurrentIndex(2);
+    QApplication::processEvents();
+    QLabel *l = Enfant<QLabel>(w, "Label_Info");
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->text(), QStringLiteral("Cet outils imprime un  L  de        100 mm sur 100 mn."
+                                        "                  Effectuer une correction ci        "
+                                        "nessecaire."));
+    EXPECT_GE(l->height(), l->heightForWidth(l->width()));
 }
 
 // Three "+" across, ten "-" down, "bonne", "Sauve": tov.ini holds what the buttons made;
@@ -327,6 +372,33 @@ TEST(Impressions_Appendices, BulbAndKeelPrintsReachThePrinter) {
     ASSERT_EQ(b.shell.messages.size(), 2u);
     EXPECT_EQ(b.shell.messages[1].style, MB_STOP);
     EXPECT_FALSE(fs::exists(pdf));
+}
+
+// The rudder window's print button prints the section its own option chooses, whatever the
+// keel window's option says.
+TEST(Impressions_Appendices, RudderPrintsTheSectionOfItsOwnWindow) {
+    Banc b;
+    Prepare_Maitre(b.e, b.shell);
+    Profils_Appendices(b.e);
+    Pour_Impression(b.e);
+    const std::string pdf = b.dossier + "/safran.pdf";
+    Imprimante().setOutputFormat(QPrinter::PdfFormat);
+    for (int inferieur : {1, 0}) {
+        Comp_Derive &quille = b.Banc_Fenetre::Ouvre<Comp_Derive>();
+        Clique_Option(quille.Option1(1 - inferieur));
+        Comp_Safran &safran = b.Banc_Fenetre::Ouvre<Comp_Safran>();
+        Clique_Option(safran.Option1(inferieur));
+        const std::string f = pdf + std::to_string(inferieur) + ".pdf";
+        Imprimante().setOutputFileName(QString::fromStdString(f));
+        QTest::mouseClick(safran.Command1(), Qt::LeftButton);
+        const QString texte = Texte_Pdf(QString::fromStdString(f));
+        EXPECT_TRUE(texte.contains(inferieur ? QString::fromUtf8("Safran Inférieur")
+                                             : QString::fromUtf8("Safran Supérieur")))
+            << texte.toStdString();
+        // Rudder NACA 0015 below, 0006 above.
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(inferieur ? "Naca n° : 5" : "Naca n° : 1")))
+            << texte.toStdString();
+    }
 }
 
 } // namespace

@@ -116,7 +116,7 @@ TEST_F(AideTest, ViewerSnapsBackToItsSizeCentredOnTheFrame) {
     ctx.cadre = &cadre;
     Aide &aide = ctx.Fenetre<Aide>();
     aide.Montre_Sujet(0);
-    const int lw = Twips_En_Pixels(5865), lh = Twips_En_Pixels(5750);
+    const int lw = 391, lh = 383; // 5865 x 5750 twips
     EXPECT_EQ(aide.Largeur_Externe(), lw);
     EXPECT_EQ(aide.Hauteur_Externe(), lh);
     // The first opening is centred by its fixed size.
@@ -128,6 +128,5 @@ TEST_F(AideTest, ViewerSnapsBackToItsSizeCentredOnTheFrame) {
     EXPECT_EQ(aide.Hauteur_Externe(), lh);
     EXPECT_EQ(aide.Gauche(), (1000 - 500) / 2);
     EXPECT_EQ(aide.Haut(), (800 - 300) / 2);
-    EXPECT_EQ(aide.RichTextBox1()->geometry(),
-              QRect(0, Twips_En_Pixels(400), Twips_En_Pixels(5765), Twips_En_Pixels(4550)));
+    EXPECT_EQ(aide.RichTextBox1()->geometry(), QRect(0, 27, 384, 303)); // 400, 5765 and 4550 twips
 }

@@ -108,8 +108,8 @@ TEST(Aastuce, EachActivationDrawsAFreshTipAndOkHides) {
     EXPECT_TRUE(a.Visible());
     EXPECT_EQ(a.Astuce_Affichee(), attendu[0]);
     EXPECT_EQ(Cadre_Visible(a), attendu[0]);
-    EXPECT_EQ(a.Largeur_Externe(), Twips_En_Pixels(4125));
-    EXPECT_EQ(a.Hauteur_Externe(), Twips_En_Pixels(4170));
+    EXPECT_EQ(a.Largeur_Externe(), 275); // 4125 x 4170 twips
+    EXPECT_EQ(a.Hauteur_Externe(), 278);
 
     // Back from another window: a new draw.
     autre->show();
