@@ -80,7 +80,7 @@ int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS
                                  " mm : la table de carène ne peut pas être calculée");
         if (D >= HAUTEUR_MAX_TABLE)
             throw Erreur_Gabarit("Couple trop haut pour la table à X = " + Nombre_Message(X) +
-                                 " mm : hauteur " + Nombre_Message(D) + " mm (moins de 300 mm)");
+                                 " mm : hauteur " + Valeur_Message(D) + " mm (moins de 300 mm)");
         sections[nb] = {X, D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
     }
     e.X_Couple = X; // past the last station, as the walk leaves it
@@ -157,6 +157,8 @@ double Colonnes(const Section &s, Colonnes_Section &c) {
         const double dz = static_cast<double>(c.profondeur[i]) - c.profondeur[i - 1];
         const double dy = static_cast<double>(c.demi_largeur[i]) - c.demi_largeur[i - 1];
         G += std::sqrt(dz * dz + dy * dy);
+        if (!(G <= std::numeric_limits<float>::max()))
+            throw Erreur_Gabarit("Calcul impossible : périmètre trop grand pour la table");
         c.perimetre[i - 1] = static_cast<float>(G);
     }
     return G;
