@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "model/Carene.h"
 #include "model/Initialisation.h"
@@ -50,7 +51,11 @@ std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
     auto copie = std::make_unique<Etat_Projet>();
     copie->Tab_Param = e.Tab_Param;
     copie->P(n) = v;
-    return Refus_Table(copie->Tab_Param);
+    const std::string refus = Refus_Table(copie->Tab_Param);
+    if (refus.empty())
+        return "";
+    return "Valeur " + Valeur_Message(v) + " refusée pour le n° " + std::to_string(n) +
+           " : la table de carène ne peut pas la prendre.\n" + refus;
 }
 
 } // namespace gabarit

@@ -14,7 +14,9 @@ namespace gabarit {
 void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible);
 
 // Why v cannot take the place of P(n) in e ("" when it can): a value the project file cannot
-// hold in whole thousandths, or one that makes the hull table refuse a hull it holds now.
+// hold in whole thousandths, or one that makes the hull table refuse a hull it holds now
+// (the message names the value, the record and the table's reason). The table decides by
+// its own passes (Verifie_Carene_Table), so an edit it lets through the table takes.
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v);
 
 } // namespace gabarit

@@ -1,8 +1,10 @@
 #include "model/Carene.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "model/Geometrie_Couple.h"
 
@@ -10,10 +12,33 @@ namespace gabarit {
 
 namespace {
 
-// What the table needs of one section: depth, half-breadth, shape law, upright freeboard.
+// What the table needs of one section: station, depth, half-breadth, shape law, upright
+// freeboard.
 struct Section {
-    double D, B, a, b, F;
+    double X, D, B, a, b, F;
 };
+
+} // namespace
+
+std::string Valeur_Message(double v) {
+    if (!(std::abs(v) >= 1e15))
+        return Nombre_Message(v);
+    // Beyond whole digits a reader can count: the exponent form, always with a point.
+    char tampon[32];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 6);
+    return std::string(tampon, r.ptr);
+}
+
+namespace {
+
+// The refusal of the section at X, naming the station and the values its shape comes from,
+// so the user can find the record that made it.
+[[noreturn]] void Refuse_Section(const Section &s, const Erreur_Gabarit &err) {
+    throw Erreur_Gabarit("Couple incalculable à X = " + Valeur_Message(s.X) + " mm (hauteur " +
+                         Valeur_Message(s.D) + " mm, demi-largeur " + Valeur_Message(s.B) +
+                         " mm, forme a = " + Valeur_Message(s.a) + ", b = " + Valeur_Message(s.b) +
+                         ") : " + err.what());
+}
 
 } // namespace
 
@@ -43,22 +68,34 @@ int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS
     e.Gite_Couple = 0;
     for (; X <= L; X += 10, ++nb) {
         e.X_Couple = X;
-        Calcul_Couple(e);
+        try {
+            Calcul_Couple(e);
+        } catch (const Erreur_Gabarit &err) {
+            throw Erreur_Gabarit("Couple incalculable à X = " + Nombre_Message(X) +
+                                 " mm : " + err.what());
+        }
         const double D = e.Hauteur_Couple;
         if (D < 0)
             throw Erreur_Gabarit("Hauteur de couple négative à X = " + Nombre_Message(X) +
                                  " mm : la table de carène ne peut pas être calculée");
         if (D >= HAUTEUR_MAX_TABLE)
             throw Erreur_Gabarit("Couple trop haut pour la table à X = " + Nombre_Message(X) +
-                                 " mm : hauteur " + Nombre_Message(D) + " mm (moins de 300 mm)");
-        sections[nb] = {D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
+                                 " mm : hauteur " + Valeur_Message(D) + " mm (moins de 300 mm)");
+        sections[nb] = {X, D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord};
     }
     e.X_Couple = X; // past the last station, as the walk leaves it
     return nb;
 }
 
-// One value per sample of a section, every millimetre from the sheer down.
+// One value per row of a section, every millimetre from the sheer down.
 using Echantillons = std::array<double, Table_Carene::NB_PROFONDEURS>;
+using Lignes = std::array<float, Table_Carene::NB_PROFONDEURS>;
+
+// One section's four table columns, rows 0 to n - 1 (the keel row last).
+struct Colonnes_Section {
+    Lignes profondeur, demi_largeur, aire, perimetre;
+    int n = 0;
+};
 
 // The half-breadths of a section every millimetre from the sheer down (k = 0, 1, ... while
 // k <= D), in whole ten-thousandths of a millimetre; returns their number. The section was
@@ -80,75 +117,110 @@ int Demi_Largeurs(const Section &s, Echantillons &dix_milliemes) {
     return static_cast<int>(n);
 }
 
+// A section's columns: depth and half-breadth every millimetre from the sheer down, the area
+// below each depth summed upward from the keel in 1-mm strips, both sides, and one side's
+// wetted girth from the keel up to the upright waterline in force. Returns that girth.
+// The table keeps single precision: a half-breadth or an area beyond it is refused.
+double Colonnes(const Section &s, Colonnes_Section &c) {
+    Echantillons dix_milliemes;
+    const int n = Demi_Largeurs(s, dix_milliemes);
+    for (int k = 0; k < n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const double y = dix_milliemes[i] / 10000;
+        if (!(std::abs(y) <= std::numeric_limits<float>::max()))
+            throw Erreur_Gabarit("Calcul impossible : demi-largeur trop grande pour la table");
+        const double z = s.D - k; // height above the keel
+        c.profondeur[i] = static_cast<float>(s.D - z);
+        c.demi_largeur[i] = static_cast<float>(y);
+    }
+    const auto quille = static_cast<std::size_t>(Int(s.D)) + 1;
+    c.profondeur[quille] = static_cast<float>(s.D);
+    c.demi_largeur[quille] = 0;
+    c.n = static_cast<int>(quille) + 1;
+    float aire = 0;
+    for (std::size_t d = quille + 1; d-- > 0;) {
+        aire = 2 * c.demi_largeur[d] + aire;
+        c.aire[d] = aire;
+        c.perimetre[d] = 0;
+    }
+    if (!std::isfinite(aire))
+        throw Erreur_Gabarit("Calcul impossible : aire de couple trop grande pour la table");
+
+    // The girth walk stops at the sheer row: there is no sample above it.
+    const bool entier = s.D == Int(s.D);
+    const int debut = static_cast<int>(entier ? s.D : Int(s.D) + 1);
+    const double fin_ligne = entier ? Fix(s.F) : Fix(s.F + 1);
+    const int fin = fin_ligne < 1 ? 1 : fin_ligne > debut ? debut + 1 : int(fin_ligne);
+    double G = 0;
+    for (int k = debut; k >= fin; --k) {
+        const auto i = static_cast<std::size_t>(k);
+        const double dz = static_cast<double>(c.profondeur[i]) - c.profondeur[i - 1];
+        const double dy = static_cast<double>(c.demi_largeur[i]) - c.demi_largeur[i - 1];
+        G += std::sqrt(dz * dz + dy * dy);
+        if (!(G <= std::numeric_limits<float>::max()))
+            throw Erreur_Gabarit("Calcul impossible : périmètre trop grand pour la table");
+        c.perimetre[i - 1] = static_cast<float>(G);
+    }
+    return G;
+}
+
+// The table's passes over every section, into t when given (t empty), else only checked:
+// what the check accepts is exactly what the table takes. Returns the upright wetted surface
+// P(200): twice the mean one-side girth times the length, in thousands of mm2.
+double Passes_Table(const Section *sections, int nb, double L, Table_Carene *t) {
+    Colonnes_Section c;
+    double S = 0;
+    // The hull's volume read by the flotation sums these areas in single precision.
+    float volume = 0;
+    for (int i = 0; i < nb; ++i) {
+        const Section &s = sections[i];
+        try {
+            S += Colonnes(s, c);
+        } catch (const Erreur_Gabarit &err) {
+            Refuse_Section(s, err);
+        }
+        volume += c.aire[0];
+        if (t)
+            for (int d = 0; d < c.n; ++d) {
+                const auto k = static_cast<std::size_t>(d);
+                (*t)(i, d, 0) = c.profondeur[k];
+                (*t)(i, d, 1) = c.demi_largeur[k];
+                (*t)(i, d, 2) = c.aire[k];
+                (*t)(i, d, 3) = c.perimetre[k];
+            }
+    }
+    if (!std::isfinite(volume))
+        throw Erreur_Gabarit("Carène trop grande pour la table : volume de "
+                             "carène non fini");
+    return Fix(Divise(2 * S, L / 10 + 1) * L) / 1000;
+}
+
 } // namespace
 
 void Verifie_Carene_Table(Etat_Projet &e) {
     const double x = e.X_Couple, gite = e.Gite_Couple;
-    Section sections[Table_Carene::NB_STATIONS];
-    try {
-        Sections_Table(e, sections);
-    } catch (...) {
+    const auto remet = [&] {
         e.X_Couple = x;
         e.Gite_Couple = gite;
+    };
+    Section sections[Table_Carene::NB_STATIONS];
+    try {
+        const int nb = Sections_Table(e, sections);
+        Passes_Table(sections, nb, e.L(), nullptr);
+    } catch (...) {
+        remet();
         throw;
     }
-    e.X_Couple = x;
-    e.Gite_Couple = gite;
+    remet();
 }
 
 void Calcul_Tab(Etat_Projet &e) {
     Section sections[Table_Carene::NB_STATIONS];
     const int nb = Sections_Table(e, sections);
-    const double L = e.L();
-
     Table_Carene &t = e.Tab_Carene;
     t.Vide();
     try {
-        // Shape pass: samples every millimetre from the sheer (d = 0) down, then the area
-        // below each depth summed upward from the keel in 1-mm strips, both sides.
-        Echantillons dix_milliemes;
-        for (int i = 0; i < nb; ++i) {
-            const Section &s = sections[i];
-            const int n = Demi_Largeurs(s, dix_milliemes);
-            for (int k = 0; k < n; ++k) {
-                const double z = s.D - k;
-                const int d = static_cast<int>(Arrondi(s.D - z));
-                t(i, d, 0) = static_cast<float>(s.D - z);
-                t(i, d, 1) = static_cast<float>(dix_milliemes[static_cast<std::size_t>(k)] / 10000);
-            }
-            const int quille = static_cast<int>(Int(s.D)) + 1;
-            t(i, quille, 0) = static_cast<float>(s.D);
-            t(i, quille, 1) = 0;
-            // The sum runs in a register: reading back the row just stored would wait on
-            // the store at every row.
-            float aire = t(i, quille, 2);
-            for (int d = quille - 1; d >= 0; --d) {
-                aire = 2 * t(i, d, 1) + aire;
-                t(i, d, 2) = aire;
-            }
-        }
-
-        // Girth pass: one side's wetted girth from the keel up to the upright waterline in
-        // force. The walk stops at the sheer row: there is no sample above it.
-        double S = 0;
-        for (int i = 0; i < nb; ++i) {
-            const Section &s = sections[i];
-            const bool entier = s.D == Int(s.D);
-            const int debut = static_cast<int>(entier ? s.D : Int(s.D) + 1);
-            const double fin_ligne = entier ? Fix(s.F) : Fix(s.F + 1);
-            const int fin = fin_ligne < 1 ? 1 : fin_ligne > debut ? debut + 1 : int(fin_ligne);
-            double G = 0;
-            for (int c = debut; c >= fin; --c) {
-                const double dz = static_cast<double>(t(i, c, 0)) - t(i, c - 1, 0);
-                const double dy = static_cast<double>(t(i, c, 1)) - t(i, c - 1, 1);
-                G += std::sqrt(dz * dz + dy * dy);
-                t(i, c - 1, 3) = static_cast<float>(G);
-            }
-            S += G;
-        }
-
-        // Twice the mean one-side girth times the length, in thousands of mm2.
-        e.P(200) = Fix(Divise(2 * S, L / 10 + 1) * L) / 1000;
+        e.P(200) = Passes_Table(sections, nb, e.L(), &t);
     } catch (...) {
         // No half-built table survives a failed sample.
         t.Vide();

@@ -1,6 +1,8 @@
 #pragma once
 // The hull table Tab_Carene, sampled from the section geometry every 10 mm along the hull
 // and every millimetre down each section.
+#include <string>
+
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
 
@@ -26,8 +28,13 @@ void Calcul_Tab(Etat_Projet &e);
 // Throws Erreur_Gabarit unless the hull length L lies in 0 < L <= 2000 mm.
 void Verifie_Longueur_Table(const Etat_Projet &e);
 // Throws the table's own Erreur_Gabarit for every hull Calcul_Tab would refuse (length, a
-// section depth outside 0 to 300 mm), without touching the table. X_Couple and Gite_Couple
-// are left as they were.
+// section depth outside 0 to 300 mm, a shape law or a size the table cannot compute), by
+// running the table's own passes without storing them: the open, the editors and the
+// heeled search take exactly what the table takes. The table and the record are not
+// touched; X_Couple and Gite_Couple are left as they were.
 void Verifie_Carene_Table(Etat_Projet &e);
+// A value as the table's refusals name it: plain digits, or the exponent form for one too
+// large to read digit by digit (1e+300).
+std::string Valeur_Message(double v);
 
 } // namespace gabarit

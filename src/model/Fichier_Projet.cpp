@@ -195,18 +195,42 @@ std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size
     std::error_code ec;
     if (!std::filesystem::is_regular_file(chemin, ec))
         throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
+    // A file far larger than a project (a film, a disk image chosen by mistake) is refused
+    // before a byte of it is read.
+    const std::uintmax_t taille = std::filesystem::file_size(chemin, ec);
+    if (ec)
+        throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
+    if (taille > TAILLE_MAX_FICHIER)
+        throw Erreur_Gabarit("Fichier trop grand : " + chemin + " (" + std::to_string(taille) +
+                             " octets ; " + std::to_string(TAILLE_MAX_FICHIER >> 20) +
+                             " Mo au plus)");
     std::ifstream f(chemin, std::ios::binary);
     if (!f)
         throw Erreur_Gabarit("Impossible de lire le fichier : " + chemin);
+    // Each line is read into a bounded buffer: one that fills it without a line end (the
+    // file may have grown since its size was taken) is refused, never grown without end.
+    std::vector<char> tampon(LONGUEUR_MAX_LIGNE + 2);
+    const auto capacite = static_cast<std::streamsize>(tampon.size());
     std::vector<std::string> lignes;
-    std::string ligne;
-    while (lignes.size() < nb_max && std::getline(f, ligne)) {
+    while (lignes.size() < nb_max) {
+        f.getline(tampon.data(), capacite);
+        if (f.bad())
+            throw Erreur_Gabarit("Erreur de lecture du fichier : " + chemin);
+        std::streamsize n = f.gcount();
+        if (f.fail()) {
+            if (f.eof() && n == 0)
+                break; // end of file
+            throw Erreur_Gabarit("Ligne " + std::to_string(lignes.size() + 1) +
+                                 " trop longue dans le fichier : " + chemin + " (" +
+                                 std::to_string(LONGUEUR_MAX_LIGNE >> 10) + " ko au plus)");
+        }
+        if (!f.eof())
+            --n; // the line end was read too
+        std::string ligne(tampon.data(), static_cast<std::size_t>(n));
         if (!ligne.empty() && ligne.back() == '\r')
             ligne.pop_back();
-        lignes.push_back(ligne);
+        lignes.push_back(std::move(ligne));
     }
-    if (f.bad())
-        throw Erreur_Gabarit("Erreur de lecture du fichier : " + chemin);
     return lignes;
 }
 

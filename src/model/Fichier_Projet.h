@@ -3,6 +3,7 @@
 // whole thousandths, comment), CR LF, Windows-1252.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,8 +50,16 @@ bool Lit_Nombre_Fichier(const std::string &texte, double &valeur);
 // A text line of a file: blanks at its ends dropped; a line that begins with a double quote
 // is taken up to the next double quote.
 std::string Champ_Texte(const std::string &ligne);
+// Largest file and line the program's text files are read from. A project is 900 lines of
+// numbers and comments (a comment is at most the editor's 32767 characters): 300 of the
+// longest comments make 10 MB, and a project is usually 20 kB. A file or a line beyond these
+// is no project nor settings file, and is refused before it is read into memory.
+inline constexpr std::uintmax_t TAILLE_MAX_FICHIER = 16u << 20;
+inline constexpr std::size_t LONGUEUR_MAX_LIGNE = 64u << 10;
+
 // The first nb_max lines of a file, CR LF or LF, without their line ends. Throws
-// Erreur_Gabarit naming the file when it cannot be read.
+// Erreur_Gabarit naming the file when it cannot be read, is larger than TAILLE_MAX_FICHIER,
+// or one of those lines is longer than LONGUEUR_MAX_LIGNE.
 std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max);
 // Writes a temporary file beside chemin, then renames it over chemin, so a failure leaves
 // the old file whole. A link is written through to the file it names; the new file keeps

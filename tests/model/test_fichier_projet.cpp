@@ -185,6 +185,40 @@ TEST(Fichier_Projet, FichierCourtOuAbsentLaisseLaCibleInchangee) {
     EXPECT_THROW(Lit_Fichier_Projet(test::Dossier_Temporaire(), Projet_Courant(e)), Erreur_Gabarit);
 }
 
+TEST(Fichier_Projet, FichierOuLigneDemesuresRefusesAvantLecture) {
+    Etat_Projet e;
+    e.P(1) = 42;
+    const auto valeurs = e.Tab_Param;
+    auto refus = [&](const std::string &chemin) {
+        try {
+            Lit_Fichier_Projet(chemin, Projet_Courant(e));
+        } catch (const Erreur_Gabarit &err) {
+            return std::string(err.what());
+        }
+        return std::string("lu");
+    };
+    // One byte over 16 MB, sparse: refused by its size alone.
+    const std::string gros = Fichier_Temporaire("gros.cot");
+    Ecrit_Octets(gros, Joint(Lignes_Projet()));
+    fs::resize_file(gros, (std::uintmax_t{16} << 20) + 1);
+    EXPECT_EQ(refus(gros), "Fichier trop grand : " + gros + " (16777217 octets ; 16 Mo au plus)");
+
+    // A comment of 65537 characters on record 1: refused at its line, not read to its end.
+    auto l = Lignes_Projet();
+    l[2] = std::string(65537, 'x');
+    const std::string long_ = Fichier_Temporaire("long.cot");
+    Ecrit_Octets(long_, Joint(l));
+    EXPECT_EQ(refus(long_), "Ligne 3 trop longue dans le fichier : " + long_ + " (64 ko au plus)");
+    EXPECT_EQ(e.Tab_Param, valeurs);
+
+    // The longest comment the parameter editor takes (32767 characters) is read whole.
+    l[2] = std::string(32767, 'y');
+    Ecrit_Octets(long_, Joint(l));
+    EXPECT_EQ(refus(long_), "lu");
+    EXPECT_EQ(e.Texte_Projet[1], std::string(32767, 'y'));
+    EXPECT_DOUBLE_EQ(e.P(2), Valeur_Attendue(2));
+}
+
 TEST(Fichier_Projet, LectureNeTouchePasAuxReglagesNiAuProjetNonCible) {
     const std::string chemin = Fichier_Temporaire();
     Ecrit_Octets(chemin, Joint(Lignes_Projet()));

@@ -315,6 +315,27 @@ TEST(Comparaison, LectureRateeNeChangeRien) {
     EXPECT_THROW(Lit_Projet_Compare(e), Erreur_Gabarit);
 }
 
+TEST(Comparaison, FichierEnormeRefuseSansEtreLu) {
+    // 1 GB without a line break (a sparse file: nothing is written to the disk). Refused by
+    // its size before a byte is read, the compared project as it was.
+    Etat_Projet e;
+    Projets_A_B(e);
+    e.Dossier_Programme = test::Dossier_Temporaire();
+    const std::string chemin = e.Dossier_Programme + "/enorme.cot";
+    test::Ecrit_Octets(chemin, "");
+    std::filesystem::resize_file(chemin, std::uintmax_t{1} << 30);
+    e.Nom_Compar = "enorme.cot";
+    try {
+        Lit_Projet_Compare(e);
+        ADD_FAILURE() << "read";
+    } catch (const Erreur_Gabarit &ex) {
+        EXPECT_EQ(std::string(ex.what()), "Le projet à comparer n'a pas pu être lu.\nFichier "
+                                          "trop grand : " +
+                                              chemin + " (1073741824 octets ; 16 Mo au plus)");
+    }
+    EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 1000);
+}
+
 TEST(Comparaison, LeMaitreEstCeluiDuDossierDuProgramme) {
     Etat_Projet e;
     e.Dossier_Programme = test::Dossier_Temporaire();

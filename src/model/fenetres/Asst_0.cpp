@@ -212,7 +212,13 @@ void Asst_0::Terminer() {
         Text2_1_->setText(Texte_Nombre(r.longueur));
     if (r.etat != Resultat_Assistant::Etat::Reussie) {
         c.shell.Montre_Attente(false);
-        refuse();
+        // A length the assistant refuses, or the core's own reason (a master it cannot
+        // read names the file).
+        if (r.erreur.empty())
+            refuse();
+        else
+            Boite_Message(this, QString::fromStdString(r.erreur), MB_EXCLAMATION,
+                          QStringLiteral("Attention"));
         return;
     }
     if (c.cadre)

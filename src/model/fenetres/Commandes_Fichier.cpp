@@ -59,14 +59,16 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
     e.Nom_Projet = nom;
     if (ctx.cadre)
         ctx.cadre->setWindowTitle(QString::fromStdString(nom));
-    try {
-        Services().init_projet(e, ctx.shell);
-        Services().init_variables(e, ctx.shell);
-        Services().calcul_tab(e);
-        Services().calcul_flottaison(e, ctx.shell);
-    } catch (const std::exception &ex) {
-        ctx.shell.Message(ex.what(), MB_EXCLAMATION, TITRE);
-    }
+    // Shown once: a refusal the core already told the user about is not shown again.
+    Essaie_Signale(
+        ctx.shell,
+        [&] {
+            Services().init_projet(e, ctx.shell);
+            Services().init_variables(e, ctx.shell);
+            Services().calcul_tab(e);
+            Services().calcul_flottaison(e, ctx.shell);
+        },
+        TITRE);
     if (depuis_barre)
         Affiche_Voyants(e, ctx.shell);
     return true;

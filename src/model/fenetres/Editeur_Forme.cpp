@@ -112,36 +112,39 @@ void Menu_FG::Construit_Reglage(QWidget *page) {
 void Menu_FG::Option1_MouseDown(int index) {
     if (index < 0 || index > 3)
         return;
-    ctx().Commande(Contexte::Si_Occupe::Ignore, [this, index] {
-        Etat_Projet &e = ctx().etat;
-        e.P(ANGLE_ROTATION) = 0; // the section is shown unrotated
-        Picture2_->Marqueur()->show();
-        double a = 0, b = 0;
-        switch (index) {
-        case 0:
-            e.X_Couple = 0;
-            a = e.P(FORME_TA_A), b = e.P(FORME_TA_B);
-            break;
-        case 1:
-            e.X_Couple = e.P(LONGUEUR_AR);
-            a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
-            break;
-        case 3:
-            e.X_Couple = e.P(POSITION_COUPLE_HAUT);
-            a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
-            break;
-        default: // "3/4 Avant": a quarter of the length, whole, times three
-            e.X_Couple = Int(e.L() / 4) * 3;
-            a = e.P(FORME_AV_A), b = e.P(FORME_AV_B);
-            break;
-        }
-        Option1_[index]->setChecked(true);
-        Picture2_->Place_Marqueur(Int(Editeur_X_De_A(a)), Int(Editeur_Y_De_B(b)));
-        Fixe_Cle_Vue("X");
-        Pose_Station(e.X_Couple);
-        Redessine_Coupe(ctx());
-        Aff_Valeurs_FG();
-    });
+    ctx().Commande(
+        Contexte::Si_Occupe::Ignore,
+        [this, index] {
+            Etat_Projet &e = ctx().etat;
+            e.P(ANGLE_ROTATION) = 0; // the section is shown unrotated
+            Picture2_->Marqueur()->show();
+            double a = 0, b = 0;
+            switch (index) {
+            case 0:
+                e.X_Couple = 0;
+                a = e.P(FORME_TA_A), b = e.P(FORME_TA_B);
+                break;
+            case 1:
+                e.X_Couple = e.P(LONGUEUR_AR);
+                a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
+                break;
+            case 3:
+                e.X_Couple = e.P(POSITION_COUPLE_HAUT);
+                a = e.P(FORME_MC_A), b = e.P(FORME_MC_B);
+                break;
+            default: // "3/4 Avant": a quarter of the length, whole, times three
+                e.X_Couple = Int(e.L() / 4) * 3;
+                a = e.P(FORME_AV_A), b = e.P(FORME_AV_B);
+                break;
+            }
+            Option1_[index]->setChecked(true);
+            Picture2_->Place_Marqueur(Int(Editeur_X_De_A(a)), Int(Editeur_Y_De_B(b)));
+            Fixe_Cle_Vue("X");
+            Pose_Station(e.X_Couple);
+            Redessine_Coupe(ctx());
+            Aff_Valeurs_FG();
+        },
+        Contexte::Si_Refus::Message);
 }
 
 void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
@@ -164,23 +167,27 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
 }
 
 void Menu_FG::Picture2_MouseUp() {
-    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
-        Interface_Shell &shell = ctx().shell;
-        // The menus come back whatever happens in the chain below.
-        shell.Desactive_Menus();
-        const auto menus = qScopeGuard([&shell] { shell.Active_Menus(); });
-        Etat_Projet &e = ctx().etat;
-        {
-            // No drag or second release while the hull is computed; the views are drawn
-            // once the numbers are settled.
-            Contexte::Garde_Occupe occupe(ctx());
-            Calcul_Tab(e);
-            Calcul_Centrage(e, shell);
-            ctx().Fenetre<Menu_Stabilite>().Calcule_Coef_Pris();
-        }
-        Redessine_Tout(ctx());
-        Aff_Valeurs_FG();
-    });
+    // The drag moved the shape without checking it: a hull the table refuses is told here.
+    ctx().Commande(
+        Contexte::Si_Occupe::Ignore,
+        [this] {
+            Interface_Shell &shell = ctx().shell;
+            // The menus come back whatever happens in the chain below.
+            shell.Desactive_Menus();
+            const auto menus = qScopeGuard([&shell] { shell.Active_Menus(); });
+            Etat_Projet &e = ctx().etat;
+            {
+                // No drag or second release while the hull is computed; the views are drawn
+                // once the numbers are settled.
+                Contexte::Garde_Occupe occupe(ctx());
+                Calcul_Tab(e);
+                Calcul_Centrage(e, shell);
+                ctx().Fenetre<Menu_Stabilite>().Calcule_Coef_Pris();
+            }
+            Redessine_Tout(ctx());
+            Aff_Valeurs_FG();
+        },
+        Contexte::Si_Refus::Message);
 }
 
 } // namespace gabarit

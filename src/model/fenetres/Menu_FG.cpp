@@ -394,31 +394,34 @@ void Menu_FG::Command2_Click() {
 }
 
 void Menu_FG::Command4_Click() {
-    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
-        Etat_Projet &e = ctx().etat;
-        Fixe_Cle_Vue("X");
-        Efface_Info();
-        if (Text2_->text().trimmed().isEmpty())
-            Text2_->setText(QStringLiteral("0"));
-        double x = 0;
-        if (!Lit_Nombre(Text2_->text(), x)) {
-            Refuse(Text2_, QStringLiteral("Le numéro de couple doit être un nombre : « %1 » "
-                                          "est refusé.")
-                               .arg(Text2_->text().trimmed()));
-            return;
-        }
-        const double l = e.L();
-        if (x >= l)
-            x = l;
-        if (x < 0)
-            x = 0;
-        x = Fix(x);
-        Text2_->setText(Texte_Nombre(x));
-        Pose_Station(x);
-        e.X_Couple = x;
-        Redessine_Coupe(ctx());
-        Aff_Valeurs_FG();
-    });
+    ctx().Commande(
+        Contexte::Si_Occupe::Execute,
+        [this] {
+            Etat_Projet &e = ctx().etat;
+            Fixe_Cle_Vue("X");
+            Efface_Info();
+            if (Text2_->text().trimmed().isEmpty())
+                Text2_->setText(QStringLiteral("0"));
+            double x = 0;
+            if (!Lit_Nombre(Text2_->text(), x)) {
+                Refuse(Text2_, QStringLiteral("Le numéro de couple doit être un nombre : « %1 » "
+                                              "est refusé.")
+                                   .arg(Text2_->text().trimmed()));
+                return;
+            }
+            const double l = e.L();
+            if (x >= l)
+                x = l;
+            if (x < 0)
+                x = 0;
+            x = Fix(x);
+            Text2_->setText(Texte_Nombre(x));
+            Pose_Station(x);
+            e.X_Couple = x;
+            Redessine_Coupe(ctx());
+            Aff_Valeurs_FG();
+        },
+        Contexte::Si_Refus::Message);
 }
 
 void Menu_FG::UpDown1_Click(int index, bool haut) {
@@ -459,33 +462,39 @@ void Menu_FG::UpDown1_MouseUp() {
 }
 
 void Menu_FG::UpDown2_Change() {
-    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
-        Etat_Projet &e = ctx().etat;
-        Fixe_Cle_Vue("X");
-        Efface_Info();
-        if (pose_station_)
-            return;
-        e.P(ANGLE_ROTATION) = 0;
-        e.X_Couple = Nombre_Boite(Text2_);
-        if (Check1_->isChecked())
-            Redessine_Coupe(ctx());
-    });
+    ctx().Commande(
+        Contexte::Si_Occupe::Execute,
+        [this] {
+            Etat_Projet &e = ctx().etat;
+            Fixe_Cle_Vue("X");
+            Efface_Info();
+            if (pose_station_)
+                return;
+            e.P(ANGLE_ROTATION) = 0;
+            e.X_Couple = Nombre_Boite(Text2_);
+            if (Check1_->isChecked())
+                Redessine_Coupe(ctx());
+        },
+        Contexte::Si_Refus::Message);
 }
 
 void Menu_FG::UpDown2_MouseUp() {
-    ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
-        Etat_Projet &e = ctx().etat;
-        const double x = Nombre_Boite(Text2_);
-        {
-            pose_station_ = true;
-            const auto fin = qScopeGuard([this] { pose_station_ = false; });
-            UpDown2_->setValue(x);
-        }
-        e.X_Couple = x;
-        if (!Check1_->isChecked())
-            Redessine_Coupe(ctx());
-        Aff_Valeurs_FG();
-    });
+    ctx().Commande(
+        Contexte::Si_Occupe::Execute,
+        [this] {
+            Etat_Projet &e = ctx().etat;
+            const double x = Nombre_Boite(Text2_);
+            {
+                pose_station_ = true;
+                const auto fin = qScopeGuard([this] { pose_station_ = false; });
+                UpDown2_->setValue(x);
+            }
+            e.X_Couple = x;
+            if (!Check1_->isChecked())
+                Redessine_Coupe(ctx());
+            Aff_Valeurs_FG();
+        },
+        Contexte::Si_Refus::Message);
 }
 
 // --- Window events ---

@@ -94,35 +94,38 @@ void Menu_VariationForme::Form_Activate() {
 void Menu_VariationForme::UpDown1_Change() {
     if (remplissage_ == 1)
         return;
-    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
-        Etat_Projet &e = ctx().etat;
-        Menu_FG *fg = ctx().Existante<Menu_FG>();
-        // The chain takes the hull-form window's edits too: they are checked first, so a
-        // refused box there leaves the record as it was.
-        if (fg && !fg->Verifie_Valeurs_FG()) {
-            Form_Activate();
-            return;
-        }
-        const auto sauve = e.Tab_Param;
-        e.P(VARIATION_FORME_AV) = UpDown1_[0]->value();
-        e.P(VARIATION_FORME_AR) = UpDown1_[1]->value();
-        e.P(PAS_HORIZONTAL) = e.L() / 10;
-        if (fg) {
-            fg->Lit_Report_TBI();
-            fg->Lit_Valeurs_FG();
-        }
-        {
-            Contexte::Garde_Occupe occupe(ctx());
-            if (!Menu_FG::Calcul_Tab_Ou_Retablit(ctx(), sauve, this)) {
+    ctx().Commande(
+        Contexte::Si_Occupe::Ignore,
+        [this] {
+            Etat_Projet &e = ctx().etat;
+            Menu_FG *fg = ctx().Existante<Menu_FG>();
+            // The chain takes the hull-form window's edits too: they are checked first, so a
+            // refused box there leaves the record as it was.
+            if (fg && !fg->Verifie_Valeurs_FG()) {
                 Form_Activate();
                 return;
             }
-            Calcul_Centrage(e, ctx().shell);
-        }
-        Redessine_Tout(ctx());
-        if (fg)
-            fg->Aff_Valeurs_FG();
-    });
+            const auto sauve = e.Tab_Param;
+            e.P(VARIATION_FORME_AV) = UpDown1_[0]->value();
+            e.P(VARIATION_FORME_AR) = UpDown1_[1]->value();
+            e.P(PAS_HORIZONTAL) = e.L() / 10;
+            if (fg) {
+                fg->Lit_Report_TBI();
+                fg->Lit_Valeurs_FG();
+            }
+            {
+                Contexte::Garde_Occupe occupe(ctx());
+                if (!Menu_FG::Calcul_Tab_Ou_Retablit(ctx(), sauve, this)) {
+                    Form_Activate();
+                    return;
+                }
+                Calcul_Centrage(e, ctx().shell);
+            }
+            Redessine_Tout(ctx());
+            if (fg)
+                fg->Aff_Valeurs_FG();
+        },
+        Contexte::Si_Refus::Message);
 }
 
 } // namespace gabarit

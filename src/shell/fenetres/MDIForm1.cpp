@@ -90,8 +90,9 @@ QAction *MDIForm1::Action(const QString &nom) const {
 
 void MDIForm1::Commande(const std::function<void()> &f) {
     // The open command floats the hull and lets events run meanwhile: no second command
-    // may start under it.
-    if (ctx_->Commande(Contexte::Si_Occupe::Garde, f))
+    // may start under it. A menu command a refusal ends did not do what the user asked:
+    // its reason is shown.
+    if (ctx_->Commande(Contexte::Si_Occupe::Garde, f, Contexte::Si_Refus::Message))
         shell_->Synchronise_Cle_Vue();
 }
 

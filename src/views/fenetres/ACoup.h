@@ -25,6 +25,8 @@ protected:
 
 private:
     void Cree_Barre();
+    // What a toolbar key does before the common end.
+    void Touche(const QString &cle);
     void Cle_Vue(const QString &cle);
     void Zoom(float pas);
 

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <algorithm>
 #include <exception>
+#include <string>
 
 #include "interfaces/Garde_Menus.h"
 #include "model/Numeros.h"
@@ -96,25 +97,43 @@ void ACoup::Zoom(float pas) {
 
 void ACoup::ACoup_Toolbar1_ButtonClick(const QString &cle) {
     Contexte &c = ctx();
-    // A failure ends the key's action where it stands; the common end still runs.
-    const bool lance = c.Commande(Contexte::Si_Occupe::Garde, [this, &c, &cle] {
-        for (const char *vue : {"TB_ET", "3D", "MC_ET", "TB_MC"})
-            if (cle == QLatin1String(vue))
-                Cle_Vue(cle);
-        if (cle == QStringLiteral("EchM"))
-            Zoom(0.1f);
-        if (cle == QStringLiteral("EchP"))
-            Zoom(-0.1f);
-        if (cle == QStringLiteral("Calcul_Gite"))
-            Calcul_Gite_Serie(c.etat, c.shell, c.Fenetre<Menu_Stabilite>(),
-                              Passes_Gite::Sans_Surfaces);
-    });
+    // A failure ends the key's action where it stands, its reason shown (a heel series that
+    // stops says why); the common end still runs.
+    std::string dit; // the refusal shown to the user, if any
+    const bool lance = c.Commande(
+        Contexte::Si_Occupe::Garde,
+        [this, &cle, &dit] {
+            try {
+                Touche(cle);
+            } catch (const Erreur_Gabarit &err) {
+                if (!err.Signalee())
+                    dit = err.what();
+                throw;
+            }
+        },
+        Contexte::Si_Refus::Message);
     if (!lance)
         return;
+    // The redraw below that fails for the same reason does not tell it a second time.
+    if (!dit.empty())
+        Nouveau_Refus(dit);
     // The common end, on every path. A framing the hull cannot be drawn in leaves the view
     // as it is.
     Garde_Menus::Fin_Calcul(c.shell);
     c.Commande(Contexte::Si_Occupe::Execute, [&c] { Redessine_Coupe(c); });
+}
+
+void ACoup::Touche(const QString &cle) {
+    Contexte &c = ctx();
+    for (const char *vue : {"TB_ET", "3D", "MC_ET", "TB_MC"})
+        if (cle == QLatin1String(vue))
+            Cle_Vue(cle);
+    if (cle == QStringLiteral("EchM"))
+        Zoom(0.1f);
+    if (cle == QStringLiteral("EchP"))
+        Zoom(-0.1f);
+    if (cle == QStringLiteral("Calcul_Gite"))
+        Calcul_Gite_Serie(c.etat, c.shell, c.Fenetre<Menu_Stabilite>(), Passes_Gite::Sans_Surfaces);
 }
 
 } // namespace gabarit

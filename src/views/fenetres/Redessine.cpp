@@ -38,7 +38,7 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
         w->Differe_Redessin();
         return false;
     }
-    std::exception_ptr echec;
+    bool echec = false;
     std::string raison;
     {
         Fenetre_Vue::Garde_Dessin dessin(*w);
@@ -49,17 +49,18 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
             dessins(ctx.etat, ctx.shell, *w->Picture1);
         } catch (const Erreur_Gabarit &err) {
             raison = err.what();
-            echec = std::current_exception();
+            echec = true;
         }
         // The view is whole before anything else runs, a refused drawing's first steps too.
         w->Picture1->Acheve_Traits();
     }
     // A refused drawing leaves its view blank: the user is told why, once, after the view
-    // is free again; the caller's handler still ends at the failing step.
+    // is free again; the caller's handler still ends at the failing step, and shows
+    // nothing more (the same reason again was told at its first refusal).
     if (w->Nouveau_Refus(raison) && echec)
         ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
     if (echec)
-        std::rethrow_exception(echec);
+        throw Erreur_Gabarit(raison, true);
     ctx.shell.Laisse_Evenements();
     return true;
 }

@@ -164,8 +164,10 @@ TEST(Asst_0, EchecLaisseLeProjetCourant) {
     Asst_0 &w = b.Ouvre();
     Tape(w.Text2_1(), "1234");
     QTest::mouseClick(w.Command1(1), Qt::LeftButton);
+    // No master in the program folder: the message names it.
     ASSERT_EQ(b.boites.size(), 1u);
-    EXPECT_EQ(b.boites[0].texte, "Erreur dans le choix de la longueur");
+    EXPECT_EQ(b.boites[0].texte, QString::fromStdString("Impossible de lire le fichier : " +
+                                                        b.e.Dossier_Programme + "/tov0.mas"));
     EXPECT_FALSE(w.Visible());
     EXPECT_EQ(b.s.attente_montree, 1);
     EXPECT_FALSE(b.s.attente_visible);

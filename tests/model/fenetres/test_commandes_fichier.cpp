@@ -167,6 +167,24 @@ TEST_F(Commandes_Fichier, OuvirDeLaBarreAvecFlottaisonImpossibleRepeintLesVoyant
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
+TEST_F(Commandes_Fichier, OuvirUnRefusDejaDitNEstPasRepete) {
+    // The set-up after the read refuses: its reason is shown once, and not at all when the
+    // core showed its own box before refusing.
+    Services().lit_projet = [](const std::string &, Cible_Projet c) { c.valeurs[1] = 9; };
+    dialogue.ouvre = QString::fromStdString(dossier + "/b.cot");
+    for (bool dit : {false, true}) {
+        Services().calcul_tab = [dit](Etat_Projet &) {
+            throw Erreur_Gabarit("Table refusée", dit);
+        };
+        messages.clear();
+        EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
+        ASSERT_EQ(messages.size(), dit ? 0u : 1u) << dit;
+        if (!dit)
+            EXPECT_EQ(messages[0].texte, QString::fromUtf8("Table refusée"));
+        EXPECT_EQ(e.P(1), 9);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -219,7 +237,12 @@ TEST_F(Commandes_Fichier, OuvirRefuseUneCareneQueLaTableNeTientPas) {
     // A project file whose hull is longer than the table (P(1) = 1e8), or deeper: refused as
     // a damaged file is, the current project and its name staying.
     Services().lit_projet = Services_Projet::Reels().lit_projet;
-    for (auto [n, v, raison] : {std::tuple{1, 1e8, "trop longue"}, {6, 4000.0, "trop haut"}}) {
+    // A sign slip or a transom no float holds: refused as the table refuses them, the
+    // message naming the station and its values.
+    for (auto [n, v, raison] : {std::tuple{1, 1e8, "trop longue"},
+                                {6, 4000.0, "trop haut"},
+                                {7, -0.45, "puissance négative de zéro"},
+                                {14, 4e38, "demi-largeur 4e+38 mm"}}) {
         Etat_Projet lu = Coque_Caisson(1000, 50, 100);
         lu.P(n) = v;
         const std::string chemin = dossier + "/demesure.cot";

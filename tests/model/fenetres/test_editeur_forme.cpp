@@ -211,3 +211,22 @@ TEST(Editeur_Forme, LaCoupeSuitLeGlisserEtLeRelacheRecalcule) {
     EXPECT_TRUE(b.shell.menus_actifs);
     EXPECT_EQ(b.shell.activations, 1);
 }
+
+TEST(Editeur_Forme, RelacheSurUneCareneQueLaTableRefuseLeDitUneFois) {
+    // The hull as the release finds it has a transom no float holds (4e38 mm): the table
+    // refuses it, and the release says why, once.
+    Banc b;
+    b.Presse(1);
+    b.Glisse({30, 30});
+    b.e.P(14) = 4e38;
+    b.shell.messages.clear();
+    b.messages.clear();
+    b.Relache();
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte.rfind("Couple incalculable à X = 0 mm (", 0), 0u)
+        << b.shell.messages[0].texte;
+    EXPECT_NE(b.shell.messages[0].texte.find("demi-largeur 4e+38 mm"), std::string::npos);
+    EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.menus_actifs);
+}

@@ -172,10 +172,15 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
         QString texte;
         const char *raison;
     };
-    // A hull 3500 mm long, a section 300 mm deep, a value whose thousandths overflow.
+    // A hull 3500 mm long, a section 300 mm deep, a value whose thousandths overflow, a
+    // negative shape exponent at the keel (0 to a negative power) and a half-breadth no
+    // float holds: what the table refuses, named.
     for (const Cas &c :
          {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
-          Cas{22, QStringLiteral("2e305"), "trop grande"}}) {
+          Cas{22, QStringLiteral("2e305"), "trop grande"},
+          Cas{6, Texte_Nombre(-0.45),
+              "Valeur -0.45 refusée pour le n° 7 : la table de carène ne peut pas la prendre."},
+          Cas{13, QStringLiteral("4e38"), "Valeur 4e+38 refusée pour le n° 14"}}) {
         SCOPED_TRACE(c.raison);
         b.messages.clear();
         Clique_Ligne(w.List1(), c.ligne);

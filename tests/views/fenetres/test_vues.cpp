@@ -284,3 +284,21 @@ TEST(Vues, A_Refused_Drawing_Says_Why_Once) {
     QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_EQ(b.shell.messages.size(), 2u);
 }
+
+TEST(Vues, A_Heel_Series_Refused_From_The_Sections_Toolbar_Says_Why_Once) {
+    // A transom no float can hold (4e38 mm): the series' heeled search refuses the hull. The
+    // key says why, once; the body plan redrawn after it does not say it again.
+    Banc b;
+    ACoup &coupe = b.Ouvre<ACoup>();
+    b.e->P(14) = 4e38;
+    b.shell.messages.clear();
+    coupe.ACoup_Toolbar1_ButtonClick(QStringLiteral("Calcul_Gite"));
+    QApplication::processEvents();
+    int dits = 0;
+    for (const auto &m : b.shell.messages)
+        if (m.texte.find("demi-largeur 4e+38 mm") != std::string::npos)
+            ++dits;
+    EXPECT_EQ(dits, 1);
+    EXPECT_FALSE(b.ctx.Occupe());
+    EXPECT_TRUE(b.shell.menus_actifs);
+}

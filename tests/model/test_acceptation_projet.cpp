@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "interfaces/Shell_Enregistreur.h"
+#include "model/Acceptation_Projet.h"
+#include "model/Carene.h"
+#include "support/Maitre.h"
+
+using namespace gabarit;
+
+namespace {
+
+// The table's refusal of e, "" when it takes the hull.
+std::string Refus_Calcul_Tab(Etat_Projet e) {
+    try {
+        Calcul_Tab(e);
+    } catch (const Erreur_Gabarit &err) {
+        return err.what();
+    }
+    return "";
+}
+
+bool Contient(const std::string &texte, const std::string &mot) {
+    return texte.find(mot) != std::string::npos;
+}
+
+// One slip of a sign or of the exponent, on a hull the table holds.
+struct Faute {
+    int n;
+    double v;
+    const char *valeur; // as the messages write it
+    const char *raison; // the table's own reason
+};
+const Faute FAUTES[] = {
+    {7, -0.45, "-0.45", "puissance négative de zéro"},
+    {19, -0.9, "-0.9", "puissance négative de zéro"},
+    {108, -2, "-2", "demi-largeur trop grande pour la table"},
+    {5, 1e300, "1e+300", "demi-largeur"},
+    {14, 1e300, "1e+300", "demi-largeur"},
+};
+
+} // namespace
+
+TEST(Acceptation_Projet, LEditeurRefuseCeQueLaTableRefuseEnNommantLaValeur) {
+    auto maitre = std::make_unique<Etat_Projet>();
+    Shell_Enregistreur s;
+    test::Prepare_Maitre(*maitre, s);
+    ASSERT_EQ(Refus_Calcul_Tab(*maitre), "");
+    for (const Faute &f : FAUTES) {
+        SCOPED_TRACE(f.n);
+        auto faux = std::make_unique<Etat_Projet>(*maitre);
+        faux->P(f.n) = f.v;
+        const std::string table = Refus_Calcul_Tab(*faux);
+        ASSERT_TRUE(Contient(table, f.raison)) << table;
+
+        const std::string refus = Refus_Valeur_Projet(*maitre, f.n, f.v);
+        EXPECT_TRUE(Contient(refus, "Valeur " + std::string(f.valeur) + " refusée pour le n° " +
+                                        std::to_string(f.n)))
+            << refus;
+        EXPECT_TRUE(Contient(refus, table)) << refus;
+    }
+    // The same records with sound values are taken.
+    for (auto [n, v] : {std::pair{7, 0.45}, {19, 0.9}, {108, 2.0}, {5, 60.0}, {14, 40.0}})
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, v), "") << n;
+}
+
+TEST(Acceptation_Projet, LaVerificationEstLaTableSansRienToucher) {
+    // The check and the table decide alike, one station's numbers named; the check leaves
+    // the table, the record and the working station as they were.
+    Etat_Projet e = test::Coque_Caisson(1000, 50, 100);
+    Calcul_Tab(e);
+    const float trace = e.Tab_Carene(30, 40, 2);
+    ASSERT_EQ(trace, 2 * 50 * 61); // 61 rows of half-breadth 50 below depth 40, both sides
+    e.X_Couple = 123;
+    e.Gite_Couple = 15;
+    for (const Faute &f : FAUTES) {
+        SCOPED_TRACE(f.n);
+        Etat_Projet faux = e;
+        faux.P(f.n) = f.v;
+        const auto avant = faux.Tab_Param;
+        const std::string table = Refus_Calcul_Tab(faux);
+        try {
+            Verifie_Carene_Table(faux);
+            EXPECT_EQ(table, ""); // a box takes P(108) = -2: every shape law is the same
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(std::string(err.what()), table);
+            EXPECT_TRUE(Contient(err.what(), "Couple incalculable à X = ")) << err.what();
+        }
+        EXPECT_EQ(faux.Tab_Carene(30, 40, 2), trace);
+        EXPECT_TRUE(faux.Tab_Param == avant);
+        EXPECT_EQ(faux.X_Couple, 123);
+        EXPECT_EQ(faux.Gite_Couple, 15);
+    }
+}
+
+TEST(Acceptation_Projet, DemiLargeurHorsDeLaSimplePrecisionRefusee) {
+    // A box 4e38 mm wide: every sample fits a double, but a float holds 3.4e38 at most, and
+    // the table is single precision. The transom section is the first refused.
+    Etat_Projet e = test::Coque_Caisson(1000, 4e38, 100);
+    try {
+        Verifie_Carene_Table(e);
+        ADD_FAILURE() << "accepted";
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_EQ(std::string(err.what()),
+                  "Couple incalculable à X = 0 mm (hauteur 100 mm, demi-largeur 4e+38 mm, forme "
+                  "a = 0, b = 0) : Calcul impossible : demi-largeur trop grande pour la table");
+    }
+    // Half as wide, it fits a float; the areas of one section (2 x 101 rows) do not.
+    e = test::Coque_Caisson(1000, 2e38, 100);
+    EXPECT_THROW(Verifie_Carene_Table(e), Erreur_Gabarit);
+    EXPECT_THROW(Calcul_Tab(e), Erreur_Gabarit);
+}
