@@ -1,5 +1,7 @@
 #include "shell/Serie_Gite.h"
 
+#include <array>
+
 #include "interfaces/Garde_Menus.h"
 #include "model/Equilibre.h"
 #include "model/Integration_Gite.h"
@@ -13,27 +15,62 @@ namespace gabarit {
 namespace {
 // The hull table's reach: no walk along a longer hull.
 constexpr double LONGUEUR_TABLE = (Table_Carene::NB_STATIONS - 1) * 10.0;
+
+// The wetted surface at 5 k degrees, P(200 + k).
+void Surface_Mouillee(Etat_Projet &e, Interface_Shell &shell, int k, Memoire_Niveaux *memoire) {
+    const double G = 5.0 * k;
+    double S = 0;
+    shell.Texte_Statut(3, "Gite " + Chaine_Nombre(G));
+    const double L = e.L();
+    if (!(L > 0) || L > LONGUEUR_TABLE)
+        throw Erreur_Gabarit("Longueur de coque hors de la table");
+    for (double X = 0; X <= L; X += 10) {
+        e.X_Couple = X;
+        e.Gite_Couple = G;
+        // The transom cut and the bow station give no girth but still count below.
+        Calcul_Surface_Couple(e, memoire);
+        S += e.Perimetre_Mouille_1 + e.Perimetre_Mouille_2;
+    }
+    // Mean girth over L / 10 + 1 stations, unrounded, times the length.
+    e.P(Surface_Mouillee_Gite(k)) = Fini(Fix(S / (L / 10 + 1) * L) / 1000, "Surface mouillee");
+}
+
+// Whatever way the series ends: the heel upright again, and every heel whose results the
+// series did not all compute under a red light, so that no display nor the comparison takes
+// what the record still holds for it as current. Nothing here turns a light green: only a
+// floating position found does.
+class Garde_Serie {
+public:
+    Garde_Serie(Etat_Projet &e, Interface_Shell &s) : e_(e), s_(s) {}
+    ~Garde_Serie() {
+        e_.P(ANGLE_GITE) = 0;
+        try {
+            bool repeint = false;
+            for (int k = 0; k < NB_GITES; ++k)
+                if (!complet[static_cast<std::size_t>(k)] && e_.P(Etat_Gite(k)) != 1) {
+                    e_.P(Etat_Gite(k)) = 1;
+                    repeint = true;
+                }
+            if (repeint)
+                Affiche_Voyants(e_, s_);
+        } catch (...) {
+        }
+    }
+    Garde_Serie(const Garde_Serie &) = delete;
+    Garde_Serie &operator=(const Garde_Serie &) = delete;
+    // Heels whose every pass has run.
+    std::array<bool, NB_GITES> complet{};
+
+private:
+    Etat_Projet &e_;
+    Interface_Shell &s_;
+};
 } // namespace
 
 void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
     shell.Texte_Statut(1, "Calcul Surface");
-    for (int k = 1; k < NB_GITES; ++k) {
-        const double G = 5.0 * k;
-        double S = 0;
-        shell.Texte_Statut(3, "Gite " + Chaine_Nombre(G));
-        const double L = e.L();
-        if (!(L > 0) || L > LONGUEUR_TABLE)
-            throw Erreur_Gabarit("Longueur de coque hors de la table");
-        for (double X = 0; X <= L; X += 10) {
-            e.X_Couple = X;
-            e.Gite_Couple = G;
-            // The transom cut and the bow station give no girth but still count below.
-            Calcul_Surface_Couple(e, memoire);
-            S += e.Perimetre_Mouille_1 + e.Perimetre_Mouille_2;
-        }
-        // Mean girth over L / 10 + 1 stations, unrounded, times the length.
-        e.P(Surface_Mouillee_Gite(k)) = Fini(Fix(S / (L / 10 + 1) * L) / 1000, "Surface mouillee");
-    }
+    for (int k = 1; k < NB_GITES; ++k)
+        Surface_Mouillee(e, shell, k, memoire);
 }
 
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
@@ -45,36 +82,57 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
     shell.Texte_Statut(1, "Calcul");
     shell.Montre_Attente(true);
     Garde_Menus menus(shell);
-    Invalide_Calculs(e, shell);
-    // Every walk of the series comes back to the same sections at every heel: their levels'
-    // half-breadths are computed once.
-    Memoire_Niveaux largeurs;
+    try {
+        Garde_Serie garde(e, shell);
+        Invalide_Calculs(e, shell);
+        // Every walk of the series comes back to the same sections at every heel: their
+        // levels' half-breadths are computed once.
+        Memoire_Niveaux largeurs;
 
-    // Floating positions, 30 down to 0: each light turns green as its heel floats. The heel
-    // is this loop's own; nothing an event does can move it.
-    for (int k = NB_GITES - 1; k >= 0; --k) {
-        e.P(ANGLE_GITE) = 5.0 * k;
-        Calcul_Equilibre(e, shell, &largeurs);
+        // Floating positions, 30 down to 0: each light turns green as its heel floats. The
+        // heel is this loop's own; nothing an event does can move it.
+        for (int k = NB_GITES - 1; k >= 0; --k) {
+            e.P(ANGLE_GITE) = 5.0 * k;
+            Calcul_Equilibre(e, shell, &largeurs);
+        }
+
+        shell.Montre_Attente(true);
+        // A keel station with no section is told and the series goes on; the moments' run
+        // has left every light red.
+        try {
+            Calcul_Gite_0_30(e, shell, fenetres);
+        } catch (const Derive_Hors_Coque &x) {
+            shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+        }
+
+        for (int k = NB_GITES - 1; k >= 0; --k) {
+            const double a = 5.0 * k;
+            e.P(ANGLE_GITE) = a;
+            shell.Texte_Statut(3, "Gite " + Chaine_Nombre(a));
+            const double r =
+                Calcul_Coef_Pris(e, shell, fenetres.Picture3(), fenetres.Precision(), &largeurs);
+            fenetres.Montre_Coef_Pris(r);
+            // The upright wetted surface comes from the hull table, not from this series.
+            if (k == 0 || passes == Passes_Gite::Sans_Surfaces)
+                garde.complet[static_cast<std::size_t>(k)] = true;
+        }
+
+        if (passes == Passes_Gite::Toutes) {
+            shell.Texte_Statut(1, "Calcul Surface");
+            for (int k = 1; k < NB_GITES; ++k) {
+                Surface_Mouillee(e, shell, k, &largeurs);
+                garde.complet[static_cast<std::size_t>(k)] = true;
+            }
+        }
+    } catch (const Erreur_Gabarit &x) {
+        // The series stops here and says why, once; the lights already show which heels it
+        // did not finish.
+        if (x.Signalee())
+            throw;
+        shell.Montre_Attente(false);
+        shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+        throw Erreur_Gabarit(x.what(), true);
     }
-
-    shell.Montre_Attente(true);
-    if (Station_Derive_Valide(e))
-        Calcul_Gite_0_30(e, shell, fenetres);
-    else
-        shell.Message(MESSAGE_DERIVE_HORS_COQUE, MB_EXCLAMATION, "Attention");
-
-    for (int k = NB_GITES - 1; k >= 0; --k) {
-        const double a = 5.0 * k;
-        e.P(ANGLE_GITE) = a;
-        shell.Texte_Statut(3, "Gite " + Chaine_Nombre(a));
-        const double r =
-            Calcul_Coef_Pris(e, shell, fenetres.Picture3(), fenetres.Precision(), &largeurs);
-        fenetres.Montre_Coef_Pris(r);
-    }
-
-    if (passes == Passes_Gite::Toutes)
-        Calcul_Surfaces_Mouillees(e, shell, &largeurs);
-    e.P(ANGLE_GITE) = 0;
 }
 
 } // namespace gabarit

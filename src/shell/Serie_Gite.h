@@ -29,7 +29,10 @@ enum class Passes_Gite { Toutes, Sans_Surfaces };
 // The whole series. The toolbar and menus are locked while it runs and given back on every
 // way out (please-wait hidden, "Pret"); P(26) ends at 0. A failed floating position is
 // reported by its message and leaves its light red; the series goes on. A keel station where
-// no section stands is reported and the righting moments are skipped.
+// no section stands is reported, the righting moments are skipped and every light stays red.
+// Any other refusal stops the series: its message is shown once, and it is thrown on as
+// already shown. On every way out, a heel whose results were not all computed keeps its
+// light red.
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
                        Passes_Gite passes);
 

@@ -1,10 +1,12 @@
 #include "stability/Redressement.h"
 
+#include <array>
 #include <cmath>
 
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
+#include "model/Voyants.h"
 
 namespace gabarit {
 
@@ -161,6 +163,45 @@ void Verifie_Station_Derive(const Etat_Projet &e) {
         throw Derive_Hors_Coque();
 }
 
+// The moment goes under its heel, the nearest of 0, 5, ..., 30 (7 degrees under 5), only
+// for a heel of 0 to 30 whose floating position is current: a moment worked on freeboards
+// that are out of date (or were put back after a failed search) is no result of this hull.
+void Stocke_Moment(Etat_Projet &e, double gite, double moment) {
+    if (!(gite >= 0 && gite <= 5.0 * (NB_GITES - 1)))
+        return;
+    const int k = static_cast<int>(Arrondi(gite / 5));
+    if (e.P(Etat_Gite(k)) == 1)
+        return;
+    e.P(Moment_Redressement(k)) = moment;
+}
+
+// Whatever way a run of the seven heels ends, every heel whose moment it did not compute
+// goes under a red light: what the record holds for it belongs to another hull, keel or run.
+class Garde_Moments {
+public:
+    Garde_Moments(Etat_Projet &e, Interface_Shell &s) : e_(e), s_(s) {}
+    ~Garde_Moments() {
+        try {
+            bool repeint = false;
+            for (int k = 0; k < NB_GITES; ++k)
+                if (!calcule[static_cast<std::size_t>(k)] && e_.P(Etat_Gite(k)) != 1) {
+                    e_.P(Etat_Gite(k)) = 1;
+                    repeint = true;
+                }
+            if (repeint)
+                Affiche_Voyants(e_, s_);
+        } catch (...) {
+        }
+    }
+    Garde_Moments(const Garde_Moments &) = delete;
+    Garde_Moments &operator=(const Garde_Moments &) = delete;
+    std::array<bool, NB_GITES> calcule{};
+
+private:
+    Etat_Projet &e_;
+    Interface_Shell &s_;
+};
+
 } // namespace
 
 bool Station_Derive_Valide(const Etat_Projet &e) {
@@ -218,10 +259,13 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
 
     // The bulb hangs at the tip, its centre half its height further down the keel line.
     const double rayon = pied + e.P(HAUTEUR_BULBE) / 2;
-    const double z_bulbe = Fini(rayon * std::cos(hc), "Z_Bulbe");
-    const double y_bulbe = Fini(rayon * std::sin(hc), "Y_Bulbe");
-    const double Yg = Fini(Centre_Gravite_Lateral(e, y_bulbe), "Centre_Gravite_Y");
-    const double moment = Fini(Fix(e.P(POIDS_TOTAL) * (std::fabs(Yb) + Yg)), "Moment");
+    // Every result is checked against what the project file can hold before any is stored.
+    const double z_bulbe = Stockable(rayon * std::cos(hc), "profondeur du bulbe");
+    const double y_bulbe = Stockable(rayon * std::sin(hc), "position latérale du bulbe");
+    const double Yg =
+        Stockable(Centre_Gravite_Lateral(e, y_bulbe), "position latérale du centre de gravité");
+    const double moment =
+        Stockable(Fix(e.P(POIDS_TOTAL) * (std::fabs(Yb) + Yg)), "valeur du moment de redressement");
     Cercle(c, P41 + y_bulbe * P22, P40 + z_bulbe * P22, e.P(HAUTEUR_BULBE) / 2 * P22, NOIR);
     r.Marque(c, Yg, CYAN);
     e.P(Z_BULBE) = z_bulbe;
@@ -229,10 +273,7 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
     e.P(CENTRE_GRAVITE_Y) = Yg;
 
     affichage.Montre_Moment(moment);
-    // A heel outside 0 to 30 has no place in the record for its moment.
-    const double k = Arrondi(gite / 5 + Moment_Redressement(0));
-    if (k >= Moment_Redressement(0) && k <= Moment_Redressement(NB_GITES - 1))
-        e.P(static_cast<int>(k)) = moment;
+    Stocke_Moment(e, gite, moment);
     return moment;
 }
 
@@ -245,22 +286,49 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
 
 double Surface_Theorique(double moment_30) { return Int(moment_30 / 6200 * 10) / 10; }
 
-double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
+namespace {
+// The seven heels and the upright state again; see Calcul_Gite_0_30.
+double Serie_Moments(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
+    Garde_Moments garde(e, shell);
     Verifie_Station_Derive(e);
+    std::optional<double> moment_30;
     for (int k = 0; k < NB_GITES; ++k) {
         e.P(ANGLE_GITE) = 5.0 * k;
-        Calcul_Redressement(e, affichage);
+        const std::optional<double> m = Calcul_Redressement(e, affichage);
+        garde.calcule[static_cast<std::size_t>(k)] = m.has_value();
+        if (k == NB_GITES - 1)
+            moment_30 = m;
         shell.Laisse_Evenements();
     }
     // The picture and the moment end on the upright state.
     e.P(ANGLE_GITE) = 0;
     Calcul_Redressement(e, affichage);
     e.P(MARQUE_SERIE) = 0;
-    const double A = Surface_Theorique(e.P(Moment_Redressement(NB_GITES - 1)));
-    affichage.Montre_Surface_Theorique(A);
-    e.P(SURFACE_THEORIQUE) = A;
+    // The sail area follows the moment at 30 degrees: stored only beside a stored moment.
+    if (moment_30) {
+        const double A = Surface_Theorique(*moment_30);
+        affichage.Montre_Surface_Theorique(A);
+        if (e.P(Etat_Gite(NB_GITES - 1)) != 1)
+            e.P(SURFACE_THEORIQUE) = A;
+    }
     affichage.Rafraichit_Comparaison();
-    return A;
+    return e.P(SURFACE_THEORIQUE);
+}
+
+} // namespace
+
+double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
+    try {
+        return Serie_Moments(e, shell, affichage);
+    } catch (const Derive_Hors_Coque &) {
+        throw; // the windows tell it in their own words
+    } catch (const Erreur_Gabarit &x) {
+        // A series that stops part way says why, once, whichever window started it.
+        if (x.Signalee())
+            throw;
+        shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+        throw Erreur_Gabarit(x.what(), true);
+    }
 }
 
 } // namespace gabarit

@@ -46,10 +46,12 @@ public:
 void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
 
 // One heel, P(26): draws the section, keel, bulb and both centres on the picture, stores
-// P(24), P(34), P(181) and the moment under the heel (P(214) to P(220), heels 0 to 30 only),
-// and returns the moment. A section with no immersed area at the keel station stores nothing
-// and returns nothing. X_Couple is given back. A keel station in the transom cut or at the
-// bow throws Derive_Hors_Coque before anything is drawn.
+// P(24), P(34), P(181) and the moment under the nearest of 0, 5, ..., 30 degrees (P(214) to
+// P(220); none for a heel outside 0 to 30, nor for one whose floating position is out of
+// date), and returns the moment. A section with no immersed area at the keel station stores
+// nothing and returns nothing. A result the project file cannot hold is refused before
+// anything is stored. X_Couple is given back. A keel station in the transom cut or at the bow
+// throws Derive_Hors_Coque before anything is drawn.
 std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &affichage);
 
 // The stability tab's refresh: status "Pret", scale, one heel.
@@ -57,10 +59,13 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
                                           Affichage_Stabilite &affichage);
 
 // The series 0 to 30 degrees by 5, then upright again, letting events run after each heel;
-// leaves P(26) at 0, P(230) at 0 and the theoretical sail area in P(229), which it returns,
-// then refreshes the comparison.
+// leaves P(26) at 0, P(230) at 0 and the theoretical sail area from the moment at 30 degrees
+// in P(229) (when that moment was stored), then refreshes the comparison; returns P(229).
 // The heel is a local of the loop: an event that changes P(26) cannot redirect the series.
-// A keel station where no section stands is refused (Derive_Hors_Coque) before any heel.
+// Every heel whose moment it did not compute (no immersed strip, a refusal part way) is
+// marked out of date and its light turns red. A refusal part way is shown once and thrown on
+// as already shown. A keel station where no section stands is refused (Derive_Hors_Coque,
+// not shown: the windows word it) before any heel, every light then red.
 double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage);
 
 // Floor to a tenth of the moment at 30 degrees over 6200: dm2 of sail the hull can carry.

@@ -149,7 +149,12 @@ TEST(Redressement, SectionHorsDeLEauNeDonneRienEtLaSerieContinue) {
     Shell_Enregistreur s;
     a.moments.clear();
     Calcul_Gite_0_30(e, s, a);
+    // Nothing stored for 10 degrees, and its light turns red over what the record held.
     EXPECT_EQ(e.P(216), 4242);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(e.P(Etat_Gite(k)), k == 2 ? 1 : 0) << k;
+    EXPECT_EQ(s.voyants[2], COULEUR_ROUGE);
+    EXPECT_EQ(s.voyants[1], COULEUR_VERTE);
     ASSERT_EQ(a.moments.size(), 8u);
     EXPECT_EQ(a.moments[2], std::nullopt);
     EXPECT_EQ(a.moments[6], e.P(220)); // the heels after it still computed
@@ -168,5 +173,77 @@ TEST(Redressement, DeriveDansLeTableauOuALEtraveRefusee) {
         EXPECT_THROW(Calcul_Redressement(e, a), Derive_Hors_Coque);
         EXPECT_EQ(a.picture2.effacements, 0);
         EXPECT_EQ(e.P(214), 5);
+        // No moment computed: every light red; the windows say why, not the core.
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(e.P(Etat_Gite(k)), 1) << k;
+        EXPECT_EQ(s.voyants[6], COULEUR_ROUGE);
+        EXPECT_TRUE(s.messages.empty());
     }
+}
+
+TEST(Redressement, GiteHorsDesSeptAnglesRefusee) {
+    // Only the seven heels have a waterline in the record: 7, -5 and 35 degrees are refused
+    // and no moment is stored.
+    for (double gite : {7.0, -5.0, 35.0}) {
+        Etat_Projet e = Caisson();
+        for (int k = 0; k < 7; ++k)
+            e.P(Moment_Redressement(k)) = 100 + k;
+        e.P(26) = gite;
+        Affichage_Essai a;
+        EXPECT_THROW(Calcul_Redressement(e, a), Erreur_Gabarit) << gite;
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(e.P(Moment_Redressement(k)), 100 + k) << gite << " " << k;
+    }
+}
+
+TEST(Redressement, GiteQuiNaPasFlotteNeStockeRien) {
+    // The 10 degree floating position out of date (failed, or of another hull): the moment
+    // is shown, not stored.
+    Etat_Projet e = Caisson();
+    e.P(26) = 10;
+    e.P(188) = 1;
+    e.P(216) = 4242;
+    Affichage_Essai a;
+    const double attendu = std::trunc(3482 * (-Yb_10() + Yg(Y_Bulbe(10))));
+    EXPECT_EQ(Calcul_Redressement(e, a), attendu);
+    EXPECT_EQ(a.moments, std::vector<std::optional<double>>{attendu});
+    EXPECT_EQ(e.P(216), 4242);
+}
+
+TEST(Redressement, MomentTropGrandPourLeFichierRefuse) {
+    // 1.8e305 g gives a moment near 1e308: finite, but not as thousandths in a file.
+    Etat_Projet e = Caisson();
+    e.P(42) = 1.8e305;
+    e.P(214) = 5;
+    e.P(24) = 99;
+    Affichage_Essai a;
+    EXPECT_THROW(Calcul_Redressement(e, a), Erreur_Gabarit);
+    EXPECT_EQ(e.P(214), 5);
+    EXPECT_EQ(e.P(24), 99);
+    // The seven heels: refused at the first, said once, every light red.
+    Shell_Enregistreur s;
+    try {
+        Calcul_Gite_0_30(e, s, a);
+        ADD_FAILURE() << "stored";
+    } catch (const Erreur_Gabarit &x) {
+        EXPECT_TRUE(x.Signalee());
+    }
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].texte, "Calcul impossible : valeur du moment de redressement non "
+                                   "finie ou trop grande pour le fichier");
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(e.P(Etat_Gite(k)), 1) << k;
+    EXPECT_EQ(e.P(214), 5);
+}
+
+TEST(Redressement, EchelleQuandLaCoqueEstPlusLargeQueLaDerive) {
+    // Half-beam 100, keel 150: the beam (200) is the wider, 15 / 100.
+    Etat_Projet e;
+    e.P(5) = 100;
+    e.P(113) = 150;
+    Canvas_Enregistreur image(45, 38);
+    Echelle_Stabilite(e, image);
+    EXPECT_EQ(e.P(22), 0.15);
+    EXPECT_EQ(e.P(40), 9.5);
+    EXPECT_EQ(e.P(41), 22.5);
 }

@@ -179,8 +179,12 @@ void MDIForm1::Execute_Touche(const QString &cle) {
             Barre_Vue_Generale();
         if (cle == QStringLiteral("Aff_Valeur"))
             Barre_Aff_Valeur();
+        // A series that stops says why, once: the core has shown its own refusals.
         if (cle == QStringLiteral("Calcul_Gite"))
-            Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(), Passes_Gite::Toutes);
+            Essaie_Signale(*shell_, [this] {
+                Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(),
+                                  Passes_Gite::Toutes);
+            });
     });
     if (!fermeture) {
         shell_->Synchronise_Cle_Vue();

@@ -90,6 +90,36 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
     EXPECT_EQ(e.P(193), stocke.P(193)); // computed again, as the file holds it
 }
 
+TEST_F(Serie_Cadre, SerieArreteeDitPourquoiEtLaisseLesFeuxRouges) {
+    // The deepest station typed ten times too far, beyond the bow: every heel floats, then
+    // a later walk refuses the sections that law gives.
+    e.P(10) = 5200;
+    cadre->show();
+    Clique_Touche("Calcul_Gite");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte.toStdString(), "Pas vertical trop petit");
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(e.P(186 + k), 1) << k;
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_ROUGE) << k;
+    }
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_EQ(Panneau(1), "Pret");
+    EXPECT_EQ(Panneau(3), "Gite  0");
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+    EXPECT_FALSE(ctx().Fenetre<AEnCours>().Visible());
+
+    // The sections toolbar's run says it once too.
+    messages.clear();
+    ACoup &c = ctx().Fenetre<ACoup>();
+    c.Montre();
+    QApplication::processEvents();
+    Clique_Coupe(c, "Calcul_Gite");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Couleur_Voyant(6), COULEUR_ROUGE);
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+}
+
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
     int series = 0;
     cadre->Shell().Lecteur_Son = [&series](const QString &f) {
