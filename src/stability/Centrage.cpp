@@ -58,8 +58,10 @@ void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     try {
         Calcul_Centre_Gravite(e);
     } catch (const Erreur_Gabarit &err) {
-        if (std::string(err.what()) == MESSAGE_POIDS_NUL)
+        if (std::string(err.what()) == MESSAGE_POIDS_NUL) {
             shell.Message(MESSAGE_POIDS_NUL, MB_EXCLAMATION, "Attention");
+            throw Erreur_Gabarit(err.what(), true); // said once, here
+        }
         throw;
     }
 
