@@ -53,7 +53,7 @@ Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool infer
     const double corde = static_cast<float>(e.P(inferieur ? plan.corde_bas : plan.corde_haut));
 
     Affichage_Section a;
-    // A chord from a damaged file can overflow the single-precision label.
+    // A thickness beyond single precision is refused rather than shown as "inf".
     a.epaisseur = Fini(Valeur_Simple(static_cast<float>(Epaisseur_Section(e, k, corde))),
                        "épaisseur du profil");
     a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
