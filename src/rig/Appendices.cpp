@@ -1,5 +1,7 @@
 #include "rig/Appendices.h"
 
+#include <cmath>
+
 #include "model/Numeros.h"
 
 namespace gabarit {
@@ -70,6 +72,10 @@ Chiffres_Appendice Calcule_Chiffres_Appendice(const Etat_Projet &e) {
 
 std::array<Bornes, NB_CHAMPS_APPENDICE> Bornes_Appendice(const Etat_Projet &e) {
     const double l = Fini(e.L(), "longueur");
+    // The limits are whole numbers of the spin controls: a length from a damaged file must
+    // not overflow them (the hull table holds 2000 mm at most anyway).
+    if (!(std::fabs(l) < 1e9))
+        throw Erreur_Gabarit("Longueur de coque hors limites : " + Nombre_Message(l) + " mm");
     const int tout = static_cast<int>(Arrondi(l)), moitie = static_cast<int>(Arrondi(l / 2));
     std::array<Bornes, NB_CHAMPS_APPENDICE> b{};
     b[0] = {0, tout};

@@ -76,6 +76,9 @@ float Volume_Bulbe(const Etat_Projet &e) {
 }
 
 double Masse_Bulbe(float volume, double reference) {
+    // A metal of no or negative mass gives no bulb mass worth showing.
+    if (!(reference > 0))
+        throw Refus_Profil("La masse de référence doit être supérieure à 0.");
     return Fini(Int(reference * (static_cast<double>(volume) / 10000)), "masse du bulbe");
 }
 

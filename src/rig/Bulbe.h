@@ -35,7 +35,8 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c);
 // length is multiplied once more by the mm per per cent P(165) / 100: the mass below is
 // calibrated on that figure, not on the true volume.
 float Volume_Bulbe(const Etat_Projet &e);
-// The window's mass figure for a metal reference: floor(reference x volume / 10000).
+// The window's mass figure for a metal reference: floor(reference x volume / 10000). A
+// reference of 0 or less is refused (Refus_Profil).
 double Masse_Bulbe(float volume, double reference);
 
 } // namespace gabarit

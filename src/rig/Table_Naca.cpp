@@ -19,6 +19,18 @@ constexpr float STATIONS[26] = {0,  0.5f, 0.75f, 1.25f, 2.5f, 5,  7.5f, 10, 15, 
 
 bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Columns 0 to 26 are half-thicknesses in per cent of the chord: no section is thicker than
+// its chord, so 50 % bounds them. Column 27 places the thickest point along the chord.
+constexpr float DEMI_EPAISSEUR_MAX = 50;
+constexpr int COL_POSITION = 27;
+bool Possible(int colonne, float v) {
+    if (colonne < COL_POSITION)
+        return v >= 0 && v <= DEMI_EPAISSEUR_MAX;
+    if (colonne == COL_POSITION)
+        return v >= 0 && v <= 100;
+    return true; // read and kept; nothing uses it
+}
+
 } // namespace
 
 int Profil_Naca(double valeur) {
@@ -51,6 +63,7 @@ void Lit_Table_Naca(Etat_Projet &e) {
     float table[NB_PROFILS][NB_COLONNES]{};
     int n = 0;
     std::string mot;
+    int ligne = 1, ligne_mot = 1; // where the number being read starts, for the messages
     const auto Prend_Mot = [&] {
         if (mot.empty())
             return;
@@ -58,21 +71,36 @@ void Lit_Table_Naca(Etat_Projet &e) {
         const char *debut = mot.data() + (mot[0] == '+' ? 1 : 0);
         const char *fin = mot.data() + mot.size();
         auto [p, err] = std::from_chars(debut, fin, v, std::chars_format::general);
+        // The line where the number starts and what it holds, so the file can be mended.
+        const auto Refuse = [&](const char *raison) {
+            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin + " (ligne " +
+                                 std::to_string(ligne_mot) + " : \"" + mot + "\" " + raison + ")");
+        };
         if (err != std::errc() || p != fin || !std::isfinite(v))
-            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin + " (\"" + mot +
-                                 "\" n'est pas un nombre)");
-        table[n / NB_COLONNES][n % NB_COLONNES] = v;
+            Refuse("n'est pas un nombre");
+        const int colonne = n % NB_COLONNES;
+        if (!Possible(colonne, v))
+            Refuse(colonne < COL_POSITION
+                       ? "ne peut pas être une demi-épaisseur de profil, de 0 à 50 % de la corde"
+                       : "ne peut pas être la place du plus épais, de 0 à 100 % de la corde");
+        table[n / NB_COLONNES][colonne] = v;
         ++n;
         mot.clear();
     };
     char c;
     while (n < NB_NOMBRES && f.get(c)) {
-        if (Separateur(c))
+        if (Separateur(c)) {
             Prend_Mot();
-        else if (mot.size() < 64)
+            if (c == '\n')
+                ++ligne;
+        } else if (mot.size() < 64) {
+            if (mot.empty())
+                ligne_mot = ligne;
             mot += c;
-        else
-            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin);
+        } else {
+            throw Erreur_Gabarit("Table des profils NACA illisible : " + chemin + " (ligne " +
+                                 std::to_string(ligne) + ")");
+        }
     }
     if (n < NB_NOMBRES)
         Prend_Mot();

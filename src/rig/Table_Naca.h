@@ -7,7 +7,8 @@
 namespace gabarit {
 
 // Reads "nacaa.ini" of the program folder into Table_Naca; fills Stations_Naca always.
-// A missing or short file leaves Table_Naca as it was and throws Erreur_Gabarit naming it.
+// A missing, short or damaged file (a word that is not a number, an ordinate no profile can
+// have) leaves Table_Naca as it was and throws Erreur_Gabarit naming it and the line.
 void Lit_Table_Naca(Etat_Projet &e);
 // Puts the 26 chord stations of the ordinates (% of chord from the nose) in Stations_Naca.
 void Pose_Stations_Naca(Etat_Projet &e);

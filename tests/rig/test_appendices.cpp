@@ -101,4 +101,8 @@ TEST(Appendices, DecalageDesCentresEtBornes) {
     EXPECT_EQ(bornes[8].min, 20);
     EXPECT_EQ(bornes[8].max, 80);
     EXPECT_EQ(bornes[10].max, 280);
+
+    // A hull length from a damaged file that no spin limit can hold is refused, not wrapped.
+    b.P(1) = 1e300;
+    EXPECT_THROW(Bornes_Appendice(b), Erreur_Gabarit);
 }

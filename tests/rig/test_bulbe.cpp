@@ -58,6 +58,9 @@ TEST(Bulbe, VolumeParLaRegleDuProgramme) {
     // The mass for the lead reference and for another metal reference.
     EXPECT_EQ(Masse_Bulbe(static_cast<float>(v), REFERENCE_PLOMB), 5448); // 5448.67
     EXPECT_EQ(Masse_Bulbe(static_cast<float>(v), 11.35), 298);            // 298.47
+    // A metal of no or negative mass is refused, as letters are.
+    EXPECT_THROW(Masse_Bulbe(static_cast<float>(v), 0), Refus_Profil);
+    EXPECT_THROW(Masse_Bulbe(static_cast<float>(v), -5), Refus_Profil);
 
     // Without length there is neither volume nor mass.
     e.P(165) = 0;

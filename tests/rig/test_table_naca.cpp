@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "rig/Table_Naca.h"
@@ -10,13 +11,20 @@ using namespace gabarit;
 
 namespace {
 
-// Value (i, j) of the made-up tables below: every one different and exact in a float.
-float Valeur(int i, int j) { return static_cast<float>(i * 100 + j) / 4.0f; }
+// Value (i, j) of the made-up tables below: every one different, exact in a float, and one
+// a profile can have (0 to 36.2 % of the chord).
+float Valeur(int i, int j) { return static_cast<float>(i * 29 + j) / 32.0f; }
 
-std::string Nombres(int nb, const std::string &separateur, const std::string &fin_profil) {
+// The made-up table as text, some numbers (by index) replaced by other texts.
+std::string Nombres(int nb, const std::string &separateur, const std::string &fin_profil,
+                    const std::map<int, std::string> &autres = {}) {
     std::ostringstream s;
+    s.precision(9); // every value whole
     for (int n = 0; n < nb; ++n) {
-        s << Valeur(n / 29, n % 29);
+        if (autres.count(n))
+            s << autres.at(n);
+        else
+            s << Valeur(n / 29, n % 29);
         s << ((n % 29 == 28) ? fin_profil : separateur);
     }
     return s.str();
@@ -116,4 +124,45 @@ TEST(Table_Naca, TableLivree) {
         mini = std::min(mini, e.Table_Naca[i][27]), maxi = std::max(maxi, e.Table_Naca[i][27]);
     EXPECT_LE(mini, 20.5f);
     EXPECT_GE(maxi, 59.5f);
+}
+
+// Columns 0 to 26 are half-thicknesses in per cent of the chord, 0 to 50 (a section as thick
+// as its chord); column 27 is a place on the chord, 0 to 100. Anything else is refused with
+// the line it stands on, and the table stays as it was.
+TEST(Table_Naca, OrdonneeImpossibleRefuseeEnNommantSaLigne) {
+    struct Cas {
+        int index;
+        const char *texte;
+        bool par_profil; // one profile a line, else one number a line
+        const char *attendu;
+    };
+    const Cas cas[] = {
+        {2 * 29 + 5, "3.4e38", true, "(ligne 3 : \"3.4e38\" ne peut pas être une demi-épaisseur"},
+        {2 * 29 + 26, "50.01", true, "(ligne 3 : \"50.01\""},
+        {70, "-0.5", false, "(ligne 71 : \"-0.5\" ne peut pas être une demi-épaisseur"},
+        {39 * 29 + 27, "100.5", false, "(ligne 1159 : \"100.5\" ne peut pas être la place"},
+    };
+    for (const Cas &k : cas) {
+        Etat_Projet e;
+        e.Table_Naca[2][5] = 7;
+        e.Dossier_Programme =
+            Dossier_Avec_Table(k.par_profil ? Nombres(1160, ",", "\r\n", {{k.index, k.texte}})
+                                            : Nombres(1160, "\n", "\n", {{k.index, k.texte}}));
+        try {
+            Lit_Table_Naca(e);
+            ADD_FAILURE() << k.texte;
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_NE(std::string(err.what()).find(e.Dossier_Programme + "/nacaa.ini " + k.attendu),
+                      std::string::npos)
+                << err.what();
+        }
+        EXPECT_EQ(e.Table_Naca[2][5], 7) << k.texte;
+    }
+    // The bounds themselves are a profile's.
+    Etat_Projet e;
+    e.Dossier_Programme = Dossier_Avec_Table(Nombres(1160, ",", "\n", {{26, "50"}, {27, "100"}}));
+    Lit_Table_Naca(e);
+    EXPECT_EQ(e.Table_Naca[0][26], 50);
+    EXPECT_EQ(e.Table_Naca[0][27], 100);
+    EXPECT_EQ(e.Table_Naca[1][0], Valeur(1, 0));
 }

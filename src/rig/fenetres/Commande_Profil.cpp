@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "interfaces/Interface_Shell.h"
-#include "platform/Boite_Message.h"
 #include "platform/Controles.h"
 #include "platform/Fenetre_Fille.h"
 #include "platform/Image_Vue.h"
@@ -18,16 +17,9 @@
 namespace gabarit {
 
 void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f) {
-    // What was drawn or stored before a failure stays, and a computation that had something
-    // to say (the waterline) has said it.
-    fenetre.ctx().Commande(Contexte::Si_Occupe::Execute, [&] {
-        try {
-            f();
-        } catch (const Refus_Profil &ex) {
-            Boite_Message(&fenetre, QString::fromStdString(ex.what()), MB_EXCLAMATION,
-                          QStringLiteral("Attention"));
-        }
-    });
+    // What was drawn or stored before a refusal stays; the user is told why the command
+    // stopped, once (the waterline's own message is not repeated).
+    fenetre.ctx().Commande(Contexte::Si_Occupe::Execute, f, Contexte::Si_Refus::Message);
 }
 
 QComboBox *Liste_Profils(const QString &nom, QWidget *parent) {

@@ -18,9 +18,9 @@ class Contexte;
 class Fenetre_Fille;
 class Image_Vue;
 
-// Runs a handler of these windows, even under a computation. A choice the core refuses (a
-// profile outside the table, a thickness of 0, ...) is explained in a box titled
-// "Attention"; any other failure ends the handler as every window command ends.
+// Runs a handler of these windows, even under a computation. Whatever the core refuses (a
+// profile outside the table, a thickness of 0, a bulb too large to figure, ...) is explained
+// in a box titled "Attention", unless the core has already said it.
 void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f);
 
 // The list of the 40 profiles, items "0" to "39".

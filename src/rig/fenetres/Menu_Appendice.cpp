@@ -220,16 +220,20 @@ void Menu_Appendice::Lire_Appendice() {
 // --- Handlers ---
 
 void Menu_Appendice::Valide_Clic() {
-    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
-        if (!Verifie_Saisies())
-            return;
-        Lire_Appendice();
-        Calcul_Appendices(ctx().etat);
-        Calcul_Centrage(ctx().etat, ctx().shell);
-        Rafraichit_Menus(ctx());
-        Redessine_Deplacement(ctx());
-        Redessine_Voilure(ctx());
-    });
+    // The boxes are in the record once read: a refusal after that is told, not swallowed.
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde,
+        [this] {
+            if (!Verifie_Saisies())
+                return;
+            Lire_Appendice();
+            Calcul_Appendices(ctx().etat);
+            Calcul_Centrage(ctx().etat, ctx().shell);
+            Rafraichit_Menus(ctx());
+            Redessine_Deplacement(ctx());
+            Redessine_Voilure(ctx());
+        },
+        Contexte::Si_Refus::Message);
 }
 
 void Menu_Appendice::Ouvre_Profils_Safran() { ctx().Fenetre<Comp_Safran>().Montre(); }

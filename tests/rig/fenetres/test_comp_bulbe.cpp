@@ -109,13 +109,20 @@ TEST(Comp_Bulbe, MasseDuBulbe) {
     Clique(w.Command7());
     EXPECT_EQ(w.Label2_1()->text(), "298 gmm");
 
-    // Text that is not a number leaves the figure and says why.
+    // Text that is not a number, or a metal of no mass, leaves the figure and says why.
     Tape(w.Text1(), "plomb");
     Clique(w.Command7());
     EXPECT_EQ(w.Label2_1()->text(), "298 gmm");
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0].texte,
-              QString::fromUtf8("La masse de référence \"plomb\" n'est pas un nombre."));
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "La masse de référence \"plomb\" n'est pas un nombre.");
+    for (const char *reference : {"-5", "0"}) {
+        Tape(w.Text1(), reference);
+        Clique(w.Command7());
+        EXPECT_EQ(w.Label2_1()->text(), "298 gmm") << reference;
+    }
+    ASSERT_EQ(b.shell.messages.size(), 3u);
+    EXPECT_EQ(b.shell.messages[1].texte, "La masse de référence doit être supérieure à 0.");
+    EXPECT_EQ(b.shell.messages[2].texte, b.shell.messages[1].texte);
 
     // Another tab clears the figure to nine dashes.
     w.SSTab1()->setCurrentIndex(0);
@@ -144,12 +151,49 @@ TEST(Comp_Bulbe, ProfilHorsTableRefuse) {
     // The top view is drawn; the side view is refused and left as it was.
     EXPECT_EQ(w.Picture1()->Effacements(), 1);
     EXPECT_EQ(w.Picture2()->Effacements(), 0);
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_TRUE(b.messages[0].texte.contains("41"));
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_NE(b.shell.messages[0].texte.find("41"), std::string::npos);
     w.SSTab1()->setCurrentIndex(2);
     Clique(w.Command7());
     EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - ");
-    EXPECT_EQ(b.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages.size(), 2u);
+}
+
+// A bulb length from a damaged file overflows the single-precision figures: each refusal
+// is told, and nothing is drawn or shown from it.
+TEST(Comp_Bulbe, DimensionEtVolumeNonFinisDitsALUtilisateur) {
+    Banc b;
+    b.e.P(165) = 1e41; // 1e39 mm per per cent: beyond single precision
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "Calcul impossible : dimension du bulbe non finie");
+    EXPECT_EQ(w.Picture1()->Effacements(), 0);
+    EXPECT_EQ(w.Label6(3)->text(), "----------");
+    w.SSTab1()->setCurrentIndex(2);
+    Clique(w.Command7());
+    ASSERT_EQ(b.shell.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages[1].texte, "Calcul impossible : volume du bulbe non finie");
+    EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - ");
+}
+
+// An ordinate no profile can have (the largest half-thickness of profile 2, on the file's
+// third line) is refused at the window's reading of the table, naming the line; the views
+// stay as they were drawn.
+TEST(Comp_Bulbe, TableEndommageeNommeSaLigne) {
+    Banc b;
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
+    w.Cache();
+    Etat_Projet abime;
+    Table_Cone(abime);
+    abime.Table_Naca[2][26] = 3.4e38f;
+    Ecrit_Octets(b.e.Fichier_Programme("nacaa.ini"), Texte_Table_Naca(abime));
+    w.Montre();
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].texte.contains("nacaa.ini (ligne 3 : \"3.4e+38\""))
+        << b.messages[0].texte.toStdString();
+    EXPECT_EQ(b.e.Table_Naca[2][26], 1); // the table read before
+    EXPECT_EQ(w.Label6(3)->text(), Nombre(50));
+    EXPECT_EQ(w.Picture1()->Effacements(), 1);
 }
 
 // The bulb drawing of the views clears the bulb window's side view.

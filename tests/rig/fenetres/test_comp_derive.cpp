@@ -102,6 +102,7 @@ TEST(Comp_Derive, SectionInferieureListeEtBoutons) {
     Clique(w.Command3(0));
     EXPECT_EQ(w.Picture1()->Effacements(), dessins);
     EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
 }
 
 TEST(Comp_Derive, ProfilHorsTableRefuseAvecMessage) {
@@ -111,14 +112,26 @@ TEST(Comp_Derive, ProfilHorsTableRefuseAvecMessage) {
     w.Cache();
     b.e.P(25) = 45;
     w.Montre();
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0].texte,
-              QString::fromUtf8("Le numéro de profil NACA doit être compris entre 0 et 39 "
-                                "(45 demandé)."));
-    EXPECT_EQ(b.messages[0].titre, "Attention");
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte,
+              "Le numéro de profil NACA doit être compris entre 0 et 39 (45 demandé).");
+    EXPECT_EQ(b.shell.messages[0].titre, "Attention");
     EXPECT_EQ(w.Picture1()->Effacements(), 1);
     EXPECT_EQ(w.Picture1()->Image(), avant);
     EXPECT_EQ(b.e.P(25), 45);
+}
+
+// A thickness too large for the label (a table damaged in memory) is refused with its
+// message, never shown as "inf".
+TEST(Comp_Derive, EpaisseurNonFinieRefuseeAvecMessage) {
+    Banc b;
+    b.e.Table_Naca[0][26] = 3.4e38f; // twice that overflows a single-precision label
+    Comp_Derive &w = b.Ouvre<Comp_Derive>();
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "Calcul impossible : épaisseur du profil non finie");
+    EXPECT_EQ(w.Label6(3)->text(), "----------");
+    EXPECT_EQ(w.Text2(0)->text(), "");
+    EXPECT_EQ(w.Picture1()->Effacements(), 0);
 }
 
 TEST(Comp_Derive, DimensionnementDepuisLaFenetre) {
@@ -146,6 +159,7 @@ TEST(Comp_Derive, DimensionnementDepuisLaFenetre) {
     EXPECT_EQ(b.zone->activeSubWindow(), w.Cadre());
     EXPECT_EQ(w.Label6(3)->text(), Nombre(12));
     EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
 }
 
 TEST(Comp_Derive, DimensionnementRefuseSansRienChanger) {
@@ -167,8 +181,8 @@ TEST(Comp_Derive, DimensionnementRefuseSansRienChanger) {
         Clique(w.Command2());
         EXPECT_EQ(b.e.P(111), 100) << k.message;
         EXPECT_EQ(b.e.P(112), 61) << k.message;
-        ASSERT_EQ(b.messages.size(), 1u) << k.message;
-        EXPECT_EQ(b.messages[0].texte, QString::fromUtf8(k.message));
+        ASSERT_EQ(b.shell.messages.size(), 1u) << k.message;
+        EXPECT_EQ(b.shell.messages[0].texte, k.message);
     }
     // A zero chord stops both sections.
     Banc b;
@@ -178,7 +192,7 @@ TEST(Comp_Derive, DimensionnementRefuseSansRienChanger) {
     Tape(w.Text2(1), Nombre(5));
     Clique(w.Command2());
     EXPECT_EQ(b.e.P(111), 100);
-    ASSERT_EQ(b.messages.size(), 1u);
+    ASSERT_EQ(b.shell.messages.size(), 1u);
 }
 
 TEST(Comp_Safran, LeJumeauDuSafran) {

@@ -2,7 +2,10 @@
 // 90, chords 70 and 45, span 200, rake 5; keel at 450, chords 95 and 75, span 320; sail area
 // 426063 mm2, centre of effort at 551.492).
 #include <QApplication>
+#include <QColor>
 #include <QComboBox>
+#include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +17,8 @@
 #include "rig/fenetres/Comp_Safran.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
+#include "stability/Centrage.h"
+#include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Maitre.h"
 #include "views/fenetres/ADeplacement.h"
@@ -154,4 +159,65 @@ TEST(Menu_Appendice, ProfilsNacaOuvrentLesFenetresDesProfils) {
     EXPECT_FALSE(b.ctx.Fenetre<Comp_Derive>().Visible());
     EXPECT_TRUE(w.Visible());
     EXPECT_TRUE(b.messages.empty());
+}
+
+// A rake refused from the keel's tab brings back the rudder's tab, where its box is.
+TEST(Menu_Appendice, InclinaisonRefuseeMontreLOngletDuSafran) {
+    Banc b;
+    Menu_Appendice &w = b.Ouvre<Menu_Appendice>();
+    Tape(w.Text1(4), "46");
+    w.SSTab1()->setCurrentIndex(1);
+    Valide(w, 2);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte,
+              QString::fromUtf8("La valeur de \"Inclinaison\" doit être comprise entre 0 et 45."));
+    EXPECT_EQ(w.SSTab1()->currentIndex(), 0);
+    EXPECT_EQ(b.e.P(141), 5);
+}
+
+// Each limit is a value the user may set.
+TEST(Menu_Appendice, MaximumsAcceptesEtRanges) {
+    Banc b;
+    Menu_Appendice &w = b.Ouvre<Menu_Appendice>();
+    Tape(w.Text1(1), "300");
+    Tape(w.Text1(4), "45");
+    Valide(w);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
+    EXPECT_EQ(b.e.P(137), 300);
+    EXPECT_EQ(b.e.P(141), 45);
+    EXPECT_EQ(b.e.P(148), (300 + 45) * 200 / 2);
+}
+
+// Once the boxes are in the record, a refusal of the figures is told, once.
+TEST(Menu_Appendice, RefusDuCalculDitUneFois) {
+    Banc b;
+    // A keel station from a damaged file, kept while its box is untouched: the centre of
+    // lateral resistance overflows.
+    b.e.P(110) = 1e308;
+    Menu_Appendice &w = b.Ouvre<Menu_Appendice>();
+    Valide(w);
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte, "Calcul impossible : centre anti-derive non finie");
+    EXPECT_EQ(b.e.P(148), 11500); // nothing stored: (70 + 45) x 200 / 2 as before
+
+    // Weights summing to nothing are told by the weights themselves, not a second time.
+    Banc c;
+    for (int poids : {57, 60, 63, 66, 69, 72, 75, 170})
+        c.e.P(poids) = 0;
+    Valide(c.Ouvre<Menu_Appendice>());
+    ASSERT_EQ(c.shell.messages.size(), 1u);
+    EXPECT_EQ(c.shell.messages[0].texte, MESSAGE_POIDS_NUL);
+    EXPECT_TRUE(c.messages.empty());
+}
+
+// The centre of lateral resistance that "Valide" places is marked in the weights window by
+// a dark green swatch, the colour of its mark in the views.
+TEST(Menu_Appendice, PastilleDuCentreAntiDeriveVertFonce) {
+    Banc b;
+    Menu_Deplacement &poids = b.Ouvre<Menu_Deplacement>();
+    auto *pastille = test::Enfant<QFrame>(poids, "Shape1_2");
+    ASSERT_NE(pastille, nullptr);
+    const QImage image = pastille->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(0, 128, 0));
 }
