@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
-#include <cmath>
 #include <limits>
 
 #include "model/Numeros.h"
