@@ -1,5 +1,6 @@
 #include "rig/Saisie_Voile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/Numeros.h"
@@ -8,7 +9,13 @@
 namespace gabarit {
 
 namespace {
-int Entier(double v) { return static_cast<int>(Arrondi(Fini(v, "borne"))); }
+// A spin limit from a record value, rounded half to even. A value beyond any sail plan's size
+// (a mast of 1e300 from a file) is held at that size: the spinner holds an int, and the
+// sail computation refuses such a plan anyway.
+int Entier(double v) {
+    return static_cast<int>(std::clamp(Arrondi(Fini(v, "borne")), -DIMENSION_MAXIMUM_VOILURE,
+                                       DIMENSION_MAXIMUM_VOILURE));
+}
 
 // a / b when b is not zero and the result finite.
 std::optional<double> Quotient(double a, double b) {
@@ -59,11 +66,15 @@ double Pas_Exposant(double valeur, double pas) {
 }
 
 void Lire_Voile(Etat_Projet &e, const Saisie_Voile &s) {
-    const double exposant = s.valeurs[3];
-    if (!(exposant >= EXPOSANT_MIN && exposant <= EXPOSANT_MAX))
-        throw Erreur_Gabarit("L'exposant de chute doit être compris entre 1 et 12.");
     // Checked on a copy of the sail values, so a refused plan leaves the record whole.
     std::array<double, NB_CHAMPS_VOILE> v = s.valeurs;
+    // The leech law takes any exponent above 0; the step buttons alone keep it within 1-12.
+    // The CLASS plan does not use it: there an unusable one stays as the record has it.
+    if (!(std::isfinite(v[3]) && v[3] > 0)) {
+        if (!s.plan_class)
+            throw Erreur_Gabarit("L'exposant de chute doit être supérieur à 0.");
+        v[3] = e.P(EXP_CHUTE_GV);
+    }
     for (double x : v)
         Fini(x, "valeur de voilure");
     const double mat = v[7];
@@ -93,11 +104,12 @@ Chiffres_Voile Calcule_Chiffres_Voile(const Etat_Projet &e) {
     Chiffres_Voile c;
     c.mat_hauteur = Applique(Quotient(e.P(HAUTEUR_MAT), l), Int, 100, 1);
     c.mat_position = Applique(Quotient(e.P(POSITION_MAT), l), Int, 100, 1);
-    // The head height over the area, not the luff.
-    c.gv_allongement = Quotient(e.P(HAUTEUR_GV) * e.P(HAUTEUR_GV), a);
+    // The head height over the area, not the luff. The ratios are cut to hundredths as the
+    // overall figures are: fifteen digits would not fit their labels.
+    c.gv_allongement = Applique(Quotient(e.P(HAUTEUR_GV) * e.P(HAUTEUR_GV), a), Fix_Net, 100, 100);
     c.gv_surface = a / 10000;
     c.gv_part = Applique(Quotient(a, a + j), Int, 100, 1);
-    c.foc_allongement = Quotient(hj * hj, j);
+    c.foc_allongement = Applique(Quotient(hj * hj, j), Fix_Net, 100, 100);
     c.foc_surface = j / 10000;
     c.foc_part = Applique(Quotient(j, a + j), Int, 100, 1);
     c.surface_totale = Fix_Net((a / 10000 + j / 10000) * 100) / 100;

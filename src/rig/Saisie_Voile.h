@@ -31,24 +31,26 @@ inline constexpr double EXPOSANT_MIN = 1, EXPOSANT_MAX = 12;
 double Pas_Exposant(double valeur, double pas);
 
 // The values read from the window: the spin controls' whole numbers by field index, and the
-// exponent box's number.
+// exponent box's number (NaN when the box does not hold one).
 struct Saisie_Voile {
     std::array<double, NB_CHAMPS_VOILE> valeurs{};
+    bool plan_class = false; // the CLASS plan is chosen: the leech exponent is not its own
 };
 // Lire_Voile: copies the reading into the record; a mainsail or jib taller than the mast
-// with its tack height is brought down to the mast height. The exponent must lie between 1
-// and 12 and the plan must leave both sails a luff and a foot: otherwise Erreur_Gabarit with
-// a French message, and nothing is stored.
+// with its tack height is brought down to the mast height. The free plan's exponent must be a
+// number above 0 (the CLASS plan keeps the record's where it is not), and the plan must leave
+// both sails a luff and a foot: otherwise Erreur_Gabarit with a French message, and nothing
+// is stored.
 void Lire_Voile(Etat_Projet &e, const Saisie_Voile &s);
 
 // The figures of the sail windows; an empty one has a zero divisor and shows " - - -".
 struct Chiffres_Voile {
     std::optional<double> mat_hauteur;         // Label5(1), % of the hull length
     std::optional<double> mat_position;        // Label5(3), %
-    std::optional<double> gv_allongement;      // Label2(1)
+    std::optional<double> gv_allongement;      // Label2(1), cut to hundredths
     std::optional<double> gv_surface;          // Label2(3), dm2
     std::optional<double> gv_part;             // Label2(5), %
-    std::optional<double> foc_allongement;     // Label4(1)
+    std::optional<double> foc_allongement;     // Label4(1), cut to hundredths
     std::optional<double> foc_surface;         // Label4(3), dm2
     std::optional<double> foc_part;            // Label4(5), %
     std::optional<double> surface_totale;      // Label6(1), dm2

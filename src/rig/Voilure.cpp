@@ -10,9 +10,6 @@
 namespace gabarit {
 
 namespace {
-// Sweeps walk 10 mm strips and the leech search 1 mm steps: beyond a kilometre a value is a
-// typing slip, and the walks would run for ever.
-constexpr double DIMENSION_MAXIMUM = 1e6;
 constexpr double BANDE = 10; // strip width, mm; it cancels in every ratio
 } // namespace
 
@@ -46,7 +43,7 @@ double Largeur_GV_Libre(double f, double lm, double n, double h) {
 void Verifie_Plan_Voilure(const Etat_Projet &e) {
     for (int n : {HAUTEUR_MAT, HAUTEUR_GV, LARGEUR_GV, ENTRE_PONT_GV, HAUTEUR_FOC, LARGEUR_FOC,
                   ENTRE_PONT_FOC})
-        if (!(std::fabs(e.P(n)) <= DIMENSION_MAXIMUM))
+        if (!(std::fabs(e.P(n)) <= DIMENSION_MAXIMUM_VOILURE))
             throw Erreur_Gabarit("Dimension de la voilure hors limites : calcul impossible");
     if (!(e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV) > 0))
         throw Erreur_Gabarit("Le guindant de la grand-voile (hauteur moins entre pont) doit "
@@ -61,7 +58,8 @@ void Verifie_Plan_Voilure(const Etat_Projet &e) {
 }
 
 Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,
-                             const std::function<double(double)> &largeur) {
+                             const std::function<double(double)> &largeur,
+                             const std::function<double(double)> &avancee) {
     Verifie_Plan_Voilure(e);
     const double amure_gv = e.P(ENTRE_PONT_GV), tete_gv = e.P(HAUTEUR_GV);
     const double amure_foc = e.P(ENTRE_PONT_FOC), tete_foc = e.P(HAUTEUR_FOC);
@@ -94,7 +92,7 @@ Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,
             corde = lm;
             double h = depart;
             for (; h <= lm; h += 1)
-                if (f - largeur(h) >= x) {
+                if (avancee(h) >= x) {
                     corde = h;
                     break;
                 }
@@ -118,8 +116,10 @@ void Calcul_Voilure(Etat_Projet &e) {
     const double pont_mat = e.Cote_Livet;
     const double f = e.P(LARGEUR_GV), n = e.P(EXP_CHUTE_GV);
     const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
+    // The free leech reaches F - w(h) forward of the clew.
+    const auto largeur = [&](double h) { return Largeur_GV_Libre(f, lm, n, h); };
     const Centre_Velique c =
-        Centre_Effort(e, pont_mat, [&](double h) { return Largeur_GV_Libre(f, lm, n, h); });
+        Centre_Effort(e, pont_mat, largeur, [&](double h) { return f - largeur(h); });
     e.Hauteur_Pont_Mat = pont_mat;
     e.P(CENTRE_VELIQUE_X) = c.x;
     e.P(CENTRE_VELIQUE_Z) = c.z;

@@ -43,17 +43,25 @@ struct Centre_Velique {
     double z; // height above the waterline, mm (P(104))
 };
 
+// The largest sail dimension, mm, the sweeps take: beyond a kilometre a value is a typing
+// slip, and the walks of 10 mm strips and 1 mm steps would run for ever.
+inline constexpr double DIMENSION_MAXIMUM_VOILURE = 1e6;
+
 // Refuses (Erreur_Gabarit, with a French message) a sail plan whose centre of effort cannot
 // be found: a mainsail luff or foot of zero or less, a jib luff or foot of zero or less, or a
 // mast, sail or foot beyond any model's size.
 void Verifie_Plan_Voilure(const Etat_Projet &e);
 
 // The centre of effort of the mainsail whose width at h above the tack (0 to the luff) is
-// largeur(h), with the jib of the record; pont_mat is the deck at the mast relative to the
-// waterline (negative above it). Heights are swept up the mast, stations along the boom and
-// the jib foot, 10 mm strips sampled at their lower and aft edges.
+// largeur(h) and whose leech at h lies avancee(h) forward of the clew, with the jib of the
+// record; pont_mat is the deck at the mast relative to the waterline (negative above it).
+// Heights are swept up the mast, stations along the boom and the jib foot, 10 mm strips
+// sampled at their lower and aft edges. The leech's reach is a function of its own because
+// each plan writes it its own way, and a leech lying exactly on a strip's edge falls on the
+// side that way of writing gives.
 Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,
-                             const std::function<double(double)> &largeur);
+                             const std::function<double(double)> &largeur,
+                             const std::function<double(double)> &avancee);
 
 // The free sail plan's centre of effort: computes both P(103) and P(104) and only then stores
 // them. Sets Hauteur_Pont_Mat from the section at the mast for the heel Gite_Couple and

@@ -22,6 +22,10 @@ double Largeur_Class(const Coefs_Roof &k, double f, double u) {
     return f * Puissance(u, k.a + k.b * u + k.c * u * u);
 }
 
+double Avancee_Class(const Coefs_Roof &k, double f, double u) {
+    return f * (1 - Puissance(u, k.a + k.b * u + k.c * u * u));
+}
+
 Coefs_Roof Coefs_Roof_Projet(const Etat_Projet &e) {
     return {e.P(COEF_ROOF_A), e.P(COEF_ROOF_B), e.P(COEF_ROOF_C)};
 }
@@ -64,7 +68,17 @@ Coefs_Roof Ajuste_Roof(double f, const std::array<double, 3> &lattes) {
     const double c = (d02 - d01) / (u2 - u1);
     const double bb = d01 - c * (u0 + u1);
     const double a = b[0] - bb * u0 - c * u0 * u0;
-    return {Fini(a, "coefficient A"), Fini(bb, "coefficient B"), Fini(c, "coefficient C")};
+    const Coefs_Roof k{Fini(a, "coefficient A"), Fini(bb, "coefficient B"),
+                       Fini(c, "coefficient C")};
+    // The drawing samples the law at the head, the foot and every eighth of the luff between:
+    // a law it cannot draw is refused here, before it takes the place of one it can.
+    try {
+        for (int j = 0; j <= 8; ++j)
+            Largeur_Class(k, f, j / 8.0);
+    } catch (const Erreur_Gabarit &) {
+        throw Erreur_Gabarit("Loi de rond sans largeur finie : ajustement impossible");
+    }
+    return k;
 }
 
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes) {
@@ -81,8 +95,9 @@ void Calcul_GV_Class(Etat_Projet &e) {
     e.X_Couple = e.P(POSITION_MAT);
     Calcul_Couple(e);
     const double pont_mat = e.Cote_Livet;
-    const Centre_Velique c =
-        Centre_Effort(e, pont_mat, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); });
+    const Centre_Velique c = Centre_Effort(
+        e, pont_mat, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); },
+        [&](double h) { return Avancee_Class(k, f, 1 - h / lm); });
     e.Hauteur_Pont_Mat = pont_mat;
     e.P(CENTRE_VELIQUE_X) = c.x;
     e.P(CENTRE_VELIQUE_Z) = c.z;

@@ -21,6 +21,9 @@ struct Coefs_Roof {
 // Width aft of the mast at u (1 at the foot, 0 at the head) for a foot f. Throws where the
 // power is not defined (0 to a negative power).
 double Largeur_Class(const Coefs_Roof &k, double f, double u);
+// How far forward of the clew the leech lies at u, for a foot f: F (1 - u^b(u)), written so,
+// not as F - w(u), which falls on the other side of a strip's edge when the leech lies on it.
+double Avancee_Class(const Coefs_Roof &k, double f, double u);
 // The stored law of the record.
 Coefs_Roof Coefs_Roof_Projet(const Etat_Projet &e);
 
@@ -32,7 +35,9 @@ std::array<double, 3> Lattes_Loi(const Etat_Projet &e);
 std::array<double, 3> Calcul_Lattes(const Etat_Projet &e);
 
 // The exact quadratic exponent through the three battens of a mainsail of foot f. Refuses a
-// foot or a batten of zero or less and any fit that is not finite.
+// foot or a batten of zero or less, any fit that is not finite, and a law the sail drawing
+// cannot draw (no finite width at one of its nine samples: a batten longer than the foot can
+// give A < 0, a width without end at the head).
 Coefs_Roof Ajuste_Roof(double f, const std::array<double, 3> &lattes);
 // Calcul_Roof_Lattes: fits the battens and stores C, B, A; a refused fit stores nothing.
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes);

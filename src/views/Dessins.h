@@ -38,7 +38,7 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 // P(284) to P(286), which also keeps its batten widths in e.Lattes_Class and refuses a luff
 // of zero or less.
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c);
-void Trace_Voile_Class(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+void Trace_Roof(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 // The plan the project uses: CLASS when P(279) = 1, the free plan otherwise.
 void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Derive(Etat_Projet &e, Interface_Shell &s, Canvas &c);

@@ -22,9 +22,9 @@ namespace {
 // mainsail samples.
 Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double(double)> &largeur,
                            double precision) {
-    const double lm = e.P(84) - e.P(86); // luff
-    const double p83 = e.P(83);
-    Section(e, p83);
+    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV); // luff
+    const double mat = e.P(POSITION_MAT);
+    Section(e, mat);
     const double d = e.Cote_Livet; // deck at the mast, negative above the waterline
     // Nine samples from the head down to the tack; a luff typed upside down (head below the
     // tack) gives a positive step and the samples run up to the tack instead.
@@ -37,50 +37,50 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
     const double surface_foc = Stockable(Surface_Foc(e), "surface du foc");
     const double surface_gv = Stockable(Surface_GV(gv, lm), "surface de grand-voile");
     const double centre_x =
-        Stockable(p83 - Divise(gv.moment, gv.hauteurs), "centre de grand-voile");
-    const double centre_z =
-        Stockable((e.P(86) - d) + Divise(gv.moment, gv.largeurs), "centre de grand-voile");
+        Stockable(mat - Divise(gv.moment, gv.hauteurs), "centre de grand-voile");
+    const double centre_z = Stockable((e.P(ENTRE_PONT_GV) - d) + Divise(gv.moment, gv.largeurs),
+                                      "centre de grand-voile");
     const double surface_totale = Stockable(surface_gv + surface_foc, "surface de voilure");
 
-    const double p94 = e.P(94);
-    Section(e, p94);
+    const double retour = e.P(RETOUR_BASTA);
+    Section(e, retour);
     const double livet_retour = e.Cote_Livet;
 
     // Mast and a waterline stub of 800 screen mm.
-    Trait(c, e, p83, d, p83, d - e.P(82), NOIR);
-    c.Segment(0, e.P(40), 800, e.P(40), NOIR);
+    Trait(c, e, mat, d, mat, d - e.P(HAUTEUR_MAT), NOIR);
+    c.Segment(0, e.P(ORIGINE_Y), 800, e.P(ORIGINE_Y), NOIR);
     // Jib: foot forward from the mast, then the leech back to the head on the mast.
-    const double amure_foc = d - e.P(98);
-    Trait(c, e, p83, amure_foc, p83 + e.P(97), amure_foc, NOIR);
-    Trait(c, e, p83 + e.P(97), amure_foc, p83, d - e.P(96), NOIR);
+    const double amure_foc = d - e.P(ENTRE_PONT_FOC);
+    Trait(c, e, mat, amure_foc, mat + e.P(LARGEUR_FOC), amure_foc, NOIR);
+    Trait(c, e, mat + e.P(LARGEUR_FOC), amure_foc, mat, d - e.P(HAUTEUR_FOC), NOIR);
     // Mainsail: the leech from sample to sample, and each width line from the mast aft.
-    const double amure_gv = d - e.P(86);
+    const double amure_gv = d - e.P(ENTRE_PONT_GV);
     bool premier = true;
     double x_prec = 0, z_prec = 0;
     for (const Echantillon_GV &s : gv.points) {
-        const double x = p83 - s.w, z = amure_gv - s.h;
+        const double x = mat - s.w, z = amure_gv - s.h;
         if (!premier)
             Trait(c, e, x_prec, z_prec, x, z, NOIR);
-        Trait(c, e, p83, z, x, z, NOIR);
+        Trait(c, e, mat, z, x, z, NOIR);
         x_prec = x;
         z_prec = z;
         premier = false;
     }
     // Head line at the masthead reaching P(93) aft, and its return to the deck at P(94).
-    const double tete = d - e.P(82);
-    Trait(c, e, p83 - e.P(93), tete, p83, tete, ROUGE);
-    Trait(c, e, p94, livet_retour, p83 - e.P(93), tete, ROUGE);
+    const double tete = d - e.P(HAUTEUR_MAT);
+    Trait(c, e, mat - e.P(POSITION_BASTA), tete, mat, tete, ROUGE);
+    Trait(c, e, retour, livet_retour, mat - e.P(POSITION_BASTA), tete, ROUGE);
     // Centre of effort as last stored, arms of 20 mm on the model.
-    const double xv = e.P(103), zv = -e.P(104);
+    const double xv = e.P(CENTRE_VELIQUE_X), zv = -e.P(CENTRE_VELIQUE_Z);
     Trait(c, e, xv - 20, zv, xv + 20, zv, ROUGE);
     Trait(c, e, xv, zv - 20, xv, zv + 20, ROUGE);
 
     e.Hauteur_Pont_Mat = d;
-    e.P(99) = surface_foc;
-    e.P(89) = surface_gv;
-    e.P(90) = centre_x;
-    e.P(91) = centre_z;
-    e.P(102) = surface_totale;
+    e.P(SURFACE_FOC) = surface_foc;
+    e.P(SURFACE_GV) = surface_gv;
+    e.P(CENTRE_GV_X) = centre_x;
+    e.P(CENTRE_GV_Z) = centre_z;
+    e.P(SURFACE_VOILURE) = surface_totale;
     e.Liste_Voile = std::move(liste);
     return gv;
 }
@@ -88,18 +88,18 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
 } // namespace
 
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    const double lm = e.P(84) - e.P(86);
-    const double f = e.P(85), n = e.P(87);
+    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
+    const double f = e.P(LARGEUR_GV), n = e.P(EXP_CHUTE_GV);
     Trace_Plan(
         e, c, [&](double h) { return f * (1 - Puissance(Divise(h, lm), n)); }, 10);
 }
 
-void Trace_Voile_Class(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    const double lm = e.P(84) - e.P(86);
+void Trace_Roof(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
     // The batten heights are quarters of the luff, and the law needs u from 1 down to 0.
     if (!(lm > 0))
         throw Erreur_Gabarit("Guindant de grand-voile nul ou négatif : plan CLASS impossible");
-    const double f = e.P(85);
+    const double f = e.P(LARGEUR_GV);
     const Coefs_Roof k = Coefs_Roof_Projet(e);
     const Echantillons_GV gv = Trace_Plan(
         e, c, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); }, 100);
@@ -110,7 +110,7 @@ void Trace_Voile_Class(Etat_Projet &e, Interface_Shell &, Canvas &c) {
 
 void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     if (e.P(OPTION_CLASS) == 1)
-        Trace_Voile_Class(e, s, c);
+        Trace_Roof(e, s, c);
     else
         Trace_Voilure(e, s, c);
 }

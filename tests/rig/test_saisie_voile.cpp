@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "rig/Saisie_Voile.h"
 
 using namespace gabarit;
@@ -35,8 +37,9 @@ TEST(Saisie_Voile, ValeursRefuseesRienNEstStocke) {
         int champ;
         double v;
     };
-    // Exponent out of 1..12; mainsail luff zero; jib luff negative.
-    for (Cas cas : {Cas{3, 0.9}, Cas{3, 12.5}, Cas{0, 60}, Cas{4, 30}}) {
+    // An exponent the leech law cannot use (0, below, not a number); mainsail luff zero; jib
+    // luff negative.
+    for (Cas cas : {Cas{3, 0}, Cas{3, -1}, Cas{3, NAN}, Cas{0, 60}, Cas{4, 30}}) {
         Etat_Projet e;
         e.P(84) = 7, e.P(87) = 2, e.P(82) = 9;
         Saisie_Voile s = Saisie();
@@ -45,6 +48,31 @@ TEST(Saisie_Voile, ValeursRefuseesRienNEstStocke) {
         EXPECT_EQ(e.P(84), 7);
         EXPECT_EQ(e.P(87), 2);
         EXPECT_EQ(e.P(82), 9);
+    }
+}
+
+// Only the step buttons hold the exponent within 1-12: an older project's 0.5 or 15 is read
+// as it is. The CLASS plan does not use it, so there an unusable one refuses nothing and the
+// record keeps its own.
+TEST(Saisie_Voile, ExposantHorsDesPasEtPlanClass) {
+    for (double n : {0.5, 15.0}) {
+        Etat_Projet e;
+        Saisie_Voile s = Saisie();
+        s.valeurs[3] = n;
+        Lire_Voile(e, s);
+        EXPECT_EQ(e.P(87), n);
+        EXPECT_EQ(e.P(85), 300);
+    }
+    for (double n : {-1.0, double(NAN)}) {
+        Etat_Projet e;
+        e.P(87) = 0.25;
+        Saisie_Voile s = Saisie();
+        s.plan_class = true;
+        s.valeurs[3] = n;
+        Lire_Voile(e, s);
+        EXPECT_EQ(e.P(87), 0.25);
+        EXPECT_EQ(e.P(85), 300);
+        EXPECT_EQ(e.P(82), 1550);
     }
 }
 
@@ -72,6 +100,16 @@ TEST(Saisie_Voile, BornesDesFleches) {
     EXPECT_EQ(b[8].max, 1000);
     EXPECT_EQ(b[9].max, 1000);
     EXPECT_EQ(b[10].max, 300);
+
+    // A mast or a hull far beyond any sail plan (1e300 from a file) gives limits held at the
+    // largest plan the computation takes, 1000 km, not an int that overflowed.
+    e.P(82) = 1e300;
+    e.P(1) = -1e300;
+    const auto g = Bornes_Voile(e);
+    EXPECT_EQ(g[0].max, 1000000);
+    EXPECT_EQ(g[4].max, 1000000);
+    EXPECT_EQ(g[1].max, -1000000);
+    EXPECT_EQ(g[7].max, -1000000);
 }
 
 TEST(Saisie_Voile, ChiffresDesFenetres) {
@@ -88,10 +126,10 @@ TEST(Saisie_Voile, ChiffresDesFenetres) {
     const Chiffres_Voile c = Calcule_Chiffres_Voile(e);
     EXPECT_EQ(c.mat_hauteur, 155.0);
     EXPECT_EQ(c.mat_position, 57.0);
-    EXPECT_EQ(c.gv_allongement, 1200.0 * 1200 / 400000); // the head height, not the luff
+    EXPECT_EQ(c.gv_allongement, 3.6); // 1200^2 / 400000: the head height, not the luff
     EXPECT_EQ(c.gv_surface, 40.0);
     EXPECT_EQ(c.gv_part, 66.0);
-    EXPECT_EQ(c.foc_allongement, 800.0 * 800 / 200000);
+    EXPECT_EQ(c.foc_allongement, 3.2); // 800^2 / 200000
     EXPECT_EQ(c.foc_surface, 20.0);
     EXPECT_EQ(c.foc_part, 33.0);
     EXPECT_EQ(c.surface_totale, 60.0);

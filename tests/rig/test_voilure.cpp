@@ -87,12 +87,26 @@ TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
     EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -10);
     EXPECT_EQ(e.X_Couple, 150);
 
-    // The same mainsail as a CLASS law w = F u (A = 1, B = C = 0) gives the same centre.
+    // The same mainsail as a CLASS law w = F u (A = 1, B = C = 0): the same height, but the
+    // leech lies on every strip's edge (h = 2x), and the CLASS reach F (1 - u) with u = 1 -
+    // h/100 falls short by a rounding where F - F u does not, so its chords differ.
     Etat_Projet k = Petit_Greement();
     k.P(284) = 1, k.P(285) = 0, k.P(286) = 0;
     Calcul_GV_Class(k);
     EXPECT_NEAR(k.P(104), e.P(104), 1e-9);
-    EXPECT_NEAR(k.P(103), e.P(103), 1e-9);
+    double cordes = 0, moment_x = 0;
+    for (int x = 0, h = 0; x <= 80; x += 10) {
+        double c = 100 - (x - 50) * 100 / 30.0; // the jib
+        if (x <= 50) {
+            while (h < 100 && !(50 * (1 - (1 - h / 100.0)) >= x))
+                ++h;
+            c = h;
+        }
+        cordes += c;
+        moment_x += x * c;
+    }
+    EXPECT_NEAR(k.P(103), 100 + moment_x / cordes, 1e-9);
+    EXPECT_NE(k.P(103), e.P(103));
 
     // A tack above the deck counts no width below it: with the mainsail from 20 to 100 (luff
     // 80, foot 50), the sums gain nothing at y = 0 and 10 from it.
@@ -108,6 +122,92 @@ TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
         moment += y * w;
     }
     EXPECT_NEAR(t.P(104), moment / aire + 10, 1e-9);
+}
+
+// A parabolic leech (n = 2) on the large plan: mainsail 400 (1 - ((y - 50)/800)^2) from 50
+// to 850, jib 150 (600 - y) / 580 from 20 to 600, deck 10 above the water. The leech reaches
+// x forward of the clew where 400 h^2 / 800^2 >= x, that is at the first whole h with
+// h^2 >= 1600 x, worked here in integers.
+TEST(Voilure, CentreVeliqueLibreChuteCourbe) {
+    Etat_Projet e = Grand_Greement(2);
+    Calcul_Voilure(e);
+    double aire = 0, moment_y = 0;
+    for (int y = 0; y <= 1000; y += 10) {
+        double w = 0;
+        if (y >= 50 && y <= 850)
+            w += 400 * (1 - (y - 50.0) * (y - 50.0) / 640000);
+        if (y >= 20 && y <= 600)
+            w += 150 * (600 - y) / 580.0;
+        aire += w;
+        moment_y += y * w;
+    }
+    double cordes = 0, moment_x = 0;
+    for (long x = 0; x <= 550; x += 10) {
+        double c = 580.0 * (550 - x) / 150; // the jib
+        if (x <= 400) {
+            long h = 0;
+            while (h * h < 1600 * x)
+                ++h;
+            c = static_cast<double>(h);
+        }
+        cordes += c;
+        moment_x += static_cast<double>(x) * c;
+    }
+    EXPECT_NEAR(e.P(104), moment_y / aire + 10, 1e-9);
+    EXPECT_NEAR(e.P(103), (100 - 400) + moment_x / cordes, 1e-9);
+}
+
+// A real roach law b(u) = 1.5 + 0.4 u - 0.3 u^2 on the large plan, worked step by step: the
+// height sweep with the width 400 u^b, the station sweep stopping at the first h where
+// 400 (1 - u^b) >= x, u = 1 - h/800.
+TEST(Voilure_Class, CentreVeliqueLoiDeRond) {
+    Etat_Projet e = Grand_Greement(2);
+    e.P(284) = 1.5, e.P(285) = 0.4, e.P(286) = -0.3;
+    Calcul_GV_Class(e);
+    const auto puissance = [](double u) { return std::pow(u, 1.5 + 0.4 * u - 0.3 * u * u); };
+    double aire = 0, moment_y = 0;
+    for (int y = 0; y <= 1000; y += 10) {
+        double w = 0;
+        if (y >= 50 && y <= 850)
+            w += 400 * puissance(1 - (y - 50) / 800.0);
+        if (y >= 20 && y <= 600)
+            w += 150 * (600 - y) / 580.0;
+        aire += w;
+        moment_y += y * w;
+    }
+    double cordes = 0, moment_x = 0;
+    for (int x = 0, h = 0; x <= 550; x += 10) {
+        double c = 580.0 * (550 - x) / 150;
+        if (x <= 400) {
+            while (h < 800 && !(400 * (1 - puissance(1 - h / 800.0)) >= x))
+                ++h;
+            c = h;
+        }
+        cordes += c;
+        moment_x += x * c;
+    }
+    EXPECT_NEAR(e.P(104), moment_y / aire + 10, 1e-9);
+    EXPECT_NEAR(e.P(103), -300 + moment_x / cordes, 1e-9);
+    EXPECT_EQ(e.X_Couple, 100);
+}
+
+// Heeled work: the deck at the mast is the one of the heel in force. At 15 degrees the
+// waterline lies 30 below the sheer at the stern and 50 at the bow of the 200 mm hull, so 45
+// at the mast station 150; upright it is 10.
+TEST(Voilure, CentreVeliqueALaGite) {
+    for (bool classe : {false, true}) {
+        Etat_Projet e = Petit_Greement();
+        e.P(284) = 1, e.P(285) = 0, e.P(286) = 0;
+        e.P(Franc_Bord_AR(3)) = 30;
+        e.P(Franc_Bord_AV(3)) = 50;
+        e.Gite_Couple = 15;
+        classe ? Calcul_GV_Class(e) : Calcul_Voilure(e);
+        EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -45) << classe;
+        EXPECT_NEAR(e.P(104), 13200.0 / 440 + 45, 1e-9) << classe;
+        e.Gite_Couple = 0;
+        classe ? Calcul_GV_Class(e) : Calcul_Voilure(e);
+        EXPECT_NEAR(e.P(104), 13200.0 / 440 + 10, 1e-9) << classe;
+    }
 }
 
 TEST(Voilure, PlansImpossiblesRefusesSansRienChanger) {
@@ -194,4 +294,18 @@ TEST(Voilure_Class, LattesRefuseesGardentLesCoefficients) {
     Etat_Projet e = Grand_Greement(2);
     e.P(85) = 0; // no foot to divide by
     EXPECT_THROW(Calcul_Roof_Lattes(e, {25, 100, 225}), Erreur_Gabarit);
+
+    // A top batten far longer than the 400 foot fits a law with A < 0: no width at the head,
+    // nothing the drawing could draw. b0 = ln(99999/400) / ln(1/4) = -3.98, b1 = b2 = 2:
+    // D02 = 4 - 2 b0, D01 = 8 - 4 b0, C = 4 (D02 - D01) = -47.9, B = D01 - 3C/4 = 59.8,
+    // A = b0 - B/4 - C/16 = -15.9.
+    const double b0 = std::log(99999.0 / 400) / std::log(0.25);
+    const double c = 4 * ((4 - 2 * b0) - (8 - 4 * b0)), bb = (8 - 4 * b0) - 0.75 * c;
+    ASSERT_NEAR(b0 - bb / 4 - c / 16, -15.9, 0.1);
+    Etat_Projet t = Grand_Greement(2);
+    t.P(284) = 4, t.P(285) = 5, t.P(286) = 6;
+    EXPECT_THROW(Calcul_Roof_Lattes(t, {99999, 100, 225}), Erreur_Gabarit);
+    EXPECT_EQ(t.P(284), 4);
+    EXPECT_EQ(t.P(285), 5);
+    EXPECT_EQ(t.P(286), 6);
 }

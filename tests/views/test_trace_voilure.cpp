@@ -88,8 +88,8 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
     for (Cas k : {Cas{"exposant negatif", Trace_Voilure, EXP_CHUTE_GV, -1},
                   Cas{"guindant nul", Trace_Voilure, HAUTEUR_GV, 50},
                   Cas{"bordure de foc demesuree", Trace_Voilure, LARGEUR_FOC, 1e308},
-                  Cas{"guindant nul, CLASS", Trace_Voile_Class, HAUTEUR_GV, 50},
-                  Cas{"guindant negatif, CLASS", Trace_Voile_Class, HAUTEUR_GV, 40}}) {
+                  Cas{"guindant nul, CLASS", Trace_Roof, HAUTEUR_GV, 50},
+                  Cas{"guindant negatif, CLASS", Trace_Roof, HAUTEUR_GV, 40}}) {
         SCOPED_TRACE(k.quoi);
         Etat_Projet e = Grand_Greement(1);
         e.P(COEF_ROOF_A) = 2;

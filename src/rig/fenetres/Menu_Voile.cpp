@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
+#include <limits>
 
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
@@ -36,6 +38,22 @@ constexpr int DELAI_PEINTURE = 20;            // ms, a paint waiting for a comma
 // A figure, or " - - -" where its divisor was zero; suffixe follows the number.
 void Montre_Chiffre(QLabel *l, const std::optional<double> &v, const QString &suffixe = {}) {
     l->setText(v ? Texte_Nombre(*v) + suffixe : TIRETS);
+}
+
+// What a box holds is not a number as the user's locale writes one: say which separator.
+QString Pas_Un_Nombre(const QString &quoi) {
+    return QStringLiteral("%1 n'est pas un nombre (séparateur décimal : « %2 »).")
+        .arg(quoi, QLocale().decimalPoint());
+}
+
+// A view that refuses its drawing has told the user why: the command ends on that refusal
+// without a second message.
+void Vue_Signalee(const std::function<void()> &f) {
+    try {
+        f();
+    } catch (const Erreur_Gabarit &ex) {
+        throw Erreur_Gabarit(ex.what(), true);
+    }
 }
 } // namespace
 
@@ -132,18 +150,40 @@ bool Menu_Voile::Verifie_Saisies() {
     return true;
 }
 
-bool Menu_Voile::Lire_Voile() {
+bool Menu_Voile::Lit_Lattes(std::array<double, 3> &lattes) {
+    Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
+    int illisible = 0;
+    const auto lues = c.Lit_Lattes(&illisible);
+    if (lues) {
+        lattes = *lues;
+        return true;
+    }
+    c.SSTab1()->setCurrentIndex(0);
+    c.Text2(illisible)->setFocus();
+    // The boxes' captions give the batten's height on the luff.
+    Message(Pas_Un_Nombre(
+        QStringLiteral("La latte à %1 du guindant").arg(c.Label2(4 + illisible)->text())));
+    return false;
+}
+
+bool Menu_Voile::Lire_Voile(bool classe) {
     Etat_Projet &e = ctx().etat;
     Saisie_Voile s;
+    s.plan_class = classe;
     for (int i = 0; i < NB_CHAMPS_VOILE; ++i)
         if (i != 3)
             s.valeurs[static_cast<std::size_t>(i)] =
                 Champ(i).Valeur(e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]));
     if (!Lit_Nombre(Exposant_->text(), s.valeurs[3])) {
-        SSTab1_->setCurrentIndex(0);
-        Exposant_->setFocus();
-        Message(QStringLiteral("L'exposant de chute n'est pas un nombre."));
-        return false;
+        if (classe) {
+            // The CLASS plan does not use it: the record keeps its own.
+            s.valeurs[3] = std::numeric_limits<double>::quiet_NaN();
+        } else {
+            SSTab1_->setCurrentIndex(0);
+            Exposant_->setFocus();
+            Message(Pas_Un_Nombre(QStringLiteral("L'exposant de chute")));
+            return false;
+        }
     }
     try {
         gabarit::Lire_Voile(e, s);
@@ -157,44 +197,54 @@ bool Menu_Voile::Lire_Voile() {
 // --- Handlers ---
 
 void Menu_Voile::Valide_Clic() {
-    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
-        if (!Verifie_Saisies() || !Lire_Voile())
-            return;
-        Etat_Projet &e = ctx().etat;
-        if (!Check1_->isChecked()) {
-            try {
-                Calcul_Voilure(e);
-            } catch (const Erreur_Gabarit &ex) {
-                Message(QString::fromStdString(ex.what()));
+    // A refusal the handler does not show itself (the appendages, the view) is shown once.
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde,
+        [this] {
+            const bool classe = Check1_->isChecked();
+            std::array<double, 3> lattes{};
+            // Every box is checked before anything is stored.
+            if (!Verifie_Saisies() || (classe && !Lit_Lattes(lattes)) || !Lire_Voile(classe))
                 return;
+            Etat_Projet &e = ctx().etat;
+            if (!classe) {
+                try {
+                    Calcul_Voilure(e);
+                } catch (const Erreur_Gabarit &ex) {
+                    Message(QString::fromStdString(ex.what()));
+                    return;
+                }
+                Vue_Signalee([this] { Redessine_Voilure(ctx()); });
+                Calcul_Appendices(e);
+                Rafraichit_Comparaison(ctx());
+            } else {
+                // A refused fit keeps the previous law, and the rest goes on with it; the
+                // user hears "Calcul Impossible" once.
+                const bool ajuste = Ajuste_Lattes(lattes);
+                try {
+                    Calcul_GV_Class(e);
+                } catch (const Erreur_Gabarit &) {
+                    if (ajuste)
+                        Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
+                }
+                Actualise_Voilure(ctx());
+                Trace_Voile_Class(ctx());
             }
-            Redessine_Voilure(ctx());
-            Calcul_Appendices(e);
-            Rafraichit_Comparaison(ctx());
-        } else {
-            // A refused fit keeps the previous law, and the rest goes on with it.
-            Ajuste_Lattes();
-            try {
-                Calcul_GV_Class(e);
-            } catch (const Erreur_Gabarit &) {
-                Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
-            }
-            Actualise_Voilure(ctx());
-            Trace_Voile_Class(ctx());
-        }
-        Rafraichit_Menus(ctx());
-    });
+            Rafraichit_Menus(ctx());
+        },
+        Contexte::Si_Refus::Message);
 }
 
-void Menu_Voile::Ajuste_Lattes() {
-    const auto lattes = ctx().Fenetre<Menu_VoileClass>().Lit_Lattes();
+bool Menu_Voile::Ajuste_Lattes(const std::array<double, 3> &lattes) {
     try {
-        if (!lattes)
-            throw Erreur_Gabarit("Latte : ce n'est pas un nombre");
-        Calcul_Roof_Lattes(ctx().etat, *lattes);
+        Calcul_Roof_Lattes(ctx().etat, lattes);
+        return true;
     } catch (const Erreur_Gabarit &) {
         Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
     }
+    // The battens of the law still in force, as its drawing shows them.
+    Essaie([this] { ctx().Fenetre<Menu_VoileClass>().Montre_Lattes(Lattes_Loi(ctx().etat)); });
+    return false;
 }
 
 void Menu_Voile::Montre_Class(Menu_VoileClass &c) {
@@ -204,7 +254,11 @@ void Menu_Voile::Montre_Class(Menu_VoileClass &c) {
 }
 
 void Menu_Voile::Bascule_Class(bool coche) {
-    ctx().Commande(Contexte::Si_Occupe::Garde, [this, coche] { Applique_Class(coche); });
+    // The free plan's drawing refused tells why its sails are missing; the CLASS plan's ends
+    // quietly.
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde, [this, coche] { Applique_Class(coche); },
+        Contexte::Si_Refus::Message);
 }
 
 void Menu_Voile::Applique_Class(bool coche) {
@@ -235,33 +289,38 @@ void Menu_Voile::Pas_Exposant_Appui(int index) {
 }
 
 void Menu_Voile::Libre_Vers_Class() {
-    ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
-        Etat_Projet &e = ctx().etat;
-        e.P(OPTION_CLASS) = 1;
-        // Ticking the box does what a click on it does, within this command.
-        if (!Check1_->isChecked()) {
-            const QSignalBlocker bloque(Check1_);
-            Check1_->setChecked(true);
-            Applique_Class(true);
-        }
-        Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
-        Montre_Class(c);
-        std::array<double, 3> lattes{};
-        try {
-            lattes = Calcul_Lattes(e);
-        } catch (const Erreur_Gabarit &ex) {
-            Message(QString::fromStdString(ex.what()));
-            return;
-        }
-        // The free leech's widths as they are, for the user to adjust.
-        for (int i = 0; i < 3; ++i)
-            c.Text2(i)->setText(Texte_Nombre(lattes[static_cast<std::size_t>(i)]));
-        Ajuste_Lattes();
-        Actualise_Voilure(ctx());
-        Trace_Voile_Class(ctx());
-        // The figures follow the CLASS plan just drawn, not the one drawn on ticking the box.
-        Rafraichit_Menus(ctx());
-    });
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde,
+        [this] {
+            Etat_Projet &e = ctx().etat;
+            e.P(OPTION_CLASS) = 1;
+            // Ticking the box does what a click on it does, within this command.
+            if (!Check1_->isChecked()) {
+                const QSignalBlocker bloque(Check1_);
+                Check1_->setChecked(true);
+                Applique_Class(true);
+            }
+            Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
+            Montre_Class(c);
+            std::array<double, 3> lattes{};
+            try {
+                lattes = Calcul_Lattes(e);
+            } catch (const Erreur_Gabarit &ex) {
+                Message(QString::fromStdString(ex.what()));
+                return;
+            }
+            // The free leech's widths as they are, for the user to adjust; the fit reads them
+            // back as typed.
+            for (int i = 0; i < 3; ++i)
+                c.Text2(i)->setText(Texte_Nombre(lattes[static_cast<std::size_t>(i)]));
+            if (Lit_Lattes(lattes))
+                Ajuste_Lattes(lattes);
+            Actualise_Voilure(ctx());
+            Trace_Voile_Class(ctx());
+            // The figures follow the CLASS plan just drawn, not the one drawn on ticking the box.
+            Rafraichit_Menus(ctx());
+        },
+        Contexte::Si_Refus::Message);
 }
 
 } // namespace gabarit

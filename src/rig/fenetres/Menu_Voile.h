@@ -69,12 +69,16 @@ private:
     void Libre_Vers_Class();            // Command3 "Libre / Class"
 
     bool Verifie_Saisies();
+    // The CLASS window's batten boxes; false (its tab and box shown, the user told) when one
+    // does not hold a number.
+    bool Lit_Lattes(std::array<double, 3> &lattes);
     // Lire_Voile: the controls into the record; false (message shown, nothing stored) when
-    // the plan is refused.
-    bool Lire_Voile();
+    // the plan is refused. In the CLASS plan the free plan's exponent refuses nothing.
+    bool Lire_Voile(bool classe);
     void Montre_Class(Menu_VoileClass &c);
-    // The CLASS fit from the batten boxes; "Calcul Impossible" when refused.
-    void Ajuste_Lattes();
+    // The CLASS fit of the battens; when refused, "Calcul Impossible", the stored law stays
+    // and the boxes show its battens again: false.
+    bool Ajuste_Lattes(const std::array<double, 3> &lattes);
     void Message(const QString &texte);
 
     Champ_Spin &Champ(int i) { return Champs_[static_cast<std::size_t>(i)]; }

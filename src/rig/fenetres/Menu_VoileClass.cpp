@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "platform/Controles.h"
@@ -28,6 +29,9 @@ QPlainTextEdit *Aide(QWidget *parent, const QString &nom, const QStringList &lig
     for (const QString &l : lignes)
         texte += l + QLatin1Char('\n');
     t->setPlainText(texte);
+    // Lines longer than the box go on below, broken between words only.
+    t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    t->setWordWrapMode(QTextOption::WordWrap);
     return t;
 }
 } // namespace
@@ -117,8 +121,6 @@ Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
                       QStringLiteral("modéliser la forme désirée, un "),
                       QStringLiteral("message d'erreur apparaît, "),
                       QStringLiteral("modifier alors les valeurs.")});
-    // Its lines were broken for the box: they are kept whole, the box is the wider one.
-    Text1_[0]->setLineWrapMode(QPlainTextEdit::NoWrap);
     lo->addWidget(Text1_[0]);
     la->addWidget(option, 3);
     auto *libre = new QGroupBox(QStringLiteral("Libre / CLASS"), aide);
@@ -144,11 +146,14 @@ void Menu_VoileClass::Montre_Lattes(const std::array<double, 3> &lattes) {
         Text2_[i]->setText(Texte_Nombre(lattes[i]));
 }
 
-std::optional<std::array<double, 3>> Menu_VoileClass::Lit_Lattes() const {
+std::optional<std::array<double, 3>> Menu_VoileClass::Lit_Lattes(int *illisible) const {
     std::array<double, 3> v{};
     for (std::size_t i = 0; i < 3; ++i)
-        if (!Lit_Nombre(Text2_[i]->text(), v[i]))
+        if (!Lit_Nombre(Text2_[i]->text(), v[i])) {
+            if (illisible)
+                *illisible = static_cast<int>(i);
             return std::nullopt;
+        }
     return v;
 }
 

@@ -22,8 +22,9 @@ public:
 
     // Batten boxes Text2(0..2): the widths at 3/4, 2/4 and 1/4 of the luff.
     void Montre_Lattes(const std::array<double, 3> &lattes);
-    // The typed battens; empty when a box does not hold a number.
-    std::optional<std::array<double, 3>> Lit_Lattes() const;
+    // The typed battens; empty when a box does not hold a number, whose index then goes to
+    // illisible.
+    std::optional<std::array<double, 3>> Lit_Lattes(int *illisible = nullptr) const;
     // Luff, foot, diagonals and the offset of the centres.
     void Affiche(const Chiffres_Voile &c);
     // Left 0, its top at the client height less the sail window's height, 5865 x 3750 twips.

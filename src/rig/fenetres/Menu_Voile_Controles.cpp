@@ -39,9 +39,9 @@ QGroupBox *Info(QWidget *parent, const QString &nom, const QString &prefixe,
         l->setWordWrap(true);
         labels[static_cast<std::size_t>(legende)] = l;
         QLabel *v = Valeur(g, QStringLiteral("%1_%2").arg(prefixe).arg(legende + 1));
-        // The unrounded ratios are long: the value takes what room is left, the fields
-        // beside keep theirs.
-        v->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // The value is never narrower than its figure; the caption beside it wraps into
+        // what is left.
+        v->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
         v->setMinimumWidth(60);
         labels[static_cast<std::size_t>(legende + 1)] = v;
         grille->addWidget(l, rang, 0);
@@ -133,6 +133,7 @@ QWidget *Menu_Voile::Onglet_Foc() {
     auto *page = new QWidget(SSTab1_);
     auto *g = new QGridLayout(page);
     g->setContentsMargins(2, 2, 2, 2);
+    g->setSpacing(2);
     g->addWidget(Reglage(page, 1, {4, 5, 6}), 0, 0);
     g->addWidget(Info(page, QStringLiteral("Frame1_2"), QStringLiteral("Label4"), Label4_,
                       {{0, "Surface"}, {2, "Coeficient Allongement"}, {4, "Surface GV/ Foc"}}),

@@ -10,15 +10,23 @@
 
 namespace gabarit {
 
-void Actualise_Voilure(Contexte &ctx) { Actualise_Vue_Voilure(ctx); }
+void Actualise_Voilure(Contexte &ctx) {
+    try {
+        Actualise_Vue_Voilure(ctx);
+    } catch (const Erreur_Gabarit &ex) {
+        throw Erreur_Gabarit(ex.what(), true);
+    }
+}
 
 void Trace_Voile_Class(Contexte &ctx) {
     AVoile *v = ctx.Existante<AVoile>();
     if (!v || !v->Visible() || v->Etat_Fenetre() != Fenetre_Fille::Etat::Normal)
         return;
     v->Active();
-    Trace_Voile_Class(ctx.etat, ctx.shell, *v->Picture1);
-    Montre_Trace_Voile(ctx);
+    // Trace_Roof stores nothing it has not drawn: a refusal leaves the areas, the list and
+    // the batten boxes as they were.
+    if (Essaie([&] { Trace_Roof(ctx.etat, ctx.shell, *v->Picture1); }))
+        Montre_Trace_Voile(ctx);
 }
 
 void Trace_Voilure(Contexte &ctx) {

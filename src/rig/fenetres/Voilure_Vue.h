@@ -6,9 +6,12 @@ namespace gabarit {
 class Contexte;
 
 // Actualise_Voilure: the sail view's hull and appendages without its sails, when the view is
-// open in normal state.
+// open in normal state. A refused drawing has told the user why (the view says so once):
+// it reaches the caller as a refusal already shown.
 void Actualise_Voilure(Contexte &ctx);
-// The CLASS plan drawn on the sail view when it is open in normal state (Trace_Roof).
+// The entry of the CLASS plan's drawing (Trace_Roof) on the sail view, when the view is open
+// in normal state. A plan it cannot draw ends it quietly, the view left without sails: the
+// caller goes on.
 void Trace_Voile_Class(Contexte &ctx);
 // The free plan drawn on the sail view's picture whatever its state, once the view exists.
 void Trace_Voilure(Contexte &ctx);

@@ -8,9 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <cmath>
 
 #include "platform/Nombres.h"
@@ -19,6 +24,7 @@
 #include "rig/fenetres/Menu_Voile.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Locale_Essai.h"
 #include "support/Maitre.h"
 #include "views/fenetres/AVoile.h"
 
@@ -68,10 +74,10 @@ TEST(Menu_Voile, ChiffresEtBornesDuMaitre) {
     EXPECT_EQ(w.Label5(1)->text(), "165 %");
     EXPECT_EQ(w.Label5(3)->text(), "60 %");
     EXPECT_EQ(w.Label2(3)->text(), N(25.3563));
-    EXPECT_EQ(w.Label2(1)->text(), N(1580.0 * 1580 / 253563)); // head height, not luff
+    EXPECT_EQ(w.Label2(1)->text(), N(9.84)); // 1580^2 / 253563 = 9.8453: head height, not luff
     EXPECT_EQ(w.Label2(5)->text(), "59 %");                    // 253563 / 426063
     EXPECT_EQ(w.Label4(3)->text(), N(17.25));
-    EXPECT_EQ(w.Label4(1)->text(), N(1150.0 * 1150 / 172500));
+    EXPECT_EQ(w.Label4(1)->text(), N(7.66)); // 1150^2 / 172500 = 7.6667
     EXPECT_EQ(w.Label4(5)->text(), "40 %");
     EXPECT_EQ(w.Label6(1)->text(), N(42.6));
     EXPECT_EQ(w.Label6(3)->text(), N(17.25));
@@ -254,4 +260,170 @@ TEST(Menu_Voile, LibreVersClassPuisLattesAjustees) {
     EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
     EXPECT_NEAR(b.e.P(284), 2, 1e-12);
     EXPECT_EQ(c.Text2(1)->text(), "85"); // the redraw shows the law again
+}
+
+// A top batten longer than the foot fits a law with no width at the head: refused before it
+// is stored, the law F u^2 stays, its battens come back in the boxes and its sails are drawn
+// again (the list refilled by the drawing).
+TEST(Menu_Voile, LatteQueLaLoiNePeutTracerLaisseLePlan) {
+    Banc b;
+    b.Ouvre_Vue<AVoile>(600);
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    b.e.P(284) = 2, b.e.P(285) = 0, b.e.P(286) = 0;
+    Clique(w.Check1());
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    ASSERT_EQ(c.Text2(0)->text(), N(21.25)); // 340 / 16
+    b.e.Liste_Voile.clear();
+    Tape(c.Text2(0), "99999");
+    Clique(w.Command1(0));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte, "Calcul Impossible");
+    EXPECT_TRUE(b.shell.messages.empty());
+    EXPECT_EQ(b.e.P(284), 2);
+    EXPECT_EQ(b.e.P(285), 0);
+    EXPECT_EQ(b.e.P(286), 0);
+    EXPECT_EQ(c.Text2(0)->text(), N(21.25));
+    EXPECT_EQ(b.e.P(89), 149374); // the F u^2 mainsail's area
+    EXPECT_EQ(b.e.Liste_Voile.size(), 9u);
+}
+
+// A stored law the drawing cannot draw (A < 0, from a file): ticking "Option CLASS" ends the
+// drawing quietly, and the windows are still refreshed after it: the figures take the new
+// weight, 426063 mm2 on 1000 g giving 42.6.
+TEST(Menu_Voile, PlanClassIntracableSeTaitPuisRafraichit) {
+    Banc b;
+    b.Ouvre_Vue<AVoile>(600);
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    b.e.P(284) = -1;
+    b.e.P(42) = 1000;
+    Clique(w.Check1());
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
+    EXPECT_EQ(b.e.P(279), 1);
+    EXPECT_EQ(w.Label6(7)->text(), N(42.6));
+}
+
+// Unticking it over a free plan that cannot be drawn (a negative exponent has no width at
+// the tack): the user is told why the sails are gone, once.
+TEST(Menu_Voile, PlanLibreIntracableAuDecochageSignale) {
+    Banc b;
+    b.Ouvre_Vue<AVoile>(600);
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    Clique(w.Check1());
+    b.e.P(87) = -1;
+    Clique(w.Check1());
+    EXPECT_EQ(b.e.P(279), 0);
+    EXPECT_EQ(b.messages.size() + b.shell.messages.size(), 1u);
+}
+
+// An older project's exponent of 15 (the step buttons stop at 12) does not block "Valide";
+// in CLASS mode not even one the law could not use does, and it stays as it is.
+TEST(Menu_Voile, ExposantHorsDesPasNeBloquePasValide) {
+    Banc b;
+    b.e.P(87) = 15;
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    QTest::mouseClick(w.UpDown1(8)->boutonHaut(), Qt::LeftButton); // mast at 601
+    Clique(w.Command1(4));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_EQ(b.e.P(83), 601);
+    EXPECT_EQ(b.e.P(87), 15);
+
+    b.e.P(87) = -2;
+    Clique(w.Check1());
+    QTest::mouseClick(w.UpDown1(8)->boutonHaut(), Qt::LeftButton); // 602
+    Clique(w.Command1(4));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
+    EXPECT_EQ(b.e.P(83), 602);
+    EXPECT_EQ(b.e.P(87), -2);
+}
+
+// "125.5" in a batten under a French locale is not a number there: the user is told so and
+// which separator to use; nothing is stored, the foot typed with it included.
+TEST(Menu_Voile, LatteAuPointSousLocaleFrancaise) {
+    test::Locale_Essai fr(test::Francais());
+    Banc b;
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    Clique(w.Check1());
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    Tape(w.Text1(1), "300");
+    Tape(c.Text2(1), "125.5");
+    Clique(w.Command1(0));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte,
+              "La latte à 2/4 du guindant n'est pas un nombre (séparateur décimal : « , »).");
+    EXPECT_EQ(b.e.P(85), 340);
+    EXPECT_EQ(b.e.P(284), 0);
+    EXPECT_EQ(c.Text2(1)->text(), "125.5");
+}
+
+// A straight leech of foot 300 on the master turned CLASS (A = 1) lies on strip edges; the
+// CLASS reach F (1 - u) puts the centre of effort at 586.1759468614637, not at 586.18793 that
+// F - F u gives.
+TEST(Menu_Voile, CentreClassAuBordDUneBande) {
+    Banc b;
+    b.e.P(85) = 300;
+    b.e.P(87) = 1;
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    Clique(w.Command3());
+    Clique(w.Command1(0));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_DOUBLE_EQ(b.e.P(284), 1);
+    EXPECT_DOUBLE_EQ(b.e.P(103), 586.1759468614637);
+    EXPECT_EQ(w.Label6(11)->text(), N(586.17));
+}
+
+// The aspect ratios are cut to hundredths, as the overall figures are, and each label shows
+// its whole figure. Master: 1580^2 / 253563 = 9.8453 and 1150^2 / 172500 = 7.6667.
+TEST(Menu_Voile, AllongementsEntiers) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    const struct {
+        int onglet;
+        QLabel *l;
+        double v;
+    } cas[] = {{0, w.Label2(1), 9.84}, {1, w.Label4(1), 7.66}};
+    for (const auto &k : cas) {
+        w.SSTab1()->setCurrentIndex(k.onglet);
+        QApplication::processEvents();
+        EXPECT_EQ(k.l->text(), N(k.v));
+        // Its frame, indent and figure.
+        EXPECT_GE(k.l->width(), k.l->sizeHint().width()) << k.onglet;
+    }
+}
+
+// The CLASS window's help texts wrap at the box's width between words: no horizontal
+// scrolling, and every line broken inside a paragraph ends at a blank.
+TEST(Menu_Voile, AideClassCoupeAuxMots) {
+    Banc b;
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    Clique(w.Check1());
+    Menu_VoileClass &c = b.ctx.Fenetre<Menu_VoileClass>();
+    c.SSTab1()->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (int i : {0, 1}) {
+        QPlainTextEdit *t = c.Text1(i);
+        EXPECT_EQ(t->lineWrapMode(), QPlainTextEdit::WidgetWidth) << i;
+        EXPECT_EQ(t->wordWrapMode(), QTextOption::WordWrap) << i;
+        EXPECT_EQ(t->horizontalScrollBar()->maximum(), 0) << i;
+        auto *mise = qobject_cast<QPlainTextDocumentLayout *>(t->document()->documentLayout());
+        ASSERT_NE(mise, nullptr);
+        int lignes = 0;
+        for (QTextBlock bloc = t->document()->begin(); bloc.isValid(); bloc = bloc.next()) {
+            mise->ensureBlockLayout(bloc);
+            const QTextLayout *l = bloc.layout();
+            const QString texte = bloc.text();
+            lignes += l->lineCount();
+            for (int k = 0; k + 1 < l->lineCount(); ++k) {
+                const QTextLine ligne = l->lineAt(k);
+                const int fin = ligne.textStart() + ligne.textLength();
+                EXPECT_TRUE(texte.at(fin - 1) == QLatin1Char(' ') ||
+                            texte.at(fin) == QLatin1Char(' '))
+                    << texte.left(fin).toStdString();
+            }
+        }
+        // The right box's two long paragraphs do wrap.
+        if (i == 1)
+            EXPECT_GT(lignes, 3);
+    }
 }
