@@ -78,9 +78,9 @@ void Shell_Qt::Laisse_Evenements() {
     Synchronise_Cle_Vue();
     QCoreApplication::processEvents();
     // The frame was closed meanwhile: the running computation stops here, its guards put
-    // the record back, and the program ends.
+    // the record back, and the program ends. The user asked for it: no message box.
     if (cadre_->Termine())
-        throw Erreur_Gabarit("Calcul interrompu : le programme se ferme");
+        throw Erreur_Gabarit("Calcul interrompu : le programme se ferme", true);
 }
 
 int Shell_Qt::Message(const std::string &texte, int style, const std::string &titre) {

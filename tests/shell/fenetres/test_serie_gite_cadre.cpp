@@ -144,6 +144,8 @@ TEST_F(Serie_Cadre, FermerPendantLaSerieLArreteProprement) {
     QTimer::singleShot(0, cadre.get(), [this] { cadre->close(); });
     Clique_Touche("Calcul_Gite");
     EXPECT_TRUE(cadre->Termine());
+    // The user closed the program: the stop needs no message box.
+    EXPECT_TRUE(messages.empty());
     // Stopped in the 30 degree search: its freeboards put back, its light still red.
     EXPECT_EQ(e.P(192), 1);
     EXPECT_EQ(e.P(55), ar);
