@@ -152,8 +152,9 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
 
 void MDIForm1::Execute_Touche(const QString &cle) {
     bool fermeture = true;
-    // A failure ends the key's action; the closing steps below still give the frame back.
-    Essaie([&] {
+    // A refusal ends the key's action and says why, once (the core marks what it has shown
+    // itself); the closing steps below still give the frame back.
+    Essaie_Signale(*shell_, [&] {
         // Every key puts the heel back upright and the oblique view straight.
         etat_.P(ANGLE_GITE) = 0;
         shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(ANGLE_GITE)));
@@ -179,12 +180,9 @@ void MDIForm1::Execute_Touche(const QString &cle) {
             Barre_Vue_Generale();
         if (cle == QStringLiteral("Aff_Valeur"))
             Barre_Aff_Valeur();
-        // A series that stops says why, once: the core has shown its own refusals.
         if (cle == QStringLiteral("Calcul_Gite"))
-            Essaie_Signale(*shell_, [this] {
-                Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(),
-                                  Passes_Gite::Toutes);
-            });
+            Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(),
+                              Passes_Gite::Toutes);
     });
     if (!fermeture) {
         shell_->Synchronise_Cle_Vue();
