@@ -6,6 +6,7 @@
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
+#include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "stability/Centrage.h"
 
@@ -48,54 +49,54 @@ void Derive_Valeurs_Assistant(Etat_Projet &e, double L, Type_Carene type) {
     const Facteurs k = Facteurs_Type(type);
 
     // Hull: widest station a little aft of mid-length, deepest station further forward.
-    e.P(2) = F(L / 2.1);
-    e.P(1) = F(L - e.P(2));
-    e.P(10) = F(e.P(1) / 0.8);
-    e.P(9) = L - e.P(10);
+    e.P(LONGUEUR_AR) = F(L / 2.1);
+    e.P(LONGUEUR_AV) = F(L - e.P(LONGUEUR_AR));
+    e.P(POSITION_COUPLE_HAUT) = F(e.P(LONGUEUR_AV) / 0.8);
+    e.P(LONGUEUR_AV_HAUT) = L - e.P(POSITION_COUPLE_HAUT);
 
     // Half of the beam, not rounded after the halving (it may end in .5).
-    e.P(5) = Fix(std::sqrt(L) * k.largeur_max) / 2;
-    e.P(14) = F(Divise(e.P(5), k.largeur_ta));
-    e.P(83) = F(L / 1.8);
-    e.P(82) = F(L * k.hauteur_mat);
-    e.P(87) = k.chute_gv;
-    e.P(85) = F(L / k.largeur_gv);
-    e.P(84) = e.P(82) - 100;
-    e.P(96) = F(e.P(82) / 8 * k.hauteur_foc);
-    e.P(97) = F(L * k.largeur_foc);
+    e.P(DEMI_LARGEUR_MAX) = Fix(std::sqrt(L) * k.largeur_max) / 2;
+    e.P(DEMI_LARGEUR_TA) = F(Divise(e.P(DEMI_LARGEUR_MAX), k.largeur_ta));
+    e.P(POSITION_MAT) = F(L / 1.8);
+    e.P(HAUTEUR_MAT) = F(L * k.hauteur_mat);
+    e.P(EXP_CHUTE_GV) = k.chute_gv;
+    e.P(LARGEUR_GV) = F(L / k.largeur_gv);
+    e.P(HAUTEUR_GV) = e.P(HAUTEUR_MAT) - 100;
+    e.P(HAUTEUR_FOC) = F(e.P(HAUTEUR_MAT) / 8 * k.hauteur_foc);
+    e.P(LARGEUR_FOC) = F(L * k.largeur_foc);
 
     // Appendages and depths in proportion to the length.
-    e.P(113) = L / 4;
-    e.P(110) = L / 2;
-    e.P(111) = L / 13;
-    e.P(112) = L / 13;
-    e.P(139) = L / 7.6;
-    e.P(137) = L / 20;
-    e.P(138) = L / 26.6;
-    e.P(136) = e.P(137);
-    e.P(165) = L / 4.4;
-    e.P(166) = L / 29.6;
-    e.P(6) = L / 10;
-    e.P(15) = F(L / 25);
-    e.P(57) = L / 2;
+    e.P(LONGUEUR_DERIVE) = L / 4;
+    e.P(POSITION_DERIVE) = L / 2;
+    e.P(CORDE_DERIVE_HAUT) = L / 13;
+    e.P(CORDE_DERIVE_BAS) = L / 13;
+    e.P(LONGUEUR_SAFRAN) = L / 7.6;
+    e.P(CORDE_SAFRAN_HAUT) = L / 20;
+    e.P(CORDE_SAFRAN_BAS) = L / 26.6;
+    e.P(POSITION_SAFRAN) = e.P(CORDE_SAFRAN_HAUT);
+    e.P(LONGUEUR_BULBE) = L / 4.4;
+    e.P(HAUTEUR_BULBE) = L / 29.6;
+    e.P(HAUTEUR_MAX) = L / 10;
+    e.P(HAUTEUR_TA) = F(L / 25);
+    e.P(POIDS_CARENE) = L / 2;
 
     // Onboard weights, grams: a short boat carries one servo, a small battery and no winch.
-    e.P(60) = 50;
-    e.P(72) = 50;
+    e.P(Poids_Item(0)) = 50;
+    e.P(Poids_Item(4)) = 50;
     const bool court = L < 800;
-    e.P(63) = court ? 0 : 50;
-    e.P(66) = court ? 100 : 350;
-    e.P(69) = court ? 0 : 350;
+    e.P(Poids_Item(1)) = court ? 0 : 50;
+    e.P(Poids_Item(2)) = court ? 100 : 350;
+    e.P(Poids_Item(3)) = court ? 0 : 350;
 
-    e.P(170) = L / 0.72;
-    e.P(32) = L / 2;
+    e.P(POIDS_BULBE) = L / 0.72;
+    e.P(X_CARENE) = L / 2;
     // The gear sits just aft of the keel.
-    e.P(58) = e.P(110) - 30;
-    e.P(61) = e.P(110) - 30;
-    e.P(64) = e.P(110) - 60;
-    e.P(67) = e.P(110) - 90;
-    e.P(70) = e.P(110) - 90;
-    e.P(21) = e.P(6);
+    e.P(X_Item(0)) = e.P(POSITION_DERIVE) - 30;
+    e.P(X_Item(1)) = e.P(POSITION_DERIVE) - 30;
+    e.P(X_Item(2)) = e.P(POSITION_DERIVE) - 60;
+    e.P(X_Item(3)) = e.P(POSITION_DERIVE) - 90;
+    e.P(X_Item(4)) = e.P(POSITION_DERIVE) - 90;
+    e.P(HAUTEUR_ETRAVE) = e.P(HAUTEUR_MAX);
 }
 
 Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, double longueur,
@@ -114,9 +115,9 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         Derive_Valeurs_Assistant(*nouveau, L, res.type);
         nouveau->Nom_Projet = NOM_NOUVEAU_PROJET;
         // Only the upright result will be computed here.
-        for (int n = 187; n <= 192; ++n)
-            nouveau->P(n) = 1;
-        nouveau->P(186) = 0;
+        for (int k = 1; k < NB_GITES; ++k)
+            nouveau->P(Etat_Gite(k)) = 1;
+        nouveau->P(Etat_Gite(0)) = 0;
         Affiche_Voyants(*nouveau, shell);
         Init_Projet(*nouveau, shell);
         Calcul_Tab(*nouveau);

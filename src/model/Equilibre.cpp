@@ -49,11 +49,11 @@ double Nombre_Pas(double longueur, double pas) { return Int(longueur / pas); }
 class Garde_Recherche {
 public:
     Garde_Recherche(Etat_Projet &e, Interface_Shell &s, int fb_ar, int fb_av)
-        : e_(e), s_(s), pas_vertical_(e.P(37)), pas_horizontal_(e.P(27)), fb_ar_(fb_ar),
-          fb_av_(fb_av), franc_bord_ar_(e.P(fb_ar)), franc_bord_av_(e.P(fb_av)) {}
+        : e_(e), s_(s), pas_vertical_(e.P(PAS_VERTICAL)), pas_horizontal_(e.P(PAS_HORIZONTAL)),
+          fb_ar_(fb_ar), fb_av_(fb_av), franc_bord_ar_(e.P(fb_ar)), franc_bord_av_(e.P(fb_av)) {}
     ~Garde_Recherche() {
-        e_.P(37) = pas_vertical_;
-        e_.P(27) = pas_horizontal_;
+        e_.P(PAS_VERTICAL) = pas_vertical_;
+        e_.P(PAS_HORIZONTAL) = pas_horizontal_;
         if (!reussi) {
             e_.P(fb_ar_) = franc_bord_ar_;
             e_.P(fb_av_) = franc_bord_av_;
@@ -64,8 +64,8 @@ public:
     Garde_Recherche &operator=(const Garde_Recherche &) = delete;
     // Puts the steps back now (the results are stored after this).
     void Remet_Pas() {
-        e_.P(37) = pas_vertical_;
-        e_.P(27) = pas_horizontal_;
+        e_.P(PAS_VERTICAL) = pas_vertical_;
+        e_.P(PAS_HORIZONTAL) = pas_horizontal_;
     }
     bool reussi = false;
 
@@ -91,7 +91,7 @@ std::string Texte_Gite(double gite) {
 bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
     // The heel is taken once: a heel button pressed while the search lets events run
     // cannot redirect its freeboards or its results.
-    const double gite = e.P(26);
+    const double gite = e.P(ANGLE_GITE);
     e.Gite_Couple = gite;
     e.Angle_Vue = 0;
     Libere_Registres();
@@ -112,8 +112,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     Verifie_Carene_Table(e);
 
     const double L = e.L();
-    const double Xs = Int(e.P(23) / 10) * 10;
-    const double poids = e.P(42);
+    const double Xs = Int(e.P(CENTRE_GRAVITE_X) / 10) * 10;
+    const double poids = e.P(POIDS_TOTAL);
     const float poids_f = static_cast<float>(poids);
     const float demi_poids = static_cast<float>(poids / 2);
 
@@ -129,13 +129,13 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
         return echec();
 
     double pas_v = 2, pas_h = L / 10; // coarse steps
-    e.P(37) = pas_v;
-    e.P(27) = pas_h;
+    e.P(PAS_VERTICAL) = pas_v;
+    e.P(PAS_HORIZONTAL) = pas_h;
     // The search starts from the deepest position it considers: the sheer at the waterline.
     e.P(c.franc_bord_ar) = 0;
     e.P(c.franc_bord_av) = 0;
     shell.Texte_Statut(3, "Gite :" + Texte_Gite(gite));
-    e.P(31) = 0;
+    e.P(ZERO_EQUILIBRE) = 0;
 
     float vol_ar = 0, vol_av = 0, per_ar = 0, per_av = 0, per_total = 0;
 
@@ -198,8 +198,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     // at one end (a negative freeboard) is a floating position like any other.
     pas_v = 1;
     pas_h = L / 80;
-    e.P(37) = pas_v;
-    e.P(27) = pas_h;
+    e.P(PAS_VERTICAL) = pas_v;
+    e.P(PAS_HORIZONTAL) = pas_h;
     float volume_prec = 0;
     int sans_progres = 0;
     while (poids_f >= static_cast<float>(vol_ar + vol_av)) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Carene.h"
+#include "model/Numeros.h"
 #include "model/Voyants.h"
 
 namespace gabarit {
@@ -14,14 +15,14 @@ namespace {
 // hull that has not floated after this many turns never will.
 constexpr int TOURS_MAX = 4000;
 
-// The record's upright waterline as the station walk reads it: the stern freeboard P(43)
-// and the slope towards the bow freeboard P(49), taken once per walk.
+// The record's upright waterline as the station walk reads it: the stern freeboard and the
+// slope towards the bow freeboard, taken once per walk.
 struct Ligne_Eau {
     double arriere, pente;
 };
 
 Ligne_Eau Ligne_Du_Record(const Etat_Projet &e, double L) {
-    return {e.P(43), (e.P(49) - e.P(43)) / L};
+    return {e.P(Franc_Bord_AR(0)), (e.P(Franc_Bord_AV(0)) - e.P(Franc_Bord_AR(0))) / L};
 }
 
 // A station a walk reads: where it stands and its column of the table, if it has one.
@@ -81,33 +82,33 @@ float Somme_Surfaces(const Etat_Projet &e, double L, const std::vector<Station_L
 
 bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
     Verifie_Longueur_Table(e);
-    if (!(e.P(42) > 0))
+    if (!(e.P(POIDS_TOTAL) > 0))
         throw Erreur_Gabarit("Poids total nul ou négatif : la flottaison ne peut pas être "
                              "calculée");
     const double L = e.L();
-    const double P23 = e.P(23);
+    const double centre = e.P(CENTRE_GRAVITE_X);
     // The rise compares the weight in single precision, the sink as stored (double): a
     // weight just above a volume's single value still sinks the boat one more millimetre.
-    const double poids = e.P(42);
+    const double poids = e.P(POIDS_TOTAL);
     const float poids_f = static_cast<float>(poids);
-    const double ar_avant = e.P(43), av_avant = e.P(49);
+    const double ar_avant = e.P(Franc_Bord_AR(0)), av_avant = e.P(Franc_Bord_AV(0));
 
     auto echec = [&]() {
-        e.P(43) = ar_avant;
-        e.P(49) = av_avant;
+        e.P(Franc_Bord_AR(0)) = ar_avant;
+        e.P(Franc_Bord_AV(0)) = av_avant;
         shell.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
         return false;
     };
 
     // Start with the waterline at the sheer along the whole hull.
-    e.P(43) = 0;
-    e.P(49) = 0;
+    e.P(Franc_Bord_AR(0)) = 0;
+    e.P(Franc_Bord_AV(0)) = 0;
     float S1 = 0, S2 = 0, V = 0;
 
     // Rise: the end whose part holds more volume comes up 1 mm per turn until the volume
     // measured before the move is at most the weight. The split station is a multiple of 10
     // and is counted on both sides.
-    const double Xs = Int(P23 / 10) * 10;
+    const double Xs = Int(centre / 10) * 10;
     const std::vector<Station_Lue> arriere = Stations_Lues(0, Xs), avant = Stations_Lues(Xs, L);
     int tours = 0;
     do {
@@ -116,16 +117,16 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
         S1 = Somme_Surfaces(e, L, arriere);
         S2 = Somme_Surfaces(e, L, avant);
         if (S1 > S2)
-            e.P(43) += 1;
+            e.P(Franc_Bord_AR(0)) += 1;
         else
-            e.P(49) += 1;
+            e.P(Franc_Bord_AV(0)) += 1;
         V = (S1 + S2) / 100.0f; // areas 10 mm apart: cm3, grams of water
     } while (poids_f < V);
 
     // Sink: split at the centre of gravity itself; the forward stations are read at
-    // P(23), P(23) + 10, ... The end with less volume goes down 1 mm per turn.
-    const std::vector<Station_Lue> arriere_cg = Stations_Lues(0, P23),
-                                   avant_cg = Stations_Lues(P23, L);
+    // that station, 10 mm further, ... The end with less volume goes down 1 mm per turn.
+    const std::vector<Station_Lue> arriere_cg = Stations_Lues(0, centre),
+                                   avant_cg = Stations_Lues(centre, L);
     tours = 0;
     do {
         if (++tours > TOURS_MAX)
@@ -133,21 +134,21 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
         S1 = Somme_Surfaces(e, L, arriere_cg);
         S2 = Somme_Surfaces(e, L, avant_cg);
         if (S1 < S2)
-            e.P(43) -= 1;
+            e.P(Franc_Bord_AR(0)) -= 1;
         else
-            e.P(49) -= 1;
+            e.P(Franc_Bord_AV(0)) -= 1;
         // Sunk below the sheer at one end: the hull cannot carry the weight.
-        if (e.P(43) < 0 || e.P(49) < 0)
+        if (e.P(Franc_Bord_AR(0)) < 0 || e.P(Franc_Bord_AV(0)) < 0)
             return echec();
         V = (S1 + S2) / 100.0f;
     } while (poids > static_cast<double>(V));
 
     const float S = S1 + S2;
-    e.P(13) = Int(S) / 10000;
-    e.P(186) = 0;
+    e.P(VOLUME_CARENE) = Int(S) / 10000;
+    e.P(Etat_Gite(0)) = 0;
     Affiche_Voyants(e, shell);
-    if (e.P(26) == 0)
-        e.P(207) = Int(S);
+    if (e.P(ANGLE_GITE) == 0)
+        e.P(Volume_Gite(0)) = Int(S);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The upright waterline: the freeboards P(43) and P(49) are moved 1 mm at a time until the
-// volume read from the hull table matches the total weight P(42).
+// The upright waterline: the upright freeboards (stern and bow) are moved 1 mm at a time until
+// the volume read from the hull table matches the total weight.
 #include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/Carene.h"
+#include "model/Numeros.h"
 #include "model/Version.h"
 #include "rig/Table_Naca.h"
 
@@ -43,28 +44,29 @@ void Mise_A_Jour_Projet(Etat_Projet &e) {
         const long c13 = n >= 13 ? static_cast<long>(t[12]) : -1;
         if (c11 == '1' || c11 == '0') {
             // Versions 2.0 and 2.1 numbered their foil profiles differently.
-            for (int k : {18, 25, 88, 92, 158, 159, 160, 161})
-                e.P(k) = 0;
+            for (int n : {NACA_DERIVE_HAUT, NACA_DERIVE_BAS, NACA_SAFRAN_HAUT, NACA_SAFRAN_BAS,
+                          ZERO_PROFILS, NACA_BULBE_HAUT, NACA_BULBE_DESSUS, NACA_BULBE_BAS})
+                e.P(n) = 0;
         }
         if ((c13 != '9' || c11 < '2') && c11 <= '2') {
             // Before 2.2.9: no shape-variation indices, and the heel results are stale.
-            e.P(107) = 2;
-            e.P(108) = 2;
-            for (int k = 186; k <= 192; ++k)
-                e.P(k) = 1;
+            e.P(VARIATION_FORME_AV) = 2;
+            e.P(VARIATION_FORME_AR) = 2;
+            for (int k = 0; k < NB_GITES; ++k)
+                e.P(Etat_Gite(k)) = 1;
         }
-        e.P(27) = e.L() / 10;
+        e.P(PAS_HORIZONTAL) = e.L() / 10;
     }
 
-    e.P(38) = 0;
-    e.P(33) = 0;
+    e.P(ZERO_INITIALISATION) = 0;
+    e.P(Y_CARENE) = 0;
     e.Texte_Projet[NB_VALEURS_PROJET] = Texte_Version();
 }
 
 void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
-    // The stability window's cant spinner mirrors P(228) and the print window's quality
-    // option P(306); nothing below changes either, so one call serves both windows.
-    shell.Init_Projet_Fenetres(e.P(228), e.P(306));
+    // The stability window's cant spinner mirrors the keel cant and the print window's quality
+    // option the print quality; nothing below changes either, so one call serves both windows.
+    shell.Init_Projet_Fenetres(e.P(ANGLE_BASCULE), e.P(QUALITE_IMPRESSION));
     Init_Tab(e);
     Mise_A_Jour_Projet(e);
     shell.Active_Menus();
@@ -75,9 +77,9 @@ void Init_Variables(Etat_Projet &e, Interface_Shell &shell) {
     e.Nom_Compar = "tov0.mas";
     e.Ech_Couple = 1;
     // The horizontal step goes back to its coarsest setting: ten steps along the hull.
-    e.P(27) = L / 10;
-    e.P(231) = Divise(L, e.P(27));
-    e.P(37) = 2;
+    e.P(PAS_HORIZONTAL) = L / 10;
+    e.P(NB_PAS_HORIZONTAL) = Divise(L, e.P(PAS_HORIZONTAL));
+    e.P(PAS_VERTICAL) = 2;
     e.X_Debut_Lignes = 0;
     e.X_Fin_Lignes = L;
     e.Cle_Vue = "TB_ET";

@@ -13,8 +13,8 @@ void Mise_A_Jour_Projet(Etat_Projet &e);
 // it is missing or short.
 void Init_Variables(Etat_Projet &e, Interface_Shell &shell);
 
-// Option of the print window that mirrors the print quality P(306): 0 "moyenne" for 0,
-// 1 "bonne" for any other value.
+// Option of the print window that mirrors the print quality P(QUALITE_IMPRESSION): 0
+// "moyenne" for 0, 1 "bonne" for any other value.
 inline int Option_Qualite_Impression(double qualite) { return qualite == 0 ? 0 : 1; }
 
 } // namespace gabarit

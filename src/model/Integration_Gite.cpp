@@ -6,6 +6,7 @@
 #include "model/Carene.h"
 #include "model/Geometrie_Couple.h"
 #include "model/Memoire_Niveaux.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -33,14 +34,14 @@ double Distance(const Point &a, const Point &b) {
 void Parcourt_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool aires,
                           Memoire_Niveaux *memoire) {
     e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));
-    e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * e.X_Couple * e.P(22);
+    e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * e.X_Couple * e.P(ECHELLE_VUE);
 
     e.Surface_Immergee = e.Surface_Immergee_1 = e.Surface_Immergee_2 = 0;
     e.Perimetre_Mouille = e.Perimetre_Mouille_1 = e.Perimetre_Mouille_2 = 0;
 
     // The bow has no breadth and the stations cut by an inclined transom are not measured.
     const double X = e.X_Couple;
-    if (X < e.P(35) || X == e.L())
+    if (X < e.P(REPORT_TA) || X == e.L())
         return;
     // A step of zero or less would never reach the keel.
     if (!(pas > 0))
@@ -152,12 +153,14 @@ void Integre_Couple_Gite(Etat_Projet &e, double gite_corde, double pas, bool air
     Parcourt_Couple_Gite(e, gite_corde, pas, aires, memoire);
 }
 
-void Integre_Couple(Etat_Projet &e) { Integre_Couple_Gite(e, e.P(26), e.P(37), true); }
+void Integre_Couple(Etat_Projet &e) {
+    Integre_Couple_Gite(e, e.P(ANGLE_GITE), e.P(PAS_VERTICAL), true);
+}
 
 void Calcul_Surface_Couple(Etat_Projet &e) { Calcul_Surface_Couple(e, nullptr); }
 
 void Calcul_Surface_Couple(Etat_Projet &e, Memoire_Niveaux *memoire) {
-    Integre_Couple_Gite(e, e.P(26), e.P(37), false, memoire);
+    Integre_Couple_Gite(e, e.P(ANGLE_GITE), e.P(PAS_VERTICAL), false, memoire);
 }
 
 } // namespace gabarit

@@ -7,8 +7,8 @@
 namespace gabarit {
 
 // Sets Surface_Immergee, Surface_Immergee_1, Surface_Immergee_2 and the wetted girths
-// Perimetre_Mouille(_1, _2). The chord rules take their heel from P(26); callers keep
-// Gite_Couple equal to it.
+// Perimetre_Mouille(_1, _2). The chord rules take their heel from the user's heel
+// P(ANGLE_GITE); callers keep Gite_Couple equal to it.
 void Integre_Couple(Etat_Projet &e);
 // Sets the wetted girths Perimetre_Mouille(_1, _2) alone; the immersed areas are left at 0.
 void Calcul_Surface_Couple(Etat_Projet &e);

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "model/Erreur.h"
+#include "model/Geometrie_Couple.h"
 
 namespace gabarit {
 
@@ -12,22 +12,20 @@ namespace {
 // 3000 levels; past this the memory starts again rather than grow (16 MB).
 constexpr std::size_t NOMBRE_MAX = std::size_t{1} << 21;
 
-// The shape law's base at the level z above the keel: u = z / D.
-double Base_Niveau(double z, double D) { return D == 0 ? 0 : z / D; }
-
 } // namespace
 
 void Largeurs_Niveaux(std::vector<double> &largeurs, double D, double B, double a, double b,
                       double pas) {
-    // The bases first, every level then the keel, so that the powers, most of the time, run
-    // back to back; the half-breadth is B u^(a + b u).
-    std::vector<double> bases;
+    // The heights first, every level then the keel, so that the section law, most of the
+    // time, runs back to back. A section of no depth has its top at the keel, whose height
+    // may be -0: it is taken as +0, as the keel itself.
+    std::vector<double> hauteurs;
     for (double z = D; z >= 0; z -= pas)
-        bases.push_back(Base_Niveau(z, D));
-    bases.push_back(Base_Niveau(0, D));
-    largeurs.resize(bases.size());
-    for (std::size_t j = 0; j < bases.size(); ++j)
-        largeurs[j] = B * Puissance(bases[j], a + b * bases[j]);
+        hauteurs.push_back(D == 0 ? 0 : z);
+    hauteurs.push_back(0);
+    largeurs.resize(hauteurs.size());
+    for (std::size_t j = 0; j < hauteurs.size(); ++j)
+        largeurs[j] = Demi_Largeur_Niveau(hauteurs[j], D, B, a, b);
 }
 
 const std::vector<double> &Memoire_Niveaux::Largeurs(double D, double B, double a, double b,

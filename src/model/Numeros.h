@@ -44,6 +44,9 @@ inline constexpr int COEF_PRISMATIQUE = 39; // last one computed
 inline constexpr int ORIGINE_Y = 40;
 inline constexpr int ORIGINE_X = 41;
 inline constexpr int NB_PAS_HORIZONTAL = 231;
+// Set to 0 and read by nothing: by the heeled search, and at every project initialisation.
+inline constexpr int ZERO_EQUILIBRE = 31;
+inline constexpr int ZERO_INITIALISATION = 38;
 
 // --- Weights and centres ---
 inline constexpr int CENTRE_GRAVITE_X = 23;
@@ -118,6 +121,8 @@ inline constexpr int ANGLE_SAFRAN = 141;
 inline constexpr int SURFACE_SAFRAN = 148;
 inline constexpr int ALLONGEMENT_SAFRAN = 149;
 inline constexpr int RATIO_SAFRAN = 151;
+// Set to 0 with the profile numbers when a file of version 2.0 or 2.1 is read; read by none.
+inline constexpr int ZERO_PROFILS = 158;
 inline constexpr int NACA_BULBE_HAUT = 159;
 inline constexpr int NACA_BULBE_DESSUS = 160;
 inline constexpr int NACA_BULBE_BAS = 161;

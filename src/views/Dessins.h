@@ -1,13 +1,14 @@
 #pragma once
 // Every drawing of the four views and their scale setters. Each draws onto the canvas of the
-// view being drawn, with the scale P(22) and origin P(40), P(41) in the canvas units.
+// view being drawn, with the scale P(ECHELLE_VUE) and origin P(ORIGINE_X), P(ORIGINE_Y) in the
+// canvas units.
 #include "interfaces/Canvas.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
 
 namespace gabarit {
 
-// View scales: set P(22), P(40), P(41) from the canvas size.
+// View scales: set the scale and origin from the canvas size.
 void Echelle_Profil(Etat_Projet &e, const Canvas &c);
 void Echelle_Coupe(Etat_Projet &e, const Canvas &c);
 void Echelle_Deplacement(Etat_Projet &e, const Canvas &c);

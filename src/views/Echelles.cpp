@@ -1,5 +1,5 @@
-// View scales: the scale P(22) (picture units per mm) and origin P(40), P(41) of each view,
-// from the size of its picture.
+// View scales: the scale P(ECHELLE_VUE) (picture units per mm) and origin P(ORIGINE_X),
+// P(ORIGINE_Y) of each view, from the size of its picture.
 #include <cmath>
 
 #include "views/Dessins.h"
@@ -22,19 +22,19 @@ float Zoom_Couple(Etat_Projet &e) {
 // Profile, displacement and sail views only place the origin; the profile drawing sets the
 // scale.
 void Echelle_Profil(Etat_Projet &e, const Canvas &c) {
-    e.P(40) = c.Hauteur() / 4;
-    e.P(41) = c.Largeur() / 20;
+    e.P(ORIGINE_Y) = c.Hauteur() / 4;
+    e.P(ORIGINE_X) = c.Largeur() / 20;
 }
 
 void Echelle_Deplacement(Etat_Projet &e, const Canvas &c) {
-    e.P(40) = c.Hauteur() / 4;
-    e.P(41) = c.Largeur() / 20;
+    e.P(ORIGINE_Y) = c.Hauteur() / 4;
+    e.P(ORIGINE_X) = c.Largeur() / 20;
 }
 
 // The sail plan stands on a waterline low in the window, leaving room for the mast.
 void Echelle_Voilure(Etat_Projet &e, const Canvas &c) {
-    e.P(40) = c.Hauteur() / 10 * 9;
-    e.P(41) = c.Largeur() / 20;
+    e.P(ORIGINE_Y) = c.Hauteur() / 10 * 9;
+    e.P(ORIGINE_X) = c.Largeur() / 20;
 }
 
 // Sections view: the full beam fills the width less 10 units, unless the depth would not fit
@@ -42,27 +42,29 @@ void Echelle_Voilure(Etat_Projet &e, const Canvas &c) {
 void Echelle_Coupe(Etat_Projet &e, const Canvas &c) {
     const double z = Zoom_Couple(e);
     const double sw = c.Largeur(), sh = c.Hauteur();
-    double echelle = Divise(sw - 10, 2 * e.P(5) * z);
-    const double echelle_creux = Divise(sh / 2, z * e.P(6));
+    double echelle = Divise(sw - 10, 2 * e.P(DEMI_LARGEUR_MAX) * z);
+    const double echelle_creux = Divise(sh / 2, z * e.P(HAUTEUR_MAX));
     if (echelle > echelle_creux)
         echelle = echelle_creux;
-    e.P(22) = echelle;
-    e.P(40) = sh / 2;
-    e.P(41) = sw / 2;
+    e.P(ECHELLE_VUE) = echelle;
+    e.P(ORIGINE_Y) = sh / 2;
+    e.P(ORIGINE_X) = sw / 2;
 }
 
-// Oblique sections view: the hull turned by P(29) spans L sin a + P(14) cos a; the stern
-// section's centre line sits its half-breadth plus 5 units from the left edge.
+// Oblique sections view: the hull turned by the view angle a spans L sin a + B cos a, B the
+// transom half-breadth; the stern section's centre line sits B plus 5 units from the left
+// edge.
 void Echelle_3D(Etat_Projet &e, const Canvas &c) {
     const float z = Zoom_Couple(e);
-    const double a = e.P(29) * vues::PI_VUES / 180;
-    float largeur = static_cast<float>((e.P(2) + e.P(1)) * std::sin(a) + e.P(14) * std::cos(a));
-    if (e.P(29) == 0)
-        largeur = static_cast<float>(2 * e.P(5));
+    const double a = e.P(ANGLE_ROTATION) * vues::PI_VUES / 180;
+    float largeur = static_cast<float>((e.P(LONGUEUR_AR) + e.P(LONGUEUR_AV)) * std::sin(a) +
+                                       e.P(DEMI_LARGEUR_TA) * std::cos(a));
+    if (e.P(ANGLE_ROTATION) == 0)
+        largeur = static_cast<float>(2 * e.P(DEMI_LARGEUR_MAX));
     const float produit = largeur * z;
-    e.P(22) = Divise(c.Largeur() - 10, produit);
-    e.P(40) = c.Hauteur() / 2;
-    e.P(41) = e.P(22) * e.P(14) + 5;
+    e.P(ECHELLE_VUE) = Divise(c.Largeur() - 10, produit);
+    e.P(ORIGINE_Y) = c.Hauteur() / 2;
+    e.P(ORIGINE_X) = e.P(ECHELLE_VUE) * e.P(DEMI_LARGEUR_TA) + 5;
 }
 
 } // namespace gabarit

@@ -1,6 +1,7 @@
 // The hull seen from the side (profile) and from above (plan view with its waterlines).
 #include <vector>
 
+#include "model/Geometrie_Couple.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
@@ -9,37 +10,37 @@ namespace gabarit {
 using namespace vues;
 
 // Side profile: waterline, transom, sheer, keel line, stem and the red line from the sheer at
-// the widest station to the keel at the deepest. Sets the scale P(22) that the sail and
+// the widest station to the keel at the deepest. Sets the scale P(ECHELLE_VUE) that the sail and
 // appendage drawings of the same redraw use.
 void Trace_Profile(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double sw = c.Largeur(), sh = c.Hauteur();
     const double l = e.L();
     e.Gite_Couple = 0; // the profile is always upright
-    e.P(22) = Divise(sw - 2 * e.P(41), l);
+    e.P(ECHELLE_VUE) = Divise(sw - 2 * e.P(ORIGINE_X), l);
     if (c.Legende() == "Voilure") {
         // In the sail view the mast must fit in eight tenths of the height.
-        const float plafond = static_cast<float>(Divise(sh / 10 * 8, e.P(82)));
-        if (static_cast<float>(e.P(22)) > plafond)
-            e.P(22) = plafond;
+        const float plafond = static_cast<float>(Divise(sh / 10 * 8, e.P(HAUTEUR_MAT)));
+        if (static_cast<float>(e.P(ECHELLE_VUE)) > plafond)
+            e.P(ECHELLE_VUE) = plafond;
     }
 
-    c.Segment(0, e.P(40), sw, e.P(40), NOIR);
+    c.Segment(0, e.P(ORIGINE_Y), sw, e.P(ORIGINE_Y), NOIR);
 
-    // Transom: from the top of the transom plane at P(35) down to the keel at the stern.
-    const double p35 = e.P(35);
-    Section(e, p35);
+    // Transom: from the top of the transom plane at P(REPORT_TA) down to the keel at the stern.
+    const double report_ta = e.P(REPORT_TA);
+    Section(e, report_ta);
     const double livet_ta = e.Cote_Livet;
     Section(e, 0);
-    Trait(c, e, p35, livet_ta, 0, e.Tirant_Eau_Couple, BLEU);
+    Trait(c, e, report_ta, livet_ta, 0, e.Tirant_Eau_Couple, BLEU);
 
     Section(e, l);
     const double livet_etrave = e.Cote_Livet;
-    Trait(c, e, p35, livet_ta, l, livet_etrave, BLEU);
+    Trait(c, e, report_ta, livet_ta, l, livet_etrave, BLEU);
 
     // Keel line in 100 steps to the foot of the stem, then closed on the foot itself so that
     // rounding of the repeated additions never leaves it short. A stem as long as the hull
     // leaves no keel to draw.
-    const double pied = l - e.P(36);
+    const double pied = l - e.P(LONGUEUR_ETRAVE);
     const double pas = pied / 100;
     bool precedent = false;
     double x_prec = 0, t_prec = 0;
@@ -60,18 +61,20 @@ void Trace_Profile(Etat_Projet &e, Interface_Shell &, Canvas &c) {
 
     Trait(c, e, pied, t_pied, l, livet_etrave, BLEU);
 
-    Section(e, e.P(2));
+    Section(e, e.P(LONGUEUR_AR));
     const float livet_maitre = static_cast<float>(e.Cote_Livet);
-    Section(e, e.P(10));
+    Section(e, e.P(POSITION_COUPLE_HAUT));
     const float creux = static_cast<float>(e.Tirant_Eau_Couple);
-    Trait(c, e, e.P(2), livet_maitre, e.P(10), creux, ROUGE);
+    Trait(c, e, e.P(LONGUEUR_AR), livet_maitre, e.P(POSITION_COUPLE_HAUT), creux, ROUGE);
 }
 
 namespace {
 // Plan view: half-breadth b drawn below the centre line on one side, above on the other.
 void Bords_Pont(Canvas &c, const Etat_Projet &e, double x_prec, double b_prec, double x, double b) {
-    c.Segment(Vx(e, x_prec), e.P(40) + e.P(22) * b_prec, Vx(e, x), e.P(40) + e.P(22) * b, BLEU);
-    c.Segment(Vx(e, x), e.P(40) - e.P(22) * b, Vx(e, x_prec), e.P(40) - e.P(22) * b_prec, BLEU);
+    c.Segment(Vx(e, x_prec), e.P(ORIGINE_Y) + e.P(ECHELLE_VUE) * b_prec, Vx(e, x),
+              e.P(ORIGINE_Y) + e.P(ECHELLE_VUE) * b, BLEU);
+    c.Segment(Vx(e, x), e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * b, Vx(e, x_prec),
+              e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * b_prec, BLEU);
 }
 } // namespace
 
@@ -81,15 +84,15 @@ void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double sw = c.Largeur(), sh = c.Hauteur();
     const double l = e.L();
     Verifie_Longueur(e);
-    e.P(40) = 2 * (sh / 3);
-    e.P(41) = sw / 20;
-    e.P(22) = Divise(sw - 2 * e.P(41), l);
+    e.P(ORIGINE_Y) = 2 * (sh / 3);
+    e.P(ORIGINE_X) = sw / 20;
+    e.P(ECHELLE_VUE) = Divise(sw - 2 * e.P(ORIGINE_X), l);
 
-    const double p35 = e.P(35);
-    Section(e, p35);
-    c.Segment(Vx(e, p35), e.P(40) + e.P(22) * e.Demi_Largeur_Pont, Vx(e, p35),
-              e.P(40) - e.P(22) * e.Demi_Largeur_Pont, BLEU);
-    double x_prec = p35, b_prec = e.Demi_Largeur_Pont;
+    const double report_ta = e.P(REPORT_TA);
+    Section(e, report_ta);
+    c.Segment(Vx(e, report_ta), e.P(ORIGINE_Y) + e.P(ECHELLE_VUE) * e.Demi_Largeur_Pont,
+              Vx(e, report_ta), e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * e.Demi_Largeur_Pont, BLEU);
+    double x_prec = report_ta, b_prec = e.Demi_Largeur_Pont;
 
     // Deck edge from the transom to the bow; the 0.1 mm margin keeps the bow station despite
     // the rounding of the repeated additions.
@@ -97,18 +100,18 @@ void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     Verifie_Pas(pas, l + 0.1, "Pas du pont", NB_PAS_LONGUEUR_MAX);
     for (double x = 0; x <= l + 0.1; x += pas) {
         Section(e, x);
-        if (x == 0 || x <= p35)
+        if (x == 0 || x <= report_ta)
             continue;
         Bords_Pont(c, e, x_prec, b_prec, x, e.Demi_Largeur_Pont);
         x_prec = x;
         b_prec = e.Demi_Largeur_Pont;
     }
 
-    // Where the inclined transom cuts the deck, between the stern and P(35).
-    if (p35 != 0) {
-        const double pas_ta = p35 / 10;
+    // Where the inclined transom cuts the deck, between the stern and P(REPORT_TA).
+    if (report_ta != 0) {
+        const double pas_ta = report_ta / 10;
         if (pas_ta > 0) {
-            for (double x = 0; x <= p35; x += pas_ta) {
+            for (double x = 0; x <= report_ta; x += pas_ta) {
                 Section(e, x);
                 if (x != 0)
                     Bords_Pont(c, e, x_prec, b_prec, x, e.Demi_Largeur_Pont);
@@ -120,7 +123,7 @@ void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 
     Trace_Ligne_Flotte(e, s, c);
 
-    const double y0 = e.P(40), x0 = e.P(41), ech = e.P(22);
+    const double y0 = e.P(ORIGINE_Y), x0 = e.P(ORIGINE_X), ech = e.P(ECHELLE_VUE);
     c.Segment(x0, y0, x0 + ech * l, y0, BLEU);
     // Ticks at the quarters and the middle, in picture units: the middle one twice as long.
     c.Segment(x0 + ech * l / 4, y0 - 1, x0 + ech * l / 4, y0 + 1, ROUGE);
@@ -129,12 +132,12 @@ void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 }
 
 namespace {
-// P(231) holds the 4 mm station step of the waterlines while they are drawn, and always
-// gets its value back.
+// P(NB_PAS_HORIZONTAL) holds the 4 mm station step of the waterlines while they are drawn,
+// and always gets its value back.
 class Garde_Nb_Pas {
 public:
-    explicit Garde_Nb_Pas(Etat_Projet &e) : e_(e), garde_(e.P(231)) {}
-    ~Garde_Nb_Pas() { e_.P(231) = garde_; }
+    explicit Garde_Nb_Pas(Etat_Projet &e) : e_(e), garde_(e.P(NB_PAS_HORIZONTAL)) {}
+    ~Garde_Nb_Pas() { e_.P(NB_PAS_HORIZONTAL) = garde_; }
     Garde_Nb_Pas(const Garde_Nb_Pas &) = delete;
     Garde_Nb_Pas &operator=(const Garde_Nb_Pas &) = delete;
 
@@ -153,16 +156,16 @@ struct Station_Flotte {
 // deepest station, down to 30 mm below the waterline.
 void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     Garde_Nb_Pas garde(e);
-    e.P(231) = 4;
+    e.P(NB_PAS_HORIZONTAL) = 4;
     e.Gite_Couple = 0;
     e.Angle_Vue = 0;
     e.Cos_Angle_Vue = 1;
     e.Decalage_Vue = 0;
 
-    Section(e, e.P(10));
+    Section(e, e.P(POSITION_COUPLE_HAUT));
     const double pas_z = e.Tirant_Eau_Couple / 5;
     const double l = e.L();
-    const double pas_x = e.P(231);
+    const double pas_x = e.P(NB_PAS_HORIZONTAL);
     Verifie_Pas(pas_x, l, "Pas des lignes d'eau", NB_PAS_LONGUEUR_MAX);
     // A negative draught gives no row (the levels would run away from 30 mm); a zero draught
     // no row either, since no level lies above a keel at the waterline. A level that no
@@ -189,12 +192,11 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
                 const Station_Flotte &st = stations[i];
                 if (!(z < st.tirant))
                     continue;
-                const double h = st.tirant - z;
-                const double r = st.hauteur == 0 ? h : h / st.hauteur;
-                const double y = st.demi_largeur * Puissance(r, st.a + st.b * r);
+                const double y =
+                    Demi_Largeur_Niveau(st.tirant - z, st.hauteur, st.demi_largeur, st.a, st.b);
                 if (a_point)
-                    c.Segment(Vx(e, x_prec), e.P(40) - e.P(22) * y_prec, Vx(e, x),
-                              e.P(40) - e.P(22) * y, NOIR);
+                    c.Segment(Vx(e, x_prec), e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * y_prec, Vx(e, x),
+                              e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * y, NOIR);
                 x_prec = x;
                 y_prec = y;
                 a_point = true;
@@ -203,7 +205,8 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
         }
     }
 
-    c.Segment(e.P(41), e.P(40), e.P(41) + e.P(22) * l, e.P(40), NOIR);
+    c.Segment(e.P(ORIGINE_X), e.P(ORIGINE_Y), e.P(ORIGINE_X) + e.P(ECHELLE_VUE) * l, e.P(ORIGINE_Y),
+              NOIR);
 }
 
 } // namespace gabarit

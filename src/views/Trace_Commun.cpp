@@ -18,17 +18,19 @@ Point_Couple Tourne(Point_Couple p, double gite) {
 }
 
 double Abscisse_Couple(const Etat_Projet &e, double y, double decalage) {
-    return e.P(41) + decalage + y * e.Cos_Angle_Vue * e.P(22);
+    return e.P(ORIGINE_X) + decalage + y * e.Cos_Angle_Vue * e.P(ECHELLE_VUE);
 }
 
-double Ordonnee_Couple(const Etat_Projet &e, double h) { return e.P(40) - h * e.P(22); }
+double Ordonnee_Couple(const Etat_Projet &e, double h) {
+    return e.P(ORIGINE_Y) - h * e.P(ECHELLE_VUE);
+}
 
 double Abscisse_Quille(const Etat_Projet &e, double t, double gite, double decalage) {
-    return e.P(41) + decalage + t * std::sin(Radians(gite)) * e.P(22);
+    return e.P(ORIGINE_X) + decalage + t * std::sin(Radians(gite)) * e.P(ECHELLE_VUE);
 }
 
 double Ordonnee_Quille(const Etat_Projet &e, double t, double gite) {
-    return e.P(40) + t * std::cos(Radians(gite)) * e.P(22);
+    return e.P(ORIGINE_Y) + t * std::cos(Radians(gite)) * e.P(ECHELLE_VUE);
 }
 
 void Verifie_Pas(double pas, double etendue, const std::string &quoi, double nb_max) {

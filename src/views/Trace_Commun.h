@@ -7,6 +7,7 @@
 #include "interfaces/Canvas.h"
 #include "model/Carene.h"
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit::vues {
 
@@ -23,8 +24,8 @@ inline constexpr double PI_VUES = 3.141593;
 inline double Radians(double degres) { return degres * PI_VUES / 180; }
 
 // Side and plan views: station x (mm from the stern), z (mm below the waterline).
-inline double Vx(const Etat_Projet &e, double x) { return e.P(41) + e.P(22) * x; }
-inline double Vy(const Etat_Projet &e, double z) { return e.P(40) + e.P(22) * z; }
+inline double Vx(const Etat_Projet &e, double x) { return e.P(ORIGINE_X) + e.P(ECHELLE_VUE) * x; }
+inline double Vy(const Etat_Projet &e, double z) { return e.P(ORIGINE_Y) + e.P(ECHELLE_VUE) * z; }
 inline void Trait(Canvas &c, const Etat_Projet &e, double x1, double z1, double x2, double z2,
                   std::uint32_t couleur) {
     c.Segment(Vx(e, x1), Vy(e, z1), Vx(e, x2), Vy(e, z2), couleur);

@@ -12,27 +12,27 @@ namespace gabarit {
 using namespace vues;
 
 void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    const double pas = e.P(37);
+    const double pas = e.P(PAS_VERTICAL);
     // The vertical step is refused before anything is drawn: the walk would never end.
     Verifie_Pas(pas, 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
 
-    e.Angle_Vue = e.P(29);
+    e.Angle_Vue = e.P(ANGLE_ROTATION);
     // Waterline reference, 610 screen mm long, never shifted by the oblique view.
-    c.Segment(0, e.P(40), 610, e.P(40), VERT);
+    c.Segment(0, e.P(ORIGINE_Y), 610, e.P(ORIGINE_Y), VERT);
 
     Calcul_Couple(e);
     const double x = e.X_Couple;
     const double gite = e.Gite_Couple;
     e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));
-    e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(22);
+    e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(ECHELLE_VUE);
     const double dec = e.Decalage_Vue;
     const double d = e.Hauteur_Couple, b = e.Demi_Largeur_Couple, f = e.Franc_Bord;
     const double t = e.Tirant_Eau_Couple, a = e.Exp_Forme_A, bb = e.Exp_Forme_B;
-    const double p35 = e.P(35), p2 = e.P(2);
+    const double report_ta = e.P(REPORT_TA), x_large = e.P(LONGUEUR_AR);
 
-    auto trace = [&](Point_Couple p1, Point_Couple p2_, std::uint32_t couleur) {
+    auto trace = [&](Point_Couple p1, Point_Couple p2, std::uint32_t couleur) {
         c.Segment(Abscisse_Couple(e, p1.y, dec), Ordonnee_Couple(e, p1.h),
-                  Abscisse_Couple(e, p2_.y, dec), Ordonnee_Couple(e, p2_.h), couleur);
+                  Abscisse_Couple(e, p2.y, dec), Ordonnee_Couple(e, p2.h), couleur);
     };
 
     // The bow is a single line from the stem head to the keel.
@@ -42,9 +42,9 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     }
 
     // Stern station and inclined-transom region start at the top of the cut section.
-    const double z0 = (x != 0 && x >= p35) ? d : t - e.Cote_Livet;
+    const double z0 = (x != 0 && x >= report_ta) ? d : t - e.Cote_Livet;
     // At the stern of an inclined transom the transom drawing takes over.
-    const bool contour = !(x <= 0 && p35 != 0);
+    const bool contour = !(x <= 0 && report_ta != 0);
     Verifie_Pas(pas, z0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     const bool vue_x = e.Cle_Vue == "X";
     const bool complet = e.Mode_Couple == "Complet";
@@ -53,38 +53,38 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     bool premier = true, a_points = false;
     Point_Couple prec1{}, prec2{};
     for (double z = z0; z >= 0; z -= pas) {
-        const double u = d == 0 ? z : z / d;
-        const double w = b * Puissance(u, a + bb * u);
+        const double w = Demi_Largeur_Niveau(z, d, b, a, bb);
         const double h = z - d + f;
         const Point_Couple p1 = Tourne({w, h}, gite);
-        const Point_Couple p2_ = Tourne({-w, h}, gite);
+        const Point_Couple p2 = Tourne({-w, h}, gite);
 
         if (vue_x && premier) {
-            if (p35 == 0 || x >= p35) {
-                trace(p1, p2_, BLEU);
+            if (report_ta == 0 || x >= report_ta) {
+                trace(p1, p2, BLEU);
                 if (gite == 0)
-                    c.Segment(e.P(41), e.P(40) - f * e.P(22), e.P(41), e.P(40) + t * e.P(22), BLEU);
-            } else if (x > 0 && x < p35) {
-                trace(p1, p2_, BLEU);
+                    c.Segment(e.P(ORIGINE_X), e.P(ORIGINE_Y) - f * e.P(ECHELLE_VUE), e.P(ORIGINE_X),
+                              e.P(ORIGINE_Y) + t * e.P(ECHELLE_VUE), BLEU);
+            } else if (x > 0 && x < report_ta) {
+                trace(p1, p2, BLEU);
                 if (gite == 0)
-                    c.Segment(e.P(41), e.P(40) + e.Cote_Livet * e.P(22), e.P(41),
-                              e.P(40) + t * e.P(22), BLEU);
+                    c.Segment(e.P(ORIGINE_X), e.P(ORIGINE_Y) + e.Cote_Livet * e.P(ECHELLE_VUE),
+                              e.P(ORIGINE_X), e.P(ORIGINE_Y) + t * e.P(ECHELLE_VUE), BLEU);
             }
         }
 
         if (contour && !premier) {
             if (complet) {
                 trace(p1, prec1, BLEU);
-                trace(p2_, prec2, BLEU);
+                trace(p2, prec2, BLEU);
             } else if (demi) {
-                if (x >= p2)
+                if (x >= x_large)
                     trace(p1, prec1, BLEU);
-                if (x <= p2)
-                    trace(p2_, prec2, BLEU);
+                if (x <= x_large)
+                    trace(p2, prec2, BLEU);
             }
         }
         prec1 = p1;
-        prec2 = p2_;
+        prec2 = p2;
         premier = false;
         a_points = true;
     }
@@ -100,9 +100,9 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
             vers(prec2);
             vers(prec1);
         } else if (demi) {
-            if (x <= p2)
+            if (x <= x_large)
                 vers(prec2);
-            if (x >= p2)
+            if (x >= x_large)
                 vers(prec1);
         }
     }
@@ -117,25 +117,25 @@ void Coins(const Etat_Projet &e, Point_Couple &c1, Point_Couple &c2) {
 }
 } // namespace
 
-// The inclined transom: its cut edges from the stern to P(35), seen along the hull.
+// The inclined transom: its cut edges from the stern to P(REPORT_TA), seen along the hull.
 void Trace_Tableau_AR(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    const double p35 = e.P(35);
-    if (p35 == 0)
+    const double report_ta = e.P(REPORT_TA);
+    if (report_ta == 0)
         return; // vertical transom: the sections show it
     Garde_Station garde(e);
 
-    e.Angle_Vue = e.P(29);
+    e.Angle_Vue = e.P(ANGLE_ROTATION);
     e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));
     const bool demi = e.Mode_Couple == "Demi";
-    const double pas = p35 / 100;
+    const double pas = report_ta / 100;
 
     bool a_points = false;
     Point_Couple prec1{}, prec2{};
     double h_pied = 0, dec = 0;
     if (pas > 0) {
-        for (double x = 0; x <= p35; x += pas) {
+        for (double x = 0; x <= report_ta; x += pas) {
             Section(e, x);
-            e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(22);
+            e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(ECHELLE_VUE);
             dec = e.Decalage_Vue;
             Point_Couple c1, c2;
             Coins(e, c1, c2);
@@ -160,8 +160,8 @@ void Trace_Tableau_AR(Etat_Projet &e, Interface_Shell &, Canvas &c) {
         c.Segment(Abscisse_Couple(e, prec1.y, dec), Ordonnee_Couple(e, prec1.h),
                   Abscisse_Couple(e, prec2.y, dec), Ordonnee_Couple(e, prec2.h), BLEU);
         if (e.Gite_Couple == 0)
-            c.Segment(e.P(41), e.P(40) - prec1.h * e.P(22), e.P(41), e.P(40) - h_pied * e.P(22),
-                      BLEU);
+            c.Segment(e.P(ORIGINE_X), e.P(ORIGINE_Y) - prec1.h * e.P(ECHELLE_VUE), e.P(ORIGINE_X),
+                      e.P(ORIGINE_Y) - h_pied * e.P(ECHELLE_VUE), BLEU);
     }
 }
 
@@ -175,7 +175,7 @@ void Trace_Lignes(Etat_Projet &e, Interface_Shell &, Canvas &c) {
         return;
     Verifie_Pas(pas, fin - debut, "Pas des lignes", NB_PAS_LONGUEUR_MAX);
 
-    const double l = e.L(), p35 = e.P(35), p2 = e.P(2);
+    const double l = e.L(), report_ta = e.P(REPORT_TA), x_large = e.P(LONGUEUR_AR);
     const bool complet = e.Mode_Couple == "Complet";
     const bool demi = e.Mode_Couple == "Demi";
 
@@ -187,7 +187,7 @@ void Trace_Lignes(Etat_Projet &e, Interface_Shell &, Canvas &c) {
         Section(e, x);
         const double gite = e.Gite_Couple;
         e.Cos_Angle_Vue = std::cos(Radians(e.Angle_Vue));
-        e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(22);
+        e.Decalage_Vue = std::sin(Radians(e.Angle_Vue)) * x * e.P(ECHELLE_VUE);
         const double dec = e.Decalage_Vue;
         Point_Couple c1, c2;
         if (x == l) {
@@ -202,14 +202,14 @@ void Trace_Lignes(Etat_Projet &e, Interface_Shell &, Canvas &c) {
                 c.Segment(Abscisse_Couple(e, p.y, dec), Ordonnee_Couple(e, p.h),
                           Abscisse_Couple(e, q.y, dec_prec), Ordonnee_Couple(e, q.h), BLEU);
             };
-            if (x >= p35) {
+            if (x >= report_ta) {
                 if (complet) {
                     trace(c1, prec1);
                     trace(c2, prec2);
                 } else if (demi) {
-                    if (x >= p2)
+                    if (x >= x_large)
                         trace(c1, prec1);
-                    if (x <= p2)
+                    if (x <= x_large)
                         trace(c2, prec2);
                 }
             }

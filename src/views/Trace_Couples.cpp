@@ -16,9 +16,9 @@ namespace {
 // Half the number of longitudinal steps: each half of the hull gets that many sections.
 double Demi_Nombre(const Etat_Projet &e) {
     Verifie_Longueur(e);
-    Verifie_Pas(e.P(27), e.L(), "Pas horizontal", NB_PAS_LONGUEUR_MAX);
-    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
-    return (e.L() / e.P(27)) / 2;
+    Verifie_Pas(e.P(PAS_HORIZONTAL), e.L(), "Pas horizontal", NB_PAS_LONGUEUR_MAX);
+    Verifie_Pas(e.P(PAS_VERTICAL), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    return (e.L() / e.P(PAS_HORIZONTAL)) / 2;
 }
 
 // The step over one side of the widest station. With that station at the transom or at the
@@ -53,7 +53,7 @@ void Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double 
 // lets window events run: a heel button pressed meanwhile cannot make the sections drawn
 // differ from the heel just floated.
 void Debut_Marche(Etat_Projet &e, Interface_Shell &s, Canvas &c, const char *mode) {
-    const double gite = e.P(26);
+    const double gite = e.P(ANGLE_GITE);
     Calcul_Equilibre(e, s);
     e.Mode_Couple = mode;
     s.Texte_Statut(1, "Calcul en Cours");
@@ -72,42 +72,42 @@ void Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c, double debut, double 
 
 void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
-    const double l = e.L(), p2 = e.P(2);
-    const double pas_ar = Pas_Cote(p2, n, "Pas des couples arrière");
-    const double pas_av = Pas_Cote(l - p2, n, "Pas des couples avant");
+    const double l = e.L(), x_large = e.P(LONGUEUR_AR);
+    const double pas_ar = Pas_Cote(x_large, n, "Pas des couples arrière");
+    const double pas_av = Pas_Cote(l - x_large, n, "Pas des couples avant");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Demi");
     s.Progression(0, l, 0);
-    Marche(e, s, c, 0, p2, pas_ar, {0, l});
-    Marche(e, s, c, p2, l, pas_av, {0, l});
+    Marche(e, s, c, 0, x_large, pas_ar, {0, l});
+    Marche(e, s, c, x_large, l, pas_av, {0, l});
     Trace_Tableau_AR(e, s, c);
-    Lignes(e, s, c, e.P(35), l);
+    Lignes(e, s, c, e.P(REPORT_TA), l);
     s.Texte_Statut(1, "Pret");
 }
 
 void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
-    const double p2 = e.P(2);
-    const double pas = Pas_Cote(p2, n, "Pas des couples arrière");
+    const double x_large = e.P(LONGUEUR_AR);
+    const double pas = Pas_Cote(x_large, n, "Pas des couples arrière");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
-    Marche(e, s, c, 0, p2, pas, {0, p2});
+    Marche(e, s, c, 0, x_large, pas, {0, x_large});
     Trace_Tableau_AR(e, s, c);
-    Lignes(e, s, c, e.P(35), p2);
+    Lignes(e, s, c, e.P(REPORT_TA), x_large);
     s.Texte_Statut(1, "Pret");
 }
 
 void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double n = Demi_Nombre(e);
-    const double l = e.L(), p2 = e.P(2);
-    const double pas = Pas_Cote(l - p2, n, "Pas des couples avant");
+    const double l = e.L(), x_large = e.P(LONGUEUR_AR);
+    const double pas = Pas_Cote(l - x_large, n, "Pas des couples avant");
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
-    Marche(e, s, c, p2, l, pas, {p2, l});
-    Lignes(e, s, c, p2, l);
+    Marche(e, s, c, x_large, l, pas, {x_large, l});
+    Lignes(e, s, c, x_large, l);
     s.Texte_Statut(1, "Pret");
 }
 
@@ -117,21 +117,21 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     Garde_Station garde(e);
 
     Debut_Marche(e, s, c, "Complet");
-    Marche(e, s, c, 0, l, e.P(27), {0, l});
+    Marche(e, s, c, 0, l, e.P(PAS_HORIZONTAL), {0, l});
     Trace_Tableau_AR(e, s, c);
     Lignes(e, s, c, 0, l);
     s.Texte_Statut(1, "Pret");
 }
 
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x) {
-    Verifie_Pas(e.P(37), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    Verifie_Pas(e.P(PAS_VERTICAL), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
     c.Efface();
-    e.Gite_Couple = e.P(26);
+    e.Gite_Couple = e.P(ANGLE_GITE);
     e.Angle_Vue = 0;
     e.X_Couple = x;
     s.Texte_Statut(1, "Calcul en Cours");
     e.Mode_Couple = "Complet";
-    if (x == 0 && e.P(35) != 0)
+    if (x == 0 && e.P(REPORT_TA) != 0)
         Trace_Tableau_AR(e, s, c);
     Trace_Couple(e, s, c);
     s.Texte_Statut(1, "Pret");

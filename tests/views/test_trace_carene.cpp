@@ -158,3 +158,27 @@ TEST(Trace_Profile, EtraveAussiLongueQueLaCoqueNeBouclePas) {
     EXPECT_EQ(c.traits[3].x1, 10);
     EXPECT_EQ(c.traits[3].x2, 210);
 }
+
+TEST(Trace_Ligne_Flotte, UneCoqueProfondeALaRangeeDe30mm) {
+    Etat_Projet e = Coque_V();
+    Shell_Enregistreur s;
+    e.P(ECHELLE_VUE) = 1;
+    e.P(ORIGINE_Y) = 100;
+    e.P(ORIGINE_X) = 0;
+    // 60 mm deep with the sheer 10 mm above the water: a draught of 50 mm everywhere, rows
+    // every 10 mm at 0, 10, 20 and 30 mm below the waterline, each reached by every station.
+    e.P(HAUTEUR_MAX) = e.P(HAUTEUR_TA) = e.P(HAUTEUR_ETRAVE) = 60;
+    Canvas_Enregistreur c(300, 300);
+    Trace_Ligne_Flotte(e, s, c);
+    // Four rows of 50 steps of 4 mm, then the centre line.
+    ASSERT_EQ(c.traits.size(), 4u * 50 + 1);
+    // The V's half-breadth at 30 mm below the water, 20 mm above the keel, is a third of the
+    // sheer's: 50 aft of the widest station, then 50 (200 - x) / 100 to the bow.
+    auto y = [](double x) { return (x <= 100 ? 50 : 50 * (200 - x) / 100) * 20 / 60; };
+    const std::size_t rang = 3 * 50;
+    Compare(c.traits[rang], {0, 100 - y(0), 4, 100 - y(4), NOIR});
+    Compare(c.traits[rang + 40], {160, 100 - y(160), 164, 100 - y(164), NOIR});
+    Compare(c.traits[rang + 49], {196, 100 - y(196), 200, 100 - y(200), NOIR});
+    EXPECT_NEAR(y(164), 6, 1e-12);
+    Compare(c.traits[4 * 50], {0, 100, 200, 100, NOIR});
+}

@@ -27,10 +27,10 @@ bool Ouverte(const Fenetre_Vue *w) {
 }
 
 // Clears the view's own picture and runs its drawings on it. The drawings share the view
-// transform P(22), P(40), P(41) and the working station: a redraw asked while another one
-// lets events run (the body plan floats the hull first) waits until it is done, and the
-// commands that would start a computation do nothing meanwhile.
-// True when the view was drawn.
+// transform (P(ECHELLE_VUE), P(ORIGINE_X), P(ORIGINE_Y)) and the working station: a redraw
+// asked while another one lets events run (the body plan floats the hull first) waits until it is
+// done, and the commands that would start a computation do nothing meanwhile. True when the view
+// was drawn.
 bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     if (!Ouverte(w))
         return false;
