@@ -58,9 +58,10 @@ void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     try {
         Calcul_Centre_Gravite(e);
     } catch (const Erreur_Gabarit &err) {
-        if (std::string(err.what()) == MESSAGE_POIDS_NUL)
-            shell.Message(MESSAGE_POIDS_NUL, MB_EXCLAMATION, "Attention");
-        throw;
+        if (std::string(err.what()) != MESSAGE_POIDS_NUL)
+            throw;
+        shell.Message(MESSAGE_POIDS_NUL, MB_EXCLAMATION, "Attention");
+        throw Erreur_Gabarit(MESSAGE_POIDS_NUL, true);
     }
 
     // The waterline is found upright, whatever heel the user chose.

@@ -171,10 +171,9 @@ TEST(Menu_FG, ValideSansChangementNArrondiQueLesMillimetres) {
     EXPECT_DOUBLE_EQ(b.e.P(27), 100);
     for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 15, 21, 35, 36})
         EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
-    // "Valide" leaves the heel results as they were; the upright flotation that ends the
-    // weights step repaints the lights and may only turn the 0 degree one green.
+    // The rounding made another hull: its heel results are still to be worked out.
     for (int k = 1; k < 7; ++k)
-        EXPECT_DOUBLE_EQ(b.e.P(186 + k), avant[static_cast<std::size_t>(186 + k)]) << k;
+        EXPECT_DOUBLE_EQ(b.e.P(186 + k), 1) << k;
 }
 
 TEST(Menu_FG, LongueurAllongeLaCareneALArriere) {
@@ -517,6 +516,14 @@ TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
     profil.Montre();
     profil.Deplace(400, 300, 400, 300);
     b.Ouvre();
+    // A first "Valide" settles the record in whole millimetres; a second changes nothing
+    // and leaves the heel results current.
+    b.Valide();
+    for (int n = 186; n <= 192; ++n)
+        b.e.P(n) = 0;
+    b.Valide();
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
     const int c0 = coupe.Picture1->Effacements(), p0 = profil.Picture1->Effacements();
     const double franc_bord = b.e.P(43);
     b.Tape("Text1_4", "125");
@@ -531,8 +538,26 @@ TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
     EXPECT_GT(profil.Picture1->Effacements(), p0);
     EXPECT_EQ(b.shell.historique_statut1.back(), "Pret");
     EXPECT_TRUE(b.shell.menus_actifs);
+    // A new hull: every heel result out of date, its light red.
+    for (int n = 187; n <= 192; ++n) {
+        EXPECT_DOUBLE_EQ(b.e.P(n), 1) << n;
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(n - 186)], COULEUR_ROUGE) << n;
+    }
+}
+
+TEST(Menu_FG, RefusApresLaTableSignaleUneFois) {
+    Banc b;
+    b.e.P(57) = 1000, b.e.P(32) = 500;
+    b.e.P(165) = 1e308, b.e.P(162) = -1000; // a bulb place past any number
+    b.Ouvre();
+    b.Tape("Text1_4", "125");
+    b.Valide();
+    EXPECT_DOUBLE_EQ(b.e.P(6), 125);
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
+    EXPECT_NE(b.shell.messages[0].texte.find("X_Bulbe"), std::string::npos);
     for (int n = 187; n <= 192; ++n)
-        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
+        EXPECT_DOUBLE_EQ(b.e.P(n), 1) << n;
 }
 
 TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {
