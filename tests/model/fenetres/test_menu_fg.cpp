@@ -22,6 +22,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
+#include "stability/Centrage.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
@@ -558,6 +559,14 @@ TEST(Menu_FG, RefusApresLaTableSignaleUneFois) {
     EXPECT_NE(b.shell.messages[0].texte.find("X_Bulbe"), std::string::npos);
     for (int n = 187; n <= 192; ++n)
         EXPECT_DOUBLE_EQ(b.e.P(n), 1) << n;
+    // No weight left: the weights step says so itself, and only once.
+    b.e.P(165) = 200, b.e.P(162) = 50;
+    b.e.P(57) = 0, b.e.P(170) = 0;
+    b.Tape("Text1_4", "124");
+    b.Valide();
+    ASSERT_EQ(b.shell.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages[1].texte, MESSAGE_POIDS_NUL);
+    EXPECT_TRUE(b.messages.empty());
 }
 
 TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {
