@@ -73,16 +73,10 @@ void Menu_Stabilite::Connecte() {
                 s->setValue(v);
         });
     };
-    static const char *const legendes[2] = {"Laterale", "Verticale"};
     for (int i = 0; i < 2; ++i) {
         connect(UpDown1(i), &UpDown::Change, this, [this, i] { Menu_Stabilite_UpDown1_Change(i); });
         suit(Text1(i), UpDown1(i));
-        connect(Text1(i), &QLineEdit::editingFinished, this, [this, i] {
-            const Etat_Projet &e = ctx().etat;
-            const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
-            Lit_Boite(Text1(i), UpDown1(i), QString::fromLatin1(legendes[i]),
-                      e.P(i == 0 ? it.y : it.z), [this, i] { Menu_Stabilite_UpDown1_Change(i); });
-        });
+        connect(Text1(i), &QLineEdit::editingFinished, this, [this, i] { Lit_Item(i); });
     }
     connect(UpDown2_, &UpDown::Change, this, [this] { Menu_Stabilite_UpDown2_Change(); });
     suit(Text2_, UpDown2_);
@@ -183,6 +177,14 @@ void Menu_Stabilite::Lit_Boite(QLineEdit *t, UpDown *s, const QString &nom, doub
     applique();
 }
 
+void Menu_Stabilite::Lit_Item(int i) {
+    static const char *const legendes[2] = {"Laterale", "Verticale"};
+    const Etat_Projet &e = ctx().etat;
+    const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
+    Lit_Boite(Text1(i), UpDown1(i), QString::fromLatin1(legendes[i]), e.P(i == 0 ? it.y : it.z),
+              [this, i] { Menu_Stabilite_UpDown1_Change(i); });
+}
+
 // --- What the core draws and shows here ---
 
 Canvas &Menu_Stabilite::Picture2() { return *Picture2_; }
@@ -254,6 +256,12 @@ void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
 }
 
 void Menu_Stabilite::Menu_Stabilite_Command1_Click(int index) {
+    // "Valide" takes what is typed in the item's boxes, even where the press left the focus
+    // in a box.
+    if (index == 2) {
+        Lit_Item(0);
+        Lit_Item(1);
+    }
     Commande([this, index] {
         Picture4_->hide();
         if (index == 4)

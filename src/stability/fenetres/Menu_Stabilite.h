@@ -99,6 +99,8 @@ private:
     // would; anything else is refused with the window's message and the box shows bon again.
     void Lit_Boite(QLineEdit *t, UpDown *s, const QString &nom, double bon,
                    const std::function<void()> &applique);
+    // Lit_Boite for the item's lateral place (0) or height (1).
+    void Lit_Item(int i);
 
     QTabWidget *SSTab1_ = nullptr;
     Image_Vue *Picture1_ = nullptr;

@@ -231,6 +231,11 @@ TEST(Menu_Stabilite, ValeursTapeesLuesOuRefusees) {
     EXPECT_EQ(b.e.P(59), 45);
     EXPECT_EQ(b.e.P(76), 30);
     EXPECT_EQ(b.e.P(190), 1);
+    // "Valide" takes a number still being typed.
+    test::Tape(w.Text1(1), "60");
+    Bouton(w, "Command1_2")->click();
+    EXPECT_EQ(b.e.P(59), 60);
+    EXPECT_EQ(b.messages.size(), 3u);
 }
 
 TEST(Menu_Stabilite, BasculeRelacheePendantUnCalculAppliqueeEnsuite) {
