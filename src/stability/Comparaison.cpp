@@ -216,7 +216,8 @@ Surface_Compar Trace_Surface_Compar(const Etat_Projet &e, Canvas &c) {
             c.Segment(sx * (k - 1), y(k - 1), sx * k, y(k), couleur);
     };
     courbe(e.Tab_Param, RGB(255, 255, 0));
-    courbe(e.Tab_Param_Compar, RGB(0, 128, 0));
+    // A green light enough to read on the window's dark ground.
+    courbe(e.Tab_Param_Compar, RGB(0, 176, 0));
     return Labels_Surface(courant, compare);
 }
 

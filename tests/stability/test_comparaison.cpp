@@ -219,7 +219,7 @@ TEST(Comparaison, CourbesDeSurface) {
         const auto &ta = c.traits[static_cast<std::size_t>(k - 1)];
         const auto &tb = c.traits[static_cast<std::size_t>(k + 5)];
         EXPECT_EQ(ta.couleur, RGB(255, 255, 0));
-        EXPECT_EQ(tb.couleur, RGB(0, 128, 0)); // the compared curve last
+        EXPECT_EQ(tb.couleur, RGB(0, 176, 0)); // the compared curve last
         EXPECT_DOUBLE_EQ(ta.x1, 10.0 * (k - 1));
         EXPECT_DOUBLE_EQ(ta.x2, 10.0 * k);
         EXPECT_NEAR(ta.y1, 23.7 - a[k - 1], 1e-9) << k;

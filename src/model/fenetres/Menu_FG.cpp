@@ -342,7 +342,7 @@ void Menu_FG::Aff_Caracteristiques() {
 // --- Commands ---
 
 void Menu_FG::Command1_Click() {
-    ctx().Commande(Contexte::Si_Occupe::Ignore, [this] {
+    const auto valide = [this] {
         Etat_Projet &e = ctx().etat;
         // Every box is checked before anything is stored, the step included.
         if (!Verifie_Valeurs_FG())
@@ -352,17 +352,25 @@ void Menu_FG::Command1_Click() {
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
+        // A new hull (the table writes its own figures into the record): every heel result
+        // was worked out for the one that is gone.
+        const bool change = e.Tab_Param != sauve;
         {
             // Commands that would compute or change the heel wait meanwhile; the views
             // are drawn once the numbers are settled.
             Contexte::Garde_Occupe occupe(ctx());
             if (!Calcul_Tab_Ou_Retablit(ctx(), sauve, this))
                 return;
+            if (change)
+                Invalide_Calculs(e, ctx().shell);
             Calcul_Centrage(e, ctx().shell);
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
-    });
+    };
+    // A refusal past the hull table (the weights, the flotation) leaves the new hull stored:
+    // the user is told.
+    ctx().Commande(Contexte::Si_Occupe::Ignore, valide, Contexte::Si_Refus::Message);
 }
 
 bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {

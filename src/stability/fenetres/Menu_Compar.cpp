@@ -11,6 +11,7 @@
 #include <cmath>
 #include <exception>
 
+#include "model/Erreur.h"
 #include "platform/Dialogue_Fichier.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
@@ -22,6 +23,8 @@ namespace gabarit {
 namespace {
 
 constexpr double LARGEUR = 5865, HAUTEUR = 3750; // twips, the window's outer size
+// Retry delay of an activation that came during a computation, ms.
+constexpr int DELAI_ACTIVATION = 30;
 
 void Couleur_Texte(QLabel *l, const QColor &c) {
     QPalette p = l->palette();
@@ -52,6 +55,11 @@ void Nomme(QLabel *l, const std::string &nom) {
 Menu_Compar::Menu_Compar(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_Compar"), QStringLiteral("Menu Comparaison")) {
     Construit();
+    activation_differee_.setSingleShot(true);
+    connect(&activation_differee_, &QTimer::timeout, this, [this] {
+        if (Visible())
+            Activation();
+    });
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this,
                 [this](QMdiSubWindow *w) { Menu_Compar_Form_Activate(w); });
@@ -85,6 +93,9 @@ void Menu_Compar::hideEvent(QHideEvent *ev) {
 }
 
 void Menu_Compar::Message_Lecture(const std::exception &ex) {
+    // Not twice what the core has already shown.
+    if (const auto *g = dynamic_cast<const Erreur_Gabarit *>(&ex); g && g->Signalee())
+        return;
     ctx().shell.Message(ex.what(), MB_EXCLAMATION, "Attention");
 }
 
@@ -159,9 +170,13 @@ void Menu_Compar::Menu_Compar_Form_Activate(QMdiSubWindow *w) {
 
 void Menu_Compar::Activation() {
     // Its own dialogs and messages hand the focus back to the window: no second read then.
-    // Nor under a computation: the heel series compares again at the end of its moments.
-    if (en_activation_ || ctx().Occupe())
+    if (en_activation_)
         return;
+    // Under a computation the figures may be about to change: tried again until it is over.
+    if (ctx().Occupe()) {
+        activation_differee_.start(DELAI_ACTIVATION);
+        return;
+    }
     en_activation_ = true;
     struct Fin {
         bool &b;

@@ -1,6 +1,7 @@
 #pragma once
 // The comparison window: the current project against a second project file, in gaps (sliders),
 // righting-moment bars, sail-per-moment bars and the wetted-surface chart.
+#include <QTimer>
 #include <array>
 
 #include "platform/Fenetre_Fille.h"
@@ -79,6 +80,8 @@ private:
     Image_Vue *Picture2_ = nullptr;
     bool en_activation_ = false;
     bool activation_attendue_ = false;
+    // An activation that came during a computation runs once it is over.
+    QTimer activation_differee_;
 };
 
 // The toolbar key "Comparaison de 2 Projets": its sound, the window at its size, shown.

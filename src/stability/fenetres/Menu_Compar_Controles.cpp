@@ -18,13 +18,16 @@ namespace gabarit {
 namespace {
 
 // Colours of the two projects: the current one light yellow (yellow on the surface chart),
-// the compared one green (a lighter green on the "Rapport" tab).
+// the compared one green (a lighter green on the "Rapport" tab). The greens are bright
+// enough to read on the dark ground of the charts.
 const QColor JAUNE_CLAIR(255, 255, 128);
 const QColor JAUNE(255, 255, 0);
-const QColor VERT(0, 128, 0);
+const QColor VERT(0, 176, 0);
 const QColor VERT_CLAIR(0, 192, 0);
 // Dark ground of the three pictures, so light yellow and green both stand out.
 const QColor FOND(32, 32, 32);
+// Height of a line of text, twips: room for the accents of the window's type ("Gîte").
+constexpr double LIGNE = 240;
 
 // A file name too long for its label keeps its end, where the file's own name is.
 class Etiquette_Nom : public QLabel {
@@ -43,7 +46,7 @@ protected:
 
 QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, double x, double y,
                   double l, Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
-    QLabel *e = Place(gabarit::Etiquette(parent, nom, texte), x, y, l, 210);
+    QLabel *e = Place(gabarit::Etiquette(parent, nom, texte), x, y, l, LIGNE);
     e->setAlignment(a);
     return e;
 }
@@ -51,7 +54,7 @@ QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, dou
 QLabel *Nom(QWidget *parent, const QString &nom, double x, double y, double l) {
     auto *e = new Etiquette_Nom(parent);
     e->setObjectName(nom);
-    Place(e, x, y, l, 210);
+    Place(e, x, y, l, LIGNE);
     return e;
 }
 
@@ -159,8 +162,8 @@ void Menu_Compar::Construit_Choix(QWidget *page) {
         const double y = 90 + 435 * k;
         Label12_[static_cast<std::size_t>(k)] =
             Etiquette(ecarts, QStringLiteral("Label12_%1").arg(k), QString::fromLatin1(legendes[k]),
-                      60, y + 60, 660);
-        Slider1_[static_cast<std::size_t>(k)] = Curseur(ecarts, k, 720, y, 1020);
+                      45, y + 60, 720);
+        Slider1_[static_cast<std::size_t>(k)] = Curseur(ecarts, k, 765, y, 975);
         Label11_[static_cast<std::size_t>(k)] =
             Etiquette(ecarts, QStringLiteral("Label11_%1").arg(k), {}, 1740, y + 60, 780,
                       Qt::AlignRight | Qt::AlignVCenter);

@@ -242,14 +242,19 @@ void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
     // flotation, which lets events run.
     ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
         try {
+            Etat_Projet &e = ctx().etat;
+            const auto avant = e.Tab_Param;
             if (!Lire_Deplacement())
                 return;
-            Calcul_Centrage(ctx().etat, ctx().shell);
+            // A weight or a station moves the centre of gravity every heel result stands on.
+            if (e.Tab_Param != avant)
+                Invalide_Calculs(e, ctx().shell);
+            Calcul_Centrage(e, ctx().shell);
             Rafraichit_Menus(ctx());
             Redessine_Deplacement(ctx());
         } catch (const Erreur_Gabarit &ex) {
             // The zero weight and a failed flotation are reported where they are found.
-            if (std::string(ex.what()) != MESSAGE_POIDS_NUL)
+            if (!ex.Signalee())
                 Boite_Message(this, QString::fromStdString(ex.what()), MB_EXCLAMATION,
                               QStringLiteral("Attention"));
         }

@@ -8,12 +8,15 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "model/Numeros.h"
+#include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
 #include "platform/Image_Vue.h"
@@ -31,12 +34,10 @@ namespace gabarit {
 namespace {
 // Retry delay of an activation that had to wait, ms.
 constexpr int DELAI_ACTIVATION = 30;
-
-// The number in a box; what is not a number counts as 0, as the old Val() read it.
-double Nombre_Ou_Zero(const QLineEdit *t) {
-    double v = 0;
-    return Lit_Nombre(t->text(), v) ? v : 0;
-}
+// How far from its origin, in picture sizes, a stroke of the item picture may reach. The
+// picture's width holds the hull's greatest beam and the waterline reference runs 610 mm
+// (some 14 widths): a section reaching 20 widths away is a shape law gone wrong.
+constexpr double ECART_DESSIN = 20;
 } // namespace
 
 Menu_Stabilite::Menu_Stabilite(Contexte &ctx)
@@ -63,24 +64,32 @@ void Menu_Stabilite::Connecte() {
                 [this, i] { Menu_Stabilite_Option1_Click(i); });
     connect(SSTab1_, &QTabWidget::currentChanged, this,
             [this](int onglet) { Menu_Stabilite_SSTab1_Click(onglet); });
+    // A number typed in a box within its spinner's range moves the spinner, as an arrow
+    // would start from it; one out of range leaves the spinner where it was.
+    auto suit = [this](QLineEdit *t, UpDown *s) {
+        connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
+            double v = 0;
+            if (Lit_Nombre(texte, v) && v >= s->minimum() && v <= s->maximum())
+                s->setValue(v);
+        });
+    };
     for (int i = 0; i < 2; ++i) {
         connect(UpDown1(i), &UpDown::Change, this, [this, i] { Menu_Stabilite_UpDown1_Change(i); });
-        // A number typed in the box moves its spinner, as an arrow would start from it.
-        connect(Text1(i), &QLineEdit::textEdited, this, [this, i](const QString &t) {
-            double v = 0;
-            if (Lit_Nombre(t, v))
-                UpDown1(i)->setValue(v);
-        });
+        suit(Text1(i), UpDown1(i));
+        connect(Text1(i), &QLineEdit::editingFinished, this, [this, i] { Lit_Item(i); });
     }
     connect(UpDown2_, &UpDown::Change, this, [this] { Menu_Stabilite_UpDown2_Change(); });
-    connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &t) {
-        double v = 0;
-        if (Lit_Nombre(t, v))
-            UpDown2_->setValue(v);
+    suit(Text2_, UpDown2_);
+    connect(Text2_, &QLineEdit::editingFinished, this, [this] {
+        Lit_Boite(Text2_, UpDown2_, QStringLiteral("Angle"), ctx().etat.P(ANGLE_GITE),
+                  [this] { Menu_Stabilite_UpDown2_Change(); });
     });
     connect(UpDown3_, &UpDown::Change, this,
             [this] { Label2(1)->setText(QString::number(UpDown3_->value())); });
     connect(UpDown3_, &UpDown::MouseUp, this, [this] { Menu_Stabilite_UpDown3_MouseUp(); });
+    bascule_differee_.setSingleShot(true);
+    connect(&bascule_differee_, &QTimer::timeout, this,
+            [this] { Menu_Stabilite_UpDown3_MouseUp(); });
     // Activated, or shown again after the frame hid it: filled once, on the next turn of the
     // event loop, when the command that showed it is done.
     if (ctx().zone)
@@ -105,18 +114,75 @@ void Menu_Stabilite::showEvent(QShowEvent *ev) {
 }
 
 template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
-    // The busy guard: a heel spun or a series asked for while one runs does nothing. The
-    // window's computations end quietly on a section they cannot walk.
-    ctx().Commande(Contexte::Si_Occupe::Garde, [&] {
-        try {
-            f();
-        } catch (const Derive_Hors_Coque &x) {
-            if (signale)
-                Boite_Message(this, QString::fromUtf8(x.what()), MB_EXCLAMATION,
-                              QStringLiteral("Attention"));
-            Montre_Moment(std::nullopt);
-        }
-    });
+    // The busy guard: a heel spun or a series asked for while one runs does nothing.
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde,
+        [&] {
+            try {
+                f();
+            } catch (const Derive_Hors_Coque &x) {
+                if (signale)
+                    Boite_Message(this, QString::fromUtf8(x.what()), MB_EXCLAMATION,
+                                  QStringLiteral("Attention"));
+                Montre_Moment(std::nullopt);
+            }
+        },
+        signale ? Contexte::Si_Refus::Message : Contexte::Si_Refus::Silence);
+}
+
+void Menu_Stabilite::Calcule_Moment() {
+    try {
+        Calcul_Redressement(ctx().etat, *this);
+    } catch (const Erreur_Gabarit &) {
+        Montre_Moment(std::nullopt);
+        throw;
+    }
+}
+
+void Menu_Stabilite::Lit_Boite(QLineEdit *t, UpDown *s, const QString &nom, double bon,
+                               const std::function<void()> &applique) {
+    // The message box takes the focus, which would end the editing a second time.
+    if (lecture_en_cours_)
+        return;
+    lecture_en_cours_ = true;
+    const auto fin = qScopeGuard([this] { lecture_en_cours_ = false; });
+    const QString texte = t->text();
+    if (texte == Texte_Nombre(bon))
+        return;
+    auto remet = [&] {
+        s->setValue(bon);
+        t->setText(Texte_Nombre(bon));
+    };
+    // While a computation runs the value could not be applied: the box keeps what is.
+    if (ctx().Occupe()) {
+        remet();
+        return;
+    }
+    double v = 0;
+    QString message;
+    if (!Lit_Nombre(texte, v))
+        message = QStringLiteral("La valeur de \"%1\" n'est pas un nombre.").arg(nom);
+    else if (v < s->minimum() || v > s->maximum())
+        message = QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
+                      .arg(nom)
+                      .arg(s->minimum())
+                      .arg(s->maximum());
+    if (!message.isEmpty()) {
+        remet();
+        Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
+        return;
+    }
+    s->setValue(v); // whole units, as the arrows give them
+    t->setText(Texte_Nombre(s->value()));
+    applique();
+}
+
+void Menu_Stabilite::Lit_Item(int i) {
+    static const char *const legendes[2] = {"Laterale", "Verticale"};
+    const Etat_Projet &e = ctx().etat;
+    const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
+    Lit_Boite(Text1(i), UpDown1(i), QString::fromLatin1(legendes[i]), e.P(i == 0 ? it.y : it.z),
+              [this, i] { Menu_Stabilite_UpDown1_Change(i); });
 }
 
 // --- What the core draws and shows here ---
@@ -146,6 +212,8 @@ void Menu_Stabilite::Init_Bascule(double angle) {
 }
 
 void Menu_Stabilite::Init_Projet(double angle_bascule) {
+    // A release waiting for the previous project's computation is that project's.
+    bascule_differee_.stop();
     Init_Bascule(angle_bascule);
     Label2(0)->setText(QStringLiteral("- - - - - - - -"));
     Label1_6_->clear();
@@ -179,15 +247,21 @@ void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
             Option1(item)->setChecked(true);
             Choisit_Item(e, item);
             ctx().shell.Texte_Statut(2, "X");
-            Dessine_Item();
+            Dessine_Item(false);
             Montre_Gite();
-            Calcul_Redressement(e, *this);
+            Calcule_Moment();
         },
         // No message here: a box would hand the activation back and forth.
         false);
 }
 
 void Menu_Stabilite::Menu_Stabilite_Command1_Click(int index) {
+    // "Valide" takes what is typed in the item's boxes, even where the press left the focus
+    // in a box.
+    if (index == 2) {
+        Lit_Item(0);
+        Lit_Item(1);
+    }
     Commande([this, index] {
         Picture4_->hide();
         if (index == 4)
@@ -217,11 +291,11 @@ void Menu_Stabilite::Menu_Stabilite_Option1_Click(int index) {
         Etat_Projet &e = ctx().etat;
         Choisit_Item(e, index);
         ctx().shell.Texte_Statut(2, "X");
-        Dessine_Item();
+        Dessine_Item(true);
     });
 }
 
-void Menu_Stabilite::Dessine_Item() {
+void Menu_Stabilite::Dessine_Item(bool signale) {
     Etat_Projet &e = ctx().etat;
     const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
     Text1(0)->setText(Texte_Nombre(e.P(it.y)));
@@ -230,38 +304,88 @@ void Menu_Stabilite::Dessine_Item() {
     UpDown1(1)->setValue(e.P(it.z));
     Label5_->setText(Texte_Nombre(e.P(it.poids)));
     Label4_->setText(Texte_Nombre(e.P(it.x)));
-    Picture1_->Efface();
     e.Mode_Couple = "Complet";
-    Trace_Item_Stabilite(e, ctx().shell, *Picture1_, e.Item_Choisi, Nombre_Ou_Zero(Text1(0)));
+    Trace_Item(signale);
+}
+
+void Menu_Stabilite::Trace_Item(bool signale) {
+    Etat_Projet &e = ctx().etat;
+    const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
+    Picture1_->Efface();
+    // Drawn aside first: a section or a cross far off the picture (a shape law that gives
+    // a breadth out of all measure) is not shown as a picture with a part silently missing.
+    Canvas_Enregistreur essai(Picture1_->Largeur(), Picture1_->Hauteur(), Picture1_->Legende());
+    Trace_Item_Stabilite(e, ctx().shell, essai, e.Item_Choisi, e.P(it.y));
+    const double borne = ECART_DESSIN * std::max(essai.Largeur(), essai.Hauteur());
+    auto dedans = [&](const Canvas_Enregistreur::Trait &t) {
+        for (double v : {t.x1, t.y1, t.x2, t.y2})
+            if (!std::isfinite(v) || std::fabs(v) > borne)
+                return false;
+        return true;
+    };
+    // The item's cross is the last two strokes.
+    const std::size_t croix = essai.traits.size() >= 2 ? essai.traits.size() - 2 : 0;
+    for (std::size_t i = 0; i < essai.traits.size(); ++i) {
+        if (dedans(essai.traits[i]))
+            continue;
+        if (signale)
+            Boite_Message(
+                this,
+                i < croix
+                    ? QStringLiteral("La section au couple %1 ne peut pas être dessinée : sa "
+                                     "forme donne une largeur hors de toute mesure. Vérifiez "
+                                     "les paramètres de forme de la carène.")
+                          .arg(Texte_Nombre(e.P(it.x)))
+                    : QStringLiteral("L'élément ne peut pas être dessiné : sa position est hors "
+                                     "de la section."),
+                MB_EXCLAMATION, QStringLiteral("Attention"));
+        return;
+    }
+    for (const Canvas_Enregistreur::Trait &t : essai.traits)
+        Picture1_->Segment(t.x1, t.y1, t.x2, t.y2, t.couleur);
 }
 
 void Menu_Stabilite::Menu_Stabilite_SSTab1_Click(int onglet) {
-    Commande([this, onglet] {
-        if (onglet == 0)
-            Actualise_Stabilite(ctx().etat, ctx().shell, *this);
-        if (onglet == 2 && Label1_6_->text().isEmpty())
-            Calcule_Coef_Pris();
-    });
+    if (onglet == 0)
+        Commande([this] { Actualise_Stabilite(ctx().etat, ctx().shell, *this); });
+    // The item picture drawn quietly at activation: a picture it could not draw is said
+    // when the user comes to it.
+    if (onglet == 1)
+        Commande([this] { Trace_Item(true); });
+    // Through the button's handler, which hides a bar chart left over the curve.
+    if (onglet == 2 && Label1_6_->text().isEmpty())
+        Menu_Stabilite_Command1_Click(4);
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown1_Change(int index) {
     Commande([this, index] {
         Etat_Projet &e = ctx().etat;
         const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
-        e.P(index == 0 ? it.y : it.z) = UpDown1(index)->value();
-        Picture1_->Efface();
-        Trace_Item_Stabilite(e, ctx().shell, *Picture1_, e.Item_Choisi, Nombre_Ou_Zero(Text1(0)));
+        double &v = e.P(index == 0 ? it.y : it.z);
+        const double nouveau = UpDown1(index)->value();
+        // The item moves the centre of gravity every heel result stands on.
+        if (v != nouveau) {
+            v = nouveau;
+            Invalide_Calculs(e, ctx().shell);
+        }
+        Trace_Item(true);
     });
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown2_Change() {
     Commande([this] {
         ctx().etat.P(ANGLE_GITE) = UpDown2_->value();
-        Calcul_Redressement(ctx().etat, *this);
+        Calcule_Moment();
     });
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown3_MouseUp() {
+    // Released during a computation: applied once it is over, so the label never shows a
+    // cant the series did not take.
+    if (ctx().Occupe()) {
+        bascule_differee_.start(DELAI_ACTIVATION);
+        return;
+    }
     Commande([this] {
         ctx().etat.P(ANGLE_BASCULE) = UpDown3_->value();
         Picture4_->hide();

@@ -4,6 +4,7 @@
 // with its chart per heel. It is also where the heel series draws and shows its results.
 #include <QTimer>
 #include <array>
+#include <functional>
 
 #include "platform/Fenetre_Fille.h"
 #include "shell/Serie_Gite.h"
@@ -79,13 +80,27 @@ private:
     void Cree_Onglet_Coef(QWidget *page);
     void Cree_Barres(QWidget *parent);
     void Connecte();
-    // The item picture with its cross, at the spinner's lateral place.
-    void Dessine_Item();
+    // The item's figures, then its picture (Trace_Item).
+    void Dessine_Item(bool signale);
+    // The item picture with its cross. A picture that cannot be drawn whole (a stroke not a
+    // number or far off the picture) is left empty and, when signale, the user is told why.
+    void Trace_Item(bool signale);
     // The heel box shows the heel the picture shows.
     void Montre_Gite();
-    // Runs a command of the window: nothing while a computation runs; a keel station with no
-    // section is reported, other failures end it quietly.
+    // Runs a command of the window: nothing while a computation runs; a refusal is reported
+    // once in French (a keel station with no section by this window's own message), or, when
+    // signale is false, ends quietly.
     template <class F> void Commande(F &&f, bool signale = true);
+    // The righting moment at P(26); a refused one leaves dashes, not the previous heel's
+    // moment.
+    void Calcule_Moment();
+    // A number typed in box t of spinner s, read on Enter or on leaving the box: a whole
+    // number within the spinner's range goes to the spinner and applique runs, as an arrow
+    // would; anything else is refused with the window's message and the box shows bon again.
+    void Lit_Boite(QLineEdit *t, UpDown *s, const QString &nom, double bon,
+                   const std::function<void()> &applique);
+    // Lit_Boite for the item's lateral place (0) or height (1).
+    void Lit_Item(int i);
 
     QTabWidget *SSTab1_ = nullptr;
     Image_Vue *Picture1_ = nullptr;
@@ -109,6 +124,10 @@ private:
     std::array<QFrame *, 7> Shape2_{};
     // Activation runs once the program is free.
     QTimer activation_differee_;
+    // A release of the cant spinner during a computation is applied once it is over: its
+    // label already shows the new cant.
+    QTimer bascule_differee_;
+    bool lecture_en_cours_ = false;
 };
 
 } // namespace gabarit

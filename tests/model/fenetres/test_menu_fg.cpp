@@ -22,6 +22,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
+#include "stability/Centrage.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
@@ -171,10 +172,9 @@ TEST(Menu_FG, ValideSansChangementNArrondiQueLesMillimetres) {
     EXPECT_DOUBLE_EQ(b.e.P(27), 100);
     for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 15, 21, 35, 36})
         EXPECT_DOUBLE_EQ(b.e.P(n), avant[n]) << n;
-    // "Valide" leaves the heel results as they were; the upright flotation that ends the
-    // weights step repaints the lights and may only turn the 0 degree one green.
+    // The rounding made another hull: its heel results are still to be worked out.
     for (int k = 1; k < 7; ++k)
-        EXPECT_DOUBLE_EQ(b.e.P(186 + k), avant[static_cast<std::size_t>(186 + k)]) << k;
+        EXPECT_DOUBLE_EQ(b.e.P(186 + k), 1) << k;
 }
 
 TEST(Menu_FG, LongueurAllongeLaCareneALArriere) {
@@ -517,6 +517,14 @@ TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
     profil.Montre();
     profil.Deplace(400, 300, 400, 300);
     b.Ouvre();
+    // A first "Valide" settles the record in whole millimetres; a second changes nothing
+    // and leaves the heel results current.
+    b.Valide();
+    for (int n = 186; n <= 192; ++n)
+        b.e.P(n) = 0;
+    b.Valide();
+    for (int n = 187; n <= 192; ++n)
+        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
     const int c0 = coupe.Picture1->Effacements(), p0 = profil.Picture1->Effacements();
     const double franc_bord = b.e.P(43);
     b.Tape("Text1_4", "125");
@@ -531,8 +539,34 @@ TEST(Menu_FG, ValideRecalculeEtRedessineLesVues) {
     EXPECT_GT(profil.Picture1->Effacements(), p0);
     EXPECT_EQ(b.shell.historique_statut1.back(), "Pret");
     EXPECT_TRUE(b.shell.menus_actifs);
+    // A new hull: every heel result out of date, its light red.
+    for (int n = 187; n <= 192; ++n) {
+        EXPECT_DOUBLE_EQ(b.e.P(n), 1) << n;
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(n - 186)], COULEUR_ROUGE) << n;
+    }
+}
+
+TEST(Menu_FG, RefusApresLaTableSignaleUneFois) {
+    Banc b;
+    b.e.P(57) = 1000, b.e.P(32) = 500;
+    b.e.P(165) = 1e308, b.e.P(162) = -1000; // a bulb place past any number
+    b.Ouvre();
+    b.Tape("Text1_4", "125");
+    b.Valide();
+    EXPECT_DOUBLE_EQ(b.e.P(6), 125);
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
+    EXPECT_NE(b.shell.messages[0].texte.find("X_Bulbe"), std::string::npos);
     for (int n = 187; n <= 192; ++n)
-        EXPECT_DOUBLE_EQ(b.e.P(n), 0) << n;
+        EXPECT_DOUBLE_EQ(b.e.P(n), 1) << n;
+    // No weight left: the weights step says so itself, and only once.
+    b.e.P(165) = 200, b.e.P(162) = 50;
+    b.e.P(57) = 0, b.e.P(170) = 0;
+    b.Tape("Text1_4", "124");
+    b.Valide();
+    ASSERT_EQ(b.shell.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages[1].texte, MESSAGE_POIDS_NUL);
+    EXPECT_TRUE(b.messages.empty());
 }
 
 TEST(Menu_FG, PeintureRemetLaStationDuTableauEtLesValeursDuRecord) {

@@ -1,10 +1,12 @@
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/Image_Vue.h"
@@ -318,3 +320,64 @@ TEST_F(Comparaison_Cadre, RefusSonore) {
 }
 
 } // namespace
+
+namespace {
+// Relative luminance of a colour on a screen (sRGB), 0 for black, 1 for white.
+double Luminance(const QColor &c) {
+    auto lin = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+}
+QColor Fond(QWidget *w) { return w->palette().color(QPalette::Window); }
+} // namespace
+
+TEST(Menu_Compar, CouleursDesProjetsLisibles) {
+    Banc b;
+    Menu_Compar &w = b.Ouvre();
+    // Legend squares: even ones the current project, odd ones the compared one.
+    const QColor jaune_clair(255, 255, 128), vert(0, 176, 0), vert_clair(0, 192, 0);
+    const QColor attendu[8] = {jaune_clair, vert,       jaune_clair,         vert,
+                               jaune_clair, vert_clair, QColor(255, 255, 0), vert};
+    for (int i = 0; i < 8; ++i) {
+        auto *f = w.findChild<QFrame *>(QStringLiteral("Shape3_%1").arg(i));
+        ASSERT_NE(f, nullptr) << i;
+        EXPECT_EQ(Fond(f), attendu[i]) << i;
+    }
+    EXPECT_EQ(Fond(w.Shape1(0)), jaune_clair);
+    EXPECT_EQ(Fond(w.Shape2(6)), vert);
+    EXPECT_EQ(Fond(w.Shape4(0)), jaune_clair);
+    EXPECT_EQ(Fond(w.Shape5(6)), vert_clair);
+    // The compared bars stand out from the charts' dark ground (contrast at least 4.5:1).
+    const double fond = Luminance(Fond(w.Shape2(0)->parentWidget()));
+    EXPECT_GE((Luminance(vert) + 0.05) / (fond + 0.05), 4.5);
+}
+
+TEST(Menu_Compar, LegendesEntieres) {
+    Banc b;
+    Menu_Compar &w = b.Ouvre();
+    for (QLabel *l : w.findChildren<QLabel *>()) {
+        const QRect r = l->contentsRect();
+        // Every line of the type fits, accents included ("Gîte :").
+        EXPECT_GE(r.height(), l->fontMetrics().height()) << l->objectName().toStdString();
+        if (!l->wordWrap())
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), r.width())
+                << l->objectName().toStdString();
+    }
+}
+
+TEST(Menu_Compar, ActivationPendantUnCalculRepriseEnsuite) {
+    Banc b;
+    Menu_Compar &w = b.Ouvre();
+    ASSERT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
+    Cache_Fenetres(b.ctx);
+    {
+        Contexte::Garde_Occupe occupe(b.ctx);
+        b.e.P(POIDS_TOTAL) = 900;
+        Banc::Montre(w);
+        EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
+    }
+    // Compared again once the computation is over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.Valeur_Ecart(ECART_POIDS)->text() == "-10%"; }));
+}

@@ -232,3 +232,23 @@ TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {
     QTest::mouseClick(w.Label1(8), Qt::LeftButton);
     EXPECT_FLOAT_EQ(b.e.X_Item_Choisi, 123.25f);
 }
+
+TEST(Menu_Deplacement, ValideInvalideLesCalculsSeulementSiUnChiffreChange) {
+    Banc b;
+    Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    // Nothing changed: the heel results stay current (the upright flotation may only
+    // repaint the 0 degree light).
+    Valide(w);
+    for (int k = 1; k < 7; ++k)
+        EXPECT_EQ(b.e.P(186 + k), 0) << k;
+    // A receiver typed heavier: a new centre of gravity, every heel out of date.
+    Tape(w.Text1(2), "120");
+    Valide(w);
+    EXPECT_EQ(b.e.P(72), 120);
+    for (int k = 1; k < 7; ++k) {
+        EXPECT_EQ(b.e.P(186 + k), 1) << k;
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE) << k;
+    }
+}

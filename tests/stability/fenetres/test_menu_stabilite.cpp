@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -11,6 +12,8 @@
 #include "model/Flottaison.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
+#include "platform/UpDown.h"
+#include "shell/fenetres/Contexte.h"
 #include "stability/Redressement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "support/Affichage_Essai.h"
@@ -146,4 +149,147 @@ TEST(Menu_Stabilite, DeriveDansLeTableauSignalee) {
     EXPECT_EQ(b.messages[0].texte, QString::fromUtf8(MESSAGE_DERIVE_HORS_COQUE));
     EXPECT_EQ(w.Label2(2)->text(), " - - -");
     EXPECT_EQ(b.e.P(215), 3);
+}
+
+TEST(Menu_Stabilite, ItemDeplaceInvalideLesCalculs) {
+    Banc b;
+    b.e.P(171) = 64; // "Batterie": records 64, 65, 78
+    b.e.P(172) = 78;
+    b.e.P(78) = 200;
+    b.e.P(65) = 40;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    // Already at the spinner's end: nothing moves, the results stay current.
+    Clique_Fleche(w.UpDown1(0), true);
+    EXPECT_EQ(b.e.P(78), 200);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(b.e.P(186 + k), 0) << k;
+    // The battery raised: every heel result out of date, every light red.
+    Clique_Fleche(w.UpDown1(1), true);
+    EXPECT_EQ(b.e.P(65), 50);
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(b.e.P(186 + k), 1) << k;
+        EXPECT_EQ(b.shell.voyants[static_cast<std::size_t>(k)], COULEUR_ROUGE) << k;
+    }
+}
+
+TEST(Menu_Stabilite, ValeursTapeesLuesOuRefusees) {
+    Banc b;
+    b.e.P(171) = 58; // "Servo 1": records 58, 59, 76
+    b.e.P(172) = 76;
+    b.e.P(76) = 20;
+    b.e.P(59) = 30;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    auto *angle = w.findChild<QLineEdit *>("Text2");
+    ASSERT_EQ(angle->text(), "0");
+    const double m0 = b.e.P(214);
+
+    // Not a number, then out of 0-30: refused, the box back at the heel shown.
+    test::Tape(angle, "abc");
+    QTest::keyClick(angle, Qt::Key_Return);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte, "La valeur de \"Angle\" n'est pas un nombre.");
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+    EXPECT_EQ(angle->text(), "0");
+    test::Tape(angle, "99999");
+    QTest::keyClick(angle, Qt::Key_Return);
+    ASSERT_EQ(b.messages.size(), 2u);
+    EXPECT_EQ(b.messages[1].texte, QString::fromUtf8("La valeur de \"Angle\" doit être comprise "
+                                                     "entre 0 et 30."));
+    EXPECT_EQ(angle->text(), "0");
+    EXPECT_EQ(b.e.P(26), 0);
+    EXPECT_EQ(b.e.P(214), m0);
+    // A heel in range is taken, as the arrows would give it.
+    test::Tape(angle, "15");
+    QTest::keyClick(angle, Qt::Key_Return);
+    EXPECT_EQ(b.messages.size(), 2u);
+    EXPECT_EQ(b.e.P(26), 15);
+    EXPECT_EQ(b.e.P(217), b.Moment(15));
+    EXPECT_EQ(w.Label2(2)->text(), Texte_Nombre(b.e.P(217)));
+
+    // "Balaste": 5000 across is refused on leaving the box, and the next arrow starts from
+    // the place the item has.
+    w.SSTab1()->setCurrentIndex(1);
+    QApplication::setActiveWindow(&w);
+    w.Text1(0)->setFocus();
+    test::Tape(w.Text1(0), "5000");
+    QTest::mouseClick(Bouton(w, "Command1_2"), Qt::LeftButton);
+    ASSERT_EQ(b.messages.size(), 3u);
+    EXPECT_EQ(b.messages[2].texte, QString::fromUtf8("La valeur de \"Laterale\" doit être "
+                                                     "comprise entre 0 et 200."));
+    EXPECT_EQ(w.Text1(0)->text(), "20");
+    EXPECT_EQ(b.e.P(76), 20);
+    Clique_Fleche(w.UpDown1(0), true);
+    EXPECT_EQ(b.e.P(76), 30);
+    // A height in range is taken on Enter and puts the results out of date.
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    test::Tape(w.Text1(1), "45");
+    QTest::keyClick(w.Text1(1), Qt::Key_Return);
+    EXPECT_EQ(b.messages.size(), 3u);
+    EXPECT_EQ(b.e.P(59), 45);
+    EXPECT_EQ(b.e.P(76), 30);
+    EXPECT_EQ(b.e.P(190), 1);
+    // "Valide" takes a number still being typed.
+    test::Tape(w.Text1(1), "60");
+    Bouton(w, "Command1_2")->click();
+    EXPECT_EQ(b.e.P(59), 60);
+    EXPECT_EQ(b.messages.size(), 3u);
+}
+
+TEST(Menu_Stabilite, BasculeRelacheePendantUnCalculAppliqueeEnsuite) {
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    auto *bascule = w.findChild<UpDown *>("UpDown3");
+    const int evenements = b.shell.evenements;
+    {
+        Contexte::Garde_Occupe occupe(b.ctx);
+        Clique_Fleche(bascule, true);
+        EXPECT_EQ(w.Label2(1)->text(), "5");
+        EXPECT_EQ(b.e.P(228), 0);
+    }
+    // Once the computation is over the cant the label shows is applied, with its series.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b.e.P(228) == 5; }));
+    EXPECT_EQ(b.shell.evenements - evenements, 7);
+    EXPECT_EQ(b.e.P(216), b.Moment(10));
+    EXPECT_EQ(w.Label2(1)->text(), "5");
+}
+
+TEST(Menu_Stabilite, OngletCoefPasseParLeBoutonEtCacheLesBarres) {
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    const double pas = b.e.P(37);
+    b.e.P(37) = 0; // no vertical step: the coefficient is refused, and said so
+    w.SSTab1()->setCurrentIndex(2);
+    EXPECT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), "");
+    b.e.P(37) = pas;
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
+    QTest::mouseClick(Bouton(w, "Command2"), Qt::LeftButton);
+    ASSERT_FALSE(w.Picture4()->isHidden());
+    w.SSTab1()->setCurrentIndex(0);
+    w.SSTab1()->setCurrentIndex(2);
+    // The coefficient is computed again, and the chart no longer hides its curve.
+    EXPECT_EQ(w.findChild<QLabel *>("Label1_6")->text(), Texte_Nombre(b.e.P(193)));
+    EXPECT_TRUE(w.Picture4()->isHidden());
+    EXPECT_EQ(b.shell.messages.size(), 1u);
+}
+
+TEST(Menu_Stabilite, SectionHorsMesureNonDessineeEtDite) {
+    Banc b;
+    b.e.P(171) = 58; // "Servo 1", aft where the stern's shape law applies
+    b.e.P(172) = 76;
+    // A sign slip: towards the keel the aft sections open out to 2640 mm on a picture of
+    // 45 mm whose width holds the hull's greatest beam.
+    b.e.P(108) = -5.18;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    EXPECT_TRUE(b.messages.empty()); // the activation draws it quietly
+    w.SSTab1()->setCurrentIndex(1);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.messages[0].texte.startsWith(
+        QStringLiteral("La section au couple %1 ne peut pas être dessinée").arg(b.e.P(58))))
+        << b.messages[0].texte.toStdString();
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
 }
