@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/Geometrie_Couple.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -166,7 +167,7 @@ double Colonnes(const Section &s, Colonnes_Section &c) {
 
 // The table's passes over every section, into t when given (t empty), else only checked:
 // what the check accepts is exactly what the table takes. Returns the upright wetted surface
-// P(200): twice the mean one-side girth times the length, in thousands of mm2.
+// Surface_Mouillee_Gite(0): twice the mean one-side girth times the length, in thousands of mm2.
 double Passes_Table(const Section *sections, int nb, double L, Table_Carene *t) {
     Colonnes_Section c;
     double S = 0;
@@ -220,7 +221,7 @@ void Calcul_Tab(Etat_Projet &e) {
     Table_Carene &t = e.Tab_Carene;
     t.Vide();
     try {
-        e.P(200) = Passes_Table(sections, nb, e.L(), &t);
+        e.P(Surface_Mouillee_Gite(0)) = Passes_Table(sections, nb, e.L(), &t);
     } catch (...) {
         // No half-built table survives a failed sample.
         t.Vide();

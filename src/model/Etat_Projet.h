@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Erreur.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -70,7 +71,7 @@ struct Etat_Projet {
     std::array<std::string, NB_VALEURS_PROJET + 1> Texte_Projet{};
     std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg{};
 
-    // The compared project (values 301 to 311 never filled).
+    // The compared project (its settings, the values after NB_VALEURS_PROJET, never filled).
     std::array<double, NB_VALEURS + 1> Tab_Param_Compar{};
     std::array<std::string, NB_VALEURS_PROJET + 1> Texte_Projet2{};
     std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg2{};
@@ -78,8 +79,8 @@ struct Etat_Projet {
     // Checked access to value n (1 to 311).
     double& P(int n) { return Tab_Param[Numero(n)]; }
     double P(int n) const { return Tab_Param[Numero(n)]; }
-    // Hull length L = P(1) + P(2).
-    double L() const { return P(1) + P(2); }
+    // Hull length: bow part plus stern part, on either side of the widest station.
+    double L() const { return P(LONGUEUR_AV) + P(LONGUEUR_AR); }
 
     // --- Tables ---
     Table_Carene Tab_Carene;
@@ -100,7 +101,7 @@ struct Etat_Projet {
     float X_Item_Choisi = 0; // -1 = none, 0 until the first pick
     int Item_Choisi = 0;
     int Init_En_Cours = 0;
-    double Pas_Couple_Sauve = 0; // P(37) as the print window found it
+    double Pas_Couple_Sauve = 0;                 // PAS_VERTICAL as the print window found it
     double Echelle_Imp_H = 0, Echelle_Imp_V = 0; // printer scales, twips per mm
     // View key of the sections view; the frame mirrors it in status panel 2.
     std::string Cle_Vue;

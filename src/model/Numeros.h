@@ -7,15 +7,15 @@
 namespace gabarit {
 
 // --- Hull form ---
-inline constexpr int LONGUEUR_AV = 1; // widest station P(2) to the bow
+inline constexpr int LONGUEUR_AV = 1; // widest station to the bow
 inline constexpr int LONGUEUR_AR = 2; // widest station, from the stern
 inline constexpr int EXP_LIVET_AV = 3;
 inline constexpr int EXP_LIVET_AR = 4;
-inline constexpr int DEMI_LARGEUR_MAX = 5; // half-breadth at the sheer at P(2)
-inline constexpr int HAUTEUR_MAX = 6;      // keel to sheer at P(10)
+inline constexpr int DEMI_LARGEUR_MAX = 5; // half-breadth at the sheer at the widest station
+inline constexpr int HAUTEUR_MAX = 6;      // keel to sheer at POSITION_COUPLE_HAUT
 inline constexpr int FORME_MC_A = 7;
 inline constexpr int FORME_MC_B = 8;
-inline constexpr int LONGUEUR_AV_HAUT = 9;      // L - P(10)
+inline constexpr int LONGUEUR_AV_HAUT = 9;      // L - POSITION_COUPLE_HAUT
 inline constexpr int POSITION_COUPLE_HAUT = 10; // deepest station, from the stern
 inline constexpr int EXP_QUILLE_AV = 11;
 inline constexpr int EXP_QUILLE_AR = 12;
@@ -28,7 +28,7 @@ inline constexpr int NACA_DERIVE_HAUT = 18; // profile numbers are rows 0 to 39 
 inline constexpr int FORME_AV_A = 19;
 inline constexpr int FORME_AV_B = 20;
 inline constexpr int HAUTEUR_ETRAVE = 21;
-inline constexpr int REPORT_TA = 35;       // inclined transom: keel at 0, sheer at P(35)
+inline constexpr int REPORT_TA = 35;       // inclined transom: keel at station 0, sheer here
 inline constexpr int LONGUEUR_ETRAVE = 36; // raked stem, horizontal length
 inline constexpr int VARIATION_FORME_AV = 107;
 inline constexpr int VARIATION_FORME_AR = 108;
@@ -58,7 +58,7 @@ inline constexpr int Y_BULBE = 34;
 inline constexpr int POIDS_TOTAL = 42;
 inline constexpr int POIDS_CARENE = 57;
 // Six onboard items (servo 1, servo 2, battery, winch, receiver, free item), three values
-// each from P(58): station, height, weight; their lateral positions from P(76).
+// each from X_SERVO1: station, height, weight; their lateral positions from Y_SERVO1.
 inline constexpr int NB_ITEMS = 6;
 inline constexpr int X_SERVO1 = 58;
 inline constexpr int Y_SERVO1 = 76;
@@ -66,6 +66,12 @@ inline constexpr int X_Item(int i) { return X_SERVO1 + 3 * i; }
 inline constexpr int Z_Item(int i) { return X_SERVO1 + 3 * i + 1; }
 inline constexpr int Poids_Item(int i) { return X_SERVO1 + 3 * i + 2; }
 inline constexpr int Y_Item(int i) { return Y_SERVO1 + i; }
+inline constexpr int ITEM_SERVO1 = 0; // the items' indices i
+inline constexpr int ITEM_SERVO2 = 1;
+inline constexpr int ITEM_BATTERIE = 2;
+inline constexpr int ITEM_WINCH = 3;
+inline constexpr int ITEM_RECEPTEUR = 4;
+inline constexpr int ITEM_LIBRE = 5;
 inline constexpr int POSITION_BULBE = 162; // keel tip along the bulb, %
 inline constexpr int POIDS_BULBE = 170;
 inline constexpr int ITEM_HAUTEUR = 171; // stability window's item: its height number - 1
@@ -74,6 +80,7 @@ inline constexpr int X_BULBE = 180;
 inline constexpr int Z_BULBE = 181;
 inline constexpr int Z_BULBE_BAS = 182;
 inline constexpr int ANGLE_BASCULE = 228; // keel cant
+inline constexpr int ZERO_CENTRAGE = 130; // set to 0 by the centring, read by none
 
 // --- Sail plan ---
 inline constexpr int HAUTEUR_MAT = 82;

@@ -1,5 +1,6 @@
 #pragma once
-// The printer calibration in twips per millimetre, P(301) across and P(302) down, and the
+// The printer calibration in twips per millimetre, CALIBRE_IMP_H across and CALIBRE_IMP_V
+// down, and the
 // working scales Echelle_Imp_H and Echelle_Imp_V that every template reads.
 #include "interfaces/Interface_Shell.h"
 #include "interfaces/Surface_Impression.h"
@@ -10,7 +11,8 @@ namespace gabarit {
 // The step of the "+" and "-" buttons, and the smallest calibration they leave.
 inline constexpr double PAS_CALIBRATION = 0.1;
 
-// P(numero) (301 or 302) moves by delta and its working scale follows. A calibration of 0
+// The calibration numero (CALIBRE_IMP_H or CALIBRE_IMP_V) moves by delta and its working
+// scale follows. A calibration of 0
 // or less means nothing on paper: the step that would leave less than 0.1 is refused
 // (returns false, nothing changes).
 bool Corrige_Calibration(Etat_Projet &e, int numero, double delta);
@@ -23,8 +25,8 @@ bool Imprime_Test_Calibration(Etat_Projet &e, Interface_Shell &shell, Surface_Im
 // The L itself.
 void Trace_Test_Calibration(const Etat_Projet &e, Surface_Impression &s);
 
-// "Sauve": P(306) from the quality option (0 "moyenne", 1 "bonne"), then tov.ini written
-// through the settings writer. A file that was not read at start is not written over, and
+// "Sauve": QUALITE_IMPRESSION from the quality option (0 "moyenne", 1 "bonne"), then tov.ini
+// written through the settings writer. A file that was not read at start is not written over, and
 // a failed write is reported; both return false.
 bool Sauve_Reglages_Impression(Etat_Projet &e, Interface_Shell &shell, bool qualite_bonne,
                                bool ecrivables);

@@ -98,8 +98,7 @@ void Imprime_Couple(Etat_Projet &e, Surface_Impression &s) {
     double y_prec = 0, z_prec = 0;
     for (long i = 0; i <= n; ++i) {
         const double h = std::max(h0 - static_cast<double>(i) * pas, 0.0);
-        const double r = d == 0 ? h : h / d;
-        const double y = b * Puissance(r, a + bb * r);
+        const double y = Demi_Largeur_Niveau(h, d, b, a, bb);
         const double z = h - t;
         if (demi) {
             // One half, on the left of the centreline.
@@ -141,16 +140,16 @@ bool Lance_Impression_Tableau(Etat_Projet &e, Interface_Shell &shell, Surface_Im
 void Imprime_Tableau_Incline(Etat_Projet &e, Surface_Impression &s) {
     Verifie_Echelles(e);
     const double eh = e.Echelle_Imp_H, ev = e.Echelle_Imp_V;
-    const double p35 = e.P(REPORT_TA);
-    if (!(p35 > 0) || !std::isfinite(p35))
+    const double report = e.P(REPORT_TA);
+    if (!(report > 0) || !std::isfinite(report))
         throw Erreur_Gabarit("le tableau arrière incliné doit s'étendre sur une longueur "
                              "positive (valeur 35)");
     Garde_Station station(e);
 
     e.P(ORIGINE_Y) = ORIGINE_Y_TABLEAU;
-    Entete(e, s, {"Tableau arrière incliné, Couple : 0 à  " + s.Nombre(p35)});
+    Entete(e, s, {"Tableau arrière incliné, Couple : 0 à  " + s.Nombre(report)});
 
-    e.X_Couple = p35;
+    e.X_Couple = report;
     Calcul_Couple(e);
     Regle_Largeur(e, e.Demi_Largeur_Couple);
     const bool demi = e.Mode_Couple == "Demi";
@@ -163,16 +162,16 @@ void Imprime_Tableau_Incline(Etat_Projet &e, Surface_Impression &s) {
     Calcul_Couple(e);
     const float t0 = static_cast<float>(e.Tirant_Eau_Couple);
     const float montee = c - t0;
-    const float k =
-        static_cast<float>(std::sqrt(p35 * p35 + static_cast<double>(montee) * montee) / p35);
+    const float k = static_cast<float>(
+        std::sqrt(report * report + static_cast<double>(montee) * montee) / report);
     e.Cos_Angle_Vue = 1;
     e.Decalage_Vue = 0;
 
-    // 101 stations, counted by index: the last one is P(35) itself.
+    // 101 stations, counted by index: the last one is the transom's end itself.
     constexpr int NB_PAS = 100;
     double y_prec = 0, v_prec = 0;
     for (int i = 0; i <= NB_PAS; ++i) {
-        const double x = i == NB_PAS ? p35 : i * (p35 / NB_PAS);
+        const double x = i == NB_PAS ? report : i * (report / NB_PAS);
         e.X_Couple = x;
         Calcul_Couple(e);
         const double y = e.Demi_Largeur_Pont;

@@ -15,17 +15,17 @@ inline constexpr double CENTRE_PAGE_DEMI = 15000;  // twips, the centreline of o
 inline constexpr double ORIGINE_Y_TABLEAU = 10000; // twips, the keel of the transom
 
 // One job for the section at X_Couple: upright, the vertical step 1 mm ("moyenne") or
-// 0.1 mm ("bonne") for this job only (P(37) comes back afterwards, failure included),
+// 0.1 mm ("bonne") for this job only (PAS_VERTICAL comes back afterwards, failure included),
 // "Impression en Cours" while it prints and "Pret" afterwards. The station, origin and heel
 // are those of the job even when a view is redrawn while it lets events run. True when the
 // sheet went out.
 bool Lance_Impression_Couple(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                              bool qualite_bonne);
-// The sheet of the section at X_Couple, with P(37), P(40), P(41), Gite_Couple and
-// Mode_Couple set by the caller; does not end the job.
+// The sheet of the section at X_Couple, with PAS_VERTICAL, ORIGINE_Y, ORIGINE_X, Gite_Couple
+// and Mode_Couple set by the caller; does not end the job.
 void Imprime_Couple(Etat_Projet &e, Surface_Impression &s);
 
-// One job for the inclined transom from the keel at station 0 to the sheer at P(35), at
+// One job for the inclined transom from the keel at station 0 to the sheer at REPORT_TA, at
 // true size along its plane; as Lance_Impression_Couple otherwise.
 bool Lance_Impression_Tableau(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                               bool qualite_bonne);

@@ -19,7 +19,8 @@ bool Imprime_Profil_Safran(Etat_Projet &e, Interface_Shell &shell, Surface_Impre
 // The top view prints the row chosen in the bulb window's list.
 bool Imprime_Bulbe_Dessus(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s,
                           int profil);
-// The side view prints the upper half with P(159) and the lower with P(161).
+// The side view prints the upper half with NACA_BULBE_HAUT and the lower with
+// NACA_BULBE_BAS.
 bool Imprime_Bulbe_Cote(Etat_Projet &e, Interface_Shell &shell, Surface_Impression &s);
 
 } // namespace gabarit

@@ -23,7 +23,7 @@ inline constexpr double CALIBRE_NOMINAL = 56.7;
 void Trait_Page(Surface_Impression &s, double x1, double y1, double x2, double y2);
 // "Projet : " & Nom_Projet, then the template's own lines.
 void Entete(const Etat_Projet &e, Surface_Impression &s, const std::vector<std::string> &lignes);
-// The template's axis across the sheet at the height of P(40).
+// The template's axis across the sheet at the height of ORIGINE_Y.
 void Ligne_Reference(const Etat_Projet &e, Surface_Impression &s);
 // Refuses working printer scales that are not positive finite numbers.
 void Verifie_Echelles(const Etat_Projet &e);

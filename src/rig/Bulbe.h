@@ -1,7 +1,7 @@
 #pragma once
 // The ballast bulb of the bulb window: a streamlined body shaped by three NACA profiles of
 // the table (one for the top view, one for each half of the side view) over its length
-// P(165). Every ordinate and station of the table is a percentage of that length.
+// LONGUEUR_BULBE. Every ordinate and station of the table is a percentage of that length.
 #include "interfaces/Canvas.h"
 #include "model/Etat_Projet.h"
 
@@ -17,7 +17,7 @@ struct Affichage_Bulbe_Dessus {
     double position; // of the widest point, % of the length from the nose
 };
 // Top view of profile `profil` (the row chosen in the window's list; -1 when none), in per
-// cent of the length both ways; stores the picture's scale in P(22). A missing or unknown
+// cent of the length both ways; stores the picture's scale in ECHELLE_VUE. A missing or unknown
 // profile is refused (Refus_Profil) before the picture is touched.
 Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c);
 
@@ -26,13 +26,14 @@ struct Affichage_Bulbe_Cote {
     double position_haut; // thickest point of the upper profile, %
     double position_bas;  // of the lower profile
 };
-// Side view: upper half from profile P(159), lower half from P(161). Stores the scale in
-// P(22) and the height, as shown, in P(166) (the righting moment reads it).
+// Side view: upper half from profile NACA_BULBE_HAUT, lower half from NACA_BULBE_BAS. Stores
+// the scale in ECHELLE_VUE and the height, as shown, in HAUTEUR_BULBE (the righting moment
+// reads it).
 Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c);
 
 // The bulb as 25 slices of circular section, the radius at a station the mean of the three
 // profiles' half-thicknesses there, summed by trapezoids in single precision. Each slice's
-// length is multiplied once more by the mm per per cent P(165) / 100: the mass below is
+// length is multiplied once more by the mm per per cent LONGUEUR_BULBE / 100: the mass below is
 // calibrated on that figure, not on the true volume.
 float Volume_Bulbe(const Etat_Projet &e);
 // The window's mass figure for a metal reference: floor(reference x volume / 10000). A

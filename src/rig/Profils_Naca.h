@@ -37,7 +37,7 @@ struct Affichage_Section {
 
 // Draws the chosen section (the lower one when inferieur) in per cent of chord, the same
 // scale both ways, the leading edge 5 units from the left border and the chord line 56
-// units below the top; stores that scale in P(22). A profile number outside the table is
+// units below the top; stores that scale in ECHELLE_VUE. A profile number outside the table is
 // refused (Refus_Profil) before anything is cleared or stored.
 Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool inferieur, Canvas &c);
 inline Affichage_Section Trace_Profil_Derive(Etat_Projet &e, bool inferieur, Canvas &c) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -16,8 +17,9 @@ double Fix_Net(double x);
 // Spin controls of the sail window, by their index (3, the exponent, has none).
 inline constexpr int NB_CHAMPS_VOILE = 11;
 // The record value of field i; field 3 is the exponent box, which the window reads as text.
-inline constexpr std::array<int, NB_CHAMPS_VOILE> ELEMENT_VOILE = {84, 85, 86, 87, 96, 97,
-                                                                   98, 82, 83, 94, 93};
+inline constexpr std::array<int, NB_CHAMPS_VOILE> ELEMENT_VOILE = {
+    HAUTEUR_GV,     LARGEUR_GV,  ENTRE_PONT_GV, EXP_CHUTE_GV, HAUTEUR_FOC,   LARGEUR_FOC,
+    ENTRE_PONT_FOC, HAUTEUR_MAT, POSITION_MAT,  RETOUR_BASTA, POSITION_BASTA};
 
 struct Bornes {
     int min = 0, max = 0;

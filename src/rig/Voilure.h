@@ -28,10 +28,10 @@ struct Echantillons_GV {
 // upward from lm to 0. A zero luff is refused.
 Echantillons_GV Echantillonne_GV(double lm, const std::function<double(double)> &largeur);
 
-// The mainsail area P(89) in mm2: the truncated sum of the nine widths divided by 11 (not 9),
+// The mainsail area SURFACE_GV in mm2: the truncated sum of the nine widths divided by 11 (not 9),
 // times the luff. Not the exact integral: this is what every stored project holds.
 double Surface_GV(const Echantillons_GV &s, double lm);
-// The jib area P(99) in mm2: half its luff times its foot, rounded down.
+// The jib area SURFACE_FOC in mm2: half its luff times its foot, rounded down.
 double Surface_Foc(const Etat_Projet &e);
 
 // Free leech law: width aft of the mast at h above the tack, F (1 - (h/lm)^n) written as
@@ -39,8 +39,8 @@ double Surface_Foc(const Etat_Projet &e);
 double Largeur_GV_Libre(double f, double lm, double n, double h);
 
 struct Centre_Velique {
-    double x; // station, mm from the stern (P(103))
-    double z; // height above the waterline, mm (P(104))
+    double x; // station, mm from the stern (CENTRE_VELIQUE_X)
+    double z; // height above the waterline, mm (CENTRE_VELIQUE_Z)
 };
 
 // The largest sail dimension, mm, the sweeps take: beyond a kilometre a value is a typing
@@ -63,9 +63,9 @@ Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,
                              const std::function<double(double)> &largeur,
                              const std::function<double(double)> &avancee);
 
-// The free sail plan's centre of effort: computes both P(103) and P(104) and only then stores
-// them. Sets Hauteur_Pont_Mat from the section at the mast for the heel Gite_Couple and
-// leaves X_Couple there. A refused plan stores nothing.
+// The free sail plan's centre of effort: computes both CENTRE_VELIQUE_X and CENTRE_VELIQUE_Z and
+// only then stores them. Sets Hauteur_Pont_Mat from the section at the mast for the heel
+// Gite_Couple and leaves X_Couple there. A refused plan stores nothing.
 void Calcul_Voilure(Etat_Projet &e);
 
 } // namespace gabarit

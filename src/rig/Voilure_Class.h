@@ -15,7 +15,7 @@ inline constexpr const char *MESSAGE_CALCUL_IMPOSSIBLE = "Calcul Impossible";
 inline constexpr std::array<double, 3> U_LATTES = {0.25, 0.5, 0.75};
 
 struct Coefs_Roof {
-    double a, b, c; // P(284), P(285), P(286)
+    double a, b, c; // COEF_ROOF_A, COEF_ROOF_B, COEF_ROOF_C
 };
 
 // Width aft of the mast at u (1 at the foot, 0 at the head) for a foot f. Throws where the
@@ -30,7 +30,7 @@ Coefs_Roof Coefs_Roof_Projet(const Etat_Projet &e);
 // The stored law's widths at the three battens, cut to hundredths as a drawing shows them.
 std::array<double, 3> Lattes_Loi(const Etat_Projet &e);
 
-// Calcul_Lattes: the three batten lengths of the free mainsail (leech exponent P(87)), at
+// Calcul_Lattes: the three batten lengths of the free mainsail (leech exponent EXP_CHUTE_GV), at
 // 3H'/4, H'/2 and H'/4. Refuses a luff of zero or less.
 std::array<double, 3> Calcul_Lattes(const Etat_Projet &e);
 
@@ -42,9 +42,9 @@ Coefs_Roof Ajuste_Roof(double f, const std::array<double, 3> &lattes);
 // Calcul_Roof_Lattes: fits the battens and stores C, B, A; a refused fit stores nothing.
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes);
 
-// Calcul_GV_Class: the centre of effort P(103), P(104) with the stored roach law, computed
-// both before either is stored. Sets Hauteur_Pont_Mat and leaves X_Couple at the mast.
-// Refuses a luff or foot of zero or less, an undefined power, a plan without area.
+// Calcul_GV_Class: the centre of effort CENTRE_VELIQUE_X, CENTRE_VELIQUE_Z with the stored roach
+// law, computed both before either is stored. Sets Hauteur_Pont_Mat and leaves X_Couple at the
+// mast. Refuses a luff or foot of zero or less, an undefined power, a plan without area.
 void Calcul_GV_Class(Etat_Projet &e);
 
 } // namespace gabarit

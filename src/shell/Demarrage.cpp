@@ -45,10 +45,10 @@ bool Est_Maitre(const Etat_Projet &e, const std::string &nom) {
 }
 
 void Reglages_Par_Defaut(Etat_Projet &e) {
-    for (int n = 301; n <= 311; ++n)
+    for (int n = NB_VALEURS_PROJET + 1; n <= NB_VALEURS; ++n)
         e.P(n) = 0;
-    e.P(301) = 56.7;
-    e.P(302) = 56.7;
+    e.P(CALIBRE_IMP_H) = 56.7;
+    e.P(CALIBRE_IMP_V) = 56.7;
 }
 
 Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const std::string &choisi) {
@@ -96,8 +96,8 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const st
         });
         r.nom_projet = nom;
     }
-    e.Echelle_Imp_H = e.P(301);
-    e.Echelle_Imp_V = e.P(302);
+    e.Echelle_Imp_H = e.P(CALIBRE_IMP_H);
+    e.Echelle_Imp_V = e.P(CALIBRE_IMP_V);
     e.Nom_Projet = r.nom_projet;
     return r;
 }

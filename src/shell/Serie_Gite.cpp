@@ -16,7 +16,7 @@ namespace {
 // The hull table's reach: no walk along a longer hull.
 constexpr double LONGUEUR_TABLE = (Table_Carene::NB_STATIONS - 1) * 10.0;
 
-// The wetted surface at 5 k degrees, P(200 + k).
+// The wetted surface at 5 k degrees, Surface_Mouillee_Gite(k).
 void Surface_Mouillee(Etat_Projet &e, Interface_Shell &shell, int k, Memoire_Niveaux *memoire) {
     const double G = 5.0 * k;
     double S = 0;

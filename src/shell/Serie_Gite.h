@@ -27,7 +27,7 @@ public:
 enum class Passes_Gite { Toutes, Sans_Surfaces };
 
 // The whole series. The toolbar and menus are locked while it runs and given back on every
-// way out (please-wait hidden, "Pret"); P(26) ends at 0. A failed floating position is
+// way out (please-wait hidden, "Pret"); ANGLE_GITE ends at 0. A failed floating position is
 // reported by its message and leaves its light red; the series goes on. A keel station where
 // no section stands is reported, the righting moments are skipped and every light stays red.
 // Any other refusal stops the series: its message is shown once, and it is thrown on as
@@ -36,8 +36,8 @@ enum class Passes_Gite { Toutes, Sans_Surfaces };
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
                        Passes_Gite passes);
 
-// The wetted-surface pass: P(201) to P(206) from the heeled girths every 10 mm, the mean
-// girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.
+// The wetted-surface pass: Surface_Mouillee_Gite(1) to (6) from the heeled girths every 10 mm,
+// the mean girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.
 // memoire: the half-breadths kept across the heels (none: computed every time).
 void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell,
                                Memoire_Niveaux *memoire = nullptr);

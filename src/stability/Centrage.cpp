@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Flottaison.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -17,21 +18,35 @@ struct Masse {
 
 // Station and weight of the eight masses: servo 1, hull, servo 2, battery, winch, receiver,
 // free weight, bulb.
-constexpr Masse MASSES_X[] = {{58, 60}, {32, 57}, {61, 63}, {64, 66},
-                              {67, 69}, {70, 72}, {73, 75}, {180, 170}};
+constexpr Masse MASSES_X[] = {{X_Item(ITEM_SERVO1), Poids_Item(ITEM_SERVO1)},
+                              {X_CARENE, POIDS_CARENE},
+                              {X_Item(ITEM_SERVO2), Poids_Item(ITEM_SERVO2)},
+                              {X_Item(ITEM_BATTERIE), Poids_Item(ITEM_BATTERIE)},
+                              {X_Item(ITEM_WINCH), Poids_Item(ITEM_WINCH)},
+                              {X_Item(ITEM_RECEPTEUR), Poids_Item(ITEM_RECEPTEUR)},
+                              {X_Item(ITEM_LIBRE), Poids_Item(ITEM_LIBRE)},
+                              {X_BULBE, POIDS_BULBE}};
 // Height and weight of the seven onboard masses; the hull has no height.
-constexpr Masse MASSES_Z[] = {{62, 63}, {59, 60}, {65, 66},  {68, 69},
-                              {71, 72}, {74, 75}, {181, 170}};
+constexpr Masse MASSES_Z[] = {{Z_Item(ITEM_SERVO2), Poids_Item(ITEM_SERVO2)},
+                              {Z_Item(ITEM_SERVO1), Poids_Item(ITEM_SERVO1)},
+                              {Z_Item(ITEM_BATTERIE), Poids_Item(ITEM_BATTERIE)},
+                              {Z_Item(ITEM_WINCH), Poids_Item(ITEM_WINCH)},
+                              {Z_Item(ITEM_RECEPTEUR), Poids_Item(ITEM_RECEPTEUR)},
+                              {Z_Item(ITEM_LIBRE), Poids_Item(ITEM_LIBRE)},
+                              {Z_BULBE, POIDS_BULBE}};
 } // namespace
 
 void Calcul_Centre_Gravite(Etat_Projet &e) {
-    // The keel tip moves aft with the rake; the bulb sits on it at P(162) % of its length.
-    const double tip = e.P(110) - e.P(113) * std::sin(e.P(115) * PI_QUILLE / 180);
-    const double x_bulbe = Fini((50 - e.P(162)) / 100 * e.P(165) + tip, "X_Bulbe");
+    // The keel tip moves aft with the rake; the bulb sits on it at POSITION_BULBE % of its
+    // length.
+    const double tip =
+        e.P(POSITION_DERIVE) - e.P(LONGUEUR_DERIVE) * std::sin(e.P(ANGLE_DERIVE) * PI_QUILLE / 180);
+    const double x_bulbe =
+        Fini((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + tip, "X_Bulbe");
 
     double poids = 0, moment_x = 0;
     for (const Masse &m : MASSES_X) {
-        const double p = m.position == 180 ? x_bulbe : e.P(m.position);
+        const double p = m.position == X_BULBE ? x_bulbe : e.P(m.position);
         poids += e.P(m.poids);
         moment_x += p * e.P(m.poids);
     }
@@ -48,10 +63,10 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
     // With only the hull carrying weight the onboard items have no height: 0.
     const double cg_z = poids_z == 0 ? 0.0 : Int(Divise(moment_z, poids_z));
 
-    e.P(180) = x_bulbe;
-    e.P(42) = Fini(poids, "Poids_Total");
-    e.P(23) = cg_x;
-    e.P(28) = cg_z;
+    e.P(X_BULBE) = x_bulbe;
+    e.P(POIDS_TOTAL) = Fini(poids, "Poids_Total");
+    e.P(CENTRE_GRAVITE_X) = cg_x;
+    e.P(CENTRE_GRAVITE_Z) = cg_z;
 }
 
 void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
@@ -65,14 +80,14 @@ void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     }
 
     // The waterline is found upright, whatever heel the user chose.
-    const double angle = e.P(26);
-    e.P(26) = 0;
+    const double angle = e.P(ANGLE_GITE);
+    e.P(ANGLE_GITE) = 0;
     e.Angle_Vue = 0;
     e.Gite_Couple = 0;
     shell.Texte_Statut(1, "Calcul en Cours");
     shell.Laisse_Evenements();
-    e.P(130) = 0;
-    e.P(26) = angle;
+    e.P(ZERO_CENTRAGE) = 0;
+    e.P(ANGLE_GITE) = angle;
     shell.Texte_Statut(1, "Pret");
     Calcul_Flottaison(e, shell);
 }

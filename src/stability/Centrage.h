@@ -9,9 +9,9 @@ namespace gabarit {
 inline constexpr const char *MESSAGE_POIDS_NUL =
     "Le poids total est nul : indiquez au moins un poids avant le calcul du centrage.";
 
-// Bulb station P(180), total weight P(42), centres of gravity P(23) along the hull and P(28)
-// in height, in that order. Refuses weights summing to zero (Erreur_Gabarit, nothing
-// stored). Leaves the waterline alone.
+// Bulb station X_BULBE, total weight POIDS_TOTAL, centres of gravity CENTRE_GRAVITE_X along
+// the hull and CENTRE_GRAVITE_Z in height, in that order. Refuses weights summing to zero
+// (Erreur_Gabarit, nothing stored). Leaves the waterline alone.
 void Calcul_Centre_Gravite(Etat_Projet &e);
 
 // Calcul_Centre_Gravite, then the upright waterline for the new weight. A zero total weight

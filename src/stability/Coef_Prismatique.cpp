@@ -1,6 +1,7 @@
 #include "stability/Coef_Prismatique.h"
 
 #include "model/Integration_Gite.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -12,12 +13,13 @@ constexpr std::uint32_t ROUGE = RGB(255, 0, 0);
 class Garde_Reglages {
 public:
     Garde_Reglages(Etat_Projet &e, Interface_Shell &s)
-        : e_(e), s_(s), report_ta_(e.P(35)), pas_vertical_(e.P(37)), nb_pas_(e.P(231)) {}
+        : e_(e), s_(s), report_ta_(e.P(REPORT_TA)), pas_vertical_(e.P(PAS_VERTICAL)),
+          nb_pas_(e.P(NB_PAS_HORIZONTAL)) {}
     ~Garde_Reglages() {
-        e_.P(231) = nb_pas_;
-        e_.P(37) = pas_vertical_;
+        e_.P(NB_PAS_HORIZONTAL) = nb_pas_;
+        e_.P(PAS_VERTICAL) = pas_vertical_;
         s_.Texte_Statut(1, "Pret");
-        e_.P(35) = report_ta_;
+        e_.P(REPORT_TA) = report_ta_;
     }
     Garde_Reglages(const Garde_Reglages &) = delete;
     Garde_Reglages &operator=(const Garde_Reglages &) = delete;
@@ -35,13 +37,13 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     if (!(L > 0))
         throw Erreur_Gabarit("Coefficient prismatique : longueur de coque nulle");
 
-    // The heel is taken once: an event that changes P(26) while the walk lets events run
+    // The heel is taken once: an event that changes ANGLE_GITE while the walk lets events run
     // cannot move the sections or the stored result to another heel.
-    const double angle = e.P(26);
+    const double angle = e.P(ANGLE_GITE);
     Garde_Reglages garde(e, shell);
     // The walk works on a vertical transom.
-    e.P(35) = 0;
-    e.P(40) = picture ? picture->Hauteur() / 2 : 0;
+    e.P(REPORT_TA) = 0;
+    e.P(ORIGINE_Y) = picture ? picture->Hauteur() / 2 : 0;
     if (picture)
         picture->Efface();
     double n = 0, S = 0, Amax = 0;
@@ -56,19 +58,19 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     const double sx = picture ? (picture->Largeur() - 2) / L : 0;
 
     // Area scale: the first side of the deepest section is drawn 150 x sx high.
-    e.X_Couple = e.P(10);
+    e.X_Couple = e.P(POSITION_COUPLE_HAUT);
     integre(e);
     const double sy = Divise(e.Surface_Immergee_1, 150);
     if (sy == 0)
         throw Erreur_Gabarit("Coefficient prismatique : section la plus haute hors de l'eau");
 
-    e.P(41) = 1;
+    e.P(ORIGINE_X) = 1;
     // Ticking "Precision" gives the coarser step, as the window always did.
     const double h = precision ? L / 40 : L / 80;
-    e.P(231) = h;
-    e.P(37) = 0.1;
+    e.P(NB_PAS_HORIZONTAL) = h;
+    e.P(PAS_VERTICAL) = 0.1;
 
-    const double y0 = e.P(40), x0 = e.P(41);
+    const double y0 = e.P(ORIGINE_Y), x0 = e.P(ORIGINE_X);
     if (picture)
         picture->Segment(x0, y0, x0 + sx * L, y0, NOIR);
 
@@ -103,10 +105,10 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     // Mean station area times the walked length.
     const double V = Divise(S, n) * (n - 1) * h;
     const double r = Fix(Divise(1000 * V, Amax * L)) / 100;
-    for (int k = 0; k <= 6; ++k)
+    for (int k = 0; k < NB_GITES; ++k)
         if (angle == 5.0 * k)
-            e.P(193 + k) = r;
-    e.P(39) = r;
+            e.P(Coef_Prismatique_Gite(k)) = r;
+    e.P(COEF_PRISMATIQUE) = r;
     return r;
 }
 
@@ -114,7 +116,7 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
                         Memoire_Niveaux *memoire) {
     // The chord rules take the walk's own heel, which Gite_Couple holds.
     return Calcul_Coef_Pris(e, shell, picture, precision, [memoire](Etat_Projet &et) {
-        Integre_Couple_Gite(et, et.Gite_Couple, et.P(37), true, memoire);
+        Integre_Couple_Gite(et, et.Gite_Couple, et.P(PAS_VERTICAL), true, memoire);
     });
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Prismatic coefficient of the immersed hull at the heel P(26): immersed volume over the
+// Prismatic coefficient of the immersed hull at the heel ANGLE_GITE: immersed volume over the
 // prism of the largest immersed section and the hull length.
 #include <functional>
 
@@ -15,8 +15,9 @@ using Integrateur_Couple = std::function<void(Etat_Projet &)>;
 
 // The walk with its curve: picture (may be null) is the stability window's area curve,
 // precision its "Precision" box (ticked: L/40 step, else L/80). Stores the coefficient
-// under the heel (P(193) to P(199) for 0 to 30 degrees) and in P(39), and returns it.
-// P(35), P(37) and P(231) are put back on every path out, failure included.
+// under the heel (Coef_Prismatique_Gite(k) for 0 to 30 degrees) and in COEF_PRISMATIQUE, and
+// returns it. REPORT_TA, PAS_VERTICAL and NB_PAS_HORIZONTAL are put back on every path out,
+// failure included.
 double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture, bool precision,
                         const Integrateur_Couple &integre);
 // memoire: the half-breadths kept for the walks that come back to the same sections (the heel

@@ -83,8 +83,7 @@ Carene_Section Parcourt_Section(Etat_Projet &e, Canvas &c, const Repere &r, doub
     bool premier = true;
 
     for (double J = D; J >= 0; J += -pas) {
-        const double u = D == 0 ? J : J / D;
-        const double y = B * Puissance(u, a + b * u);
+        const double y = Demi_Largeur_Niveau(J, D, B, a, b);
         const double w = J - T;
         // Turned so that the left half goes down.
         const Point haut{y * cos_h - w * sin_h, y * sin_h + w * cos_h};
@@ -251,11 +250,11 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
     const double T = e.Tirant_Eau_Couple;
     const double cant = e.P(ANGLE_BASCULE);
     const double h = gite * PI_QUILLE / 180, hc = (gite + cant) * PI_QUILLE / 180;
-    const double P22 = e.P(ECHELLE_VUE), P40 = e.P(ORIGINE_Y), P41 = e.P(ORIGINE_X);
+    const double echelle = e.P(ECHELLE_VUE), oy = e.P(ORIGINE_Y), ox = e.P(ORIGINE_X);
     // Keel from its root on the heeled hull to its canted tip, as (across, down).
     const double pied = e.P(LONGUEUR_DERIVE) + T;
-    c.Segment(P41 + T * std::sin(h) * P22, P40 + T * std::cos(h) * P22,
-              P41 + pied * std::sin(hc) * P22, P40 + pied * std::cos(hc) * P22, BLEU);
+    c.Segment(ox + T * std::sin(h) * echelle, oy + T * std::cos(h) * echelle,
+              ox + pied * std::sin(hc) * echelle, oy + pied * std::cos(hc) * echelle, BLEU);
 
     // The bulb hangs at the tip, its centre half its height further down the keel line.
     const double rayon = pied + e.P(HAUTEUR_BULBE) / 2;
@@ -266,7 +265,8 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
         Stockable(Centre_Gravite_Lateral(e, y_bulbe), "position latérale du centre de gravité");
     const double moment =
         Stockable(Fix(e.P(POIDS_TOTAL) * (std::fabs(Yb) + Yg)), "valeur du moment de redressement");
-    Cercle(c, P41 + y_bulbe * P22, P40 + z_bulbe * P22, e.P(HAUTEUR_BULBE) / 2 * P22, NOIR);
+    Cercle(c, ox + y_bulbe * echelle, oy + z_bulbe * echelle, e.P(HAUTEUR_BULBE) / 2 * echelle,
+           NOIR);
     r.Marque(c, Yg, CYAN);
     e.P(Z_BULBE) = z_bulbe;
     e.P(Y_BULBE) = y_bulbe;

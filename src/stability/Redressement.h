@@ -1,8 +1,9 @@
 #pragma once
 // Righting moment of the heeled yacht, worked on one transverse section: the hull section at
-// the keel station P(110), heeled by P(26), with the keel canted by P(228) and the bulb at its
-// tip. The lateral centre of buoyancy of that section and the lateral centre of gravity of
-// the onboard weights give the lever; the total weight times the lever is the moment.
+// the keel station POSITION_DERIVE, heeled by ANGLE_GITE, with the keel canted by
+// ANGLE_BASCULE and the bulb at its tip. The lateral centre of buoyancy of that section and the
+// lateral centre of gravity of the onboard weights give the lever; the total weight times the lever
+// is the moment.
 #include <optional>
 
 #include "interfaces/Canvas.h"
@@ -41,17 +42,17 @@ public:
     Derive_Hors_Coque() : Erreur_Gabarit(MESSAGE_DERIVE_HORS_COQUE) {}
 };
 
-// Scale and origin of the stability picture: P(40) a quarter of its height, P(41) half its
-// width, P(22) so that the keel (or the beam, when wider) fits.
+// Scale and origin of the stability picture: ORIGINE_Y a quarter of its height, ORIGINE_X half
+// its width, ECHELLE_VUE so that the keel (or the beam, when wider) fits.
 void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
 
-// One heel, P(26): draws the section, keel, bulb and both centres on the picture, stores
-// P(24), P(34), P(181) and the moment under the nearest of 0, 5, ..., 30 degrees (P(214) to
-// P(220); none for a heel outside 0 to 30, nor for one whose floating position is out of
-// date), and returns the moment. A section with no immersed area at the keel station stores
-// nothing and returns nothing. A result the project file cannot hold is refused before
-// anything is stored. X_Couple is given back. A keel station in the transom cut or at the bow
-// throws Derive_Hors_Coque before anything is drawn.
+// One heel, ANGLE_GITE: draws the section, keel, bulb and both centres on the picture, stores
+// CENTRE_GRAVITE_Y, Y_BULBE, Z_BULBE and the moment under the nearest of 0, 5, ..., 30
+// degrees (Moment_Redressement(k); none for a heel outside 0 to 30, nor for one whose
+// floating position is out of date), and returns the moment. A section with no immersed area at the
+// keel station stores nothing and returns nothing. A result the project file cannot hold is refused
+// before anything is stored. X_Couple is given back. A keel station in the transom cut or at the
+// bow throws Derive_Hors_Coque before anything is drawn.
 std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &affichage);
 
 // The stability tab's refresh: status "Pret", scale, one heel.
@@ -59,9 +60,10 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
                                           Affichage_Stabilite &affichage);
 
 // The series 0 to 30 degrees by 5, then upright again, letting events run after each heel;
-// leaves P(26) at 0, P(230) at 0 and the theoretical sail area from the moment at 30 degrees
-// in P(229) (when that moment was stored), then refreshes the comparison; returns P(229).
-// The heel is a local of the loop: an event that changes P(26) cannot redirect the series.
+// leaves ANGLE_GITE at 0, MARQUE_SERIE at 0 and the theoretical sail area from the moment at
+// 30 degrees in SURFACE_THEORIQUE (when that moment was stored), then refreshes the
+// comparison; returns SURFACE_THEORIQUE. The heel is a local of the loop: an event that
+// changes ANGLE_GITE cannot redirect the series.
 // Every heel whose moment it did not compute (no immersed strip, a refusal part way) is
 // marked out of date and its light turns red. A refusal part way is shown once and thrown on
 // as already shown. A keel station where no section stands is refused (Derive_Hors_Coque,

@@ -6,6 +6,7 @@
 #include "interfaces/Canvas.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -15,19 +16,24 @@ struct Item_Stabilite {
     const char *legende;
     int x, z, poids, y;
 };
+// The record numbers of onboard item i (ITEM_SERVO1 ...), under its caption.
+inline constexpr Item_Stabilite Item_Numeros(const char *legende, int i) {
+    return {legende, X_Item(i), Z_Item(i), Poids_Item(i), Y_Item(i)};
+}
 inline constexpr std::array<Item_Stabilite, 6> ITEMS_STABILITE{{
-    {"Servo 1", 58, 59, 60, 76},
-    {"Servo 2", 61, 62, 63, 77},
-    {"Recepteur", 70, 71, 72, 80},
-    {"Batterie", 64, 65, 66, 78},
-    {"Winch", 67, 68, 69, 79},
-    {"Libre", 73, 74, 75, 81},
+    Item_Numeros("Servo 1", ITEM_SERVO1),
+    Item_Numeros("Servo 2", ITEM_SERVO2),
+    Item_Numeros("Recepteur", ITEM_RECEPTEUR),
+    Item_Numeros("Batterie", ITEM_BATTERIE),
+    Item_Numeros("Winch", ITEM_WINCH),
+    Item_Numeros("Libre", ITEM_LIBRE),
 }};
 
-// The option the project names in P(171) (station number) and P(172) (lateral number); a pair
-// that names none of the six gives "Servo 1", so the record is never indexed by them.
+// The option the project names in ITEM_HAUTEUR (station number) and ITEM_LATERAL (lateral
+// number); a pair that names none of the six gives "Servo 1", so the record is never indexed
+// by them.
 int Item_Du_Projet(const Etat_Projet &e);
-// Chooses item i: P(171), P(172) and X_Couple take its numbers and station.
+// Chooses item i: ITEM_HAUTEUR, ITEM_LATERAL and X_Couple take its numbers and station.
 void Choisit_Item(Etat_Projet &e, int i);
 
 // The chosen item on the section at its station (X_Couple is left there): the picture scaled about

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/Etat_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
@@ -13,8 +14,24 @@ inline constexpr int NB_CHAMPS_DEPLACEMENT = 16;
 // Record number edited by each box: weights 0 to 7 (servo 1, servo 2, receiver, battery,
 // winch, hull, bulb, free weight), their stations 8 to 15 (box 14 holds the keel tip's place
 // along the bulb, in per cent).
-inline constexpr int ELEMENT_DEPLACEMENT[NB_CHAMPS_DEPLACEMENT] = {60, 63, 72, 66, 69, 57, 170, 75,
-                                                                   58, 61, 70, 64, 67, 32, 162, 73};
+inline constexpr int ELEMENT_DEPLACEMENT[NB_CHAMPS_DEPLACEMENT] = {
+    Poids_Item(ITEM_SERVO1),
+    Poids_Item(ITEM_SERVO2),
+    Poids_Item(ITEM_RECEPTEUR),
+    Poids_Item(ITEM_BATTERIE),
+    Poids_Item(ITEM_WINCH),
+    POIDS_CARENE,
+    POIDS_BULBE,
+    Poids_Item(ITEM_LIBRE),
+    X_Item(ITEM_SERVO1),
+    X_Item(ITEM_SERVO2),
+    X_Item(ITEM_RECEPTEUR),
+    X_Item(ITEM_BATTERIE),
+    X_Item(ITEM_WINCH),
+    X_CARENE,
+    POSITION_BULBE,
+    X_Item(ITEM_LIBRE),
+};
 
 struct Plage_Deplacement {
     double minimum, maximum;

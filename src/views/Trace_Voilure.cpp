@@ -66,7 +66,8 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
         z_prec = z;
         premier = false;
     }
-    // Head line at the masthead reaching P(93) aft, and its return to the deck at P(94).
+    // Head line at the masthead reaching POSITION_BASTA aft, and its return to the deck at
+    // RETOUR_BASTA.
     const double tete = d - e.P(HAUTEUR_MAT);
     Trait(c, e, mat - e.P(POSITION_BASTA), tete, mat, tete, ROUGE);
     Trait(c, e, retour, livet_retour, mat - e.P(POSITION_BASTA), tete, ROUGE);

@@ -22,13 +22,14 @@ class Menu_Impression : public Fenetre_Fille {
 public:
     explicit Menu_Impression(Contexte &ctx);
 
-    // The window's load: its size, and the copy of the vertical step P(37) that its unload
+    // The window's load: its size, and the copy of the vertical step PAS_VERTICAL that its
+    // unload
     // gives back. Done once until the window is closed.
     void Menu_Impression_Form_Load();
-    // The quality option from P(306): "bonne" for any value but 0.
+    // The quality option from QUALITE_IMPRESSION: "bonne" for any value but 0.
     void Selectionne_Qualite(double qualite);
     // The window's activation: the station spinner reaches the hull length, the quality
-    // option follows P(306), the calibration is shown.
+    // option follows QUALITE_IMPRESSION, the calibration is shown.
     void Menu_Impression_Form_Activate();
     bool Qualite_Bonne() const;
 
@@ -42,7 +43,7 @@ public:
     QRadioButton *Option1(int i) const { return Option1_[static_cast<std::size_t>(i)]; }
 
 protected:
-    // Closing the window unloads it: P(37) gets the copy back.
+    // Closing the window unloads it: PAS_VERTICAL gets the copy back.
     void Au_Fermeture() override;
 
 private:
@@ -76,7 +77,7 @@ private:
 };
 
 // The project initialisation's step: the window is created (and loaded) and its quality
-// option follows P(306).
+// option follows QUALITE_IMPRESSION.
 void Init_Projet_Impression(Contexte &ctx, double qualite);
 // The menu item "Impression": loads the window if it was closed and shows it.
 void Montre_Menu_Impression(Contexte &ctx);
