@@ -15,11 +15,20 @@ Fenetre_Fille::Fenetre_Fille(Contexte& ctx, const QString& nom, const QString& l
 void Fenetre_Fille::Fixe_Cadre(QMdiSubWindow* c) {
     cadre_ = c;
     if (cadre_) {
+        if (bordure_fixe_)
+            cadre_->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         cadre_->setAttribute(Qt::WA_DeleteOnClose, false);
         cadre_->setObjectName(objectName() + QStringLiteral("_Cadre"));
         cadre_->setWindowTitle(windowTitle());
         cadre_->installEventFilter(this);
     }
+}
+
+QMdiArea *Fenetre_Fille::Zone() const {
+    // qobject_cast goes by what an object is now: inside its destructor a sub-window or an
+    // area is a bare widget, and mdiArea() finds no area above it.
+    const auto *sous = qobject_cast<const QMdiSubWindow *>(static_cast<const QObject *>(cadre_));
+    return sous ? sous->mdiArea() : nullptr;
 }
 
 bool Fenetre_Fille::eventFilter(QObject* o, QEvent* ev) {
@@ -51,8 +60,8 @@ void Fenetre_Fille::Cache() {
 }
 
 void Fenetre_Fille::Active() {
-    if (cadre_ && cadre_->mdiArea())
-        cadre_->mdiArea()->setActiveSubWindow(cadre_);
+    if (QMdiArea *zone = Zone())
+        zone->setActiveSubWindow(cadre_);
 }
 
 Fenetre_Fille::Etat Fenetre_Fille::Etat_Fenetre() const {

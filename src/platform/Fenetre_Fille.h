@@ -3,6 +3,7 @@
 // its close box hides it.
 #include <QWidget>
 
+class QMdiArea;
 class QMdiSubWindow;
 
 namespace gabarit {
@@ -21,6 +22,10 @@ public:
     // The MDI sub-window that frames this window (set when the context registers it).
     QMdiSubWindow* Cadre() const { return cadre_; }
     void Fixe_Cadre(QMdiSubWindow* c);
+    // The MDI area that holds the window; nullptr when there is none, and while the area or
+    // the sub-window is being destroyed (the frame closing): a handler run by that teardown
+    // must not reach them.
+    QMdiArea *Zone() const;
 
     bool Visible() const;
     void Montre();  // makes it visible and the frame's active child
@@ -43,11 +48,15 @@ protected:
     virtual void Au_Fermeture() {}
     // Called at the end of every Montre, the window being visible already or not.
     virtual void Au_Montre() {}
+    // A fixed dialog: its frame has a caption and no minimise, maximise or close button.
+    // Called from the constructor, before the context frames the window.
+    void Bordure_Fixe() { bordure_fixe_ = true; }
     bool eventFilter(QObject* o, QEvent* ev) override;
 
 private:
     Contexte& ctx_;
     QMdiSubWindow* cadre_ = nullptr;
+    bool bordure_fixe_ = false;
 };
 
 } // namespace gabarit

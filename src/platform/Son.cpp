@@ -41,6 +41,9 @@ struct Etat_Sons {
     Bilan_Sons bilan;
     std::function<void(const QString &)> joueur;
     bool routine_posee = false;
+    // Sound threads a stop found stuck in the audio server, with their players: kept here
+    // until a later stop finds them ended.
+    std::vector<std::pair<QThread *, Travail_Sons *>> bloques;
 };
 Etat_Sons &Sons() {
     static Etat_Sons *s = new Etat_Sons;
@@ -177,19 +180,36 @@ void Arrete_Sons() {
         travail = std::exchange(s.travail, nullptr);
         s.attente.clear();
     }
-    if (!fil)
-        return;
-    QMetaObject::invokeMethod(
-        travail,
-        [travail] {
-            travail->Coupe_Tout(); // the players go when the thread ends
-            QThread::currentThread()->quit();
-        },
-        Qt::QueuedConnection);
-    // A moment for a responsive server; a thread stuck in a stalled one is not waited for.
-    if (fil->wait(QDeadlineTimer(300))) {
-        delete travail;
-        delete fil;
+    bool fini = false;
+    if (fil) {
+        QMetaObject::invokeMethod(
+            travail,
+            [travail] {
+                travail->Coupe_Tout(); // the players go when the thread ends
+                QThread::currentThread()->quit();
+            },
+            Qt::QueuedConnection);
+        // A moment for a responsive server; a thread stuck in a stalled one is not waited for.
+        fini = fil->wait(QDeadlineTimer(300));
+    }
+    std::vector<std::pair<QThread *, Travail_Sons *>> finis;
+    {
+        QMutexLocker verrou(&s.mutex);
+        // Threads stuck at an earlier stop that have ended since go now.
+        for (auto it = s.bloques.begin(); it != s.bloques.end();) {
+            if (it->first->wait(QDeadlineTimer(0))) {
+                finis.push_back(*it);
+                it = s.bloques.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (fil)
+            (fini ? finis : s.bloques).emplace_back(fil, travail);
+    }
+    for (auto [f, t] : finis) {
+        delete t;
+        delete f;
     }
 }
 

@@ -14,8 +14,9 @@ namespace gabarit {
 
 void Joue_Fichier_Son(const QString &chemin);
 
-// Ends the sound thread without waiting on the audio server: a thread stuck there is left to
-// the end of the process. Run when the program quits; a later sound starts a new thread.
+// Ends the sound thread without waiting on the audio server: a thread stuck there is left
+// to run (a later stop frees it once it has ended). Run when the program quits; a later
+// sound starts a new thread.
 void Arrete_Sons();
 
 // A wave file's samples as the audio device takes them.

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <thread>
 
 #include "platform/Son.h"
@@ -16,25 +17,43 @@
 namespace gabarit::test {
 
 class Joueur_Bloque {
+    // What the sound thread touches. Shared with the player it runs: a sound thread left
+    // stuck by Arrete_Sons wakes after this object is gone, and must find it all alive.
+    struct Etat {
+        std::atomic<int> appels{0};
+        std::atomic<bool> secours{false};
+        std::promise<void> liberation;
+        std::shared_future<void> libre = liberation.get_future().share();
+        std::atomic<bool> revenu{false}, libere{false};
+        QMutex verrou;
+        QStringList joues;
+
+        void Libere() {
+            if (!libere.exchange(true))
+                liberation.set_value();
+        }
+    };
+    std::shared_ptr<Etat> etat_ = std::make_shared<Etat>();
+
 public:
-    std::atomic<int> appels{0};
-    std::atomic<bool> secours{false}; // the watchdog had to free the player
+    std::atomic<int> &appels = etat_->appels;
+    std::atomic<bool> &secours = etat_->secours; // the watchdog had to free the player
 
     Joueur_Bloque() {
-        Remplace_Joueur_Son([this](const QString &chemin) {
+        Remplace_Joueur_Son([e = etat_](const QString &chemin) {
             {
-                QMutexLocker l(&verrou_);
-                joues_ << QFileInfo(chemin).fileName();
+                QMutexLocker l(&e->verrou);
+                e->joues << QFileInfo(chemin).fileName();
             }
-            if (++appels == 1)
-                libre_.wait();
+            if (++e->appels == 1)
+                e->libre.wait();
         });
-        garde_ = std::thread([this] {
-            for (int i = 0; i < 100 && !revenu_; ++i)
+        garde_ = std::thread([e = etat_] {
+            for (int i = 0; i < 100 && !e->revenu; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (!revenu_) {
-                secours = true;
-                Libere();
+            if (!e->revenu) {
+                e->secours = true;
+                e->Libere();
             }
         });
     }
@@ -49,29 +68,21 @@ public:
 
     // The call under test has returned: the watchdog stands down.
     void Revenu() {
-        revenu_ = true;
+        etat_->revenu = true;
         if (garde_.joinable())
             garde_.join();
     }
     // The audio server answers again.
-    void Libere() {
-        if (!libere_.exchange(true))
-            liberation_.set_value();
-    }
+    void Libere() { etat_->Libere(); }
     bool Attend_Appels(int n) {
-        return QTest::qWaitFor([&] { return appels == n; }, 5000);
+        return QTest::qWaitFor([&] { return etat_->appels == n; }, 5000);
     }
     QStringList Joues() {
-        QMutexLocker l(&verrou_);
-        return joues_;
+        QMutexLocker l(&etat_->verrou);
+        return etat_->joues;
     }
 
 private:
-    std::promise<void> liberation_;
-    std::shared_future<void> libre_ = liberation_.get_future().share();
-    std::atomic<bool> revenu_{false}, libere_{false};
-    QMutex verrou_;
-    QStringList joues_;
     std::thread garde_;
 };
 

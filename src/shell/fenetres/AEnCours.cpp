@@ -37,6 +37,7 @@ QPixmap Image_Attente(const Contexte &ctx, int k) {
 AEnCours::AEnCours(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("AEnCours"), QStringLiteral("    Calcul en Cours ...")),
       timer_(new QTimer(this)) {
+    Bordure_Fixe();
     auto px = [](double twips) { return Twips_En_Pixels(twips); };
     setFixedSize(px(4605), px(1560));
     auto *cadre = new QGroupBox(this);

@@ -88,8 +88,10 @@ void Menu_Compar::hideEvent(QHideEvent *ev) {
     Fenetre_Fille::hideEvent(ev);
     // A hidden sub-window stays the area's active one, and showing it again would then
     // activate nothing: let it go, so the next showing compares afresh.
-    if (ctx().zone && Cadre() && ctx().zone->activeSubWindow() == Cadre())
-        ctx().zone->setActiveSubWindow(nullptr);
+    // Not while the frame closes: the area may then be half destroyed.
+    QMdiArea *zone = Zone();
+    if (zone && zone->activeSubWindow() == Cadre())
+        zone->setActiveSubWindow(nullptr);
 }
 
 void Menu_Compar::Message_Lecture(const std::exception &ex) {

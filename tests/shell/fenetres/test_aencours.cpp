@@ -38,6 +38,20 @@ TEST_F(Fenetre_Attente, AnimationEnTroisImages) {
     EXPECT_EQ(Image_Visible(w), 0);
 }
 
+TEST_F(Fenetre_Attente, DialogueFixeSansBoutons) {
+    // A caption and nothing to minimise, maximise or close.
+    AEnCours &w = ctx().Fenetre<AEnCours>();
+    const Qt::WindowFlags f = w.Cadre()->windowFlags();
+    EXPECT_TRUE(f.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(f.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowSystemMenuHint));
+    w.Montre();
+    EXPECT_EQ(w.Cadre()->windowTitle(), QStringLiteral("    Calcul en Cours ..."));
+}
+
 TEST_F(Fenetre_Attente, AnimeSeulementQuandActive) {
     cadre->show();
     cadre->Shell().Montre_Attente(true);

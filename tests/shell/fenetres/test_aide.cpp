@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
@@ -44,6 +45,7 @@ protected:
 TEST_F(AideTest, EveryTopicOpensFromTheProgramFolderWithText) {
     Contexte ctx(etat_, shell_, nullptr);
     Aide &aide = ctx.Fenetre<Aide>();
+    const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
     EXPECT_EQ(aide.windowTitle(), "Menu Aide");
     ASSERT_EQ(aide.findChild<QTextEdit *>("RichTextBox1"), aide.RichTextBox1());
     EXPECT_TRUE(aide.RichTextBox1()->isReadOnly());
@@ -76,6 +78,7 @@ TEST_F(AideTest, TopicFileNamesFollowTheMenuOrder) {
     EXPECT_TRUE(Aide::Fichier_Sujet(17).isEmpty());
     Contexte ctx(etat_, shell_, nullptr);
     Aide &aide = ctx.Fenetre<Aide>();
+    const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
     aide.Montre_Sujet(17); // no such item: nothing happens
     EXPECT_FALSE(aide.isVisible());
     EXPECT_TRUE(messages_.empty());
@@ -85,6 +88,7 @@ TEST_F(AideTest, TopicIsReadFromTheProgramFolderWhateverFolderIsCurrent) {
     QDir::setCurrent(QString::fromStdString(test::Dossier_Temporaire()));
     Contexte ctx(etat_, shell_, nullptr);
     Aide &aide = ctx.Fenetre<Aide>();
+    const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
     aide.Montre_Sujet(11);
     EXPECT_TRUE(aide.RichTextBox1()->toPlainText().contains("L/80"));
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(),
@@ -94,6 +98,7 @@ TEST_F(AideTest, TopicIsReadFromTheProgramFolderWhateverFolderIsCurrent) {
 TEST_F(AideTest, MissingTopicSaysSoAndShowsNoOtherTopic) {
     Contexte ctx(etat_, shell_, nullptr);
     Aide &aide = ctx.Fenetre<Aide>();
+    const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
     aide.Montre_Sujet(8);
     ASSERT_FALSE(aide.RichTextBox1()->toPlainText().isEmpty());
     etat_.Dossier_Programme = test::Dossier_Temporaire(); // an empty program folder

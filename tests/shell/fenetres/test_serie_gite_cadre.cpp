@@ -217,6 +217,7 @@ TEST_F(Serie_Cadre, DialogueAngleDeRotation) {
     d.show();
     EXPECT_TRUE(d.Option1(3)->isChecked());
     EXPECT_EQ(d.findChild<QGroupBox *>("Frame1")->title(), "Angle de rotation");
+    EXPECT_EQ(d.windowTitle(), "Angle de rotation");
     d.Option1(6)->click();
     EXPECT_EQ(e.P(29), 30);
     d.hide();
