@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
@@ -15,7 +16,6 @@
 #include "platform/Controles.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/Redessine.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Modal dialog of the longitudinal step P(27) of the station walks and its count P(231).
-#include "shell/fenetres/Dialogue_Options.h"
+#include "fenetres/Dialogue_Options.h"
 
 class QLabel;
 class QLineEdit;

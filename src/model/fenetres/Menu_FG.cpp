@@ -16,6 +16,7 @@
 #include <climits>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
@@ -28,7 +29,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
 

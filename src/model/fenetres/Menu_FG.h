@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
+#include "fenetres/Fenetre_Peinte.h"
 #include "model/Etat_Projet.h"
 #include "model/Saisie_Forme.h"
-#include "shell/fenetres/Fenetre_Peinte.h"
 
 class QCheckBox;
 class QLabel;

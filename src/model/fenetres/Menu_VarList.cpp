@@ -15,6 +15,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "fenetres/Contexte.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "platform/Boite_Message.h"
@@ -22,7 +23,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

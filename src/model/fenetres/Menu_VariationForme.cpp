@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 
+#include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Menu_FG.h"
@@ -13,7 +14,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
 

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
@@ -26,7 +27,6 @@
 #include "printing/Calibration.h"
 #include "printing/Commandes_Impression.h"
 #include "printing/Page_Impression.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

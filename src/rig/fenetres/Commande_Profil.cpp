@@ -6,13 +6,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Interface_Shell.h"
 #include "platform/Controles.h"
 #include "platform/Fenetre_Fille.h"
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
 #include "rig/Table_Naca.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

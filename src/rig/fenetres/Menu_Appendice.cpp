@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
@@ -20,7 +21,6 @@
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "rig/fenetres/Comp_Derive.h"
 #include "rig/fenetres/Comp_Safran.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"

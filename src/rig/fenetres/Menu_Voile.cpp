@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <limits>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
@@ -23,7 +24,6 @@
 #include "rig/Voilure_Class.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "rig/fenetres/Voilure_Vue.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 #include "views/fenetres/Redessine.h"

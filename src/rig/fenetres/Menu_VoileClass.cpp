@@ -10,11 +10,11 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "rig/Voilure_Class.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -16,6 +16,7 @@
 #include <ctime>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -31,7 +32,6 @@
 #include "shell/Demarrage.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Aide.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Presentation.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Compar.h"

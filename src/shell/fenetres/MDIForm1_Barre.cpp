@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Garde_Menus.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -25,7 +26,6 @@
 #include "shell/Chaine_Nombre.h"
 #include "shell/Serie_Gite.h"
 #include "shell/Services_Projet.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Compar.h"

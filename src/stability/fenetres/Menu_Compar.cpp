@@ -11,12 +11,12 @@
 #include <cmath>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "model/Erreur.h"
 #include "platform/Dialogue_Fichier.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -21,7 +22,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "stability/Saisie_Deplacement.h"

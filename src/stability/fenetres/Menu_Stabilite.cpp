@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -23,7 +24,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Coef_Prismatique.h"
 #include "stability/Reglages_Stabilite.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
