@@ -348,7 +348,7 @@ void Menu_FG::Command1_Click() {
         if (!Verifie_Valeurs_FG())
             return;
         const auto sauve = e.Tab_Param;
-        e.P(PAS_HORIZONTAL) = e.L() / 10;
+        Remet_Pas_Horizontal(e);
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
@@ -359,7 +359,7 @@ void Menu_FG::Command1_Click() {
             // Commands that would compute or change the heel wait meanwhile; the views
             // are drawn once the numbers are settled.
             Contexte::Garde_Occupe occupe(ctx());
-            if (!Calcul_Tab_Ou_Retablit(ctx(), sauve, this))
+            if (!Calcul_Tab_Ou_Retablit(e, sauve, ctx().shell))
                 return;
             if (change)
                 Invalide_Calculs(e, ctx().shell);
@@ -371,28 +371,6 @@ void Menu_FG::Command1_Click() {
     // A refusal past the hull table (the weights, the flotation) leaves the new hull stored:
     // the user is told.
     ctx().Commande(Contexte::Si_Occupe::Ignore, valide, Contexte::Si_Refus::Message);
-}
-
-bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {
-    Etat_Projet &e = ctx.etat;
-    try {
-        Calcul_Tab(e);
-        return true;
-    } catch (const Erreur_Gabarit &x) {
-        // A shape the checks let through but whose sections cannot be computed (an
-        // enormous exponent): the hull stays as it was.
-        e.Tab_Param = sauve;
-        try {
-            Calcul_Tab(e);
-        } catch (const Erreur_Gabarit &) {
-        }
-        Boite_Message(parent,
-                      QStringLiteral("Cette forme de carène ne peut pas être calculée (%1). "
-                                     "Rien n'est changé.")
-                          .arg(QString::fromStdString(x.what())),
-                      MB_EXCLAMATION, ATTENTION);
-        return false;
-    }
 }
 
 void Menu_FG::Command2_Click() {

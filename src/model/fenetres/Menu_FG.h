@@ -39,10 +39,6 @@ public:
     void Init_Report_TBI();
     // Reads the transom-length spinner into P(35), at most P(2); nothing when hidden.
     void Lit_Report_TBI();
-    // Rebuilds the hull table; when the new shape cannot be computed, puts the record saved
-    // before the edit back, rebuilds the table from it and says so. Returns false then.
-    using Record = decltype(Etat_Projet::Tab_Param);
-    static bool Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent);
     // What the toolbar's profile key resets: marker Shape1 hidden, station box Text2 emptied,
     // Label6(0..3) " - - -", options Option1(0..3) cleared.
     void Efface_Selection();

@@ -9,6 +9,7 @@
 #include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
+#include "model/Saisie_Forme.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
@@ -108,14 +109,14 @@ void Menu_VariationForme::UpDown1_Change() {
             const auto sauve = e.Tab_Param;
             e.P(VARIATION_FORME_AV) = UpDown1_[0]->value();
             e.P(VARIATION_FORME_AR) = UpDown1_[1]->value();
-            e.P(PAS_HORIZONTAL) = e.L() / 10;
+            Remet_Pas_Horizontal(e);
             if (fg) {
                 fg->Lit_Report_TBI();
                 fg->Lit_Valeurs_FG();
             }
             {
                 Contexte::Garde_Occupe occupe(ctx());
-                if (!Menu_FG::Calcul_Tab_Ou_Retablit(ctx(), sauve, this)) {
+                if (!Calcul_Tab_Ou_Retablit(e, sauve, ctx().shell)) {
                     Form_Activate();
                     return;
                 }
