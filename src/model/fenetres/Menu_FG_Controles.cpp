@@ -67,12 +67,6 @@ QWidget *Menu_FG::Ligne_Spin(QWidget *parent, int index, const QString &legende,
     s->setIncrement(pas);
     text1_[nt] = t;
     paires_[index] = {s, t, {}};
-    // A typed number becomes the spinner's value, so the arrows step from it.
-    connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            s->setValue(v);
-    });
     connect(s, &UpDown::MouseUp, this, &Menu_FG::UpDown1_MouseUp, Qt::QueuedConnection);
     return t;
 }
@@ -158,11 +152,6 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
     UpDown2_->move(Twips_En_Pixels(1695), Twips_En_Pixels(270));
     UpDown2_->setBuddy(Text2_);
     UpDown2_->setIncrement(10);
-    connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            UpDown2_->setValue(v);
-    });
     connect(UpDown2_, &UpDown::Change, this, &Menu_FG::UpDown2_Change);
     connect(UpDown2_, &UpDown::MouseUp, this, &Menu_FG::UpDown2_MouseUp, Qt::QueuedConnection);
     Check1_ = new QCheckBox(QStringLiteral("Auto"), aff);

@@ -85,12 +85,6 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     UpDown2_ = new UpDown(couple);
     UpDown2_->setObjectName("UpDown2");
     UpDown2_->setBuddy(Text3_);
-    // A station typed in the box is where the arrows step from, as with the other windows.
-    connect(Text3_, &QLineEdit::textEdited, this, [this](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            UpDown2_->setValue(v);
-    });
     ligne->addWidget(UpDown2_);
     ligne->addStretch();
     lc->addLayout(ligne);

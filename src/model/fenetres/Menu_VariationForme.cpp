@@ -51,13 +51,6 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
         UpDown1_[i]->setRange(1, 11);
         UpDown1_[i]->setValue(1);
         Text1_[i]->setText(QStringLiteral("1"));
-        // A typed index becomes the spinner's value; the arrows step from it.
-        UpDown *s = UpDown1_[i];
-        connect(Text1_[i], &QLineEdit::textEdited, this, [s](const QString &t) {
-            double v = 0;
-            if (Lit_Nombre(t, v))
-                s->setValue(v);
-        });
         connect(UpDown1_[i], &UpDown::Change, this, &Menu_VariationForme::UpDown1_Change);
     }
 

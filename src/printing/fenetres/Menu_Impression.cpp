@@ -112,13 +112,6 @@ void Menu_Impression::Cree_Onglet_Couple() {
         Texte(page, QStringLiteral("Les couples sont perpendiculaires a l'axe de flottaison ")), 4,
         0, 1, 3);
 
-    // A number typed in a box moves its spinner as the arrows would.
-    for (auto [t, u] : {std::pair{Text1_, UpDown1_}, std::pair{Text2_, UpDown2_}})
-        connect(t, &QLineEdit::textEdited, this, [u = u](const QString &s) {
-            double v = 0;
-            if (Lit_Nombre(s, v))
-                u->setValue(v);
-        });
     // An arrow's step is a good value, as is a number "Valide" took.
     for (UpDown *u : {UpDown1_, UpDown2_})
         connect(u, &UpDown::Change, this, [this, u] { Bonne_Valeur(u) = u->value(); });

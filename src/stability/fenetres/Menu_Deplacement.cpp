@@ -80,13 +80,8 @@ Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
                         [this] { Menu_Deplacement_UpDown1_MouseDown(); });
                 connect(spin, &UpDown::Change, this,
                         [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
-                // A number typed in the box moves its spinner as an arrow would.
-                connect(txt, &QLineEdit::textEdited, this, [this, i](const QString &t) {
-                    Touche_[static_cast<std::size_t>(i)] = true;
-                    double v = 0;
-                    if (Lit_Nombre(t, v))
-                        UpDown1(i)->setValue(v);
-                });
+                connect(txt, &QLineEdit::textEdited, this,
+                        [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
             }
             cadres->addWidget(cadre);
         }

@@ -64,22 +64,11 @@ void Menu_Stabilite::Connecte() {
                 [this, i] { Menu_Stabilite_Option1_Click(i); });
     connect(SSTab1_, &QTabWidget::currentChanged, this,
             [this](int onglet) { Menu_Stabilite_SSTab1_Click(onglet); });
-    // A number typed in a box within its spinner's range moves the spinner, as an arrow
-    // would start from it; one out of range leaves the spinner where it was.
-    auto suit = [this](QLineEdit *t, UpDown *s) {
-        connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
-            double v = 0;
-            if (Lit_Nombre(texte, v) && v >= s->minimum() && v <= s->maximum())
-                s->setValue(v);
-        });
-    };
     for (int i = 0; i < 2; ++i) {
         connect(UpDown1(i), &UpDown::Change, this, [this, i] { Menu_Stabilite_UpDown1_Change(i); });
-        suit(Text1(i), UpDown1(i));
         connect(Text1(i), &QLineEdit::editingFinished, this, [this, i] { Lit_Item(i); });
     }
     connect(UpDown2_, &UpDown::Change, this, [this] { Menu_Stabilite_UpDown2_Change(); });
-    suit(Text2_, UpDown2_);
     connect(Text2_, &QLineEdit::editingFinished, this, [this] {
         Lit_Boite(Text2_, UpDown2_, QStringLiteral("Angle"), ctx().etat.P(ANGLE_GITE),
                   [this] { Menu_Stabilite_UpDown2_Change(); });
