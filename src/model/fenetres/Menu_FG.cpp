@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Carene.h"
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
@@ -36,7 +37,6 @@ namespace gabarit {
 
 namespace {
 
-const QString TIRETS = QStringLiteral(" - - -");
 const QString ATTENTION = QStringLiteral("Attention");
 
 int Entier(double v) {
@@ -375,7 +375,7 @@ void Menu_FG::Command1_Click() {
 
 void Menu_FG::Command2_Click() {
     auto &v = ctx().Fenetre<Menu_VariationForme>();
-    v.Deplace(0, 0, Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    v.Deplace(0, 0, Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     v.Montre();
 }
 
@@ -486,7 +486,7 @@ void Menu_FG::UpDown2_MouseUp() {
 // --- Window events ---
 
 void Menu_FG::Peint() {
-    Garde_Taille(LARGEUR, HAUTEUR);
+    Garde_Taille(LARGEUR_OUTIL, HAUTEUR_OUTIL);
     Init_Report_TBI();
     if (Option1_[0]->isChecked())
         ctx().etat.X_Couple = 0;
@@ -496,7 +496,7 @@ void Menu_FG::Peint() {
 void Menu_FG::showEvent(QShowEvent *ev) {
     Fenetre_Peinte::showEvent(ev);
     // At once, so that whoever arranges the other windows around this one sees its size.
-    Garde_Taille(LARGEUR, HAUTEUR);
+    Garde_Taille(LARGEUR_OUTIL, HAUTEUR_OUTIL);
 }
 
 bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {

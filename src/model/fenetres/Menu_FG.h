@@ -64,9 +64,6 @@ protected:
     void showEvent(QShowEvent *ev) override;
 
 private:
-    // The window's size, twips.
-    static constexpr double LARGEUR = 5865, HAUTEUR = 3750;
-
     // A spinner of the window with its box and the text the display last wrote there.
     struct Paire {
         UpDown *spin = nullptr;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "fenetres/Fenetres_Outils.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
@@ -21,8 +22,6 @@
 namespace gabarit {
 
 namespace {
-
-const QString TIRETS = QStringLiteral(" - - -");
 
 QGroupBox *Groupe(QWidget *parent, const QString &nom, const QString &legende, double x, double y,
                   double l, double h) {
@@ -39,7 +38,7 @@ QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, dou
 
 void Menu_FG::Construit() {
     Police_8(this);
-    resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     SSTab1_ = Onglets(this, 0);
     const char *onglets[] = {"Couples", "Forme Carene", "Forme Couples", "Carene"};
     QWidget *pages[4];

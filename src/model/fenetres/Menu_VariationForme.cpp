@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/Saisie_Forme.h"
@@ -31,7 +32,7 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_VariationForme"),
                     QStringLiteral("Menu Variation de Forme")) {
     Police_8(this);
-    resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 
     auto *reglage = Place(Groupe(this, QStringLiteral("Frame1"), QStringLiteral("Réglage")), 120,
                           120, 2280, 1320);

@@ -16,6 +16,7 @@
 #include <exception>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
@@ -319,7 +320,7 @@ void Menu_Impression::Menu_Impression_Form_Load() {
     if (charge_)
         return;
     charge_ = true;
-    Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     ctx().etat.Pas_Couple_Sauve = ctx().etat.P(PAS_VERTICAL);
     // Loaded again after a close: the boxes show the last good station and step, not what
     // was typed and refused before.

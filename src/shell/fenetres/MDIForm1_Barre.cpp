@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "interfaces/Garde_Menus.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -240,8 +241,8 @@ void MDIForm1::Barre_Stabilite() {
     // minimised window keeps its icon's size.
     const QSize mini = w.Cadre() ? w.Cadre()->minimumSizeHint() : w.minimumSizeHint();
     if (w.Etat_Fenetre() != Fenetre_Fille::Etat::Minimise)
-        w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
-                  std::max(Twips_En_Pixels(3750), mini.height()));
+        w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(LARGEUR_OUTIL), mini.width()),
+                  std::max(Twips_En_Pixels(HAUTEUR_OUTIL), mini.height()));
     w.Montre();
 }
 

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -260,7 +261,7 @@ void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
         return;
     Affiche_Deplacement();
-    Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {

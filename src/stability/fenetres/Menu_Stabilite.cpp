@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -181,7 +182,7 @@ Canvas *Menu_Stabilite::Picture3() { return Picture3_; }
 bool Menu_Stabilite::Precision() const { return Check1_->isChecked(); }
 
 void Menu_Stabilite::Montre_Moment(std::optional<double> moment) {
-    Label2(2)->setText(moment ? Texte_Nombre(*moment) : QStringLiteral(" - - -"));
+    Label2(2)->setText(moment ? Texte_Nombre(*moment) : TIRETS);
 }
 
 void Menu_Stabilite::Montre_Surface_Theorique(double surface) {
