@@ -158,8 +158,9 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         y = std::clamp(y, 0.0, 1380.0);
         const double a = Editeur_A_De_X(x), b = Editeur_B_De_Y(y);
         const int na = option == 0 ? FORME_TA_A : option == 2 ? FORME_AV_A : FORME_MC_A;
+        const int nb = option == 0 ? FORME_TA_B : option == 2 ? FORME_AV_B : FORME_MC_B;
         e.P(na) = a;
-        e.P(na + 1) = b;
+        e.P(nb) = b;
         Picture2_->Place_Marqueur(x, y);
         Invalide_Calculs(e, ctx().shell);
         Redessine_Coupe(ctx());

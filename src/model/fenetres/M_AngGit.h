@@ -1,6 +1,6 @@
 #pragma once
-// Modal dialog of the heel angle P(26): seven options, 0 to 30 degrees by 5. Its option is
-// selected at each showing, none while the program starts.
+// Modal dialog of the heel angle P(ANGLE_GITE): seven options, 0 to 30 degrees by 5. Its
+// option is selected at each showing, none while the program starts.
 #include "fenetres/Dialogue_Angle.h"
 
 namespace gabarit {

@@ -1,5 +1,6 @@
 #pragma once
-// Modal dialog of the longitudinal step P(27) of the station walks and its count P(231).
+// Modal dialog of the longitudinal step P(PAS_HORIZONTAL) of the station walks and its count
+// P(NB_PAS_HORIZONTAL).
 #include "fenetres/Dialogue_Options.h"
 
 class QLabel;

@@ -277,7 +277,7 @@ void Menu_FG::Aff_Info() {
             vu = true;
         }
         if (x == 0) {
-            // The transom seen face-on: its top edge at P(35), its keel at the stern.
+            // The transom seen face-on: its top edge at P(REPORT_TA), its keel at the stern.
             e.X_Couple = report;
             Calcul_Couple(e);
             livet = Centieme(e.Cote_Livet);

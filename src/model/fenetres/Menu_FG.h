@@ -35,9 +35,11 @@ public:
     bool Lit_Valeurs_FG();
     // Only the checks of Lit_Valeurs_FG, with their message and focus.
     bool Verifie_Valeurs_FG();
-    // Range and value of the transom-length spinner; keeps P(35) at most P(2) - 10.
+    // Range and value of the transom-length spinner; keeps P(REPORT_TA) at most
+    // P(LONGUEUR_AR) - 10.
     void Init_Report_TBI();
-    // Reads the transom-length spinner into P(35), at most P(2); nothing when hidden.
+    // Reads the transom-length spinner into P(REPORT_TA), at most P(LONGUEUR_AR); nothing when
+    // hidden.
     void Lit_Report_TBI();
     // What the toolbar's profile key resets: marker Shape1 hidden, station box Text2 emptied,
     // Label6(0..3) " - - -", options Option1(0..3) cleared.

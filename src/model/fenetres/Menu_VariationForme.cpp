@@ -81,8 +81,8 @@ void Menu_VariationForme::Form_Activate() {
     remplissage_ = 1;
     e.P(VARIATION_FORME_AV) = Indice_Valide(e.P(VARIATION_FORME_AV));
     e.P(VARIATION_FORME_AR) = Indice_Valide(e.P(VARIATION_FORME_AR));
-    for (int i = 0; i < 2; ++i)
-        UpDown1_[i]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV + i)));
+    UpDown1_[0]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV)));
+    UpDown1_[1]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AR)));
     remplissage_ = 0;
 }
 

@@ -171,7 +171,7 @@ void MDIForm1::Cree_Menus() {
     QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);
     astuce->setChecked(true);
-    // Tab_Param(305) 1 = no tip at start; kept in tov.ini.
+    // P(SANS_ASTUCE) 1 = no tip at start; kept in tov.ini.
     connect(astuce, &QAction::toggled, this,
             [this](bool coche) { etat_.P(SANS_ASTUCE) = coche ? 0 : 1; });
     separateur(config, "separrateu");
