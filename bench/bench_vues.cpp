@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "../tests/views/fenetres/Projet_Essai.h"
+#include "fenetres/Contexte.h"
 #include "model/Equilibre.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"

@@ -229,4 +229,22 @@ void Calcul_Tab(Etat_Projet &e) {
     }
 }
 
+bool Calcul_Tab_Ou_Retablit(Etat_Projet &e, const Record &sauve, Interface_Shell &shell) {
+    try {
+        Calcul_Tab(e);
+        return true;
+    } catch (const Erreur_Gabarit &x) {
+        // The hull stays as it was.
+        e.Tab_Param = sauve;
+        try {
+            Calcul_Tab(e);
+        } catch (const Erreur_Gabarit &) {
+        }
+        shell.Message(std::string("Cette forme de carène ne peut pas être calculée (") + x.what() +
+                          "). Rien n'est changé.",
+                      MB_EXCLAMATION, "Attention");
+        return false;
+    }
+}
+
 } // namespace gabarit

@@ -26,6 +26,13 @@ void Init_Tab(Etat_Projet &e);
 // with a French message) a hull the table cannot hold, before touching the table.
 // Leaves Gite_Couple at 0 and X_Couple one step past the last station.
 void Calcul_Tab(Etat_Projet &e);
+// The whole record, as a command keeps it before it changes the hull.
+using Record = decltype(Etat_Projet::Tab_Param);
+// Rebuilds the hull table after an edit of the hull. When the new shape cannot be computed
+// (one the entry checks let through, such as an enormous exponent), puts back `sauve`, the
+// record as it was before the edit, rebuilds the table from it, tells the user once and
+// returns false.
+bool Calcul_Tab_Ou_Retablit(Etat_Projet &e, const Record &sauve, Interface_Shell &shell);
 // Throws Erreur_Gabarit unless the hull length L lies in 0 < L <= 2000 mm.
 void Verifie_Longueur_Table(const Etat_Projet &e);
 // Throws the table's own Erreur_Gabarit for every hull Calcul_Tab would refuse (length, a

@@ -84,4 +84,6 @@ void Stocke_Saisie_Forme(Etat_Projet &e, const Saisie_Forme &s) {
     e.P(POSITION_COUPLE_HAUT) = ln - e.P(LONGUEUR_AV_HAUT);
 }
 
+void Remet_Pas_Horizontal(Etat_Projet &e) { e.P(PAS_HORIZONTAL) = e.L() / 10; }
+
 } // namespace gabarit

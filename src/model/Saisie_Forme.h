@@ -45,4 +45,9 @@ std::optional<Refus_Forme> Verifie_Saisie_Forme(const Etat_Projet &e, const Sais
 // shrinks at the stern). The inclined-transom length is stored by the window's own reader.
 void Stocke_Saisie_Forme(Etat_Projet &e, const Saisie_Forme &s);
 
+// A change of the hull form puts the longitudinal step P(PAS_HORIZONTAL) of the views and
+// walks back to its coarsest setting: a tenth of the hull length the record holds (the
+// windows call it before they store the new entry).
+void Remet_Pas_Horizontal(Etat_Projet &e);
+
 } // namespace gabarit

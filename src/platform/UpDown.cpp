@@ -31,6 +31,21 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     setFixedSize(16, 22);
 }
 
+void UpDown::setBuddy(QLineEdit *buddy, Suivi suivi) {
+    disconnect(saisie_);
+    buddy_ = buddy;
+    if (!buddy_)
+        return;
+    saisie_ = connect(buddy_, &QLineEdit::textEdited, this, [this, suivi](const QString &texte) {
+        double v = 0;
+        if (!Lit_Nombre(texte, v))
+            return;
+        if (suivi == Suivi::Dans_Plage && !(v >= min_ && v <= max_))
+            return;
+        setValue(v);
+    });
+}
+
 void UpDown::setRange(int minimum, int maximum) {
     min_ = minimum;
     max_ = maximum;

@@ -15,7 +15,12 @@ class UpDown : public QWidget {
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    void setBuddy(QLineEdit* buddy) { buddy_ = buddy; }
+    // What a number typed in the buddy does to the spinner, so that the arrows step from it.
+    enum class Suivi {
+        Toujours,   // it becomes the value, rounded and kept within the range
+        Dans_Plage, // only a number within the range does; another leaves the value
+    };
+    void setBuddy(QLineEdit *buddy, Suivi suivi = Suivi::Toujours);
     QLineEdit* buddy() const { return buddy_; }
     void setRange(int minimum, int maximum);
     int minimum() const { return min_; }
@@ -45,6 +50,7 @@ signals:
 private:
     void Pas(int sens);
     QLineEdit* buddy_ = nullptr;
+    QMetaObject::Connection saisie_;
     QToolButton* haut_;
     QToolButton* bas_;
     int min_ = 0, max_ = 100, increment_ = 1, value_ = 0;

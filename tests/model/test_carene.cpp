@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "support/Coques_Essai.h"
 
@@ -161,4 +162,43 @@ TEST(Calcul_Tab, CareneRaccourcieNeLaisseRienDeLAncienneTable) {
 
     Init_Tab(e);
     EXPECT_EQ(e.Tab_Carene(10, 0, 2), 0);
+}
+
+TEST(Calcul_Tab_Ou_Retablit, FormeRefuseeRemetLeRecordEtLaTable) {
+    // The box as the window holds it, its table built (and its upright wetted surface with it).
+    Etat_Projet avant = Coque_Caisson(1000, 50, 100, 0, 0);
+    avant.P(Franc_Bord_AR(0)) = 30;
+    avant.P(Franc_Bord_AV(0)) = 30;
+    Calcul_Tab(avant);
+    ASSERT_DOUBLE_EQ(avant.P(Surface_Mouillee_Gite(0)), 142);
+    Etat_Projet e = avant;
+    Init_Tab(e); // so that the table found afterwards is one rebuilt
+    // The edit: a length the table cannot hold, and two other values changed with it.
+    e.P(LONGUEUR_AR) = 2500;
+    e.P(EXP_LIVET_AV) = 3;
+    e.P(VARIATION_FORME_AV) = 5;
+    Shell_Enregistreur shell;
+    EXPECT_FALSE(Calcul_Tab_Ou_Retablit(e, avant.Tab_Param, shell));
+    EXPECT_EQ(e.Tab_Param, avant.Tab_Param);
+    // The table is the previous box's: 50 mm half-breadth, 1-mm strips of 100 mm both sides.
+    EXPECT_EQ(e.Tab_Carene(37, 0, 1), 50);
+    EXPECT_EQ(e.Tab_Carene(37, 60, 2), 100 * (101 - 60));
+    EXPECT_EQ(e.Tab_Carene(100, 101, 0), 100);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].texte,
+              "Cette forme de carène ne peut pas être calculée (Carène trop longue pour la "
+              "table : L = 2500 mm (2000 mm au plus)). Rien n'est changé.");
+    EXPECT_EQ(shell.messages[0].style, MB_EXCLAMATION);
+    EXPECT_EQ(shell.messages[0].titre, "Attention");
+}
+
+TEST(Calcul_Tab_Ou_Retablit, FormeAccepteeGardeLaNouvelle) {
+    const Etat_Projet avant = Coque_Caisson(1000, 50, 100, 0, 0);
+    Etat_Projet e = avant;
+    e.P(DEMI_LARGEUR_MAX) = e.P(DEMI_LARGEUR_TA) = 40; // a narrower box
+    Shell_Enregistreur shell;
+    EXPECT_TRUE(Calcul_Tab_Ou_Retablit(e, avant.Tab_Param, shell));
+    EXPECT_EQ(e.P(DEMI_LARGEUR_MAX), 40);
+    EXPECT_EQ(e.Tab_Carene(37, 0, 1), 40);
+    EXPECT_TRUE(shell.messages.empty());
 }

@@ -127,3 +127,14 @@ TEST(Saisie_Forme, RefusQuiProtegentLaCarene) {
     EXPECT_EQ(r->boite, 10);
     EXPECT_EQ(r->motif, M::Negatif);
 }
+
+TEST(Saisie_Forme, PasHorizontalRemisAuDixiemeDeLaLongueur) {
+    Etat_Projet e;
+    e.P(LONGUEUR_AV) = 500;
+    e.P(LONGUEUR_AR) = 373; // L = 873 mm
+    e.P(PAS_HORIZONTAL) = 873.0 / 40;
+    e.P(NB_PAS_HORIZONTAL) = 40;
+    Remet_Pas_Horizontal(e);
+    EXPECT_EQ(e.P(PAS_HORIZONTAL), 87.3);
+    EXPECT_EQ(e.P(NB_PAS_HORIZONTAL), 40); // the count is the step window's to set
+}

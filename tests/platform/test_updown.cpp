@@ -42,6 +42,40 @@ TEST(UpDown, ValeurDuRecordMontreeTelleQuelle) {
     EXPECT_EQ(spin.value(), 4);
 }
 
+TEST(UpDown, NombreTapeDansLeCopainDevientLaValeur) {
+    QLineEdit texte;
+    UpDown spin;
+    spin.setBuddy(&texte);
+    spin.setRange(0, 100);
+    spin.setIncrement(10);
+    QTest::keyClicks(&texte, Texte_Nombre(42.5));
+    EXPECT_EQ(spin.value(), 42); // half to even
+    QTest::mouseClick(spin.boutonHaut(), Qt::LeftButton);
+    EXPECT_EQ(spin.value(), 52); // the arrows step from the typed number
+    texte.clear();
+    QTest::keyClicks(&texte, "250");
+    EXPECT_EQ(spin.value(), 100); // kept within the range
+    QTest::keyClicks(&texte, "x");
+    EXPECT_EQ(spin.value(), 100); // not a number: the value stays
+}
+
+TEST(UpDown, DansPlageUnNombreHorsPlageLaisseLaValeur) {
+    QLineEdit texte;
+    UpDown spin;
+    spin.setBuddy(&texte, UpDown::Suivi::Dans_Plage);
+    spin.setRange(0, 30);
+    QTest::keyClicks(&texte, "25");
+    EXPECT_EQ(spin.value(), 25);
+    QTest::keyClicks(&texte, "0"); // 250
+    EXPECT_EQ(spin.value(), 25);
+    // A box given to another spinner no longer moves this one.
+    QLineEdit autre;
+    spin.setBuddy(&autre);
+    texte.clear();
+    QTest::keyClicks(&texte, "5");
+    EXPECT_EQ(spin.value(), 25);
+}
+
 TEST(Nombres, TexteEtLectureDansLaLangueDeLUtilisateur) {
     double v = 0;
     EXPECT_TRUE(Lit_Nombre(Texte_Nombre(1234.5), v));

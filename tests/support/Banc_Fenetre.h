@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Maitre.h"
 
 namespace gabarit::test {

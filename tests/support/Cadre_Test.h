@@ -11,9 +11,9 @@
 #include <initializer_list>
 #include <memory>
 
+#include "fenetres/Contexte.h"
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "support/Banc_Fenetre.h"

@@ -15,11 +15,11 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "fenetres/Contexte.h"
 #include "model/Assistant.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

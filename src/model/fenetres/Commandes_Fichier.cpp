@@ -3,12 +3,12 @@
 #include <QDir>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "model/Fichier_Projet.h"
+#include "model/Voyants.h"
 #include "platform/Dialogue_Fichier.h"
 #include "shell/Demarrage.h"
 #include "shell/Services_Projet.h"
-#include "model/Voyants.h"
-#include "shell/fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {

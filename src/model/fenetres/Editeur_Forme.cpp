@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
@@ -15,7 +16,6 @@
 #include "platform/Controles.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/Redessine.h"
@@ -158,8 +158,9 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         y = std::clamp(y, 0.0, 1380.0);
         const double a = Editeur_A_De_X(x), b = Editeur_B_De_Y(y);
         const int na = option == 0 ? FORME_TA_A : option == 2 ? FORME_AV_A : FORME_MC_A;
+        const int nb = option == 0 ? FORME_TA_B : option == 2 ? FORME_AV_B : FORME_MC_B;
         e.P(na) = a;
-        e.P(na + 1) = b;
+        e.P(nb) = b;
         Picture2_->Place_Marqueur(x, y);
         Invalide_Calculs(e, ctx().shell);
         Redessine_Coupe(ctx());

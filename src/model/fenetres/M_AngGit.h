@@ -1,7 +1,7 @@
 #pragma once
-// Modal dialog of the heel angle P(26): seven options, 0 to 30 degrees by 5. Its option is
-// selected at each showing, none while the program starts.
-#include "shell/fenetres/Dialogue_Angle.h"
+// Modal dialog of the heel angle P(ANGLE_GITE): seven options, 0 to 30 degrees by 5. Its
+// option is selected at each showing, none while the program starts.
+#include "fenetres/Dialogue_Angle.h"
 
 namespace gabarit {
 

@@ -1,6 +1,7 @@
 #pragma once
-// Modal dialog of the longitudinal step P(27) of the station walks and its count P(231).
-#include "shell/fenetres/Dialogue_Options.h"
+// Modal dialog of the longitudinal step P(PAS_HORIZONTAL) of the station walks and its count
+// P(NB_PAS_HORIZONTAL).
+#include "fenetres/Dialogue_Options.h"
 
 class QLabel;
 class QLineEdit;

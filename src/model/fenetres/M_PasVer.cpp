@@ -4,9 +4,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "platform/Nombres.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

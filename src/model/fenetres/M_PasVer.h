@@ -1,6 +1,6 @@
 #pragma once
-// Modal dialog of the vertical step P(37) of the section walks: 0.1, 1 or 2 mm.
-#include "shell/fenetres/Dialogue_Options.h"
+// Modal dialog of the vertical step P(PAS_VERTICAL) of the section walks: 0.1, 1 or 2 mm.
+#include "fenetres/Dialogue_Options.h"
 
 class QLineEdit;
 

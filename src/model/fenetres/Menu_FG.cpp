@@ -16,6 +16,8 @@
 #include <climits>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Carene.h"
 #include "model/Garde_Station.h"
 #include "model/Geometrie_Couple.h"
@@ -28,7 +30,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
 
@@ -36,7 +37,6 @@ namespace gabarit {
 
 namespace {
 
-const QString TIRETS = QStringLiteral(" - - -");
 const QString ATTENTION = QStringLiteral("Attention");
 
 int Entier(double v) {
@@ -277,7 +277,7 @@ void Menu_FG::Aff_Info() {
             vu = true;
         }
         if (x == 0) {
-            // The transom seen face-on: its top edge at P(35), its keel at the stern.
+            // The transom seen face-on: its top edge at P(REPORT_TA), its keel at the stern.
             e.X_Couple = report;
             Calcul_Couple(e);
             livet = Centieme(e.Cote_Livet);
@@ -348,7 +348,7 @@ void Menu_FG::Command1_Click() {
         if (!Verifie_Valeurs_FG())
             return;
         const auto sauve = e.Tab_Param;
-        e.P(PAS_HORIZONTAL) = e.L() / 10;
+        Remet_Pas_Horizontal(e);
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
@@ -359,7 +359,7 @@ void Menu_FG::Command1_Click() {
             // Commands that would compute or change the heel wait meanwhile; the views
             // are drawn once the numbers are settled.
             Contexte::Garde_Occupe occupe(ctx());
-            if (!Calcul_Tab_Ou_Retablit(ctx(), sauve, this))
+            if (!Calcul_Tab_Ou_Retablit(e, sauve, ctx().shell))
                 return;
             if (change)
                 Invalide_Calculs(e, ctx().shell);
@@ -373,31 +373,9 @@ void Menu_FG::Command1_Click() {
     ctx().Commande(Contexte::Si_Occupe::Ignore, valide, Contexte::Si_Refus::Message);
 }
 
-bool Menu_FG::Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent) {
-    Etat_Projet &e = ctx.etat;
-    try {
-        Calcul_Tab(e);
-        return true;
-    } catch (const Erreur_Gabarit &x) {
-        // A shape the checks let through but whose sections cannot be computed (an
-        // enormous exponent): the hull stays as it was.
-        e.Tab_Param = sauve;
-        try {
-            Calcul_Tab(e);
-        } catch (const Erreur_Gabarit &) {
-        }
-        Boite_Message(parent,
-                      QStringLiteral("Cette forme de carène ne peut pas être calculée (%1). "
-                                     "Rien n'est changé.")
-                          .arg(QString::fromStdString(x.what())),
-                      MB_EXCLAMATION, ATTENTION);
-        return false;
-    }
-}
-
 void Menu_FG::Command2_Click() {
     auto &v = ctx().Fenetre<Menu_VariationForme>();
-    v.Deplace(0, 0, Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    v.Deplace(0, 0, Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     v.Montre();
 }
 
@@ -508,7 +486,7 @@ void Menu_FG::UpDown2_MouseUp() {
 // --- Window events ---
 
 void Menu_FG::Peint() {
-    Garde_Taille(LARGEUR, HAUTEUR);
+    Garde_Taille(LARGEUR_OUTIL, HAUTEUR_OUTIL);
     Init_Report_TBI();
     if (Option1_[0]->isChecked())
         ctx().etat.X_Couple = 0;
@@ -518,7 +496,7 @@ void Menu_FG::Peint() {
 void Menu_FG::showEvent(QShowEvent *ev) {
     Fenetre_Peinte::showEvent(ev);
     // At once, so that whoever arranges the other windows around this one sees its size.
-    Garde_Taille(LARGEUR, HAUTEUR);
+    Garde_Taille(LARGEUR_OUTIL, HAUTEUR_OUTIL);
 }
 
 bool Menu_FG::eventFilter(QObject *o, QEvent *ev) {

@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
+#include "fenetres/Fenetre_Peinte.h"
 #include "model/Etat_Projet.h"
 #include "model/Saisie_Forme.h"
-#include "shell/fenetres/Fenetre_Peinte.h"
 
 class QCheckBox;
 class QLabel;
@@ -35,14 +35,12 @@ public:
     bool Lit_Valeurs_FG();
     // Only the checks of Lit_Valeurs_FG, with their message and focus.
     bool Verifie_Valeurs_FG();
-    // Range and value of the transom-length spinner; keeps P(35) at most P(2) - 10.
+    // Range and value of the transom-length spinner; keeps P(REPORT_TA) at most
+    // P(LONGUEUR_AR) - 10.
     void Init_Report_TBI();
-    // Reads the transom-length spinner into P(35), at most P(2); nothing when hidden.
+    // Reads the transom-length spinner into P(REPORT_TA), at most P(LONGUEUR_AR); nothing when
+    // hidden.
     void Lit_Report_TBI();
-    // Rebuilds the hull table; when the new shape cannot be computed, puts the record saved
-    // before the edit back, rebuilds the table from it and says so. Returns false then.
-    using Record = decltype(Etat_Projet::Tab_Param);
-    static bool Calcul_Tab_Ou_Retablit(Contexte &ctx, const Record &sauve, QWidget *parent);
     // What the toolbar's profile key resets: marker Shape1 hidden, station box Text2 emptied,
     // Label6(0..3) " - - -", options Option1(0..3) cleared.
     void Efface_Selection();
@@ -68,9 +66,6 @@ protected:
     void showEvent(QShowEvent *ev) override;
 
 private:
-    // The window's size, twips.
-    static constexpr double LARGEUR = 5865, HAUTEUR = 3750;
-
     // A spinner of the window with its box and the text the display last wrote there.
     struct Paire {
         UpDown *spin = nullptr;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "fenetres/Fenetres_Outils.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
@@ -21,8 +22,6 @@
 namespace gabarit {
 
 namespace {
-
-const QString TIRETS = QStringLiteral(" - - -");
 
 QGroupBox *Groupe(QWidget *parent, const QString &nom, const QString &legende, double x, double y,
                   double l, double h) {
@@ -39,7 +38,7 @@ QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte, dou
 
 void Menu_FG::Construit() {
     Police_8(this);
-    resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     SSTab1_ = Onglets(this, 0);
     const char *onglets[] = {"Couples", "Forme Carene", "Forme Couples", "Carene"};
     QWidget *pages[4];
@@ -67,12 +66,6 @@ QWidget *Menu_FG::Ligne_Spin(QWidget *parent, int index, const QString &legende,
     s->setIncrement(pas);
     text1_[nt] = t;
     paires_[index] = {s, t, {}};
-    // A typed number becomes the spinner's value, so the arrows step from it.
-    connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            s->setValue(v);
-    });
     connect(s, &UpDown::MouseUp, this, &Menu_FG::UpDown1_MouseUp, Qt::QueuedConnection);
     return t;
 }
@@ -158,11 +151,6 @@ void Menu_FG::Construit_Forme_Couples(QWidget *page) {
     UpDown2_->move(Twips_En_Pixels(1695), Twips_En_Pixels(270));
     UpDown2_->setBuddy(Text2_);
     UpDown2_->setIncrement(10);
-    connect(Text2_, &QLineEdit::textEdited, this, [this](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            UpDown2_->setValue(v);
-    });
     connect(UpDown2_, &UpDown::Change, this, &Menu_FG::UpDown2_Change);
     connect(UpDown2_, &UpDown::MouseUp, this, &Menu_FG::UpDown2_MouseUp, Qt::QueuedConnection);
     Check1_ = new QCheckBox(QStringLiteral("Auto"), aff);

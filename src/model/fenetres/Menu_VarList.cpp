@@ -15,6 +15,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "fenetres/Contexte.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "platform/Boite_Message.h"
@@ -22,7 +23,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
@@ -85,12 +85,6 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     UpDown2_ = new UpDown(couple);
     UpDown2_->setObjectName("UpDown2");
     UpDown2_->setBuddy(Text3_);
-    // A station typed in the box is where the arrows step from, as with the other windows.
-    connect(Text3_, &QLineEdit::textEdited, this, [this](const QString &texte) {
-        double v = 0;
-        if (Lit_Nombre(texte, v))
-            UpDown2_->setValue(v);
-    });
     ligne->addWidget(UpDown2_);
     ligne->addStretch();
     lc->addLayout(ligne);

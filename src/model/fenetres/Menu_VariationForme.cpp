@@ -6,14 +6,16 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
+#include "model/Saisie_Forme.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
 
@@ -30,7 +32,7 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_VariationForme"),
                     QStringLiteral("Menu Variation de Forme")) {
     Police_8(this);
-    resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 
     auto *reglage = Place(Groupe(this, QStringLiteral("Frame1"), QStringLiteral("Réglage")), 120,
                           120, 2280, 1320);
@@ -50,13 +52,6 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
         UpDown1_[i]->setRange(1, 11);
         UpDown1_[i]->setValue(1);
         Text1_[i]->setText(QStringLiteral("1"));
-        // A typed index becomes the spinner's value; the arrows step from it.
-        UpDown *s = UpDown1_[i];
-        connect(Text1_[i], &QLineEdit::textEdited, this, [s](const QString &t) {
-            double v = 0;
-            if (Lit_Nombre(t, v))
-                s->setValue(v);
-        });
         connect(UpDown1_[i], &UpDown::Change, this, &Menu_VariationForme::UpDown1_Change);
     }
 
@@ -86,8 +81,8 @@ void Menu_VariationForme::Form_Activate() {
     remplissage_ = 1;
     e.P(VARIATION_FORME_AV) = Indice_Valide(e.P(VARIATION_FORME_AV));
     e.P(VARIATION_FORME_AR) = Indice_Valide(e.P(VARIATION_FORME_AR));
-    for (int i = 0; i < 2; ++i)
-        UpDown1_[i]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV + i)));
+    UpDown1_[0]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV)));
+    UpDown1_[1]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AR)));
     remplissage_ = 0;
 }
 
@@ -108,14 +103,14 @@ void Menu_VariationForme::UpDown1_Change() {
             const auto sauve = e.Tab_Param;
             e.P(VARIATION_FORME_AV) = UpDown1_[0]->value();
             e.P(VARIATION_FORME_AR) = UpDown1_[1]->value();
-            e.P(PAS_HORIZONTAL) = e.L() / 10;
+            Remet_Pas_Horizontal(e);
             if (fg) {
                 fg->Lit_Report_TBI();
                 fg->Lit_Valeurs_FG();
             }
             {
                 Contexte::Garde_Occupe occupe(ctx());
-                if (!Menu_FG::Calcul_Tab_Ou_Retablit(ctx(), sauve, this)) {
+                if (!Calcul_Tab_Ou_Retablit(e, sauve, ctx().shell)) {
                     Form_Activate();
                     return;
                 }

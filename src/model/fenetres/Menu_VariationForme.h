@@ -1,6 +1,7 @@
 #pragma once
-// The shape-variation window: the two indices P(107) and P(108) that set how quickly the
-// section shape moves from the master section towards the bow and the transom.
+// The shape-variation window: the two indices P(VARIATION_FORME_AV) and P(VARIATION_FORME_AR)
+// that set how quickly the section shape moves from the master section towards the bow and the
+// transom.
 #include "platform/Fenetre_Fille.h"
 
 class QLineEdit;

@@ -2,10 +2,10 @@
 
 #include <QRadioButton>
 
+#include "fenetres/Contexte.h"
 #include "platform/Fenetre_Fille.h"
 #include "platform/Surface_Imprimante.h"
 #include "printing/Impression_Profils_Naca.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <exception>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
@@ -26,7 +28,6 @@
 #include "printing/Calibration.h"
 #include "printing/Commandes_Impression.h"
 #include "printing/Page_Impression.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
@@ -112,13 +113,6 @@ void Menu_Impression::Cree_Onglet_Couple() {
         Texte(page, QStringLiteral("Les couples sont perpendiculaires a l'axe de flottaison ")), 4,
         0, 1, 3);
 
-    // A number typed in a box moves its spinner as the arrows would.
-    for (auto [t, u] : {std::pair{Text1_, UpDown1_}, std::pair{Text2_, UpDown2_}})
-        connect(t, &QLineEdit::textEdited, this, [u = u](const QString &s) {
-            double v = 0;
-            if (Lit_Nombre(s, v))
-                u->setValue(v);
-        });
     // An arrow's step is a good value, as is a number "Valide" took.
     for (UpDown *u : {UpDown1_, UpDown2_})
         connect(u, &UpDown::Change, this, [this, u] { Bonne_Valeur(u) = u->value(); });
@@ -326,7 +320,7 @@ void Menu_Impression::Menu_Impression_Form_Load() {
     if (charge_)
         return;
     charge_ = true;
-    Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     ctx().etat.Pas_Couple_Sauve = ctx().etat.P(PAS_VERTICAL);
     // Loaded again after a close: the boxes show the last good station and step, not what
     // was typed and refused before.

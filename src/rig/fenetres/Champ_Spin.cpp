@@ -30,12 +30,7 @@ void Champ_Spin::Cree(QWidget *parent, QGridLayout *g, int rang, int index, cons
     if (appui)
         QObject::connect(fleches, &UpDown::MouseDown, parent, appui);
     QObject::connect(fleches, &UpDown::Change, parent, [this] { touche = true; });
-    QObject::connect(texte, &QLineEdit::textEdited, parent, [this](const QString &t) {
-        touche = true;
-        double v = 0;
-        if (Lit_Nombre(t, v))
-            fleches->setValue(v);
-    });
+    QObject::connect(texte, &QLineEdit::textEdited, parent, [this] { touche = true; });
 }
 
 void Champ_Spin::Montre(Bornes b, double valeur) {

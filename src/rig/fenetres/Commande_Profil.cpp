@@ -6,13 +6,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "interfaces/Interface_Shell.h"
 #include "platform/Controles.h"
 #include "platform/Fenetre_Fille.h"
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
 #include "rig/Table_Naca.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
@@ -69,8 +70,8 @@ QGroupBox *Cadre_Page(QVBoxLayout *colonne, const QString &nom, const QString &t
 void Marges_Cadre(QLayout *l) { l->setContentsMargins(4, 2, 4, 4); }
 
 void Place_Fenetre_Profil(Fenetre_Fille &w, Contexte &ctx) {
-    w.Deplace(ctx.Largeur_Cadre() / 4, ctx.Hauteur_Cadre() / 4, Twips_En_Pixels(5865),
-              Twips_En_Pixels(3750));
+    w.Deplace(ctx.Largeur_Cadre() / 4, ctx.Hauteur_Cadre() / 4, Twips_En_Pixels(LARGEUR_OUTIL),
+              Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 } // namespace gabarit

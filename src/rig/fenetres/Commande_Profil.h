@@ -42,7 +42,7 @@ QGroupBox *Cadre_Page(QVBoxLayout *colonne, const QString &nom, const QString &t
 // A frame's layout 4 pixels from its sides, 2 from its top and 4 from its bottom.
 void Marges_Cadre(QLayout *l);
 
-// Width, height and place of these windows at each activation: 5865 x 3750 twips, at a
+// Width, height and place of these windows at each activation: the tool-window size, at a
 // quarter of the frame's inner width and height.
 void Place_Fenetre_Profil(Fenetre_Fille &w, Contexte &ctx);
 

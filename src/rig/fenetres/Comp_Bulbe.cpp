@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
@@ -21,7 +22,6 @@
 #include "rig/Bulbe.h"
 #include "rig/Table_Naca.h"
 #include "rig/fenetres/Commande_Profil.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -1,7 +1,7 @@
 #include "rig/fenetres/Etape_Appendices.h"
 
+#include "fenetres/Contexte.h"
 #include "rig/Appendices.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"

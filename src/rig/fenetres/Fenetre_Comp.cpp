@@ -4,7 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 
 namespace gabarit {
 

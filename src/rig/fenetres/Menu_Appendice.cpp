@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
@@ -20,7 +22,6 @@
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "rig/fenetres/Comp_Derive.h"
 #include "rig/fenetres/Comp_Safran.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
@@ -28,8 +29,6 @@
 namespace gabarit {
 
 namespace {
-const QString TIRETS = QStringLiteral(" - - -");
-constexpr int LARGEUR = 5865, HAUTEUR = 3750; // twips
 
 const char *const LEGENDES[NB_CHAMPS_APPENDICE] = {"Position",
                                                    "Largeur Sup",
@@ -163,7 +162,7 @@ void Menu_Appendice::Construit() {
     Label6_->setWordWrap(true);
     static_cast<QGridLayout *>(info->layout())->addWidget(Label6_, 0, 0);
     SSTab1_->addTab(bulbe, QStringLiteral("Bulbe"));
-    resize(Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 // --- Display and reading ---
@@ -250,7 +249,7 @@ void Menu_Appendice::Fleche_Appui() {
 void Menu_Appendice::Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
         return;
-    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     Affiche_Appendice();
 }
 

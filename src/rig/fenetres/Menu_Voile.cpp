@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <limits>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
@@ -23,7 +25,6 @@
 #include "rig/Voilure_Class.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "rig/fenetres/Voilure_Vue.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 #include "views/fenetres/Redessine.h"
@@ -31,8 +32,6 @@
 namespace gabarit {
 
 namespace {
-const QString TIRETS = QStringLiteral(" - - -");
-constexpr int LARGEUR = 5865, HAUTEUR = 3750; // twips
 constexpr int DELAI_PEINTURE = 20;            // ms, a paint waiting for a command to end
 
 // A figure, or " - - -" where its divisor was zero; suffixe follows the number.
@@ -119,7 +118,7 @@ void Menu_Voile::Remplit_Liste() {
 }
 
 void Menu_Voile::Peint() {
-    Garde_Taille(LARGEUR, HAUTEUR);
+    Garde_Taille(LARGEUR_OUTIL, HAUTEUR_OUTIL);
     const bool classe = ctx().etat.P(OPTION_CLASS) == 1;
     if (Check1_->isChecked() != classe && ctx().Occupe()) {
         // The box's handler would be refused while a command runs (the toolbar's key asks

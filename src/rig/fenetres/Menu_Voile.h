@@ -3,8 +3,8 @@
 // the free or the CLASS sail plan, and the sail figures.
 #include <array>
 
+#include "fenetres/Fenetre_Peinte.h"
 #include "rig/fenetres/Champ_Spin.h"
-#include "shell/fenetres/Fenetre_Peinte.h"
 
 class QCheckBox;
 class QGroupBox;

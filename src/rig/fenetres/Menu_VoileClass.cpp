@@ -10,16 +10,16 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "rig/Voilure_Class.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
 namespace {
-const QString TIRETS = QStringLiteral(" - - -");
 
 QPlainTextEdit *Aide(QWidget *parent, const QString &nom, const QStringList &lignes) {
     auto *t = new QPlainTextEdit(parent);
@@ -136,7 +136,7 @@ Menu_VoileClass::Menu_VoileClass(Contexte &ctx)
     la->addWidget(libre, 2);
     SSTab1_->addTab(aide, QStringLiteral("Aide"));
 
-    resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     // A law the project brought: its battens until a drawing shows them.
     Essaie([&] { Montre_Lattes(Lattes_Loi(ctx.etat)); });
 }
@@ -167,8 +167,8 @@ void Menu_VoileClass::Affiche(const Chiffres_Voile &c) {
 }
 
 void Menu_VoileClass::Place(int hauteur_menu_voile) {
-    Deplace(0, ctx().Hauteur_Cadre() - hauteur_menu_voile, Twips_En_Pixels(5865),
-            Twips_En_Pixels(3750));
+    Deplace(0, ctx().Hauteur_Cadre() - hauteur_menu_voile, Twips_En_Pixels(LARGEUR_OUTIL),
+            Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 } // namespace gabarit

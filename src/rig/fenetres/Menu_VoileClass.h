@@ -27,7 +27,7 @@ public:
     std::optional<std::array<double, 3>> Lit_Lattes(int *illisible = nullptr) const;
     // Luff, foot, diagonals and the offset of the centres.
     void Affiche(const Chiffres_Voile &c);
-    // Left 0, its top at the client height less the sail window's height, 5865 x 3750 twips.
+    // Left 0, its top at the client height less the sail window's height, the tool-window size.
     void Place(int hauteur_menu_voile);
 
     QTabWidget *SSTab1() const { return SSTab1_; }

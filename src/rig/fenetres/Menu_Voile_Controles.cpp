@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "fenetres/Fenetres_Outils.h"
 #include "platform/Controles.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
@@ -71,7 +72,7 @@ void Menu_Voile::Construit() {
     SSTab1_->addTab(Onglet_Foc(), QStringLiteral("Foc"));
     SSTab1_->addTab(Onglet_Mat(), QStringLiteral("Mat"));
     SSTab1_->addTab(Onglet_Voilure(), QStringLiteral("Voilure"));
-    resize(Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    resize(Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 QWidget *Menu_Voile::Onglet_Grand_Voile() {

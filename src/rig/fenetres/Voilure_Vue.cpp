@@ -1,9 +1,9 @@
 #include "rig/fenetres/Voilure_Vue.h"
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "rig/fenetres/Menu_Voile.h"
 #include "rig/fenetres/Menu_VoileClass.h"
-#include "shell/fenetres/Contexte.h"
 #include "views/Dessins.h"
 #include "views/fenetres/AVoile.h"
 #include "views/fenetres/Redessine.h"

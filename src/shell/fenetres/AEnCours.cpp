@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "fenetres/Contexte.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

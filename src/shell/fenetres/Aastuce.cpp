@@ -11,8 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "fenetres/Contexte.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -5,11 +5,11 @@
 #include <QMdiSubWindow>
 #include <QTextEdit>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Interface_Shell.h"
 #include "platform/Boite_Message.h"
 #include "platform/Lecteur_RTF.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -16,6 +16,7 @@
 #include <ctime>
 #include <exception>
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -31,7 +32,6 @@
 #include "shell/Demarrage.h"
 #include "shell/fenetres/Aastuce.h"
 #include "shell/fenetres/Aide.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Presentation.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Compar.h"
@@ -171,7 +171,7 @@ void MDIForm1::Cree_Menus() {
     QAction *astuce = Item(config, "astuce", QStringLiteral("Astuce du jour"), nullptr);
     astuce->setCheckable(true);
     astuce->setChecked(true);
-    // Tab_Param(305) 1 = no tip at start; kept in tov.ini.
+    // P(SANS_ASTUCE) 1 = no tip at start; kept in tov.ini.
     connect(astuce, &QAction::toggled, this,
             [this](bool coche) { etat_.P(SANS_ASTUCE) = coche ? 0 : 1; });
     separateur(config, "separrateu");

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "interfaces/Garde_Menus.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Commandes_Fichier.h"
@@ -25,7 +27,6 @@
 #include "shell/Chaine_Nombre.h"
 #include "shell/Serie_Gite.h"
 #include "shell/Services_Projet.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "stability/fenetres/Menu_Compar.h"
@@ -240,8 +241,8 @@ void MDIForm1::Barre_Stabilite() {
     // minimised window keeps its icon's size.
     const QSize mini = w.Cadre() ? w.Cadre()->minimumSizeHint() : w.minimumSizeHint();
     if (w.Etat_Fenetre() != Fenetre_Fille::Etat::Minimise)
-        w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(5865), mini.width()),
-                  std::max(Twips_En_Pixels(3750), mini.height()));
+        w.Deplace(w.Gauche(), w.Haut(), std::max(Twips_En_Pixels(LARGEUR_OUTIL), mini.width()),
+                  std::max(Twips_En_Pixels(HAUTEUR_OUTIL), mini.height()));
     w.Montre();
 }
 

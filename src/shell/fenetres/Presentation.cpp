@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -1,6 +1,6 @@
 #include "shell/fenetres/Rafraichit_Menus.h"
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 
 namespace gabarit {
 

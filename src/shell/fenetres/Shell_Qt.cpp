@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
 #include "model/Erreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
@@ -17,7 +18,6 @@
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 

@@ -11,18 +11,18 @@
 #include <cmath>
 #include <exception>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Erreur.h"
 #include "platform/Dialogue_Fichier.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 
 namespace {
 
-constexpr double LARGEUR = 5865, HAUTEUR = 3750; // twips, the window's outer size
 // Retry delay of an activation that came during a computation, ms.
 constexpr int DELAI_ACTIVATION = 30;
 
@@ -186,7 +186,7 @@ void Menu_Compar::Activation() {
     } fin{en_activation_};
     Etat_Projet &e = ctx().etat;
     if (Etat_Fenetre() != Etat::Minimise)
-        Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+        Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
     try {
         Lit_Projet_Compare(e);
     } catch (const std::exception &ex) {
@@ -247,7 +247,8 @@ void Montre_Comparaison(Contexte &ctx) {
     Menu_Compar &w = ctx.Fenetre<Menu_Compar>();
     // A minimised window keeps its icon's size.
     if (w.Etat_Fenetre() != Fenetre_Fille::Etat::Minimise)
-        w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(LARGEUR), Twips_En_Pixels(HAUTEUR));
+        w.Deplace(w.Gauche(), w.Haut(), Twips_En_Pixels(LARGEUR_OUTIL),
+                  Twips_En_Pixels(HAUTEUR_OUTIL));
     w.Montre();
 }
 

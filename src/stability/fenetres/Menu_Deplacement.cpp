@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -21,7 +23,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "stability/Saisie_Deplacement.h"
@@ -80,13 +81,8 @@ Menu_Deplacement::Menu_Deplacement(Contexte &ctx)
                         [this] { Menu_Deplacement_UpDown1_MouseDown(); });
                 connect(spin, &UpDown::Change, this,
                         [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
-                // A number typed in the box moves its spinner as an arrow would.
-                connect(txt, &QLineEdit::textEdited, this, [this, i](const QString &t) {
-                    Touche_[static_cast<std::size_t>(i)] = true;
-                    double v = 0;
-                    if (Lit_Nombre(t, v))
-                        UpDown1(i)->setValue(v);
-                });
+                connect(txt, &QLineEdit::textEdited, this,
+                        [this, i] { Touche_[static_cast<std::size_t>(i)] = true; });
             }
             cadres->addWidget(cadre);
         }
@@ -265,7 +261,7 @@ void Menu_Deplacement::Menu_Deplacement_Form_Activate(QMdiSubWindow *w) {
     if (!w || w != Cadre() || Etat_Fenetre() == Etat::Minimise)
         return;
     Affiche_Deplacement();
-    Deplace(Gauche(), Haut(), Twips_En_Pixels(5865), Twips_En_Pixels(3750));
+    Deplace(Gauche(), Haut(), Twips_En_Pixels(LARGEUR_OUTIL), Twips_En_Pixels(HAUTEUR_OUTIL));
 }
 
 void Menu_Deplacement::Menu_Deplacement_Label1_Click(int index) {

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
@@ -23,7 +25,6 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Coef_Prismatique.h"
 #include "stability/Reglages_Stabilite.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
@@ -64,22 +65,11 @@ void Menu_Stabilite::Connecte() {
                 [this, i] { Menu_Stabilite_Option1_Click(i); });
     connect(SSTab1_, &QTabWidget::currentChanged, this,
             [this](int onglet) { Menu_Stabilite_SSTab1_Click(onglet); });
-    // A number typed in a box within its spinner's range moves the spinner, as an arrow
-    // would start from it; one out of range leaves the spinner where it was.
-    auto suit = [this](QLineEdit *t, UpDown *s) {
-        connect(t, &QLineEdit::textEdited, this, [s](const QString &texte) {
-            double v = 0;
-            if (Lit_Nombre(texte, v) && v >= s->minimum() && v <= s->maximum())
-                s->setValue(v);
-        });
-    };
     for (int i = 0; i < 2; ++i) {
         connect(UpDown1(i), &UpDown::Change, this, [this, i] { Menu_Stabilite_UpDown1_Change(i); });
-        suit(Text1(i), UpDown1(i));
         connect(Text1(i), &QLineEdit::editingFinished, this, [this, i] { Lit_Item(i); });
     }
     connect(UpDown2_, &UpDown::Change, this, [this] { Menu_Stabilite_UpDown2_Change(); });
-    suit(Text2_, UpDown2_);
     connect(Text2_, &QLineEdit::editingFinished, this, [this] {
         Lit_Boite(Text2_, UpDown2_, QStringLiteral("Angle"), ctx().etat.P(ANGLE_GITE),
                   [this] { Menu_Stabilite_UpDown2_Change(); });
@@ -192,7 +182,7 @@ Canvas *Menu_Stabilite::Picture3() { return Picture3_; }
 bool Menu_Stabilite::Precision() const { return Check1_->isChecked(); }
 
 void Menu_Stabilite::Montre_Moment(std::optional<double> moment) {
-    Label2(2)->setText(moment ? Texte_Nombre(*moment) : QStringLiteral(" - - -"));
+    Label2(2)->setText(moment ? Texte_Nombre(*moment) : TIRETS);
 }
 
 void Menu_Stabilite::Montre_Surface_Theorique(double surface) {

@@ -39,15 +39,15 @@ public:
     void Cache_Fenetres() override;
     void Rafraichit_Comparaison() override;
 
-    // The cant spinner and its label take P(228).
+    // The cant spinner and its label take P(ANGLE_BASCULE).
     void Init_Bascule(double angle);
     // The project initialisation's step: the cant of the project read, and none of the
     // previous project's results left on show (theoretical sail area, coefficient and its
     // curve, bar chart); the window shows its first tab again, and the coefficient is
     // computed again when its tab is next opened.
     void Init_Projet(double angle_bascule);
-    // The prismatic coefficient at P(26) on this window's picture, its label set. Callers
-    // hold the busy guard.
+    // The prismatic coefficient at the heel P(ANGLE_GITE) on this window's picture, its label
+    // set. Callers hold the busy guard.
     void Calcule_Coef_Pris();
 
     // Window events, public so the frame and tests run them as the user would.
@@ -59,7 +59,8 @@ public:
     void Menu_Stabilite_UpDown1_Change(int index);
     void Menu_Stabilite_UpDown2_Change();
     void Menu_Stabilite_UpDown3_MouseUp();
-    // Heights and tops of the chart's bars from P(193) to P(199).
+    // Heights and tops of the chart's bars from P(Coef_Prismatique_Gite(0)) to
+    // P(Coef_Prismatique_Gite(6)).
     void Trace_Barres_Gite();
 
     QTabWidget *SSTab1() const { return SSTab1_; }
@@ -91,8 +92,8 @@ private:
     // once in French (a keel station with no section by this window's own message), or, when
     // signale is false, ends quietly.
     template <class F> void Commande(F &&f, bool signale = true);
-    // The righting moment at P(26); a refused one leaves dashes, not the previous heel's
-    // moment.
+    // The righting moment at the heel P(ANGLE_GITE); a refused one leaves dashes, not the
+    // previous heel's moment.
     void Calcule_Moment();
     // A number typed in box t of spinner s, read on Enter or on leaving the box: a whole
     // number within the spinner's range goes to the spinner and applique runs, as an arrow

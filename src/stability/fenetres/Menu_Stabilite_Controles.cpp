@@ -108,7 +108,9 @@ void Menu_Stabilite::Cree_Onglet_Courbe(QWidget *page) {
     UpDown2_->setObjectName(QStringLiteral("UpDown2"));
     UpDown2_->setRange(0, 30);
     UpDown2_->setIncrement(5);
-    UpDown2_->setBuddy(Text2_);
+    // A number typed in a box within its spinner's range moves the spinner; one out of range
+    // leaves the spinner where it was.
+    UpDown2_->setBuddy(Text2_, UpDown::Suivi::Dans_Plage);
     spin_cadre(QStringLiteral("Gite"), QStringLiteral("Frame2"),
                Etiquette(nullptr, QStringLiteral("Label9"), QStringLiteral("Angle")), Text2_,
                UpDown2_);
@@ -173,7 +175,7 @@ void Menu_Stabilite::Cree_Onglet_Balaste(QWidget *page) {
         s->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
         s->setRange(0, 200);
         s->setIncrement(10);
-        s->setBuddy(t);
+        s->setBuddy(t, UpDown::Suivi::Dans_Plage);
         ligne->addWidget(t);
         ligne->addWidget(s);
         lr->addLayout(ligne, 3 + i, 0, 1, 2);

@@ -1,6 +1,6 @@
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 #include "stability/fenetres/Menu_Compar.h"
 
 namespace gabarit {

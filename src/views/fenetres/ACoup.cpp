@@ -2,7 +2,7 @@
 
 #include <QToolBar>
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {

@@ -8,12 +8,12 @@
 #include <exception>
 #include <string>
 
+#include "fenetres/Contexte.h"
 #include "interfaces/Garde_Menus.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Menu_FG.h"
 #include "shell/Chaine_Nombre.h"
 #include "shell/Serie_Gite.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/Redessine.h"

@@ -1,8 +1,8 @@
 #include "views/fenetres/AVoile.h"
 
+#include "fenetres/Contexte.h"
 #include "model/Numeros.h"
 #include "rig/fenetres/Voilure_Vue.h"
-#include "shell/fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {

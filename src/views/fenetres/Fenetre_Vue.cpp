@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {

@@ -2,7 +2,7 @@
 // Modal dialog of the oblique sections view's rotation ANGLE_ROTATION: seven options, 0 to 30
 // degrees by 5. Its option is selected when it is first shown and at every resize. Nothing is
 // redrawn: the next redraw of the sections takes the angle.
-#include "shell/fenetres/Dialogue_Angle.h"
+#include "fenetres/Dialogue_Angle.h"
 
 namespace gabarit {
 

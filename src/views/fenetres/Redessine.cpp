@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "fenetres/Contexte.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "rig/fenetres/Voilure_Vue.h"
-#include "shell/fenetres/Contexte.h"
 #include "views/Dessins.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"

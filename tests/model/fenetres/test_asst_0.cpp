@@ -11,12 +11,12 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "fenetres/Contexte.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Assistant.h"
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
-#include "interfaces/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"

@@ -7,12 +7,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "fenetres/Contexte.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "platform/UpDown.h"
-#include "interfaces/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Coques_Essai.h"
 #include "views/fenetres/ACoup.h"

@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "fenetres/Contexte.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Aide.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 

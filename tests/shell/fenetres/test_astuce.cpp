@@ -8,11 +8,11 @@
 #include <deque>
 #include <gtest/gtest.h>
 
+#include "fenetres/Contexte.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Etat_Projet.h"
 #include "platform/Twips.h"
-#include "interfaces/Shell_Enregistreur.h"
 #include "shell/fenetres/Aastuce.h"
-#include "shell/fenetres/Contexte.h"
 #include "support/Banc_Fenetre.h"
 
 using namespace gabarit;

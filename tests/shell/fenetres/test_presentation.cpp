@@ -6,9 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "model/Etat_Projet.h"
+#include "fenetres/Contexte.h"
 #include "interfaces/Shell_Enregistreur.h"
-#include "shell/fenetres/Contexte.h"
+#include "model/Etat_Projet.h"
 #include "shell/fenetres/Presentation.h"
 #include "support/Banc_Fenetre.h"
 

@@ -9,11 +9,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "fenetres/Contexte.h"
 #include "model/Flottaison.h"
 #include "platform/Image_Vue.h"
 #include "platform/Nombres.h"
 #include "platform/UpDown.h"
-#include "shell/fenetres/Contexte.h"
 #include "stability/Redressement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "support/Affichage_Essai.h"

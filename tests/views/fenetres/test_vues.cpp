@@ -9,10 +9,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "fenetres/Contexte.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"

@@ -3,7 +3,7 @@
 // for 5 k degrees. Each placing selects the option of the record's angle (an angle that is
 // none of the seven leaves the options as they are); a click stores the chosen angle and
 // nothing else: the next computation or drawing takes it.
-#include "shell/fenetres/Dialogue_Options.h"
+#include "fenetres/Dialogue_Options.h"
 
 namespace gabarit {
 

@@ -1,9 +1,9 @@
-#include "shell/fenetres/Fenetre_Peinte.h"
+#include "fenetres/Fenetre_Peinte.h"
 
 #include <QMetaObject>
 
+#include "fenetres/Contexte.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -1,9 +1,9 @@
-#include "shell/fenetres/Dialogue_Angle.h"
+#include "fenetres/Dialogue_Angle.h"
 
 #include <QRadioButton>
 #include <QScopeGuard>
 
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 
 namespace gabarit {
 

@@ -1,11 +1,11 @@
-#include "shell/fenetres/Dialogue_Options.h"
+#include "fenetres/Dialogue_Options.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "fenetres/Contexte.h"
 #include "platform/Twips.h"
-#include "shell/fenetres/Contexte.h"
 
 namespace gabarit {
 

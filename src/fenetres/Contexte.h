@@ -9,9 +9,9 @@
 #include <typeindex>
 #include <vector>
 
+#include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
 #include "platform/Fenetre_Fille.h"
-#include "interfaces/Interface_Shell.h"
 
 class QAction;
 

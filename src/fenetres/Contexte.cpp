@@ -1,4 +1,4 @@
-#include "shell/fenetres/Contexte.h"
+#include "fenetres/Contexte.h"
 
 #include <QtGlobal>
 #include <exception>
