@@ -98,11 +98,9 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     if (gite == 0)
         return Calcul_Flottaison(e, shell);
 
-    int k = 0;
-    for (int i = 1; i <= 6; ++i)
-        if (gite == 5.0 * i)
-            k = i;
-    if (k == 0)
+    // 0 went to the upright flotation above.
+    const int k = Indice_Gite(gite);
+    if (k <= 0)
         throw Erreur_Gabarit("Angle de gîte inconnu : " + Nombre_Message(gite));
     const Cases_Gite c = Cases(k);
     if (e.P(c.etat) == 0)

@@ -9,15 +9,12 @@ namespace {
 // Freeboard pair (stern, bow) for one of the seven heels the record holds results for.
 // Any other heel has no stored waterline: refuse it rather than reuse a stale freeboard.
 void Francs_Bords_Gite(const Etat_Projet &e, double gite, double &arriere, double &avant) {
-    for (int k = 0; k < NB_GITES; ++k) {
-        if (gite == 5.0 * k) {
-            arriere = e.P(Franc_Bord_AR(k));
-            avant = e.P(Franc_Bord_AV(k));
-            return;
-        }
-    }
-    throw Erreur_Gabarit("Calcul impossible : angle de gîte non prévu (" + Nombre_Message(gite) +
-                         ")");
+    const int k = Indice_Gite(gite);
+    if (k < 0)
+        throw Erreur_Gabarit("Calcul impossible : angle de gîte non prévu (" +
+                             Nombre_Message(gite) + ")");
+    arriere = e.P(Franc_Bord_AR(k));
+    avant = e.P(Franc_Bord_AV(k));
 }
 
 } // namespace

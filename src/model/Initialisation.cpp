@@ -4,6 +4,7 @@
 
 #include "model/Carene.h"
 #include "model/Numeros.h"
+#include "model/Saisie_Forme.h"
 #include "model/Version.h"
 #include "rig/Table_Naca.h"
 
@@ -55,7 +56,7 @@ void Mise_A_Jour_Projet(Etat_Projet &e) {
             for (int k = 0; k < NB_GITES; ++k)
                 e.P(Etat_Gite(k)) = 1;
         }
-        e.P(PAS_HORIZONTAL) = e.L() / 10;
+        Remet_Pas_Horizontal(e);
     }
 
     e.P(ZERO_INITIALISATION) = 0;
@@ -77,7 +78,7 @@ void Init_Variables(Etat_Projet &e, Interface_Shell &shell) {
     e.Nom_Compar = "tov0.mas";
     e.Ech_Couple = 1;
     // The horizontal step goes back to its coarsest setting: ten steps along the hull.
-    e.P(PAS_HORIZONTAL) = L / 10;
+    Remet_Pas_Horizontal(e);
     e.P(NB_PAS_HORIZONTAL) = Divise(L, e.P(PAS_HORIZONTAL));
     e.P(PAS_VERTICAL) = 2;
     e.X_Debut_Lignes = 0;

@@ -156,12 +156,13 @@ inline constexpr int Moment_Redressement(int k) { return 214 + k; } // g x mm
 // Put to 0 by the righting-moment series; nothing reads it.
 inline constexpr int MARQUE_SERIE = 230;
 
-// The index k of a heel of 0, 5, ..., 30 degrees; any other heel throws.
-inline int Indice_Gite(double gite) {
+// The index k of a heel of 0, 5, ..., 30 degrees, or -1 for any other heel: the record holds
+// results for those seven alone, so a caller refuses any other with its own message.
+inline constexpr int Indice_Gite(double gite) {
     for (int k = 0; k < NB_GITES; ++k)
         if (gite == 5.0 * k)
             return k;
-    throw Erreur_Gabarit("Angle de gîte inconnu");
+    return -1;
 }
 
 } // namespace gabarit
