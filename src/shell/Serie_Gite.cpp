@@ -36,35 +36,20 @@ void Surface_Mouillee(Etat_Projet &e, Interface_Shell &shell, int k, Memoire_Niv
 }
 
 // Whatever way the series ends: the heel upright again, and every heel whose results the
-// series did not all compute under a red light, so that no display nor the comparison takes
-// what the record still holds for it as current. Nothing here turns a light green: only a
-// floating position found does.
+// series did not all compute under a red light (the lights' guard, destroyed after this body).
 class Garde_Serie {
 public:
-    Garde_Serie(Etat_Projet &e, Interface_Shell &s) : e_(e), s_(s) {}
-    ~Garde_Serie() {
-        e_.P(ANGLE_GITE) = 0;
-        try {
-            bool repeint = false;
-            for (int k = 0; k < NB_GITES; ++k)
-                if (!complet[static_cast<std::size_t>(k)] && e_.P(Etat_Gite(k)) != 1) {
-                    e_.P(Etat_Gite(k)) = 1;
-                    repeint = true;
-                }
-            if (repeint)
-                Affiche_Voyants(e_, s_);
-        } catch (...) {
-        }
-    }
+    Garde_Serie(Etat_Projet &e, Interface_Shell &s) : gites(e, s), e_(e) {}
+    ~Garde_Serie() { e_.P(ANGLE_GITE) = 0; }
     Garde_Serie(const Garde_Serie &) = delete;
     Garde_Serie &operator=(const Garde_Serie &) = delete;
-    // Heels whose every pass has run.
-    std::array<bool, NB_GITES> complet{};
+    // Its fait[k]: heel k's every pass has run.
+    Garde_Gites gites;
 
 private:
     Etat_Projet &e_;
-    Interface_Shell &s_;
 };
+
 } // namespace
 
 void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
@@ -114,14 +99,14 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
             fenetres.Montre_Coef_Pris(r);
             // The upright wetted surface comes from the hull table, not from this series.
             if (k == 0 || passes == Passes_Gite::Sans_Surfaces)
-                garde.complet[static_cast<std::size_t>(k)] = true;
+                garde.gites.fait[static_cast<std::size_t>(k)] = true;
         }
 
         if (passes == Passes_Gite::Toutes) {
             shell.Texte_Statut(1, "Calcul Surface");
             for (int k = 1; k < NB_GITES; ++k) {
                 Surface_Mouillee(e, shell, k, &largeurs);
-                garde.complet[static_cast<std::size_t>(k)] = true;
+                garde.gites.fait[static_cast<std::size_t>(k)] = true;
             }
         }
     } catch (const Erreur_Gabarit &x) {

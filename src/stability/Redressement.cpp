@@ -174,33 +174,6 @@ void Stocke_Moment(Etat_Projet &e, double gite, double moment) {
     e.P(Moment_Redressement(k)) = moment;
 }
 
-// Whatever way a run of the seven heels ends, every heel whose moment it did not compute
-// goes under a red light: what the record holds for it belongs to another hull, keel or run.
-class Garde_Moments {
-public:
-    Garde_Moments(Etat_Projet &e, Interface_Shell &s) : e_(e), s_(s) {}
-    ~Garde_Moments() {
-        try {
-            bool repeint = false;
-            for (int k = 0; k < NB_GITES; ++k)
-                if (!calcule[static_cast<std::size_t>(k)] && e_.P(Etat_Gite(k)) != 1) {
-                    e_.P(Etat_Gite(k)) = 1;
-                    repeint = true;
-                }
-            if (repeint)
-                Affiche_Voyants(e_, s_);
-        } catch (...) {
-        }
-    }
-    Garde_Moments(const Garde_Moments &) = delete;
-    Garde_Moments &operator=(const Garde_Moments &) = delete;
-    std::array<bool, NB_GITES> calcule{};
-
-private:
-    Etat_Projet &e_;
-    Interface_Shell &s_;
-};
-
 } // namespace
 
 bool Station_Derive_Valide(const Etat_Projet &e) {
@@ -289,13 +262,14 @@ double Surface_Theorique(double moment_30) { return Int(moment_30 / 6200 * 10) /
 namespace {
 // The seven heels and the upright state again; see Calcul_Gite_0_30.
 double Serie_Moments(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
-    Garde_Moments garde(e, shell);
+    // Every heel whose moment this run does not compute goes under a red light.
+    Garde_Gites garde(e, shell);
     Verifie_Station_Derive(e);
     std::optional<double> moment_30;
     for (int k = 0; k < NB_GITES; ++k) {
         e.P(ANGLE_GITE) = 5.0 * k;
         const std::optional<double> m = Calcul_Redressement(e, affichage);
-        garde.calcule[static_cast<std::size_t>(k)] = m.has_value();
+        garde.fait[static_cast<std::size_t>(k)] = m.has_value();
         if (k == NB_GITES - 1)
             moment_30 = m;
         shell.Laisse_Evenements();
