@@ -348,6 +348,14 @@ void Menu_Stabilite::Menu_Stabilite_SSTab1_Click(int onglet) {
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown1_Change(int index) {
+    // Stepped while a computation runs: the item cannot move under it, so the box shows again
+    // where the item stands.
+    if (ctx().Occupe()) {
+        const Etat_Projet &e = ctx().etat;
+        const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
+        UpDown1(index)->Montre_Valeur(e.P(index == 0 ? it.y : it.z));
+        return;
+    }
     Commande([this, index] {
         Etat_Projet &e = ctx().etat;
         const Item_Stabilite &it = ITEMS_STABILITE.at(static_cast<std::size_t>(e.Item_Choisi));
@@ -363,6 +371,11 @@ void Menu_Stabilite::Menu_Stabilite_UpDown1_Change(int index) {
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown2_Change() {
+    // Stepped while a computation runs: the heel cannot change under it.
+    if (ctx().Occupe()) {
+        UpDown2_->Montre_Valeur(ctx().etat.P(ANGLE_GITE));
+        return;
+    }
     Commande([this] {
         ctx().etat.P(ANGLE_GITE) = UpDown2_->value();
         Calcule_Moment();

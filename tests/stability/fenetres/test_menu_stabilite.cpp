@@ -174,6 +174,33 @@ TEST(Menu_Stabilite, ItemDeplaceInvalideLesCalculs) {
     }
 }
 
+TEST(Menu_Stabilite, FlechesPendantUnCalculMontrentCeQuiEst) {
+    Banc b;
+    b.e.P(171) = 61; // "Servo 2": records 61, 62, 77
+    b.e.P(172) = 77;
+    b.e.P(77) = 40;
+    b.e.P(62) = 70;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    auto *angle = w.findChild<QLineEdit *>("Text2");
+    {
+        // Neither the item nor the heel can move under a running computation: the boxes go
+        // back to what the record holds instead of showing a step that was never applied.
+        Contexte::Garde_Occupe occupe(b.ctx);
+        Clique_Fleche(w.UpDown1(0), true);
+        Clique_Fleche(w.UpDown1(1), false);
+        Clique_Fleche(w.findChild<UpDown *>("UpDown2"), true);
+    }
+    EXPECT_EQ(b.e.P(77), 40);
+    EXPECT_EQ(b.e.P(62), 70);
+    EXPECT_EQ(b.e.P(26), 0);
+    EXPECT_EQ(w.Text1(0)->text(), "40");
+    EXPECT_EQ(w.Text1(1)->text(), "70");
+    EXPECT_EQ(angle->text(), "0");
+    // Once it is over, the next arrow steps from there.
+    Clique_Fleche(w.UpDown1(0), true);
+    EXPECT_EQ(b.e.P(77), 50);
+}
+
 TEST(Menu_Stabilite, ValeursTapeesLuesOuRefusees) {
     Banc b;
     b.e.P(171) = 58; // "Servo 1": records 58, 59, 76
