@@ -1,7 +1,6 @@
 #include "model/Carene.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -20,15 +19,6 @@ struct Section {
 };
 
 } // namespace
-
-std::string Valeur_Message(double v) {
-    if (!(std::abs(v) >= 1e15))
-        return Nombre_Message(v);
-    // Beyond whole digits a reader can count: the exponent form, always with a point.
-    char tampon[32];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 6);
-    return std::string(tampon, r.ptr);
-}
 
 namespace {
 

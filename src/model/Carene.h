@@ -1,8 +1,6 @@
 #pragma once
 // The hull table Tab_Carene, sampled from the section geometry every 10 mm along the hull
 // and every millimetre down each section.
-#include <string>
-
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
 
@@ -22,8 +20,8 @@ inline constexpr double NB_PAS_HAUTEUR_MAX = HAUTEUR_MAX_TABLE * 10;
 // Empties the hull table.
 void Init_Tab(Etat_Projet &e);
 // Rebuilds the hull table and the upright wetted surface Surface_Mouillee_Gite(0). Refuses
-// (Erreur_Gabarit
-// with a French message) a hull the table cannot hold, before touching the table.
+// (Erreur_Gabarit with a French message) a hull the table cannot hold, before touching the
+// table.
 // Leaves Gite_Couple at 0 and X_Couple one step past the last station.
 void Calcul_Tab(Etat_Projet &e);
 // The whole record, as a command keeps it before it changes the hull.
@@ -41,8 +39,5 @@ void Verifie_Longueur_Table(const Etat_Projet &e);
 // heeled search take exactly what the table takes. The table and the record are not
 // touched; X_Couple and Gite_Couple are left as they were.
 void Verifie_Carene_Table(Etat_Projet &e);
-// A value as the table's refusals name it: plain digits, or the exponent form for one too
-// large to read digit by digit (1e+300).
-std::string Valeur_Message(double v);
 
 } // namespace gabarit

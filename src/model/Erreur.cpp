@@ -18,6 +18,15 @@ std::string Nombre_Message(double v) {
     return s == "-0" ? "0" : s;
 }
 
+std::string Valeur_Message(double v) {
+    if (!(std::abs(v) >= 1e15))
+        return Nombre_Message(v);
+    // Beyond whole digits a reader can count: the exponent form, always with a point.
+    char tampon[32];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 6);
+    return std::string(tampon, r.ptr);
+}
+
 void Refuse_Non_Fini(const char *quoi) {
     throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi + " non finie");
 }

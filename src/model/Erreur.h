@@ -51,6 +51,9 @@ inline double Puissance(double base, double exposant) {
 // A number as our messages show it: plain digits, a point and at most three decimals, never
 // an exponent ("100001000", not "1.00001e+08").
 std::string Nombre_Message(double v);
+// A value a refusal names: as Nombre_Message, or the exponent form for one too large to read
+// digit by digit (1e+300).
+std::string Valeur_Message(double v);
 // Throws unless v can go to the record and to a file: finite, and finite once written as
 // whole thousandths (v x 1000); returns v.
 double Stockable(double v, const char *quoi = "valeur");

@@ -68,6 +68,17 @@ void UpDown::Montre_Valeur(double v) {
     }
 }
 
+QString UpDown::Refus_Saisie(const QString &nom, const QString &texte, double &v) const {
+    if (!Lit_Nombre(texte, v))
+        return QStringLiteral("La valeur de \"%1\" n'est pas un nombre.").arg(nom);
+    if (!(v >= min_ && v <= max_))
+        return QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
+            .arg(nom)
+            .arg(min_)
+            .arg(max_);
+    return {};
+}
+
 void UpDown::Pas(int sens) {
     const int lo = std::min(min_, max_), hi = std::max(min_, max_);
     const int dir = min_ <= max_ ? sens : -sens; // a reversed range runs the other way

@@ -34,6 +34,9 @@ public:
     // Shows a record value: the buddy gets the value as it is (even out of range), the
     // spinner the rounded, clamped value.
     void Montre_Valeur(double v);
+    // Reads a number the user typed for the field captioned nom: an empty text when it is a
+    // number within the range (v then holds it), else the French message that refuses it.
+    QString Refus_Saisie(const QString &nom, const QString &texte, double &v) const;
 
     // What a click on an arrow does (tests call these as a user's click would).
     void Monte();

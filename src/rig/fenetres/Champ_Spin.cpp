@@ -44,14 +44,9 @@ QString Champ_Spin::Verifie(double valeur_projet) {
     if (!touche && texte->text() == Texte_Nombre(valeur_projet))
         return {};
     double v = 0;
-    const QString nom = legende->text().trimmed();
-    if (!Lit_Nombre(texte->text(), v))
-        return QStringLiteral("La valeur de \"%1\" n'est pas un nombre.").arg(nom);
-    if (!Dans_Bornes(fleches, v))
-        return QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
-            .arg(nom)
-            .arg(fleches->minimum())
-            .arg(fleches->maximum());
+    const QString refus = fleches->Refus_Saisie(legende->text().trimmed(), texte->text(), v);
+    if (!refus.isEmpty())
+        return refus;
     fleches->setValue(v);
     touche = true;
     return {};

@@ -149,14 +149,7 @@ void Menu_Stabilite::Lit_Boite(QLineEdit *t, UpDown *s, const QString &nom, doub
         return;
     }
     double v = 0;
-    QString message;
-    if (!Lit_Nombre(texte, v))
-        message = QStringLiteral("La valeur de \"%1\" n'est pas un nombre.").arg(nom);
-    else if (v < s->minimum() || v > s->maximum())
-        message = QStringLiteral("La valeur de \"%1\" doit être comprise entre %2 et %3.")
-                      .arg(nom)
-                      .arg(s->minimum())
-                      .arg(s->maximum());
+    const QString message = s->Refus_Saisie(nom, texte, v);
     if (!message.isEmpty()) {
         remet();
         Boite_Message(this, message, MB_EXCLAMATION, QStringLiteral("Attention"));
