@@ -44,16 +44,6 @@ QString Pas_Un_Nombre(const QString &quoi) {
     return QStringLiteral("%1 n'est pas un nombre (séparateur décimal : « %2 »).")
         .arg(quoi, QLocale().decimalPoint());
 }
-
-// A view that refuses its drawing has told the user why: the command ends on that refusal
-// without a second message.
-void Vue_Signalee(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const Erreur_Gabarit &ex) {
-        throw Erreur_Gabarit(ex.what(), true);
-    }
-}
 } // namespace
 
 Menu_Voile::Menu_Voile(Contexte &ctx)
@@ -213,7 +203,8 @@ void Menu_Voile::Valide_Clic() {
                     Message(QString::fromStdString(ex.what()));
                     return;
                 }
-                Vue_Signalee([this] { Redessine_Voilure(ctx()); });
+                // A view that refuses its drawing has told why: no second message.
+                Redessine_Voilure(ctx());
                 Calcul_Appendices(e);
                 Rafraichit_Comparaison(ctx());
             } else {
