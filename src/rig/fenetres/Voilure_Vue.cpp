@@ -10,13 +10,7 @@
 
 namespace gabarit {
 
-void Actualise_Voilure(Contexte &ctx) {
-    try {
-        Actualise_Vue_Voilure(ctx);
-    } catch (const Erreur_Gabarit &ex) {
-        throw Erreur_Gabarit(ex.what(), true);
-    }
-}
+void Actualise_Voilure(Contexte &ctx) { Actualise_Vue_Voilure(ctx); }
 
 void Trace_Voile_Class(Contexte &ctx) {
     AVoile *v = ctx.Existante<AVoile>();
