@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "model/Erreur.h"
+#include "model/Voyants.h"
 
 namespace gabarit {
 
@@ -27,11 +28,15 @@ Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
 bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
+    // Whatever the command is, a record the heel results are computed from that it changed
+    // puts every heel it did not compute itself under a red light, failure or not.
+    const Empreinte_Gites avant = Empreinte(etat);
     auto lance = [&] {
         if (refus == Si_Refus::Message)
             Essaie_Signale(shell, f);
         else
             Essaie(f);
+        Essaie([&] { Perime_Si_Change(etat, shell, avant); });
     };
     if (quand != Si_Occupe::Garde) {
         lance();

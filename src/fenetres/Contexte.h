@@ -19,39 +19,39 @@ namespace gabarit {
 
 class Contexte {
 public:
-    Contexte(Etat_Projet& etat, Interface_Shell& shell, QMdiArea* zone)
+    Contexte(Etat_Projet &etat, Interface_Shell &shell, QMdiArea *zone)
         : etat(etat), shell(shell), zone(zone) {}
-    Contexte(const Contexte&) = delete;
-    Contexte& operator=(const Contexte&) = delete;
+    Contexte(const Contexte &) = delete;
+    Contexte &operator=(const Contexte &) = delete;
 
-    Etat_Projet& etat;
-    Interface_Shell& shell;
-    QMdiArea* zone;            // the frame's client area
-    QWidget* cadre = nullptr;  // the main frame (parent of dialogs, holder of the caption)
-    QAction* PressePapier = nullptr; // "Presse Papier" of the "Configuration" menu
-    QAction* Son = nullptr;          // "Son" of the "Configuration" menu
+    Etat_Projet &etat;
+    Interface_Shell &shell;
+    QMdiArea *zone;                  // the frame's client area
+    QWidget *cadre = nullptr;        // the main frame (parent of dialogs, holder of the caption)
+    QAction *PressePapier = nullptr; // "Presse Papier" of the "Configuration" menu
+    QAction *Son = nullptr;          // "Son" of the "Configuration" menu
     // tov.ini was read or created at start: only then may it be written (a file that could
     // not be read is never overwritten with values that did not come from it).
     bool Reglages_Ecrivables = false;
 
     // The child window of type W, created (hidden) on first use. W derives from
     // Fenetre_Fille and is constructible from Contexte&.
-    template <class W> W& Fenetre() {
+    template <class W> W &Fenetre() {
         auto it = fenetres_.find(std::type_index(typeid(W)));
         if (it != fenetres_.end())
-            return static_cast<W&>(*it->second);
-        auto* w = new W(*this);
+            return static_cast<W &>(*it->second);
+        auto *w = new W(*this);
         Enregistre(std::type_index(typeid(W)), w);
         return *w;
     }
     // The window of type W if it was created, else nullptr.
-    template <class W> W* Existante() const {
+    template <class W> W *Existante() const {
         auto it = fenetres_.find(std::type_index(typeid(W)));
-        return it == fenetres_.end() ? nullptr : static_cast<W*>(it->second);
+        return it == fenetres_.end() ? nullptr : static_cast<W *>(it->second);
     }
     // Every child window created so far, in order of creation.
-    const std::vector<Fenetre_Fille*>& Fenetres() const { return ordre_; }
-    Fenetre_Fille* Par_Nom(const QString& nom) const;
+    const std::vector<Fenetre_Fille *> &Fenetres() const { return ordre_; }
+    Fenetre_Fille *Par_Nom(const QString &nom) const;
 
     // Inner width and height of the frame's client area (ScaleWidth, ScaleHeight), pixels.
     int Largeur_Cadre() const { return zone ? zone->viewport()->width() : 0; }
@@ -62,13 +62,13 @@ public:
     bool Occupe() const { return occupe_ > 0; }
     class Garde_Occupe {
     public:
-        explicit Garde_Occupe(Contexte& c) : c_(c) { ++c_.occupe_; }
+        explicit Garde_Occupe(Contexte &c) : c_(c) { ++c_.occupe_; }
         ~Garde_Occupe() { --c_.occupe_; }
-        Garde_Occupe(const Garde_Occupe&) = delete;
-        Garde_Occupe& operator=(const Garde_Occupe&) = delete;
+        Garde_Occupe(const Garde_Occupe &) = delete;
+        Garde_Occupe &operator=(const Garde_Occupe &) = delete;
 
     private:
-        Contexte& c_;
+        Contexte &c_;
     };
 
     // How a window command stands with a computation that lets events run.
@@ -82,18 +82,20 @@ public:
         Silence, // ends quietly: nothing the user relies on has changed
         Message, // shows its French message once (not when the core already showed one)
     };
-    // Runs a window command, the one place that decides what its failure does (Essaie).
-    // False when it was not run because a computation was busy.
+    // Runs a window command, the one place that decides what its failure does (Essaie) and
+    // whether the heel results are still those of the project: when the command changed a
+    // record they are computed from, every heel it did not compute goes out of date
+    // (Perime_Si_Change). False when it was not run because a computation was busy.
     bool Commande(Si_Occupe quand, const std::function<void()> &f,
                   Si_Refus refus = Si_Refus::Silence);
 
     // Plays a sound of the program folder when "Son" is checked.
-    void Joue_Son(const std::string& fichier) { shell.Joue_Son(fichier); }
+    void Joue_Son(const std::string &fichier) { shell.Joue_Son(fichier); }
 
 private:
-    void Enregistre(std::type_index t, Fenetre_Fille* w);
-    std::map<std::type_index, Fenetre_Fille*> fenetres_;
-    std::vector<Fenetre_Fille*> ordre_;
+    void Enregistre(std::type_index t, Fenetre_Fille *w);
+    std::map<std::type_index, Fenetre_Fille *> fenetres_;
+    std::vector<Fenetre_Fille *> ordre_;
     int occupe_ = 0;
 };
 

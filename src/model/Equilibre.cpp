@@ -233,7 +233,7 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     e.Perimetre_AR = per_ar;
     e.Perimetre_AV = per_av;
     e.Perimetre_Total = per_total;
-    e.P(c.etat) = 0;
+    Gite_Calculee(e, k);
     e.P(c.volume) = Int(static_cast<float>(vol_ar + vol_av));
     // Two decimals, worked out in single precision: the record keeps the single quotient
     // (266.54 is stored as 266.540009...), so a saved file holds the thousandths it gives.

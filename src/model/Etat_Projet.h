@@ -70,6 +70,9 @@ struct Etat_Projet {
     std::array<double, NB_VALEURS + 1> Tab_Param{};
     std::array<std::string, NB_VALEURS_PROJET + 1> Texte_Projet{};
     std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg{};
+    // How many times each heel's floating position was found since the program started: a
+    // command that bumped it computed that heel's results itself (Perime_Si_Change).
+    std::array<unsigned long long, NB_GITES> Calculs_Gite{};
 
     // The compared project (its settings, the values after NB_VALEURS_PROJET, never filled).
     std::array<double, NB_VALEURS + 1> Tab_Param_Compar{};

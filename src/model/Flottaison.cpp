@@ -145,7 +145,7 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
 
     const float S = S1 + S2;
     e.P(VOLUME_CARENE) = Int(S) / 10000;
-    e.P(Etat_Gite(0)) = 0;
+    Gite_Calculee(e, 0);
     Affiche_Voyants(e, shell);
     if (e.P(ANGLE_GITE) == 0)
         e.P(Volume_Gite(0)) = Int(S);

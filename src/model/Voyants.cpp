@@ -1,5 +1,7 @@
 #include "model/Voyants.h"
 
+#include <cmath>
+
 namespace gabarit {
 
 void Affiche_Voyants(const Etat_Projet &e, Interface_Shell &shell) {
@@ -14,6 +16,82 @@ void Invalide_Calculs(Etat_Projet &e, Interface_Shell &shell) {
     for (int k = 0; k < 7; ++k)
         e.P(Etat_Gite(k)) = 1;
     Affiche_Voyants(e, shell);
+}
+
+namespace {
+
+// Two values the project file writes alike are one value: a centre of gravity worked out
+// again from the weights of a project just read equals the one the file held to its
+// thousandth, and the results were computed for it.
+bool Meme_Valeur_Fichier(double a, double b) {
+    return a == b || std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
+}
+
+} // namespace
+
+void Gite_Calculee(Etat_Projet &e, int k) {
+    e.P(Etat_Gite(k)) = 0;
+    ++e.Calculs_Gite.at(static_cast<std::size_t>(k));
+}
+
+void Gites_Vertes_Calculees(Etat_Projet &e) {
+    for (int k = 0; k < NB_GITES; ++k)
+        if (e.P(Etat_Gite(k)) == 0)
+            ++e.Calculs_Gite[static_cast<std::size_t>(k)];
+}
+
+const std::vector<int> &Numeros_Calculs_Gite() {
+    static const std::vector<int> numeros = [] {
+        std::vector<int> n;
+        // Hull form: every record the section geometry reads.
+        for (int i = LONGUEUR_AV; i <= HAUTEUR_ETRAVE; ++i)
+            if (i != VOLUME_CARENE && i != NACA_DERIVE_HAUT)
+                n.push_back(i);
+        for (int i : {REPORT_TA, LONGUEUR_ETRAVE, VARIATION_FORME_AV, VARIATION_FORME_AR})
+            n.push_back(i);
+        // Weights, their stations and lateral positions, and the centre of gravity.
+        for (int i : {CENTRE_GRAVITE_X, POIDS_TOTAL, X_CARENE, Y_CARENE, POIDS_CARENE, POIDS_BULBE})
+            n.push_back(i);
+        for (int i = 0; i < NB_ITEMS; ++i)
+            for (int j : {X_Item(i), Poids_Item(i), Y_Item(i)})
+                n.push_back(j);
+        // Keel, bulb and cant.
+        for (int i : {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE,
+                      LONGUEUR_BULBE, HAUTEUR_BULBE, ANGLE_BASCULE})
+            n.push_back(i);
+        return n;
+    }();
+    return numeros;
+}
+
+Empreinte_Gites Empreinte(const Etat_Projet &e) {
+    Empreinte_Gites r;
+    const auto &numeros = Numeros_Calculs_Gite();
+    r.valeurs.reserve(numeros.size());
+    for (int n : numeros)
+        r.valeurs.push_back(e.P(n));
+    r.calculs = e.Calculs_Gite;
+    return r;
+}
+
+bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant) {
+    const auto &numeros = Numeros_Calculs_Gite();
+    bool change = false;
+    for (std::size_t i = 0; i < numeros.size() && !change; ++i)
+        change = !Meme_Valeur_Fichier(e.P(numeros[i]), avant.valeurs.at(i));
+    if (!change)
+        return false;
+    bool rougit = false;
+    for (int k = 0; k < NB_GITES; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (e.Calculs_Gite[i] == avant.calculs[i] && e.P(Etat_Gite(k)) != 1) {
+            e.P(Etat_Gite(k)) = 1;
+            rougit = true;
+        }
+    }
+    if (rougit)
+        Affiche_Voyants(e, shell);
+    return rougit;
 }
 
 Garde_Gites::~Garde_Gites() {

@@ -1,6 +1,7 @@
 #pragma once
 // The seven heel lights and their out-of-date flags Etat_Gite(k).
 #include <array>
+#include <vector>
 
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
@@ -12,6 +13,35 @@ namespace gabarit {
 void Affiche_Voyants(const Etat_Projet &e, Interface_Shell &shell);
 // Marks every heel result out of date and turns the seven lights red.
 void Invalide_Calculs(Etat_Projet &e, Interface_Shell &shell);
+
+// Heel k's floating position was found for the project as it stands: its flag goes to 0 and
+// its count of computations moves on (the light is painted by the caller).
+void Gite_Calculee(Etat_Projet &e, int k);
+
+// The heels whose flag is 0 hold results computed for the project as it now stands (a
+// project just read, whose results the open has checked): they count as computed, so the
+// command that read them does not turn them red. Flags are left as they are.
+void Gites_Vertes_Calculees(Etat_Projet &e);
+
+// The records the heel results are computed from: the hull form the table is built from, the
+// weight and station of every mass and the centre of gravity the flotation and the equilibrium
+// read, the lateral positions, keel, bulb and cant the righting moment reads, and the keel and
+// bulb geometry that moves the bulb's station in the centre of gravity. Results the
+// computations store themselves (volumes, freeboards, the heeled bulb, the lateral centre) are
+// not in it, nor the view and step settings.
+const std::vector<int> &Numeros_Calculs_Gite();
+
+// The set's values and the heels' counts of computations, taken before a command.
+struct Empreinte_Gites {
+    std::vector<double> valeurs;
+    std::array<unsigned long long, NB_GITES> calculs{};
+};
+Empreinte_Gites Empreinte(const Etat_Projet &e);
+
+// After a command: when a record of the set no longer holds what it held in `avant`, every
+// heel the command did not compute itself is out of date and its light turns red. A command
+// that changed none of them leaves the lights as they were. True when a light turned red.
+bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant);
 
 // Whatever way a computation over the seven heels ends (a refusal included), every heel it did
 // not complete goes under a red light: what the record holds for it belongs to another hull or

@@ -69,6 +69,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
             Services().calcul_flottaison(e, ctx.shell);
         },
         TITRE);
+    Gites_Vertes_Calculees(e);
     if (depuis_barre)
         Affiche_Voyants(e, ctx.shell);
     return true;

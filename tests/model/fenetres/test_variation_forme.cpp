@@ -80,6 +80,8 @@ TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
     coupe.Deplace(400, 0, 400, 300);
     b.Ouvre();
     const int c0 = coupe.Picture1->Effacements();
+    for (int k = 0; k < 7; ++k)
+        b.e.P(186 + k) = 0;
     b.Clic("UpDown1_0", true);
     EXPECT_GT(coupe.Picture1->Effacements(), c0); // every step redraws the open views
     EXPECT_GT(b.e.Tab_Carene(50, 100, 1), 0.f);
@@ -90,7 +92,9 @@ TEST(Menu_VariationForme, SpinStockeLesIndicesEtLePas) {
     b.Clic("UpDown1_1", false);
     b.Clic("UpDown1_1", false);
     EXPECT_DOUBLE_EQ(b.e.P(108), 1);
-    EXPECT_EQ(b.shell.peintures_voyants, 0); // the heel results are not marked
+    // A new hull: every heel but the upright one, floated again, out of date.
+    for (int k = 1; k < 7; ++k)
+        EXPECT_EQ(b.e.P(186 + k), 1) << k;
 }
 
 TEST(Menu_VariationForme, PrendLesEditionsDeLaFenetreDeForme) {

@@ -236,6 +236,7 @@ TEST(Menu_Deplacement, ClicSurLesEtiquettesMarqueUnePosition) {
 TEST(Menu_Deplacement, ValideInvalideLesCalculsSeulementSiUnChiffreChange) {
     Banc b;
     Menu_Deplacement &w = b.Ouvre<Menu_Deplacement>();
+    Valide(w); // the bench's centre of gravity, worked out from its weights
     for (int k = 0; k < 7; ++k)
         b.e.P(186 + k) = 0;
     // Nothing changed: the heel results stay current (the upright flotation may only
