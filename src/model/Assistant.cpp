@@ -8,6 +8,8 @@
 #include "model/Initialisation.h"
 #include "model/Numeros.h"
 #include "model/Voyants.h"
+#include "rig/Appendices.h"
+#include "rig/Bulbe.h"
 #include "stability/Centrage.h"
 
 namespace gabarit {
@@ -75,6 +77,8 @@ void Derive_Valeurs_Assistant(Etat_Projet &e, double L, Type_Carene type) {
     e.P(CORDE_SAFRAN_BAS) = L / 26.6;
     e.P(POSITION_SAFRAN) = e.P(CORDE_SAFRAN_HAUT);
     e.P(LONGUEUR_BULBE) = L / 4.4;
+    // Until the profiles are known (Cree_Nouveau_Projet computes it from them) the height is a
+    // proportion of the length.
     e.P(HAUTEUR_BULBE) = L / 29.6;
     e.P(HAUTEUR_MAX) = L / 10;
     e.P(HAUTEUR_TA) = F(L / 25);
@@ -113,6 +117,10 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         const double L = Arrondi_Dizaine(longueur);
         res.longueur = L;
         Derive_Valeurs_Assistant(*nouveau, L, res.type);
+        // The new boat's own appendage figures and bulb height, as the appendages and bulb
+        // windows would compute them, not the master's.
+        Calcul_Appendices(*nouveau);
+        Calcul_Hauteur_Bulbe(*nouveau);
         nouveau->Nom_Projet = NOM_NOUVEAU_PROJET;
         // Only the upright result will be computed here.
         for (int k = 1; k < NB_GITES; ++k)

@@ -20,13 +20,28 @@ double Montre(float v) { return Fini(Valeur_Simple(v), "dimension du bulbe"); }
 
 } // namespace
 
+std::optional<double> Hauteur_Bulbe(const Etat_Projet &e) {
+    const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
+    const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
+    if (!Table_Naca_Lue(e))
+        return std::nullopt;
+    return Montre((e.Table_Naca[bas][COL_EPAISSEUR] + e.Table_Naca[haut][COL_EPAISSEUR]) * Lr(e));
+}
+
+void Calcul_Hauteur_Bulbe(Etat_Projet &e) {
+    if (const std::optional<double> h = Hauteur_Bulbe(e))
+        e.P(HAUTEUR_BULBE) = *h;
+}
+
 Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c) {
     if (profil < 0)
         throw Refus_Profil("Aucun profil n'est choisi pour la vue de dessus.");
     const int k = Profil_Naca(profil);
     Affichage_Bulbe_Dessus a;
-    a.diametre = Montre(2 * e.Table_Naca[k][COL_EPAISSEUR] * Lr(e));
-    a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+    if (Table_Naca_Lue(e)) {
+        a.diametre = Montre(2 * e.Table_Naca[k][COL_EPAISSEUR] * Lr(e));
+        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+    }
 
     const double s = Echelle_Section(c);
     e.P(ECHELLE_VUE) = s;
@@ -39,17 +54,19 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
     const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
     Affichage_Bulbe_Cote a;
-    a.hauteur =
-        Montre((e.Table_Naca[bas][COL_EPAISSEUR] + e.Table_Naca[haut][COL_EPAISSEUR]) * Lr(e));
-    a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION]);
-    a.position_bas = Valeur_Simple(e.Table_Naca[bas][COL_POSITION]);
+    // The label and the record take the same figure: the height is stored as shown.
+    a.hauteur = Hauteur_Bulbe(e);
+    if (a.hauteur) {
+        a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION]);
+        a.position_bas = Valeur_Simple(e.Table_Naca[bas][COL_POSITION]);
+    }
 
     const double s = Echelle_Section(c);
     e.P(ECHELLE_VUE) = s;
     c.Efface();
     Trace_Contour_Naca(e, bas, haut, s, c);
-    // The height is stored as the label shows it, not as the product in double precision.
-    e.P(HAUTEUR_BULBE) = a.hauteur;
+    if (a.hauteur)
+        e.P(HAUTEUR_BULBE) = *a.hauteur;
     return a;
 }
 

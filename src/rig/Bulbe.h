@@ -2,6 +2,8 @@
 // The ballast bulb of the bulb window: a streamlined body shaped by three NACA profiles of
 // the table (one for the top view, one for each half of the side view) over its length
 // LONGUEUR_BULBE. Every ordinate and station of the table is a percentage of that length.
+#include <optional>
+
 #include "interfaces/Canvas.h"
 #include "model/Etat_Projet.h"
 
@@ -12,9 +14,20 @@ namespace gabarit {
 inline constexpr double REFERENCE_PLOMB = 207.2;
 inline constexpr double PI_BULBE = 3.14116;
 
+// The bulb height the side view shows: the largest half-thicknesses of its upper
+// (NACA_BULBE_HAUT) and lower (NACA_BULBE_BAS) profiles times LONGUEUR_BULBE / 100, in single
+// precision and to the seven digits its label writes. Empty while no NACA table has been read:
+// a table of zeros would give a height of 0. Refuses a profile outside the table
+// (Refus_Profil) and a height beyond single precision.
+std::optional<double> Hauteur_Bulbe(const Etat_Projet &e);
+// Stores that height in HAUTEUR_BULBE, which the righting moment and the draft read; run
+// whenever the bulb length or a side-view profile changes. Leaves it without a table.
+void Calcul_Hauteur_Bulbe(Etat_Projet &e);
+
+// Figures of the views; empty while no NACA table has been read.
 struct Affichage_Bulbe_Dessus {
-    double diametre; // largest width, mm, single precision as shown
-    double position; // of the widest point, % of the length from the nose
+    std::optional<double> diametre; // largest width, mm, single precision as shown
+    std::optional<double> position; // of the widest point, % of the length from the nose
 };
 // Top view of profile `profil` (the row chosen in the window's list; -1 when none), in per
 // cent of the length both ways; stores the picture's scale in ECHELLE_VUE. A missing or unknown
@@ -22,13 +35,12 @@ struct Affichage_Bulbe_Dessus {
 Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c);
 
 struct Affichage_Bulbe_Cote {
-    double hauteur;       // sum of the two largest half-thicknesses, mm, as shown
-    double position_haut; // thickest point of the upper profile, %
-    double position_bas;  // of the lower profile
+    std::optional<double> hauteur;       // Hauteur_Bulbe
+    std::optional<double> position_haut; // thickest point of the upper profile, %
+    std::optional<double> position_bas;  // of the lower profile
 };
 // Side view: upper half from profile NACA_BULBE_HAUT, lower half from NACA_BULBE_BAS. Stores
-// the scale in ECHELLE_VUE and the height, as shown, in HAUTEUR_BULBE (the righting moment
-// reads it).
+// the scale in ECHELLE_VUE and, through Calcul_Hauteur_Bulbe, the height.
 Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c);
 
 // The bulb as 25 slices of circular section, the radius at a station the mean of the three

@@ -53,12 +53,15 @@ Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool infer
     const double corde = static_cast<float>(e.P(inferieur ? plan.corde_bas : plan.corde_haut));
 
     Affichage_Section a;
-    // A thickness beyond single precision is refused rather than shown as "inf".
-    a.epaisseur = Fini(Valeur_Simple(static_cast<float>(Epaisseur_Section(e, k, corde))),
-                       "épaisseur du profil");
-    a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
-    a.epaisseur_haut = Epaisseur_Section(e, haut, e.P(plan.corde_haut));
-    a.epaisseur_bas = Epaisseur_Section(e, bas, e.P(plan.corde_bas));
+    // A table of zeros (none read) would show a thickness of 0 at 0 %: no figures.
+    if (Table_Naca_Lue(e)) {
+        // A thickness beyond single precision is refused rather than shown as "inf".
+        a.epaisseur = Fini(Valeur_Simple(static_cast<float>(Epaisseur_Section(e, k, corde))),
+                           "épaisseur du profil");
+        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+        a.epaisseur_haut = Epaisseur_Section(e, haut, e.P(plan.corde_haut));
+        a.epaisseur_bas = Epaisseur_Section(e, bas, e.P(plan.corde_bas));
+    }
 
     // In per cent of chord both ways: the outline shows the true thickness ratio whatever
     // the chord.

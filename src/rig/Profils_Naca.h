@@ -2,6 +2,8 @@
 // Keel and rudder foil sections: each of the two fins has an upper (root) and a lower (tip)
 // section, a NACA profile of the table stretched to the section's chord. The keel and the
 // rudder differ only by the record numbers of their twin table below.
+#include <optional>
+
 #include "interfaces/Canvas.h"
 #include "model/Erreur.h"
 #include "model/Etat_Projet.h"
@@ -27,12 +29,12 @@ double Valeur_Simple(float v);
 // always an even number of thousandths: 2 x Int(1000 x N(profil, 26) x corde / 100) / 1000.
 double Epaisseur_Section(const Etat_Projet &e, int profil, double corde);
 
-// What the section drawing shows beside its outline.
+// What the section drawing shows beside its outline; empty while no NACA table has been read.
 struct Affichage_Section {
-    double epaisseur;      // of the chosen section, single precision as shown (mm)
-    double position;       // of its thickest point, % of chord from the leading edge
-    double epaisseur_haut; // of the upper section (mm), the sizing box's starting text
-    double epaisseur_bas;  // of the lower section
+    std::optional<double> epaisseur;      // of the chosen section, single precision as shown (mm)
+    std::optional<double> position;       // of its thickest point, % of chord from the leading edge
+    std::optional<double> epaisseur_haut; // of the upper section (mm), the sizing box's text
+    std::optional<double> epaisseur_bas;  // of the lower section
 };
 
 // Draws the chosen section (the lower one when inferieur) in per cent of chord, the same

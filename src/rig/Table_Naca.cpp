@@ -41,6 +41,13 @@ int Profil_Naca(double valeur) {
     return static_cast<int>(n);
 }
 
+bool Table_Naca_Lue(const Etat_Projet &e) {
+    for (const auto &profil : e.Table_Naca)
+        if (profil[26] > 0)
+            return true;
+    return false;
+}
+
 void Pose_Stations_Naca(Etat_Projet &e) {
     for (int j = 0; j < 26; ++j)
         e.Stations_Naca[j] = STATIONS[j];

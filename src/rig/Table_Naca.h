@@ -19,6 +19,11 @@ public:
     using Erreur_Gabarit::Erreur_Gabarit;
 };
 
+// Whether a table has been read: some profile has a thickness. Before the first successful
+// read (or after a refused one at start-up) the table is all zeros, and no figure drawn from it
+// means anything.
+bool Table_Naca_Lue(const Etat_Projet &e);
+
 // Number of profiles of the table: the record and the lists name rows 0 to 39.
 inline constexpr int NB_PROFILS_NACA = 40;
 

@@ -41,8 +41,10 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
     // length.
     const double tip =
         e.P(POSITION_DERIVE) - e.P(LONGUEUR_DERIVE) * std::sin(e.P(ANGLE_DERIVE) * PI_QUILLE / 180);
+    // Checked against what the project file can hold: a light bulb far away leaves the
+    // moment of the weights finite.
     const double x_bulbe =
-        Fini((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + tip, "X_Bulbe");
+        Stockable((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + tip, "X_Bulbe");
 
     double poids = 0, moment_x = 0;
     for (const Masse &m : MASSES_X) {

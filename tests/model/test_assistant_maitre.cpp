@@ -1,9 +1,10 @@
 // The assistant's whole build, from the master project of the program folder.
 #include <gtest/gtest.h>
 
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Assistant.h"
 #include "model/Version.h"
-#include "interfaces/Shell_Enregistreur.h"
+#include "rig/Table_Naca.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 
@@ -52,4 +53,31 @@ TEST(Assistant_Maitre, ChaqueTypeAuxLongueursExtremes) {
             EXPECT_EQ(e.L(), l);
             EXPECT_TRUE(s.messages.empty()) << l << " " << static_cast<int>(t);
         }
+}
+
+// The new boat's bulb height and appendage figures straight after the assistant, without
+// opening the bulb or appendages windows. The master's bulb halves are both NACA row 6 of
+// data/nacaa.ini, half-thickness 9.0026 %; the bulb is 1000 / 4.4 mm long.
+TEST(Assistant_Maitre, HauteurDuBulbeEtAppendicesDuNouveauBateau) {
+    Etat_Projet e;
+    e.Dossier_Programme = test::Dossier_Donnees();
+    Lit_Table_Naca(e); // as the start-up reads it
+    Shell_Enregistreur s;
+    ASSERT_EQ(Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal).etat,
+              Resultat_Assistant::Etat::Reussie);
+    // (9.0026 + 9.0026) x 10 / 4.4 = 40.920909..., in single precision and to seven digits
+    // as the side view's label writes it.
+    EXPECT_EQ(e.P(166), 40.92091);
+
+    // Keel: chords 1000 / 13, span 250; rudder: chords 50 and 1000 / 26.6, span 1000 / 7.6.
+    EXPECT_EQ(e.P(122), 19230); // 250000 / 13 = 19230.77
+    EXPECT_EQ(e.P(123), 6.5);   // 62500 / 19230 x 200 = 650.03
+    EXPECT_EQ(e.P(148), 5762);  // 87.594 x 131.579 / 2 = 5762.76
+    EXPECT_EQ(e.P(149), 6);     // 17313.02 / 5762 x 200 = 600.94
+    EXPECT_EQ(e.P(125), 1.95);  // the master's sail area 426063 / 217382 = 1.9600
+    EXPECT_EQ(e.P(151), 0.48);  // 426063 / 869519 = 0.48999
+    // Keel reference 500 - 0.2 x 1000 / 13, rudder 50 - 0.7 x 50 = 15.
+    const double quille = 500 - 0.2 * 1000 / 13;
+    EXPECT_NEAR(e.P(126), (quille * 19230 + 15 * 5762) / (19230 + 5762), 1e-9);
+    EXPECT_EQ(e.P(109), 0);
 }

@@ -148,3 +148,39 @@ TEST(Bulbe, LaVueDesAppendicesEffaceLaVueDeCote) {
     Trace_Bulbe(e, s, c);
     EXPECT_EQ(s.effacements_bulbe_cote, 2);
 }
+
+// The height the core stores whenever the bulb length or a side-view profile changes, by the
+// side view's rule: (upper + lower largest half-thickness) % of the length, single precision,
+// seven digits. No table read: nothing to compute, the record keeps its height.
+TEST(Bulbe, HauteurCalculeeSansLaVueDeCote) {
+    struct Cas {
+        const char *quoi;
+        double longueur, haut, bas; // mm, and the rows' largest half-thicknesses in %
+        bool table;
+        double hauteur; // stored; 3 is what the record held
+    };
+    for (Cas k : {Cas{"cone", 200, 6.25f, 18.75f, true, 50},
+                  Cas{"sept chiffres", 183, 6.0017f, 4.5013f, true, 19.22049},
+                  Cas{"bulbe nul", 0, 6.25f, 18.75f, true, 0},
+                  Cas{"sans table", 200, 6.25f, 18.75f, false, 3}}) {
+        SCOPED_TRACE(k.quoi);
+        Etat_Projet e;
+        if (k.table) {
+            Bulbe_Cone(e);
+            e.Table_Naca[8][26] = static_cast<float>(k.haut);
+            e.Table_Naca[9][26] = static_cast<float>(k.bas);
+        } else {
+            e.P(159) = 8, e.P(161) = 9;
+        }
+        e.P(165) = k.longueur;
+        e.P(166) = 3;
+        Calcul_Hauteur_Bulbe(e);
+        EXPECT_EQ(e.P(166), k.hauteur);
+    }
+    // A profile outside the table is refused and leaves the height.
+    Etat_Projet e = Bulbe();
+    e.P(159) = 40;
+    e.P(166) = 3;
+    EXPECT_THROW(Calcul_Hauteur_Bulbe(e), Refus_Profil);
+    EXPECT_EQ(e.P(166), 3);
+}

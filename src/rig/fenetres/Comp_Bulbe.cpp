@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
@@ -26,7 +27,13 @@
 namespace gabarit {
 
 namespace {
-const QString TIRETS = QStringLiteral("----------");
+// What the figures show before the first drawing.
+const QString TIRETS_INITIAUX = QStringLiteral("----------");
+
+// A figure of the views, or the dashes of one that cannot be computed (no table read).
+QString Chiffre_Vue(const std::optional<double> &v, const QString &suite = {}) {
+    return v ? Texte_Nombre(*v) + suite : TIRETS;
+}
 
 // "Choix du profil :", a list and its "-" and "+" buttons.
 QHBoxLayout *Ligne_Choix(QComboBox *liste, std::array<QPushButton *, 2> &boutons,
@@ -56,7 +63,7 @@ Comp_Bulbe::Comp_Bulbe(Contexte &ctx)
     : Fenetre_Comp(ctx, QStringLiteral("Comp_Bulbe"), QString::fromUtf8("Clompléments Bulbe")) {
     SSTab1_ = Onglets(this, 2);
     for (int i : {1, 3, 4, 5, 6}) {
-        Label6_[static_cast<std::size_t>(i)] = new QLabel(TIRETS);
+        Label6_[static_cast<std::size_t>(i)] = new QLabel(TIRETS_INITIAUX);
         Label6_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Label6_%1").arg(i));
     }
     // The prints of the top and side views, beside the tabs while their tab is the current
@@ -223,8 +230,8 @@ void Comp_Bulbe::Choix_Dessus() {
     Etat_Projet &e = ctx().etat;
     e.P(NACA_BULBE_DESSUS) = k;
     const Affichage_Bulbe_Dessus a = Trace_Bulbe_Dessus(e, k, *Picture1_);
-    Label6_[4]->setText(Texte_Nombre(a.position) + QStringLiteral("%"));
-    Label6_[3]->setText(Texte_Nombre(a.diametre));
+    Label6_[4]->setText(Chiffre_Vue(a.position, QStringLiteral("%")));
+    Label6_[3]->setText(Chiffre_Vue(a.diametre));
 }
 
 void Comp_Bulbe::Choix_Cote() {
@@ -234,9 +241,9 @@ void Comp_Bulbe::Choix_Cote() {
     Etat_Projet &e = ctx().etat;
     e.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT) = k;
     const Affichage_Bulbe_Cote a = Trace_Bulbe_Cote(e, *Picture2_);
-    Label6_[1]->setText(Texte_Nombre(a.position_haut) + QStringLiteral("%"));
-    Label6_[6]->setText(Texte_Nombre(a.position_bas) + QStringLiteral("%"));
-    Label6_[5]->setText(Texte_Nombre(a.hauteur));
+    Label6_[1]->setText(Chiffre_Vue(a.position_haut, QStringLiteral("%")));
+    Label6_[6]->setText(Chiffre_Vue(a.position_bas, QStringLiteral("%")));
+    Label6_[5]->setText(Chiffre_Vue(a.hauteur));
 }
 
 // The list of the side view shows the chosen half's profile; choosing it stores and draws.
@@ -259,6 +266,11 @@ void Comp_Bulbe::Calcul_Masse_Bulbe() {
     if (!Lit_Nombre(Text1_->text(), reference))
         throw Refus_Profil("La masse de référence \"" + Text1_->text().toStdString() +
                            "\" n'est pas un nombre.");
+    // Without a table the volume is not known: no mass either.
+    if (!Table_Naca_Lue(ctx().etat)) {
+        Label2_1_->setText(TIRETS);
+        return;
+    }
     const double masse = Masse_Bulbe(Volume_Bulbe(ctx().etat), reference);
     Label2_1_->setText(Texte_Nombre(masse) + QStringLiteral(" gmm"));
 }

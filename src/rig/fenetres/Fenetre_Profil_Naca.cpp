@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "fenetres/Contexte.h"
+#include "fenetres/Fenetres_Outils.h"
 #include "model/Numeros.h"
 #include "platform/Boite_Message.h"
 #include "platform/Controles.h"
@@ -26,7 +27,8 @@
 namespace gabarit {
 
 namespace {
-const QString TIRETS = QStringLiteral("----------");
+// What the figures show before the first drawing.
+const QString TIRETS_INITIAUX = QStringLiteral("----------");
 } // namespace
 
 Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jumeau)
@@ -78,13 +80,13 @@ Fenetre_Profil_Naca::Fenetre_Profil_Naca(Contexte &ctx, const Jumeau_Profil &jum
     chiffres->addWidget(
         Etiquette(Picture1_, QStringLiteral("Label5_3"), QStringLiteral("Epaiseur :")), 0,
         Qt::AlignBottom);
-    Label6_3_ = Etiquette(Picture1_, QStringLiteral("Label6_3"), TIRETS);
+    Label6_3_ = Etiquette(Picture1_, QStringLiteral("Label6_3"), TIRETS_INITIAUX);
     chiffres->addWidget(Label6_3_, 0, Qt::AlignBottom);
     chiffres->addStretch();
     chiffres->addWidget(
         Etiquette(Picture1_, QStringLiteral("Label5_4"), QString::fromUtf8(jumeau.longueur_avant)),
         0, Qt::AlignBottom);
-    Label6_4_ = Etiquette(Picture1_, QStringLiteral("Label6_4"), TIRETS);
+    Label6_4_ = Etiquette(Picture1_, QStringLiteral("Label6_4"), TIRETS_INITIAUX);
     chiffres->addWidget(Label6_4_, 0, Qt::AlignBottom);
     auto *bas = new QHBoxLayout;
     bas->addWidget(Picture1_, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -150,11 +152,12 @@ int Fenetre_Profil_Naca::Numero_Profil() const {
 
 void Fenetre_Profil_Naca::Dessine() {
     const Affichage_Section a = Trace_Profil(ctx().etat, jumeau_.plan, Inferieur(), *Picture1_);
-    Label6_3_->setText(Texte_Nombre(a.epaisseur));
-    Label6_4_->setText(Texte_Nombre(a.position) + QStringLiteral(" %"));
+    // Without a table the figures are not known: dashes, and empty sizing boxes.
+    Label6_3_->setText(a.epaisseur ? Texte_Nombre(*a.epaisseur) : TIRETS);
+    Label6_4_->setText(a.position ? Texte_Nombre(*a.position) + QStringLiteral(" %") : TIRETS);
     // The sizing boxes open on the current thicknesses.
-    Text2_[0]->setText(Texte_Nombre(a.epaisseur_haut));
-    Text2_[1]->setText(Texte_Nombre(a.epaisseur_bas));
+    Text2_[0]->setText(a.epaisseur_haut ? Texte_Nombre(*a.epaisseur_haut) : QString());
+    Text2_[1]->setText(a.epaisseur_bas ? Texte_Nombre(*a.epaisseur_bas) : QString());
 }
 
 // The list shows the chosen section's profile; choosing it stores it and draws.

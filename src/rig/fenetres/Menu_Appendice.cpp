@@ -19,6 +19,7 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
+#include "rig/Bulbe.h"
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "rig/fenetres/Comp_Derive.h"
 #include "rig/fenetres/Comp_Safran.h"
@@ -227,6 +228,9 @@ void Menu_Appendice::Valide_Clic() {
                 return;
             Lire_Appendice();
             Calcul_Appendices(ctx().etat);
+            // The bulb length may have changed: its height follows, as the bulb window's side
+            // view would show it.
+            Calcul_Hauteur_Bulbe(ctx().etat);
             Calcul_Centrage(ctx().etat, ctx().shell);
             Rafraichit_Menus(ctx());
             Redessine_Deplacement(ctx());

@@ -171,6 +171,28 @@ TEST(Menu_Impression, ReopenedBoxesShowTheGoodValues) {
     EXPECT_TRUE(Texte_Pdf(QString::fromStdString(pdf)).contains(QStringLiteral("Couple 30")));
 }
 
+// A station or step typed without the arrows and taken by "Valide" is the box's good value:
+// opened again after a close, the box shows it.
+TEST(Menu_Impression, ReopenedBoxesShowTheTypedValueValideTook) {
+    struct Cas {
+        int bouton; // Command2(i), the box's "Valide"
+        const char *tape;
+    };
+    for (Cas k : {Cas{0, "470"}, Cas{10, "70"}}) {
+        SCOPED_TRACE(k.tape);
+        Banc b;
+        Menu_Impression &w = b.Ouvre();
+        b.Choisit_Pdf(w, b.dossier + "/tape.pdf");
+        QLineEdit *boite = k.bouton == 0 ? w.Text1() : w.Text2();
+        Tape(boite, QString::fromLatin1(k.tape));
+        QTest::mouseClick(w.Command2(k.bouton), Qt::LeftButton);
+        EXPECT_TRUE(b.messages.empty());
+        w.Cadre()->close();
+        b.Ouvre();
+        EXPECT_EQ(boite->text(), QString::fromLatin1(k.tape));
+    }
+}
+
 // The calibration's caption reads as written, its runs of blanks kept, and is whole in its
 // frame at the window's size.
 TEST(Menu_Impression, CalibrationCaptionAsWritten) {

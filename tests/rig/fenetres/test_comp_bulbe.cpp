@@ -209,3 +209,28 @@ TEST_F(Cadre_Test, LaVueDesAppendicesEffaceLaVueDeCoteDuBulbe) {
     EXPECT_EQ(w.Picture2()->Effacements(), 2);
     EXPECT_FALSE(w.Visible());
 }
+
+// No table was ever read (the file is missing): the lists still store their profiles, but
+// width, height, thickest points and mass cannot be known, so dashes; the height stays.
+TEST(Comp_Bulbe, SansTableLesChiffresSontDesTirets) {
+    Banc b;
+    std::filesystem::remove(b.e.Fichier_Programme("nacaa.ini"));
+    b.e.P(166) = 33;
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
+    ASSERT_EQ(b.messages.size(), 1u); // the missing table, named; the lists left on row 0
+    QTest::keyClick(w.Combo1(), Qt::Key_Down);
+    EXPECT_EQ(b.e.P(160), 1);
+    EXPECT_EQ(w.Label6(3)->text(), " - - -");
+    EXPECT_EQ(w.Label6(4)->text(), " - - -");
+    w.SSTab1()->setCurrentIndex(1);
+    QTest::keyClick(w.Combo2(), Qt::Key_Down);
+    EXPECT_EQ(b.e.P(159), 1);
+    for (int i : {1, 5, 6})
+        EXPECT_EQ(w.Label6(i)->text(), " - - -") << i;
+    EXPECT_EQ(b.e.P(166), 33);
+    w.SSTab1()->setCurrentIndex(2);
+    Clique(w.Command7());
+    EXPECT_EQ(w.Label2_1()->text(), " - - -");
+    EXPECT_EQ(b.messages.size(), 1u);
+    EXPECT_TRUE(b.shell.messages.empty());
+}

@@ -217,3 +217,31 @@ TEST(Comp_Safran, LeJumeauDuSafran) {
     b.Ouvre<Comp_Safran>();
     EXPECT_FALSE(d.Visible());
 }
+
+// The start-up refused a damaged table (a word that is not a number on its first line): the
+// keel and rudder windows have no thickness or thickest point to show, so dashes, not 0.
+TEST(Comp_Derive, SansTableLesChiffresSontDesTirets) {
+    for (const char *fenetre : {"Comp_Derive", "Comp_Safran"}) {
+        SCOPED_TRACE(fenetre);
+        Banc_Fenetre b;
+        Lit_Maitre(b.e);
+        Init_Projet(b.e, b.shell);
+        b.e.Dossier_Programme = Dossier_Temporaire();
+        Ecrit_Octets(b.e.Fichier_Programme("nacaa.ini"), "0,abc\r\n");
+        EXPECT_THROW(Init_Variables(b.e, b.shell), Erreur_Gabarit);
+        Calcul_Tab(b.e);
+        Profils_Appendices(b.e);
+        Fenetre_Profil_Naca &w = fenetre == std::string("Comp_Derive")
+                                     ? static_cast<Fenetre_Profil_Naca &>(b.Ouvre<Comp_Derive>())
+                                     : b.Ouvre<Comp_Safran>();
+        EXPECT_EQ(w.Label6(3)->text(), " - - -");
+        EXPECT_EQ(w.Label6(4)->text(), " - - -");
+        EXPECT_EQ(w.Text2(0)->text(), "");
+        EXPECT_EQ(w.Text2(1)->text(), "");
+        // The other section too.
+        Clique_Option(w.Option1(1));
+        EXPECT_EQ(w.Label6(3)->text(), " - - -");
+        EXPECT_EQ(w.Label6(4)->text(), " - - -");
+        EXPECT_TRUE(b.messages.empty());
+    }
+}

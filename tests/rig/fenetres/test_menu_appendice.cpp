@@ -221,3 +221,25 @@ TEST(Menu_Appendice, PastilleDuCentreAntiDeriveVertFonce) {
     const QImage image = pastille->grab().toImage();
     EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(0, 128, 0));
 }
+
+// "Valide" gives the bulb the height its side view would show, without the bulb window: both
+// halves are NACA row 6 (half-thickness 9.0026 %), so 18.0052 % of the length, in single
+// precision to seven digits. The master's file holds 48 for its 270 mm bulb.
+TEST(Menu_Appendice, ValideDonneAuBulbeLaHauteurDeSaVueDeCote) {
+    struct Cas {
+        const char *longueur; // typed in the bulb tab, or nothing
+        double hauteur;
+    };
+    for (Cas k : {Cas{nullptr, 48.61404}, Cas{"220", 39.61144}}) {
+        SCOPED_TRACE(k.longueur ? k.longueur : "270");
+        Banc b;
+        ASSERT_EQ(b.e.P(166), 48);
+        Menu_Appendice &w = b.Ouvre<Menu_Appendice>();
+        w.SSTab1()->setCurrentIndex(2);
+        if (k.longueur)
+            Tape(w.Text1(10), k.longueur);
+        Valide(w, 4);
+        EXPECT_TRUE(b.messages.empty());
+        EXPECT_EQ(b.e.P(166), k.hauteur);
+    }
+}
