@@ -303,7 +303,7 @@ TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->Visible());
     EXPECT_EQ(w->Valeur_Ecart(ECART_POIDS)->text(), "-72%");
-    EXPECT_EQ(w->Valeur_Ecart(ECART_VOILURE_STABILITE)->text(), "1096%");
+    EXPECT_EQ(w->Valeur_Ecart(ECART_VOILURE_STABILITE)->text(), "1095%");
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(joues.isEmpty());
 }
