@@ -169,6 +169,19 @@ const Ligne LIGNES[] = {
      [](Banc &b) { b.Ouvre<Menu_Stabilite>(); },
      [](Banc &b) { Clique_Fleche(b.ctx.Fenetre<Menu_Stabilite>().UpDown1(0), false); },
      [](Banc &b) { Clique_Fleche(b.ctx.Fenetre<Menu_Stabilite>().UpDown1(0), true); }, TOUTES},
+    {"Menu_Stabilite, Balaste, servo 1 lateral typed 0 then 20, Enter, record 76",
+     [](Banc &b) { b.Ouvre<Menu_Stabilite>(); },
+     [](Banc &b) {
+         QLineEdit *t = b.ctx.Fenetre<Menu_Stabilite>().Text1(0);
+         Tape_Nombre(t, 0);
+         QTest::keyClick(t, Qt::Key_Return);
+     },
+     [](Banc &b) {
+         QLineEdit *t = b.ctx.Fenetre<Menu_Stabilite>().Text1(0);
+         Tape_Nombre(t, 20);
+         QTest::keyClick(t, Qt::Key_Return);
+     },
+     TOUTES},
     // The cant moves only the righting moments, which its release works out again for every
     // heel: no light turns red.
     {"Menu_Stabilite, Pendulaire: down arrow at 0, then up arrow, record 228",
