@@ -170,7 +170,8 @@ void Menu_Compar::Menu_Compar_Form_Activate(QMdiSubWindow *w) {
         Qt::QueuedConnection);
 }
 
-// Run when no command is: through the command runner all the same, as every command is.
+// The activation comes from a timer or a queued call, not from a command: it goes through the
+// runner all the same, so that what it stores is judged as every command's is.
 void Menu_Compar::Activation_Commande() {
     ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Activation(); });
 }

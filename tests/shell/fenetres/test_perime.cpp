@@ -108,7 +108,10 @@ struct Ligne {
 // 320 long, bulb 270 long at 50 %, bulb height 48, mainsail foot 340, cant 0, shape indices 2.
 const Ligne LIGNES[] = {
     {"Menu_FG, Valide: the beam typed 194 then 190, record 5", [](Banc &b) { b.Ouvre<Menu_FG>(); },
-     [](Banc &b) { Clique(b.Dans<Menu_FG, QPushButton>("Command1_0")); },
+     [](Banc &b) {
+         Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), 194);
+         Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
+     },
      [](Banc &b) {
          Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), 190);
          Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
