@@ -172,7 +172,10 @@ void Asst_0::Asst_0_Command1_Click(int index) {
             ctx().cadre->setEnabled(true);
         return;
     }
-    Terminer();
+    // A new project replaces every record: no computation may run under it, and a refusal
+    // it does not word itself is told.
+    ctx().Commande(
+        Contexte::Si_Occupe::Garde, [this] { Terminer(); }, Contexte::Si_Refus::Message);
 }
 
 void Asst_0::Terminer() {

@@ -11,7 +11,6 @@
 #include "fenetres/Contexte.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
-#include "model/Voyants.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Controles.h"
 #include "platform/Twips.h"
@@ -162,7 +161,7 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         e.P(na) = a;
         e.P(nb) = b;
         Picture2_->Place_Marqueur(x, y);
-        Invalide_Calculs(e, ctx().shell);
+        // A shape that moved puts the heel results out of date through the command runner.
         Redessine_Coupe(ctx());
     });
 }

@@ -71,8 +71,9 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
 
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+            // The activation puts an index outside 1 to 11 back to 2: a new hull.
             if (w && w == Cadre())
-                Form_Activate();
+                this->ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Form_Activate(); });
         });
 }
 

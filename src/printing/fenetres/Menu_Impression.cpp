@@ -346,7 +346,10 @@ void Menu_Impression::Menu_Impression_Form_Unload() {
     ctx().etat.P(PAS_VERTICAL) = ctx().etat.Pas_Couple_Sauve;
 }
 
-void Menu_Impression::Au_Fermeture() { Menu_Impression_Form_Unload(); }
+// The close box puts the vertical step back into the record: a command like any other.
+void Menu_Impression::Au_Fermeture() {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Menu_Impression_Form_Unload(); });
+}
 
 void Init_Projet_Impression(Contexte &ctx, double qualite) {
     Menu_Impression &w = ctx.Fenetre<Menu_Impression>();

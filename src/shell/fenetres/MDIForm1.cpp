@@ -172,8 +172,11 @@ void MDIForm1::Cree_Menus() {
     astuce->setCheckable(true);
     astuce->setChecked(true);
     // P(SANS_ASTUCE) 1 = no tip at start; kept in tov.ini.
-    connect(astuce, &QAction::toggled, this,
-            [this](bool coche) { etat_.P(SANS_ASTUCE) = coche ? 0 : 1; });
+    // Under a computation too: the check mark and the record must agree.
+    connect(astuce, &QAction::toggled, this, [this](bool coche) {
+        ctx_->Commande(Contexte::Si_Occupe::Execute,
+                       [this, coche] { etat_.P(SANS_ASTUCE) = coche ? 0 : 1; });
+    });
     separateur(config, "separrateu");
     // Turned off in the menu definition: hidden, so enabling the menus never brings them back.
     Item(config, "Voilure_Libre", QStringLiteral("Voilure Libre"), nullptr)->setVisible(false);

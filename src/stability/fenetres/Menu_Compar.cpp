@@ -58,7 +58,7 @@ Menu_Compar::Menu_Compar(Contexte &ctx)
     activation_differee_.setSingleShot(true);
     connect(&activation_differee_, &QTimer::timeout, this, [this] {
         if (Visible())
-            Activation();
+            Activation_Commande();
     });
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this,
@@ -165,9 +165,15 @@ void Menu_Compar::Menu_Compar_Form_Activate(QMdiSubWindow *w) {
         this,
         [this] {
             activation_attendue_ = false;
-            Activation();
+            Activation_Commande();
         },
         Qt::QueuedConnection);
+}
+
+// The activation comes from a timer or a queued call, not from a command: it goes through the
+// runner all the same, so that what it stores is judged as every command's is.
+void Menu_Compar::Activation_Commande() {
+    ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Activation(); });
 }
 
 void Menu_Compar::Activation() {

@@ -56,6 +56,7 @@ private:
 
     void Menu_Compar_Form_Activate(QMdiSubWindow *w);
     void Activation();
+    void Activation_Commande();
     void Menu_Compar_Command1_Click();
     void Menu_Compar_Command2_Click();
     // The file dialog, then the chosen project read and compared.

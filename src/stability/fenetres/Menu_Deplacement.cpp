@@ -239,12 +239,10 @@ void Menu_Deplacement::Menu_Deplacement_Command1_Click() {
     ctx().Commande(Contexte::Si_Occupe::Garde, [this] {
         try {
             Etat_Projet &e = ctx().etat;
-            const auto avant = e.Tab_Param;
+            // A weight or a station typed anew puts the heel results out of date through the
+            // command runner; the centring floats the upright heel again.
             if (!Lire_Deplacement())
                 return;
-            // A weight or a station moves the centre of gravity every heel result stands on.
-            if (e.Tab_Param != avant)
-                Invalide_Calculs(e, ctx().shell);
             Calcul_Centrage(e, ctx().shell);
             Rafraichit_Menus(ctx());
             Redessine_Deplacement(ctx());

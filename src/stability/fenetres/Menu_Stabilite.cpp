@@ -386,6 +386,9 @@ void Menu_Stabilite::Menu_Stabilite_UpDown3_MouseUp() {
         ctx().etat.P(ANGLE_BASCULE) = UpDown3_->value();
         Picture4_->hide();
         Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
+        // The cant moves the righting moments alone, and the series has just worked them out
+        // again for every heel still current: those stay current.
+        Gites_Vertes_Calculees(ctx().etat);
         Montre_Gite();
     });
 }
