@@ -24,7 +24,12 @@ namespace {
 // again from the weights of a project just read equals the one the file held to its
 // thousandth, and the results were computed for it.
 bool Meme_Valeur_Fichier(double a, double b) {
-    return a == b || std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
+    if (a == b)
+        return true;
+    // Beyond what a file holds, thousandths overflow: only an equal value is the same.
+    if (!(std::fabs(a) < 1e300 && std::fabs(b) < 1e300))
+        return false;
+    return std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
 }
 
 } // namespace

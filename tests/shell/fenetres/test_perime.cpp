@@ -331,7 +331,7 @@ TEST(Perime, OuvrirUneFenetreNeChangeAucunVoyant) {
 
 // The bulb window draws its side view at every activation and stores the height it draws:
 // the master's height must already be that one.
-TEST(Perime, DISABLED_OuvrirLaFenetreDuBulbeNeChangeAucunVoyant) {
+TEST(Perime, OuvrirLaFenetreDuBulbeNeChangeAucunVoyant) {
     Ouvre_Sans_Changer_De_Voyant(
         [](Banc &b) {
             Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
