@@ -434,3 +434,19 @@ TEST(Serie_Gite, UneSeuleBoiteNommeLesGitesQuiNeFlottentPas) {
         EXPECT_EQ(e.P(26), 0);
     }
 }
+
+TEST(Serie_Gite, FlottaisonImpossiblePuisUnRefusUneSeuleBoite) {
+    // Upright the box cannot float (centre of gravity 150 mm from the stern), then the
+    // coefficient at 20 degrees is refused: both reasons in one box.
+    Etat_Projet e = Caisson();
+    e.P(23) = 150;
+    e.P(42) = 3400;
+    Shell_Voyants s;
+    Affichage_Refus f;
+    EXPECT_THROW(Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes), Erreur_Gabarit);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible à 0°\nCoefficient refusé");
+    EXPECT_EQ(s.messages[0].style, MB_STOP);
+    EXPECT_EQ(s.voyants, Feux({}));
+    EXPECT_FALSE(s.attente_visible);
+}
