@@ -15,8 +15,6 @@ namespace gabarit {
 
 namespace {
 
-const char *const MESSAGE_IMPOSSIBLE = "Calcul de flottaison impossible";
-
 // Bounds of the search, from what the hull table holds rather than from the record: every
 // section is less than 300 mm deep and the hull at most 2000 mm long. A sheer higher above
 // the water than the table's depth plus half its length (a beam as wide as the longest hull,
@@ -77,10 +75,6 @@ private:
     double franc_bord_ar_, franc_bord_av_;
 };
 
-void Impossible(Interface_Shell &shell) {
-    shell.Message(MESSAGE_IMPOSSIBLE, MB_STOP, "Attention !");
-}
-
 std::string Texte_Gite(double gite) {
     // The heel is a whole number of degrees here (5 to 30).
     return std::to_string(static_cast<long>(gite));
@@ -88,7 +82,8 @@ std::string Texte_Gite(double gite) {
 
 } // namespace
 
-bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
+bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire,
+                      Echec_Flottaison echec_dit) {
     // The heel is taken once: a heel button pressed while the search lets events run
     // cannot redirect its freeboards or its results.
     const double gite = e.P(ANGLE_GITE);
@@ -96,7 +91,8 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     e.Angle_Vue = 0;
     Libere_Registres();
     if (gite == 0)
-        return Calcul_Flottaison(e, shell);
+        return echec_dit == Echec_Flottaison::Message ? Calcul_Flottaison(e, shell)
+                                                      : Calcul_Flottaison_Muette(e, shell);
 
     // 0 went to the upright flotation above.
     const int k = Indice_Gite(gite);
@@ -105,6 +101,11 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     const Cases_Gite c = Cases(k);
     if (e.P(c.etat) == 0)
         return true;
+    // A refusal part way leaves this heel out of date too (a flag of neither 0 nor 1 becomes
+    // 1, its light red).
+    Garde_Gites feu(e, shell);
+    feu.fait.fill(true);
+    feu.fait[static_cast<std::size_t>(k)] = false;
     // A hull the table refuses is refused here too, with the table's message, before
     // anything moves: its depths would make every walk and every pass run away.
     Verifie_Carene_Table(e);
@@ -117,8 +118,13 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
 
     shell.Montre_Attente(true);
     Garde_Recherche garde(e, shell, c.franc_bord_ar, c.franc_bord_av);
+    // No position at this heel: whatever the record holds for it belongs to another hull or
+    // weight. Its light goes red before the box comes up.
     auto echec = [&]() {
-        Impossible(shell);
+        e.P(c.etat) = 1;
+        Affiche_Voyants(e, shell);
+        if (echec_dit == Echec_Flottaison::Message)
+            shell.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
         return false;
     };
     // Each half needs a whole coarse step (L / 10) to be measured, and a weight of zero or
@@ -234,6 +240,7 @@ bool Calcul_Equilibre(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *m
     e.Perimetre_AV = per_av;
     e.Perimetre_Total = per_total;
     Gite_Calculee(e, k);
+    feu.fait[static_cast<std::size_t>(k)] = true;
     e.P(c.volume) = Int(static_cast<float>(vol_ar + vol_av));
     // Two decimals, worked out in single precision: the record keeps the single quotient
     // (266.54 is stored as 266.540009...), so a saved file holds the thousandths it gives.

@@ -78,9 +78,12 @@ float Somme_Surfaces(const Etat_Projet &e, double L, const std::vector<Station_L
     return somme;
 }
 
-} // namespace
-
-bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
+bool Flottaison(Etat_Projet &e, Interface_Shell &shell, Echec_Flottaison echec_dit) {
+    // Whatever way the search ends but a position found, the upright results in the record
+    // belong to another hull or weight: the 0 degree light goes red.
+    Garde_Gites garde(e, shell);
+    garde.fait.fill(true);
+    garde.fait[0] = false;
     Verifie_Longueur_Table(e);
     if (!(e.P(POIDS_TOTAL) > 0))
         throw Erreur_Gabarit("Poids total nul ou négatif : la flottaison ne peut pas être "
@@ -96,7 +99,11 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
     auto echec = [&]() {
         e.P(Franc_Bord_AR(0)) = ar_avant;
         e.P(Franc_Bord_AV(0)) = av_avant;
-        shell.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
+        // Red before the box comes up, so the user sees which light the failure leaves.
+        e.P(Etat_Gite(0)) = 1;
+        Affiche_Voyants(e, shell);
+        if (echec_dit == Echec_Flottaison::Message)
+            shell.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
         return false;
     };
 
@@ -146,10 +153,21 @@ bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
     const float S = S1 + S2;
     e.P(VOLUME_CARENE) = Int(S) / 10000;
     Gite_Calculee(e, 0);
+    garde.fait[0] = true;
     Affiche_Voyants(e, shell);
     if (e.P(ANGLE_GITE) == 0)
         e.P(Volume_Gite(0)) = Int(S);
     return true;
+}
+
+} // namespace
+
+bool Calcul_Flottaison(Etat_Projet &e, Interface_Shell &shell) {
+    return Flottaison(e, shell, Echec_Flottaison::Message);
+}
+
+bool Calcul_Flottaison_Muette(Etat_Projet &e, Interface_Shell &shell) {
+    return Flottaison(e, shell, Echec_Flottaison::Silence);
 }
 
 } // namespace gabarit

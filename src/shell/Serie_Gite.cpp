@@ -1,6 +1,8 @@
 #include "shell/Serie_Gite.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "interfaces/Garde_Menus.h"
 #include "model/Equilibre.h"
@@ -50,12 +52,43 @@ private:
     Etat_Projet &e_;
 };
 
+// The one box of a series: the heels that could not float, named, and the other reason
+// it has to tell, on the next line.
+struct Compte_Rendu {
+    explicit Compte_Rendu(Interface_Shell &s) : shell(s) {}
+    Interface_Shell &shell;
+    std::vector<int> gites;
+    std::string autre;
+    bool Vide() const { return gites.empty() && autre.empty(); }
+    std::string Texte() const {
+        std::string t = gites.empty() ? "" : Message_Flottaison_Impossible(gites);
+        if (!autre.empty())
+            t += (t.empty() ? "" : "\n") + autre;
+        return t;
+    }
+    void Montre() const {
+        if (gites.empty())
+            shell.Message(autre, MB_EXCLAMATION, "Attention");
+        else
+            shell.Message(Texte(), MB_STOP, "Attention !");
+    }
+};
+
 } // namespace
 
 void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
     shell.Texte_Statut(1, "Calcul Surface");
     for (int k = 1; k < NB_GITES; ++k)
         Surface_Mouillee(e, shell, k, memoire);
+}
+
+std::string Message_Flottaison_Impossible(const std::vector<int> &gites) {
+    std::string texte = "Calcul de flottaison impossible";
+    for (std::size_t i = 0; i < gites.size(); ++i) {
+        texte += i == 0 ? " à " : i + 1 == gites.size() ? " et " : ", ";
+        texte += std::to_string(gites[i]) + "°";
+    }
+    return texte;
 }
 
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
@@ -67,6 +100,9 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
     shell.Texte_Statut(1, "Calcul");
     shell.Montre_Attente(true);
     Garde_Menus menus(shell);
+    // What the series has to tell, gathered into one box at its end: the heels that could
+    // not float, then a keel station with no section or the refusal that stopped it.
+    Compte_Rendu dit(shell);
     try {
         Garde_Serie garde(e, shell);
         Invalide_Calculs(e, shell);
@@ -76,21 +112,30 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
 
         // Floating positions, 30 down to 0: each light turns green as its heel floats. The
         // heel is this loop's own; nothing an event does can move it.
+        std::array<bool, NB_GITES> flotte{};
         for (int k = NB_GITES - 1; k >= 0; --k) {
             e.P(ANGLE_GITE) = 5.0 * k;
-            Calcul_Equilibre(e, shell, &largeurs);
+            flotte[static_cast<std::size_t>(k)] =
+                Calcul_Equilibre(e, shell, &largeurs, Echec_Flottaison::Silence);
         }
+        for (int k = 0; k < NB_GITES; ++k)
+            if (!flotte[static_cast<std::size_t>(k)])
+                dit.gites.push_back(5 * k);
 
         shell.Montre_Attente(true);
         // A keel station with no section is told and the series goes on; the moments' run
         // has left every light red.
         try {
-            Calcul_Gite_0_30(e, shell, fenetres);
+            Calcul_Gite_0_30_Muet(e, shell, fenetres);
         } catch (const Derive_Hors_Coque &x) {
-            shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+            dit.autre = x.what();
         }
 
+        // A heel that did not float has no waterline of this hull: its coefficient and wetted
+        // surface would be worked on another one's, under its red light.
         for (int k = NB_GITES - 1; k >= 0; --k) {
+            if (!flotte[static_cast<std::size_t>(k)])
+                continue;
             const double a = 5.0 * k;
             e.P(ANGLE_GITE) = a;
             shell.Texte_Statut(3, "Gite " + Chaine_Nombre(a));
@@ -105,18 +150,28 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
         if (passes == Passes_Gite::Toutes) {
             shell.Texte_Statut(1, "Calcul Surface");
             for (int k = 1; k < NB_GITES; ++k) {
+                if (!flotte[static_cast<std::size_t>(k)])
+                    continue;
                 Surface_Mouillee(e, shell, k, &largeurs);
                 garde.gites.fait[static_cast<std::size_t>(k)] = true;
             }
         }
     } catch (const Erreur_Gabarit &x) {
         // The series stops here and says why, once; the lights already show which heels it
-        // did not finish.
+        // did not finish. A refusal already told (the frame closing among them) is the one
+        // box of this command.
         if (x.Signalee())
             throw;
         shell.Montre_Attente(false);
-        shell.Message(x.what(), MB_EXCLAMATION, "Attention");
-        throw Erreur_Gabarit(x.what(), true);
+        dit.autre = x.what();
+        dit.Montre();
+        throw Erreur_Gabarit(dit.Texte(), true);
+    }
+    if (!dit.Vide()) {
+        shell.Montre_Attente(false);
+        dit.Montre();
+        // The command ends refused, already told.
+        throw Erreur_Gabarit(dit.Texte(), true);
     }
 }
 

@@ -3,6 +3,9 @@
 // position at each heel from 30 down to 0 (the lights turn green one by one), the righting
 // moments, the prismatic coefficients from 30 down to 0 and, from the main toolbar, the
 // wetted surfaces at 5 to 30.
+#include <string>
+#include <vector>
+
 #include "interfaces/Canvas.h"
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
@@ -27,14 +30,20 @@ public:
 enum class Passes_Gite { Toutes, Sans_Surfaces };
 
 // The whole series. The toolbar and menus are locked while it runs and given back on every
-// way out (please-wait hidden, "Pret"); ANGLE_GITE ends at 0. A failed floating position is
-// reported by its message and leaves its light red; the series goes on. A keel station where
-// no section stands is reported, the righting moments are skipped and every light stays red.
-// Any other refusal stops the series: its message is shown once, and it is thrown on as
-// already shown. On every way out, a heel whose results were not all computed keeps its
-// light red.
+// way out (please-wait hidden, "Pret"); ANGLE_GITE ends at 0. A heel that cannot float keeps
+// its light red and gets no other result; the series goes on with the others. A keel station
+// where no section stands skips the righting moments and leaves every light red; the series
+// goes on. Any other refusal stops the series. Whatever it has to tell is told once, in one
+// box at its end (the heels that could not float named: "Calcul de flottaison impossible à
+// 20°, 25° et 30°"), and the series then throws it on as already shown, so the command ends
+// refused without a second box. On every way out, a heel whose results were not all computed
+// keeps its light red.
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
                        Passes_Gite passes);
+
+// "Calcul de flottaison impossible" naming the heels (degrees, in order): " à 20°", " à 25° et
+// 30°", " à 20°, 25° et 30°".
+std::string Message_Flottaison_Impossible(const std::vector<int> &gites);
 
 // The wetted-surface pass: Surface_Mouillee_Gite(1) to (6) from the heeled girths every 10 mm,
 // the mean girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.

@@ -259,9 +259,15 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
 
 double Surface_Theorique(double moment_30) { return Int(moment_30 / 6200 * 10) / 10; }
 
-namespace {
-// The seven heels and the upright state again; see Calcul_Gite_0_30.
-double Serie_Moments(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
+void Verifie_Flottaisons_Calculees(const Etat_Projet &e) {
+    for (int k = 0; k < NB_GITES; ++k)
+        if (e.P(Etat_Gite(k)) == 0)
+            return;
+    throw Erreur_Gabarit(MESSAGE_FLOTTAISONS_PERIMEES);
+}
+
+double Calcul_Gite_0_30_Muet(Etat_Projet &e, Interface_Shell &shell,
+                             Affichage_Stabilite &affichage) {
     // Every heel whose moment this run does not compute goes under a red light.
     Garde_Gites garde(e, shell);
     Verifie_Station_Derive(e);
@@ -289,11 +295,9 @@ double Serie_Moments(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite
     return e.P(SURFACE_THEORIQUE);
 }
 
-} // namespace
-
 double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage) {
     try {
-        return Serie_Moments(e, shell, affichage);
+        return Calcul_Gite_0_30_Muet(e, shell, affichage);
     } catch (const Derive_Hors_Coque &) {
         throw; // the windows tell it in their own words
     } catch (const Erreur_Gabarit &x) {

@@ -70,6 +70,19 @@ std::optional<double> Actualise_Stabilite(Etat_Projet &e, Interface_Shell &shell
 // not shown: the windows word it) before any heel, every light then red.
 double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabilite &affichage);
 
+// The same series, telling nothing: a refusal part way is thrown on unshown, for a caller
+// that gathers what one command has to tell into one box (the heel series).
+double Calcul_Gite_0_30_Muet(Etat_Projet &e, Interface_Shell &shell,
+                             Affichage_Stabilite &affichage);
+
+// The stability window's series takes the freeboards the heel series found: with none of
+// them current (every light red) it would store nothing. Refuses then, saying what to run.
+inline constexpr const char *MESSAGE_FLOTTAISONS_PERIMEES =
+    "Aucune position de flottaison n'est calculée (voyants rouges) : les moments ne peuvent "
+    "pas être enregistrés. Lancer d'abord le calcul « Calcul Gîte 0-30° » de la barre "
+    "d'outils.";
+void Verifie_Flottaisons_Calculees(const Etat_Projet &e);
+
 // Floor to a tenth of the moment at 30 degrees over 6200: dm2 of sail the hull can carry.
 double Surface_Theorique(double moment_30);
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
@@ -201,4 +203,45 @@ TEST(Calcul_Tab_Ou_Retablit, FormeAccepteeGardeLaNouvelle) {
     EXPECT_EQ(e.P(DEMI_LARGEUR_MAX), 40);
     EXPECT_EQ(e.Tab_Carene(37, 0, 1), 40);
     EXPECT_TRUE(shell.messages.empty());
+}
+
+TEST(Calcul_Tab, PerimetreTropGrandPourLaTableSeul) {
+    // One station (a hull 5 mm long), 2.5 deep: rows at heights 2.5, 1.5 and 0.5 above the
+    // keel (r = 1, 0.6, 0.2), then the keel point. The shape law puts B = 1e30 at the sheer,
+    // V = B / 4 at r = 0.6 and Y = FLT_MAX / 2 at r = 0.2: the exponents a + 0.6 b and
+    // a + 0.2 b come from those. Area, in single precision from the keel up: 2 Y is FLT_MAX
+    // exactly, and 2 V, 2 B are below half its last place (2^103): it stays FLT_MAX, finite.
+    // Girth from the keel point up to the waterline: at the sheer (freeboard 0),
+    // Y + (Y - V) + (B - V) = FLT_MAX + B / 2, beyond single precision; at 0.5 above the keel
+    // (freeboard 2) it stops at Y.
+    const double B = 1e30, Y = std::numeric_limits<float>::max() / 2.0f;
+    const double e02 = std::log(Y / B) / std::log(0.2), e06 = std::log(0.25) / std::log(0.6);
+    const double b = (e06 - e02) / 0.4, a = e02 - 0.2 * b;
+    ASSERT_EQ(static_cast<float>(2 * Y + 2 * B / 4 + 2 * B), std::numeric_limits<float>::max());
+    struct Cas {
+        double franc_bord;
+        bool refuse;
+    };
+    for (const Cas c : {Cas{0, true}, Cas{2, false}}) {
+        SCOPED_TRACE(c.franc_bord);
+        Etat_Projet e = Coque_Caisson(5, B, 2.5, a, b);
+        e.P(43) = e.P(49) = c.franc_bord;
+        if (!c.refuse) {
+            EXPECT_NO_THROW(Verifie_Carene_Table(e));
+            continue;
+        }
+        for (int passe = 0; passe < 2; ++passe) {
+            try {
+                if (passe == 0)
+                    Verifie_Carene_Table(e);
+                else
+                    Calcul_Tab(e);
+                ADD_FAILURE() << "accepted";
+            } catch (const Erreur_Gabarit &err) {
+                const std::string m = err.what();
+                EXPECT_NE(m.find("Couple incalculable à X = 0 mm"), std::string::npos) << m;
+                EXPECT_NE(m.find("périmètre trop grand pour la table"), std::string::npos) << m;
+            }
+        }
+    }
 }

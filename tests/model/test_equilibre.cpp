@@ -163,6 +163,9 @@ TEST(Equilibre, Refusals_Put_Everything_Back) {
         e->P(47) = 7;
         e->P(53) = 9;
         e->P(211) = 1234;
+        // A flag that is neither 0 nor 1 (from a file): the search runs, and its failure
+        // leaves the heel out of date under a red light.
+        e->P(190) = 2;
         Shell_Enregistreur shell;
         EXPECT_FALSE(Calcul_Equilibre(*e, shell));
         ASSERT_EQ(shell.messages.size(), 1u);
@@ -172,6 +175,14 @@ TEST(Equilibre, Refusals_Put_Everything_Back) {
         EXPECT_EQ(e->P(53), 9);
         EXPECT_EQ(e->P(211), 1234);
         EXPECT_EQ(e->P(190), 1);
+        EXPECT_EQ(shell.voyants[4], COULEUR_ROUGE);
+        // Within a series the series tells it: no box here, the light red all the same.
+        e->P(190) = 2;
+        Shell_Enregistreur muet;
+        EXPECT_FALSE(Calcul_Equilibre(*e, muet, nullptr, Echec_Flottaison::Silence));
+        EXPECT_TRUE(muet.messages.empty());
+        EXPECT_EQ(e->P(190), 1);
+        EXPECT_EQ(muet.voyants[4], COULEUR_ROUGE);
         EXPECT_EQ(e->P(37), 0.1);
         EXPECT_EQ(e->P(27), 25);
         EXPECT_FALSE(shell.attente_visible);

@@ -65,19 +65,29 @@ TEST(Calcul_Flottaison, EchecRendLesFrancsBords) {
         e.P(49) = 13;
         e.P(13) = 7;
         e.P(207) = 8;
+        e.P(186) = 0; // green over the previous weight's results
         Shell_Enregistreur shell;
         EXPECT_FALSE(Calcul_Flottaison(e, shell));
         ASSERT_EQ(shell.messages.size(), 1u);
         EXPECT_EQ(shell.messages[0].texte, "Calcul de flottaison impossible");
         EXPECT_EQ(shell.messages[0].titre, "Attention !");
         EXPECT_EQ(shell.messages[0].style, MB_STOP);
-        // Freeboards put back, no result stored, light not repainted.
+        // Freeboards put back, no result stored; what the record holds for 0 degrees belongs
+        // to another weight: its light turns red, the others stay as they were.
         EXPECT_EQ(e.P(43), 12);
         EXPECT_EQ(e.P(49), 13);
         EXPECT_EQ(e.P(13), 7);
         EXPECT_EQ(e.P(207), 8);
         EXPECT_EQ(e.P(186), 1);
-        EXPECT_EQ(shell.peintures_voyants, 0);
+        EXPECT_EQ(shell.peintures_voyants, 1);
+        EXPECT_EQ(shell.voyants[0], COULEUR_ROUGE);
+        // Told by the caller instead, within a series.
+        Shell_Enregistreur muet;
+        e.P(186) = 0;
+        EXPECT_FALSE(Calcul_Flottaison_Muette(e, muet));
+        EXPECT_TRUE(muet.messages.empty());
+        EXPECT_EQ(e.P(186), 1);
+        EXPECT_EQ(muet.voyants[0], COULEUR_ROUGE);
     }
 }
 
@@ -133,8 +143,12 @@ TEST(Calcul_Flottaison, CarenesRefusees) {
     for (double poids : {0.0, -5.0}) {
         Etat_Projet e = Caisson_Tabule(poids, 500);
         e.P(43) = 4;
+        e.P(186) = 0;
         EXPECT_THROW(Calcul_Flottaison(e, shell), Erreur_Gabarit);
         EXPECT_EQ(e.P(43), 4);
+        // No waterline for this weight: the 0 degree light goes red.
+        EXPECT_EQ(e.P(186), 1);
+        EXPECT_EQ(shell.voyants[0], COULEUR_ROUGE);
     }
     Etat_Projet e = Caisson_Tabule(100, 500);
     e.P(1) = 1500; // 2500 mm: longer than the table

@@ -227,9 +227,14 @@ TEST(Serie_Gite, FlottaisonDroiteImpossibleSeulLeFeuZeroResteRouge) {
     e.P(43) = e.P(49) = 50;
     Shell_Voyants s;
     test::Affichage_Essai f;
-    Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+    try {
+        Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+        ADD_FAILURE() << "no refusal reached the command";
+    } catch (const Erreur_Gabarit &x) {
+        EXPECT_TRUE(x.Signalee());
+    }
     ASSERT_EQ(s.messages.size(), 1u);
-    EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible");
+    EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible à 0°");
     EXPECT_EQ(e.P(186), 1);
     for (int k = 1; k < 7; ++k)
         EXPECT_EQ(e.P(Etat_Gite(k)), 0) << k;
@@ -238,8 +243,8 @@ TEST(Serie_Gite, FlottaisonDroiteImpossibleSeulLeFeuZeroResteRouge) {
                                   COULEUR_VERTE, COULEUR_VERTE, COULEUR_VERTE}));
     EXPECT_EQ(e.P(43), 50);
     EXPECT_EQ(e.P(49), 50);
-    // The series went on to its end.
-    EXPECT_EQ(f.coefficients.size(), 7u);
+    // The series went on to its end, without a coefficient for the heel that did not float.
+    EXPECT_EQ(f.coefficients.size(), 6u);
     EXPECT_EQ(s.statuts[3], "Gite  30");
     EXPECT_TRUE(s.menus_actifs);
 }
@@ -332,7 +337,7 @@ TEST(Serie_Gite, DeriveHorsCoqueSignaleeLaSerieContinue) {
     e.P(214) = 5;
     Shell_Enregistreur s;
     test::Affichage_Essai f;
-    Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+    EXPECT_THROW(Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes), Erreur_Gabarit);
     ASSERT_EQ(s.messages.size(), 1u);
     EXPECT_EQ(s.messages[0].texte, MESSAGE_DERIVE_HORS_COQUE);
     // No moment computed: no heel stands green over the one the record still holds.
@@ -359,4 +364,89 @@ TEST(Serie_Gite, LeMaitreGardeCeQueLaSerieCalcule) {
             EXPECT_EQ(e.P(n), stocke.P(n)) << n;
     EXPECT_EQ(e.P(229), stocke.P(229));
     EXPECT_EQ(e.P(39), stocke.P(39));
+}
+
+TEST(Serie_Gite, LeMessageNommeLesGites) {
+    const std::pair<std::vector<int>, const char *> cas[] = {
+        {{20}, "Calcul de flottaison impossible à 20°"},
+        {{0, 30}, "Calcul de flottaison impossible à 0° et 30°"},
+        {{20, 25, 30}, "Calcul de flottaison impossible à 20°, 25° et 30°"},
+        {{5, 10, 15, 20}, "Calcul de flottaison impossible à 5°, 10°, 15° et 20°"},
+    };
+    for (const auto &[gites, texte] : cas)
+        EXPECT_EQ(Message_Flottaison_Impossible(gites), texte);
+}
+
+TEST(Serie_Gite, UneSeuleBoiteNommeLesGitesQuiNeFlottentPas) {
+    // A box 2000 wide, 100 deep and 1000 long holds 200 kg. The heeled search gives up with
+    // both freeboards below -300 (the table's depth): the waterline then stands 400 above the
+    // keel at the centre line, and the high side's deck comes out beyond 300 / tan(heel) from
+    // it. That dry wedge leaves some 80 % of the box under water at 30 degrees, 88 % at 25,
+    // 97 % at 20 and all of it at 15 and less; upright the box floats with its sheer dry.
+    struct Cas {
+        double poids;
+        std::vector<int> echecs;
+        const char *texte;
+    };
+    for (const Cas &c : {Cas{170000, {30}, "Calcul de flottaison impossible à 30°"},
+                         Cas{185000, {25, 30}, "Calcul de flottaison impossible à 25° et 30°"}}) {
+        SCOPED_TRACE(c.poids);
+        Etat_Projet e = test::Caisson_Tabule(c.poids, 500, 1000, 1000);
+        e.P(110) = 480;
+        e.P(113) = 250;
+        e.P(166) = 30;
+        e.P(37) = 2;
+        e.P(27) = 100;
+        for (int k = 0; k < 7; ++k)
+            e.P(Franc_Bord_AR(k)) = e.P(Franc_Bord_AV(k)) = 11 + k;
+        Shell_Voyants s;
+        test::Affichage_Essai f;
+        try {
+            Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+            ADD_FAILURE() << "no refusal reached the command";
+        } catch (const Erreur_Gabarit &x) {
+            EXPECT_TRUE(x.Signalee());
+        }
+        ASSERT_EQ(s.messages.size(), 1u);
+        EXPECT_EQ(s.messages[0].texte, c.texte);
+        EXPECT_EQ(s.messages[0].style, MB_STOP);
+        std::vector<int> verts;
+        for (int k = 0; k < 7; ++k) {
+            const bool echec = std::find(c.echecs.begin(), c.echecs.end(), 5 * k) != c.echecs.end();
+            EXPECT_EQ(e.P(Etat_Gite(k)), echec ? 1 : 0) << k;
+            if (echec) {
+                // Its freeboards put back.
+                EXPECT_EQ(e.P(Franc_Bord_AR(k)), 11 + k);
+                EXPECT_EQ(e.P(Franc_Bord_AV(k)), 11 + k);
+            } else {
+                verts.push_back(k);
+            }
+        }
+        std::array<int, 7> feux;
+        feux.fill(COULEUR_ROUGE);
+        for (int k : verts)
+            feux[static_cast<std::size_t>(k)] = COULEUR_VERTE;
+        EXPECT_EQ(s.voyants, feux);
+        // No coefficient for a heel without a waterline of this hull.
+        EXPECT_EQ(f.coefficients.size(), verts.size());
+        EXPECT_TRUE(s.menus_actifs);
+        EXPECT_FALSE(s.attente_visible);
+        EXPECT_EQ(e.P(26), 0);
+    }
+}
+
+TEST(Serie_Gite, FlottaisonImpossiblePuisUnRefusUneSeuleBoite) {
+    // Upright the box cannot float (centre of gravity 150 mm from the stern), then the
+    // coefficient at 20 degrees is refused: both reasons in one box.
+    Etat_Projet e = Caisson();
+    e.P(23) = 150;
+    e.P(42) = 3400;
+    Shell_Voyants s;
+    Affichage_Refus f;
+    EXPECT_THROW(Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes), Erreur_Gabarit);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible à 0°\nCoefficient refusé");
+    EXPECT_EQ(s.messages[0].style, MB_STOP);
+    EXPECT_EQ(s.voyants, Feux({}));
+    EXPECT_FALSE(s.attente_visible);
 }

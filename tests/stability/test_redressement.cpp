@@ -247,3 +247,32 @@ TEST(Redressement, EchelleQuandLaCoqueEstPlusLargeQueLaDerive) {
     EXPECT_EQ(e.P(40), 9.5);
     EXPECT_EQ(e.P(41), 22.5);
 }
+
+TEST(Redressement, SurfaceTheoriqueGardeeSansMomentATrenteDegres) {
+    // The sail area comes from the 30 degree moment: a moment not stored (its floating
+    // position out of date, or no water at the keel station: the waterline 40 mm under the
+    // keel, so heeled 30 degrees the low bilge corner stays 40 cos 30 - 50 sin 30 = 9.6 mm
+    // above it) leaves the area of the record as it was, and that light red.
+    struct Cas {
+        const char *nom;
+        double etat_30, franc_bord_30;
+    };
+    for (const Cas &c : {Cas{"perime", 1, 55}, Cas{"hors de l'eau", 0, 140}}) {
+        SCOPED_TRACE(c.nom);
+        Etat_Projet e = Caisson();
+        e.P(192) = c.etat_30;
+        e.P(55) = e.P(56) = c.franc_bord_30;
+        e.P(220) = 4242;
+        e.P(229) = 12.3;
+        Affichage_Essai a;
+        Shell_Enregistreur s;
+        EXPECT_EQ(Calcul_Gite_0_30(e, s, a), 12.3);
+        EXPECT_EQ(e.P(229), 12.3);
+        EXPECT_EQ(e.P(220), 4242);
+        EXPECT_EQ(e.P(192), 1);
+        if (c.etat_30 == 0)
+            EXPECT_EQ(s.voyants[6], COULEUR_ROUGE); // turned red by this run
+        // The heels before it are stored: 10 degrees by hand.
+        EXPECT_EQ(e.P(216), std::trunc(3482 * (-Yb_10() + Yg(Y_Bulbe(10)))));
+    }
+}

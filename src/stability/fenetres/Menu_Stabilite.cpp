@@ -120,6 +120,14 @@ template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
         signale ? Contexte::Si_Refus::Message : Contexte::Si_Refus::Silence);
 }
 
+void Menu_Stabilite::Serie_Moments() {
+    // Every light red: no heel has a floating position to take, so nothing would be stored;
+    // the refusal says what to run first.
+    Verifie_Flottaisons_Calculees(ctx().etat);
+    Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
+    Montre_Gite();
+}
+
 void Menu_Stabilite::Calcule_Moment() {
     try {
         Calcul_Redressement(ctx().etat, *this);
@@ -249,10 +257,8 @@ void Menu_Stabilite::Menu_Stabilite_Command1_Click(int index) {
         Picture4_->hide();
         if (index == 4)
             Calcule_Coef_Pris();
-        if (index == 0) {
-            Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
-            Montre_Gite();
-        }
+        if (index == 0)
+            Serie_Moments();
     });
 }
 
@@ -385,11 +391,10 @@ void Menu_Stabilite::Menu_Stabilite_UpDown3_MouseUp() {
     Commande([this] {
         ctx().etat.P(ANGLE_BASCULE) = UpDown3_->value();
         Picture4_->hide();
-        Calcul_Gite_0_30(ctx().etat, ctx().shell, *this);
+        Serie_Moments();
         // The cant moves the righting moments alone, and the series has just worked them out
         // again for every heel still current: those stay current.
         Gites_Vertes_Calculees(ctx().etat);
-        Montre_Gite();
     });
 }
 

@@ -95,6 +95,8 @@ private:
     // The righting moment at the heel P(ANGLE_GITE); a refused one leaves dashes, not the
     // previous heel's moment.
     void Calcule_Moment();
+    // The seven moments (Command1(0), the cant released), refused while no heel has floated.
+    void Serie_Moments();
     // A number typed in box t of spinner s, read on Enter or on leaving the box: a whole
     // number within the spinner's range goes to the spinner and applique runs, as an arrow
     // would; anything else is refused with the window's message and the box shows bon again.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolBar>
@@ -120,6 +121,38 @@ TEST_F(Serie_Cadre, SerieArreteeDitPourquoiEtLaisseLesFeuxRouges) {
     EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
 }
 
+TEST_F(Serie_Cadre, UnClicUneBoiteQuandRienNeFlotte) {
+    // The master's centre of gravity 50 mm from its transom: upright its stern would sink
+    // under; heeled, the aft half is shorter than one step of the search. One box names
+    // every heel, every light red.
+    e.P(23) = 50;
+    cadre->show();
+    Clique_Touche("Calcul_Gite");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].texte.toStdString(),
+              "Calcul de flottaison impossible à 0°, 5°, 10°, 15°, 20°, 25° et 30°");
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(e.P(186 + k), 1) << k;
+        EXPECT_EQ(Couleur_Voyant(k), COULEUR_ROUGE) << k;
+    }
+    EXPECT_EQ(Panneau(1), "Pret");
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
+    EXPECT_FALSE(ctx().Fenetre<AEnCours>().Visible());
+
+    // The stability window's moments then say what to run first, once.
+    messages.clear();
+    const double moment_30 = e.P(220);
+    Clique_Touche("Stabilite");
+    Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
+    QApplication::processEvents();
+    messages.clear();
+    QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command1_0")), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.contains(QString::fromUtf8("« Calcul Gîte 0-30° »")))
+        << messages[0].texte.toStdString();
+    EXPECT_EQ(e.P(220), moment_30);
+}
+
 TEST_F(Serie_Cadre, PasDeSecondeSerieDansLaPremiere) {
     int series = 0;
     cadre->Shell().Lecteur_Son = [&series](const QString &f) {
@@ -152,6 +185,28 @@ TEST_F(Serie_Cadre, FermerPendantLaSerieLArreteProprement) {
     EXPECT_EQ(e.P(56), av);
     EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
     EXPECT_FALSE(ctx().Fenetre<AEnCours>().Visible());
+}
+
+TEST_F(Serie_Cadre, FermerPendantLesMomentsDeLaFenetreDeStabiliteSansBoite) {
+    cadre->show();
+    Clique_Touche("Stabilite");
+    Menu_Stabilite &w = ctx().Fenetre<Menu_Stabilite>();
+    QApplication::processEvents();
+    const double surface = e.P(229), moment_5 = e.P(215);
+    e.P(215) = moment_5 + 1; // what the record held before this run
+    messages.clear();
+    // Closed while the moments let events run after the upright one.
+    QTimer::singleShot(0, cadre.get(), [this] { cadre->close(); });
+    QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command1_0")), Qt::LeftButton);
+    EXPECT_TRUE(cadre->Termine());
+    // The user closed the program: the stop needs no message box.
+    EXPECT_TRUE(messages.empty());
+    // 0 degrees done, 5 and on not: their lights red, the sail area as it was.
+    EXPECT_EQ(e.P(186), 0);
+    EXPECT_EQ(e.P(187), 1);
+    EXPECT_EQ(e.P(215), moment_5 + 1);
+    EXPECT_EQ(e.P(229), surface);
+    EXPECT_TRUE(cadre->Toolbar1()->isEnabled());
 }
 
 TEST_F(Serie_Cadre, ToucheStabiliteMontreLaFenetreRemplie) {

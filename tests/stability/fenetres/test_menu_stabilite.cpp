@@ -320,3 +320,45 @@ TEST(Menu_Stabilite, SectionHorsMesureNonDessineeEtDite) {
         << b.messages[0].texte.toStdString();
     EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
 }
+
+TEST(Menu_Stabilite, MomentsSansAucuneFlottaisonDitQuoiLancer) {
+    // Every light red: no heel has a waterline of this hull to take. The key and the cant
+    // released each give one box saying what to run, and store nothing.
+    Banc b;
+    Menu_Stabilite &w = b.Ouvre<Menu_Stabilite>();
+    for (int k = 0; k < 7; ++k) {
+        b.e.P(Etat_Gite(k)) = 1;
+        b.e.P(Moment_Redressement(k)) = 100 + k;
+    }
+    b.e.P(229) = 7.7;
+    b.messages.clear();
+    b.shell.messages.clear();
+    test::Clique(Bouton(w, "Command1_0"));
+    // The window's own boxes and the runner's, together: one.
+    EXPECT_TRUE(b.messages.empty());
+    ASSERT_EQ(b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte,
+              "Aucune position de flottaison n'est calculée (voyants rouges) : les moments ne "
+              "peuvent pas être enregistrés. Lancer d'abord le calcul « Calcul Gîte 0-30° » de "
+              "la barre d'outils.");
+    EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
+    Clique_Fleche(w.findChild<UpDown *>("UpDown3"), true);
+    EXPECT_TRUE(b.messages.empty());
+    ASSERT_EQ(b.shell.messages.size(), 2u);
+    EXPECT_EQ(b.shell.messages[1].texte, b.shell.messages[0].texte);
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_EQ(b.e.P(Moment_Redressement(k)), 100 + k) << k;
+        EXPECT_EQ(b.e.P(Etat_Gite(k)), 1) << k;
+    }
+    EXPECT_EQ(b.e.P(229), 7.7);
+
+    // One heel afloat is enough to run: its moment is stored, the others stay as they were.
+    b.e.P(Etat_Gite(3)) = 0;
+    b.shell.messages.clear();
+    test::Clique(Bouton(w, "Command1_0"));
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_TRUE(b.shell.messages.empty());
+    EXPECT_EQ(b.e.P(Moment_Redressement(3)), b.Moment(15));
+    EXPECT_EQ(b.e.P(Moment_Redressement(2)), 102);
+    EXPECT_EQ(b.e.P(229), 7.7);
+}
