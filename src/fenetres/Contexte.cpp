@@ -5,6 +5,7 @@
 
 #include "model/Erreur.h"
 #include "model/Voyants.h"
+#include "platform/Boite_Message.h"
 
 namespace gabarit {
 
@@ -31,6 +32,7 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
     // Whatever the command is, a record the heel results are computed from that it changed
     // puts every heel it did not compute itself under a red light, failure or not.
     const Empreinte_Gites avant = Empreinte(etat);
+    const Une_Boite_Par_Commande boites;
     auto lance = [&] {
         if (refus == Si_Refus::Message)
             Essaie_Signale(shell, f);
