@@ -23,11 +23,87 @@ std::string Refus_Table(const std::array<double, NB_VALEURS + 1> &valeurs) {
     return "";
 }
 
+// The sizes of the boat, none of which can be below zero: a negative half-breadth draws the
+// plan view as a figure-of-eight and inflates the righting moment; a negative bulb length
+// gives a negative diameter. Positions, offsets, heights of items (coordinates), angles and
+// exponents may take either sign, and so may freeboards.
+struct Taille {
+    int n;
+    const char *nature;
+};
+constexpr Taille TAILLES[] = {
+    // Hull form.
+    {LONGUEUR_AV, "longueur"},
+    {LONGUEUR_AR, "longueur"},
+    {DEMI_LARGEUR_MAX, "largeur"},
+    {HAUTEUR_MAX, "hauteur"},
+    {LONGUEUR_AV_HAUT, "longueur"},
+    {DEMI_LARGEUR_TA, "largeur"},
+    {HAUTEUR_TA, "hauteur"},
+    {HAUTEUR_ETRAVE, "hauteur"},
+    {REPORT_TA, "longueur"},
+    {LONGUEUR_ETRAVE, "longueur"},
+    // Weights.
+    {POIDS_TOTAL, "poids"},
+    {POIDS_CARENE, "poids"},
+    {Poids_Item(ITEM_SERVO1), "poids"},
+    {Poids_Item(ITEM_SERVO2), "poids"},
+    {Poids_Item(ITEM_BATTERIE), "poids"},
+    {Poids_Item(ITEM_WINCH), "poids"},
+    {Poids_Item(ITEM_RECEPTEUR), "poids"},
+    {Poids_Item(ITEM_LIBRE), "poids"},
+    {POIDS_BULBE, "poids"},
+    // Sail plan: mast and sail heights, feet, tack heights, the mainsail head's length.
+    {HAUTEUR_MAT, "hauteur"},
+    {HAUTEUR_GV, "hauteur"},
+    {LARGEUR_GV, "longueur"},
+    {ENTRE_PONT_GV, "hauteur"},
+    {POSITION_BASTA, "longueur"},
+    {HAUTEUR_FOC, "hauteur"},
+    {LARGEUR_FOC, "longueur"},
+    {ENTRE_PONT_FOC, "hauteur"},
+    // Keel, rudder and bulb.
+    {CORDE_DERIVE_HAUT, "corde"},
+    {CORDE_DERIVE_BAS, "corde"},
+    {LONGUEUR_DERIVE, "longueur"},
+    {CORDE_SAFRAN_HAUT, "corde"},
+    {CORDE_SAFRAN_BAS, "corde"},
+    {LONGUEUR_SAFRAN, "longueur"},
+    {LONGUEUR_BULBE, "longueur"},
+    {HAUTEUR_BULBE, "hauteur"},
+};
+
 } // namespace
+
+const char *Nature_Taille(int n) {
+    for (const Taille &t : TAILLES)
+        if (t.n == n)
+            return t.nature;
+    return nullptr;
+}
+
+std::string Refus_Taille(int n, double v) {
+    const char *nature = Nature_Taille(n);
+    if (!nature || !(v < 0))
+        return "";
+    const std::string article = std::string(nature) == "poids" ? "un " : "une ";
+    return "Valeur " + Valeur_Message(v) + " refusée pour le n° " + std::to_string(n) + " : " +
+           article + nature + " ne peut pas être négati" + (article == "un " ? "f." : "ve.");
+}
+
+std::string Refus_Texte_Valeur(int n, const std::string &texte, const std::string &separateur) {
+    return "Valeur « " + texte + " » refusée pour le n° " + std::to_string(n) +
+           " : ce n'est pas un nombre (séparateur décimal : « " + separateur + " »).";
+}
 
 void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible) {
     auto lu = std::make_unique<Etat_Projet>();
     Lit_Fichier_Projet(chemin, Projet_Courant(*lu));
+    for (const Taille &t : TAILLES) {
+        const std::string refus = Refus_Taille(t.n, lu->P(t.n));
+        if (!refus.empty())
+            throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + refus);
+    }
     // The hull as the initialisation will leave it: older files get their shape indices.
     auto a_jour = std::make_unique<Etat_Projet>();
     a_jour->Tab_Param = lu->Tab_Param;
@@ -45,7 +121,10 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible) {
 
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
     if (!std::isfinite(v * 1000))
-        return "Valeur trop grande : le fichier projet ne peut pas la contenir.";
+        return "Valeur trop grande pour le n° " + std::to_string(n) +
+               " : le fichier projet ne peut pas la contenir.";
+    if (std::string taille = Refus_Taille(n, v); !taille.empty())
+        return taille;
     if (!Refus_Table(e.Tab_Param).empty())
         return ""; // a hull the table refuses already: the edit may be its repair
     auto copie = std::make_unique<Etat_Projet>();

@@ -1,5 +1,6 @@
 #include "model/Fichier_Projet.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "model/Initialisation.h"
 #include "model/Version.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -172,11 +174,27 @@ bool Lit_Nombre_Fichier(const std::string &texte, double &valeur) {
     return true;
 }
 
-double Lit_Milliemes(const std::string &ligne) {
+std::string Refus_Ligne_Valeur(const std::string &chemin, std::size_t ligne, int numero,
+                               const std::string &texte) {
+    // The text as the file holds it, cut where a screen line would end.
+    constexpr std::size_t MONTRE = 40;
+    std::string montre = Cp1252_Vers_Utf8(texte.substr(0, MONTRE));
+    if (texte.size() > MONTRE)
+        montre += "...";
+    // A number written right but beyond what a double holds (1.8e308) is said as such.
+    std::string s = Sans_Blancs(texte);
+    if (!s.empty() && s[0] == '+')
+        s.erase(0, 1);
     double v = 0;
-    if (!Lit_Nombre_Fichier(ligne, v))
-        return 0;
-    return v / 1000.0;
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    const bool chiffres =
+        !s.empty() && p == s.data() + s.size() &&
+        (ec == std::errc::result_out_of_range ||
+         (ec == std::errc() && std::isfinite(v) && !std::isfinite(v / 1000.0 * 1000.0)));
+    return "Fichier projet endommagé : " + chemin + "\nLigne " + std::to_string(ligne) +
+           " (valeur n° " + std::to_string(numero) + ") : « " + montre + " » " +
+           (chiffres ? "n'est pas un nombre que le fichier peut contenir."
+                     : "n'est pas un nombre.");
 }
 
 std::string Champ_Texte(const std::string &ligne) {
@@ -188,6 +206,14 @@ std::string Champ_Texte(const std::string &ligne) {
     }
     return s;
 }
+
+namespace {
+Erreur_Gabarit Trop_Longue(std::size_t ligne, const std::string &chemin) {
+    return Erreur_Gabarit("Ligne " + std::to_string(ligne) +
+                          " trop longue dans le fichier : " + chemin + " (" +
+                          std::to_string(LONGUEUR_MAX_LIGNE >> 10) + " ko au plus)");
+}
+} // namespace
 
 std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size_t nb_max) {
     // Regular files only: a folder cannot be read, and opening a named pipe or a device would
@@ -220,15 +246,17 @@ std::vector<std::string> Lit_Lignes_Fichier(const std::string &chemin, std::size
         if (f.fail()) {
             if (f.eof() && n == 0)
                 break; // end of file
-            throw Erreur_Gabarit("Ligne " + std::to_string(lignes.size() + 1) +
-                                 " trop longue dans le fichier : " + chemin + " (" +
-                                 std::to_string(LONGUEUR_MAX_LIGNE >> 10) + " ko au plus)");
+            throw Trop_Longue(lignes.size() + 1, chemin);
         }
         if (!f.eof())
             --n; // the line end was read too
         std::string ligne(tampon.data(), static_cast<std::size_t>(n));
         if (!ligne.empty() && ligne.back() == '\r')
             ligne.pop_back();
+        // The buffer holds one character more than a line may (room for its CR): a line
+        // ended by LF alone, or the last one, is measured here.
+        if (ligne.size() > LONGUEUR_MAX_LIGNE)
+            throw Trop_Longue(lignes.size() + 1, chemin);
         lignes.push_back(std::move(ligne));
     }
     return lignes;
@@ -320,8 +348,19 @@ void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible) {
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
         const std::size_t l = static_cast<std::size_t>(i - 1) * LIGNES_PAR_ENREGISTREMENT;
         numeros[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l]));
-        valeurs[i] = Lit_Milliemes(lignes[l + 1]);
         textes[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l + 2]));
+    }
+    // A value line that is not a number is damage: read as 0 it would reach the computations
+    // and, at the next save, the file. Only the values an older version's file does not hold,
+    // which the upgrade writes over, are read as 0 as they always were.
+    const std::vector<int> mis_a_jour = Numeros_Mis_A_Jour(textes[NB_VALEURS_PROJET]);
+    for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        const std::size_t l = static_cast<std::size_t>(i - 1) * LIGNES_PAR_ENREGISTREMENT + 1;
+        double v = 0;
+        if (Lit_Nombre_Fichier(lignes[l], v) && std::isfinite(v / 1000.0 * 1000.0))
+            valeurs[i] = v / 1000.0;
+        else if (std::find(mis_a_jour.begin(), mis_a_jour.end(), i) == mis_a_jour.end())
+            throw Erreur_Gabarit(Refus_Ligne_Valeur(chemin, l + 1, i, lignes[l]));
     }
     // Values 301 to 311 are the settings: a project never touches them.
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {

@@ -25,8 +25,10 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
 }
 
 // Reads the file into a temporary record and replaces values 1 to 300, the texts and the
-// record numbers of the target only when all 900 lines were read. Throws Erreur_Gabarit
-// with a French message naming the file otherwise; the target is then unchanged.
+// record numbers of the target only when all 900 lines were read and every value line is a
+// number (but for the values an older version's file lacks, which the upgrade writes over:
+// those read as 0). Throws Erreur_Gabarit with a French message naming the file, and the line
+// and its text for a value that is not a number; the target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.
@@ -41,9 +43,10 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e);
 std::string Texte_Milliemes(double v);
 // A number line written as the files write whole numbers (" 12 ").
 std::string Texte_Entier(long long n);
-// Value of a thousandths line, divided by 1000; blanks around it are skipped and a line that
-// is not a number gives 0.
-double Lit_Milliemes(const std::string &ligne);
+// Why a project file is refused at value line `ligne` (from 1) of record `numero`: the
+// message names the file, the line and its text.
+std::string Refus_Ligne_Valeur(const std::string &chemin, std::size_t ligne, int numero,
+                               const std::string &texte);
 // Strict C-locale decimal number (blanks around it allowed); false when the text is not a
 // finite number.
 bool Lit_Nombre_Fichier(const std::string &texte, double &valeur);

@@ -1,5 +1,7 @@
 #include "model/Initialisation.h"
 
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "model/Carene.h"
@@ -32,25 +34,56 @@ std::vector<char32_t> Caracteres(const std::string &s) {
     return c;
 }
 
+// What the upgrade of a file does, by the characters of its stamp "Version a.b.c": only
+// texts of 1, 13 or 14 characters are tested; c11 is the minor digit, c13 the revision
+// digit, and a missing character compares below every other one.
+struct Mise_A_Jour {
+    bool testee = false;  // a stamp the upgrade reads: the horizontal step is reset
+    bool profils = false; // versions 2.0 and 2.1 numbered their foil profiles differently
+    bool formes = false;  // before 2.2.9: no shape-variation indices, stale heel results
+};
+
+Mise_A_Jour Mise_A_Jour_Du_Tampon(const std::string &tampon) {
+    const std::vector<char32_t> t = Caracteres(tampon);
+    const std::size_t n = t.size();
+    Mise_A_Jour m;
+    if (n != 1 && n != 13 && n != 14)
+        return m;
+    const long c11 = n >= 11 ? static_cast<long>(t[10]) : -1;
+    const long c13 = n >= 13 ? static_cast<long>(t[12]) : -1;
+    m.testee = true;
+    m.profils = c11 == '1' || c11 == '0';
+    m.formes = (c13 != '9' || c11 < '2') && c11 <= '2';
+    return m;
+}
+
+constexpr int PROFILS_ANCIENS[] = {NACA_DERIVE_HAUT,  NACA_DERIVE_BAS, NACA_SAFRAN_HAUT,
+                                   NACA_SAFRAN_BAS,   ZERO_PROFILS,    NACA_BULBE_HAUT,
+                                   NACA_BULBE_DESSUS, NACA_BULBE_BAS};
+
 } // namespace
 
+std::vector<int> Numeros_Mis_A_Jour(const std::string &tampon) {
+    const Mise_A_Jour m = Mise_A_Jour_Du_Tampon(tampon);
+    std::vector<int> n;
+    if (m.profils)
+        n.assign(std::begin(PROFILS_ANCIENS), std::end(PROFILS_ANCIENS));
+    if (m.formes) {
+        n.push_back(VARIATION_FORME_AV);
+        n.push_back(VARIATION_FORME_AR);
+        for (int k = 0; k < NB_GITES; ++k)
+            n.push_back(Etat_Gite(k));
+    }
+    return n;
+}
+
 void Mise_A_Jour_Projet(Etat_Projet &e) {
-    // Upgrade of older files by the characters of their stamp "Version a.b.c": only texts of
-    // 1, 13 or 14 characters are tested; c11 is the minor digit, c13 the revision digit, and
-    // a missing character compares below every other one.
-    const std::vector<char32_t> t = Caracteres(e.Texte_Projet[NB_VALEURS_PROJET]);
-    const std::size_t n = t.size();
-    if (n == 1 || n == 13 || n == 14) {
-        const long c11 = n >= 11 ? static_cast<long>(t[10]) : -1;
-        const long c13 = n >= 13 ? static_cast<long>(t[12]) : -1;
-        if (c11 == '1' || c11 == '0') {
-            // Versions 2.0 and 2.1 numbered their foil profiles differently.
-            for (int n : {NACA_DERIVE_HAUT, NACA_DERIVE_BAS, NACA_SAFRAN_HAUT, NACA_SAFRAN_BAS,
-                          ZERO_PROFILS, NACA_BULBE_HAUT, NACA_BULBE_DESSUS, NACA_BULBE_BAS})
+    const Mise_A_Jour m = Mise_A_Jour_Du_Tampon(e.Texte_Projet[NB_VALEURS_PROJET]);
+    if (m.testee) {
+        if (m.profils)
+            for (int n : PROFILS_ANCIENS)
                 e.P(n) = 0;
-        }
-        if ((c13 != '9' || c11 < '2') && c11 <= '2') {
-            // Before 2.2.9: no shape-variation indices, and the heel results are stale.
+        if (m.formes) {
             e.P(VARIATION_FORME_AV) = 2;
             e.P(VARIATION_FORME_AR) = 2;
             for (int k = 0; k < NB_GITES; ++k)

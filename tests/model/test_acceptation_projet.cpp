@@ -6,6 +6,7 @@
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
+#include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 
 using namespace gabarit;
@@ -111,4 +112,73 @@ TEST(Acceptation_Projet, DemiLargeurHorsDeLaSimplePrecisionRefusee) {
     e = test::Coque_Caisson(1000, 2e38, 100);
     EXPECT_THROW(Verifie_Carene_Table(e), Erreur_Gabarit);
     EXPECT_THROW(Calcul_Tab(e), Erreur_Gabarit);
+}
+
+TEST(Acceptation_Projet, TailleNegativeRefuseeALOuvertureEtDansLEditeur) {
+    // A length, breadth, height, chord or weight below zero, in a master otherwise whole: the
+    // open refuses the file and the editor the value, both naming the value and the record.
+    // Positions, offsets, item heights, angles and exponents keep either sign.
+    auto maitre = std::make_unique<Etat_Projet>();
+    test::Lit_Maitre(*maitre);
+    struct Cas {
+        int n;
+        double v;
+        const char *raison; // "" when taken
+    };
+    const char *largeur = "une largeur ne peut pas être négative.";
+    const char *longueur = "une longueur ne peut pas être négative.";
+    const char *hauteur = "une hauteur ne peut pas être négative.";
+    const char *corde = "une corde ne peut pas être négative.";
+    const char *poids = "un poids ne peut pas être négatif.";
+    // Whole values but one, so the message writes them as the test does.
+    for (const Cas &c : {Cas{5, -50, largeur},  Cas{14, -0.001, largeur}, Cas{1, -520, longueur},
+                         Cas{6, -125, hauteur}, Cas{165, -270, longueur}, Cas{166, -48, hauteur},
+                         Cas{111, -95, corde},  Cas{138, -45, corde},     Cas{139, -200, longueur},
+                         Cas{42, -3920, poids}, Cas{75, -1, poids},       Cas{170, -2450, poids},
+                         Cas{86, -60, hauteur}, Cas{93, -40, longueur},   Cas{97, -300, longueur},
+                         Cas{43, -5, ""},       Cas{76, -20, ""},         Cas{59, -10, ""},
+                         Cas{115, -3, ""},      Cas{181, -413, ""},       Cas{110, -45, ""},
+                         Cas{87, -1.5, ""}}) {
+        SCOPED_TRACE(c.n);
+        const std::string valeur =
+            c.v == -0.001 ? "-0.001" : std::to_string(static_cast<long long>(c.v));
+        const std::string attendu = *c.raison == 0 ? ""
+                                                   : "Valeur " + valeur + " refusée pour le n° " +
+                                                         std::to_string(c.n) + " : " + c.raison;
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), attendu);
+
+        auto lu = std::make_unique<Etat_Projet>(*maitre);
+        lu->P(c.n) = c.v;
+        const std::string chemin = test::Dossier_Temporaire() + "/negatif.cot";
+        Ecrit_Fichier_Projet(chemin, *lu);
+        auto cible = std::make_unique<Etat_Projet>();
+        cible->P(c.n) = 9;
+        try {
+            Lit_Projet_Accepte(chemin, Projet_Courant(*cible));
+            EXPECT_EQ(attendu, "");
+            EXPECT_EQ(cible->P(c.n), c.v);
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(std::string(err.what()), "Projet refusé : " + chemin + "\n" + attendu);
+            EXPECT_EQ(cible->P(c.n), 9);
+        }
+    }
+}
+
+TEST(Acceptation_Projet, LeMaitreEtChaqueFixtureSOuvrent) {
+    // Every project file the program ships or the tests hold as sound opens; the old ones
+    // once brought up to date. Version 2.2.8 holds -1 for the shape-variation indices: the
+    // table refuses that hull as it stands, and takes it with the upgrade's 2.
+    const std::string f = test::Dossier_Fixtures();
+    for (const std::string &chemin :
+         {test::Chemin_Maitre(), f + "/ancien_2_1_4.cot", f + "/ancien_2_2_8.cot",
+          f + "/ancien_2_2_10_lf.cot", f + "/endommage_lisible.cot"}) {
+        SCOPED_TRACE(chemin);
+        auto e = std::make_unique<Etat_Projet>();
+        EXPECT_NO_THROW(Lit_Projet_Accepte(chemin, Projet_Courant(*e)));
+    }
+    auto e = std::make_unique<Etat_Projet>();
+    Lit_Projet_Accepte(f + "/ancien_2_2_8.cot", Projet_Courant(*e));
+    EXPECT_EQ(e->P(107), -1); // the upgrade itself runs with the initialisation
+    EXPECT_EQ(e->P(108), -1);
+    EXPECT_THROW(Verifie_Carene_Table(*e), Erreur_Gabarit);
 }

@@ -117,21 +117,77 @@ TEST(Fichier_Projet, NumerosEnregistrementGardesCommeTexteJamaisVerifies) {
         ASSERT_DOUBLE_EQ(e.P(i), Valeur_Attendue(i)) << i;
 }
 
-TEST(Fichier_Projet, LignesDeValeurQuiNeSontPasDesNombresDonnentZero) {
-    const std::string chemin = Fichier_Temporaire();
-    auto l = Lignes_Projet();
-    const char *mauvais[] = {"abc", "", "12,5", "inf", "nan", "0x10", "1.5.2", "- 3", "+-2"};
-    for (int k = 0; k < 9; ++k)
-        l[static_cast<std::size_t>(3 * k + 1)] = mauvais[k];
-    Ecrit_Octets(chemin, Joint(l));
-    Etat_Projet e;
-    Lit_Fichier_Projet(chemin, Projet_Courant(e));
-    for (int i = 1; i <= 9; ++i)
-        EXPECT_EQ(e.P(i), 0) << mauvais[i - 1];
-    EXPECT_DOUBLE_EQ(e.P(10), Valeur_Attendue(10));
+TEST(Fichier_Projet, LigneDeValeurEndommageeRefuseeEnNommantLaLigne) {
+    // Each damage on its own record: the file is refused, the message names the line (the
+    // second of record i: 3 i - 1) and its text, and the target keeps what it held.
+    struct Cas {
+        int i;
+        const char *texte;
+        const char *raison;
+    };
+    const char *pas_nombre = "n'est pas un nombre.";
+    const char *trop_grand = "n'est pas un nombre que le fichier peut contenir.";
+    for (const Cas &c :
+         {Cas{1, "abc", pas_nombre}, Cas{2, "", pas_nombre}, Cas{5, "12,5", pas_nombre},
+          Cas{42, "inf", pas_nombre}, Cas{57, "nan", pas_nombre}, Cas{60, "0x10", pas_nombre},
+          Cas{107, "1.5.2", pas_nombre}, Cas{186, "- 3", pas_nombre}, Cas{250, "+-2", pas_nombre},
+          Cas{299, " 1.8e308 ", trop_grand}, Cas{300, "-1e309", trop_grand}}) {
+        SCOPED_TRACE(c.i);
+        const std::string chemin = Fichier_Temporaire("abime.cot");
+        auto l = Lignes_Projet();
+        l[static_cast<std::size_t>(3 * c.i - 2)] = c.texte;
+        Ecrit_Octets(chemin, Joint(l));
+        Etat_Projet e;
+        e.P(c.i) = 7.5;
+        e.Texte_Projet[1] = "avant";
+        const auto avant = e.Tab_Param;
+        try {
+            Lit_Fichier_Projet(chemin, Projet_Courant(e));
+            ADD_FAILURE() << "read";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(std::string(err.what()), "Fichier projet endommagé : " + chemin + "\nLigne " +
+                                                   std::to_string(3 * c.i - 1) + " (valeur n° " +
+                                                   std::to_string(c.i) + ") : « " + c.texte +
+                                                   " » " + c.raison);
+        }
+        EXPECT_EQ(e.Tab_Param, avant);
+        EXPECT_EQ(e.Texte_Projet[1], "avant");
+    }
     double v = 0;
     EXPECT_TRUE(Lit_Nombre_Fichier(" 1.5e3 ", v));
     EXPECT_EQ(v, 1500);
+}
+
+TEST(Fichier_Projet, CeQuUneAncienneVersionNeTientPasSeLitCommeZero) {
+    // The values the upgrade writes over may be missing from an older file: their lines read
+    // as 0 there. Every other line, or a file of this version, is refused as damaged.
+    struct Cas {
+        const char *tampon;
+        int i;
+        bool lu;
+    };
+    for (const Cas &c :
+         {Cas{"Version 2.1.4", 18, true}, Cas{"Version 2.1.4", 158, true},
+          Cas{"Version 2.1.4", 107, true}, Cas{"Version 2.1.4", 27, false},
+          Cas{"Version 2.2.8", 192, true}, Cas{"Version 2.2.8", 161, false}, Cas{"V", 108, true},
+          Cas{"Version 2.2.9", 107, false}, Cas{"Version 2.2.8.1", 186, false}}) {
+        SCOPED_TRACE(std::string(c.tampon) + " " + std::to_string(c.i));
+        auto l = Lignes_Projet();
+        l[899] = c.tampon; // comment of record 300
+        l[static_cast<std::size_t>(3 * c.i - 2)] = "";
+        const std::string chemin = Fichier_Temporaire("ancien.cot");
+        Ecrit_Octets(chemin, Joint(l));
+        Etat_Projet e;
+        e.P(c.i) = 7.5;
+        if (c.lu) {
+            Lit_Fichier_Projet(chemin, Projet_Courant(e));
+            EXPECT_EQ(e.P(c.i), 0);
+            EXPECT_DOUBLE_EQ(e.P(c.i + 1), Valeur_Attendue(c.i + 1));
+        } else {
+            EXPECT_THROW(Lit_Fichier_Projet(chemin, Projet_Courant(e)), Erreur_Gabarit);
+            EXPECT_EQ(e.P(c.i), 7.5);
+        }
+    }
 }
 
 TEST(Fichier_Projet, VirguleOuGuillemetDansUnCommentaireNeDecaleRien) {
@@ -217,6 +273,29 @@ TEST(Fichier_Projet, FichierOuLigneDemesuresRefusesAvantLecture) {
     EXPECT_EQ(refus(long_), "lu");
     EXPECT_EQ(e.Texte_Projet[1], std::string(32767, 'y'));
     EXPECT_DOUBLE_EQ(e.P(2), Valeur_Attendue(2));
+}
+
+TEST(Fichier_Projet, LigneDe64koLueUneDePlusRefusee) {
+    // A comment of 65,536 characters is read, whether CR LF or LF ends its line; one more is
+    // refused at its line, the third of the file.
+    for (const char *fin : {"\r\n", "\n"})
+        for (std::size_t n : {65536u, 65537u}) {
+            SCOPED_TRACE(std::to_string(n) + (fin[0] == '\r' ? " CR LF" : " LF"));
+            auto l = Lignes_Projet();
+            l[2] = std::string(n, 'x');
+            const std::string chemin = Fichier_Temporaire("ligne.cot");
+            Ecrit_Octets(chemin, Joint(l, fin));
+            Etat_Projet e;
+            try {
+                Lit_Fichier_Projet(chemin, Projet_Courant(e));
+                EXPECT_EQ(n, 65536u);
+                EXPECT_EQ(e.Texte_Projet[1], l[2]);
+            } catch (const Erreur_Gabarit &err) {
+                EXPECT_EQ(n, 65537u);
+                EXPECT_EQ(std::string(err.what()),
+                          "Ligne 3 trop longue dans le fichier : " + chemin + " (64 ko au plus)");
+            }
+        }
 }
 
 TEST(Fichier_Projet, LectureNeTouchePasAuxReglagesNiAuProjetNonCible) {
@@ -369,13 +448,23 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
     EXPECT_EQ(e.Texte_Projet[1], "Longueur AV, en mm");
     EXPECT_EQ(e.Texte_Projet[2], "Longueur AR, en mm");
     EXPECT_EQ(e.P(1), 600);
-    EXPECT_EQ(e.P(2), 0);
-    EXPECT_EQ(e.P(3), 0);
+    EXPECT_EQ(e.P(2), 400);
+    EXPECT_EQ(e.P(3), 1.8);
     EXPECT_EQ(e.P(173), 2.75);
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
 
     const auto avant = e.Tab_Param;
     EXPECT_THROW(Lit_Fichier_Projet(f + "/endommage_court.cot", Projet_Courant(e)), Erreur_Gabarit);
+    EXPECT_EQ(e.Tab_Param, avant);
+    // The total weight's line holds letters O for zeros.
+    try {
+        Lit_Fichier_Projet(f + "/endommage_valeur.cot", Projet_Courant(e));
+        ADD_FAILURE() << "read";
+    } catch (const Erreur_Gabarit &err) {
+        EXPECT_NE(std::string(err.what()).find("Ligne 125 (valeur n° 42) : « 4OOO » n'est pas"),
+                  std::string::npos)
+            << err.what();
+    }
     EXPECT_EQ(e.Tab_Param, avant);
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <functional>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Fichier_Projet.h"
@@ -172,6 +174,52 @@ TEST_F(Demarrage, TableNacaAbsenteSignaleeEtDemarrageTermine) {
     Demarrage_Calculs(e, s, true);
     EXPECT_TRUE(A_Fait("calcul_flottaison"));
     EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
+}
+
+TEST_F(Demarrage, VoyantsDuProjetLuVerifiesParLaFlottaison) {
+    // The project read carries flags F and its upright results; the waterline found at start
+    // is replaced by one that fails, throws, or lands elsewhere.
+    const std::array<double, 7> F = {1, 0, 1, 0, 0, 0.5, 0};
+    struct Cas {
+        const char *quoi;
+        std::function<bool(Etat_Projet &)> flottaison;
+        std::array<int, 7> rouges;
+    };
+    auto ailleurs = [](int n, double v) {
+        return [n, v](Etat_Projet &p) {
+            p.P(n) = v;
+            p.P(186) = 0;
+            return true;
+        };
+    };
+    const std::vector<Cas> cas = {
+        // Found where the file has it, to its thousandth: the upright light green.
+        {"retrouvee", ailleurs(13, 39.4884), {0, 0, 1, 0, 0, 1, 0}},
+        {"impossible", [](Etat_Projet &) { return false; }, {1, 0, 1, 0, 0, 1, 0}},
+        {"refusee",
+         [](Etat_Projet &) -> bool { throw Erreur_Gabarit("Poids total nul ou négatif"); },
+         {1, 0, 1, 0, 0, 1, 0}},
+        {"franc-bord avant", ailleurs(49, 24), {1, 1, 1, 1, 1, 1, 1}},
+        {"volume a 0", ailleurs(207, 394883), {1, 1, 1, 1, 1, 1, 1}},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.quoi);
+        Services().calcul_flottaison = [&c](Etat_Projet &p, Interface_Shell &) {
+            return c.flottaison(p);
+        };
+        for (int k = 0; k < 7; ++k)
+            e.P(186 + k) = F[static_cast<std::size_t>(k)];
+        e.P(43) = 21;
+        e.P(49) = 23;
+        e.P(13) = 39.488;
+        e.P(207) = 394882;
+        s.messages.clear();
+        Demarrage_Calculs(e, s, true);
+        for (std::size_t k = 0; k < 7; ++k) {
+            EXPECT_EQ(e.P(186 + static_cast<int>(k)), c.rouges[k]) << k;
+            EXPECT_EQ(s.voyants[k], c.rouges[k] ? COULEUR_ROUGE : COULEUR_VERTE) << k;
+        }
+    }
 }
 
 TEST_F(Demarrage, EcritureDesReglagesALArret) {

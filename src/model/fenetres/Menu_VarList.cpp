@@ -201,10 +201,14 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
         if (i < 1 || i > NB_VALEURS_PROJET)
             return;
         Etat_Projet &e = ctx().etat;
-        const double v = Lit_Ou_Erreur(Text1_0_->text());
-        // As the hull-form window does: a value the table or the file cannot hold is
-        // refused with its reason, nothing is stored and the box keeps the focus.
-        const std::string refus = Refus_Valeur_Projet(e, i, v);
+        // As the hull-form window does: a text that is not a number, or a value the table,
+        // the file or the sizes' sign cannot take, is refused with its reason, once; nothing
+        // is stored and the box keeps the focus.
+        double v = 0;
+        const std::string refus = Lit_Nombre(Text1_0_->text(), v)
+                                      ? Refus_Valeur_Projet(e, i, v)
+                                      : Refus_Texte_Valeur(i, Text1_0_->text().toStdString(),
+                                                           QLocale().decimalPoint().toStdString());
         if (!refus.empty()) {
             Boite_Message(this, QString::fromStdString(refus), MB_EXCLAMATION,
                           QStringLiteral("Attention"));

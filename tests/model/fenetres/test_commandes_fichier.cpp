@@ -1,8 +1,9 @@
+#include <cmath>
 #include <filesystem>
 #include <tuple>
 
+#include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
-
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "support/Cadre_Test.h"
@@ -194,7 +195,10 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     Services().lit_projet = Services_Projet::Reels().lit_projet;
     Services().ecrit_projet = Services_Projet::Reels().ecrit_projet;
     for (int n = 1; n <= 300; ++n) {
+        // Of either sign, but for the sizes: no length nor weight is below zero.
         e.P(n) = n * 1.5 - 100.125;
+        if (Nature_Taille(n))
+            e.P(n) = std::fabs(e.P(n));
         e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
         e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
     }
@@ -216,8 +220,13 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     dialogue.ouvre = QString::fromStdString(copie);
     EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
     for (int n = 1; n <= 300; ++n)
-        if (n != 186) // the upright flag, set by the waterline after the read
+        if (n < 186 || n > 192)
             EXPECT_DOUBLE_EQ(e.P(n), avant.P(n)) << n;
+    // The flags hold 178.875 to 187.875, neither 0 nor 1: out of date, but for the upright
+    // one, which the waterline set after the read.
+    EXPECT_EQ(e.P(186), 0);
+    for (int k = 1; k < 7; ++k)
+        EXPECT_EQ(e.P(186 + k), 1) << k;
     EXPECT_EQ(e.Texte_Projet[17], "Valeur n° 17");
     EXPECT_EQ(e.Nom_Projet, copie);
 
@@ -262,6 +271,105 @@ TEST_F(Commandes_Fichier, OuvirRefuseUneCareneQueLaTableNeTientPas) {
         EXPECT_EQ(e.Nom_Projet, "tov0.mas");
         EXPECT_FALSE(A_Fait("init_projet"));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The lights the open paints, from a file its own program wrote: the master of data/ with
+// flags F, changed outside the program in one value, and floated with the real services.
+class Voyants_Ouverture : public Cadre_Test {
+protected:
+    void SetUp() override {
+        Cadre_Test::SetUp();
+        Fichiers_Reels({"tov0.mas", "nacaa.ini"});
+        Lit_Fichier_Projet(dossier + "/tov0.mas", Projet_Courant(maitre));
+    }
+    // Opens the file through the menu, as the user does; the lights' flags after it.
+    std::array<double, 7> Ouvre(const std::string &chemin) {
+        dialogue.ouvre = QString::fromStdString(chemin);
+        Action("M_Fichier_Ouvrir")->trigger();
+        std::array<double, 7> d{};
+        for (int k = 0; k < 7; ++k) {
+            d[static_cast<std::size_t>(k)] = e.P(186 + k);
+            EXPECT_EQ(Couleur_Voyant(k), e.P(186 + k) == 1 ? COULEUR_ROUGE : COULEUR_VERTE) << k;
+        }
+        return d;
+    }
+    Etat_Projet maitre;
+};
+
+constexpr std::array<double, 7> F = {0, 0, 1, 0, 0, 1, 0};
+constexpr std::array<double, 7> ROUGES = {1, 1, 1, 1, 1, 1, 1};
+
+TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
+    cadre->show();
+    struct Cas {
+        const char *quoi;
+        std::vector<std::pair<int, double>> changes;
+        std::array<double, 7> voyants;
+        bool impossible;
+    };
+    const std::vector<Cas> cas = {
+        {"tel quel", {}, F, false},
+        // A hull or weight value changed: the upright waterline moves, every heel is stale.
+        {"demi-largeur", {{5, 90}}, ROUGES, false},
+        {"poids total", {{42, 3420}}, ROUGES, false},
+        // The file's own upright results are not the waterline of its values.
+        {"volume", {{13, 40}}, ROUGES, false},
+        {"volume a 0", {{207, 394000}}, ROUGES, false},
+        {"franc-bord arriere", {{43, 50}}, ROUGES, false},
+        {"franc-bord avant", {{49, 56}}, ROUGES, false},
+        // Flags that are neither 0 nor 1.
+        {"drapeaux", {{187, 180.375}, {190, 0.5}}, {0, 1, 1, 0, 1, 1, 0}, false},
+        // A tonne cannot float: the upright light is red, the others as the file has them.
+        {"coule", {{42, 1e6}}, {1, 0, 1, 0, 0, 1, 0}, true},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.quoi);
+        Etat_Projet f = maitre;
+        for (int k = 0; k < 7; ++k)
+            f.P(186 + k) = F[static_cast<std::size_t>(k)];
+        for (auto [n, v] : c.changes)
+            f.P(n) = v;
+        const std::string chemin = dossier + "/essai.cot";
+        Ecrit_Fichier_Projet(chemin, f);
+        // Before: another project, its lights the other way round.
+        e.P(5) = 70;
+        for (int k = 0; k < 7; ++k)
+            e.P(186 + k) = 1 - F[static_cast<std::size_t>(k)];
+        messages.clear();
+        EXPECT_EQ(Ouvre(chemin), c.voyants);
+        ASSERT_EQ(messages.size(), c.impossible ? 1u : 0u);
+        if (c.impossible)
+            EXPECT_EQ(messages[0].texte, QStringLiteral("Calcul de flottaison impossible"));
+    }
+}
+
+TEST_F(Voyants_Ouverture, UnProjetSauveRevientAvecSesVoyants) {
+    cadre->show();
+    dialogue.ouvre = QString::fromStdString(dossier + "/tov0.mas");
+    Action("M_Fichier_Ouvrir")->trigger();
+    ASSERT_TRUE(messages.empty());
+    // Copied with some results out of date, then another project opened.
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = F[static_cast<std::size_t>(k)];
+    const std::string copie = dossier + "/copie.cot";
+    dialogue.sauve = QString::fromStdString(copie);
+    Action("M_Fichier_Copier")->trigger();
+    Etat_Projet autre = maitre;
+    autre.P(5) = 80;
+    Ecrit_Fichier_Projet(dossier + "/autre.cot", autre);
+    EXPECT_EQ(Ouvre(dossier + "/autre.cot"), ROUGES);
+    EXPECT_EQ(Ouvre(copie), F);
+    // Saved under its own name with other lights: they come back too.
+    const std::array<double, 7> G = {0, 1, 0, 1, 1, 0, 0};
+    for (int k = 0; k < 7; ++k)
+        e.P(186 + k) = G[static_cast<std::size_t>(k)];
+    Action("M_Fichier_Sauver")->trigger();
+    EXPECT_EQ(Ouvre(dossier + "/autre.cot"), ROUGES);
+    EXPECT_EQ(Ouvre(copie), G);
 }
 
 } // namespace

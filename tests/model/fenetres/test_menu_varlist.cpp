@@ -14,6 +14,7 @@
 #include "platform/Twips.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Coques_Essai.h"
+#include "support/Locale_Essai.h"
 
 using namespace gabarit;
 
@@ -203,6 +204,56 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_TRUE(b.messages.empty());
     EXPECT_EQ(b.e.P(1), 500);
+}
+
+TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
+    // Under either locale: a text that is not a number as that locale writes one, a value the
+    // file cannot hold, a size below zero. One box naming the record; nothing stored.
+    struct Cas {
+        bool francais;
+        int n;
+        const char *texte;
+        const char *message; // "" when taken
+    };
+    const std::string abc = "Valeur « abc » refusée pour le n° 23 : ce n'est pas un nombre "
+                            "(séparateur décimal : « . »).";
+    const std::string nan = "Valeur « nan » refusée pour le n° 24 : ce n'est pas un nombre "
+                            "(séparateur décimal : « , »).";
+    const std::string virgule = "Valeur « 1,5 » refusée pour le n° 25 : ce n'est pas un "
+                                "nombre (séparateur décimal : « . »).";
+    const std::string point = "Valeur « 1.5 » refusée pour le n° 25 : ce n'est pas un nombre "
+                              "(séparateur décimal : « , »).";
+    const std::string grande =
+        "Valeur trop grande pour le n° 24 : le fichier projet ne peut pas la contenir.";
+    const std::string negative =
+        "Valeur -50 refusée pour le n° 5 : une largeur ne peut pas être négative.";
+    for (const Cas &c : {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 25, "1,5", virgule.c_str()},
+                         Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 25, "1.5", ""},
+                         Cas{true, 24, "nan", nan.c_str()}, Cas{true, 25, "1.5", point.c_str()},
+                         Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""}}) {
+        SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);
+        test::Locale_Essai locale(c.francais ? test::Francais() : QLocale::c());
+        Banc b;
+        b.e.P(5) = 60;
+        b.e.P(24) = 2;
+        b.e.P(25) = 7;
+        Menu_VarList &w = b.Ouvre();
+        Clique_Ligne(w.List1(), c.n - 1);
+        const double avant = b.e.P(c.n);
+        Tape(w.Text1_0(), QString::fromUtf8(c.texte));
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        if (*c.message == 0) {
+            EXPECT_TRUE(b.messages.empty());
+            EXPECT_EQ(b.e.P(c.n), 1.5);
+            continue;
+        }
+        ASSERT_EQ(b.messages.size(), 1u);
+        EXPECT_EQ(b.messages[0].texte.toStdString(), c.message);
+        EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+        EXPECT_EQ(b.e.P(c.n), avant);
+        EXPECT_EQ(w.List1()->currentRow(), c.n - 1);
+        EXPECT_EQ(w.focusWidget(), w.Text1_0());
+    }
 }
 
 TEST(Menu_VarList, DerniereLigneStockeeSansSelectionApres) {
