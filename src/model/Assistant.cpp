@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "interfaces/Canvas.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
@@ -10,7 +11,10 @@
 #include "model/Voyants.h"
 #include "rig/Appendices.h"
 #include "rig/Bulbe.h"
+#include "rig/Voilure.h"
+#include "rig/Voilure_Class.h"
 #include "stability/Centrage.h"
+#include "views/Dessins.h"
 
 namespace gabarit {
 
@@ -117,10 +121,6 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         const double L = Arrondi_Dizaine(longueur);
         res.longueur = L;
         Derive_Valeurs_Assistant(*nouveau, L, res.type);
-        // The new boat's own appendage figures and bulb height, as the appendages and bulb
-        // windows would compute them, not the master's.
-        Calcul_Appendices(*nouveau);
-        Calcul_Hauteur_Bulbe(*nouveau);
         nouveau->Nom_Projet = NOM_NOUVEAU_PROJET;
         // Only the upright result will be computed here.
         for (int k = 1; k < NB_GITES; ++k)
@@ -130,6 +130,18 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         Init_Projet(*nouveau, shell);
         Calcul_Tab(*nouveau);
         Calcul_Centrage(*nouveau, shell);
+        // The new boat's own sail plan, appendage figures and bulb height, as the sail,
+        // appendages and bulb windows would compute them on the floating hull, not the
+        // master's: the appendages' theoretical areas are ratios of the sail area, which the
+        // plan's drawing works out.
+        if (nouveau->P(OPTION_CLASS) == 1)
+            Calcul_GV_Class(*nouveau);
+        else
+            Calcul_Voilure(*nouveau);
+        Canvas_Enregistreur plan(1000, 1000);
+        Trace_Voile_Projet(*nouveau, shell, plan);
+        Calcul_Appendices(*nouveau);
+        Calcul_Hauteur_Bulbe(*nouveau);
     } catch (const std::exception &err) {
         res.etat = Resultat_Assistant::Etat::Echec;
         res.erreur = err.what();
