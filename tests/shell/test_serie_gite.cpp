@@ -114,6 +114,16 @@ std::array<int, 7> Feux(std::initializer_list<int> verts) {
     return c;
 }
 
+// Runs the whole series, which must end on a refusal the series has already shown the user.
+void Serie_Refusee_Deja_Dite(Etat_Projet &e, Interface_Shell &s, Fenetres_Serie &f) {
+    try {
+        Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
+        ADD_FAILURE() << "no refusal reached the command";
+    } catch (const Erreur_Gabarit &x) {
+        EXPECT_TRUE(x.Signalee());
+    }
+}
+
 } // namespace
 
 TEST(Serie_Gite, CaissonToutesLesPasses) {
@@ -227,12 +237,7 @@ TEST(Serie_Gite, FlottaisonDroiteImpossibleSeulLeFeuZeroResteRouge) {
     e.P(43) = e.P(49) = 50;
     Shell_Voyants s;
     test::Affichage_Essai f;
-    try {
-        Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
-        ADD_FAILURE() << "no refusal reached the command";
-    } catch (const Erreur_Gabarit &x) {
-        EXPECT_TRUE(x.Signalee());
-    }
+    Serie_Refusee_Deja_Dite(e, s, f);
     ASSERT_EQ(s.messages.size(), 1u);
     EXPECT_EQ(s.messages[0].texte, "Calcul de flottaison impossible à 0°");
     EXPECT_EQ(e.P(186), 1);
@@ -256,12 +261,7 @@ TEST(Serie_Gite, EchecDansUnePasseRendLesMenus) {
     e.P(37) = 0;
     Shell_Enregistreur s;
     test::Affichage_Essai f;
-    try {
-        Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
-        ADD_FAILURE() << "the series went through";
-    } catch (const Erreur_Gabarit &x) {
-        EXPECT_TRUE(x.Signalee());
-    }
+    Serie_Refusee_Deja_Dite(e, s, f);
     ASSERT_EQ(s.messages.size(), 1u);
     EXPECT_EQ(s.messages[0].texte, "Pas vertical nul ou négatif");
     EXPECT_EQ(s.messages[0].style, MB_EXCLAMATION);
@@ -401,12 +401,7 @@ TEST(Serie_Gite, UneSeuleBoiteNommeLesGitesQuiNeFlottentPas) {
             e.P(Franc_Bord_AR(k)) = e.P(Franc_Bord_AV(k)) = 11 + k;
         Shell_Voyants s;
         test::Affichage_Essai f;
-        try {
-            Calcul_Gite_Serie(e, s, f, Passes_Gite::Toutes);
-            ADD_FAILURE() << "no refusal reached the command";
-        } catch (const Erreur_Gabarit &x) {
-            EXPECT_TRUE(x.Signalee());
-        }
+        Serie_Refusee_Deja_Dite(e, s, f);
         ASSERT_EQ(s.messages.size(), 1u);
         EXPECT_EQ(s.messages[0].texte, c.texte);
         EXPECT_EQ(s.messages[0].style, MB_STOP);
