@@ -100,25 +100,46 @@ void Glisse_Forme(Banc &b, double x, double y) {
 
 struct Ligne {
     const char *commande; // window, control, what is typed or clicked: the record written
-    std::function<void(Banc &)> ouvre, meme, change;
-    int rouges; // after the change
+    std::function<void(Banc &)> ouvre;
+    std::function<void(Banc &, double)> fait; // the command, given the value
+    double meme, change;                      // the value the record holds, another one
+    int rouges;                               // after the change
 };
 
+// A value typed into box Text1(boite) of window W, then its button Command1(bouton) clicked.
+template <class W> std::function<void(Banc &, double)> Saisie(int boite, int bouton) {
+    return [=](Banc &b, double v) {
+        W &w = b.ctx.Fenetre<W>();
+        Tape_Nombre(w.Text1(boite), v);
+        Clique(w.Command1(bouton));
+    };
+}
+template <class W> std::function<void(Banc &)> Ouvre() {
+    return [](Banc &b) { b.Ouvre<W>(); };
+}
+// The up arrow for a value of 1, the down arrow otherwise.
+std::function<void(Banc &, double)> Fleche(std::function<UpDown *(Banc &)> f) {
+    return [=](Banc &b, double v) { Clique_Fleche(f(b), v == 1); };
+}
+// A value typed into box Text1(i) of the stability window, then Enter.
+void Lateral(Banc &b, double v) {
+    QLineEdit *t = b.ctx.Fenetre<Menu_Stabilite>().Text1(0);
+    Tape_Nombre(t, v);
+    QTest::keyClick(t, Qt::Key_Return);
+}
+
 // The master: half-breadth 97, hull weight 1100 g, servo 1 at station 170, keel at 450 and
-// 320 long, bulb 270 long at 50 %, bulb height 48, mainsail foot 340, cant 0, shape indices 2.
+// 320 long, bulb 270 long at 50 %, bulb height 48.614, mainsail foot 340, cant 0, shape
+// indices 2.
 const Ligne LIGNES[] = {
-    {"Menu_FG, Valide: the beam typed 194 then 190, record 5", [](Banc &b) { b.Ouvre<Menu_FG>(); },
-     [](Banc &b) {
-         Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), 194);
+    {"Menu_FG, Valide: the beam typed, record 5", Ouvre<Menu_FG>(),
+     [](Banc &b, double v) {
+         Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), v);
          Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
      },
-     [](Banc &b) {
-         Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), 190);
-         Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
-     },
-     SAUF_0},
-    {"Menu_FG, section-shape editor, widest section: marker dragged onto itself, then to "
-     "(900, 900) twips, records 7 and 8",
+     194, 190, SAUF_0},
+    {"Menu_FG, section-shape editor, widest section: marker dragged onto itself (a 0.45, "
+     "b 0.35), then to (900, 900) twips, records 7 and 8",
      [](Banc &b) {
          b.Ouvre<Menu_FG>();
          b.Dans<Menu_FG, QTabWidget>("SSTab1")->setCurrentIndex(2);
@@ -126,8 +147,8 @@ const Ligne LIGNES[] = {
          QTest::mousePress(o, Qt::LeftButton);
          QTest::mouseRelease(o, Qt::LeftButton);
      },
-     [](Banc &b) { Glisse_Forme(b, 450, 640); }, // a 0.45, b 0.35: where the marker stands
-     [](Banc &b) { Glisse_Forme(b, 900, 900); }, SAUF_0},
+     [](Banc &b, double v) { Glisse_Forme(b, v == 0 ? 450 : 900, v == 0 ? 640 : 900); }, 0, 1,
+     SAUF_0},
     {"Menu_VariationForme, up arrows at the top of the range: forward index 11 again, then "
      "aft index 11 typed over 2, records 107 and 108",
      [](Banc &b) {
@@ -136,144 +157,57 @@ const Ligne LIGNES[] = {
          Calcul_Centrage(b.e, b.shell);
          b.Ouvre<Menu_VariationForme>();
      },
-     [](Banc &b) { Clique_Fleche(b.Dans<Menu_VariationForme, UpDown>("UpDown1_0"), true); },
-     [](Banc &b) {
-         Tape(b.Dans<Menu_VariationForme, QLineEdit>("Text1_1"), QStringLiteral("11"));
-         Clique_Fleche(b.Dans<Menu_VariationForme, UpDown>("UpDown1_1"), true);
+     [](Banc &b, double v) {
+         if (v == 1)
+             Tape(b.Dans<Menu_VariationForme, QLineEdit>("Text1_1"), QStringLiteral("11"));
+         Clique_Fleche(b.Dans<Menu_VariationForme, UpDown>(v == 0 ? "UpDown1_0" : "UpDown1_1"),
+                       true);
      },
-     SAUF_0},
-    {"Menu_Deplacement, Valide: servo 1 weight typed 45 then 55, record 60",
-     [](Banc &b) { b.Ouvre<Menu_Deplacement>(); },
-     [](Banc &b) {
-         Menu_Deplacement &w = b.ctx.Fenetre<Menu_Deplacement>();
-         Tape_Nombre(w.Text1(0), 45);
-         Clique(w.Command1(0));
-     },
-     [](Banc &b) {
-         Menu_Deplacement &w = b.ctx.Fenetre<Menu_Deplacement>();
-         Tape_Nombre(w.Text1(0), 55);
-         Clique(w.Command1(0));
-     },
-     SAUF_0},
-    {"Menu_Deplacement, C/Grav: servo 1 station typed 170 then 200, record 58",
-     [](Banc &b) { b.Ouvre<Menu_Deplacement>(); },
-     [](Banc &b) {
-         Menu_Deplacement &w = b.ctx.Fenetre<Menu_Deplacement>();
-         Tape_Nombre(w.Text1(8), 170);
-         Clique(w.Command1(8));
-     },
-     [](Banc &b) {
-         Menu_Deplacement &w = b.ctx.Fenetre<Menu_Deplacement>();
-         Tape_Nombre(w.Text1(8), 200);
-         Clique(w.Command1(8));
-     },
-     SAUF_0},
+     0, 1, SAUF_0},
+    {"Menu_Deplacement, Valide: servo 1 weight typed, record 60", Ouvre<Menu_Deplacement>(),
+     Saisie<Menu_Deplacement>(0, 0), 45, 55, SAUF_0},
+    {"Menu_Deplacement, C/Grav: servo 1 station typed, record 58", Ouvre<Menu_Deplacement>(),
+     Saisie<Menu_Deplacement>(8, 8), 170, 200, SAUF_0},
     {"Menu_Stabilite, Balaste, servo 1 lateral: down arrow at 0, then up arrow, record 76",
-     [](Banc &b) { b.Ouvre<Menu_Stabilite>(); },
-     [](Banc &b) { Clique_Fleche(b.ctx.Fenetre<Menu_Stabilite>().UpDown1(0), false); },
-     [](Banc &b) { Clique_Fleche(b.ctx.Fenetre<Menu_Stabilite>().UpDown1(0), true); }, TOUTES},
-    {"Menu_Stabilite, Balaste, servo 1 lateral typed 0 then 20, Enter, record 76",
-     [](Banc &b) { b.Ouvre<Menu_Stabilite>(); },
-     [](Banc &b) {
-         QLineEdit *t = b.ctx.Fenetre<Menu_Stabilite>().Text1(0);
-         Tape_Nombre(t, 0);
-         QTest::keyClick(t, Qt::Key_Return);
-     },
-     [](Banc &b) {
-         QLineEdit *t = b.ctx.Fenetre<Menu_Stabilite>().Text1(0);
-         Tape_Nombre(t, 20);
-         QTest::keyClick(t, Qt::Key_Return);
-     },
-     TOUTES},
+     Ouvre<Menu_Stabilite>(),
+     Fleche([](Banc &b) { return b.ctx.Fenetre<Menu_Stabilite>().UpDown1(0); }), 0, 1, TOUTES},
+    {"Menu_Stabilite, Balaste, servo 1 lateral typed, Enter, record 76", Ouvre<Menu_Stabilite>(),
+     Lateral, 0, 20, TOUTES},
     // The cant moves only the righting moments, which its release works out again for every
     // heel: no light turns red.
     {"Menu_Stabilite, Pendulaire: down arrow at 0, then up arrow, record 228",
-     [](Banc &b) { b.Ouvre<Menu_Stabilite>(); },
-     [](Banc &b) { Clique_Fleche(b.Dans<Menu_Stabilite, UpDown>("UpDown3"), false); },
-     [](Banc &b) { Clique_Fleche(b.Dans<Menu_Stabilite, UpDown>("UpDown3"), true); }, 0},
-    {"Menu_Appendice, Valide: keel length typed 320 then 300, record 113",
-     [](Banc &b) { b.Ouvre<Menu_Appendice>(); },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(7), 320);
-         Clique(w.Command1(2));
-     },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(7), 300);
-         Clique(w.Command1(2));
-     },
-     SAUF_0},
-    {"Menu_Appendice, Valide: keel position typed 450 then 440, record 110",
-     [](Banc &b) { b.Ouvre<Menu_Appendice>(); },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(5), 450);
-         Clique(w.Command1(2));
-     },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(5), 440);
-         Clique(w.Command1(2));
-     },
-     SAUF_0},
-    {"Menu_Appendice, Valide: bulb length typed 270 then 250, record 165",
-     [](Banc &b) { b.Ouvre<Menu_Appendice>(); },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(10), 270);
-         Clique(w.Command1(4));
-     },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(10), 250);
-         Clique(w.Command1(4));
-     },
-     SAUF_0},
-    {"Menu_Appendice, Valide: bulb position typed 50 then 40, record 162",
-     [](Banc &b) { b.Ouvre<Menu_Appendice>(); },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(8), 50);
-         Clique(w.Command1(4));
-     },
-     [](Banc &b) {
-         Menu_Appendice &w = b.ctx.Fenetre<Menu_Appendice>();
-         Tape_Nombre(w.Text1(8), 40);
-         Clique(w.Command1(4));
-     },
-     SAUF_0},
+     Ouvre<Menu_Stabilite>(),
+     Fleche([](Banc &b) { return b.Dans<Menu_Stabilite, UpDown>("UpDown3"); }), 0, 1, 0},
+    {"Menu_Appendice, Valide: keel length typed, record 113", Ouvre<Menu_Appendice>(),
+     Saisie<Menu_Appendice>(7, 2), 320, 300, SAUF_0},
+    {"Menu_Appendice, Valide: keel position typed, record 110", Ouvre<Menu_Appendice>(),
+     Saisie<Menu_Appendice>(5, 2), 450, 440, SAUF_0},
+    {"Menu_Appendice, Valide: bulb length typed, record 165", Ouvre<Menu_Appendice>(),
+     Saisie<Menu_Appendice>(10, 4), 270, 250, SAUF_0},
+    {"Menu_Appendice, Valide: bulb position typed, record 162", Ouvre<Menu_Appendice>(),
+     Saisie<Menu_Appendice>(8, 4), 50, 40, SAUF_0},
     {"Comp_Bulbe, side view: Inferieur (its own profile again), then the next profile in the "
      "list, records 161 and 166",
-     [](Banc &b) {
-         Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
-         w.SSTab1()->setCurrentIndex(1);
+     [](Banc &b) { b.Ouvre<Comp_Bulbe>().SSTab1()->setCurrentIndex(1); },
+     [](Banc &b, double v) {
+         if (v == 0)
+             Clique_Option(b.ctx.Fenetre<Comp_Bulbe>().Option1(0));
+         else
+             QTest::keyClick(b.ctx.Fenetre<Comp_Bulbe>().Combo2(), Qt::Key_Down);
      },
-     [](Banc &b) { Clique_Option(b.ctx.Fenetre<Comp_Bulbe>().Option1(0)); },
-     [](Banc &b) { QTest::keyClick(b.ctx.Fenetre<Comp_Bulbe>().Combo2(), Qt::Key_Down); }, TOUTES},
+     0, 1, TOUTES},
     // The editor stores and recomputes nothing.
-    {"Menu_VarList, Valide: record 5 typed 97 then 95", Ouvre_Editeur,
-     [](Banc &b) { Editeur(b, 5, 97); }, [](Banc &b) { Editeur(b, 5, 95); }, TOUTES},
-    {"Menu_VarList, Valide: record 57 typed 1100 then 1000", Ouvre_Editeur,
-     [](Banc &b) { Editeur(b, 57, 1100); }, [](Banc &b) { Editeur(b, 57, 1000); }, TOUTES},
-    {"Menu_VarList, Valide: record 166 typed its value then 40", Ouvre_Editeur,
-     [](Banc &b) { Editeur(b, 166, b.e.P(166)); }, [](Banc &b) { Editeur(b, 166, 40); }, TOUTES},
+    {"Menu_VarList, Valide: record 5", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 5, v); },
+     97, 95, TOUTES},
+    {"Menu_VarList, Valide: record 57", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 57, v); },
+     1100, 1000, TOUTES},
+    {"Menu_VarList, Valide: record 166", Ouvre_Editeur,
+     [](Banc &b, double v) { Editeur(b, 166, v); }, 48.614, 40, TOUTES},
     // No heel result reads the sails.
-    {"Menu_VarList, Valide: record 85 typed 340 then 330", Ouvre_Editeur,
-     [](Banc &b) { Editeur(b, 85, 340); }, [](Banc &b) { Editeur(b, 85, 330); }, 0},
-    {"Menu_Voile, Valide: mainsail foot typed 340 then 330, record 85",
-     [](Banc &b) { b.Ouvre<Menu_Voile>(); },
-     [](Banc &b) {
-         Menu_Voile &w = b.ctx.Fenetre<Menu_Voile>();
-         Tape_Nombre(w.Text1(1), 340);
-         Clique(w.Command1(0));
-     },
-     [](Banc &b) {
-         Menu_Voile &w = b.ctx.Fenetre<Menu_Voile>();
-         Tape_Nombre(w.Text1(1), 330);
-         Clique(w.Command1(0));
-     },
-     0},
+    {"Menu_VarList, Valide: record 85", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 85, v); },
+     340, 330, 0},
+    {"Menu_Voile, Valide: mainsail foot typed, record 85", Ouvre<Menu_Voile>(),
+     Saisie<Menu_Voile>(1, 0), 340, 330, 0},
 };
 
 } // namespace
@@ -284,11 +218,11 @@ TEST(Perime, ChaqueCommandeQuiEcritLeProjet) {
         Banc b;
         l.ouvre(b);
         b.Vert();
-        l.meme(b);
+        l.fait(b, l.meme);
         QApplication::processEvents();
         EXPECT_EQ(b.Rouges(), 0) << "the same value";
         b.Vert();
-        l.change(b);
+        l.fait(b, l.change);
         QApplication::processEvents();
         EXPECT_EQ(b.Rouges(), l.rouges) << "a changed value";
         EXPECT_TRUE(b.messages.empty()) << b.messages.front().texte.toStdString();
