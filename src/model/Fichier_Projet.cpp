@@ -139,6 +139,14 @@ std::string Commentaire_Fichier(const std::string &texte) {
 
 std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
 
+bool Meme_Milliemes(double a, double b) {
+    if (a == b)
+        return true;
+    if (!(std::fabs(a) < 1e300 && std::fabs(b) < 1e300))
+        return false;
+    return std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
+}
+
 std::string Texte_Milliemes(double v) {
     // v x 1000 is checked too: a finite value above 1.8e305 would be written "inf".
     if (!std::isfinite(v) || !std::isfinite(v * 1000.0))

@@ -41,6 +41,10 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e);
 // a number that is not negative and one blank behind ("56700 " -> " 56700 ", -3 -> "-3 ").
 // Throws Erreur_Gabarit for a value that is not finite.
 std::string Texte_Milliemes(double v);
+// True when the file writes a and b alike, to the same whole thousandth: a value worked out
+// again from a project just read (a centre of gravity, a waterline) is the one the file held.
+// Values beyond what a file holds are alike only when equal.
+bool Meme_Milliemes(double a, double b);
 // A number line written as the files write whole numbers (" 12 ").
 std::string Texte_Entier(long long n);
 // Why a project file is refused at value line `ligne` (from 1) of record `numero`: the

@@ -1,6 +1,6 @@
 #include "model/Voyants.h"
 
-#include <cmath>
+#include "model/Fichier_Projet.h"
 
 namespace gabarit {
 
@@ -17,22 +17,6 @@ void Invalide_Calculs(Etat_Projet &e, Interface_Shell &shell) {
         e.P(Etat_Gite(k)) = 1;
     Affiche_Voyants(e, shell);
 }
-
-namespace {
-
-// Two values the project file writes alike are one value: a centre of gravity worked out
-// again from the weights of a project just read equals the one the file held to its
-// thousandth, and the results were computed for it.
-bool Meme_Valeur_Fichier(double a, double b) {
-    if (a == b)
-        return true;
-    // Beyond what a file holds, thousandths overflow: only an equal value is the same.
-    if (!(std::fabs(a) < 1e300 && std::fabs(b) < 1e300))
-        return false;
-    return std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
-}
-
-} // namespace
 
 void Gite_Calculee(Etat_Projet &e, int k) {
     e.P(Etat_Gite(k)) = 0;
@@ -83,7 +67,7 @@ bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gi
     const auto &numeros = Numeros_Calculs_Gite();
     bool change = false;
     for (std::size_t i = 0; i < numeros.size() && !change; ++i)
-        change = !Meme_Valeur_Fichier(e.P(numeros[i]), avant.valeurs.at(i));
+        change = !Meme_Milliemes(e.P(numeros[i]), avant.valeurs.at(i));
     if (!change)
         return false;
     bool rougit = false;

@@ -1,6 +1,5 @@
 #include "shell/Demarrage.h"
 
-#include <cmath>
 #include <exception>
 #include <filesystem>
 
@@ -122,13 +121,6 @@ void Demarrage_Calculs(Etat_Projet &e, Interface_Shell &s, bool projet_lu) {
 Flottaison_Lue Flottaison_Du_Fichier(const Etat_Projet &e) {
     return {e.P(Franc_Bord_AR(0)), e.P(Franc_Bord_AV(0)), e.P(VOLUME_CARENE), e.P(Volume_Gite(0))};
 }
-
-namespace {
-// The file holds whole thousandths: a value recomputed equal to its thousandth is the same.
-bool Meme_Milliemes(double a, double b) {
-    return a == b || std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
-}
-} // namespace
 
 bool Voyants_Projet_Lu(Etat_Projet &e, const Flottaison_Lue &lue, bool reussie) {
     bool change = false;
