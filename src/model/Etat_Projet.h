@@ -73,6 +73,17 @@ struct Etat_Projet {
     // How many times each heel's floating position was found since the program started: a
     // command that bumped it computed that heel's results itself (Perime_Si_Change).
     std::array<unsigned long long, NB_GITES> Calculs_Gite{};
+    // Likewise for each heel's righting moment and prismatic coefficient.
+    std::array<unsigned long long, NB_GITES> Calculs_Moment{};
+    std::array<unsigned long long, NB_GITES> Calculs_Coef{};
+
+    // The project as it was last read, created or saved (Projet_Enregistre.h): what a command
+    // that ends or replaces it would lose.
+    struct Projet_Enregistre {
+        bool pris = false;
+        std::array<double, NB_VALEURS_PROJET + 1> valeurs{};
+        std::array<std::string, NB_VALEURS_PROJET + 1> textes{};
+    } Enregistre;
 
     // The compared project (its settings, the values after NB_VALEURS_PROJET, never filled).
     std::array<double, NB_VALEURS + 1> Tab_Param_Compar{};

@@ -147,6 +147,13 @@ bool Meme_Milliemes(double a, double b) {
     return std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
 }
 
+double Valeur_Fichier(double v) {
+    // A value no file can hold is left to the checks that refuse it.
+    if (!std::isfinite(v * 1000.0))
+        return v;
+    return (std::floor(v * 1000.0 + 1e-6) + 0.0) / 1000.0;
+}
+
 std::string Texte_Milliemes(double v) {
     // v x 1000 is checked too: a finite value above 1.8e305 would be written "inf".
     if (!std::isfinite(v) || !std::isfinite(v * 1000.0))

@@ -45,6 +45,10 @@ std::string Texte_Milliemes(double v);
 // again from a project just read (a centre of gravity, a waterline) is the one the file held.
 // Values beyond what a file holds are alike only when equal.
 bool Meme_Milliemes(double a, double b);
+// The value a project file gives back for v: v to the whole thousandth below it, as the writer
+// puts it and the reader divides it again. A command stores values in this form, so what is
+// saved reopens as it was.
+double Valeur_Fichier(double v);
 // A number line written as the files write whole numbers (" 12 ").
 std::string Texte_Entier(long long n);
 // Why a project file is refused at value line `ligne` (from 1) of record `numero`: the

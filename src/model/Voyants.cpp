@@ -25,8 +25,12 @@ void Gite_Calculee(Etat_Projet &e, int k) {
 
 void Gites_Vertes_Calculees(Etat_Projet &e) {
     for (int k = 0; k < NB_GITES; ++k)
-        if (e.P(Etat_Gite(k)) == 0)
-            ++e.Calculs_Gite[static_cast<std::size_t>(k)];
+        if (e.P(Etat_Gite(k)) == 0) {
+            const auto i = static_cast<std::size_t>(k);
+            ++e.Calculs_Gite[i];
+            ++e.Calculs_Moment[i];
+            ++e.Calculs_Coef[i];
+        }
 }
 
 const std::vector<int> &Numeros_Calculs_Gite() {
