@@ -4,14 +4,14 @@
 
 #include <memory>
 
-#include "model/Assistant.h"
+#include "interfaces/Canvas.h"
+#include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
-#include "interfaces/Shell_Enregistreur.h"
+#include "shell/Assistant.h"
 #include "stability/Centrage.h"
 #include "stability/Coef_Prismatique.h"
-#include "interfaces/Canvas.h"
 
 using namespace gabarit;
 

@@ -6,6 +6,7 @@
 #include "model/Erreur.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
+#include "shell/Suivi_Commande.h"
 
 namespace gabarit {
 
@@ -26,19 +27,55 @@ Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
     return nullptr;
 }
 
+namespace {
+enum class Issue { Reussie, Partielle, Refusee };
+
+// Runs a command's body: how it ended, its refusal shown once when the command says so.
+Issue Lance(Interface_Shell &shell, const std::function<void()> &f, Contexte::Si_Refus refus) {
+    const auto montre = [&](const Erreur_Gabarit &x) {
+        if (refus == Contexte::Si_Refus::Message && !x.Signalee())
+            shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+    };
+    try {
+        f();
+        return Issue::Reussie;
+    } catch (const Calcul_Partiel &x) {
+        montre(x);
+        return Issue::Partielle;
+    } catch (const Erreur_Gabarit &x) {
+        montre(x);
+    } catch (const std::exception &ex) {
+        qWarning("Gabarit: a command ended on an unexpected failure: %s", ex.what());
+    } catch (...) {
+        qWarning("Gabarit: a command ended on an unexpected failure of unknown kind");
+    }
+    return Issue::Refusee;
+}
+} // namespace
+
 bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
-    // Whatever the command is, a record the heel results are computed from that it changed
-    // puts every heel it did not compute itself under a red light, failure or not.
-    const Empreinte_Gites avant = Empreinte(etat);
+    // The project as the command finds it: a refusal puts it back whole, and what the command
+    // leaves is checked against it (Suit_Commande).
+    const Avant_Commande avant = Avant(etat);
     const Une_Boite_Par_Commande boites;
+    // Put back, and the windows show the project as it is again.
+    auto retablit = [&] {
+        Retablit(etat, shell, avant);
+        for (Fenetre_Fille *w : ordre_)
+            if (w->Visible())
+                Essaie([w] { w->Affiche_Valeurs(); });
+    };
     auto lance = [&] {
-        if (refus == Si_Refus::Message)
-            Essaie_Signale(shell, f);
-        else
-            Essaie(f);
-        Essaie([&] { Perime_Si_Change(etat, shell, avant); });
+        if (Lance(shell, f, refus) == Issue::Refusee) {
+            retablit();
+            return;
+        }
+        // A derived value the command's inputs cannot give (weights summing to zero, a bulb
+        // profile outside the table) refuses the command: the user is told why.
+        if (!Essaie_Signale(shell, [&] { Suit_Commande(etat, shell, avant); }))
+            retablit();
     };
     if (quand != Si_Occupe::Garde) {
         lance();

@@ -82,10 +82,13 @@ public:
         Silence, // ends quietly: nothing the user relies on has changed
         Message, // shows its French message once (not when the core already showed one)
     };
-    // Runs a window command, the one place that decides what its failure does (Essaie) and
-    // whether the heel results are still those of the project: when the command changed a
-    // record they are computed from, every heel it did not compute goes out of date
-    // (Perime_Si_Change). False when it was not run because a computation was busy.
+    // Runs a window command, the one place that decides what its failure does and what it
+    // leaves behind. Refused part way (but for a heel computation that keeps what it
+    // completed, Calcul_Partiel), the project is put back as it was. Otherwise the values it
+    // stored are cut to a file's thousandth, the derived values follow their inputs, every heel
+    // it did not compute goes out of date when it changed a record the heel results read, and
+    // the heels it floated get their moment and coefficient (Suit_Commande). False when it
+    // was not run because a computation was busy.
     bool Commande(Si_Occupe quand, const std::function<void()> &f,
                   Si_Refus refus = Si_Refus::Silence);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
@@ -108,6 +109,28 @@ int Demi_Largeurs(const Section &s, Echantillons &dix_milliemes) {
     return static_cast<int>(n);
 }
 
+// One side's wetted girth of a section D deep, from the keel up to the upright freeboard F
+// at its station: the chords between the samples (depth, half-breadth) read through
+// lit(row, 0 or 1), each partial girth handed to ecrit(row, girth). The walk stops at the
+// sheer row: there is no sample above it. Returns the whole girth.
+template <class Lit, class Ecrit>
+double Marche_Perimetre(double D, double F, Lit lit, Ecrit ecrit) {
+    const bool entier = D == Int(D);
+    const int debut = static_cast<int>(entier ? D : Int(D) + 1);
+    const double fin_ligne = entier ? Fix(F) : Fix(F + 1);
+    const int fin = fin_ligne < 1 ? 1 : fin_ligne > debut ? debut + 1 : int(fin_ligne);
+    double G = 0;
+    for (int k = debut; k >= fin; --k) {
+        const double dz = lit(k, 0) - lit(k - 1, 0);
+        const double dy = lit(k, 1) - lit(k - 1, 1);
+        G += std::sqrt(dz * dz + dy * dy);
+        if (!(G <= std::numeric_limits<float>::max()))
+            throw Erreur_Gabarit("Calcul impossible : périmètre trop grand pour la table");
+        ecrit(k - 1, static_cast<float>(G));
+    }
+    return G;
+}
+
 // A section's columns: depth and half-breadth every millimetre from the sheer down, the area
 // below each depth summed upward from the keel in 1-mm strips, both sides, and one side's
 // wetted girth from the keel up to the upright waterline in force. Returns that girth.
@@ -137,22 +160,13 @@ double Colonnes(const Section &s, Colonnes_Section &c) {
     if (!std::isfinite(aire))
         throw Erreur_Gabarit("Calcul impossible : aire de couple trop grande pour la table");
 
-    // The girth walk stops at the sheer row: there is no sample above it.
-    const bool entier = s.D == Int(s.D);
-    const int debut = static_cast<int>(entier ? s.D : Int(s.D) + 1);
-    const double fin_ligne = entier ? Fix(s.F) : Fix(s.F + 1);
-    const int fin = fin_ligne < 1 ? 1 : fin_ligne > debut ? debut + 1 : int(fin_ligne);
-    double G = 0;
-    for (int k = debut; k >= fin; --k) {
-        const auto i = static_cast<std::size_t>(k);
-        const double dz = static_cast<double>(c.profondeur[i]) - c.profondeur[i - 1];
-        const double dy = static_cast<double>(c.demi_largeur[i]) - c.demi_largeur[i - 1];
-        G += std::sqrt(dz * dz + dy * dy);
-        if (!(G <= std::numeric_limits<float>::max()))
-            throw Erreur_Gabarit("Calcul impossible : périmètre trop grand pour la table");
-        c.perimetre[i - 1] = static_cast<float>(G);
-    }
-    return G;
+    return Marche_Perimetre(
+        s.D, s.F,
+        [&c](int d, int k) {
+            const auto i = static_cast<std::size_t>(d);
+            return static_cast<double>(k == 0 ? c.profondeur[i] : c.demi_largeur[i]);
+        },
+        [&c](int d, float G) { c.perimetre[static_cast<std::size_t>(d)] = G; });
 }
 
 // The table's passes over every section, into t when given (t empty), else only checked:
@@ -212,11 +226,44 @@ void Calcul_Tab(Etat_Projet &e) {
     t.Vide();
     try {
         e.P(Surface_Mouillee_Gite(0)) = Passes_Table(sections, nb, e.L(), &t);
+        double profondeurs[Table_Carene::NB_STATIONS];
+        for (int i = 0; i < nb; ++i)
+            profondeurs[i] = sections[i].D;
+        t.Fixe_Sections(e.L(), nb, profondeurs);
     } catch (...) {
         // No half-built table survives a failed sample.
         t.Vide();
         throw;
     }
+}
+
+double Perimetres_Flottaison(Etat_Projet &e) {
+    Table_Carene &t = e.Tab_Carene;
+    const int nb = t.Nb_Sections();
+    const double L = t.Longueur();
+    if (nb == 0 || !(L > 0))
+        return e.P(Surface_Mouillee_Gite(0));
+    // The freeboard at each station as the section geometry draws the upright waterline.
+    const double arriere = e.P(Franc_Bord_AR(0));
+    const double pente = Divise(e.P(Franc_Bord_AV(0)) - arriere, L);
+    const auto lit = [&t](int i) {
+        return [&t, i](int d, int k) { return static_cast<double>(std::as_const(t)(i, d, k)); };
+    };
+    // The whole walk first, so a girth the table cannot hold changes nothing.
+    double S = 0;
+    for (int i = 0; i < nb; ++i)
+        S += Marche_Perimetre(t.Profondeur_Section(i), pente * (10.0 * i) + arriere, lit(i),
+                              [](int, float) {});
+    const double surface = Fix(Divise(2 * S, L / 10 + 1) * L) / 1000;
+    for (int i = 0; i < nb; ++i) {
+        const double D = t.Profondeur_Section(i);
+        for (int d = 0; d <= Int(D) + 1; ++d)
+            t(i, d, 3) = 0;
+        Marche_Perimetre(D, pente * (10.0 * i) + arriere, lit(i),
+                         [&t, i](int d, float G) { t(i, d, 3) = G; });
+    }
+    e.P(Surface_Mouillee_Gite(0)) = surface;
+    return surface;
 }
 
 bool Calcul_Tab_Ou_Retablit(Etat_Projet &e, const Record &sauve, Interface_Shell &shell) {

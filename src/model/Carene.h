@@ -24,6 +24,12 @@ void Init_Tab(Etat_Projet &e);
 // table.
 // Leaves Gite_Couple at 0 and X_Couple one step past the last station.
 void Calcul_Tab(Etat_Projet &e);
+// The upright wetted girths of the table (its fourth column) and the upright wetted surface
+// Surface_Mouillee_Gite(0) again, for the upright waterline the record now holds: the
+// flotation runs it once it has found its waterline, so the surface shown beside the 0 degree
+// light is that waterline's. The table is not rebuilt; without a table nothing changes.
+// Returns the surface.
+double Perimetres_Flottaison(Etat_Projet &e);
 // The whole record, as a command keeps it before it changes the hull.
 using Record = decltype(Etat_Projet::Tab_Param);
 // Rebuilds the hull table after an edit of the hull. When the new shape cannot be computed

@@ -20,6 +20,14 @@ private:
     bool signalee_;
 };
 
+// A computation over the heels that stopped part way and keeps what it completed: its guards
+// left every heel it did not finish under a red light, and what it tells the user is told. The
+// command that ran it stands as it ended; nothing is put back.
+class Calcul_Partiel : public Erreur_Gabarit {
+public:
+    using Erreur_Gabarit::Erreur_Gabarit;
+};
+
 // The refusals below are out of line and cold: the checked helpers sit on the hull walks'
 // hot paths, where only the test itself should cost anything.
 [[noreturn]] void Refuse_Non_Fini(const char *quoi);

@@ -50,6 +50,21 @@ public:
             std::fill(debut, debut + rangs_ouverts_[i] * NB_GRANDEURS, 0.f);
             rangs_ouverts_[i] = 0;
         }
+        nb_sections_ = 0;
+        longueur_ = 0;
+    }
+
+    // The hull the table was built for: its length and the depth of each of its sections,
+    // which the girth walk needs again when the waterline moves.
+    void Fixe_Sections(double longueur, int nb, const double *profondeurs) {
+        longueur_ = longueur;
+        nb_sections_ = nb;
+        std::copy(profondeurs, profondeurs + nb, profondeur_section_.begin());
+    }
+    int Nb_Sections() const { return nb_sections_; }
+    double Longueur() const { return longueur_; }
+    double Profondeur_Section(int i) const {
+        return profondeur_section_.at(static_cast<std::size_t>(i));
     }
 
 private:
@@ -63,6 +78,9 @@ private:
     std::vector<float> v_;
     // Per station, the rows below which a value may be other than zero.
     std::array<int, NB_STATIONS> rangs_ouverts_{};
+    int nb_sections_ = 0;
+    double longueur_ = 0;
+    std::array<double, NB_STATIONS> profondeur_section_{};
 };
 
 struct Etat_Projet {
@@ -91,7 +109,7 @@ struct Etat_Projet {
     std::array<std::string, NB_VALEURS_PROJET + 1> Num_Enreg2{};
 
     // Checked access to value n (1 to 311).
-    double& P(int n) { return Tab_Param[Numero(n)]; }
+    double &P(int n) { return Tab_Param[Numero(n)]; }
     double P(int n) const { return Tab_Param[Numero(n)]; }
     // Hull length: bow part plus stern part, on either side of the widest station.
     double L() const { return P(LONGUEUR_AV) + P(LONGUEUR_AR); }
@@ -146,7 +164,7 @@ struct Etat_Projet {
     // either sail plan.
     struct Ligne_Voile {
         double hauteur, largeur;
-        bool operator==(const Ligne_Voile&) const = default;
+        bool operator==(const Ligne_Voile &) const = default;
     };
     std::vector<Ligne_Voile> Liste_Voile;
     // The CLASS mainsail's widths at 3/4, 2/4 and 1/4 of the luff, to hundredths, as its last
@@ -156,7 +174,7 @@ struct Etat_Projet {
     // The folder of the executable, where the data files lie ("" = current folder).
     std::string Dossier_Programme;
     // Path of a data file of the program folder.
-    std::string Fichier_Programme(const std::string& nom) const {
+    std::string Fichier_Programme(const std::string &nom) const {
         return Dossier_Programme.empty() ? nom : Dossier_Programme + "/" + nom;
     }
 

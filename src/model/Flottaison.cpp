@@ -150,13 +150,16 @@ bool Flottaison(Etat_Projet &e, Interface_Shell &shell, Echec_Flottaison echec_d
         V = (S1 + S2) / 100.0f;
     } while (poids > static_cast<double>(V));
 
+    // The upright wetted surface belongs to this waterline, not to the one the table was built
+    // under.
+    Perimetres_Flottaison(e);
     const float S = S1 + S2;
     e.P(VOLUME_CARENE) = Int(S) / 10000;
+    // Whatever heel the user has chosen: the green 0 degree light stands for this volume too.
+    e.P(Volume_Gite(0)) = Int(S);
     Gite_Calculee(e, 0);
     garde.fait[0] = true;
     Affiche_Voyants(e, shell);
-    if (e.P(ANGLE_GITE) == 0)
-        e.P(Volume_Gite(0)) = Int(S);
     return true;
 }
 

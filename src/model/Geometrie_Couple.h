@@ -10,7 +10,7 @@ namespace gabarit {
 // Tirant_Eau_Couple, Cote_Livet, Exp_Forme_A and Exp_Forme_B of the state.
 // Leaves X_Couple and Gite_Couple unchanged. Throws Erreur_Gabarit when the section
 // cannot be computed (zero length, fractional power of a negative number, unknown heel).
-void Calcul_Couple(Etat_Projet& e);
+void Calcul_Couple(Etat_Projet &e);
 
 // How Demi_Largeur_Niveau takes the height ratio u = z / D: as it comes (a ratio that is not
 // finite is left to the power), or refused at once when it is not finite (Divise's message).

@@ -1,6 +1,7 @@
 #include "model/Saisie_Forme.h"
 
 #include "model/Carene.h"
+#include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 
 namespace gabarit {
@@ -63,25 +64,27 @@ std::optional<Refus_Forme> Verifie_Saisie_Forme(const Etat_Projet &e, const Sais
 
 void Stocke_Saisie_Forme(Etat_Projet &e, const Saisie_Forme &s) {
     const auto &v = s.v;
-    e.P(HAUTEUR_TA) = v[0];
-    e.P(DEMI_LARGEUR_TA) = v[1] / 2;
-    e.P(HAUTEUR_ETRAVE) = v[2];
-    e.P(LONGUEUR_ETRAVE) = v[3];
-    e.P(HAUTEUR_MAX) = v[4];
-    e.P(DEMI_LARGEUR_MAX) = v[5] / 2;
+    // Every value as a project file gives it back, before the hull is computed from it.
+    const auto stocke = [&e](int n, double x) { e.P(n) = Valeur_Fichier(x); };
+    stocke(HAUTEUR_TA, v[0]);
+    stocke(DEMI_LARGEUR_TA, v[1] / 2);
+    stocke(HAUTEUR_ETRAVE, v[2]);
+    stocke(LONGUEUR_ETRAVE, v[3]);
+    stocke(HAUTEUR_MAX, v[4]);
+    stocke(DEMI_LARGEUR_MAX, v[5] / 2);
     // The stations move within the old length, which stays unchanged ...
-    e.P(POSITION_COUPLE_HAUT) = v[6];
-    e.P(LONGUEUR_AV_HAUT) = e.P(LONGUEUR_AV) + e.P(LONGUEUR_AR) - e.P(POSITION_COUPLE_HAUT);
-    e.P(LONGUEUR_AR) = v[7];
-    e.P(LONGUEUR_AV) = e.P(POSITION_COUPLE_HAUT) + e.P(LONGUEUR_AV_HAUT) - e.P(LONGUEUR_AR);
-    e.P(EXP_QUILLE_AR) = s.t[10];
-    e.P(EXP_QUILLE_AV) = s.t[11];
-    e.P(EXP_LIVET_AR) = s.t[9];
-    e.P(EXP_LIVET_AV) = s.t[8];
+    stocke(POSITION_COUPLE_HAUT, v[6]);
+    stocke(LONGUEUR_AV_HAUT, e.P(LONGUEUR_AV) + e.P(LONGUEUR_AR) - e.P(POSITION_COUPLE_HAUT));
+    stocke(LONGUEUR_AR, v[7]);
+    stocke(LONGUEUR_AV, e.P(POSITION_COUPLE_HAUT) + e.P(LONGUEUR_AV_HAUT) - e.P(LONGUEUR_AR));
+    stocke(EXP_QUILLE_AR, s.t[10]);
+    stocke(EXP_QUILLE_AV, s.t[11]);
+    stocke(EXP_LIVET_AR, s.t[9]);
+    stocke(EXP_LIVET_AV, s.t[8]);
     // ... then a new length grows or shrinks the hull at the stern.
     const double ln = v[13];
-    e.P(LONGUEUR_AR) = ln - e.P(LONGUEUR_AV);
-    e.P(POSITION_COUPLE_HAUT) = ln - e.P(LONGUEUR_AV_HAUT);
+    stocke(LONGUEUR_AR, ln - e.P(LONGUEUR_AV));
+    stocke(POSITION_COUPLE_HAUT, ln - e.P(LONGUEUR_AV_HAUT));
 }
 
 void Remet_Pas_Horizontal(Etat_Projet &e) { e.P(PAS_HORIZONTAL) = e.L() / 10; }

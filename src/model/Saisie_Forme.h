@@ -40,9 +40,10 @@ struct Refus_Forme {
 // side of it.
 std::optional<Refus_Forme> Verifie_Saisie_Forme(const Etat_Projet &e, const Saisie_Forme &s);
 
-// Stores a checked entry: transom, stem and master section, both stations within the old
-// length, the exponents, then the new length, which moves both stations (the hull grows or
-// shrinks at the stern). The inclined-transom length is stored by the window's own reader.
+// Stores a checked entry, each value as a project file gives it back: transom, stem and master
+// section, both stations within the old length, the exponents, then the new length, which
+// moves both stations (the hull grows or shrinks at the stern). The inclined-transom length is
+// stored by the window's own reader.
 void Stocke_Saisie_Forme(Etat_Projet &e, const Saisie_Forme &s);
 
 // A change of the hull form puts the longitudinal step P(PAS_HORIZONTAL) of the views and

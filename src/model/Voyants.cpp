@@ -33,15 +33,30 @@ void Gites_Vertes_Calculees(Etat_Projet &e) {
         }
 }
 
-const std::vector<int> &Numeros_Calculs_Gite() {
+const std::vector<int> &Numeros_Forme_Carene() {
     static const std::vector<int> numeros = [] {
         std::vector<int> n;
-        // Hull form: every record the section geometry reads.
+        // Every record the section geometry reads.
         for (int i = LONGUEUR_AV; i <= HAUTEUR_ETRAVE; ++i)
             if (i != VOLUME_CARENE && i != NACA_DERIVE_HAUT)
                 n.push_back(i);
         for (int i : {REPORT_TA, LONGUEUR_ETRAVE, VARIATION_FORME_AV, VARIATION_FORME_AR})
             n.push_back(i);
+        return n;
+    }();
+    return numeros;
+}
+
+bool Change(const std::vector<int> &numeros, const Etat_Projet &avant, const Etat_Projet &apres) {
+    for (int n : numeros)
+        if (!Meme_Milliemes(apres.P(n), avant.P(n)))
+            return true;
+    return false;
+}
+
+const std::vector<int> &Numeros_Calculs_Gite() {
+    static const std::vector<int> numeros = [] {
+        std::vector<int> n = Numeros_Forme_Carene();
         // Weights, their stations and lateral positions, and the centre of gravity.
         for (int i : {CENTRE_GRAVITE_X, POIDS_TOTAL, X_CARENE, Y_CARENE, POIDS_CARENE, POIDS_BULBE})
             n.push_back(i);
@@ -67,9 +82,10 @@ Empreinte_Gites Empreinte(const Etat_Projet &e) {
     return r;
 }
 
-bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant) {
+bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant,
+                      bool calculs_tenus) {
     const auto &numeros = Numeros_Calculs_Gite();
-    bool change = false;
+    bool change = !calculs_tenus;
     for (std::size_t i = 0; i < numeros.size() && !change; ++i)
         change = !Meme_Milliemes(e.P(numeros[i]), avant.valeurs.at(i));
     if (!change)
@@ -77,7 +93,8 @@ bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gi
     bool rougit = false;
     for (int k = 0; k < NB_GITES; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (e.Calculs_Gite[i] == avant.calculs[i] && e.P(Etat_Gite(k)) != 1) {
+        const bool calculee = calculs_tenus && e.Calculs_Gite[i] != avant.calculs[i];
+        if (!calculee && e.P(Etat_Gite(k)) != 1) {
             e.P(Etat_Gite(k)) = 1;
             rougit = true;
         }

@@ -30,6 +30,11 @@ void Gites_Vertes_Calculees(Etat_Projet &e);
 // computations store themselves (volumes, freeboards, the heeled bulb, the lateral centre) are
 // not in it, nor the view and step settings.
 const std::vector<int> &Numeros_Calculs_Gite();
+// Its first part: the records the section geometry reads, the hull form alone.
+const std::vector<int> &Numeros_Forme_Carene();
+// True when a record of `numeros` holds in `apres` what a file would write otherwise than in
+// `avant`.
+bool Change(const std::vector<int> &numeros, const Etat_Projet &avant, const Etat_Projet &apres);
 
 // The set's values and the heels' counts of computations, taken before a command.
 struct Empreinte_Gites {
@@ -40,8 +45,12 @@ Empreinte_Gites Empreinte(const Etat_Projet &e);
 
 // After a command: when a record of the set no longer holds what it held in `avant`, every
 // heel the command did not compute itself is out of date and its light turns red. A command
-// that changed none of them leaves the lights as they were. True when a light turned red.
-bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant);
+// that changed none of them leaves the lights as they were. calculs_tenus false: what the
+// command computed was worked from values that changed after it (a value cut to a file's
+// thousandth, a centre of gravity worked out again), so no heel counts as computed. True when
+// a light turned red.
+bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant,
+                      bool calculs_tenus = true);
 
 // Whatever way a computation over the seven heels ends (a refusal included), every heel it did
 // not complete goes under a red light: what the record holds for it belongs to another hull or

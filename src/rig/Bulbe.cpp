@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
@@ -30,7 +31,7 @@ std::optional<double> Hauteur_Bulbe(const Etat_Projet &e) {
 
 void Calcul_Hauteur_Bulbe(Etat_Projet &e) {
     if (const std::optional<double> h = Hauteur_Bulbe(e))
-        e.P(HAUTEUR_BULBE) = *h;
+        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*h);
 }
 
 Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c) {
@@ -54,7 +55,7 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
     const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
     Affichage_Bulbe_Cote a;
-    // The label and the record take the same figure: the height is stored as shown.
+    // The record takes the label's figure as a project file holds it.
     a.hauteur = Hauteur_Bulbe(e);
     if (a.hauteur) {
         a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION]);
@@ -66,7 +67,7 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     c.Efface();
     Trace_Contour_Naca(e, bas, haut, s, c);
     if (a.hauteur)
-        e.P(HAUTEUR_BULBE) = *a.hauteur;
+        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*a.hauteur);
     return a;
 }
 

@@ -20,8 +20,9 @@ inline constexpr double PI_BULBE = 3.14116;
 // a table of zeros would give a height of 0. Refuses a profile outside the table
 // (Refus_Profil) and a height beyond single precision.
 std::optional<double> Hauteur_Bulbe(const Etat_Projet &e);
-// Stores that height in HAUTEUR_BULBE, which the righting moment and the draft read; run
-// whenever the bulb length or a side-view profile changes. Leaves it without a table.
+// Stores that height in HAUTEUR_BULBE, which the righting moment and the draft read, to the
+// thousandth a project file keeps; run whenever the bulb length or a side-view profile changes.
+// Leaves it without a table.
 void Calcul_Hauteur_Bulbe(Etat_Projet &e);
 
 // Figures of the views; empty while no NACA table has been read.

@@ -1,5 +1,7 @@
 #include "rig/Saisie_Voile.h"
 
+#include "model/Fichier_Projet.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -84,7 +86,8 @@ void Lire_Voile(Etat_Projet &e, const Saisie_Voile &s) {
         v[4] = mat;
     const auto avant = e.Tab_Param;
     for (int i = 0; i < NB_CHAMPS_VOILE; ++i)
-        e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]) = v[static_cast<std::size_t>(i)];
+        e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]) =
+            Valeur_Fichier(v[static_cast<std::size_t>(i)]);
     try {
         Verifie_Plan_Voilure(e);
     } catch (...) {

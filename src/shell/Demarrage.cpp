@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "model/Voyants.h"
+#include "shell/Projet_Lu.h"
 #include "shell/Services_Projet.h"
 
 namespace fs = std::filesystem;
@@ -102,50 +103,12 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const st
     return r;
 }
 
-void Demarrage_Calculs(Etat_Projet &e, Interface_Shell &s, bool projet_lu) {
-    if (!projet_lu) {
+void Demarrage_Calculs(Etat_Projet &e, Interface_Shell &s, const Resultat_Demarrage &r) {
+    if (r.nom_projet.empty()) {
         Invalide_Calculs(e, s);
         return;
     }
-    // The initialisation does not touch the upright results: they are still the file's.
-    const Flottaison_Lue lue = Flottaison_Du_Fichier(e);
-    bool reussie = false;
-    Tente(s, MB_EXCLAMATION, [&] {
-        Services().calcul_tab(e);
-        reussie = Services().calcul_flottaison(e, s);
-    });
-    Voyants_Projet_Lu(e, lue, reussie);
-    Affiche_Voyants(e, s);
-}
-
-Flottaison_Lue Flottaison_Du_Fichier(const Etat_Projet &e) {
-    return {e.P(Franc_Bord_AR(0)), e.P(Franc_Bord_AV(0)), e.P(VOLUME_CARENE), e.P(Volume_Gite(0))};
-}
-
-bool Voyants_Projet_Lu(Etat_Projet &e, const Flottaison_Lue &lue, bool reussie) {
-    bool change = false;
-    auto perime = [&](int k) {
-        if (e.P(Etat_Gite(k)) != 1) {
-            e.P(Etat_Gite(k)) = 1;
-            change = true;
-        }
-    };
-    for (int k = 0; k < NB_GITES; ++k)
-        if (e.P(Etat_Gite(k)) != 0)
-            perime(k);
-    if (!reussie) {
-        perime(0);
-    } else {
-        const Flottaison_Lue calculee = Flottaison_Du_Fichier(e);
-        if (!Meme_Milliemes(calculee.franc_bord_ar, lue.franc_bord_ar) ||
-            !Meme_Milliemes(calculee.franc_bord_av, lue.franc_bord_av) ||
-            !Meme_Milliemes(calculee.volume, lue.volume) ||
-            !Meme_Milliemes(calculee.volume_0, lue.volume_0))
-            for (int k = 0; k < NB_GITES; ++k)
-                perime(k);
-    }
-    Gites_Vertes_Calculees(e);
-    return change;
+    Met_En_Place_Projet_Lu(e, s);
 }
 
 bool Ecrit_Reglages_Arret(const Etat_Projet &e, Interface_Shell &s, bool ecrivables) {

@@ -28,22 +28,9 @@ struct Resultat_Demarrage {
 // when missing) and writes it back; Init_Projet and Init_Variables; printer scales;
 // Nom_Projet. Every failure is reported by a message and never stops the start.
 Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const std::string &choisi);
-// Hull table, upright waterline, lights. With no project read, every light goes red.
-void Demarrage_Calculs(Etat_Projet &e, Interface_Shell &s, bool projet_lu);
-
-// The upright results a project file carries: the freeboards and volumes its own upright
-// flotation stored. Taken before the open floats the project again.
-struct Flottaison_Lue {
-    double franc_bord_ar = 0, franc_bord_av = 0, volume = 0, volume_0 = 0;
-};
-Flottaison_Lue Flottaison_Du_Fichier(const Etat_Projet &e);
-// The flags of a project just read and floated upright (reussie: a waterline was found),
-// before its lights are painted. A flag that is neither 0 nor 1 is out of date; a failed
-// flotation puts the upright results out of date; a waterline other than the file's (to the
-// file's thousandth) means the file's values are not those its results were computed for,
-// and every heel is out of date. The heels still green then count as computed for the project
-// just read (Gites_Vertes_Calculees). True when a flag changed.
-bool Voyants_Projet_Lu(Etat_Projet &e, const Flottaison_Lue &lue, bool reussie);
+// Hull table and the lights checked against the project read (Met_En_Place_Projet_Lu). With no
+// project read, every light goes red.
+void Demarrage_Calculs(Etat_Projet &e, Interface_Shell &s, const Resultat_Demarrage &r);
 
 // Default settings of a new tov.ini: both printer calibrations 56.7 twips per mm.
 void Reglages_Par_Defaut(Etat_Projet &e);

@@ -161,17 +161,17 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
         // did not finish. A refusal already told (the frame closing among them) is the one
         // box of this command.
         if (x.Signalee())
-            throw;
+            throw Calcul_Partiel(x.what(), true);
         shell.Montre_Attente(false);
         dit.autre = x.what();
         dit.Montre();
-        throw Erreur_Gabarit(dit.Texte(), true);
+        throw Calcul_Partiel(dit.Texte(), true);
     }
     if (!dit.Vide()) {
         shell.Montre_Attente(false);
         dit.Montre();
-        // The command ends refused, already told.
-        throw Erreur_Gabarit(dit.Texte(), true);
+        // The command ends refused, already told, keeping the heels it completed.
+        throw Calcul_Partiel(dit.Texte(), true);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "interfaces/Canvas.h"
 #include "interfaces/Interface_Shell.h"
+#include "interfaces/Shell_Muet.h"
 #include "model/Etat_Projet.h"
 #include "model/Memoire_Niveaux.h"
 #include "stability/Redressement.h"
@@ -25,6 +26,15 @@ public:
     virtual void Montre_Coef_Pris(double coefficient) {}
 };
 
+// The series run where nothing is shown: on a copy of the project the program checks.
+class Fenetres_Muettes : public Fenetres_Serie {
+public:
+    Canvas &Picture2() override { return image_; }
+
+private:
+    Canvas_Muet image_;
+};
+
 // The main toolbar runs every pass; the sections toolbar leaves the wetted surfaces that the
 // floating positions stored.
 enum class Passes_Gite { Toutes, Sans_Surfaces };
@@ -35,9 +45,9 @@ enum class Passes_Gite { Toutes, Sans_Surfaces };
 // where no section stands skips the righting moments and leaves every light red; the series
 // goes on. Any other refusal stops the series. Whatever it has to tell is told once, in one
 // box at its end (the heels that could not float named: "Calcul de flottaison impossible à
-// 20°, 25° et 30°"), and the series then throws it on as already shown, so the command ends
-// refused without a second box. On every way out, a heel whose results were not all computed
-// keeps its light red.
+// 20°, 25° et 30°"), and the series then throws it on as already shown (Calcul_Partiel), so the
+// command ends refused without a second box and keeps what the series completed. On every way out,
+// a heel whose results were not all computed keeps its light red.
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
                        Passes_Gite passes);
 

@@ -1,24 +1,30 @@
 #include "shell/Services_Projet.h"
 
-#include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
-#include "model/Flottaison.h"
 #include "model/Initialisation.h"
 #include "shell/Fichier_Reglages.h"
+#include "shell/Projet_Lu.h"
 
 namespace gabarit {
 
 Services_Projet Services_Projet::Reels() {
     Services_Projet s;
-    // An opened project replaces the current one only if the hull table can hold it.
-    s.lit_projet = Lit_Projet_Accepte;
+    // An opened project replaces the current one only if the hull table can hold it and its
+    // derived values can be worked out.
+    s.lit_projet = Lit_Projet_Pris;
     s.ecrit_projet = Ecrit_Fichier_Projet;
     s.lit_reglages = Lit_Reglages;
     s.ecrit_reglages = Ecrit_Reglages;
     s.init_projet = Init_Projet;
     s.init_variables = Init_Variables;
     s.calcul_tab = Calcul_Tab;
-    s.calcul_flottaison = Calcul_Flottaison;
+    s.verifie_projet_lu = [](Etat_Projet &e, Interface_Shell &sh) {
+        // Results worked out for other derived values are not this boat's.
+        if (Derive_Valeurs_Lues(e))
+            for (int k = 0; k < NB_GITES; ++k)
+                e.P(Etat_Gite(k)) = 1;
+        Verifie_Gites_Lus(e, sh);
+    };
     return s;
 }
 

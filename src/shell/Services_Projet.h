@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
-#include "interfaces/Interface_Shell.h"
 
 namespace gabarit {
 
@@ -19,7 +19,8 @@ struct Services_Projet {
     std::function<void(Etat_Projet &, Interface_Shell &)> init_projet;
     std::function<void(Etat_Projet &, Interface_Shell &)> init_variables;
     std::function<void(Etat_Projet &)> calcul_tab;
-    std::function<bool(Etat_Projet &, Interface_Shell &)> calcul_flottaison;
+    // A project just read: its derived values, then its lights checked (Projet_Lu.h).
+    std::function<void(Etat_Projet &, Interface_Shell &)> verifie_projet_lu;
 
     // The real operations of the core.
     static Services_Projet Reels();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Numeros.h"
 
@@ -65,8 +66,9 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
     // With only the hull carrying weight the onboard items have no height: 0.
     const double cg_z = poids_z == 0 ? 0.0 : Int(Divise(moment_z, poids_z));
 
-    e.P(X_BULBE) = x_bulbe;
-    e.P(POIDS_TOTAL) = Fini(poids, "Poids_Total");
+    // As a project file gives them back: a saved project floats the same weight.
+    e.P(X_BULBE) = Valeur_Fichier(x_bulbe);
+    e.P(POIDS_TOTAL) = Valeur_Fichier(Fini(poids, "Poids_Total"));
     e.P(CENTRE_GRAVITE_X) = cg_x;
     e.P(CENTRE_GRAVITE_Z) = cg_z;
 }

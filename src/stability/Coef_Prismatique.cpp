@@ -106,8 +106,10 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     const double V = Divise(S, n) * (n - 1) * h;
     const double r = Fix(Divise(1000 * V, Amax * L)) / 100;
     for (int k = 0; k < NB_GITES; ++k)
-        if (angle == 5.0 * k)
+        if (angle == 5.0 * k) {
             e.P(Coef_Prismatique_Gite(k)) = r;
+            ++e.Calculs_Coef[static_cast<std::size_t>(k)];
+        }
     e.P(COEF_PRISMATIQUE) = r;
     return r;
 }

@@ -172,6 +172,10 @@ void Stocke_Moment(Etat_Projet &e, double gite, double moment) {
     if (e.P(Etat_Gite(k)) == 1)
         return;
     e.P(Moment_Redressement(k)) = moment;
+    ++e.Calculs_Moment[static_cast<std::size_t>(k)];
+    // The sail area the hull can carry follows the moment at 30 degrees wherever it is stored.
+    if (k == NB_GITES - 1)
+        e.P(SURFACE_THEORIQUE) = Surface_Theorique(moment);
 }
 
 } // namespace
@@ -303,9 +307,9 @@ double Calcul_Gite_0_30(Etat_Projet &e, Interface_Shell &shell, Affichage_Stabil
     } catch (const Erreur_Gabarit &x) {
         // A series that stops part way says why, once, whichever window started it.
         if (x.Signalee())
-            throw;
+            throw Calcul_Partiel(x.what(), true);
         shell.Message(x.what(), MB_EXCLAMATION, "Attention");
-        throw Erreur_Gabarit(x.what(), true);
+        throw Calcul_Partiel(x.what(), true);
     }
 }
 

@@ -111,13 +111,14 @@ TEST(Calcul_Flottaison, CentreDeGraviteHorsDizaine) {
     }
 }
 
-TEST(Calcul_Flottaison, GiteNonNulleNEcritPasLeVolumeDroit) {
+TEST(Calcul_Flottaison, GiteNonNulleEcritAussiLeVolumeDroit) {
+    // Whatever the user's heel, the green 0 degree light stands for the upright volume too.
     Etat_Projet e = Caisson_Tabule(6222, 500);
     e.P(26) = 15;
     e.P(207) = 3;
     Shell_Enregistreur shell;
     ASSERT_TRUE(Calcul_Flottaison(e, shell));
-    EXPECT_EQ(e.P(207), 3);
+    EXPECT_EQ(e.P(207), 622200);
     EXPECT_DOUBLE_EQ(e.P(13), 62.22);
     EXPECT_EQ(e.P(186), 0);
 }

@@ -71,10 +71,9 @@ struct Faux_Services {
                 throw Erreur_Gabarit("Fichier introuvable : nacaa.ini");
         };
         s.calcul_tab = [this](Etat_Projet &) { journal.push_back("calcul_tab"); };
-        s.calcul_flottaison = [this](Etat_Projet &e, Interface_Shell &) {
-            journal.push_back("calcul_flottaison");
-            e.P(186) = 0;
-            return true;
+        // The check of a project just read: the file's lights stand as they are.
+        s.verifie_projet_lu = [this](Etat_Projet &, Interface_Shell &) {
+            journal.push_back("verifie_projet_lu");
         };
     }
     ~Faux_Services() { Services() = Services_Projet::Reels(); }

@@ -3,11 +3,11 @@
 // master written in a fresh program folder for the assistant's tests.
 #include <string>
 
+#include "interfaces/Interface_Shell.h"
 #include "model/Carene.h"
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
-#include "interfaces/Interface_Shell.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
 
@@ -34,6 +34,7 @@ inline void Prepare_Maitre(Etat_Projet &e, Interface_Shell &s) {
 inline std::string Dossier_Maitre_Caisson() {
     Etat_Projet m = Coque_Caisson();
     m.P(162) = 50;
+    m.P(37) = 2; // the vertical step every read puts back
     m.P(250) = 12.345;
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i)
         m.Texte_Projet[static_cast<std::size_t>(i)] = "Maitre " + std::to_string(i);

@@ -16,10 +16,10 @@
 #include <algorithm>
 
 #include "fenetres/Contexte.h"
-#include "model/Assistant.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
+#include "shell/Assistant.h"
 
 namespace gabarit {
 

@@ -8,6 +8,7 @@
 #include "model/Voyants.h"
 #include "platform/Dialogue_Fichier.h"
 #include "shell/Demarrage.h"
+#include "shell/Projet_Lu.h"
 #include "shell/Services_Projet.h"
 #include "views/fenetres/Redessine.h"
 
@@ -54,28 +55,21 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
         ctx.shell.Message(ex.what(), MB_STOP, TITRE);
         return true;
     }
-    const Flottaison_Lue lue = Flottaison_Du_Fichier(e);
     Cache_Fenetres(ctx);
     Dossier_Programme_Courant(ctx);
     e.Nom_Projet = nom;
     if (ctx.cadre)
         ctx.cadre->setWindowTitle(QString::fromStdString(nom));
-    // Shown once: a refusal the core already told the user about is not shown again. A
-    // set-up that ends before the waterline is found leaves the upright results unchecked.
-    bool reussie = false;
+    // Shown once: a refusal the core already told the user about is not shown again. The
+    // lights then show what the file's flags say where the file's results are found again.
     Essaie_Signale(
         ctx.shell,
         [&] {
             Services().init_projet(e, ctx.shell);
             Services().init_variables(e, ctx.shell);
-            Services().calcul_tab(e);
-            reussie = Services().calcul_flottaison(e, ctx.shell);
         },
         TITRE);
-    // The lights show what the file's flags say, once checked against the project read; the
-    // heels left green count as computed for it.
-    Voyants_Projet_Lu(e, lue, reussie);
-    Affiche_Voyants(e, ctx.shell);
+    Met_En_Place_Projet_Lu(e, ctx.shell);
     return true;
 }
 

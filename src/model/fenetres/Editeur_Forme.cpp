@@ -10,6 +10,7 @@
 
 #include "fenetres/Contexte.h"
 #include "model/Carene.h"
+#include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Controles.h"
@@ -158,8 +159,9 @@ void Menu_FG::Picture2_MouseMove(Qt::MouseButtons boutons, double x, double y) {
         const double a = Editeur_A_De_X(x), b = Editeur_B_De_Y(y);
         const int na = option == 0 ? FORME_TA_A : option == 2 ? FORME_AV_A : FORME_MC_A;
         const int nb = option == 0 ? FORME_TA_B : option == 2 ? FORME_AV_B : FORME_MC_B;
-        e.P(na) = a;
-        e.P(nb) = b;
+        // As a project file gives them back: the hull floated now is the one a save reopens.
+        e.P(na) = Valeur_Fichier(a);
+        e.P(nb) = Valeur_Fichier(b);
         Picture2_->Place_Marqueur(x, y);
         // A shape that moved puts the heel results out of date through the command runner.
         Redessine_Coupe(ctx());

@@ -352,24 +352,20 @@ void Menu_FG::Command1_Click() {
         Lit_Report_TBI();
         if (!Lit_Valeurs_FG())
             return;
-        // A new hull (the table writes its own figures into the record): every heel result
-        // was worked out for the one that is gone.
-        const bool change = e.Tab_Param != sauve;
         {
             // Commands that would compute or change the heel wait meanwhile; the views
-            // are drawn once the numbers are settled.
+            // are drawn once the numbers are settled. Which heel results a new hull leaves
+            // out of date is the command runner's to decide.
             Contexte::Garde_Occupe occupe(ctx());
             if (!Calcul_Tab_Ou_Retablit(e, sauve, ctx().shell))
                 return;
-            if (change)
-                Invalide_Calculs(e, ctx().shell);
             Calcul_Centrage(e, ctx().shell);
         }
         Redessine_Tout(ctx());
         Aff_Valeurs_FG();
     };
-    // A refusal past the hull table (the weights, the flotation) leaves the new hull stored:
-    // the user is told.
+    // A refusal past the hull table (the weights, the flotation) is told and puts the hull
+    // back as it was.
     ctx().Commande(Contexte::Si_Occupe::Ignore, valide, Contexte::Si_Refus::Message);
 }
 

@@ -216,7 +216,8 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             Text1_0_->selectAll();
             return;
         }
-        e.P(i) = v;
+        // Stored as the project file gives it back, so the list shows what a save reopens.
+        e.P(i) = Valeur_Fichier(v);
         e.Texte_Projet[static_cast<std::size_t>(i)] =
             Nettoie_Commentaire(Text2_->text()).toStdString();
         Remplit();

@@ -32,7 +32,7 @@
 namespace gabarit {
 
 namespace {
-constexpr int DELAI_PEINTURE = 20;            // ms, a paint waiting for a command to end
+constexpr int DELAI_PEINTURE = 20; // ms, a paint waiting for a command to end
 
 // A figure, or " - - -" where its divisor was zero; suffixe follows the number.
 void Montre_Chiffre(QLabel *l, const std::optional<double> &v, const QString &suffixe = {}) {
@@ -249,6 +249,14 @@ void Menu_Voile::Bascule_Class(bool coche) {
     ctx().Commande(
         Contexte::Si_Occupe::Garde, [this, coche] { Applique_Class(coche); },
         Contexte::Si_Refus::Message);
+    // Refused, the plan stays as the record has it, and so does the box.
+    const bool classe = ctx().etat.P(OPTION_CLASS) == 1;
+    if (Check1_->isChecked() != classe) {
+        const QSignalBlocker bloque(Check1_);
+        Check1_->setChecked(classe);
+        if (classe)
+            Montre_Class(ctx().Fenetre<Menu_VoileClass>());
+    }
 }
 
 void Menu_Voile::Applique_Class(bool coche) {

@@ -334,7 +334,7 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
         }
         if (astuce->isChecked())
             ctx_->Fenetre<Aastuce>().Affiche_Astuce();
-        Demarrage_Calculs(etat_, *shell_, !r.nom_projet.empty());
+        Demarrage_Calculs(etat_, *shell_, r);
     } catch (const std::exception &ex) {
         shell_->Message(ex.what(), 48, "Attention");
     }

@@ -13,10 +13,10 @@
 
 #include "fenetres/Contexte.h"
 #include "interfaces/Shell_Enregistreur.h"
-#include "model/Assistant.h"
 #include "model/fenetres/Asst_0.h"
 #include "platform/Boite_Message.h"
 #include "platform/Twips.h"
+#include "shell/Assistant.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"

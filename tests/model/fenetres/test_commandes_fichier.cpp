@@ -84,7 +84,7 @@ TEST_F(Commandes_Fichier, AllerRetourParCopierPuisOuvir) {
     EXPECT_FALSE(ctx().Fenetre<AProfile>().Visible());
     EXPECT_EQ(faux.journal,
               (std::vector<std::string>{"lit_projet copie.cot", "init_projet", "init_variables",
-                                        "calcul_tab", "calcul_flottaison"}));
+                                        "calcul_tab", "verifie_projet_lu"}));
     // Now the copy is the project: saving it is allowed.
     MDIForm1_M_Fichier_Sauver_Click(ctx());
     EXPECT_TRUE(A_Fait("ecrit_projet"));
@@ -142,29 +142,26 @@ TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
     EXPECT_EQ(Panneau(3), QStringLiteral("Gite: 0"));
 }
 
-TEST_F(Commandes_Fichier, OuvirDeLaBarreAvecFlottaisonImpossibleRepeintLesVoyants) {
+TEST_F(Commandes_Fichier, OuvirDeLaBarreRepeintLesVoyantsVerifies) {
     cadre->show();
     for (int k = 0; k < 7; ++k)
         e.P(186 + k) = 0;
     Affiche_Voyants(e, cadre->Shell()); // every light green before
-    // The project read carries its own flags; its waterline cannot be found.
+    // The project read carries its own flags; the check finds one more heel out of date.
     const int drapeaux[7] = {1, 0, 1, 0, 0, 1, 0};
     Services().lit_projet = [&](const std::string &, Cible_Projet c) {
         c.valeurs[1] = 9;
         for (int k = 0; k < 7; ++k)
             c.valeurs[static_cast<std::size_t>(186 + k)] = drapeaux[k];
     };
-    Services().calcul_flottaison = [](Etat_Projet &, Interface_Shell &s) {
-        s.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
-        return false;
-    };
+    Services().verifie_projet_lu = [](Etat_Projet &p, Interface_Shell &) { p.P(190) = 1; };
     dialogue.ouvre = QString::fromStdString(dossier + "/coule.cot");
     Clique_Touche("ouvrir");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].texte, QStringLiteral("Calcul de flottaison impossible"));
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(e.P(1), 9);
     for (int k = 0; k < 7; ++k)
-        EXPECT_EQ(Couleur_Voyant(k), drapeaux[k] == 1 ? COULEUR_ROUGE : COULEUR_VERTE) << k;
+        EXPECT_EQ(Couleur_Voyant(k), drapeaux[k] == 1 || k == 4 ? COULEUR_ROUGE : COULEUR_VERTE)
+            << k;
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
@@ -206,6 +203,9 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     const Etat_Projet caisson = Coque_Caisson(1000, 50, 100, 0.25, 0.5);
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36})
         e.P(n) = caisson.P(n);
+    // Bulb profiles the table has (the open refuses any other).
+    for (int n : {159, 160, 161})
+        e.P(n) = n - 150;
     e.Nom_Projet = dossier + "/bateau.cot";
     const std::string copie = dossier + "/copie.cot";
     dialogue.sauve = QString::fromStdString(copie);
@@ -222,10 +222,8 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     for (int n = 1; n <= 300; ++n)
         if (n < 186 || n > 192)
             EXPECT_DOUBLE_EQ(e.P(n), avant.P(n)) << n;
-    // The flags hold 178.875 to 187.875, neither 0 nor 1: out of date, but for the upright
-    // one, which the waterline set after the read.
-    EXPECT_EQ(e.P(186), 0);
-    for (int k = 1; k < 7; ++k)
+    // The flags hold 178.875 to 187.875, neither 0 nor 1: out of date.
+    for (int k = 0; k < 7; ++k)
         EXPECT_EQ(e.P(186 + k), 1) << k;
     EXPECT_EQ(e.Texte_Projet[17], "Valeur n° 17");
     EXPECT_EQ(e.Nom_Projet, copie);
@@ -311,20 +309,32 @@ TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
         std::array<double, 7> voyants;
         bool impossible;
     };
+    // A light stays green only where the file's results for that heel are this boat's.
     const std::vector<Cas> cas = {
         {"tel quel", {}, F, false},
-        // A hull or weight value changed: the upright waterline moves, every heel is stale.
+        // A hull value changed: every floating position moves.
         {"demi-largeur", {{5, 90}}, ROUGES, false},
+        // A value the project derives from others: worked out again, its results stale.
         {"poids total", {{42, 3420}}, ROUGES, false},
+        {"hauteur du bulbe", {{166, 50}}, ROUGES, false},
         // The file's own upright results are not the waterline of its values.
-        {"volume", {{13, 40}}, ROUGES, false},
-        {"volume a 0", {{207, 394000}}, ROUGES, false},
-        {"franc-bord arriere", {{43, 50}}, ROUGES, false},
-        {"franc-bord avant", {{49, 56}}, ROUGES, false},
+        {"volume", {{13, 40}}, {1, 0, 1, 0, 0, 1, 0}, false},
+        {"volume a 0", {{207, 394000}}, {1, 0, 1, 0, 0, 1, 0}, false},
+        {"franc-bord arriere", {{43, 50}}, {1, 0, 1, 0, 0, 1, 0}, false},
+        {"franc-bord avant", {{49, 56}}, {1, 0, 1, 0, 0, 1, 0}, false},
+        // Values only the righting moments read: upright, a centred boat has none.
+        {"quille", {{113, 500}}, {0, 1, 1, 1, 1, 1, 1}, false},
+        {"servo de cote", {{76, 30}}, ROUGES, false},
+        {"bascule", {{228, 10}}, ROUGES, false},
+        // One heel's stored result changed by hand.
+        {"moment a 20", {{218, 374000}}, {0, 0, 1, 0, 1, 1, 0}, false},
+        {"coefficient a 15", {{196, 6}}, {0, 0, 1, 1, 0, 1, 0}, false},
+        {"surface a 5", {{201, 160}}, {0, 1, 1, 0, 0, 1, 0}, false},
+        {"surface theorique", {{229, 90}}, {0, 0, 1, 0, 0, 1, 1}, false},
         // Flags that are neither 0 nor 1.
         {"drapeaux", {{187, 180.375}, {190, 0.5}}, {0, 1, 1, 0, 1, 1, 0}, false},
-        // A tonne cannot float: the upright light is red, the others as the file has them.
-        {"coule", {{42, 1e6}}, {1, 0, 1, 0, 0, 1, 0}, true},
+        // A tonne of bulb cannot float: said once, and no result of the file stands.
+        {"coule", {{170, 1e6}}, ROUGES, true},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.quoi);

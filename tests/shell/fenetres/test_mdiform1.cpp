@@ -4,12 +4,12 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "model/Voyants.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Twips.h"
 #include "shell/Arrangements.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "stability/fenetres/Menu_Deplacement.h"
@@ -50,9 +50,10 @@ TEST_F(Chargement_Cadre, FichierChoisiTitreLampesEtAstuceCoupee) {
     Aastuce *astuce = ctx().Existante<Aastuce>();
     EXPECT_TRUE(astuce == nullptr || !astuce->Visible());
     EXPECT_EQ(Panneau(2), QStringLiteral("TB_ET"));
-    EXPECT_EQ(Couleur_Voyant(0), COULEUR_VERTE);
-    for (int k = 1; k < 7; ++k)
+    // The fake file's flags, all out of date, as the check leaves them.
+    for (int k = 0; k < 7; ++k)
         EXPECT_EQ(Couleur_Voyant(k), COULEUR_ROUGE);
+    EXPECT_TRUE(A_Fait("verifie_projet_lu"));
     EXPECT_TRUE(Cadre_Actif(*cadre));
     EXPECT_TRUE(messages.empty());
     // The settings went back as they were read.
@@ -190,11 +191,10 @@ TEST_F(Cadre_Test, UneCommandeDuMenuNeSeLaissePasInterrompre) {
     Faux_Services::Ecrit_Projet_Faux(projet, 3);
     dialogue.ouvre = QString::fromStdString(projet);
     e.P(26) = 10;
-    // The waterline lets events run: the user clicks a heel button and a toolbar key.
-    Services().calcul_flottaison = [this](Etat_Projet &, Interface_Shell &) {
+    // The set-up lets events run: the user clicks a heel button and a toolbar key.
+    Services().verifie_projet_lu = [this](Etat_Projet &, Interface_Shell &) {
         QTest::mouseClick(Bouton_Gite(5), Qt::LeftButton);
         Clique_Touche("Stabilite");
-        return true;
     };
     Action("M_Fichier_Ouvrir")->trigger();
     EXPECT_EQ(e.P(1), 3);

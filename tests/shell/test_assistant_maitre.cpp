@@ -3,11 +3,11 @@
 
 #include "interfaces/Canvas.h"
 #include "interfaces/Shell_Enregistreur.h"
-#include "model/Assistant.h"
 #include "model/Version.h"
 #include "rig/Appendices.h"
 #include "rig/Table_Naca.h"
 #include "rig/Voilure.h"
+#include "shell/Assistant.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
 #include "views/Dessins.h"
@@ -40,7 +40,11 @@ TEST(Assistant_Maitre, NouveauProjetDeMille234Normal) {
     EXPECT_EQ(s.voyants[0], COULEUR_VERTE);
     EXPECT_EQ(s.voyants[6], COULEUR_ROUGE);
     // Weighed and floated.
-    EXPECT_DOUBLE_EQ(e.P(42), 50 + 50 + 350 + 350 + 50 + maitre.P(75) + 615 + 1230 / 0.72);
+    // Every weight as its file will give it back: the bulb's 1230 / 0.72 = 1708.333..., and the
+    // total 50 + 50 + 350 + 350 + 50 + 615 + 1708.333 with the master's free weight.
+    ASSERT_EQ(maitre.P(75), 0);
+    EXPECT_EQ(e.P(170), 1708.333);
+    EXPECT_EQ(e.P(42), 3173.333);
     EXPECT_GT(e.P(13), 0);
     EXPECT_EQ(e.P(27), 123);
     EXPECT_TRUE(s.messages.empty());
@@ -70,8 +74,8 @@ TEST(Assistant_Maitre, HauteurDuBulbeEtAppendicesDuNouveauBateau) {
     ASSERT_EQ(Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal).etat,
               Resultat_Assistant::Etat::Reussie);
     // (9.0026 + 9.0026) x 10 / 4.4 = 40.920909..., in single precision and to seven digits
-    // as the side view's label writes it.
-    EXPECT_EQ(e.P(166), 40.92091);
+    // as the side view's label writes it (40.92091), stored to the file's thousandth.
+    EXPECT_EQ(e.P(166), 40.92);
 
     // Keel: chords 1000 / 13, span 250; rudder: chords 50 and 1000 / 26.6, span 1000 / 7.6.
     EXPECT_EQ(e.P(122), 19230); // 250000 / 13 = 19230.77
@@ -89,8 +93,9 @@ TEST(Assistant_Maitre, HauteurDuBulbeEtAppendicesDuNouveauBateau) {
     Calcul_Appendices(fenetre);
     for (int n : {89, 90, 91, 99, 102, 103, 104, 125, 151})
         EXPECT_EQ(e.P(n), fenetre.P(n)) << n;
-    // Keel reference 500 - 0.2 x 1000 / 13, rudder 50 - 0.7 x 50 = 15.
-    const double quille = 500 - 0.2 * 1000 / 13;
+    // Keel reference 500 - 0.2 x 76.923 (1000 / 13 as its file holds it), rudder
+    // 50 - 0.7 x 50 = 15.
+    const double quille = 500 - 0.2 * 76.923;
     EXPECT_NEAR(e.P(126), (quille * 19230 + 15 * 5762) / (19230 + 5762), 1e-9);
     EXPECT_EQ(e.P(109), 0);
 }

@@ -1,4 +1,4 @@
-#include "model/Assistant.h"
+#include "shell/Assistant.h"
 
 #include <cmath>
 #include <memory>
@@ -8,11 +8,13 @@
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
 #include "model/Numeros.h"
+#include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "rig/Appendices.h"
 #include "rig/Bulbe.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
+#include "shell/Suivi_Commande.h"
 #include "stability/Centrage.h"
 #include "views/Dessins.h"
 
@@ -121,6 +123,10 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         const double L = Arrondi_Dizaine(longueur);
         res.longueur = L;
         Derive_Valeurs_Assistant(*nouveau, L, res.type);
+        // The new boat is built from what its file will give back: saved, it reopens as it is.
+        for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
+            if (!Valeur_De_Travail(n))
+                nouveau->P(n) = Valeur_Fichier(nouveau->P(n));
         nouveau->Nom_Projet = NOM_NOUVEAU_PROJET;
         // Only the upright result will be computed here.
         for (int k = 1; k < NB_GITES; ++k)
@@ -142,6 +148,10 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         Trace_Voile_Projet(*nouveau, shell, plan);
         Calcul_Appendices(*nouveau);
         Calcul_Hauteur_Bulbe(*nouveau);
+        // Its upright light stands for its own moment and coefficient too.
+        if (nouveau->P(Etat_Gite(0)) == 0 && !Complete_Gite(*nouveau, 0, true, true))
+            Affiche_Voyants(*nouveau, shell);
+        Marque_Enregistre(*nouveau);
     } catch (const std::exception &err) {
         res.etat = Resultat_Assistant::Etat::Echec;
         res.erreur = err.what();

@@ -3,8 +3,8 @@
 // built on the master project tov0.mas.
 #include <string>
 
-#include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 
@@ -33,10 +33,11 @@ struct Resultat_Assistant {
     std::string erreur;                     // what failed, for Echec
 };
 
-// Builds the new project in a copy of e (master read from the program folder, derived values,
-// name, heel flags and lights, Init_Projet, Calcul_Tab, Calcul_Centrage) and replaces e with
-// it only when every step succeeded. A refused length or a failure leaves e untouched (the
-// lights repainted from it); no message is shown here.
+// Builds the new project in a copy of e (master read from the program folder, derived values
+// to a file's thousandth, name, heel flags and lights, Init_Projet, Calcul_Tab, Calcul_Centrage,
+// sail plan, appendages, bulb height, the upright moment and coefficient) and replaces e with
+// it only when every step succeeded; the new project is then the one last created. A refused length
+// or a failure leaves e untouched (the lights repainted from it); no message is shown here.
 Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, double longueur,
                                        Type_Carene type);
 

@@ -1,0 +1,163 @@
+#include "shell/Projet_Lu.h"
+
+#include <exception>
+#include <memory>
+
+#include "interfaces/Shell_Muet.h"
+#include "model/Acceptation_Projet.h"
+#include "model/Equilibre.h"
+#include "model/Flottaison.h"
+#include "model/Initialisation.h"
+#include "model/Numeros.h"
+#include "model/Projet_Enregistre.h"
+#include "model/Voyants.h"
+#include "shell/Serie_Gite.h"
+#include "shell/Services_Projet.h"
+#include "shell/Suivi_Commande.h"
+#include "stability/Coef_Prismatique.h"
+
+namespace gabarit {
+
+namespace {
+
+// Heel k's results worked out on `essai` (heel series run), or one of the other forms the
+// program computes them in: the file's are found again.
+bool Retrouve(const Etat_Projet &e, const Etat_Projet &essai, int k) {
+    const auto meme = [&](int n) { return Meme_Milliemes(e.P(n), essai.P(n)); };
+    if (essai.P(Etat_Gite(k)) != 0)
+        return false;
+    for (int n : {Franc_Bord_AR(k), Franc_Bord_AV(k), Volume_Gite(k), Moment_Redressement(k)})
+        if (!meme(n))
+            return false;
+    if (k == 0 && !(meme(VOLUME_CARENE) && meme(Surface_Mouillee_Gite(0))))
+        return false;
+    if (k == NB_GITES - 1 && !meme(SURFACE_THEORIQUE))
+        return false;
+    Shell_Muet muet;
+    // A heeled wetted surface measured by the floating position itself, when no series
+    // followed it.
+    if (k > 0 && !meme(Surface_Mouillee_Gite(k))) {
+        auto c = std::make_unique<Etat_Projet>(essai);
+        c->P(ANGLE_GITE) = 5.0 * k;
+        c->P(Etat_Gite(k)) = 1;
+        if (!Calcul_Equilibre(*c, muet, nullptr, Echec_Flottaison::Silence) ||
+            !Meme_Milliemes(e.P(Surface_Mouillee_Gite(k)), c->P(Surface_Mouillee_Gite(k))))
+            return false;
+    }
+    // A coefficient worked out with "Precision" ticked.
+    if (!meme(Coef_Prismatique_Gite(k))) {
+        auto c = std::make_unique<Etat_Projet>(essai);
+        c->P(ANGLE_GITE) = 5.0 * k;
+        if (!Meme_Milliemes(e.P(Coef_Prismatique_Gite(k)),
+                            Calcul_Coef_Pris(*c, muet, nullptr, true)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
+    auto lu = std::make_unique<Etat_Projet>();
+    Lit_Projet_Accepte(chemin, Projet_Courant(*lu));
+    // As the initialisation will leave it: an older file's profile numbers are set to 0.
+    auto a_jour = std::make_unique<Etat_Projet>(*lu);
+    Mise_A_Jour_Projet(*a_jour);
+    try {
+        Derive_Valeurs(*a_jour);
+    } catch (const Erreur_Gabarit &err) {
+        throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + err.what());
+    }
+    for (std::size_t i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        cible.valeurs[i] = lu->Tab_Param[i];
+        cible.textes[i] = std::move(lu->Texte_Projet[i]);
+        cible.numeros[i] = std::move(lu->Num_Enreg[i]);
+    }
+}
+
+bool Derive_Valeurs_Lues(Etat_Projet &e) {
+    const double hauteur_centre = e.P(CENTRE_GRAVITE_Z), station_bulbe = e.P(X_BULBE);
+    const bool change = Derive_Valeurs(e);
+    e.P(CENTRE_GRAVITE_Z) = hauteur_centre;
+    e.P(X_BULBE) = station_bulbe;
+    return change;
+}
+
+bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s) {
+    bool change = false;
+    const auto perime = [&](int k) {
+        if (e.P(Etat_Gite(k)) != 1) {
+            e.P(Etat_Gite(k)) = 1;
+            change = true;
+        }
+    };
+    std::array<bool, NB_GITES> vertes{};
+    for (int k = 0; k < NB_GITES; ++k) {
+        vertes[static_cast<std::size_t>(k)] = e.P(Etat_Gite(k)) == 0;
+        if (e.P(Etat_Gite(k)) != 0)
+            perime(k);
+    }
+
+    auto essai = std::make_unique<Etat_Projet>(e);
+    for (int k = 0; k < NB_GITES; ++k)
+        essai->P(Etat_Gite(k)) = 1;
+    Shell_Muet muet;
+    // A boat that cannot float upright has no result the file could hold for it.
+    bool flotte = false;
+    try {
+        flotte = Calcul_Flottaison_Muette(*essai, muet);
+        if (!flotte)
+            s.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
+    } catch (const Erreur_Gabarit &err) {
+        s.Message(err.what(), MB_EXCLAMATION, "Attention");
+    }
+    if (!flotte) {
+        for (int k = 0; k < NB_GITES; ++k)
+            perime(k);
+        return change;
+    }
+
+    bool une_verte = false;
+    for (bool v : vertes)
+        une_verte = une_verte || v;
+    if (une_verte) {
+        Fenetres_Muettes fenetres;
+        try {
+            Calcul_Gite_Serie(*essai, muet, fenetres, Passes_Gite::Toutes);
+        } catch (const Erreur_Gabarit &) {
+            // The heels the series could not finish stand red on the copy.
+        }
+        for (int k = 0; k < NB_GITES; ++k)
+            if (vertes[static_cast<std::size_t>(k)] && !Retrouve(e, *essai, k))
+                perime(k);
+    }
+    return change;
+}
+
+void Met_En_Place_Projet_Lu(Etat_Projet &e, Interface_Shell &s) {
+    bool verifie = false;
+    try {
+        // The table is built for the hull read; the wetted surface stays the file's, which the
+        // check compares with the one its waterline gives.
+        const double surface = e.P(Surface_Mouillee_Gite(0));
+        Services().calcul_tab(e);
+        e.P(Surface_Mouillee_Gite(0)) = surface;
+        Services().verifie_projet_lu(e, s);
+        verifie = true;
+    } catch (const Erreur_Gabarit &err) {
+        if (!err.Signalee())
+            s.Message(err.what(), MB_EXCLAMATION, "Attention");
+    } catch (const std::exception &err) {
+        s.Message(err.what(), MB_EXCLAMATION, "Attention");
+    }
+    // What was not checked is not current; a flag neither 0 nor 1 is out of date. The heels
+    // left green count as computed for the project just read.
+    for (int k = 0; k < NB_GITES; ++k)
+        if (!verifie || e.P(Etat_Gite(k)) != 0)
+            e.P(Etat_Gite(k)) = 1;
+    Gites_Vertes_Calculees(e);
+    Affiche_Voyants(e, s);
+    Marque_Enregistre(e);
+}
+
+} // namespace gabarit

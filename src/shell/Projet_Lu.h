@@ -1,0 +1,43 @@
+#pragma once
+// A project just read from a file, made ready for work: the values it derives worked out from
+// its inputs, its hull table built, and its lights kept green only where the file's results
+// are what this boat gives. The open and the start-up share it.
+#include <string>
+
+#include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
+#include "model/Fichier_Projet.h"
+
+namespace gabarit {
+
+// Reads a project file as Lit_Projet_Accepte does, and refuses as well (Erreur_Gabarit naming
+// the file and the reason) a project whose derived values cannot be worked out: weights
+// summing to zero, a bulb profile outside the table, a bulb no file could place. The target
+// is changed only when the project is taken.
+void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible);
+
+// The derived values of a project just read, from its inputs (Derive_Valeurs). The total
+// weight, the centre of gravity along the hull and the bulb height the heel results read
+// replace the file's when they differ from them to the file's thousandth, and true is
+// returned: the file's results were not worked out for them. The height of the centre of
+// gravity and the bulb's station keep the file's figures, which follow the last drawing saved.
+bool Derive_Valeurs_Lues(Etat_Projet &e);
+
+// Every heel the file holds as computed (flag 0) is worked out again on a copy of the project
+// (the upright flotation, then the heel series, nothing shown); it stays green only where the
+// file's floating position, volume, wetted surface, prismatic coefficient and righting moment
+// for it (and at 30 degrees the sail area it carries) are those this boat gives, to the file's
+// thousandth. A coefficient may be the "Precision" one, a heeled wetted surface the one its
+// floating position measured. A flag neither 0 nor 1 becomes 1. A boat that cannot float
+// upright is told, once, and every heel goes out of date. The project's values are not
+// changed. True when a flag changed.
+bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s);
+
+// After the read and the initialisation: the hull table, keeping the file's upright wetted
+// surface, then the derived values and the check of the lights (Services().verifie_projet_lu).
+// A step that fails is told once and leaves every heel out of date. The heels still green count
+// as computed for the project just read; the lights are painted and the project becomes the
+// one last read.
+void Met_En_Place_Projet_Lu(Etat_Projet &e, Interface_Shell &s);
+
+} // namespace gabarit

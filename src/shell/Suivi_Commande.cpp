@@ -1,0 +1,166 @@
+#include "shell/Suivi_Commande.h"
+
+#include "interfaces/Shell_Muet.h"
+#include "model/Fichier_Projet.h"
+#include "model/Numeros.h"
+#include "model/Projet_Enregistre.h"
+#include "model/Voyants.h"
+#include "rig/Bulbe.h"
+#include "stability/Centrage.h"
+#include "stability/Coef_Prismatique.h"
+#include "stability/Redressement.h"
+
+namespace gabarit {
+
+namespace {
+
+// Where a righting moment worked out on a copy is drawn: nowhere.
+class Affichage_Muet : public Affichage_Stabilite {
+public:
+    Canvas &Picture2() override { return image_; }
+
+private:
+    Canvas_Muet image_;
+};
+
+bool Lue_Par_Les_Gites(int n) {
+    static const std::array<bool, NB_VALEURS + 1> lues = [] {
+        std::array<bool, NB_VALEURS + 1> l{};
+        for (int i : Numeros_Calculs_Gite())
+            l[static_cast<std::size_t>(i)] = true;
+        return l;
+    }();
+    return lues[static_cast<std::size_t>(n)];
+}
+
+} // namespace
+
+const std::vector<int> &Numeros_Derivation() {
+    static const std::vector<int> numeros = [] {
+        std::vector<int> n = {POSITION_DERIVE,  LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE,
+                              LONGUEUR_BULBE,   X_CARENE,        POIDS_CARENE, POIDS_BULBE,
+                              NACA_BULBE_HAUT,  NACA_BULBE_BAS,  POIDS_TOTAL,  CENTRE_GRAVITE_X,
+                              CENTRE_GRAVITE_Z, HAUTEUR_BULBE};
+        for (int i = 0; i < NB_ITEMS; ++i)
+            for (int j : {X_Item(i), Z_Item(i), Poids_Item(i)})
+                n.push_back(j);
+        return n;
+    }();
+    return numeros;
+}
+
+bool Derive_Valeurs(Etat_Projet &e) {
+    const double poids = e.P(POIDS_TOTAL), centre = e.P(CENTRE_GRAVITE_X),
+                 hauteur = e.P(HAUTEUR_BULBE);
+    // The height is checked before anything is stored; the centre of gravity stores nothing
+    // when it refuses.
+    const std::optional<double> h = Hauteur_Bulbe(e);
+    Calcul_Centre_Gravite(e);
+    if (h)
+        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*h);
+    return !Meme_Milliemes(poids, e.P(POIDS_TOTAL)) ||
+           !Meme_Milliemes(centre, e.P(CENTRE_GRAVITE_X)) ||
+           !Meme_Milliemes(hauteur, e.P(HAUTEUR_BULBE));
+}
+
+void Complete_Gites(Etat_Projet &e, Interface_Shell &s, const Etat_Projet &avant) {
+    const bool entrees = Change(Numeros_Calculs_Gite(), avant, e);
+    const bool forme = Change(Numeros_Forme_Carene(), avant, e);
+    std::array<bool, NB_GITES> moment{}, coef{};
+    bool rien = true;
+    for (int k = 0; k < NB_GITES; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (e.P(Etat_Gite(k)) != 0 || e.Calculs_Gite[i] == avant.Calculs_Gite[i])
+            continue;
+        // A heel that was out of date, or whose waterline moved, has a moment and a coefficient
+        // of another boat unless the command worked them out; a heel floated again on an
+        // unchanged hull keeps its coefficient, and its moment if no input moved.
+        const bool neuve =
+            avant.P(Etat_Gite(k)) != 0 || Change({Franc_Bord_AR(k), Franc_Bord_AV(k)}, avant, e);
+        moment[i] = e.Calculs_Moment[i] == avant.Calculs_Moment[i] && (neuve || entrees);
+        coef[i] = e.Calculs_Coef[i] == avant.Calculs_Coef[i] && (neuve || forme);
+        rien = rien && !moment[i] && !coef[i];
+    }
+    if (rien)
+        return;
+    bool repeint = false;
+    for (int k = 0; k < NB_GITES; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if ((moment[i] || coef[i]) && !Complete_Gite(e, k, moment[i], coef[i]))
+            repeint = true;
+    }
+    if (repeint)
+        Affiche_Voyants(e, s);
+}
+
+bool Complete_Gite(Etat_Projet &e, int k, bool moment, bool coef) {
+    const auto i = static_cast<std::size_t>(k);
+    // Worked out on a copy: the view settings, the user's heel and the last figures drawn stay
+    // as the command left them.
+    auto copie = std::make_unique<Etat_Projet>(e);
+    Shell_Muet muet;
+    Affichage_Muet affichage;
+    try {
+        copie->P(ANGLE_GITE) = 5.0 * k;
+        if (moment) {
+            // No water at the keel station: this heel has no moment to stand beside.
+            if (!Calcul_Redressement(*copie, affichage))
+                throw Erreur_Gabarit("Moment de redressement incalculable");
+            e.P(Moment_Redressement(k)) = copie->P(Moment_Redressement(k));
+            if (k == NB_GITES - 1)
+                e.P(SURFACE_THEORIQUE) = copie->P(SURFACE_THEORIQUE);
+            ++e.Calculs_Moment[i];
+        }
+        if (coef) {
+            Calcul_Coef_Pris(*copie, muet, nullptr, false);
+            e.P(Coef_Prismatique_Gite(k)) = copie->P(Coef_Prismatique_Gite(k));
+            ++e.Calculs_Coef[i];
+        }
+        return true;
+    } catch (const Erreur_Gabarit &) {
+        e.P(Etat_Gite(k)) = 1;
+        return false;
+    }
+}
+
+Avant_Commande Avant(const Etat_Projet &e) { return {std::make_unique<const Etat_Projet>(e)}; }
+
+void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
+    // The project and what is worked out from it; the windows' working variables (the station
+    // shown, the item chosen, the view key) stay as the command left them, as do the windows.
+    const Etat_Projet &a = *avant.etat;
+    e.Tab_Param = a.Tab_Param;
+    e.Texte_Projet = a.Texte_Projet;
+    e.Num_Enreg = a.Num_Enreg;
+    e.Calculs_Gite = a.Calculs_Gite;
+    e.Calculs_Moment = a.Calculs_Moment;
+    e.Calculs_Coef = a.Calculs_Coef;
+    e.Enregistre = a.Enregistre;
+    e.Tab_Carene = a.Tab_Carene;
+    Affiche_Voyants(e, s);
+}
+
+void Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
+    const Etat_Projet &a = *avant.etat;
+    // What the command stored, as a file gives it back. An input of the heel results cut here
+    // was computed from uncut: what the command computed from it no longer holds.
+    bool entree_coupee = false;
+    for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
+        const double v = e.P(n);
+        if (Valeur_De_Travail(n) || v == a.P(n))
+            continue;
+        const double f = Valeur_Fichier(v);
+        if (f != v) {
+            e.P(n) = f;
+            entree_coupee = entree_coupee || Lue_Par_Les_Gites(n);
+        }
+    }
+    bool touchee = entree_coupee;
+    for (int n : Numeros_Derivation())
+        touchee = touchee || e.P(n) != a.P(n);
+    const bool derivee = touchee && Derive_Valeurs(e);
+    Perime_Si_Change(e, s, Empreinte(a), !(entree_coupee || derivee));
+    Complete_Gites(e, s, a);
+}
+
+} // namespace gabarit
