@@ -85,16 +85,16 @@ Empreinte_Gites Empreinte(const Etat_Projet &e) {
 bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant,
                       bool calculs_tenus) {
     const auto &numeros = Numeros_Calculs_Gite();
-    bool change = !calculs_tenus;
+    bool change = false;
     for (std::size_t i = 0; i < numeros.size() && !change; ++i)
         change = !Meme_Milliemes(e.P(numeros[i]), avant.valeurs.at(i));
-    if (!change)
-        return false;
     bool rougit = false;
     for (int k = 0; k < NB_GITES; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        const bool calculee = calculs_tenus && e.Calculs_Gite[i] != avant.calculs[i];
-        if (!calculee && e.P(Etat_Gite(k)) != 1) {
+        const bool calculee = e.Calculs_Gite[i] != avant.calculs[i];
+        // Not computed for the values the project now holds: computed from others, or not
+        // computed while the values moved.
+        if ((calculee ? !calculs_tenus : change) && e.P(Etat_Gite(k)) != 1) {
             e.P(Etat_Gite(k)) = 1;
             rougit = true;
         }

@@ -47,8 +47,8 @@ Empreinte_Gites Empreinte(const Etat_Projet &e);
 // heel the command did not compute itself is out of date and its light turns red. A command
 // that changed none of them leaves the lights as they were. calculs_tenus false: what the
 // command computed was worked from values that changed after it (a value cut to a file's
-// thousandth, a centre of gravity worked out again), so no heel counts as computed. True when
-// a light turned red.
+// thousandth, a centre of gravity worked out again): the heels it computed are out of date
+// too. True when a light turned red.
 bool Perime_Si_Change(Etat_Projet &e, Interface_Shell &shell, const Empreinte_Gites &avant,
                       bool calculs_tenus = true);
 

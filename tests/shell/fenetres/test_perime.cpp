@@ -15,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
@@ -138,6 +139,17 @@ const Ligne LIGNES[] = {
          Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
      },
      194, 190, SAUF_0},
+    // The step it puts back to L / 10 is no value of the boat.
+    {"Menu_FG, Valide with the horizontal step at L / 10 + 7: the beam typed, record 5",
+     [](Banc &b) {
+         b.Ouvre<Menu_FG>();
+         b.e.P(27) = b.e.L() / 10 + 7;
+     },
+     [](Banc &b, double v) {
+         Tape_Nombre(b.Dans<Menu_FG, QLineEdit>("Text1_5"), v);
+         Clique(b.Dans<Menu_FG, QPushButton>("Command1_0"));
+     },
+     194, 190, SAUF_0},
     {"Menu_FG, section-shape editor, widest section: marker dragged onto itself (a 0.45, "
      "b 0.35), then to (900, 900) twips, records 7 and 8",
      [](Banc &b) {
@@ -201,8 +213,11 @@ const Ligne LIGNES[] = {
      97, 95, TOUTES},
     {"Menu_VarList, Valide: record 57", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 57, v); },
      1100, 1000, TOUTES},
+    {"Menu_VarList, Valide: servo 1 lateral, record 76", Ouvre_Editeur,
+     [](Banc &b, double v) { Editeur(b, 76, v); }, 0, 30, TOUTES},
+    // A derived value typed over follows its inputs again: the height the bulb's profiles give.
     {"Menu_VarList, Valide: record 166", Ouvre_Editeur,
-     [](Banc &b, double v) { Editeur(b, 166, v); }, 48.614, 40, TOUTES},
+     [](Banc &b, double v) { Editeur(b, 166, v); }, 48.614, 40, 0},
     // No heel result reads the sails.
     {"Menu_VarList, Valide: record 85", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 85, v); },
      340, 330, 0},
@@ -283,4 +298,44 @@ TEST(Perime, ActivationQuiRemetUnIndiceDeFormeRougitLesVoyants) {
     b.Ouvre<Menu_VariationForme>();
     EXPECT_EQ(b.e.P(108), 2);
     EXPECT_EQ(b.Rouges(), TOUTES);
+}
+
+// What the editor changes, the values derived from it follow at once: the total weight and
+// the centre of gravity from a weight, the bulb height from the bulb length. Opening the bulb
+// window or the weights window's "Valide" with nothing typed then changes nothing more.
+TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
+    Banc b;
+    Ouvre_Editeur(b);
+    b.Vert();
+    Editeur(b, 60, 545); // servo 1: 45 g more than 500
+    EXPECT_EQ(b.e.P(42), 3920 + 500);
+    // The master's moment 1794550 g.mm (servo 1 45 g at 170, hull 1100 at 470, servo 2 30 at
+    // 640, battery 100 at 420, winch 180 at 560, receiver 15 at 360, bulb 2450 at 450) plus
+    // 500 g at 170, over 4420 g: 425.24, the whole millimetre below.
+    EXPECT_EQ(b.e.P(23), 425);
+    Editeur(b, 165, 300); // bulb 300 long: (9.0026 + 9.0026) % of it, as the side view shows
+    EXPECT_EQ(b.e.P(166), 54.015);
+    EXPECT_EQ(b.Rouges(), TOUTES);
+    const Etat_Projet apres = b.e;
+    Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
+    w.SSTab1()->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (int n = 1; n <= 300; ++n)
+        if (!Valeur_De_Travail(n)) // the view's scale is the picture's own
+            EXPECT_EQ(b.e.P(n), apres.P(n)) << n;
+    EXPECT_TRUE(b.messages.empty());
+}
+
+// A command refused after it stored its boxes puts the project back whole: a bulb profile
+// outside the table refuses the height the appendages' "Valide" works out last.
+TEST(Perime, UneCommandeRefuseeRemetLeProjetEntier) {
+    Banc b;
+    b.e.P(159) = 45;
+    b.Ouvre<Menu_Appendice>();
+    b.Vert();
+    const Etat_Projet avant = b.e;
+    Saisie<Menu_Appendice>(5, 2)(b, 440); // the keel position
+    ASSERT_EQ(b.messages.size() + b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.e.Tab_Param, avant.Tab_Param);
+    EXPECT_EQ(b.Rouges(), 0);
 }
