@@ -31,6 +31,7 @@
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Gestes.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -70,34 +71,8 @@ constexpr int TOUTES = 0b1111111;
 // The command floats the hull upright again (the centring): the 0 degree light stays green.
 constexpr int SAUF_0 = 0b1111110;
 
-// Typed into a box, as the user's locale writes the number.
-void Tape_Nombre(QLineEdit *t, double v) { Tape(t, Texte_Nombre(v)); }
-
-// The parameter editor as its toolbar key shows it, its list filled.
-void Ouvre_Editeur(Banc &b) { b.Ouvre<Menu_VarList>().Remplit_Liste(); }
-
-// The parameter editor: record n chosen in the list, value typed, "Valide".
-void Editeur(Banc &b, int n, double v) {
-    Menu_VarList &w = b.ctx.Fenetre<Menu_VarList>();
-    QListWidget *l = w.List1();
-    QListWidgetItem *ligne = l->item(n - 1);
-    l->scrollToItem(ligne);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(ligne).center());
-    Tape_Nombre(w.Text1_0(), v);
-    Clique(w.Command2());
-}
-
-// The section-shape editor: the marker dragged to (x, y) twips, then released.
-void Glisse_Forme(Banc &b, double x, double y) {
-    auto *boite = b.Dans<Menu_FG, Editeur_Forme>("Picture2");
-    const QPointF px(x / 15, y / 15);
-    QMouseEvent bouge(QEvent::MouseMove, px, boite->mapToGlobal(px), Qt::NoButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(boite, &bouge);
-    QMouseEvent lache(QEvent::MouseButtonRelease, px, boite->mapToGlobal(px), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(boite, &lache);
-}
+void Ouvre_Editeur_Banc(Banc &b) { test::Ouvre_Editeur(b.ctx); }
+void Editeur(Banc &b, int n, double v) { test::Editeur(b.ctx, n, v); }
 
 struct Ligne {
     const char *commande; // window, control, what is typed or clicked: the record written
@@ -109,11 +84,7 @@ struct Ligne {
 
 // A value typed into box Text1(boite) of window W, then its button Command1(bouton) clicked.
 template <class W> std::function<void(Banc &, double)> Saisie(int boite, int bouton) {
-    return [=](Banc &b, double v) {
-        W &w = b.ctx.Fenetre<W>();
-        Tape_Nombre(w.Text1(boite), v);
-        Clique(w.Command1(bouton));
-    };
+    return [=](Banc &b, double v) { test::Saisie<W>(b.ctx, boite, bouton, v); };
 }
 template <class W> std::function<void(Banc &)> Ouvre() {
     return [](Banc &b) { b.Ouvre<W>(); };
@@ -152,14 +123,8 @@ const Ligne LIGNES[] = {
      194, 190, SAUF_0},
     {"Menu_FG, section-shape editor, widest section: marker dragged onto itself (a 0.45, "
      "b 0.35), then to (900, 900) twips, records 7 and 8",
-     [](Banc &b) {
-         b.Ouvre<Menu_FG>();
-         b.Dans<Menu_FG, QTabWidget>("SSTab1")->setCurrentIndex(2);
-         auto *o = b.Dans<Menu_FG, QRadioButton>("Option1_1");
-         QTest::mousePress(o, Qt::LeftButton);
-         QTest::mouseRelease(o, Qt::LeftButton);
-     },
-     [](Banc &b, double v) { Glisse_Forme(b, v == 0 ? 450 : 900, v == 0 ? 640 : 900); }, 0, 1,
+     [](Banc &b) { Choisit_Section(b.ctx, 1); },
+     [](Banc &b, double v) { Glisse_Forme(b.ctx, v == 0 ? 450 : 900, v == 0 ? 640 : 900); }, 0, 1,
      SAUF_0},
     {"Menu_VariationForme, up arrows at the top of the range: forward index 11 again, then "
      "aft index 11 typed over 2, records 107 and 108",
@@ -209,18 +174,18 @@ const Ligne LIGNES[] = {
      },
      0, 1, TOUTES},
     // The editor stores and recomputes nothing.
-    {"Menu_VarList, Valide: record 5", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 5, v); },
-     97, 95, TOUTES},
-    {"Menu_VarList, Valide: record 57", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 57, v); },
-     1100, 1000, TOUTES},
-    {"Menu_VarList, Valide: servo 1 lateral, record 76", Ouvre_Editeur,
+    {"Menu_VarList, Valide: record 5", Ouvre_Editeur_Banc,
+     [](Banc &b, double v) { Editeur(b, 5, v); }, 97, 95, TOUTES},
+    {"Menu_VarList, Valide: record 57", Ouvre_Editeur_Banc,
+     [](Banc &b, double v) { Editeur(b, 57, v); }, 1100, 1000, TOUTES},
+    {"Menu_VarList, Valide: servo 1 lateral, record 76", Ouvre_Editeur_Banc,
      [](Banc &b, double v) { Editeur(b, 76, v); }, 0, 30, TOUTES},
     // A derived value typed over follows its inputs again: the height the bulb's profiles give.
-    {"Menu_VarList, Valide: record 166", Ouvre_Editeur,
+    {"Menu_VarList, Valide: record 166", Ouvre_Editeur_Banc,
      [](Banc &b, double v) { Editeur(b, 166, v); }, 48.614, 40, 0},
     // No heel result reads the sails.
-    {"Menu_VarList, Valide: record 85", Ouvre_Editeur, [](Banc &b, double v) { Editeur(b, 85, v); },
-     340, 330, 0},
+    {"Menu_VarList, Valide: record 85", Ouvre_Editeur_Banc,
+     [](Banc &b, double v) { Editeur(b, 85, v); }, 340, 330, 0},
     {"Menu_Voile, Valide: mainsail foot typed, record 85", Ouvre<Menu_Voile>(),
      Saisie<Menu_Voile>(1, 0), 340, 330, 0},
 };
@@ -268,7 +233,7 @@ TEST(Perime, OuvrirUneFenetreNeChangeAucunVoyant) {
         {"Comp_Derive", [](Banc &b) { b.Ouvre<Comp_Derive>(); }},
         {"Comp_Safran", [](Banc &b) { b.Ouvre<Comp_Safran>(); }},
         {"Menu_Voile", [](Banc &b) { b.Ouvre<Menu_Voile>(); }},
-        {"Menu_VarList", Ouvre_Editeur},
+        {"Menu_VarList", Ouvre_Editeur_Banc},
         {"ACoup", [](Banc &b) { b.Ouvre_Vue<ACoup>(300); }},
         {"AProfile", [](Banc &b) { b.Ouvre_Vue<AProfile>(300); }},
         {"ADeplacement", [](Banc &b) { b.Ouvre_Vue<ADeplacement>(300); }},
@@ -305,7 +270,7 @@ TEST(Perime, ActivationQuiRemetUnIndiceDeFormeRougitLesVoyants) {
 // window or the weights window's "Valide" with nothing typed then changes nothing more.
 TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
     Banc b;
-    Ouvre_Editeur(b);
+    Ouvre_Editeur_Banc(b);
     b.Vert();
     Editeur(b, 60, 545); // servo 1: 45 g more than 500
     EXPECT_EQ(b.e.P(42), 3920 + 500);

@@ -1,0 +1,156 @@
+// A project saved by the program reopens as it was: sequences of commands drawn at random (a
+// fixed seed) on the master, as a user drives them, each command followed by "Sauver" and
+// "Ouvir" of the same file; every value and every light must come back.
+#include <QComboBox>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+#include "model/Projet_Enregistre.h"
+#include "model/fenetres/Asst_0.h"
+#include "rig/fenetres/Comp_Bulbe.h"
+#include "rig/fenetres/Menu_Appendice.h"
+#include "shell/Demarrage.h"
+#include "stability/fenetres/Menu_Deplacement.h"
+#include "support/Cadre_Test.h"
+#include "support/Gestes.h"
+#include "views/fenetres/ACoup.h"
+
+using namespace gabarit;
+using namespace gabarit::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Projet_Rouvert : public Cadre_Test {
+protected:
+    void SetUp() override {
+        Cadre_Test::SetUp();
+        Fichiers_Reels({"tov0.mas", "nacaa.ini"});
+        cadre->show();
+        fs::copy_file(fs::path(dossier) / "tov0.mas", fs::path(dossier) / "projet.cot");
+        Ouvre(dossier + "/projet.cot");
+    }
+    void Ouvre(const std::string &chemin) {
+        dialogue.ouvre = QString::fromStdString(chemin);
+        Action("M_Fichier_Ouvrir")->trigger();
+    }
+    // Saved, then opened again: the same project, values, comments and lights.
+    void Sauve_Et_Rouvre(const std::string &commande) {
+        SCOPED_TRACE(commande);
+        const Etat_Projet avant = e;
+        Action("M_Fichier_Sauver")->trigger();
+        Ouvre(Chemin_Projet(e, e.Nom_Projet));
+        for (int n = 1; n <= 300; ++n)
+            if (!Valeur_De_Travail(n))
+                EXPECT_EQ(e.P(n), avant.P(n)) << n;
+        for (std::size_t n = 1; n < 300; ++n)
+            EXPECT_EQ(e.Texte_Projet[n], avant.Texte_Projet[n]) << n;
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(Couleur_Voyant(k), avant.P(186 + k) == 1 ? COULEUR_ROUGE : COULEUR_VERTE)
+                << 5 * k;
+        EXPECT_FALSE(Projet_Modifie(e));
+    }
+};
+
+TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
+    std::mt19937 alea(20261207);
+    const auto tire = [&](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
+    // Values with more decimals than a file keeps, where the editor allows them.
+    const int editables[] = {5, 60, 76, 113, 165, 85, 3, 228};
+    for (int sequence = 0; sequence < 4; ++sequence) {
+        // A new boat, then every other command once, in an order of its own.
+        std::vector<int> gestes = {1, 2, 3, 4, 5, 6, 7, 8};
+        std::shuffle(gestes.begin(), gestes.end(), alea);
+        gestes.insert(gestes.begin(), 0);
+        for (const int geste : gestes) {
+            std::string commande;
+            switch (geste) {
+            case 0: { // the assistant, every type, lengths long and short
+                const int type = tire(3);
+                const double longueur = 600 + 137 * tire(10);
+                commande = "assistant " + std::to_string(type) + " " + std::to_string(longueur);
+                Action("Nouveau")->trigger();
+                Asst_0 &a = *ctx().Existante<Asst_0>();
+                Clique_Option(a.Option1(type));
+                Tape_Nombre(a.Text2_1(), longueur);
+                Clique(a.Command1(1));
+                break;
+            }
+            case 1: { // the section-shape editor's marker on any row
+                const int section = tire(4);
+                const double x = 100 + tire(1500), y = 450 + tire(400);
+                commande = "forme " + std::to_string(section) + " " + std::to_string(x) + " " +
+                           std::to_string(y);
+                Choisit_Section(ctx(), section);
+                Glisse_Forme(ctx(), x, y);
+                break;
+            }
+            case 2: { // the parameter editor, a value with five decimals
+                const int n = editables[tire(8)];
+                const double v = e.P(n) + (n == 228 ? 1 : 3) * (tire(2001) - 1000) / 1e5;
+                commande = "editeur " + std::to_string(n) + " " + std::to_string(v);
+                Ouvre_Editeur(ctx());
+                Editeur(ctx(), n, v);
+                break;
+            }
+            case 3: // the keel position and the bulb length of the appendages window
+                commande = "appendices";
+                ctx().Fenetre<Menu_Appendice>().Montre();
+                Saisie<Menu_Appendice>(ctx(), 5, 2, Arrondi(e.L() * (40 + tire(21)) / 100));
+                Saisie<Menu_Appendice>(ctx(), 10, 4, 150 + tire(131)); // 280 at most
+                break;
+            case 4: { // another profile for the bulb's lower half
+                commande = "bulbe";
+                Comp_Bulbe &w = ctx().Fenetre<Comp_Bulbe>();
+                w.Montre();
+                w.SSTab1()->setCurrentIndex(1);
+                Clique_Option(w.Option1(0));
+                QTest::keyClick(w.Combo2(), tire(2) ? Qt::Key_Down : Qt::Key_Up);
+                break;
+            }
+            case 5: // servo 1's weight in the weights window
+                commande = "deplacement";
+                ctx().Fenetre<Menu_Deplacement>().Montre();
+                Saisie<Menu_Deplacement>(ctx(), 0, 0, 20 + tire(200));
+                break;
+            case 6: // the heel series
+                commande = "serie";
+                Clique_Touche("Calcul_Gite");
+                break;
+            case 8: { // the hull-form window's "Valide", the forward sheer exponent typed
+                const double v = 1.5 + tire(10000) / 1e4;
+                commande = "forme generale " + std::to_string(v);
+                Menu_FG &w = ctx().Fenetre<Menu_FG>();
+                w.Montre();
+                QApplication::processEvents();
+                Tape_Nombre(w.findChild<QLineEdit *>(QStringLiteral("Text1_8")), v);
+                Clique(w.findChild<QPushButton *>(QStringLiteral("Command1_0")));
+                break;
+            }
+            default: { // a heel chosen, the sections drawn at it
+                const int k = 1 + tire(6);
+                commande = "gite " + std::to_string(5 * k);
+                QTest::mouseClick(Bouton_Gite(k), Qt::LeftButton);
+                ctx().Fenetre<ACoup>().Montre();
+                QApplication::processEvents();
+                break;
+            }
+            }
+            QApplication::processEvents();
+            // Commands that float the hull upright leave its light green: what they stored is
+            // what they computed from.
+            if (geste <= 1 || geste == 5 || geste == 8)
+                EXPECT_EQ(e.P(186), 0) << commande;
+            Sauve_Et_Rouvre(commande);
+        }
+    }
+    for (const Message_Vu &m : messages)
+        if (m.style != MB_OUI_NON)
+            ADD_FAILURE() << m.texte.toStdString();
+}
+
+} // namespace
