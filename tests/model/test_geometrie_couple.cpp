@@ -217,4 +217,19 @@ TEST(Calcul_Couple, CalculsImpossiblesRefuses) {
         e.X_Couple = 100;
         EXPECT_THROW(Calcul_Couple(e), Erreur_Gabarit);
     }
+    {
+        // A transom cut reaching the bow over a deepest section 1e-307 deep: there the cut
+        // edge lies h = 80 - 0.08 x 500 = 40 mm under the keel, -4e308 depths, beyond any
+        // double. Unchecked, -inf would give the deck no breadth.
+        Etat_Projet e = Carene_Exemple();
+        e.P(6) = 1e-307;
+        e.P(35) = 1000;
+        e.X_Couple = 500;
+        try {
+            Calcul_Couple(e);
+            ADD_FAILURE() << e.Demi_Largeur_Pont;
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_STREQ(err.what(), "Calcul impossible : quotient non finie");
+        }
+    }
 }

@@ -90,6 +90,24 @@ TEST(Gardes_Fichier, ValeurTropGrandePourLeFichierRefuseeRienStocke) {
              Trace_Voilure(e, s, c);
          },
          {SURFACE_FOC, SURFACE_GV, SURFACE_VOILURE, CENTRE_GV_X, CENTRE_GV_Z}},
+        // Jib: 580 x 1e303 / 2 = 2.9e305 mm2, beyond the file. A mainsail typed upside down
+        // (head 800 below the tack) with F = 4.4e302 has 4.5 F / 11 x -800 = -1.44e305 mm2:
+        // it, its centroid and the sum 1.46e305 are storable, so only the jib's check stops it.
+        {"foc de 2.9e305 mm2, grand-voile de -1.44e305",
+         [] {
+             Etat_Projet e = Grand_Greement(1);
+             e.P(LARGEUR_FOC) = 1e303;
+             e.P(HAUTEUR_GV) = 50;
+             e.P(ENTRE_PONT_GV) = 850;
+             e.P(LARGEUR_GV) = 4.4e302;
+             return e;
+         },
+         [](Etat_Projet &e) {
+             Shell_Enregistreur s;
+             Canvas_Enregistreur c(300, 200);
+             Trace_Voilure(e, s, c);
+         },
+         {SURFACE_FOC, SURFACE_GV, SURFACE_VOILURE, CENTRE_GV_X, CENTRE_GV_Z}},
         // The bulb 5e305 % of its 200 mm length ahead of the keel tip: its middle at
         // (50 + 5e305) / 100 x 200 + 500 = 1e306 from the stern. A 100 g bulb keeps the
         // moment of the weights (1e308 g mm) finite, so only the station's own check stops it.

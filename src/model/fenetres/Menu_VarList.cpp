@@ -9,16 +9,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
-#include <iterator>
 
 #include "fenetres/Contexte.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "platform/Boite_Message.h"
+#include "platform/Colonnes_Liste.h"
 #include "platform/Controles.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -34,25 +33,6 @@ QString Texte_Simple(float v) {
     if (v == 0.0f)
         return QStringLiteral("0");
     return loc.toString(static_cast<double>(v), 'g', 7);
-}
-
-// Column headings over a list whose lines separate their columns by tabs: each heading
-// starts where its column's text is drawn (the frame, the item's text margin, then a tab
-// stop every 80 pixels, the item text's default).
-QHBoxLayout *Entetes(QListWidget *liste, std::initializer_list<QLabel *> titres) {
-    constexpr int TABULATION = 80;
-    auto *l = new QHBoxLayout;
-    const int marge = liste->frameWidth() +
-                      liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
-    l->setContentsMargins(marge, 0, 0, 0);
-    l->setSpacing(0);
-    for (QLabel *t : titres) {
-        if (t != *std::prev(titres.end()))
-            t->setFixedWidth(TABULATION); // the last heading keeps its whole text
-        l->addWidget(t);
-    }
-    l->addStretch();
-    return l;
 }
 
 // Rounded down to 1/100, in single precision.
@@ -93,9 +73,11 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     auto *lf2 = new QVBoxLayout(Frame2);
     List2_ = new QListWidget(Frame2);
     List2_->setObjectName("List2");
-    lf2->addLayout(Entetes(List2_, {Etiquette(Frame2, "Label4_0", QStringLiteral("Hauteur")),
+    Colonnes2_ =
+        new Colonnes_Liste(List2_, {Etiquette(Frame2, "Label4_0", QStringLiteral("Hauteur")),
                                     Etiquette(Frame2, "Label4_2", QStringLiteral("Yn")),
-                                    Etiquette(Frame2, "Label13", QStringLiteral("Volume"))}));
+                                    Etiquette(Frame2, "Label13", QStringLiteral("Volume"))});
+    lf2->addWidget(Colonnes2_->Bandeau());
     lf2->addWidget(List2_);
     lc->addWidget(Frame2);
     SSTab1_->addTab(couple, QStringLiteral("Couple"));
@@ -109,10 +91,13 @@ Menu_VarList::Menu_VarList(Contexte &ctx)
     auto *lf1 = new QVBoxLayout(Frame1_0);
     List1_ = new QListWidget(Frame1_0);
     List1_->setObjectName("List1");
-    lf1->addLayout(
-        Entetes(List1_, {Etiquette(Frame1_0, "Label1_0", QString::fromUtf8("N°")),
-                         Etiquette(Frame1_0, "Label1_1", QStringLiteral("Valeur")),
-                         Etiquette(Frame1_0, "Label1_2", QStringLiteral("Commentaire"))}));
+    // A value such as a centre of effort to 15 digits is wider than any fixed tab stop: the
+    // columns follow the widest value and number the list holds.
+    Colonnes1_ = new Colonnes_Liste(
+        List1_, {Etiquette(Frame1_0, "Label1_0", QString::fromUtf8("N°")),
+                 Etiquette(Frame1_0, "Label1_1", QStringLiteral("Valeur")),
+                 Etiquette(Frame1_0, "Label1_2", QStringLiteral("Commentaire"))});
+    lf1->addWidget(Colonnes1_->Bandeau());
     lf1->addWidget(List1_);
     auto *edition = new QHBoxLayout;
     Label2_0_ = Etiquette(Frame1_0, "Label2_0", QString());
@@ -163,6 +148,7 @@ void Menu_VarList::Remplit() {
         List1_->addItem(QString::number(i) + QLatin1Char('\t') + Texte_Nombre(e.P(i)) +
                         QLatin1Char('\t') +
                         QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
+    Colonnes1_->Mesure();
 }
 
 void Menu_VarList::Remplit_Liste() {
@@ -250,6 +236,7 @@ void Menu_VarList::Menu_VarList_UpDown2_MouseUp() {
             }
         }
     });
+    Colonnes2_->Mesure(); // the rows shown, however the fill ended
 }
 
 } // namespace gabarit

@@ -15,6 +15,7 @@ class QMdiSubWindow;
 
 namespace gabarit {
 
+class Colonnes_Liste;
 class UpDown;
 
 class Menu_VarList : public Fenetre_Fille {
@@ -50,6 +51,8 @@ private:
     QTabWidget *SSTab1_;
     QListWidget *List1_;
     QListWidget *List2_;
+    Colonnes_Liste *Colonnes1_;
+    Colonnes_Liste *Colonnes2_;
     QLabel *Label2_0_;
     QLineEdit *Text1_0_;
     QLineEdit *Text2_;

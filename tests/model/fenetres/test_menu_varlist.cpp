@@ -3,13 +3,13 @@
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "model/fenetres/Menu_VarList.h"
+#include "platform/Colonnes_Liste.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "support/Banc_Fenetre.h"
@@ -75,14 +75,21 @@ TEST(Menu_VarList, ListeDesTroisCentsValeurs) {
     EXPECT_EQ(w.Hauteur_Externe(), Twips_En_Pixels(6810));
 }
 
-// Where the k-th tab-separated column of a list line starts, in the list's viewport: the
-// item text is drawn after the style's text margin, with a tab stop every 80 pixels.
-int Debut_Colonne(QListWidget *l, int k) {
-    return l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, l) + 1 + 80 * k;
-}
-
+// Where a heading stands in the list's viewport.
 int Gauche_Dans(QWidget *etiquette, QListWidget *l) {
     return etiquette->mapToGlobal(QPoint(0, 0)).x() - l->viewport()->mapToGlobal(QPoint(0, 0)).x();
+}
+
+// Whether a line of the list shows ink between x0 and x1 (viewport pixels).
+bool Encre(QListWidget *l, int ligne, int x0, int x1) {
+    l->scrollToItem(l->item(ligne));
+    const QImage image = l->viewport()->grab().toImage();
+    const QRect r = l->visualItemRect(l->item(ligne));
+    for (int x = x0; x < x1; ++x)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
 }
 
 TEST(Menu_VarList, LongNombreMontreSesPremiersChiffres) {
@@ -94,22 +101,56 @@ TEST(Menu_VarList, LongNombreMontreSesPremiersChiffres) {
     EXPECT_EQ(w.Text1_0()->cursorPosition(), 0);
 }
 
-TEST(Menu_VarList, TitresAuDessusDeLeursColonnes) {
-    Banc b;
-    Menu_VarList &w = b.Ouvre();
-    const char *variables[3] = {"Label1_0", "Label1_1", "Label1_2"};
-    for (int k = 0; k < 3; ++k) {
-        auto *t = w.findChild<QLabel *>(variables[k]);
-        ASSERT_TRUE(t);
-        EXPECT_NEAR(Gauche_Dans(t, w.List1()), Debut_Colonne(w.List1(), k), 2) << variables[k];
-    }
-    w.SSTab1()->setCurrentIndex(0);
-    auto *l2 = w.List2();
-    const char *couple[3] = {"Label4_0", "Label4_2", "Label13"};
-    for (int k = 0; k < 3; ++k) {
-        auto *t = w.findChild<QLabel *>(couple[k]);
-        ASSERT_TRUE(t);
-        EXPECT_NEAR(Gauche_Dans(t, l2), Debut_Colonne(l2, k), 2) << couple[k];
+TEST(Menu_VarList, ValeursEntieresSousLeursTitres) {
+    // A centre of effort to 15 digits, a large negative value, then through "Valide" a wider
+    // one: under either locale each number and value ends before the next column starts, and
+    // each heading stands at its column.
+    for (bool francais : {false, true}) {
+        SCOPED_TRACE(francais ? "fr" : "C");
+        test::Locale_Essai locale(francais ? test::Francais() : QLocale::c());
+        Banc b;
+        b.e.P(103) = 659.640907989797;
+        b.e.P(104) = -1234567.891;
+        b.e.Texte_Projet[103] = "centre velique";
+        b.e.Tab_Carene(0, 0, 1) = -1234567.f; // a half-breadth wider than its heading
+        Menu_VarList &w = b.Ouvre();
+        QListWidget *l = w.List1();
+        auto *d = qobject_cast<Colonnes_Liste *>(l->itemDelegate());
+        ASSERT_TRUE(d);
+        const auto Verifie = [&](const char *titres[3]) {
+            int large[2] = {0, 0};
+            for (int i = 0; i < l->count(); ++i) {
+                const QStringList p = l->item(i)->text().split(QLatin1Char('\t'));
+                for (int k : {0, 1})
+                    large[k] = std::max(large[k], l->fontMetrics().horizontalAdvance(p[k]));
+            }
+            EXPECT_LT(d->Debut(0) + large[0], d->Debut(1));
+            EXPECT_LT(d->Debut(1) + large[1], d->Debut(2));
+            for (int k = 0; k < 3; ++k)
+                EXPECT_EQ(Gauche_Dans(w.findChild<QLabel *>(titres[k]), l), d->Debut(k)) << k;
+        };
+        const char *variables[3] = {"Label1_0", "Label1_1", "Label1_2"};
+        Verifie(variables);
+        // Drawn there: the comment begins at its column, nothing between it and the value.
+        const int fin =
+            d->Debut(1) + l->fontMetrics().horizontalAdvance(Texte_Nombre(659.640907989797));
+        EXPECT_FALSE(Encre(l, 102, fin + 1, d->Debut(2)));
+        EXPECT_TRUE(Encre(l, 102, d->Debut(2), d->Debut(2) + 3));
+        Clique_Ligne(l, 22);
+        Tape(w.Text1_0(), Texte_Nombre(-1.23456789012345e300));
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        ASSERT_EQ(b.e.P(23), -1.23456789012345e300);
+        Verifie(variables);
+
+        w.SSTab1()->setCurrentIndex(0);
+        Tape(w.Text3(), "0");
+        emit w.UpDown2()->MouseUp();
+        l = w.List2();
+        ASSERT_EQ(l->count(), 2);
+        d = qobject_cast<Colonnes_Liste *>(l->itemDelegate());
+        ASSERT_TRUE(d);
+        const char *couple[3] = {"Label4_0", "Label4_2", "Label13"};
+        Verifie(couple);
     }
 }
 
