@@ -1,6 +1,7 @@
-// Start-up of the main frame, splash excluded, to a floated master project: the frame built,
-// the master and the settings read, the project initialised, the hull table and the upright
-// waterline computed, the lights painted.
+// Start-up of the main frame, splash excluded, to a checked master project: the frame built,
+// the master and the settings read, the project initialised, the hull table built, the
+// master's results worked out again on a copy and its lights painted. And that check alone,
+// as every open runs it.
 #include <QApplication>
 
 #include "Application_Banc.h"
@@ -8,7 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "Maitre_Banc.h"
 #include "interfaces/Interface_Shell.h"
+#include "interfaces/Shell_Muet.h"
+#include "model/Carene.h"
+#include "model/Initialisation.h"
+#include "shell/Projet_Lu.h"
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
 #include "shell/fenetres/MDIForm1.h"
@@ -61,5 +67,26 @@ void BM_Demarrage_Maitre(benchmark::State &state) {
     fs::remove_all(dossier);
 }
 BENCHMARK(BM_Demarrage_Maitre)->Unit(benchmark::kMillisecond);
+
+// The open's check of the master's seven green lights: the upright flotation and the heel
+// series on a copy, every result compared with the file's.
+void BM_Verifie_Gites_Lus(benchmark::State &state) {
+    auto e = gabarit::banc::Maitre();
+    e->Dossier_Programme = GABARIT_DATA_DIR;
+    gabarit::Shell_Muet muet;
+    gabarit::Init_Projet(*e, muet);
+    gabarit::Init_Variables(*e, muet);
+    gabarit::Calcul_Tab(*e);
+    int vertes = 0;
+    for (auto _ : state) {
+        gabarit::Etat_Projet lu = *e;
+        gabarit::Verifie_Gites_Lus(lu, muet);
+        vertes = 0;
+        for (int k = 0; k < gabarit::NB_GITES; ++k)
+            vertes += lu.P(gabarit::Etat_Gite(k)) == 0;
+    }
+    state.counters["voyants_verts"] = vertes;
+}
+BENCHMARK(BM_Verifie_Gites_Lus)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -246,11 +246,16 @@ TEST_F(Commandes_Fichier, OuvirRefuseUneCareneQueLaTableNeTientPas) {
     Services().lit_projet = Services_Projet::Reels().lit_projet;
     // A sign slip or a transom no float holds: refused as the table refuses them, the
     // message naming the station and its values.
+    // Values the project derives from others that cannot be worked out: nothing to float, a
+    // bulb profile the table does not have.
     for (auto [n, v, raison] : {std::tuple{1, 1e8, "trop longue"},
                                 {6, 4000.0, "trop haut"},
                                 {7, -0.45, "puissance négative de zéro"},
-                                {14, 4e38, "demi-largeur 4e+38 mm"}}) {
+                                {14, 4e38, "demi-largeur 4e+38 mm"},
+                                {57, 0.0, "Le poids total est nul"},
+                                {159, 45.0, "entre 0 et 39 (45 demandé)"}}) {
         Etat_Projet lu = Coque_Caisson(1000, 50, 100);
+        lu.P(57) = 1000;
         lu.P(n) = v;
         const std::string chemin = dossier + "/demesure.cot";
         Ecrit_Fichier_Projet(chemin, lu);
