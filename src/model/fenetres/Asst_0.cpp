@@ -17,6 +17,8 @@
 
 #include "fenetres/Contexte.h"
 #include "model/Assistant.h"
+#include "model/Projet_Enregistre.h"
+#include "model/fenetres/Commandes_Fichier.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -203,6 +205,9 @@ void Asst_0::Terminer() {
         refuse();
         return;
     }
+    // The new project replaces the one in work: kept, the assistant stays as it is.
+    if (!Peut_Quitter_Projet(c))
+        return;
 
     Cache();
     c.shell.Montre_Attente(true);
@@ -224,6 +229,7 @@ void Asst_0::Terminer() {
                           QStringLiteral("Attention"));
         return;
     }
+    Marque_Enregistre(c.etat);
     if (c.cadre)
         c.cadre->setWindowTitle(QString::fromLatin1(NOM_NOUVEAU_PROJET));
     c.Joue_Son("desert3.wav");

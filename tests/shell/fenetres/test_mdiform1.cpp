@@ -4,12 +4,12 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "model/Voyants.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Twips.h"
 #include "shell/Arrangements.h"
-#include "model/Voyants.h"
 #include "shell/fenetres/AEnCours.h"
 #include "shell/fenetres/Aastuce.h"
 #include "stability/fenetres/Menu_Deplacement.h"
@@ -281,7 +281,7 @@ TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
     Action("M_Fichier_Quitter")->trigger();
     EXPECT_EQ(Octets(ini()).substr(0, 9), " 60000 \r\n");
     EXPECT_FALSE(cadre->isVisible());
-    EXPECT_TRUE(messages.empty()); // never asks to save the project
+    EXPECT_TRUE(messages.empty()); // a setting is no change of the project: no question
 
     MDIForm1 autre(e);
     autre.MDIForm1_MDIForm_Load();
