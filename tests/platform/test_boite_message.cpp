@@ -1,5 +1,10 @@
 // One command, one box: a notice met again by later steps of the same command is not shown a
 // second time; another notice, a question, the next command or a command run inside it are.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "interfaces/Interface_Shell.h"
@@ -57,5 +62,35 @@ TEST(Boite_Message, UneBoiteParCommande) {
     for (std::size_t i = 0; i < attendu.size(); ++i) {
         EXPECT_EQ(b.messages[i].texte, attendu[i].first) << i;
         EXPECT_EQ(b.messages[i].style, attendu[i].second) << i;
+    }
+}
+
+// The save question as the user meets it: three French buttons, Escape keeps the project.
+TEST(Boite_Message, QuestionEnregistrerEtSesReponses) {
+    struct Cas {
+        const char *bouton; // nullptr: the Escape key
+        int reponse;
+    };
+    for (Cas c : {Cas{"Enregistrer", REPONSE_OUI}, Cas{"Ne pas enregistrer", REPONSE_NON},
+                  Cas{"Annuler", REPONSE_ANNULER}, Cas{nullptr, REPONSE_ANNULER}}) {
+        QStringList boutons;
+        QTimer::singleShot(0, [&] {
+            auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!boite)
+                return ADD_FAILURE() << "no box shown";
+            for (QAbstractButton *b : boite->buttons()) {
+                boutons << b->text();
+                if (c.bouton && b->text() == QString::fromUtf8(c.bouton))
+                    b->click();
+            }
+            if (!c.bouton)
+                QTest::keyClick(boite, Qt::Key_Escape);
+        });
+        EXPECT_EQ(Boite_Message(nullptr, QStringLiteral("Le projet a été modifié"), MB_ENREGISTRER,
+                                QStringLiteral("Attention")),
+                  c.reponse)
+            << (c.bouton ? c.bouton : "Echap");
+        boutons.sort();
+        EXPECT_EQ(boutons, (QStringList{"Annuler", "Enregistrer", "Ne pas enregistrer"}));
     }
 }
