@@ -205,7 +205,8 @@ void Asst_0::Terminer() {
         refuse();
         return;
     }
-    // The new project replaces the one in work: kept, the assistant stays as it is.
+    // The new project replaces the one in work; when the user keeps that one, the assistant
+    // stays as it is.
     if (!Peut_Quitter_Projet(c))
         return;
 
