@@ -14,6 +14,9 @@ inline constexpr int MB_OUI_NON = 52;
 // exclamation 48 + 1 (the landscape warning).
 inline constexpr int MB_OK_ANNULER = 1;
 inline constexpr int MB_QUESTION = 32;
+// Save, discard or cancel (Yes/No/Cancel 3 + exclamation 48): asked before a command ends or
+// replaces a project changed since it was saved. Yes saves, No discards, Cancel keeps it.
+inline constexpr int MB_ENREGISTRER = 51;
 inline constexpr int REPONSE_OK = 1;
 inline constexpr int REPONSE_ANNULER = 2;
 inline constexpr int REPONSE_OUI = 6;
@@ -28,7 +31,7 @@ public:
     virtual ~Interface_Shell() = default;
 
     // Status bar panels 1 to 3 (1 status text, 2 view key, 3 heel text).
-    virtual void Texte_Statut(int panneau, const std::string& texte) = 0;
+    virtual void Texte_Statut(int panneau, const std::string &texte) = 0;
     virtual std::string Lit_Statut(int panneau) const = 0;
     // Progress bar: bounds and value (kept between them by the callers).
     virtual void Progression(double minimum, double maximum, double valeur) = 0;
@@ -36,13 +39,13 @@ public:
     // computation.
     virtual void Laisse_Evenements() = 0;
     // Modal message box; returns REPONSE_OK, REPONSE_ANNULER, REPONSE_OUI or REPONSE_NON.
-    virtual int Message(const std::string& texte, int style, const std::string& titre) = 0;
+    virtual int Message(const std::string &texte, int style, const std::string &titre) = 0;
     // Paint the seven heel lights; couleurs[k] is COULEUR_ROUGE or COULEUR_VERTE.
-    virtual void Peint_Voyants(const std::array<int, 7>& couleurs) = 0;
+    virtual void Peint_Voyants(const std::array<int, 7> &couleurs) = 0;
     // Show or hide the please-wait window AEnCours.
     virtual void Montre_Attente(bool visible) = 0;
     // Play a sound file of the program folder when sounds are switched on.
-    virtual void Joue_Son(const std::string& fichier) = 0;
+    virtual void Joue_Son(const std::string &fichier) = 0;
     // Toolbar and top menus off and on around long computations.
     virtual void Desactive_Menus() = 0;
     virtual void Active_Menus() = 0;

@@ -21,7 +21,9 @@ public:
     double progression_min = 0, progression_max = 0, progression_valeur = 0;
     int evenements = 0;
     std::vector<Message_Recu> messages;
-    std::deque<int> reponses; // answers given to the next message boxes; OUI/OK by default
+    // Answers given to the next message boxes; by default OUI to a Yes/No question, NON
+    // (discard) to the save question, OK to the rest.
+    std::deque<int> reponses;
     std::array<int, 7> voyants{};
     int peintures_voyants = 0;
     bool attente_visible = false;
@@ -31,7 +33,7 @@ public:
     int desactivations = 0, activations = 0;
     int effacements_bulbe_cote = 0;
 
-    void Texte_Statut(int panneau, const std::string& texte) override {
+    void Texte_Statut(int panneau, const std::string &texte) override {
         if (panneau >= 1 && panneau <= 3)
             statuts[static_cast<std::size_t>(panneau)] = texte;
         if (panneau == 1)
@@ -46,16 +48,18 @@ public:
         progression_valeur = v;
     }
     void Laisse_Evenements() override { ++evenements; }
-    int Message(const std::string& texte, int style, const std::string& titre) override {
+    int Message(const std::string &texte, int style, const std::string &titre) override {
         messages.push_back({texte, style, titre});
         if (!reponses.empty()) {
             int r = reponses.front();
             reponses.pop_front();
             return r;
         }
-        return style == MB_OUI_NON ? REPONSE_OUI : REPONSE_OK;
+        return style == MB_OUI_NON       ? REPONSE_OUI
+               : style == MB_ENREGISTRER ? REPONSE_NON
+                                         : REPONSE_OK;
     }
-    void Peint_Voyants(const std::array<int, 7>& c) override {
+    void Peint_Voyants(const std::array<int, 7> &c) override {
         voyants = c;
         ++peintures_voyants;
     }
@@ -64,7 +68,7 @@ public:
         if (v)
             ++attente_montree;
     }
-    void Joue_Son(const std::string& f) override { sons.push_back(f); }
+    void Joue_Son(const std::string &f) override { sons.push_back(f); }
     void Desactive_Menus() override {
         menus_actifs = false;
         ++desactivations;

@@ -16,34 +16,34 @@ Reponse_Message &Remplacement() {
     return f;
 }
 
-// Notices shown since the outermost command began.
-struct Boites_De_La_Commande {
-    int profondeur = 0;
-    std::vector<std::tuple<QString, int, QString>> montrees;
-};
-Boites_De_La_Commande &Commande_En_Cours() {
-    static Boites_De_La_Commande c;
+using Boite_Vue = std::tuple<QString, int, QString>;
+
+// The notices each live command has shown, the innermost command last.
+std::vector<std::vector<Boite_Vue>> &Commandes_En_Cours() {
+    static std::vector<std::vector<Boite_Vue>> c;
     return c;
+}
+
+// A question waits for the user's answer: it is asked however often it comes.
+bool Est_Question(int style) {
+    return style == MB_OUI_NON || style == MB_ENREGISTRER || (style & MB_OK_ANNULER);
 }
 } // namespace
 
-Une_Boite_Par_Commande::Une_Boite_Par_Commande() { ++Commande_En_Cours().profondeur; }
+Une_Boite_Par_Commande::Une_Boite_Par_Commande() { Commandes_En_Cours().emplace_back(); }
 
-Une_Boite_Par_Commande::~Une_Boite_Par_Commande() {
-    Boites_De_La_Commande &c = Commande_En_Cours();
-    if (--c.profondeur == 0)
-        c.montrees.clear();
-}
+Une_Boite_Par_Commande::~Une_Boite_Par_Commande() { Commandes_En_Cours().pop_back(); }
 
 void Remplace_Boite_Message(Reponse_Message f) { Remplacement() = std::move(f); }
 
 int Boite_Message(QWidget *parent, const QString &texte, int style, const QString &titre) {
-    Boites_De_La_Commande &c = Commande_En_Cours();
-    if (c.profondeur > 0 && style != MB_OUI_NON && !(style & MB_OK_ANNULER)) {
-        auto boite = std::make_tuple(texte, style, titre);
-        if (std::find(c.montrees.begin(), c.montrees.end(), boite) != c.montrees.end())
+    std::vector<std::vector<Boite_Vue>> &commandes = Commandes_En_Cours();
+    if (!commandes.empty() && !Est_Question(style)) {
+        std::vector<Boite_Vue> &montrees = commandes.back();
+        Boite_Vue boite{texte, style, titre};
+        if (std::find(montrees.begin(), montrees.end(), boite) != montrees.end())
             return REPONSE_OK;
-        c.montrees.push_back(std::move(boite));
+        montrees.push_back(std::move(boite));
     }
     if (Remplacement())
         return Remplacement()(texte, style, titre);
@@ -57,6 +57,19 @@ int Boite_Message(QWidget *parent, const QString &texte, int style, const QStrin
         boite.setDefaultButton(oui);
         boite.exec();
         return boite.clickedButton() == oui ? REPONSE_OUI : REPONSE_NON;
+    }
+    if (style == MB_ENREGISTRER) {
+        boite.setIcon(QMessageBox::Warning);
+        QPushButton *oui = boite.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole);
+        QPushButton *non =
+            boite.addButton(QStringLiteral("Ne pas enregistrer"), QMessageBox::DestructiveRole);
+        QPushButton *annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        boite.setDefaultButton(oui);
+        boite.setEscapeButton(annuler);
+        boite.exec();
+        return boite.clickedButton() == oui   ? REPONSE_OUI
+               : boite.clickedButton() == non ? REPONSE_NON
+                                              : REPONSE_ANNULER;
     }
     const int icone = style & ~MB_OK_ANNULER;
     boite.setIcon(icone == MB_STOP       ? QMessageBox::Critical

@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes with the program's styles: 16 stop, 48 exclamation, 52 Yes/No, and OK with
-// Cancel (+1) under a question (32) or an exclamation (48).
+// Message boxes with the program's styles: 16 stop, 48 exclamation, 52 Yes/No, OK with Cancel
+// (+1) under a question (32) or an exclamation (48), and 51 save, discard or cancel.
 #include <QString>
 #include <functional>
 
@@ -12,10 +12,13 @@ namespace gabarit {
 // (interfaces/Interface_Shell.h).
 int Boite_Message(QWidget *parent, const QString &texte, int style, const QString &titre);
 
-// While one is alive (the command runner holds one for every window command), a notice
-// already shown (same text, style and title) is not shown again: a failure met by several
-// steps of one command, the flotation of a hull-form chain and then of every open view's
-// redraw, gives the user one box. Questions are always asked.
+// Every window command holds one (the command runner makes it): a notice the command already
+// showed (same text, style and title) is not shown again, so a failure met by several steps
+// of one command, the flotation of a hull-form chain and then of its redraws, gives the user
+// one box. Each command is its own scope, a command run inside another one (a handler while a
+// computation lets events run) too: a notice is looked up in the innermost live command only,
+// and forgotten when that command ends, so a later refusal is never shown to no one.
+// Questions are always asked.
 class Une_Boite_Par_Commande {
 public:
     Une_Boite_Par_Commande();

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <deque>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -47,6 +48,13 @@ protected:
                 if (!reponses_oui.empty())
                     reponses_oui.erase(reponses_oui.begin());
                 return oui ? REPONSE_OUI : REPONSE_NON;
+            }
+            if (style == MB_ENREGISTRER) {
+                if (reponses_enregistrer.empty())
+                    return REPONSE_NON;
+                const int r = reponses_enregistrer.front();
+                reponses_enregistrer.pop_front();
+                return r;
             }
             return REPONSE_OK;
         });
@@ -93,6 +101,9 @@ protected:
     Dialogue_Test dialogue;
     std::vector<Message_Vu> messages;
     std::vector<bool> reponses_oui;
+    // Answers to the save question (REPONSE_OUI saves, NON discards, ANNULER keeps the
+    // project); discard when none is left.
+    std::deque<int> reponses_enregistrer;
     std::unique_ptr<MDIForm1> cadre;
 };
 

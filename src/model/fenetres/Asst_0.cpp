@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "fenetres/Contexte.h"
+#include "model/fenetres/Commandes_Fichier.h"
 #include "platform/Boite_Message.h"
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
@@ -203,6 +204,10 @@ void Asst_0::Terminer() {
         refuse();
         return;
     }
+    // The new project replaces the one in work; when the user keeps that one, the assistant
+    // stays as it is.
+    if (!Peut_Quitter_Projet(c))
+        return;
 
     Cache();
     c.shell.Montre_Attente(true);

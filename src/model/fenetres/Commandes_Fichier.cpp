@@ -5,6 +5,7 @@
 
 #include "fenetres/Contexte.h"
 #include "model/Fichier_Projet.h"
+#include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "platform/Dialogue_Fichier.h"
 #include "shell/Demarrage.h"
@@ -28,20 +29,53 @@ void Refuse_Maitre(Contexte &ctx, const std::string &nom) {
 }
 
 // Writes the project; a failure is reported with a stop message (the writer leaves the
-// old file whole).
-void Ecrit(Contexte &ctx, const std::string &chemin) {
+// old file whole) and gives false.
+bool Ecrit(Contexte &ctx, const std::string &chemin) {
+    bool ecrit = false;
     try {
         Services().ecrit_projet(chemin, ctx.etat);
+        ecrit = true;
     } catch (const std::exception &ex) {
         ctx.shell.Message(std::string("Le projet n'a pas été enregistré.\n") + ex.what(), MB_STOP,
                           TITRE);
     }
     Dossier_Programme_Courant(ctx);
+    return ecrit;
+}
+
+// Writes the project under its own name; once written, it is the project saved.
+bool Enregistre_Projet(Contexte &ctx) {
+    if (!Ecrit(ctx, Chemin_Projet(ctx.etat, ctx.etat.Nom_Projet)))
+        return false;
+    Marque_Enregistre(ctx.etat);
+    return true;
 }
 } // namespace
 
+bool Peut_Quitter_Projet(Contexte &ctx) {
+    Etat_Projet &e = ctx.etat;
+    if (!Projet_Modifie(e))
+        return true;
+    const int reponse = ctx.shell.Message("Le projet « " + e.Nom_Projet +
+                                              " » a été modifié depuis son dernier "
+                                              "enregistrement.\nVoulez-vous l'enregistrer ?",
+                                          MB_ENREGISTRER, TITRE);
+    if (reponse == REPONSE_NON)
+        return true;
+    if (reponse != REPONSE_OUI)
+        return false;
+    // Saved as "Sauver" saves, the question just answered standing for its own.
+    if (Est_Maitre(e, e.Nom_Projet)) {
+        Refuse_Maitre(ctx, e.Nom_Projet);
+        return false;
+    }
+    return Enregistre_Projet(ctx);
+}
+
 bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
     Etat_Projet &e = ctx.etat;
+    if (!Peut_Quitter_Projet(ctx))
+        return false;
     if (depuis_barre)
         Cache_Fenetres(ctx);
     const std::string nom = Dialogue_Fichier_Courant().Ouvre(ctx.cadre).toStdString();
@@ -87,7 +121,7 @@ void MDIForm1_M_Fichier_Sauver_Click(Contexte &ctx, bool depuis_barre) {
         return;
     if (depuis_barre)
         ctx.Joue_Son(SON_ECRITURE);
-    Ecrit(ctx, Chemin_Projet(e, nom));
+    Enregistre_Projet(ctx);
 }
 
 void MDIForm1_M_Fichier_Copier_Click(Contexte &ctx, bool depuis_barre) {

@@ -18,6 +18,7 @@
 
 #include "fenetres/Contexte.h"
 #include "model/Numeros.h"
+#include "model/Projet_Enregistre.h"
 #include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "model/fenetres/M_AngGit.h"
@@ -139,8 +140,10 @@ void MDIForm1::Cree_Menus() {
     Item(fichier, "M_Fichier_Sauver", QStringLiteral("Sauver"),
          [&c] { MDIForm1_M_Fichier_Sauver_Click(c); });
     separateur(fichier, "separa");
-    Item(fichier, "M_Fichier_Quitter", QStringLiteral("Quiter"),
-         [this] { MDIForm1_MDIForm_Terminate(); });
+    Item(fichier, "M_Fichier_Quitter", QStringLiteral("Quiter"), [this, &c] {
+        if (Peut_Quitter_Projet(c))
+            MDIForm1_MDIForm_Terminate();
+    });
 
     // "Impression" is a top item without a submenu: it shows the print window.
     QAction *impression = menuBar()->addAction(QStringLiteral("Impression"));
@@ -356,7 +359,23 @@ void MDIForm1::MDIForm1_MDIForm_Terminate() {
     QCoreApplication::quit();
 }
 
+bool MDIForm1::Peut_Fermer() {
+    if (!ctx_->Occupe())
+        return Peut_Quitter_Projet(*ctx_);
+    // A computation is writing its results into the record: no save now, only leaving the
+    // changes or going on.
+    return !Projet_Modifie(etat_) ||
+           shell_->Message("Un calcul est en cours : le projet ne peut pas être enregistré "
+                           "maintenant.\nQuitter sans enregistrer ?",
+                           MB_OUI_NON, "Attention") == REPONSE_OUI;
+}
+
 void MDIForm1::closeEvent(QCloseEvent *ev) {
+    // Kept: the program runs on with its project.
+    if (!termine_ && !Peut_Fermer()) {
+        ev->ignore();
+        return;
+    }
     MDIForm1_MDIForm_Terminate();
     ev->accept();
 }

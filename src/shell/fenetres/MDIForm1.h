@@ -71,6 +71,8 @@ private:
                   const std::function<void()> &f);
     void Montre_Normal(Fenetre_Fille &w);
     void Va_Dossier_Programme();
+    // The close box asks before a changed project is lost; false when the user keeps it.
+    bool Peut_Fermer();
 
     // Toolbar branches, and what a key does under the busy guard.
     void Execute_Touche(const QString &cle);

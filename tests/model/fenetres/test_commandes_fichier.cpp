@@ -4,6 +4,7 @@
 
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
+#include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
 #include "support/Cadre_Test.h"
@@ -350,10 +351,11 @@ TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
             f.P(n) = v;
         const std::string chemin = dossier + "/essai.cot";
         Ecrit_Fichier_Projet(chemin, f);
-        // Before: another project, its lights the other way round.
+        // Before: another project as read, its lights the other way round.
         e.P(5) = 70;
         for (int k = 0; k < 7; ++k)
             e.P(186 + k) = 1 - F[static_cast<std::size_t>(k)];
+        Marque_Enregistre(e);
         messages.clear();
         EXPECT_EQ(Ouvre(chemin), c.voyants);
         ASSERT_EQ(messages.size(), c.impossible ? 1u : 0u);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "fenetres/Contexte.h"
 #include "interfaces/Shell_Enregistreur.h"
@@ -69,6 +70,7 @@ TEST(Aastuce, TipsCarryTheirTextsInTheirFrames) {
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, nullptr);
     Aastuce &a = ctx.Fenetre<Aastuce>();
+    const std::unique_ptr<Aastuce> fin(&a); // no frame's area to own it
     EXPECT_EQ(a.windowTitle(), "Astuce du jour");
     EXPECT_EQ(a.findChild<QLabel *>("Label1")->text(), "Savez-vous...");
     EXPECT_EQ(a.findChild<QPushButton *>("cmdOK")->text(), "OK");

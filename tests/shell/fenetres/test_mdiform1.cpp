@@ -281,7 +281,7 @@ TEST_F(Cadre_Test, QuiterEcritLesReglagesMemeEnEchec) {
     Action("M_Fichier_Quitter")->trigger();
     EXPECT_EQ(Octets(ini()).substr(0, 9), " 60000 \r\n");
     EXPECT_FALSE(cadre->isVisible());
-    EXPECT_TRUE(messages.empty()); // never asks to save the project
+    EXPECT_TRUE(messages.empty()); // a setting is no change of the project: no question
 
     MDIForm1 autre(e);
     autre.MDIForm1_MDIForm_Load();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "fenetres/Contexte.h"
 #include "interfaces/Shell_Enregistreur.h"
@@ -19,6 +20,7 @@ TEST(Presentation, CaptionNameAndPresentationText) {
     Shell_Enregistreur shell;
     Contexte ctx(etat, shell, nullptr);
     Presentation &p = ctx.Fenetre<Presentation>();
+    const std::unique_ptr<Presentation> fin(&p); // no frame's area to own it
     EXPECT_EQ(p.windowTitle(), QString::fromUtf8("Présentation de Gabarit"));
     auto *nom = p.findChild<QLabel *>("Label1");
     EXPECT_EQ(nom->text(), "Gabarit");

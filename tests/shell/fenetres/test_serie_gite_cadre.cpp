@@ -33,6 +33,15 @@ protected:
         Cache_Tout();
         messages.clear();
     }
+    // The user closed the program while the computation let events run: the stop needs no box
+    // of its own; the one box asks whether to quit without saving, answered Oui.
+    void Ferme_Sans_Enregistrer() {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].texte,
+                  QString::fromUtf8("Un calcul est en cours : le projet ne peut pas être "
+                                    "enregistré maintenant.\nQuitter sans enregistrer ?"));
+        EXPECT_EQ(messages[0].style, MB_OUI_NON);
+    }
     void Cache_Tout() {
         for (Fenetre_Fille *w : ctx().Fenetres())
             w->Cache();
@@ -177,8 +186,7 @@ TEST_F(Serie_Cadre, FermerPendantLaSerieLArreteProprement) {
     QTimer::singleShot(0, cadre.get(), [this] { cadre->close(); });
     Clique_Touche("Calcul_Gite");
     EXPECT_TRUE(cadre->Termine());
-    // The user closed the program: the stop needs no message box.
-    EXPECT_TRUE(messages.empty());
+    Ferme_Sans_Enregistrer();
     // Stopped in the 30 degree search: its freeboards put back, its light still red.
     EXPECT_EQ(e.P(192), 1);
     EXPECT_EQ(e.P(55), ar);
@@ -199,8 +207,7 @@ TEST_F(Serie_Cadre, FermerPendantLesMomentsDeLaFenetreDeStabiliteSansBoite) {
     QTimer::singleShot(0, cadre.get(), [this] { cadre->close(); });
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Command1_0")), Qt::LeftButton);
     EXPECT_TRUE(cadre->Termine());
-    // The user closed the program: the stop needs no message box.
-    EXPECT_TRUE(messages.empty());
+    Ferme_Sans_Enregistrer();
     // 0 degrees done, 5 and on not: their lights red, the sail area as it was.
     EXPECT_EQ(e.P(186), 0);
     EXPECT_EQ(e.P(187), 1);
