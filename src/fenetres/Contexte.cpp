@@ -60,12 +60,15 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
     // leaves is checked against it (Suit_Commande).
     const Avant_Commande avant = Avant(etat);
     const Une_Boite_Par_Commande boites;
-    // Put back, and the windows show the project as it is again.
-    auto retablit = [&] {
-        Retablit(etat, shell, avant);
+    // The windows show the project as it is again.
+    auto rafraichit = [&] {
         for (Fenetre_Fille *w : ordre_)
             if (w->Visible())
                 Essaie([w] { w->Affiche_Valeurs(); });
+    };
+    auto retablit = [&] {
+        Retablit(etat, shell, avant);
+        rafraichit();
     };
     auto lance = [&] {
         if (Lance(shell, f, refus) == Issue::Refusee) {
@@ -74,8 +77,11 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
         }
         // A derived value the command's inputs cannot give (weights summing to zero, a bulb
         // profile outside the table) refuses the command: the user is told why.
-        if (!Essaie_Signale(shell, [&] { Suit_Commande(etat, shell, avant); }))
+        bool suivie = false;
+        if (!Essaie_Signale(shell, [&] { suivie = Suit_Commande(etat, shell, avant); }))
             retablit();
+        else if (suivie)
+            rafraichit(); // a value cut to the file's thousandth, or derived from another
     };
     if (quand != Si_Occupe::Garde) {
         lance();

@@ -140,11 +140,11 @@ void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
     Affiche_Voyants(e, s);
 }
 
-void Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
+bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
     const Etat_Projet &a = *avant.etat;
     // What the command stored, as a file gives it back. An input of the heel results cut here
     // was computed from uncut: what the command computed from it no longer holds.
-    bool entree_coupee = false;
+    bool entree_coupee = false, coupee = false;
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
         const double v = e.P(n);
         if (Valeur_De_Travail(n) || v == a.P(n))
@@ -152,15 +152,20 @@ void Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &ava
         const double f = Valeur_Fichier(v);
         if (f != v) {
             e.P(n) = f;
+            coupee = true;
             entree_coupee = entree_coupee || Lue_Par_Les_Gites(n);
         }
     }
     bool touchee = entree_coupee;
     for (int n : Numeros_Derivation())
         touchee = touchee || e.P(n) != a.P(n);
+    const auto avant_derivation = e.Tab_Param;
     const bool derivee = touchee && Derive_Valeurs(e);
+    const bool derivee_touchee = avant_derivation != e.Tab_Param;
     Perime_Si_Change(e, s, Empreinte(a), !(entree_coupee || derivee));
+    const auto valeurs = e.Tab_Param;
     Complete_Gites(e, s, a);
+    return coupee || derivee_touchee || valeurs != e.Tab_Param;
 }
 
 } // namespace gabarit

@@ -46,6 +46,7 @@ void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 // project value it changed cut to a file's thousandth, the derived values worked out again
 // when their inputs changed, the heel results it did not compute marked out of date, the heels
 // it floated completed. Throws the derivation's refusal (the caller then puts the project back).
-void Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
+// True when it changed a value of the project itself: the windows that show them are behind.
+bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 
 } // namespace gabarit

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -149,6 +150,26 @@ void Menu_VarList::Remplit() {
                         QLatin1Char('\t') +
                         QString::fromStdString(e.Texte_Projet[static_cast<std::size_t>(i)]));
     Colonnes1_->Mesure();
+}
+
+void Menu_VarList::Affiche_Valeurs() {
+    // A command changed values this list shows (a derived value following the one typed): the
+    // lines show them again, the chosen line and the view where they were.
+    if (List1_->count() == 0)
+        return;
+    const int ligne = List1_->currentRow();
+    const int defilement = List1_->verticalScrollBar()->value();
+    Remplit();
+    {
+        const QSignalBlocker bloque(List1_);
+        List1_->setCurrentRow(ligne);
+    }
+    List1_->verticalScrollBar()->setValue(defilement);
+    if (ligne >= 0) {
+        const Etat_Projet &e = ctx().etat;
+        Text1_0_->setText(Texte_Nombre(e.P(ligne + 1)));
+        Text1_0_->setCursorPosition(0);
+    }
 }
 
 void Menu_VarList::Remplit_Liste() {

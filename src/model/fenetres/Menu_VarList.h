@@ -25,6 +25,9 @@ public:
     // Clears List1 and fills it with values 1 to 300 (number, tab, value, tab, comment),
     // the first line selected.
     void Remplit_Liste();
+    // The 300 lines again from the record, the chosen line kept (after a command that changed
+    // values besides the one typed).
+    void Affiche_Valeurs() override;
 
     // A comment as the project file can hold it: commas, double quotes and line breaks
     // become blanks, and the blanks at both ends go.

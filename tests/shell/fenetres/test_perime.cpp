@@ -274,6 +274,9 @@ TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
     b.Vert();
     Editeur(b, 60, 545); // servo 1: 45 g more than 500
     EXPECT_EQ(b.e.P(42), 3920 + 500);
+    // The editor's own list shows it at once.
+    EXPECT_TRUE(b.ctx.Fenetre<Menu_VarList>().List1()->item(41)->text().startsWith(
+        QStringLiteral("42\t") + Texte_Nombre(4420) + QLatin1Char('\t')));
     // The master's moment 1794550 g.mm (servo 1 45 g at 170, hull 1100 at 470, servo 2 30 at
     // 640, battery 100 at 420, winch 180 at 560, receiver 15 at 360, bulb 2450 at 450) plus
     // 500 g at 170, over 4420 g: 425.24, the whole millimetre below.
