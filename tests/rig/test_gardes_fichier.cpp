@@ -50,6 +50,14 @@ Etat_Projet Caisson_Pese() {
 } // namespace
 
 TEST(Gardes_Fichier, ValeurTropGrandePourLeFichierRefuseeRienStocke) {
+    // The free sail plan drawn, and the records its drawing stores.
+    const auto Trace_Voile = [](Etat_Projet &e) {
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 200);
+        Trace_Voilure(e, s, c);
+    };
+    const std::vector<int> VOILURE = {SURFACE_FOC, SURFACE_GV, SURFACE_VOILURE, CENTRE_GV_X,
+                                      CENTRE_GV_Z};
     const std::vector<Cas> cas = {
         // Upright, the bulb centre lies keel + draught + half the bulb = 1e306 + 65 mm down:
         // finite, but 1e309 thousandths. Its sideways place (0) and the moment are storable.
@@ -84,12 +92,7 @@ TEST(Gardes_Fichier, ValeurTropGrandePourLeFichierRefuseeRienStocke) {
              e.P(LARGEUR_GV) = 3e302;
              return e;
          },
-         [](Etat_Projet &e) {
-             Shell_Enregistreur s;
-             Canvas_Enregistreur c(300, 200);
-             Trace_Voilure(e, s, c);
-         },
-         {SURFACE_FOC, SURFACE_GV, SURFACE_VOILURE, CENTRE_GV_X, CENTRE_GV_Z}},
+         Trace_Voile, VOILURE},
         // Jib: 580 x 1e303 / 2 = 2.9e305 mm2, beyond the file. A mainsail typed upside down
         // (head 800 below the tack) with F = 4.4e302 has 4.5 F / 11 x -800 = -1.44e305 mm2:
         // it, its centroid and the sum 1.46e305 are storable, so only the jib's check stops it.
@@ -102,12 +105,7 @@ TEST(Gardes_Fichier, ValeurTropGrandePourLeFichierRefuseeRienStocke) {
              e.P(LARGEUR_GV) = 4.4e302;
              return e;
          },
-         [](Etat_Projet &e) {
-             Shell_Enregistreur s;
-             Canvas_Enregistreur c(300, 200);
-             Trace_Voilure(e, s, c);
-         },
-         {SURFACE_FOC, SURFACE_GV, SURFACE_VOILURE, CENTRE_GV_X, CENTRE_GV_Z}},
+         Trace_Voile, VOILURE},
         // The bulb 5e305 % of its 200 mm length ahead of the keel tip: its middle at
         // (50 + 5e305) / 100 x 200 + 500 = 1e306 from the stern. A 100 g bulb keeps the
         // moment of the weights (1e308 g mm) finite, so only the station's own check stops it.
