@@ -82,7 +82,8 @@ TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
             }
             case 1: { // the section-shape editor's marker on any row
                 const int section = tire(4);
-                const double x = 100 + tire(1500), y = 450 + tire(400);
+                // Rows 555, 585 and 615 twips give b to four decimals (0.1375, ...).
+                const double x = 100 + tire(1500), y = 555 + 30 * tire(3);
                 commande = "forme " + std::to_string(section) + " " + std::to_string(x) + " " +
                            std::to_string(y);
                 Choisit_Section(ctx(), section);
