@@ -30,26 +30,20 @@ Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
 namespace {
 enum class Issue { Reussie, Partielle, Refusee };
 
-// Runs a command's body: how it ended, its refusal shown once when the command says so.
+// Runs a command's body as Essaie or Essaie_Signale does: how it ended.
 Issue Lance(Interface_Shell &shell, const std::function<void()> &f, Contexte::Si_Refus refus) {
-    const auto montre = [&](const Erreur_Gabarit &x) {
-        if (refus == Contexte::Si_Refus::Message && !x.Signalee())
-            shell.Message(x.what(), MB_EXCLAMATION, "Attention");
+    bool partiel = false;
+    const auto corps = [&] {
+        try {
+            f();
+        } catch (const Calcul_Partiel &) {
+            partiel = true;
+            throw;
+        }
     };
-    try {
-        f();
-        return Issue::Reussie;
-    } catch (const Calcul_Partiel &x) {
-        montre(x);
-        return Issue::Partielle;
-    } catch (const Erreur_Gabarit &x) {
-        montre(x);
-    } catch (const std::exception &ex) {
-        qWarning("Gabarit: a command ended on an unexpected failure: %s", ex.what());
-    } catch (...) {
-        qWarning("Gabarit: a command ended on an unexpected failure of unknown kind");
-    }
-    return Issue::Refusee;
+    const bool reussi =
+        refus == Contexte::Si_Refus::Message ? Essaie_Signale(shell, corps) : Essaie(corps);
+    return reussi ? Issue::Reussie : partiel ? Issue::Partielle : Issue::Refusee;
 }
 } // namespace
 

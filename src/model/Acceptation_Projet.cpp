@@ -96,7 +96,8 @@ std::string Refus_Texte_Valeur(int n, const std::string &texte, const std::strin
            " : ce n'est pas un nombre (séparateur décimal : « " + separateur + " »).";
 }
 
-void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible) {
+void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
+                        const std::function<void(Etat_Projet &)> &verifie) {
     auto lu = std::make_unique<Etat_Projet>();
     Lit_Fichier_Projet(chemin, Projet_Courant(*lu));
     for (const Taille &t : TAILLES) {
@@ -109,7 +110,14 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible) {
     a_jour->Tab_Param = lu->Tab_Param;
     a_jour->Texte_Projet[NB_VALEURS_PROJET] = lu->Texte_Projet[NB_VALEURS_PROJET];
     Mise_A_Jour_Projet(*a_jour);
-    const std::string refus = Refus_Table(a_jour->Tab_Param);
+    std::string refus = Refus_Table(a_jour->Tab_Param);
+    if (refus.empty() && verifie) {
+        try {
+            verifie(*a_jour);
+        } catch (const Erreur_Gabarit &err) {
+            refus = err.what();
+        }
+    }
     if (!refus.empty())
         throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + refus);
     for (std::size_t i = 1; i <= NB_VALEURS_PROJET; ++i) {

@@ -2,6 +2,7 @@
 // What a project must be for the program to take it: a hull the hull table holds, sizes that
 // are not below zero, and values the project file can hold. Checked before anything of the
 // current project changes.
+#include <functional>
 #include <string>
 
 #include "model/Etat_Projet.h"
@@ -11,9 +12,11 @@ namespace gabarit {
 
 // Reads the project file as Lit_Fichier_Projet does, then refuses (Erreur_Gabarit naming
 // the file, with the reason) a project that holds a size below zero, or whose hull, once
-// brought up to date, the hull table would refuse. The target is changed only when the
-// project is taken.
-void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible);
+// brought up to date, the hull table would refuse, or that `verifie` refuses (given the
+// project brought up to date; its Erreur_Gabarit gives the reason). The target is changed only
+// when the project is taken.
+void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
+                        const std::function<void(Etat_Projet &)> &verifie = {});
 
 // Why v cannot take the place of P(n) in e ("" when it can): a value the project file cannot
 // hold in whole thousandths, a size below zero, or one that makes the hull table refuse a

@@ -7,7 +7,6 @@
 #include "model/Acceptation_Projet.h"
 #include "model/Equilibre.h"
 #include "model/Flottaison.h"
-#include "model/Initialisation.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
@@ -58,21 +57,7 @@ bool Retrouve(const Etat_Projet &e, const Etat_Projet &essai, int k) {
 } // namespace
 
 void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
-    auto lu = std::make_unique<Etat_Projet>();
-    Lit_Projet_Accepte(chemin, Projet_Courant(*lu));
-    // As the initialisation will leave it: an older file's profile numbers are set to 0.
-    auto a_jour = std::make_unique<Etat_Projet>(*lu);
-    Mise_A_Jour_Projet(*a_jour);
-    try {
-        Derive_Valeurs(*a_jour);
-    } catch (const Erreur_Gabarit &err) {
-        throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + err.what());
-    }
-    for (std::size_t i = 1; i <= NB_VALEURS_PROJET; ++i) {
-        cible.valeurs[i] = lu->Tab_Param[i];
-        cible.textes[i] = std::move(lu->Texte_Projet[i]);
-        cible.numeros[i] = std::move(lu->Num_Enreg[i]);
-    }
+    Lit_Projet_Accepte(chemin, cible, [](Etat_Projet &a_jour) { Derive_Valeurs(a_jour); });
 }
 
 bool Derive_Valeurs_Lues(Etat_Projet &e) {

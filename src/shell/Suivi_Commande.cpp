@@ -6,22 +6,13 @@
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "rig/Bulbe.h"
+#include "shell/Serie_Gite.h"
 #include "stability/Centrage.h"
 #include "stability/Coef_Prismatique.h"
-#include "stability/Redressement.h"
 
 namespace gabarit {
 
 namespace {
-
-// Where a righting moment worked out on a copy is drawn: nowhere.
-class Affichage_Muet : public Affichage_Stabilite {
-public:
-    Canvas &Picture2() override { return image_; }
-
-private:
-    Canvas_Muet image_;
-};
 
 bool Lue_Par_Les_Gites(int n) {
     static const std::array<bool, NB_VALEURS + 1> lues = [] {
@@ -99,7 +90,7 @@ bool Complete_Gite(Etat_Projet &e, int k, bool moment, bool coef) {
     // as the command left them.
     auto copie = std::make_unique<Etat_Projet>(e);
     Shell_Muet muet;
-    Affichage_Muet affichage;
+    Fenetres_Muettes affichage; // a moment worked out on a copy is drawn nowhere
     try {
         copie->P(ANGLE_GITE) = 5.0 * k;
         if (moment) {

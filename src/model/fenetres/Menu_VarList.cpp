@@ -165,11 +165,7 @@ void Menu_VarList::Affiche_Valeurs() {
         List1_->setCurrentRow(ligne);
     }
     List1_->verticalScrollBar()->setValue(defilement);
-    if (ligne >= 0) {
-        const Etat_Projet &e = ctx().etat;
-        Text1_0_->setText(Texte_Nombre(e.P(ligne + 1)));
-        Text1_0_->setCursorPosition(0);
-    }
+    Menu_VarList_List1_Click();
 }
 
 void Menu_VarList::Remplit_Liste() {
