@@ -174,18 +174,4 @@ TEST_F(Enregistrement, FermetureSousUnCalcul) {
     }
 }
 
-// "Sauver" makes the project the one saved; a copy elsewhere does not.
-TEST_F(Enregistrement, SauverMarqueCopierNon) {
-    Demarre(projet);
-    e.P(POIDS_TOTAL) = POIDS_CHANGE;
-    dialogue.sauve = QString::fromStdString(dossier + "/copie.cot");
-    Action("M_Fichier_Copier")->trigger();
-    EXPECT_TRUE(Projet_Modifie(e));
-    Clique_Touche("sauver");
-    EXPECT_FALSE(Projet_Modifie(e));
-    e.P(POIDS_TOTAL) = 3000;
-    Action("M_Fichier_Sauver")->trigger();
-    EXPECT_FALSE(Projet_Modifie(e));
-}
-
 } // namespace

@@ -31,6 +31,7 @@ protected:
         Cadre_Test::SetUp();
         Fichiers_Reels({"tov0.mas", "nacaa.ini"});
         cadre->show();
+        dialogue.sauve = QString::fromStdString(dossier + "/copie.cot");
         fs::copy_file(fs::path(dossier) / "tov0.mas", fs::path(dossier) / "projet.cot");
         Ouvre(dossier + "/projet.cot");
     }
@@ -42,7 +43,12 @@ protected:
     void Sauve_Et_Rouvre(const std::string &commande) {
         SCOPED_TRACE(commande);
         const Etat_Projet avant = e;
+        // A copy elsewhere is not the project saved; "Sauver" makes it so.
+        const bool modifie = Projet_Modifie(e);
+        Action("M_Fichier_Copier")->trigger();
+        EXPECT_EQ(Projet_Modifie(e), modifie);
         Action("M_Fichier_Sauver")->trigger();
+        EXPECT_FALSE(Projet_Modifie(e));
         Ouvre(Chemin_Projet(e, e.Nom_Projet));
         for (int n = 1; n <= 300; ++n)
             if (!Valeur_De_Travail(n))
