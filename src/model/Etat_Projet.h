@@ -148,6 +148,29 @@ struct Etat_Projet {
     double Exp_Forme_A = 0;
     double Exp_Forme_B = 0;
 
+    // The section a computation was working on, kept by one that works out another meanwhile.
+    struct Sortie_Couple {
+        double x, gite, franc_bord, hauteur, demi_largeur, demi_largeur_pont, tirant_eau, livet,
+            forme_a, forme_b;
+    };
+    Sortie_Couple Sortie_Couple_Actuelle() const {
+        return {X_Couple,           Gite_Couple,       Franc_Bord,  Hauteur_Couple,
+                Demi_Largeur_Couple, Demi_Largeur_Pont, Tirant_Eau_Couple, Cote_Livet,
+                Exp_Forme_A,        Exp_Forme_B};
+    }
+    void Remet_Sortie_Couple(const Sortie_Couple &s) {
+        X_Couple = s.x;
+        Gite_Couple = s.gite;
+        Franc_Bord = s.franc_bord;
+        Hauteur_Couple = s.hauteur;
+        Demi_Largeur_Couple = s.demi_largeur;
+        Demi_Largeur_Pont = s.demi_largeur_pont;
+        Tirant_Eau_Couple = s.tirant_eau;
+        Cote_Livet = s.livet;
+        Exp_Forme_A = s.forme_a;
+        Exp_Forme_B = s.forme_b;
+    }
+
     // Heeled section integration (mm2, mm) and the equilibrium's sums.
     double Surface_Immergee = 0, Surface_Immergee_1 = 0, Surface_Immergee_2 = 0;
     double Perimetre_Mouille = 0, Perimetre_Mouille_1 = 0, Perimetre_Mouille_2 = 0;

@@ -372,8 +372,10 @@ void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible) {
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i) {
         const std::size_t l = static_cast<std::size_t>(i - 1) * LIGNES_PAR_ENREGISTREMENT + 1;
         double v = 0;
+        // Taken as the file keeps it: a line finer than a thousandth (a hand edit) is cut as
+        // the writer cuts it, so what is checked now is what the next save writes.
         if (Lit_Nombre_Fichier(lignes[l], v) && std::isfinite(v / 1000.0 * 1000.0))
-            valeurs[i] = v / 1000.0;
+            valeurs[i] = Valeur_Fichier(v / 1000.0);
         else if (std::find(mis_a_jour.begin(), mis_a_jour.end(), i) == mis_a_jour.end())
             throw Erreur_Gabarit(Refus_Ligne_Valeur(chemin, l + 1, i, lignes[l]));
     }

@@ -24,9 +24,9 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
     return {e.Tab_Param_Compar, e.Texte_Projet2, e.Num_Enreg2};
 }
 
-// Reads the file into a temporary record and replaces values 1 to 300, the texts and the
-// record numbers of the target only when all 900 lines were read and every value line is a
-// number (but for the values an older version's file lacks, which the upgrade writes over:
+// Reads the file into a temporary record and replaces values 1 to 300 (each as the writer
+// would write it again: to the whole thousandth below), the texts and the record numbers of
+// the target only when all 900 lines were read and every value line is a number (but for the values an older version's file lacks, which the upgrade writes over:
 // those read as 0). Throws Erreur_Gabarit with a French message naming the file, and the line
 // and its text for a value that is not a number; the target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);

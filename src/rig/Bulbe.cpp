@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Fichier_Projet.h"
+#include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
@@ -27,6 +28,25 @@ std::optional<double> Hauteur_Bulbe(const Etat_Projet &e) {
     if (!Table_Naca_Lue(e))
         return std::nullopt;
     return Montre((e.Table_Naca[bas][COL_EPAISSEUR] + e.Table_Naca[haut][COL_EPAISSEUR]) * Lr(e));
+}
+
+double Profondeur_Axe_Bulbe(Etat_Projet &e) {
+    const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
+    // The hull bottom at the keel station, upright; the section the caller was working on,
+    // its station and heel, are given back however this ends.
+    struct Section_Gardee {
+        Etat_Projet &e;
+        const Etat_Projet::Sortie_Couple section;
+        ~Section_Gardee() { e.Remet_Sortie_Couple(section); }
+    } garde{e, e.Sortie_Couple_Actuelle()};
+    e.X_Couple = e.P(POSITION_DERIVE);
+    e.Gite_Couple = 0;
+    Calcul_Couple(e);
+    // The keel's rake with the program's pi of the keel.
+    const double bout = (e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple) *
+                        std::cos(e.P(ANGLE_DERIVE) * PI_BULBE / 180);
+    return Stockable(bout + static_cast<double>(e.Table_Naca[haut][COL_EPAISSEUR] * Lr(e)),
+                     "profondeur du bulbe");
 }
 
 void Calcul_Hauteur_Bulbe(Etat_Projet &e) {

@@ -25,6 +25,15 @@ std::optional<double> Hauteur_Bulbe(const Etat_Projet &e);
 // Leaves it without a table.
 void Calcul_Hauteur_Bulbe(Etat_Projet &e);
 
+// Depth of the bulb's axis below the upright waterline, mm, as the side view hangs the bulb:
+// the hull bottom at the keel station POSITION_DERIVE on the heel-0 waterline, the keel
+// LONGUEUR_DERIVE raked by ANGLE_DERIVE below it, the top of the bulb (NACA_BULBE_HAUT over
+// LONGUEUR_BULBE, single precision) touching its tip. The vertical centre of gravity hangs the
+// bulb's weight there. Worked from the boat's own values, whatever was drawn last; the section
+// figures of the state are left as they were. Refuses a top profile outside the table
+// (Refus_Profil), a hull section that cannot be worked out, a depth no file can hold.
+double Profondeur_Axe_Bulbe(Etat_Projet &e);
+
 // Figures of the views; empty while no NACA table has been read.
 struct Affichage_Bulbe_Dessus {
     std::optional<double> diametre; // largest width, mm, single precision as shown

@@ -60,14 +60,6 @@ void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
     Lit_Projet_Accepte(chemin, cible, [](Etat_Projet &a_jour) { Derive_Valeurs(a_jour); });
 }
 
-bool Derive_Valeurs_Lues(Etat_Projet &e) {
-    const double hauteur_centre = e.P(CENTRE_GRAVITE_Z), station_bulbe = e.P(X_BULBE);
-    const bool change = Derive_Valeurs(e);
-    e.P(CENTRE_GRAVITE_Z) = hauteur_centre;
-    e.P(X_BULBE) = station_bulbe;
-    return change;
-}
-
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s) {
     bool change = false;
     const auto perime = [&](int k) {

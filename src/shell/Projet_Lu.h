@@ -16,13 +16,6 @@ namespace gabarit {
 // is changed only when the project is taken.
 void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible);
 
-// The derived values of a project just read, from its inputs (Derive_Valeurs). The total
-// weight, the centre of gravity along the hull and the bulb height the heel results read
-// replace the file's when they differ from them to the file's thousandth, and true is
-// returned: the file's results were not worked out for them. The height of the centre of
-// gravity and the bulb's station keep the file's figures, which follow the last drawing saved.
-bool Derive_Valeurs_Lues(Etat_Projet &e);
-
 // Every heel the file holds as computed (flag 0) is worked out again on a copy of the project
 // (the upright flotation, then the heel series, nothing shown); it stays green only where the
 // file's floating position, volume, wetted surface, prismatic coefficient and righting moment

@@ -4,6 +4,7 @@
 #include "model/Initialisation.h"
 #include "shell/Fichier_Reglages.h"
 #include "shell/Projet_Lu.h"
+#include "shell/Suivi_Commande.h"
 
 namespace gabarit {
 
@@ -19,8 +20,9 @@ Services_Projet Services_Projet::Reels() {
     s.init_variables = Init_Variables;
     s.calcul_tab = Calcul_Tab;
     s.verifie_projet_lu = [](Etat_Projet &e, Interface_Shell &sh) {
-        // Results worked out for other derived values are not this boat's.
-        if (Derive_Valeurs_Lues(e))
+        // The derived values are worked out as every command works them out; results worked
+        // out for other ones are not this boat's.
+        if (Derive_Valeurs(e))
             for (int k = 0; k < NB_GITES; ++k)
                 e.P(Etat_Gite(k)) = 1;
         Verifie_Gites_Lus(e, sh);

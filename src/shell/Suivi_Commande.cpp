@@ -35,6 +35,11 @@ const std::vector<int> &Numeros_Derivation() {
         for (int i = 0; i < NB_ITEMS; ++i)
             for (int j : {X_Item(i), Z_Item(i), Poids_Item(i)})
                 n.push_back(j);
+        // The bulb's depth hangs from the hull bottom at the upright waterline.
+        for (int j : Numeros_Forme_Carene())
+            n.push_back(j);
+        n.push_back(Franc_Bord_AR(0));
+        n.push_back(Franc_Bord_AV(0));
         return n;
     }();
     return numeros;

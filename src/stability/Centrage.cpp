@@ -5,6 +5,7 @@
 #include "model/Fichier_Projet.h"
 #include "model/Flottaison.h"
 #include "model/Numeros.h"
+#include "rig/Bulbe.h"
 
 namespace gabarit {
 
@@ -27,14 +28,29 @@ constexpr Masse MASSES_X[] = {{X_Item(ITEM_SERVO1), Poids_Item(ITEM_SERVO1)},
                               {X_Item(ITEM_RECEPTEUR), Poids_Item(ITEM_RECEPTEUR)},
                               {X_Item(ITEM_LIBRE), Poids_Item(ITEM_LIBRE)},
                               {X_BULBE, POIDS_BULBE}};
-// Height and weight of the seven onboard masses; the hull has no height.
+// Height and weight of the six onboard items; the bulb hangs below them, the hull has no
+// height.
 constexpr Masse MASSES_Z[] = {{Z_Item(ITEM_SERVO2), Poids_Item(ITEM_SERVO2)},
                               {Z_Item(ITEM_SERVO1), Poids_Item(ITEM_SERVO1)},
                               {Z_Item(ITEM_BATTERIE), Poids_Item(ITEM_BATTERIE)},
                               {Z_Item(ITEM_WINCH), Poids_Item(ITEM_WINCH)},
                               {Z_Item(ITEM_RECEPTEUR), Poids_Item(ITEM_RECEPTEUR)},
-                              {Z_Item(ITEM_LIBRE), Poids_Item(ITEM_LIBRE)},
-                              {Z_BULBE, POIDS_BULBE}};
+                              {Z_Item(ITEM_LIBRE), Poids_Item(ITEM_LIBRE)}};
+
+// Vertical centre of the items and the bulb, floor(sum z x weight / sum of weights); with only
+// the hull carrying weight the onboard items have no height: 0.
+double Hauteur_Centre(Etat_Projet &e) {
+    double poids_z = 0, moment_z = 0;
+    for (const Masse &m : MASSES_Z) {
+        poids_z += e.P(m.poids);
+        moment_z += e.P(m.position) * e.P(m.poids);
+    }
+    if (e.P(POIDS_BULBE) != 0) {
+        poids_z += e.P(POIDS_BULBE);
+        moment_z += Profondeur_Axe_Bulbe(e) * e.P(POIDS_BULBE);
+    }
+    return poids_z == 0 ? 0.0 : Int(Divise(moment_z, poids_z));
+}
 } // namespace
 
 void Calcul_Centre_Gravite(Etat_Projet &e) {
@@ -58,13 +74,7 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
         throw Erreur_Gabarit(MESSAGE_POIDS_NUL);
     const double cg_x = Int(Divise(moment_x, poids));
 
-    double poids_z = 0, moment_z = 0;
-    for (const Masse &m : MASSES_Z) {
-        poids_z += e.P(m.poids);
-        moment_z += e.P(m.position) * e.P(m.poids);
-    }
-    // With only the hull carrying weight the onboard items have no height: 0.
-    const double cg_z = poids_z == 0 ? 0.0 : Int(Divise(moment_z, poids_z));
+    const double cg_z = Hauteur_Centre(e);
 
     // As a project file gives them back: a saved project floats the same weight.
     e.P(X_BULBE) = Valeur_Fichier(x_bulbe);
@@ -93,7 +103,9 @@ void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     e.P(ZERO_CENTRAGE) = 0;
     e.P(ANGLE_GITE) = angle;
     shell.Texte_Statut(1, "Pret");
-    Calcul_Flottaison(e, shell);
+    // The bulb hangs from the hull bottom at the waterline just found.
+    if (Calcul_Flottaison(e, shell))
+        e.P(CENTRE_GRAVITE_Z) = Hauteur_Centre(e);
 }
 
 } // namespace gabarit

@@ -10,11 +10,14 @@ inline constexpr const char *MESSAGE_POIDS_NUL =
     "Le poids total est nul : indiquez au moins un poids avant le calcul du centrage.";
 
 // Bulb station X_BULBE, total weight POIDS_TOTAL, centres of gravity CENTRE_GRAVITE_X along
-// the hull and CENTRE_GRAVITE_Z in height, in that order. Refuses weights summing to zero
+// the hull and CENTRE_GRAVITE_Z in height, in that order. The bulb's height in the centre is
+// its axis depth under the upright waterline the record holds (Profondeur_Axe_Bulbe), never
+// the figure a drawing left. Refuses weights summing to zero, a bulb that cannot be placed
 // (Erreur_Gabarit, nothing stored). Leaves the waterline alone.
 void Calcul_Centre_Gravite(Etat_Projet &e);
 
-// Calcul_Centre_Gravite, then the upright waterline for the new weight. A zero total weight
+// Calcul_Centre_Gravite, then the upright waterline for the new weight, and the height of the
+// centre again on that waterline. A zero total weight
 // is reported in a message box and ends the caller's chain (Erreur_Gabarit).
 void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell);
 

@@ -85,6 +85,9 @@ TEST(Fichier_Projet, FinsDeLigneBlancsEtLignesEnTrop) {
     l2[1] = "\t  -148999\t ";
     l2[2] = "   Valeur 1   ";
     l2[4] = "+0";
+    // Lines finer than a thousandth (hand edits) are taken as the writer writes them again.
+    l2[7] = " 1100000.2 ";
+    l2[10] = "-0.5";
     for (int k = 0; k < 40; ++k)
         l2.push_back("ligne " + std::to_string(k) + ", en trop");
     Ecrit_Octets(dossier + "/blancs.cot", Joint(l2));
@@ -97,6 +100,8 @@ TEST(Fichier_Projet, FinsDeLigneBlancsEtLignesEnTrop) {
     EXPECT_EQ(c.P(1), -148.999);
     EXPECT_EQ(c.Texte_Projet[1], "Valeur 1");
     EXPECT_EQ(c.P(2), 0);
+    EXPECT_EQ(c.P(3), 1100);
+    EXPECT_EQ(c.P(4), -0.001);
     EXPECT_EQ(c.Texte_Projet[300], "Version 2.2.9");
     EXPECT_EQ(c.P(300), a.P(300));
 }

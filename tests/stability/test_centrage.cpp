@@ -28,9 +28,14 @@ Etat_Projet Projet_Vide() {
 
 TEST(Centrage, HuitMassesChacuneASaPlace) {
     // The weights fixture, its centres worked by hand; what the record held is marked first.
+    // Its bulb hangs 330 mm down: the 250 mm keel under a hull 80 mm deep at the keel station
+    // (the stem foot depth, every exponent 0), the waterline at the sheer, no table. The depth
+    // a drawing left is not read.
     Etat_Projet e;
     test::Poids_Distincts(e);
-    e.P(42) = e.P(23) = e.P(28) = e.P(180) = -1;
+    e.P(1) = e.P(2) = 500;
+    e.P(21) = 80;
+    e.P(42) = e.P(23) = e.P(28) = e.P(180) = e.P(181) = -1;
     Calcul_Centre_Gravite(e);
     EXPECT_EQ(e.P(42), 3482);
     EXPECT_EQ(e.P(23), 488);
@@ -48,13 +53,26 @@ TEST(Centrage, PetitsCasALaMain) {
         // floor(520000 / 1100); servo 1 at height 0.
         {"servo 1 et carene", {{60, 100}, {58, 200}, {57, 1000}, {32, 500}}, 1100, 472, 0},
         // Servo and hull at 0, bulb at 500: floor(500000 / 2600); the hull weighs nothing in
-        // the heights: floor(338000 / 1100).
-        {"bulbe", {{60, 100}, {59, 50}, {170, 1000}, {181, 333}, {57, 1500}}, 2600, 192, 307},
+        // the heights, the bulb hangs from the 250 mm keel under a hull 83 mm deep (the stem
+        // foot depth): floor(338000 / 1100).
+        {"bulbe", {{60, 100}, {59, 50}, {170, 1000}, {21, 83}, {57, 1500}}, 2600, 192, 307},
+        // The upright waterline 10 mm below the sheer aft and 30 forward: 20 at the keel, so
+        // the hull bottom is 63 down; the upper profile (row 3) half 5 % thick over 2 mm per
+        // per cent; the lower profile and the heel shown (30 degrees) do not count:
+        // floor((5000 + 323000) / 1100).
+        {"bulbe sous la flottaison droite",
+         {{60, 100}, {59, 50}, {170, 1000}, {21, 83}, {43, 10}, {49, 30}, {159, 3}, {161, 4}},
+         1100, 454, 298},
         // The hull alone has no height: 0, not 0 / 0.
         {"carene seule", {{57, 800}, {32, 420}, {28, 55}}, 800, 420, 0}};
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.quoi);
         Etat_Projet e = Projet_Vide();
+        e.Table_Naca[3][26] = 5;
+        e.Table_Naca[4][26] = 7;
+        e.Gite_Couple = 30;
+        test::Francs_Bords(e, 40, 40);
+        e.P(43) = e.P(49) = 0;
         for (auto [n, v] : c.valeurs)
             e.P(n) = v;
         Calcul_Centre_Gravite(e);

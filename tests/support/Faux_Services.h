@@ -34,6 +34,7 @@ struct Faux_Services {
             if (!f || !(f >> v))
                 throw Erreur_Gabarit("Fichier projet illisible : " + chemin);
             c.valeurs[1] = v;
+            c.valeurs[POIDS_CARENE] = 1000; // a weight to float, as every project has
             c.textes[300] = "Version 2.2.9";
         };
         s.ecrit_projet = [this](const std::string &chemin, Etat_Projet &e) {

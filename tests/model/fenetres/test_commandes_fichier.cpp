@@ -145,6 +145,7 @@ TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {
 
 TEST_F(Commandes_Fichier, OuvirDeLaBarreRepeintLesVoyantsVerifies) {
     cadre->show();
+    e.P(57) = e.P(42) = 1000;
     for (int k = 0; k < 7; ++k)
         e.P(186 + k) = 0;
     Affiche_Voyants(e, cadre->Shell()); // every light green before
@@ -152,6 +153,7 @@ TEST_F(Commandes_Fichier, OuvirDeLaBarreRepeintLesVoyantsVerifies) {
     const int drapeaux[7] = {1, 0, 1, 0, 0, 1, 0};
     Services().lit_projet = [&](const std::string &, Cible_Projet c) {
         c.valeurs[1] = 9;
+        c.valeurs[57] = c.valeurs[42] = 1000; // the hull's weight, as the project weighs
         for (int k = 0; k < 7; ++k)
             c.valeurs[static_cast<std::size_t>(186 + k)] = drapeaux[k];
     };

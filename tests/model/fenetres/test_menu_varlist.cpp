@@ -208,6 +208,7 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     Banc b;
     const Etat_Projet caisson = test::Coque_Caisson(1000, 50, 100);
     b.e.Tab_Param = caisson.Tab_Param;
+    b.e.P(57) = 1000; // a weight to float
     Menu_VarList &w = b.Ouvre();
     struct Cas {
         int ligne;

@@ -26,6 +26,8 @@ TEST_F(Demarrage_Reel, MaitreFlotteReglagesRendusALIdentique) {
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
     // The master's results are this boat's: every light green over the file's own figures.
     EXPECT_EQ(e.P(13), 39.488);
+    // Its centre of gravity height worked out from the boat, the bulb 413.346 mm down.
+    EXPECT_EQ(e.P(28), 362);
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(Couleur_Voyant(k), COULEUR_VERTE) << k;
     EXPECT_DOUBLE_EQ(e.Echelle_Imp_H, e.P(301));

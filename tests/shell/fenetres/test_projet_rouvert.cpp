@@ -39,7 +39,8 @@ protected:
         dialogue.ouvre = QString::fromStdString(chemin);
         Action("M_Fichier_Ouvrir")->trigger();
     }
-    // Saved, then opened again: the same project, values, comments and lights.
+    // Saved, then opened again after the master: the same project, values, comments and
+    // lights, whatever boat was open before.
     void Sauve_Et_Rouvre(const std::string &commande) {
         SCOPED_TRACE(commande);
         const Etat_Projet avant = e;
@@ -49,7 +50,9 @@ protected:
         EXPECT_EQ(Projet_Modifie(e), modifie);
         Action("M_Fichier_Sauver")->trigger();
         EXPECT_FALSE(Projet_Modifie(e));
-        Ouvre(Chemin_Projet(e, e.Nom_Projet));
+        const std::string chemin = Chemin_Projet(e, e.Nom_Projet);
+        Ouvre(dossier + "/tov0.mas");
+        Ouvre(chemin);
         for (int n = 1; n <= 300; ++n)
             if (!Valeur_De_Travail(n))
                 EXPECT_EQ(e.P(n), avant.P(n)) << n;
