@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "model/Erreur.h"
+#include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "platform/Boite_Message.h"
 #include "shell/Suivi_Commande.h"
@@ -50,6 +51,10 @@ Issue Lance(Interface_Shell &shell, const std::function<void()> &f, Contexte::Si
 bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
+    // A computation that lets events run reads the project: a command run meanwhile may change
+    // the windows and the views' settings, never the boat. One that did is put back, quietly,
+    // and is followed by nothing else.
+    const bool sous_calcul = Occupe();
     // The project as the command finds it: a refusal puts it back whole, and what the command
     // leaves is checked against it (Suit_Commande).
     const Avant_Commande avant = Avant(etat);
@@ -65,10 +70,13 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
         rafraichit();
     };
     auto lance = [&] {
-        if (Lance(shell, f, refus) == Issue::Refusee) {
+        if (Lance(shell, f, refus) == Issue::Refusee ||
+            (sous_calcul && Projet_Change(*avant.etat, etat))) {
             retablit();
             return;
         }
+        if (sous_calcul)
+            return;
         // A derived value the command's inputs cannot give (weights summing to zero, a bulb
         // profile outside the table) refuses the command: the user is told why.
         bool suivie = false;

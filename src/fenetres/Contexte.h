@@ -73,7 +73,7 @@ public:
 
     // How a window command stands with a computation that lets events run.
     enum class Si_Occupe {
-        Execute, // runs all the same: it changes nothing such a computation reads
+        Execute, // runs all the same; what it changed of the project is put back
         Ignore,  // does nothing
         Garde,   // does nothing; runs under the busy guard, so no such command starts meanwhile
     };
@@ -87,8 +87,10 @@ public:
     // completed, Calcul_Partiel), the project is put back as it was. Otherwise the values it
     // stored are cut to a file's thousandth, the derived values follow their inputs, every heel
     // it did not compute goes out of date when it changed a record the heel results read, and
-    // the heels it floated get their moment and coefficient (Suit_Commande). False when it
-    // was not run because a computation was busy.
+    // the heels it floated get their moment and coefficient (Suit_Commande). Under a busy
+    // computation a command that changed a value or a comment of the project (views' settings
+    // and drawn figures aside) is put back whole, without a word. False when it was not run
+    // because a computation was busy.
     bool Commande(Si_Occupe quand, const std::function<void()> &f,
                   Si_Refus refus = Si_Refus::Silence);
 

@@ -41,6 +41,29 @@ bool Valeur_De_Dernier_Calcul(int n) {
     }
 }
 
+namespace {
+// Whether value n of two records differ as `meme` tells, or comment n; what counts for the
+// boat only.
+template <class Valeurs_A, class Valeurs_B, class Textes, class Meme>
+bool Differe(const Valeurs_A &a, const Textes &ta, const Valeurs_B &b, const Textes &tb,
+             Meme meme) {
+    for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        if (!Valeur_De_Travail(n) && !Valeur_De_Dernier_Calcul(n) && !meme(a[i], b[i]))
+            return true;
+        // Record 300's comment is the version stamp, set again at every read and save.
+        if (n < NB_VALEURS_PROJET && ta[i] != tb[i])
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool Projet_Change(const Etat_Projet &avant, const Etat_Projet &apres) {
+    return Differe(avant.Tab_Param, avant.Texte_Projet, apres.Tab_Param, apres.Texte_Projet,
+                   [](double a, double b) { return a == b; });
+}
+
 void Marque_Enregistre(Etat_Projet &e) {
     e.Enregistre.pris = true;
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
@@ -51,18 +74,8 @@ void Marque_Enregistre(Etat_Projet &e) {
 }
 
 bool Projet_Modifie(const Etat_Projet &e) {
-    if (!e.Enregistre.pris)
-        return false;
-    for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        if (!Valeur_De_Travail(n) && !Valeur_De_Dernier_Calcul(n) &&
-            !Meme_Milliemes(e.Tab_Param[i], e.Enregistre.valeurs[i]))
-            return true;
-        // Record 300's comment is the version stamp, set again at every read and save.
-        if (n < NB_VALEURS_PROJET && e.Texte_Projet[i] != e.Enregistre.textes[i])
-            return true;
-    }
-    return false;
+    return e.Enregistre.pris && Differe(e.Enregistre.valeurs, e.Enregistre.textes, e.Tab_Param,
+                                        e.Texte_Projet, Meme_Milliemes);
 }
 
 } // namespace gabarit

@@ -17,6 +17,10 @@ bool Valeur_De_Travail(int n);
 // change of the boat.
 bool Valeur_De_Dernier_Calcul(int n);
 
+// True when `apres` holds a value or a comment of the boat other than `avant` does, exactly:
+// working settings and the figures of the last drawing aside.
+bool Projet_Change(const Etat_Projet &avant, const Etat_Projet &apres);
+
 // The project as it stands becomes the one last read, created or saved.
 void Marque_Enregistre(Etat_Projet &e);
 // True when the project holds a value or a comment other than the one last read, created or

@@ -1,12 +1,18 @@
 // The windows' command runner: what it does with a failure, and with the busy guard.
+#include <QListWidget>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QStringList>
 #include <QtGlobal>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
 #include "model/Erreur.h"
+#include "model/Numeros.h"
+#include "model/fenetres/Menu_VarList.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Gestes.h"
 
 using namespace gabarit;
 
@@ -74,4 +80,33 @@ TEST(Commande_Contexte, CeQueChaqueCommandeFaitSousUnCalcul) {
     EXPECT_FALSE(c.Commande(Q::Ignore, [&] { lances += 10; }));
     EXPECT_FALSE(c.Commande(Q::Garde, [&] { lances += 100; }));
     EXPECT_EQ(lances, 1);
+
+    // And it changes no value nor comment of the boat the computation reads: one that would
+    // is put back whole; the views' settings and drawn figures alone are kept.
+    Etat_Projet &e = b.e;
+    e.P(Poids_Item(ITEM_SERVO1)) = 45;
+    e.P(ECHELLE_VUE) = 2;
+    c.Commande(Q::Execute, [&] {
+        e.P(Poids_Item(ITEM_SERVO1)) = 1045;
+        e.P(ECHELLE_VUE) = 3;
+    });
+    EXPECT_EQ(e.P(Poids_Item(ITEM_SERVO1)), 45);
+    EXPECT_EQ(e.P(ECHELLE_VUE), 2);
+    c.Commande(Q::Execute, [&] { e.Texte_Projet[60] = "servo lourd"; });
+    EXPECT_EQ(e.Texte_Projet[60], "");
+    c.Commande(Q::Execute, [&] {
+        e.P(ECHELLE_VUE) = 3;
+        e.P(Z_BULBE) = 7;
+    });
+    EXPECT_EQ(e.P(ECHELLE_VUE), 3);
+    EXPECT_EQ(e.P(Z_BULBE), 7);
+    // The parameter editor's "Valide", as the user clicks it while a heel floats.
+    auto &w = c.Fenetre<Menu_VarList>();
+    w.Montre();
+    w.Remplit_Liste();
+    w.List1()->setCurrentRow(59);
+    test::Tape(w.Text1_0(), QStringLiteral("1045"));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(e.P(Poids_Item(ITEM_SERVO1)), 45);
+    EXPECT_EQ(w.List1()->item(59)->text().section('\t', 1, 1), QStringLiteral("45"));
 }
