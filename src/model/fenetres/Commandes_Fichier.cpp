@@ -65,11 +65,25 @@ bool Peut_Quitter_Projet(Contexte &ctx) {
     if (reponse != REPONSE_OUI)
         return false;
     // Saved as "Sauver" saves, the question just answered standing for its own.
-    if (Est_Maitre(e, e.Nom_Projet)) {
-        Refuse_Maitre(ctx, e.Nom_Projet);
+    if (!Est_Maitre(e, e.Nom_Projet))
+        return Enregistre_Projet(ctx);
+    // The master stays as delivered: the work goes under a name the user gives, as "Copier"
+    // asks for one, and becomes the project saved. No name, no command.
+    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    if (nom.empty())
+        return false;
+    if (Est_Maitre(e, nom)) {
+        Refuse_Maitre(ctx, nom);
+        Dossier_Programme_Courant(ctx);
         return false;
     }
-    return Enregistre_Projet(ctx);
+    if (!Ecrit(ctx, Chemin_Projet(e, nom)))
+        return false;
+    e.Nom_Projet = nom;
+    if (ctx.cadre)
+        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
+    Marque_Enregistre(e);
+    return true;
 }
 
 bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {

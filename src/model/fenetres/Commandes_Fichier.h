@@ -8,8 +8,9 @@ class Contexte;
 
 // Before a command ends or replaces the project: true when it may go on. A project changed
 // since it was last read, created or saved is saved under Nom_Projet, discarded or kept, as
-// the user answers; kept, or a save refused (the master) or failed, gives false and the
-// command does nothing.
+// the user answers; the master is saved under a name asked as "Copier" asks it, which it then
+// bears. Kept, a name not given or refused, or a failed save gives false and the command does
+// nothing.
 bool Peut_Quitter_Projet(Contexte &ctx);
 
 // Asks first when the project changed. Returns false when the question or the dialog was

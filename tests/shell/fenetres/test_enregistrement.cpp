@@ -47,15 +47,19 @@ protected:
 };
 
 enum class Commande { Ouvir, Touche_Ouvir, Quiter, Fermeture, Terminer };
-enum class Cas { Intact, Annuler, Ne_Pas_Enregistrer, Enregistrer, Maitre, Echec };
+// Maitre: the master saved under the name the user gives; Maitre_Sans_Nom: no name given.
+enum class Cas { Intact, Annuler, Ne_Pas_Enregistrer, Enregistrer, Maitre, Maitre_Sans_Nom, Echec };
 
 class Enregistrement_Table : public Enregistrement,
                              public ::testing::WithParamInterface<std::tuple<Commande, Cas>> {};
 
 TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
     const auto [commande, cas] = GetParam();
-    Demarre(cas == Cas::Maitre ? "" : projet);
-    const std::string nom = cas == Cas::Maitre ? "tov0.mas" : projet;
+    const bool maitre = cas == Cas::Maitre || cas == Cas::Maitre_Sans_Nom;
+    Demarre(maitre ? "" : projet);
+    const std::string nom = maitre ? "tov0.mas" : projet;
+    const std::string copie = dossier + "/copie.cot";
+    dialogue.sauve = cas == Cas::Maitre ? QString::fromStdString(copie) : QString();
     const std::string fichier = Chemin_Projet(e, nom), octets = Octets(fichier);
     ASSERT_EQ(e.Nom_Projet, nom);
     if (cas != Cas::Intact)
@@ -99,8 +103,6 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
     std::vector<QString> boites;
     if (cas != Cas::Intact)
         boites.push_back(QString::fromUtf8(QUESTION).arg(QString::fromStdString(nom)));
-    if (cas == Cas::Maitre)
-        boites.push_back(QStringLiteral("Impossible de Sauver tov0.mas\n Ce projet est un Master"));
     if (cas == Cas::Echec)
         boites.push_back(QString::fromUtf8("Le projet n'a pas été enregistré.\ndisque plein"));
     ASSERT_EQ(messages.size(), boites.size());
@@ -110,19 +112,22 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
         EXPECT_EQ(messages[i].titre, QStringLiteral("Attention")) << i;
     }
 
-    // Written only when saved, and then with the change.
-    if (cas == Cas::Enregistrer) {
+    // Written only when saved, and then with the change; the master never, its copy once
+    // named.
+    if (cas == Cas::Enregistrer || cas == Cas::Maitre) {
         Etat_Projet lu;
-        Lit_Fichier_Projet(fichier, Projet_Courant(lu));
+        Lit_Fichier_Projet(cas == Cas::Maitre ? copie : fichier, Projet_Courant(lu));
         EXPECT_EQ(lu.P(POIDS_TOTAL), POIDS_CHANGE);
-    } else {
-        EXPECT_EQ(Octets(fichier), octets);
     }
+    if (cas != Cas::Enregistrer)
+        EXPECT_EQ(Octets(fichier), octets);
+    EXPECT_EQ(dialogue.sauvegardes, maitre ? 1 : 0);
     // The command went on, or nothing changed at all.
-    const bool suit =
-        cas == Cas::Intact || cas == Cas::Ne_Pas_Enregistrer || cas == Cas::Enregistrer;
+    const bool suit = cas == Cas::Intact || cas == Cas::Ne_Pas_Enregistrer ||
+                      cas == Cas::Enregistrer || cas == Cas::Maitre;
     const bool quitte = commande == Commande::Quiter || commande == Commande::Fermeture;
-    const std::string nom_apres = !suit || quitte ? nom
+    const std::string nom_apres = !suit        ? nom
+                                  : quitte     ? (cas == Cas::Maitre ? copie : nom)
                                   : nouveau       ? std::string("MonProjet.cot")
                                                   : autre;
     EXPECT_EQ(fenetre.Visible(), !suit);
@@ -142,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Commande::Ouvir, Commande::Touche_Ouvir, Commande::Quiter,
                                          Commande::Fermeture, Commande::Terminer),
                        ::testing::Values(Cas::Intact, Cas::Annuler, Cas::Ne_Pas_Enregistrer,
-                                         Cas::Enregistrer, Cas::Maitre, Cas::Echec)));
+                                         Cas::Enregistrer, Cas::Maitre, Cas::Maitre_Sans_Nom,
+                                         Cas::Echec)));
 
 // Under a computation the project cannot be saved: the close box only offers to quit without
 // saving, and asks nothing when there is nothing to lose.
