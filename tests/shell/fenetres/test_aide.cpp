@@ -91,6 +91,12 @@ TEST_F(AideTest, TopicIsReadFromTheProgramFolderWhateverFolderIsCurrent) {
     const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
     aide.Montre_Sujet(11);
     EXPECT_TRUE(aide.RichTextBox1()->toPlainText().contains("L/80"));
+    // The heel topic says what a mouse change of the section shape leaves: the upright
+    // waterline found again at once.
+    aide.Montre_Sujet(8);
+    EXPECT_TRUE(aide.RichTextBox1()->toPlainText().contains(
+        QString::fromUtf8("rend rouges les voyants de 5° à 30° : la flottaison droite est "
+                          "recalculée aussitôt et le voyant de 0° reste vert.")));
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(),
               QDir(QString::fromStdString(test::Dossier_Donnees())).canonicalPath());
 }
