@@ -2,12 +2,15 @@
 #include <filesystem>
 #include <tuple>
 
+#include "interfaces/Shell_Muet.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
+#include "stability/Coef_Prismatique.h"
 #include "support/Cadre_Test.h"
+#include "support/Maitre.h"
 #include "views/fenetres/AProfile.h"
 
 using namespace gabarit;
@@ -311,6 +314,13 @@ constexpr std::array<double, 7> ROUGES = {1, 1, 1, 1, 1, 1, 1};
 
 TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
     cadre->show();
+    // The coefficient at 15 degrees as "Precision" ticked works it out: not the file's.
+    Shell_Muet muet;
+    auto fin = std::make_unique<Etat_Projet>();
+    Prepare_Maitre(*fin, muet);
+    fin->P(26) = 15;
+    const double precision = Calcul_Coef_Pris(*fin, muet, nullptr, true);
+    ASSERT_FALSE(Meme_Milliemes(precision, maitre.P(196)));
     struct Cas {
         const char *quoi;
         std::vector<std::pair<int, double>> changes;
@@ -337,12 +347,15 @@ TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
         // One heel's stored result changed by hand.
         {"moment a 20", {{218, 374000}}, {0, 0, 1, 0, 1, 1, 0}, false},
         {"coefficient a 15", {{196, 6}}, {0, 0, 1, 1, 0, 1, 0}, false},
+        {"coefficient fin a 15", {{196, precision}}, F, false},
+        {"surface a 0", {{200, 150}}, {1, 0, 1, 0, 0, 1, 0}, false},
         {"surface a 5", {{201, 160}}, {0, 1, 1, 0, 0, 1, 0}, false},
         {"surface theorique", {{229, 90}}, {0, 0, 1, 0, 0, 1, 1}, false},
         // Flags that are neither 0 nor 1.
         {"drapeaux", {{187, 180.375}, {190, 0.5}}, {0, 1, 1, 0, 1, 1, 0}, false},
-        // A tonne of bulb cannot float: said once, and no result of the file stands.
-        {"coule", {{170, 1e6}}, ROUGES, true},
+        // A hull 40 mm wide cannot carry the boat's 3920 g: said once, and no result of the
+        // file stands. Its derived values are the file's: the flotation alone decides.
+        {"coule", {{5, 20}}, ROUGES, true},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.quoi);

@@ -15,6 +15,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "model/Equilibre.h"
+#include "model/Flottaison.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Editeur_Forme.h"
@@ -27,6 +29,7 @@
 #include "rig/fenetres/Comp_Safran.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
+#include "shell/Suivi_Commande.h"
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
@@ -284,6 +287,11 @@ TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
     Editeur(b, 165, 300); // bulb 300 long: (9.0026 + 9.0026) % of it, as the side view shows
     EXPECT_EQ(b.e.P(166), 54.015);
     EXPECT_EQ(b.Rouges(), TOUTES);
+    // A value another window stored with a ten-thousandth: the editor shows it as kept.
+    b.Ouvre<Menu_Voile>();
+    Saisie<Menu_Voile>(1, 0)(b, 330.0004);
+    EXPECT_TRUE(b.ctx.Fenetre<Menu_VarList>().List1()->item(84)->text().startsWith(
+        QStringLiteral("85\t") + Texte_Nombre(330) + QLatin1Char('\t')));
     const Etat_Projet apres = b.e;
     Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
     w.SSTab1()->setCurrentIndex(1);
@@ -306,4 +314,92 @@ TEST(Perime, UneCommandeRefuseeRemetLeProjetEntier) {
     ASSERT_EQ(b.messages.size() + b.shell.messages.size(), 1u);
     EXPECT_EQ(b.e.Tab_Param, avant.Tab_Param);
     EXPECT_EQ(b.Rouges(), 0);
+}
+
+namespace {
+
+// Heel k floated again where it stands: its flag put out of date, then its floating position
+// found.
+void Flotte(Banc &b, int k) {
+    b.e.P(26) = 5 * k;
+    b.e.P(186 + k) = 1;
+    if (k == 0)
+        Calcul_Flottaison(b.e, b.shell);
+    else
+        Calcul_Equilibre(b.e, b.shell);
+}
+
+} // namespace
+
+// What the runner leaves after a command of its own making: the lights (bit k for heel 5k)
+// and, for a command whose derived value cannot be worked out, the project put back with one
+// message.
+TEST(Perime, CeQueLeSuiviDUneCommandeLaisse) {
+    const struct {
+        const char *cas;
+        std::function<void(Banc &)> avant, commande;
+        int rouges;
+        int n;          // a record the command moved, 0 for a command refused
+        double de_plus; // by how much from where it was
+    } lignes[] = {
+        // Centred for a station no file keeps: the centre of gravity is 458 from either, the
+        // waterline was found for 200.0004.
+        {"servo 1 station 170 -> 200.0004, then centred", [](Banc &) {},
+         [](Banc &b) {
+             b.e.P(58) = 200.0004;
+             Calcul_Centrage(b.e, b.shell);
+         },
+         TOUTES, 58, 30},
+        // Floated for 3920 g while the boat weighs 3930 g.
+        {"servo 1 weight 45 -> 55, then floated upright", [](Banc &) {},
+         [](Banc &b) {
+             b.e.P(60) = 55;
+             Flotte(b, 0);
+         },
+         TOUTES, 42, 10},
+        // The waterline does not move, the moment does: 45 g x 20 mm more at every heel.
+        {"servo 1 20 mm sideways, then 15 degrees floated again",
+         [](Banc &b) {
+             Flotte(b, 3);
+             Complete_Gite(b.e, 3, true, true);
+         },
+         [](Banc &b) {
+             b.e.P(76) = 20;
+             Flotte(b, 3);
+         },
+         0b1110111, 217, 900},
+        // A keel past the bow gives no moment at any heel: none is stored. Its bulb weighs
+        // nothing, the hull carries its 2450 g: the boat still floats.
+        {"keel past the bow, 15 degrees floated",
+         [](Banc &b) {
+             b.e.P(110) = b.e.L() + 10;
+             b.e.P(170) = 0;
+             b.e.P(57) = 1100 + 2450;
+             Calcul_Centrage(b.e, b.shell);
+             b.e.P(189) = 1;
+         },
+         [](Banc &b) { Flotte(b, 3); }, 0b0001000, 217, 0},
+        {"bulb profile 45 stored", [](Banc &) {}, [](Banc &b) { b.e.P(159) = 45; }, 0, 0, 0},
+        {"every weight 0", [](Banc &) {},
+         [](Banc &b) {
+             for (int n : {57, 60, 63, 66, 69, 72, 75, 170})
+                 b.e.P(n) = 0;
+         },
+         0, 0, 0},
+    };
+    for (const auto &l : lignes) {
+        SCOPED_TRACE(l.cas);
+        Banc b;
+        b.Vert();
+        l.avant(b);
+        Affiche_Voyants(b.e, b.shell);
+        const Etat_Projet avant = b.e;
+        b.ctx.Commande(Contexte::Si_Occupe::Garde, [&] { l.commande(b); });
+        EXPECT_EQ(b.Rouges(), l.rouges);
+        EXPECT_EQ(b.shell.messages.size() + b.messages.size(), l.n == 0 ? 1u : 0u);
+        if (l.n == 0)
+            EXPECT_EQ(b.e.Tab_Param, avant.Tab_Param);
+        else
+            EXPECT_EQ(b.e.P(l.n), avant.P(l.n) + l.de_plus);
+    }
 }
