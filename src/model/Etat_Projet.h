@@ -154,9 +154,9 @@ struct Etat_Projet {
             forme_a, forme_b;
     };
     Sortie_Couple Sortie_Couple_Actuelle() const {
-        return {X_Couple,           Gite_Couple,       Franc_Bord,  Hauteur_Couple,
-                Demi_Largeur_Couple, Demi_Largeur_Pont, Tirant_Eau_Couple, Cote_Livet,
-                Exp_Forme_A,        Exp_Forme_B};
+        return {
+            X_Couple,          Gite_Couple,       Franc_Bord, Hauteur_Couple, Demi_Largeur_Couple,
+            Demi_Largeur_Pont, Tirant_Eau_Couple, Cote_Livet, Exp_Forme_A,    Exp_Forme_B};
     }
     void Remet_Sortie_Couple(const Sortie_Couple &s) {
         X_Couple = s.x;

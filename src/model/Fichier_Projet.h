@@ -26,9 +26,10 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
 
 // Reads the file into a temporary record and replaces values 1 to 300 (each as the writer
 // would write it again: to the whole thousandth below), the texts and the record numbers of
-// the target only when all 900 lines were read and every value line is a number (but for the values an older version's file lacks, which the upgrade writes over:
-// those read as 0). Throws Erreur_Gabarit with a French message naming the file, and the line
-// and its text for a value that is not a number; the target is then unchanged.
+// the target only when all 900 lines were read and every value line is a number (but for the values
+// an older version's file lacks, which the upgrade writes over: those read as 0). Throws
+// Erreur_Gabarit with a French message naming the file, and the line and its text for a value that
+// is not a number; the target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.

@@ -43,8 +43,8 @@ double Profondeur_Axe_Bulbe(Etat_Projet &e) {
     e.Gite_Couple = 0;
     Calcul_Couple(e);
     // The keel's rake with the program's pi of the keel.
-    const double bout = (e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple) *
-                        std::cos(e.P(ANGLE_DERIVE) * PI_BULBE / 180);
+    const double bout =
+        (e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple) * std::cos(e.P(ANGLE_DERIVE) * PI_BULBE / 180);
     return Stockable(bout + static_cast<double>(e.Table_Naca[haut][COL_EPAISSEUR] * Lr(e)),
                      "profondeur du bulbe");
 }

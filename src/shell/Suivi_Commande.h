@@ -15,9 +15,10 @@ namespace gabarit {
 // The values the project derives from others: the total weight and the centres of gravity
 // (with the bulb's station; the height from the bulb's depth under the upright waterline), and
 // the bulb height its side-view profiles and length give, each to the thousandth a file keeps.
-// The same boat gives the same figures, whatever was open or drawn before. Refuses (Erreur_Gabarit, nothing
-// stored) weights summing to zero, a bulb profile outside the table, a figure no file can hold.
-// True when the total weight, the centre of gravity along the hull or the bulb height changed.
+// The same boat gives the same figures, whatever was open or drawn before. Refuses (Erreur_Gabarit,
+// nothing stored) weights summing to zero, a bulb profile outside the table, a figure no file can
+// hold. True when the total weight, the centre of gravity along the hull or the bulb height
+// changed.
 bool Derive_Valeurs(Etat_Projet &e);
 // The records those values are worked from, and the derived ones themselves: when a command
 // changed one of them, the derived values are worked out again.

@@ -1,7 +1,7 @@
 #pragma once
 // Total weight and centre of gravity of the onboard items, then the upright waterline.
-#include "model/Etat_Projet.h"
 #include "interfaces/Interface_Shell.h"
+#include "model/Etat_Projet.h"
 
 namespace gabarit {
 

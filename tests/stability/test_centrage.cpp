@@ -62,7 +62,9 @@ TEST(Centrage, PetitsCasALaMain) {
         // floor((5000 + 323000) / 1100).
         {"bulbe sous la flottaison droite",
          {{60, 100}, {59, 50}, {170, 1000}, {21, 83}, {43, 10}, {49, 30}, {159, 3}, {161, 4}},
-         1100, 454, 298},
+         1100,
+         454,
+         298},
         // The hull alone has no height: 0, not 0 / 0.
         {"carene seule", {{57, 800}, {32, 420}, {28, 55}}, 800, 420, 0}};
     for (const Cas &c : cas) {

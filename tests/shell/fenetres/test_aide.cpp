@@ -79,7 +79,7 @@ TEST_F(AideTest, TopicFileNamesFollowTheMenuOrder) {
     Contexte ctx(etat_, shell_, nullptr);
     Aide &aide = ctx.Fenetre<Aide>();
     const std::unique_ptr<Aide> fin(&aide); // no frame's area to own it
-    aide.Montre_Sujet(17); // no such item: nothing happens
+    aide.Montre_Sujet(17);                  // no such item: nothing happens
     EXPECT_FALSE(aide.isVisible());
     EXPECT_TRUE(messages_.empty());
 }

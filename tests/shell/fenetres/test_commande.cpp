@@ -2,8 +2,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QString>
-#include <QTest>
 #include <QStringList>
+#include <QTest>
 #include <QtGlobal>
 #include <gtest/gtest.h>
 #include <stdexcept>

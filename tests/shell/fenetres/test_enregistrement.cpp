@@ -126,10 +126,10 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
     const bool suit = cas == Cas::Intact || cas == Cas::Ne_Pas_Enregistrer ||
                       cas == Cas::Enregistrer || cas == Cas::Maitre;
     const bool quitte = commande == Commande::Quiter || commande == Commande::Fermeture;
-    const std::string nom_apres = !suit        ? nom
-                                  : quitte     ? (cas == Cas::Maitre ? copie : nom)
-                                  : nouveau       ? std::string("MonProjet.cot")
-                                                  : autre;
+    const std::string nom_apres = !suit     ? nom
+                                  : quitte  ? (cas == Cas::Maitre ? copie : nom)
+                                  : nouveau ? std::string("MonProjet.cot")
+                                            : autre;
     EXPECT_EQ(fenetre.Visible(), !suit);
     EXPECT_EQ(e.Nom_Projet, nom_apres);
     EXPECT_EQ(cadre->windowTitle().toStdString(), nom_apres);

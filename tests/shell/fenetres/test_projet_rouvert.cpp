@@ -163,4 +163,37 @@ TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
             ADD_FAILURE() << m.texte.toStdString();
 }
 
+// A file of an earlier version, and one with value lines finer than a thousandth (hand
+// edits of the hull weight and the keel station), give the same project at start-up and when
+// opened after the master; nobody touched it, so nothing asks to be saved.
+TEST_F(Projet_Rouvert, UnFichierUnProjetQuelQueSoitLePrecedent) {
+    std::string fin = Octets(dossier + "/tov0.mas");
+    const auto remplace = [&](const std::string &avant, const std::string &apres) {
+        fin.replace(fin.find(avant), avant.size(), apres);
+    };
+    remplace("\r\n 1100000 \r\n", "\r\n 1100000.2 \r\n");
+    remplace("\r\n 450000 \r\nPosition de la derive", "\r\n 449999.9 \r\nPosition de la derive");
+    Ecrit_Octets(dossier + "/fin.cot", fin);
+    fs::copy_file(Dossier_Fixtures() + "/ancien_2_1_4.cot", dossier + "/ancien.cot");
+    for (const std::string nom : {"fin.cot", "ancien.cot"}) {
+        SCOPED_TRACE(nom);
+        const std::string chemin = dossier + "/" + nom;
+        cadre = std::make_unique<MDIForm1>(e);
+        dialogue.ouvre = QString::fromStdString(chemin);
+        cadre->MDIForm1_MDIForm_Load();
+        const Etat_Projet demarre = e;
+        EXPECT_FALSE(Projet_Modifie(e));
+        if (nom == "fin.cot") {
+            EXPECT_EQ(e.P(POIDS_CARENE), 1100);
+            EXPECT_EQ(e.P(POSITION_DERIVE), 449.999);
+        }
+        Ouvre(dossier + "/tov0.mas");
+        Ouvre(chemin);
+        for (int n = 1; n <= 300; ++n)
+            if (!Valeur_De_Travail(n))
+                EXPECT_EQ(e.P(n), demarre.P(n)) << n;
+        EXPECT_FALSE(Projet_Modifie(e));
+    }
+}
+
 } // namespace
