@@ -3,9 +3,11 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/Carene.h"
 #include "model/Initialisation.h"
+#include "rig/Table_Naca.h"
 
 namespace gabarit {
 
@@ -73,7 +75,110 @@ constexpr Taille TAILLES[] = {
     {HAUTEUR_BULBE, "hauteur"},
 };
 
+// The values the program works out from others, and what from: every command's follow-up
+// works them out again when one of those changes, so a typed one would not last.
+struct Source {
+    const char *quoi; // what the records are, as the message names them
+    std::vector<int> numeros;
+};
+struct Derivee {
+    int n;
+    const char *nom;    // the value, as a sentence begins with it
+    const char *pronom; // "il" or "elle", as its gender asks
+    std::vector<Source> sources;
+};
+
+// Two records of every onboard item, in the record's order.
+std::vector<int> Des_Items(int (*a)(int), int (*b)(int)) {
+    std::vector<int> n;
+    for (int i = 0; i < NB_ITEMS; ++i)
+        n.insert(n.end(), {a(i), b(i)});
+    return n;
+}
+
+const std::vector<Derivee> &Derivees() {
+    static const std::vector<Derivee> d = [] {
+        std::vector<int> poids;
+        for (int i = 0; i < NB_ITEMS; ++i)
+            poids.push_back(Poids_Item(i));
+        return std::vector<Derivee>{
+            {POIDS_TOTAL,
+             "Le poids total",
+             "il",
+             {{"des poids de la coque", {POIDS_CARENE}},
+              {"des équipements", poids},
+              {"du bulbe", {POIDS_BULBE}}}},
+            // The bulb's station follows the keel tip, which the keel's rake moves aft.
+            {CENTRE_GRAVITE_X,
+             "Le centre de gravité en longueur",
+             "il",
+             {{"des positions et des poids de la coque", {X_CARENE, POIDS_CARENE}},
+              {"des équipements", Des_Items(X_Item, Poids_Item)},
+              {"du bulbe au bout de la quille",
+               {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE, LONGUEUR_BULBE,
+                POIDS_BULBE}}}},
+            // The hull has no height of its own; the bulb's depth is the one last drawn.
+            {CENTRE_GRAVITE_Z,
+             "Le centre de gravité en hauteur",
+             "il",
+             {{"des hauteurs et des poids des équipements", Des_Items(Z_Item, Poids_Item)},
+              {"du bulbe", {POIDS_BULBE, Z_BULBE}}}},
+            {HAUTEUR_BULBE,
+             "La hauteur du bulbe",
+             "elle",
+             {{"des profils NACA du bulbe", {NACA_BULBE_HAUT, NACA_BULBE_BAS}},
+              {"de sa longueur", {LONGUEUR_BULBE}}}},
+        };
+    }();
+    return d;
+}
+
+// "a", "a et b", "a, b et c": the parts of a French list.
+std::string Liste_Francaise(const std::vector<std::string> &parts) {
+    std::string s;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        s += (i == 0 ? "" : i + 1 == parts.size() ? " et " : ", ") + parts[i];
+    return s;
+}
+
 } // namespace
+
+std::string Refus_Profil_Projet(int n, double v) {
+    for (int p : NUMEROS_PROFILS)
+        if (p == n) {
+            try {
+                Profil_Naca(v);
+            } catch (const Refus_Profil &err) {
+                return err.what();
+            }
+        }
+    return "";
+}
+
+std::string Refus_Valeur_Derivee(int n) {
+    for (const Derivee &d : Derivees()) {
+        if (d.n != n)
+            continue;
+        std::vector<std::string> sources;
+        for (const Source &s : d.sources) {
+            std::vector<std::string> numeros;
+            for (int i : s.numeros)
+                numeros.push_back(std::to_string(i));
+            sources.push_back(std::string(s.quoi) + " (n° " + Liste_Francaise(numeros) + ")");
+        }
+        return std::string(d.nom) + " (n° " + std::to_string(n) + ") se calcule à partir " +
+               Liste_Francaise(sources) + " : " + d.pronom + " n'est pas modifiable ici.";
+    }
+    return "";
+}
+
+std::string Refus_Commentaire(int n, const std::string &texte) {
+    const std::string c = Caractere_Hors_Cp1252(texte);
+    if (c.empty())
+        return "";
+    const std::string ou = " » ne peut pas être enregistré dans le fichier projet : ";
+    return "Le caractère « " + c + ou + "commentaire du n° " + std::to_string(n) + " non modifié.";
+}
 
 const char *Nature_Taille(int n) {
     for (const Taille &t : TAILLES)
@@ -110,7 +215,13 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
     a_jour->Tab_Param = lu->Tab_Param;
     a_jour->Texte_Projet[NB_VALEURS_PROJET] = lu->Texte_Projet[NB_VALEURS_PROJET];
     Mise_A_Jour_Projet(*a_jour);
-    std::string refus = Refus_Table(a_jour->Tab_Param);
+    // The profiles once brought up to date: older files held something else there.
+    std::string refus;
+    for (int n : NUMEROS_PROFILS)
+        if (refus.empty())
+            refus = Refus_Profil_Projet(n, a_jour->P(n));
+    if (refus.empty())
+        refus = Refus_Table(a_jour->Tab_Param);
     if (refus.empty() && verifie) {
         try {
             verifie(*a_jour);
@@ -128,11 +239,17 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
 }
 
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
+    // The value shown for a derived record, typed again with its comment, is taken.
+    if (!Meme_Milliemes(v, e.P(n)))
+        if (std::string derivee = Refus_Valeur_Derivee(n); !derivee.empty())
+            return derivee;
     if (!std::isfinite(v * 1000))
         return "Valeur trop grande pour le n° " + std::to_string(n) +
                " : le fichier projet ne peut pas la contenir.";
     if (std::string taille = Refus_Taille(n, v); !taille.empty())
         return taille;
+    if (std::string profil = Refus_Profil_Projet(n, v); !profil.empty())
+        return profil;
     if (!Refus_Table(e.Tab_Param).empty())
         return ""; // a hull the table refuses already: the edit may be its repair
     auto copie = std::make_unique<Etat_Projet>();

@@ -7,23 +7,43 @@
 
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
+#include "model/Numeros.h"
 
 namespace gabarit {
 
 // Reads the project file as Lit_Fichier_Projet does, then refuses (Erreur_Gabarit naming
-// the file, with the reason) a project that holds a size below zero, or whose hull, once
-// brought up to date, the hull table would refuse, or that `verifie` refuses (given the
-// project brought up to date; its Erreur_Gabarit gives the reason). The target is changed only
-// when the project is taken.
+// the file, with the reason) a project that holds a size below zero, or, once brought up to
+// date, a profile number that is no row of the NACA table or a hull the hull table would
+// refuse, or that `verifie` refuses (given the project brought up to date; its Erreur_Gabarit
+// gives the reason). The target is changed only when the project is taken.
 void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
                         const std::function<void(Etat_Projet &)> &verifie = {});
 
-// Why v cannot take the place of P(n) in e ("" when it can): a value the project file cannot
-// hold in whole thousandths, a size below zero, or one that makes the hull table refuse a
-// hull it holds now (the message names the value, the record and the reason). The table
-// decides by its own passes (Verifie_Carene_Table), so an edit it lets through the table
-// takes.
+// Why v cannot take the place of P(n) in e ("" when it can): another value than the one the
+// program works out for a derived record (Refus_Valeur_Derivee), a value the project file
+// cannot hold in whole thousandths, a size below zero, a profile number that is no row of the
+// NACA table, or one that makes the hull table refuse a hull it holds now (the message names
+// the value, the record and the reason). The table decides by its own passes
+// (Verifie_Carene_Table), so an edit it lets through the table takes.
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v);
+
+// The records holding a profile number: keel, rudder (upper and lower sections) and bulb
+// (upper side, top view, lower side).
+inline constexpr int NUMEROS_PROFILS[] = {NACA_DERIVE_HAUT, NACA_DERIVE_BAS, NACA_SAFRAN_HAUT,
+                                          NACA_SAFRAN_BAS,  NACA_BULBE_HAUT, NACA_BULBE_DESSUS,
+                                          NACA_BULBE_BAS};
+// Why v cannot be the profile number P(n): it is no row of the table, as every drawing and
+// computation reads it (Profil_Naca's reason). "" when it can, or when n holds no profile.
+std::string Refus_Profil_Projet(int n, double v);
+
+// Why the user cannot type record n: the program works it out from others whenever they
+// change (the total weight, the centres of gravity, the bulb height), and the message names
+// them. "" for a record that is typed.
+std::string Refus_Valeur_Derivee(int n);
+
+// Why a comment cannot be kept for record n: it holds a character the project file, written
+// in Windows-1252, cannot hold; the message names the first one. "" when it can.
+std::string Refus_Commentaire(int n, const std::string &texte);
 
 // The kind of size record n holds ("longueur", "largeur", "hauteur", "corde", "poids"), or
 // nullptr when it may hold any sign (positions, offsets, angles, exponents, coordinates,

@@ -129,6 +129,16 @@ std::string Utf8_Vers_Cp1252(const std::string &texte) {
     return s;
 }
 
+std::string Caractere_Hors_Cp1252(const std::string &texte) {
+    for (std::size_t i = 0; i < texte.size();) {
+        const std::size_t debut = i;
+        const char32_t c = Point_Suivant(texte, i);
+        if (c != U'?' && Octet_Cp1252(c) == '?')
+            return texte.substr(debut, i - debut);
+    }
+    return "";
+}
+
 std::string Commentaire_Fichier(const std::string &texte) {
     std::string s = texte;
     for (char &c : s)

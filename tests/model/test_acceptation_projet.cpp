@@ -145,7 +145,10 @@ TEST(Acceptation_Projet, TailleNegativeRefuseeALOuvertureEtDansLEditeur) {
         const std::string attendu = *c.raison == 0 ? ""
                                                    : "Valeur " + valeur + " refusée pour le n° " +
                                                          std::to_string(c.n) + " : " + c.raison;
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), attendu);
+        // The total weight and the bulb height are refused in the editor for what they are,
+        // values worked out from others (below).
+        const std::string derivee = Refus_Valeur_Derivee(c.n);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), derivee.empty() ? attendu : derivee);
 
         auto lu = std::make_unique<Etat_Projet>(*maitre);
         lu->P(c.n) = c.v;
@@ -181,4 +184,80 @@ TEST(Acceptation_Projet, LeMaitreEtChaqueFixtureSOuvrent) {
     EXPECT_EQ(e->P(107), -1); // the upgrade itself runs with the initialisation
     EXPECT_EQ(e->P(108), -1);
     EXPECT_THROW(Verifie_Carene_Table(*e), Erreur_Gabarit);
+}
+
+TEST(Acceptation_Projet, ProfilHorsDeLaTableRefuseALOuvertureEtDansLEditeur) {
+    // Keel (18, 25), rudder (88, 92) and bulb (159, 160, 161): each profile number is a row 0 to
+    // 39 of the NACA table, as the drawings read it (the nearest whole row, half to even, so
+    // 39.5 is row 40). The open refuses the file and the editor the value, with one reason.
+    auto maitre = std::make_unique<Etat_Projet>();
+    test::Lit_Maitre(*maitre);
+    const std::string hors =
+        "Le numéro de profil NACA doit être compris entre 0 et 39 (45 demandé).";
+    const std::string chemin = test::Dossier_Temporaire() + "/profil.cot";
+    for (int n : {18, 25, 88, 92, 159, 160, 161}) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 45), hors);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 39.5),
+                  "Le numéro de profil NACA doit être compris entre 0 et 39 (39.5 demandé).");
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 39), "");
+
+        auto lu = std::make_unique<Etat_Projet>(*maitre);
+        lu->P(n) = 45;
+        Ecrit_Fichier_Projet(chemin, *lu);
+        auto cible = std::make_unique<Etat_Projet>();
+        cible->P(n) = 9;
+        try {
+            Lit_Projet_Accepte(chemin, Projet_Courant(*cible));
+            ADD_FAILURE() << "taken";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(std::string(err.what()), "Projet refusé : " + chemin + "\n" + hors);
+        }
+        EXPECT_EQ(cible->P(n), 9);
+    }
+    // Beside them 45 is a value like another: the keel's place along the bulb, 45 %.
+    EXPECT_EQ(Refus_Valeur_Projet(*maitre, 162, 45), "");
+    // A file of version 2.1 held something else in record 18, which its upgrade puts to 0.
+    std::string ancien = test::Octets(test::Dossier_Fixtures() + "/ancien_2_1_4.cot");
+    const std::string ligne = " 18 \r\n 3000 \r\n";
+    const std::size_t ou = ancien.find(ligne);
+    ASSERT_NE(ou, std::string::npos);
+    test::Ecrit_Octets(chemin, ancien.replace(ou, ligne.size(), " 18 \r\n 45000 \r\n"));
+    auto e = std::make_unique<Etat_Projet>();
+    EXPECT_NO_THROW(Lit_Projet_Accepte(chemin, Projet_Courant(*e)));
+    EXPECT_EQ(e->P(18), 45);
+}
+
+TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
+    // The total weight, the centres of gravity and the bulb height are worked out again after
+    // every command that changes what they follow from: another value typed is refused,
+    // naming those records; the value shown, to the file's thousandth, is taken with its
+    // comment. The bulb height's message is the editor's test's.
+    auto maitre = std::make_unique<Etat_Projet>();
+    test::Lit_Maitre(*maitre);
+    const struct {
+        int n;
+        const char *message;
+    } derivees[] = {
+        {42, "Le poids total (n° 42) se calcule à partir des poids de la coque (n° 57), des "
+             "équipements (n° 60, 63, 66, 69, 72 et 75) et du bulbe (n° 170) : il n'est pas "
+             "modifiable ici."},
+        {23, "Le centre de gravité en longueur (n° 23) se calcule à partir des positions et des "
+             "poids de la coque (n° 32 et 57), des équipements (n° 58, 60, 61, 63, 64, 66, 67, "
+             "69, 70, 72, 73 et 75) et du bulbe au bout de la quille (n° 110, 113, 115, 162, 165 "
+             "et 170) : il n'est pas modifiable ici."},
+        {28, "Le centre de gravité en hauteur (n° 28) se calcule à partir des hauteurs et des "
+             "poids des équipements (n° 59, 60, 62, 63, 65, 66, 68, 69, 71, 72, 74 et 75) et du "
+             "bulbe (n° 170 et 181) : il n'est pas modifiable ici."},
+    };
+    for (const auto &d : derivees) {
+        SCOPED_TRACE(d.n);
+        const double v = maitre->P(d.n);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v + 0.01), d.message);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v), "");
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v + 0.0004), "");
+    }
+    // The lateral centre and the bulb's place in the last drawing are no such value.
+    for (int n : {24, 180, 181})
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, maitre->P(n) + 10), "") << n;
 }

@@ -191,8 +191,9 @@ void Menu_VarList::Menu_VarList_List1_Click() {
 }
 
 QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
-    // Paragraph separators count as line breaks.
-    QString t = texte;
+    // An accent typed or pasted as a letter and a combining mark is the one letter the file
+    // holds. Paragraph separators count as line breaks.
+    QString t = texte.normalized(QString::NormalizationForm_C);
     t.replace(QChar(0x2028), QLatin1Char(' ')).replace(QChar(0x2029), QLatin1Char(' '));
     // As the project file holds it, so the record reads back the same.
     return QString::fromStdString(Commentaire_Fichier(t.toStdString()));
@@ -205,8 +206,9 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             return;
         Etat_Projet &e = ctx().etat;
         // As the hull-form window does: a text that is not a number, or a value the table,
-        // the file or the sizes' sign cannot take, is refused with its reason, once; nothing
-        // is stored and the box keeps the focus.
+        // the file, the sizes' sign or the profile table cannot take, or one the program works
+        // out from others, is refused with its reason, once; nothing is stored and the box
+        // keeps the focus.
         double v = 0;
         const std::string refus = Lit_Nombre(Text1_0_->text(), v)
                                       ? Refus_Valeur_Projet(e, i, v)
@@ -219,10 +221,23 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             Text1_0_->selectAll();
             return;
         }
+        // A comment the file cannot hold is refused, never saved with '?' in place of what was
+        // typed: the box keeps it, the character it cannot hold chosen, and nothing is stored.
+        const std::string commentaire = Nettoie_Commentaire(Text2_->text()).toStdString();
+        if (const std::string refus_texte = Refus_Commentaire(i, commentaire);
+            !refus_texte.empty()) {
+            Boite_Message(this, QString::fromStdString(refus_texte), MB_EXCLAMATION,
+                          QStringLiteral("Attention"));
+            const QString c = QString::fromStdString(Caractere_Hors_Cp1252(commentaire));
+            const qsizetype ou = Text2_->text().indexOf(c);
+            Text2_->setFocus();
+            if (ou >= 0)
+                Text2_->setSelection(static_cast<int>(ou), static_cast<int>(c.size()));
+            return;
+        }
         // Stored as the project file gives it back, so the list shows what a save reopens.
         e.P(i) = Valeur_Fichier(v);
-        e.Texte_Projet[static_cast<std::size_t>(i)] =
-            Nettoie_Commentaire(Text2_->text()).toStdString();
+        e.Texte_Projet[static_cast<std::size_t>(i)] = commentaire;
         Remplit();
         // The next line comes up, ready for the next edit; after the last there is none.
         if (i < List1_->count()) {

@@ -30,7 +30,8 @@ public:
     void Affiche_Valeurs() override;
 
     // A comment as the project file can hold it: commas, double quotes and line breaks
-    // become blanks, and the blanks at both ends go.
+    // become blanks, and the blanks at both ends go; a letter and its combining accent become
+    // the one accented letter.
     static QString Nettoie_Commentaire(const QString &texte);
 
     QTabWidget *SSTab1() const { return SSTab1_; }

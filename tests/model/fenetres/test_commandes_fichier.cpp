@@ -209,9 +209,9 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
     const Etat_Projet caisson = Coque_Caisson(1000, 50, 100, 0.25, 0.5);
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36})
         e.P(n) = caisson.P(n);
-    // Bulb profiles the table has (the open refuses any other).
-    for (int n : {159, 160, 161})
-        e.P(n) = n - 150;
+    // Keel, rudder and bulb profiles the table has (the open refuses any other).
+    for (int n : {18, 25, 88, 92, 159, 160, 161})
+        e.P(n) = n % 30;
     e.Nom_Projet = dossier + "/bateau.cot";
     const std::string copie = dossier + "/copie.cot";
     dialogue.sauve = QString::fromStdString(copie);

@@ -128,6 +128,12 @@ TEST(Menu_VarList, ValeursEntieresSousLeursTitres) {
             EXPECT_LT(d->Debut(1) + large[1], d->Debut(2));
             for (int k = 0; k < 3; ++k)
                 EXPECT_EQ(Gauche_Dans(w.findChild<QLabel *>(titres[k]), l), d->Debut(k)) << k;
+            // A heading wider than every text under it ("Hauteur" over the depth rows 0 and
+            // 1) still ends before the next one begins.
+            for (int k = 0; k < 2; ++k) {
+                QLabel *t = w.findChild<QLabel *>(titres[k]);
+                EXPECT_LT(Gauche_Dans(t, l) + t->sizeHint().width(), d->Debut(k + 1)) << k;
+            }
         };
         const char *variables[3] = {"Label1_0", "Label1_1", "Label1_2"};
         Verifie(variables);
@@ -173,6 +179,18 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     EXPECT_EQ(w.Text2()->text(), "centre de gravite");
     // Nothing recomputed, nothing marked out of date.
     EXPECT_EQ(b.shell.peintures_voyants, 0);
+
+    // Servo 1's weight: the total weight follows it, and the list shown again by the
+    // command's follow-up keeps the line that came up.
+    b.e.P(57) = 1000;
+    Clique_Ligne(w.List1(), 59);
+    Tape(w.Text1_0(), QStringLiteral("500"));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.e.P(42), 1500);
+    EXPECT_EQ(w.List1()->item(41)->text(), "42\t1500\t");
+    EXPECT_EQ(w.List1()->currentRow(), 60);
+    EXPECT_TRUE(w.List1()->item(60)->isSelected());
+    EXPECT_EQ(w.Label2_0()->text(), "61");
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
@@ -180,12 +198,43 @@ TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
     EXPECT_EQ(Menu_VarList::Nettoie_Commentaire("\n,\n"), "");
     EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("carène")),
               QString::fromUtf8("carène"));
+    // The accent pasted as a combining mark: the letter the file holds.
+    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("care\u0300ne")),
+              QString::fromUtf8("carène"));
     Banc b;
     Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 0);
     w.Text2()->setText(QStringLiteral("ligne 1\nligne 2, fin")); // pasted
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
+
+    // A character Windows-1252 has no byte for: one box naming it, nothing stored, the text
+    // kept in its box with that character chosen.
+    Clique_Ligne(w.List1(), 0);
+    Tape(w.Text1_0(), QStringLiteral("531"));
+    // Pasted: the key simulator has no key for such a character.
+    const QString colle = QString::fromUtf8("Poids ≈ 4 kg → lest");
+    w.Text2()->selectAll();
+    w.Text2()->insert(colle);
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].texte.toStdString(),
+              "Le caractère « ≈ » ne peut pas être enregistré dans le fichier projet : "
+              "commentaire du n° 1 non modifié.");
+    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+    EXPECT_EQ(b.e.P(1), 530);
+    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
+    EXPECT_EQ(w.List1()->currentRow(), 0);
+    EXPECT_EQ(w.Text2()->text(), colle);
+    EXPECT_EQ(w.focusWidget(), w.Text2());
+    EXPECT_EQ(w.Text2()->selectedText(), QString::fromUtf8("≈"));
+    // The characters it has, the euro sign and the curly quotes among them, are kept.
+    w.Text2()->selectAll();
+    w.Text2()->insert(QString::fromUtf8("Poids ‘env.’ 4 kg œuvre 30 €"));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.e.P(1), 531);
+    EXPECT_EQ(b.e.Texte_Projet[1], "Poids ‘env.’ 4 kg œuvre 30 €");
 }
 
 TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
@@ -220,7 +269,7 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     // float holds: what the table refuses, named.
     for (const Cas &c :
          {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
-          Cas{22, QStringLiteral("2e305"), "trop grande"},
+          Cas{23, QStringLiteral("2e305"), "trop grande"},
           Cas{6, Texte_Nombre(-0.45),
               "Valeur -0.45 refusée pour le n° 7 : la table de carène ne peut pas la prendre."},
           Cas{13, QStringLiteral("4e38"), "Valeur 4e+38 refusée pour le n° 14"}}) {
@@ -250,7 +299,8 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
 
 TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     // Under either locale: a text that is not a number as that locale writes one, a value the
-    // file cannot hold, a size below zero. One box naming the record; nothing stored.
+    // file cannot hold, a size below zero, a profile the table does not have, a value the
+    // program works out. One box naming the record; nothing stored.
     struct Cas {
         bool francais;
         int n;
@@ -269,16 +319,26 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
         "Valeur trop grande pour le n° 24 : le fichier projet ne peut pas la contenir.";
     const std::string negative =
         "Valeur -50 refusée pour le n° 5 : une largeur ne peut pas être négative.";
+    // Every profile number is a row 0 to 39 of the NACA table.
+    const std::string profil =
+        "Le numéro de profil NACA doit être compris entre 0 et 39 (45 demandé).";
+    // A value worked out from others is told as such; the one shown, typed again, is taken.
+    const std::string hauteur =
+        "La hauteur du bulbe (n° 166) se calcule à partir des profils NACA du bulbe (n° 159 et "
+        "161) et de sa longueur (n° 165) : elle n'est pas modifiable ici.";
     for (const Cas &c : {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 25, "1,5", virgule.c_str()},
                          Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 25, "1.5", ""},
                          Cas{true, 24, "nan", nan.c_str()}, Cas{true, 25, "1.5", point.c_str()},
-                         Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""}}) {
+                         Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""},
+                         Cas{false, 18, "45", profil.c_str()},
+                         Cas{true, 166, "40", hauteur.c_str()}, Cas{true, 42, "1,5", ""}}) {
         SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);
         test::Locale_Essai locale(c.francais ? test::Francais() : QLocale::c());
         Banc b;
         b.e.P(5) = 60;
         b.e.P(24) = 2;
         b.e.P(25) = 7;
+        b.e.P(42) = 1.5;
         Menu_VarList &w = b.Ouvre();
         Clique_Ligne(w.List1(), c.n - 1);
         const double avant = b.e.P(c.n);

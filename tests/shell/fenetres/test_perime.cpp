@@ -183,9 +183,6 @@ const Ligne LIGNES[] = {
      [](Banc &b, double v) { Editeur(b, 57, v); }, 1100, 1000, TOUTES},
     {"Menu_VarList, Valide: servo 1 lateral, record 76", Ouvre_Editeur_Banc,
      [](Banc &b, double v) { Editeur(b, 76, v); }, 0, 30, TOUTES},
-    // A derived value typed over follows its inputs again: the height the bulb's profiles give.
-    {"Menu_VarList, Valide: record 166", Ouvre_Editeur_Banc,
-     [](Banc &b, double v) { Editeur(b, 166, v); }, 48.614, 40, 0},
     // No heel result reads the sails.
     {"Menu_VarList, Valide: record 85", Ouvre_Editeur_Banc,
      [](Banc &b, double v) { Editeur(b, 85, v); }, 340, 330, 0},
