@@ -78,8 +78,8 @@ constexpr Taille TAILLES[] = {
 // The values the program works out from others, and what from: every command's follow-up
 // works them out again when one of those changes, so a typed one would not last.
 struct Source {
-    const char *quoi; // what the records are, as the message names them
-    std::vector<int> numeros;
+    const char *quoi;         // what the records are, as the message names them
+    std::vector<int> numeros; // none where they are too many to list (the hull's form)
 };
 struct Derivee {
     int n;
@@ -117,12 +117,17 @@ const std::vector<Derivee> &Derivees() {
               {"du bulbe au bout de la quille",
                {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE, LONGUEUR_BULBE,
                 POIDS_BULBE}}}},
-            // The hull has no height of its own; the bulb's depth is the one last drawn.
+            // The hull has no height of its own; the bulb hangs from the keel under the hull
+            // bottom at the upright waterline.
             {CENTRE_GRAVITE_Z,
              "Le centre de gravité en hauteur",
              "il",
              {{"des hauteurs et des poids des équipements", Des_Items(Z_Item, Poids_Item)},
-              {"du bulbe", {POIDS_BULBE, Z_BULBE}}}},
+              {"du bulbe sous la quille",
+               {POIDS_BULBE, POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, NACA_BULBE_HAUT,
+                LONGUEUR_BULBE}},
+              {"de la flottaison droite", {Franc_Bord_AR(0), Franc_Bord_AV(0)}},
+              {"de la forme de la carène", {}}}},
             {HAUTEUR_BULBE,
              "La hauteur du bulbe",
              "elle",
@@ -164,7 +169,8 @@ std::string Refus_Valeur_Derivee(int n) {
             std::vector<std::string> numeros;
             for (int i : s.numeros)
                 numeros.push_back(std::to_string(i));
-            sources.push_back(std::string(s.quoi) + " (n° " + Liste_Francaise(numeros) + ")");
+            sources.push_back(std::string(s.quoi) +
+                              (numeros.empty() ? "" : " (n° " + Liste_Francaise(numeros) + ")"));
         }
         return std::string(d.nom) + " (n° " + std::to_string(n) + ") se calcule à partir " +
                Liste_Francaise(sources) + " : " + d.pronom + " n'est pas modifiable ici.";

@@ -247,8 +247,9 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
              "69, 70, 72, 73 et 75) et du bulbe au bout de la quille (n° 110, 113, 115, 162, 165 "
              "et 170) : il n'est pas modifiable ici."},
         {28, "Le centre de gravité en hauteur (n° 28) se calcule à partir des hauteurs et des "
-             "poids des équipements (n° 59, 60, 62, 63, 65, 66, 68, 69, 71, 72, 74 et 75) et du "
-             "bulbe (n° 170 et 181) : il n'est pas modifiable ici."},
+             "poids des équipements (n° 59, 60, 62, 63, 65, 66, 68, 69, 71, 72, 74 et 75), du "
+             "bulbe sous la quille (n° 170, 110, 113, 115, 159 et 165), de la flottaison droite "
+             "(n° 43 et 49) et de la forme de la carène : il n'est pas modifiable ici."},
     };
     for (const auto &d : derivees) {
         SCOPED_TRACE(d.n);

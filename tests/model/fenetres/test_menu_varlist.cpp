@@ -25,6 +25,7 @@ struct Banc : test::Banc_Fenetre {
         e.P(2) = 470.5; // L = 1000.5
         e.P(22) = 3;
         e.P(23) = 471;
+        e.P(57) = 1000; // a hull weight: the boat has something to float
         e.Texte_Projet[1] = "longueur avant";
         e.Texte_Projet[23] = "centre de gravite";
         e.Texte_Projet[300] = "Version 2.2.9";
@@ -182,7 +183,6 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
 
     // Servo 1's weight: the total weight follows it, and the list shown again by the
     // command's follow-up keeps the line that came up.
-    b.e.P(57) = 1000;
     Clique_Ligne(w.List1(), 59);
     Tape(w.Text1_0(), QStringLiteral("500"));
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
@@ -257,7 +257,7 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     Banc b;
     const Etat_Projet caisson = test::Coque_Caisson(1000, 50, 100);
     b.e.Tab_Param = caisson.Tab_Param;
-    b.e.P(57) = 1000; // a weight to float
+    b.e.P(57) = 1000;
     Menu_VarList &w = b.Ouvre();
     struct Cas {
         int ligne;
