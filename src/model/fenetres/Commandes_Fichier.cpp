@@ -43,6 +43,24 @@ bool Ecrit(Contexte &ctx, const std::string &chemin) {
     return ecrit;
 }
 
+// A name for a copy, asked in the save dialog as "Copier" asks it: "" when none was given, or
+// when it names the program's master (refused with its message).
+std::string Nom_De_Copie(Contexte &ctx) {
+    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    if (nom.empty() || !Est_Maitre(ctx.etat, nom))
+        return nom;
+    Refuse_Maitre(ctx, nom);
+    Dossier_Programme_Courant(ctx);
+    return "";
+}
+
+// The project in work bears this name, in the frame's caption too.
+void Nomme_Projet(Contexte &ctx, const std::string &nom) {
+    ctx.etat.Nom_Projet = nom;
+    if (ctx.cadre)
+        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
+}
+
 // Writes the project under its own name; once written, it is the project saved.
 bool Enregistre_Projet(Contexte &ctx) {
     if (!Ecrit(ctx, Chemin_Projet(ctx.etat, ctx.etat.Nom_Projet)))
@@ -69,19 +87,10 @@ bool Peut_Quitter_Projet(Contexte &ctx) {
         return Enregistre_Projet(ctx);
     // The master stays as delivered: the work goes under a name the user gives, as "Copier"
     // asks for one, and becomes the project saved. No name, no command.
-    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
-    if (nom.empty())
+    const std::string nom = Nom_De_Copie(ctx);
+    if (nom.empty() || !Ecrit(ctx, Chemin_Projet(e, nom)))
         return false;
-    if (Est_Maitre(e, nom)) {
-        Refuse_Maitre(ctx, nom);
-        Dossier_Programme_Courant(ctx);
-        return false;
-    }
-    if (!Ecrit(ctx, Chemin_Projet(e, nom)))
-        return false;
-    e.Nom_Projet = nom;
-    if (ctx.cadre)
-        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
+    Nomme_Projet(ctx, nom);
     Marque_Enregistre(e);
     return true;
 }
@@ -105,9 +114,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
     }
     Cache_Fenetres(ctx);
     Dossier_Programme_Courant(ctx);
-    e.Nom_Projet = nom;
-    if (ctx.cadre)
-        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
+    Nomme_Projet(ctx, nom);
     // Shown once: a refusal the core already told the user about is not shown again. The
     // lights then show what the file's flags say where the file's results are found again.
     Essaie_Signale(
@@ -145,15 +152,10 @@ void MDIForm1_M_Fichier_Copier_Click(Contexte &ctx, bool depuis_barre) {
     if (ctx.shell.Message("Voulez vous réellement Copier  " + e.Nom_Projet, MB_OUI_NON, TITRE) !=
         REPONSE_OUI)
         return;
-    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    // A copy may be a master file of its own, but never over the program's master.
+    const std::string nom = Nom_De_Copie(ctx);
     if (nom.empty())
         return;
-    // A copy may be a master file of its own, but never over the program's master.
-    if (Est_Maitre(e, nom)) {
-        Refuse_Maitre(ctx, nom);
-        Dossier_Programme_Courant(ctx);
-        return;
-    }
     if (depuis_barre)
         ctx.Joue_Son(SON_ECRITURE);
     Ecrit(ctx, Chemin_Projet(e, nom));
