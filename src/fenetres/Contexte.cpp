@@ -51,9 +51,10 @@ Issue Lance(Interface_Shell &shell, const std::function<void()> &f, Contexte::Si
 bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
-    // A computation that lets events run reads the project: a command run meanwhile may change
-    // the windows and the views' settings, never the boat. One that did is put back, quietly,
-    // and is followed by nothing else.
+    // A computation that lets events run reads the project and its walk settings: a command
+    // run meanwhile may change the windows and the views' settings, never the boat nor the
+    // heel and steps the computation walks with. One that did is put back, quietly, and is
+    // followed by nothing else.
     const bool sous_calcul = Occupe();
     // The project as the command finds it: a refusal puts it back whole, and what the command
     // leaves is checked against it (Suit_Commande).
@@ -71,7 +72,7 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
     };
     auto lance = [&] {
         if (Lance(shell, f, refus) == Issue::Refusee ||
-            (sous_calcul && Projet_Change(*avant.etat, etat))) {
+            (sous_calcul && Change_Sous_Calcul(*avant.etat, etat))) {
             retablit();
             return;
         }

@@ -88,8 +88,9 @@ public:
     // stored are cut to a file's thousandth, the derived values follow their inputs, every heel
     // it did not compute goes out of date when it changed a record the heel results read, and
     // the heels it floated get their moment and coefficient (Suit_Commande). Under a busy
-    // computation a command that changed a value or a comment of the project (views' settings
-    // and drawn figures aside) is put back whole, without a word. False when it was not run
+    // computation a command that changed a value or a comment of the project, or the heel or a
+    // step the computation walks with (Change_Sous_Calcul; views' settings and drawn figures
+    // aside), is put back whole, without a word. False when it was not run
     // because a computation was busy.
     bool Commande(Si_Occupe quand, const std::function<void()> &f,
                   Si_Refus refus = Si_Refus::Silence);

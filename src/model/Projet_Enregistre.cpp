@@ -64,6 +64,27 @@ bool Projet_Change(const Etat_Projet &avant, const Etat_Projet &apres) {
                    [](double a, double b) { return a == b; });
 }
 
+bool Reglage_Des_Calculs(int n) {
+    switch (n) {
+    case ANGLE_GITE:
+    case PAS_HORIZONTAL:
+    case PAS_VERTICAL:
+    case NB_PAS_HORIZONTAL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Change_Sous_Calcul(const Etat_Projet &avant, const Etat_Projet &apres) {
+    if (Projet_Change(avant, apres))
+        return true;
+    for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
+        if (Reglage_Des_Calculs(n) && avant.P(n) != apres.P(n))
+            return true;
+    return false;
+}
+
 void Marque_Enregistre(Etat_Projet &e) {
     e.Enregistre.pris = true;
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {

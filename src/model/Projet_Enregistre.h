@@ -21,6 +21,14 @@ bool Valeur_De_Dernier_Calcul(int n);
 // working settings and the figures of the last drawing aside.
 bool Projet_Change(const Etat_Projet &avant, const Etat_Projet &apres);
 
+// The working settings a computation reads as it walks the hull: the heel it works at and the
+// longitudinal and vertical steps. The views' scale, origin and rotation are not among them:
+// a drawing sets them and uses them at once.
+bool Reglage_Des_Calculs(int n);
+// What a command run while a computation lets events run must not change: a value or a
+// comment of the boat (Projet_Change), or a setting the computation reads.
+bool Change_Sous_Calcul(const Etat_Projet &avant, const Etat_Projet &apres);
+
 // The project as it stands becomes the one last read, created or saved.
 void Marque_Enregistre(Etat_Projet &e);
 // True when the project holds a value or a comment other than the one last read, created or

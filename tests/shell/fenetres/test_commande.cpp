@@ -1,5 +1,6 @@
 // The windows' command runner: what it does with a failure, and with the busy guard.
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include "model/Erreur.h"
 #include "model/Numeros.h"
 #include "model/fenetres/Menu_VarList.h"
+#include "printing/fenetres/Menu_Impression.h"
 #include "support/Banc_Fenetre.h"
 #include "support/Gestes.h"
 
@@ -100,6 +102,18 @@ TEST(Commande_Contexte, CeQueChaqueCommandeFaitSousUnCalcul) {
     });
     EXPECT_EQ(e.P(ECHELLE_VUE), 3);
     EXPECT_EQ(e.P(Z_BULBE), 7);
+    // Nor the heel and steps a walk reads at every station.
+    for (int n : {ANGLE_GITE, PAS_HORIZONTAL, PAS_VERTICAL, NB_PAS_HORIZONTAL}) {
+        e.P(n) = 2;
+        c.Commande(Q::Execute, [&] { e.P(n) = 0.1; });
+        EXPECT_EQ(e.P(n), 2) << n;
+    }
+    // The print window's close box writes the vertical step back: closed while the prismatic
+    // coefficient walks, it changes nothing.
+    Montre_Menu_Impression(c);
+    e.Pas_Couple_Sauve = 1;
+    c.Fenetre<Menu_Impression>().Cadre()->close();
+    EXPECT_EQ(e.P(PAS_VERTICAL), 2);
     // The parameter editor's "Valide", as the user clicks it while a heel floats.
     auto &w = c.Fenetre<Menu_VarList>();
     w.Montre();
