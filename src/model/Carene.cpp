@@ -8,6 +8,7 @@
 
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
+#include "model/Voyants.h"
 
 namespace gabarit {
 
@@ -219,6 +220,20 @@ void Verifie_Carene_Table(Etat_Projet &e) {
     remet();
 }
 
+namespace {
+std::vector<double> Forme_Carene(const Etat_Projet &e) {
+    std::vector<double> forme;
+    forme.reserve(Numeros_Forme_Carene().size());
+    for (int n : Numeros_Forme_Carene())
+        forme.push_back(e.P(n));
+    return forme;
+}
+} // namespace
+
+bool Table_Du_Bateau(const Etat_Projet &e) {
+    return !e.Tab_Carene.Forme().empty() && e.Tab_Carene.Forme() == Forme_Carene(e);
+}
+
 void Calcul_Tab(Etat_Projet &e) {
     Section sections[Table_Carene::NB_STATIONS];
     const int nb = Sections_Table(e, sections);
@@ -230,6 +245,7 @@ void Calcul_Tab(Etat_Projet &e) {
         for (int i = 0; i < nb; ++i)
             profondeurs[i] = sections[i].D;
         t.Fixe_Sections(e.L(), nb, profondeurs);
+        t.Fixe_Forme(Forme_Carene(e));
     } catch (...) {
         // No half-built table survives a failed sample.
         t.Vide();

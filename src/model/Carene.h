@@ -24,6 +24,9 @@ void Init_Tab(Etat_Projet &e);
 // table.
 // Leaves Gite_Couple at 0 and X_Couple one step past the last station.
 void Calcul_Tab(Etat_Projet &e);
+// True when the table was built from the hull the record now holds: a command that changed
+// the hull's form without building the table again leaves it false.
+bool Table_Du_Bateau(const Etat_Projet &e);
 // The upright wetted girths of the table (its fourth column) and the upright wetted surface
 // Surface_Mouillee_Gite(0) again, for the upright waterline the record now holds: the
 // flotation runs it once it has found its waterline, so the surface shown beside the 0 degree

@@ -52,6 +52,7 @@ public:
         }
         nb_sections_ = 0;
         longueur_ = 0;
+        forme_.clear();
     }
 
     // The hull the table was built for: its length and the depth of each of its sections,
@@ -61,6 +62,9 @@ public:
         nb_sections_ = nb;
         std::copy(profondeurs, profondeurs + nb, profondeur_section_.begin());
     }
+    // The hull-form values of the record the table was built from (empty: none).
+    void Fixe_Forme(std::vector<double> forme) { forme_ = std::move(forme); }
+    const std::vector<double> &Forme() const { return forme_; }
     int Nb_Sections() const { return nb_sections_; }
     double Longueur() const { return longueur_; }
     double Profondeur_Section(int i) const {
@@ -81,6 +85,7 @@ private:
     int nb_sections_ = 0;
     double longueur_ = 0;
     std::array<double, NB_STATIONS> profondeur_section_{};
+    std::vector<double> forme_;
 };
 
 struct Etat_Projet {

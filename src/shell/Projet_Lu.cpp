@@ -62,52 +62,34 @@ void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
 
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s) {
     bool change = false;
-    const auto perime = [&](int k) {
-        if (e.P(Etat_Gite(k)) != 1) {
-            e.P(Etat_Gite(k)) = 1;
-            change = true;
-        }
-    };
     std::array<bool, NB_GITES> vertes{};
+    bool une_verte = false;
     for (int k = 0; k < NB_GITES; ++k) {
         vertes[static_cast<std::size_t>(k)] = e.P(Etat_Gite(k)) == 0;
-        if (e.P(Etat_Gite(k)) != 0)
-            perime(k);
+        une_verte = une_verte || e.P(Etat_Gite(k)) == 0;
+        if (e.P(Etat_Gite(k)) != 0) {
+            change = change || e.P(Etat_Gite(k)) != 1;
+            e.P(Etat_Gite(k)) = 1;
+        }
     }
-
-    auto essai = std::make_unique<Etat_Projet>(e);
-    for (int k = 0; k < NB_GITES; ++k)
-        essai->P(Etat_Gite(k)) = 1;
-    Shell_Muet muet;
-    // A boat that cannot float upright has no result the file could hold for it.
-    bool flotte = false;
+    // A boat that cannot float upright is told, whatever its lights; its heeled results are
+    // still judged heel by heel, as the series judges them.
     try {
-        flotte = Calcul_Flottaison_Muette(*essai, muet);
-        if (!flotte)
+        auto droit = std::make_unique<Etat_Projet>(e);
+        Shell_Muet muet;
+        if (!Calcul_Flottaison_Muette(*droit, muet))
             s.Message("Calcul de flottaison impossible", MB_STOP, "Attention !");
     } catch (const Erreur_Gabarit &err) {
         s.Message(err.what(), MB_EXCLAMATION, "Attention");
     }
-    if (!flotte) {
-        for (int k = 0; k < NB_GITES; ++k)
-            perime(k);
+    if (!une_verte)
         return change;
-    }
-
-    bool une_verte = false;
-    for (bool v : vertes)
-        une_verte = une_verte || v;
-    if (une_verte) {
-        Fenetres_Muettes fenetres;
-        try {
-            Calcul_Gite_Serie(*essai, muet, fenetres, Passes_Gite::Toutes);
-        } catch (const Erreur_Gabarit &) {
-            // The heels the series could not finish stand red on the copy.
+    const std::unique_ptr<const Etat_Projet> serie = Gites_Du_Bateau(e);
+    for (int k = 0; k < NB_GITES; ++k)
+        if (vertes[static_cast<std::size_t>(k)] && !Retrouve(e, *serie, k)) {
+            e.P(Etat_Gite(k)) = 1;
+            change = true;
         }
-        for (int k = 0; k < NB_GITES; ++k)
-            if (vertes[static_cast<std::size_t>(k)] && !Retrouve(e, *essai, k))
-                perime(k);
-    }
     return change;
 }
 

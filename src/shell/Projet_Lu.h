@@ -16,14 +16,13 @@ namespace gabarit {
 // is changed only when the project is taken.
 void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible);
 
-// Every heel the file holds as computed (flag 0) is worked out again on a copy of the project
-// (the upright flotation, then the heel series, nothing shown); it stays green only where the
-// file's floating position, volume, wetted surface, prismatic coefficient and righting moment
-// for it (and at 30 degrees the sail area it carries) are those this boat gives, to the file's
+// Every heel the file holds as computed (flag 0) stays green only where the heel series run
+// on a copy of the project (Gites_Du_Bateau: the series decides, heel by heel) leaves it green
+// with the file's floating position, volume, wetted surface, prismatic coefficient and
+// righting moment for it (and at 30 degrees the sail area it carries), to the file's
 // thousandth. A coefficient may be the "Precision" one, a heeled wetted surface the one its
 // floating position measured. A flag neither 0 nor 1 becomes 1. A boat that cannot float
-// upright is told, once, and every heel goes out of date. The project's values are not
-// changed. True when a flag changed.
+// upright is told, once. The project's values are not changed. True when a flag changed.
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s);
 
 // After the read and the initialisation: the hull table, keeping the file's upright wetted

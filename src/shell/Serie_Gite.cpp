@@ -82,6 +82,18 @@ void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_N
         Surface_Mouillee(e, shell, k, memoire);
 }
 
+std::unique_ptr<const Etat_Projet> Gites_Du_Bateau(const Etat_Projet &e) {
+    auto copie = std::make_unique<Etat_Projet>(e);
+    Shell_Muet muet;
+    Fenetres_Muettes fenetres;
+    try {
+        Calcul_Gite_Serie(*copie, muet, fenetres, Passes_Gite::Toutes);
+    } catch (const Erreur_Gabarit &) {
+        // The heels the series could not finish stand red on the copy.
+    }
+    return copie;
+}
+
 std::string Message_Flottaison_Impossible(const std::vector<int> &gites) {
     std::string texte = "Calcul de flottaison impossible";
     for (std::size_t i = 0; i < gites.size(); ++i) {

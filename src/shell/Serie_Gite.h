@@ -3,6 +3,7 @@
 // position at each heel from 30 down to 0 (the lights turn green one by one), the righting
 // moments, the prismatic coefficients from 30 down to 0 and, from the main toolbar, the
 // wetted surfaces at 5 to 30.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,13 @@ enum class Passes_Gite { Toutes, Sans_Surfaces };
 // a heel whose results were not all computed keeps its light red.
 void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &fenetres,
                        Passes_Gite passes);
+
+// What the lights mean for this boat, decided by the series alone: the series run from the
+// project's own values on a copy where nothing is shown and nothing is told. On the copy a
+// heel stands green only where it floated and every result of it was worked out; a heel that
+// cannot float (the upright one among them) stays red and the others go on. The open keeps a
+// file's light green only where this copy is green and holds the file's results.
+std::unique_ptr<const Etat_Projet> Gites_Du_Bateau(const Etat_Projet &e);
 
 // "Calcul de flottaison impossible" naming the heels (degrees, in order): " à 20°", " à 25° et
 // 30°", " à 20°, 25° et 30°".

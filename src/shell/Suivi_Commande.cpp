@@ -1,6 +1,7 @@
 #include "shell/Suivi_Commande.h"
 
 #include "interfaces/Shell_Muet.h"
+#include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
@@ -151,6 +152,14 @@ bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &ava
             coupee = true;
             entree_coupee = entree_coupee || Lue_Par_Les_Gites(n);
         }
+    }
+    // The hull table follows the hull, whichever window changed it: the upright flotation
+    // reads the table, the heeled one the sections, and both must float the same boat. The
+    // section a window shows is left where it was.
+    if (Change(Numeros_Forme_Carene(), a, e) && !Table_Du_Bateau(e)) {
+        const Etat_Projet::Sortie_Couple section = e.Sortie_Couple_Actuelle();
+        Calcul_Tab(e);
+        e.Remet_Sortie_Couple(section);
     }
     bool touchee = entree_coupee;
     for (int n : Numeros_Derivation())

@@ -45,7 +45,8 @@ Avant_Commande Avant(const Etat_Projet &e);
 // what was computed for it), lights repainted.
 void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 // A command that ran through (or a heel computation that kept what it completed): every
-// project value it changed cut to a file's thousandth, the derived values worked out again
+// project value it changed cut to a file's thousandth, the hull table built again when the
+// hull's form changed, the derived values worked out again
 // when their inputs changed, the heel results it did not compute marked out of date, the heels
 // it floated completed. Throws the derivation's refusal (the caller then puts the project back).
 // True when it changed a value of the project itself: the windows that show them are behind.

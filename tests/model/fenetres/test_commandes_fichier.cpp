@@ -10,6 +10,7 @@
 #include "model/fenetres/Commandes_Fichier.h"
 #include "stability/Coef_Prismatique.h"
 #include "support/Cadre_Test.h"
+#include "support/Gestes.h"
 #include "support/Maitre.h"
 #include "views/fenetres/AProfile.h"
 
@@ -402,6 +403,36 @@ TEST_F(Voyants_Ouverture, UnProjetSauveRevientAvecSesVoyants) {
     Action("M_Fichier_Sauver")->trigger();
     EXPECT_EQ(Ouvre(dossier + "/autre.cot"), ROUGES);
     EXPECT_EQ(Ouvre(copie), G);
+}
+
+// Boats the series floats heeled but not upright: it leaves 0 degrees red and goes on, and the
+// open judges the copy's lights by that same rule.
+TEST_F(Voyants_Ouverture, LaSerieEtLOuvertureDecidentLesVoyantsPareil) {
+    cadre->show();
+    const std::array<double, 7> SAUF_DROIT = {1, 0, 0, 0, 0, 0, 0};
+    for (auto [n, v] : {std::pair{36, 500.0}, {19, 90.0}, {72, 5000.0}, {20, 60.0}}) {
+        SCOPED_TRACE(n);
+        Ouvre(dossier + "/tov0.mas");
+        Clique_Touche("Aff_Valeur");
+        Editeur(ctx(), n, v);
+        messages.clear();
+        Clique_Touche("Calcul_Gite");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].texte, QStringLiteral("Calcul de flottaison impossible à 0°"));
+        const Etat_Projet serie = e;
+        const std::string copie = dossier + "/sans_droit.cot";
+        dialogue.sauve = QString::fromStdString(copie);
+        Action("M_Fichier_Copier")->trigger();
+        messages.clear();
+        EXPECT_EQ(Ouvre(copie), SAUF_DROIT);
+        for (int i = 1; i <= 300; ++i)
+            if (!Valeur_De_Travail(i))
+                EXPECT_EQ(e.P(i), serie.P(i)) << i;
+        // The open tells the upright failure once, as the series did (after the question
+        // whether to save the boat left).
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1].texte, QStringLiteral("Calcul de flottaison impossible"));
+    }
 }
 
 } // namespace
