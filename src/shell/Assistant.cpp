@@ -14,6 +14,8 @@
 #include "rig/Bulbe.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
+#include "shell/Demarrage.h"
+#include "shell/Projet_Lu.h"
 #include "shell/Suivi_Commande.h"
 #include "stability/Centrage.h"
 #include "views/Dessins.h"
@@ -119,7 +121,14 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
     // The new project grows in a copy: the current one stays whole until every step passed.
     auto nouveau = std::make_unique<Etat_Projet>(e);
     try {
-        Lit_Fichier_Projet(nouveau->Fichier_Programme("tov0.mas"), Projet_Courant(*nouveau));
+        // The master as the open takes it: one the open refuses gives no new project.
+        {
+            const std::unique_ptr<Etat_Projet> maitre =
+                Lit_Projet_Comme_Ouvert(*nouveau, nouveau->Fichier_Programme(NOM_MAITRE));
+            nouveau->Tab_Param = maitre->Tab_Param;
+            nouveau->Texte_Projet = maitre->Texte_Projet;
+            nouveau->Num_Enreg = maitre->Num_Enreg;
+        }
         const double L = Arrondi_Dizaine(longueur);
         res.longueur = L;
         Derive_Valeurs_Assistant(*nouveau, L, res.type);

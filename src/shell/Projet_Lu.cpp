@@ -7,6 +7,7 @@
 #include "model/Acceptation_Projet.h"
 #include "model/Equilibre.h"
 #include "model/Flottaison.h"
+#include "model/Initialisation.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
@@ -58,6 +59,21 @@ bool Retrouve(const Etat_Projet &e, const Etat_Projet &essai, int k) {
 
 void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
     Lit_Projet_Accepte(chemin, cible, [](Etat_Projet &a_jour) { Derive_Valeurs(a_jour); });
+}
+
+std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
+                                                     const std::string &chemin) {
+    auto lu = std::make_unique<Etat_Projet>(modele);
+    Lit_Projet_Pris(chemin, Projet_Courant(*lu));
+    const std::string version = lu->Texte_Projet[NB_VALEURS_PROJET];
+    Mise_A_Jour_Projet(*lu);
+    try {
+        Derive_Valeurs(*lu);
+    } catch (const Erreur_Gabarit &err) {
+        throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + err.what());
+    }
+    lu->Texte_Projet[NB_VALEURS_PROJET] = version;
+    return lu;
 }
 
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s) {

@@ -6,6 +6,7 @@
 
 #include "model/Fichier_Projet.h"
 #include "shell/Demarrage.h"
+#include "shell/Projet_Lu.h"
 #include "stability/Reglages_Stabilite.h"
 
 namespace gabarit {
@@ -124,10 +125,14 @@ bool Comparaison_Possible(const Etat_Projet &e) {
 void Lit_Projet_Compare(Etat_Projet &e) {
     if (e.Nom_Compar.empty())
         throw Erreur_Gabarit("Aucun projet à comparer n'a été choisi.");
-    try {
-        Lit_Fichier_Projet(Chemin_Projet(e, e.Nom_Compar), Projet_Compare(e));
-    } catch (const Erreur_Gabarit &ex) {
-        throw Erreur_Gabarit(std::string("Le projet à comparer n'a pas pu être lu.\n") + ex.what());
+    // As the open reads it: the same refusals and messages, the same derived values.
+    const std::unique_ptr<Etat_Projet> lu =
+        Lit_Projet_Comme_Ouvert(e, Chemin_Projet(e, e.Nom_Compar));
+    const Cible_Projet compare = Projet_Compare(e);
+    for (std::size_t i = 1; i <= NB_VALEURS_PROJET; ++i) {
+        compare.valeurs[i] = lu->Tab_Param[i];
+        compare.textes[i] = lu->Texte_Projet[i];
+        compare.numeros[i] = lu->Num_Enreg[i];
     }
 }
 

@@ -68,7 +68,9 @@ bool Version_Comparable(const std::string &texte);
 bool Comparaison_Possible(const Etat_Projet &e);
 
 // Reads the compared file Nom_Compar (a bare name is the program folder's) into the compared
-// record. A failed read throws Erreur_Gabarit with a French message and changes nothing.
+// record as the open reads a project (Lit_Projet_Comme_Ouvert: its refusals and messages, its
+// derived values; the file's lights and version as it holds them). A refused read throws the
+// open's Erreur_Gabarit and changes nothing.
 void Lit_Projet_Compare(Etat_Projet &e);
 
 // The figures from the two records as they stand.

@@ -217,28 +217,32 @@ TEST(Assistant, ChaqueTypeAuxLongueursExtremes) {
         }
 }
 
-TEST(Assistant, EchecDuCalculLaisseLeProjet) {
-    // A master whose section law the geometry cannot compute: the hull table fails after
-    // the master was read and the values derived.
-    Etat_Projet m;
-    m.P(3) = 2, m.P(4) = 2, m.P(11) = 2, m.P(12) = 2;
-    m.P(7) = -5, m.P(16) = -5, m.P(19) = -5; // zero to a negative power at the keel
-    m.P(107) = 1, m.P(108) = 1;
-    const std::string d = test::Dossier_Temporaire();
-    Ecrit_Fichier_Projet(d + "/tov0.mas", m);
-    Etat_Projet e;
-    e.Dossier_Programme = d;
-    e.P(1) = 321;
-    e.P(186) = 1;
-    e.Texte_Projet[1] = "longueur avant";
-    e.Nom_Projet = "bateau.cot";
-    Shell_Enregistreur s;
-    const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal);
-    ASSERT_EQ(r.etat, Resultat_Assistant::Etat::Echec);
-    EXPECT_EQ(r.longueur, 1000);
-    EXPECT_EQ(e.P(1), 321);
-    EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
-    EXPECT_EQ(e.Nom_Projet, "bateau.cot");
-    // The lights went green for the new project, then back to the one that stays.
-    EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
+TEST(Assistant, MaitreRefuseLaisseLeProjet) {
+    // Masters the open refuses give no new project, with the open's message: a section law
+    // the geometry cannot compute (zero to a negative power at the keel), and a keel profile
+    // that is no row of the NACA table, which the new project would keep.
+    Etat_Projet loi = test::Coque_Caisson();
+    loi.P(57) = 500;
+    loi.P(7) = loi.P(16) = loi.P(19) = -5;
+    Etat_Projet profil = test::Coque_Caisson();
+    profil.P(57) = 500;
+    profil.P(18) = 45;
+    for (Etat_Projet *m : {&loi, &profil}) {
+        const std::string d = test::Dossier_Temporaire();
+        Ecrit_Fichier_Projet(d + "/tov0.mas", *m);
+        Etat_Projet e;
+        e.Dossier_Programme = d;
+        e.P(1) = 321;
+        e.P(186) = 1;
+        e.Texte_Projet[1] = "longueur avant";
+        e.Nom_Projet = "bateau.cot";
+        Shell_Enregistreur s;
+        const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal);
+        ASSERT_EQ(r.etat, Resultat_Assistant::Etat::Echec);
+        EXPECT_EQ(r.erreur.rfind("Projet refusé : " + d + "/tov0.mas\n", 0), 0u) << r.erreur;
+        EXPECT_EQ(e.P(1), 321);
+        EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
+        EXPECT_EQ(e.Nom_Projet, "bateau.cot");
+        EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
+    }
 }

@@ -3,6 +3,8 @@
 
 #include "interfaces/Canvas.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "rig/Table_Naca.h"
+#include "shell/Projet_Lu.h"
 #include "stability/Comparaison.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
@@ -292,27 +294,62 @@ TEST(Comparaison, RelitLeFichierCompareAvantDeCalculer) {
     EXPECT_TRUE(s.sons.empty());
 }
 
-TEST(Comparaison, LectureRateeNeChangeRien) {
+// What the open refuses, the comparison refuses with the open's own message, the compared
+// project as it was: a short file, a keel profile that is no row of the table, a keel of
+// negative length.
+TEST(Comparaison, LectureRefuseeCommeALOuvertureNeChangeRien) {
     Etat_Projet e;
     Projets_A_B(e);
     e.Dossier_Programme = test::Dossier_Temporaire();
     test::Ecrit_Octets(e.Dossier_Programme + "/court.cot", " 1 \r\n 1000 \r\nVersion 2.2.9\r\n");
-    e.Nom_Compar = "court.cot";
-    Shell_Enregistreur s;
-    Canvas_Enregistreur c(60, 30);
-    try {
-        Comparer_Projets(e, s, c, {});
-        ADD_FAILURE() << "a short file was read";
-    } catch (const Erreur_Gabarit &ex) {
-        EXPECT_NE(std::string(ex.what()).find("Le projet à comparer n'a pas pu être lu."),
-                  std::string::npos);
-        EXPECT_NE(std::string(ex.what()).find("court.cot"), std::string::npos);
+    for (auto [n, v] : {std::pair{NACA_BULBE_HAUT, 45.0}, {LONGUEUR_DERIVE, -300.0}}) {
+        Etat_Projet b;
+        test::Remplit_Projet(b.Tab_Param, false);
+        b.P(n) = v;
+        Ecrit_Fichier_Projet(e.Dossier_Programme + "/" + std::to_string(n) + ".cot", b);
     }
-    EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 1000);
-    EXPECT_EQ(e.Nom_Compar, "court.cot");
-    EXPECT_EQ(c.effacements, 0);
+    for (const std::string nom : {"court.cot", "159.cot", "113.cot"}) {
+        SCOPED_TRACE(nom);
+        const std::string chemin = e.Dossier_Programme + "/" + nom;
+        std::string ouverture;
+        try {
+            Etat_Projet o;
+            Lit_Projet_Pris(chemin, Projet_Courant(o));
+        } catch (const Erreur_Gabarit &ex) {
+            ouverture = ex.what();
+        }
+        ASSERT_FALSE(ouverture.empty());
+        e.Nom_Compar = nom;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(60, 30);
+        try {
+            Comparer_Projets(e, s, c, {});
+            ADD_FAILURE() << "compared";
+        } catch (const Erreur_Gabarit &ex) {
+            EXPECT_EQ(ex.what(), ouverture);
+        }
+        EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 1000);
+        EXPECT_EQ(e.Nom_Compar, nom);
+        EXPECT_EQ(c.effacements, 0);
+    }
     e.Nom_Compar.clear();
     EXPECT_THROW(Lit_Projet_Compare(e), Erreur_Gabarit);
+}
+
+// A value the project derives from others is the open's, not the file's line: the master with
+// its total weight line changed by hand compares with itself at 0 %.
+TEST(Comparaison, ValeursDeriveesCommeALOuverture) {
+    Etat_Projet e;
+    test::Lit_Maitre(e);
+    Lit_Table_Naca(e);
+    Etat_Projet fichier = e;
+    fichier.P(POIDS_TOTAL) = 9999;
+    e.Dossier_Programme = test::Dossier_Temporaire();
+    Ecrit_Fichier_Projet(e.Dossier_Programme + "/lourd.cot", fichier);
+    e.Nom_Compar = "lourd.cot";
+    Lit_Projet_Compare(e);
+    EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 3920);
+    EXPECT_EQ(Calcul_Comparaison(e).ecarts[ECART_POIDS], 0);
 }
 
 TEST(Comparaison, FichierEnormeRefuseSansEtreLu) {
@@ -329,9 +366,8 @@ TEST(Comparaison, FichierEnormeRefuseSansEtreLu) {
         Lit_Projet_Compare(e);
         ADD_FAILURE() << "read";
     } catch (const Erreur_Gabarit &ex) {
-        EXPECT_EQ(std::string(ex.what()), "Le projet à comparer n'a pas pu être lu.\nFichier "
-                                          "trop grand : " +
-                                              chemin + " (1073741824 octets ; 16 Mo au plus)");
+        EXPECT_EQ(std::string(ex.what()),
+                  "Fichier trop grand : " + chemin + " (1073741824 octets ; 16 Mo au plus)");
     }
     EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 1000);
 }

@@ -29,12 +29,13 @@ inline void Prepare_Maitre(Etat_Projet &e, Interface_Shell &s) {
     Calcul_Tab(e);
 }
 
-// A fresh folder holding a box-sectioned master (the shape values the assistant keeps, and a
-// comment on every line) as tov0.mas.
+// A fresh folder holding a box-sectioned master (the shape values the assistant keeps, a hull
+// weight, and a comment on every line) as tov0.mas.
 inline std::string Dossier_Maitre_Caisson() {
     Etat_Projet m = Coque_Caisson();
     m.P(162) = 50;
-    m.P(37) = 2; // the vertical step every read puts back
+    m.P(57) = 500; // a hull weight: a master always floats something
+    m.P(37) = 2;   // the vertical step every read puts back
     m.P(250) = 12.345;
     for (int i = 1; i <= NB_VALEURS_PROJET; ++i)
         m.Texte_Projet[static_cast<std::size_t>(i)] = "Maitre " + std::to_string(i);

@@ -17,6 +17,7 @@
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Version.h"
+#include "support/Coques_Essai.h"
 
 namespace gabarit::test {
 
@@ -25,13 +26,15 @@ inline constexpr double MOMENTS_B[7] = {0, 10000, 20000, 40000, 50000, 60000, 65
 inline constexpr double SURFACES_A[7] = {150.5, 152.25, 155, 158.75, 163, 166.5, 168.9};
 inline constexpr double SURFACES_B[7] = {145.2, 147, 150, 154, 158, 161, 162.4};
 
-// Fills a record of values 1 to 311 with the project A or B, every heel result computed.
+// Fills a record of values 1 to 311 with the project A or B, every heel result computed: a
+// box-like hull the open takes, its weight carried by the hull alone (so the total weight and
+// the centre of gravity the open works out are the ones written).
 inline void Remplit_Projet(std::array<double, NB_VALEURS + 1> &t, bool a) {
+    t = Coque_Caisson(a ? 1200 : 1000, a ? 105 : 100, a ? 97 : 100).Tab_Param;
     t[LONGUEUR_AV] = a ? 700 : 520;
     t[LONGUEUR_AR] = a ? 500 : 480;
-    t[DEMI_LARGEUR_MAX] = a ? 105 : 100;
-    t[HAUTEUR_MAX] = a ? 97 : 100;
-    t[POIDS_TOTAL] = a ? 1100 : 1000;
+    t[POIDS_TOTAL] = t[POIDS_CARENE] = a ? 1100 : 1000;
+    t[X_CARENE] = t[CENTRE_GRAVITE_X] = a ? 600 : 500;
     t[SURFACE_VOILURE] = a ? 4600 : 4000;
     for (int k = 0; k < NB_GITES; ++k) {
         t[static_cast<std::size_t>(Etat_Gite(k))] = 0;
@@ -53,7 +56,7 @@ inline void Projets_A_B(Etat_Projet &e) {
 inline void Ecrit_Projet_B(const std::string &chemin, double poids, int perime = -1) {
     Etat_Projet p;
     Remplit_Projet(p.Tab_Param, false);
-    p.P(POIDS_TOTAL) = poids;
+    p.P(POIDS_TOTAL) = p.P(POIDS_CARENE) = poids;
     if (perime >= 0)
         p.P(Etat_Gite(perime)) = 1;
     Ecrit_Fichier_Projet(chemin, p);

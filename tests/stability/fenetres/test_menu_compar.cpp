@@ -200,13 +200,18 @@ TEST(Menu_Compar, ChoixLitLeFichierEtCompare) {
 TEST(Menu_Compar, DiviseurNulDonneUnTiretSansResteDeLaComparaisonPrecedente) {
     Banc b;
     Menu_Compar &w = b.Ouvre();
-    ASSERT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
-    Choisit(b, w, b.Ecrit_B("vide.cot", 0));
-    EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "-");
+    ASSERT_EQ(w.Valeur_Ecart(ECART_VOILURE)->text(), "15%");
+    // A compared boat without sail (a weightless one the open refuses).
+    Etat_Projet sans_voile;
+    Remplit_Projet(sans_voile.Tab_Param, false);
+    sans_voile.P(SURFACE_VOILURE) = 0;
+    Ecrit_Fichier_Projet(b.Chemin("vide.cot"), sans_voile);
+    Choisit(b, w, b.Chemin("vide.cot"));
+    EXPECT_EQ(w.Valeur_Ecart(ECART_VOILURE)->text(), "-");
     EXPECT_EQ(w.Valeur_Ecart(ECART_VOILURE_POIDS)->text(), "-");
-    EXPECT_EQ(w.Slider1(ECART_POIDS)->value(), 0);
-    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_POIDS)), w.palette().color(QPalette::WindowText));
-    EXPECT_EQ(w.Valeur_Ecart(ECART_VOILURE)->text(), "15%");
+    EXPECT_EQ(w.Slider1(ECART_VOILURE)->value(), 0);
+    EXPECT_EQ(Couleur(w.Valeur_Ecart(ECART_VOILURE)), w.palette().color(QPalette::WindowText));
+    EXPECT_EQ(w.Valeur_Ecart(ECART_POIDS)->text(), "10%");
     EXPECT_TRUE(b.shell.messages.empty());
 }
 
