@@ -149,19 +149,32 @@ std::string Commentaire_Fichier(const std::string &texte) {
 
 std::string Texte_Entier(long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " "; }
 
+namespace {
+// The whole number of thousandths a file writes for v. A value a line k reads as (the double
+// nearest k / 1000) is written k again, from its digits: above about 1.3e11 thousandths the
+// spacing of doubles outgrows any fixed margin. Any other value goes to the thousandth below,
+// the small margin keeping 1.001 (just under 1001 thousandths once multiplied) at 1001.
+double Milliemes(double v) {
+    const double k = std::nearbyint(v * 1000.0);
+    if (k / 1000.0 == v)
+        return k + 0.0;
+    return std::floor(v * 1000.0 + 1e-6) + 0.0;
+}
+} // namespace
+
 bool Meme_Milliemes(double a, double b) {
     if (a == b)
         return true;
     if (!(std::fabs(a) < 1e300 && std::fabs(b) < 1e300))
         return false;
-    return std::floor(a * 1000 + 1e-6) == std::floor(b * 1000 + 1e-6);
+    return Milliemes(a) == Milliemes(b);
 }
 
 double Valeur_Fichier(double v) {
     // A value no file can hold is left to the checks that refuse it.
     if (!std::isfinite(v * 1000.0))
         return v;
-    return (std::floor(v * 1000.0 + 1e-6) + 0.0) / 1000.0;
+    return Milliemes(v) / 1000.0;
 }
 
 std::string Texte_Milliemes(double v) {
@@ -169,8 +182,7 @@ std::string Texte_Milliemes(double v) {
     if (!std::isfinite(v) || !std::isfinite(v * 1000.0))
         throw Erreur_Gabarit("Valeur non finie ou trop grande : impossible de l'écrire dans un "
                              "fichier");
-    // The small margin keeps a value read as k / 1000 at k: 1.001 * 1000 lies just below 1001.
-    const double k = std::floor(v * 1000.0 + 1e-6) + 0.0;
+    const double k = Milliemes(v);
     if (std::fabs(k) < 9.0e18)
         return Texte_Entier(static_cast<long long>(k));
     char tampon[400];
@@ -374,6 +386,12 @@ void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible) {
         const std::size_t l = static_cast<std::size_t>(i - 1) * LIGNES_PAR_ENREGISTREMENT;
         numeros[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l]));
         textes[i] = Cp1252_Vers_Utf8(Champ_Texte(lignes[l + 2]));
+        // A comment is shown as the next save writes it (a comma of a hand edit becomes a
+        // blank), so the editor shows what the file will hold and nothing looks changed. The
+        // version stamp stays as read: the upgrade reads it by its characters, and every
+        // read and save stamps it again.
+        if (i < NB_VALEURS_PROJET)
+            textes[i] = Commentaire_Fichier(textes[i]);
     }
     // A value line that is not a number is damage: read as 0 it would reach the computations
     // and, at the next save, the file. Only the values an older version's file does not hold,

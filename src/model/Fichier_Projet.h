@@ -24,12 +24,14 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
     return {e.Tab_Param_Compar, e.Texte_Projet2, e.Num_Enreg2};
 }
 
-// Reads the file into a temporary record and replaces values 1 to 300 (each as the writer
-// would write it again: to the whole thousandth below), the texts and the record numbers of
-// the target only when all 900 lines were read and every value line is a number (but for the values
-// an older version's file lacks, which the upgrade writes over: those read as 0). Throws
-// Erreur_Gabarit with a French message naming the file, and the line and its text for a value that
-// is not a number; the target is then unchanged.
+// Reads the file into a temporary record and replaces values 1 to 300, the comments and the
+// record numbers of the target only when all 900 lines were read and every value line is a
+// number (but for the values an older version's file lacks, which the upgrade writes over:
+// those read as 0). Values and comments are taken as the writer would write them again: each
+// value to its thousandth, each comment without commas, double quotes, control characters
+// nor blanks at its ends (the version stamp as it is). Throws Erreur_Gabarit with a French
+// message naming the file, and the line and its text for a value that is not a number; the
+// target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.
@@ -37,18 +39,20 @@ void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e);
 
 // --- Helpers shared by the program's text files (project, settings) ---
 
-// Line of a value as the files hold it: whole thousandths floor(v * 1000 + 1e-6), so a value
-// read from a file is written back to the same thousandth; a blank in place of the sign of
-// a number that is not negative and one blank behind ("56700 " -> " 56700 ", -3 -> "-3 ").
+// Line of a value as the files hold it, in whole thousandths: k for the value a line "k" reads
+// as, at any size, so a value read from a file is written back as it was; any other value
+// floor(v * 1000 + 1e-6). A blank in place of the sign of a number that is not negative and
+// one blank behind ("56700 " -> " 56700 ", -3 -> "-3 ").
 // Throws Erreur_Gabarit for a value that is not finite.
 std::string Texte_Milliemes(double v);
 // True when the file writes a and b alike, to the same whole thousandth: a value worked out
 // again from a project just read (a centre of gravity, a waterline) is the one the file held.
 // Values beyond what a file holds are alike only when equal.
 bool Meme_Milliemes(double a, double b);
-// The value a project file gives back for v: v to the whole thousandth below it, as the writer
-// puts it and the reader divides it again. A command stores values in this form, so what is
-// saved reopens as it was.
+// The value a project file gives back for v: the thousandths the writer writes for it (the
+// whole thousandth below v, but for a value a line already reads as), divided again as the
+// reader divides them. A command stores values in this form, so what is saved reopens as it
+// was.
 double Valeur_Fichier(double v);
 // A number line written as the files write whole numbers (" 12 ").
 std::string Texte_Entier(long long n);

@@ -61,6 +61,10 @@ TEST(Fichier_Projet, MilliemesArrondisVersLeBasSansPerteALaRelecture) {
     EXPECT_THROW(Texte_Milliemes(2e305), Erreur_Gabarit);
     EXPECT_THROW(Texte_Milliemes(-2e305), Erreur_Gabarit);
     EXPECT_NO_THROW(Texte_Milliemes(1.7e305));
+    // Beyond a long long, written from the double's own digits.
+    EXPECT_EQ(Texte_Milliemes(-9.5e15), "-9500000000000000000 ");
+    // Both written 134218606200: what the line reads as, and a value 1e-7 above it.
+    EXPECT_TRUE(Meme_Milliemes(134218606.2, 134218606.2000001));
 }
 
 TEST(Fichier_Projet, LecturePlaceLesValeursLesTextesEtLesNumeros) {
@@ -88,6 +92,8 @@ TEST(Fichier_Projet, FinsDeLigneBlancsEtLignesEnTrop) {
     // Lines finer than a thousandth (hand edits) are taken as the writer writes them again.
     l2[7] = " 1100000.2 ";
     l2[10] = "-0.5";
+    // Where doubles lie further apart than any fixed margin: read and written as its digits say.
+    l2[13] = " 134218606200 ";
     for (int k = 0; k < 40; ++k)
         l2.push_back("ligne " + std::to_string(k) + ", en trop");
     Ecrit_Octets(dossier + "/blancs.cot", Joint(l2));
@@ -102,6 +108,8 @@ TEST(Fichier_Projet, FinsDeLigneBlancsEtLignesEnTrop) {
     EXPECT_EQ(c.P(2), 0);
     EXPECT_EQ(c.P(3), 1100);
     EXPECT_EQ(c.P(4), -0.001);
+    EXPECT_EQ(c.P(5), 134218606.2);
+    EXPECT_EQ(Texte_Milliemes(c.P(5)), " 134218606200 ");
     EXPECT_EQ(c.Texte_Projet[300], "Version 2.2.9");
     EXPECT_EQ(c.P(300), a.P(300));
 }
@@ -175,7 +183,9 @@ TEST(Fichier_Projet, CeQuUneAncienneVersionNeTientPasSeLitCommeZero) {
          {Cas{"Version 2.1.4", 18, true}, Cas{"Version 2.1.4", 158, true},
           Cas{"Version 2.1.4", 107, true}, Cas{"Version 2.1.4", 27, false},
           Cas{"Version 2.2.8", 192, true}, Cas{"Version 2.2.8", 161, false}, Cas{"V", 108, true},
-          Cas{"Version 2.2.9", 107, false}, Cas{"Version 2.2.8.1", 186, false}}) {
+          Cas{"Version 2.2.9", 107, false}, Cas{"Version 2.2.8.1", 186, false},
+          // Quoted with a blank: 14 characters, the upgrade reads its own characters.
+          Cas{"\" Version 2.2.9\"", 186, true}}) {
         SCOPED_TRACE(std::string(c.tampon) + " " + std::to_string(c.i));
         auto l = Lignes_Projet();
         l[899] = c.tampon; // comment of record 300
@@ -188,6 +198,7 @@ TEST(Fichier_Projet, CeQuUneAncienneVersionNeTientPasSeLitCommeZero) {
             Lit_Fichier_Projet(chemin, Projet_Courant(e));
             EXPECT_EQ(e.P(c.i), 0);
             EXPECT_DOUBLE_EQ(e.P(c.i + 1), Valeur_Attendue(c.i + 1));
+            EXPECT_EQ(e.Texte_Projet[300], Champ_Texte(c.tampon));
         } else {
             EXPECT_THROW(Lit_Fichier_Projet(chemin, Projet_Courant(e)), Erreur_Gabarit);
             EXPECT_EQ(e.P(c.i), 7.5);
@@ -195,18 +206,21 @@ TEST(Fichier_Projet, CeQuUneAncienneVersionNeTientPasSeLitCommeZero) {
     }
 }
 
-TEST(Fichier_Projet, VirguleOuGuillemetDansUnCommentaireNeDecaleRien) {
+TEST(Fichier_Projet, VirguleOuGuillemetDansUnCommentaireNeDecaleRienEtSeLitCommeIlSEcrit) {
     const std::string chemin = Fichier_Temporaire();
     auto l = Lignes_Projet();
     l[2] = "Longueur AV, en mm, de la quille";
     l[5] = "\"Longueur AR, en mm\" suite ignoree";
     l[8] = "\"Sans fin de guillemet, ici";
+    l[11] = "\" Lest\tplomb \"";
     Ecrit_Octets(chemin, Joint(l));
     Etat_Projet e;
     Lit_Fichier_Projet(chemin, Projet_Courant(e));
-    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV, en mm, de la quille");
-    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR, en mm");
-    EXPECT_EQ(e.Texte_Projet[3], "Sans fin de guillemet, ici");
+    // Each comma, tab or blank end as the writer leaves it.
+    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV  en mm  de la quille");
+    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR  en mm");
+    EXPECT_EQ(e.Texte_Projet[3], "Sans fin de guillemet  ici");
+    EXPECT_EQ(e.Texte_Projet[4], "Lest plomb");
     for (int i = 1; i <= 300; ++i)
         ASSERT_DOUBLE_EQ(e.P(i), Valeur_Attendue(i)) << i;
 }
@@ -355,6 +369,10 @@ TEST(Fichier_Projet, UnMillemeNeSePerdPlusAuFilDesEnregistrements) {
     e.P(1) = 1.001;
     e.P(2) = -2.001;
     e.P(3) = 0.0025;
+    // Large values, where doubles lie further apart than a fixed margin: 2^40 + 1 thousandths.
+    e.P(4) = 1099511627.777;
+    e.P(5) = -134218606.2;
+    e.P(6) = 134218606.2;
     for (int fois = 0; fois < 5; ++fois) {
         Ecrit_Fichier_Projet(chemin, e);
         Lit_Fichier_Projet(chemin, Projet_Courant(e));
@@ -362,6 +380,9 @@ TEST(Fichier_Projet, UnMillemeNeSePerdPlusAuFilDesEnregistrements) {
     EXPECT_EQ(e.P(1), 1.001);
     EXPECT_EQ(e.P(2), -2.001);
     EXPECT_EQ(e.P(3), 0.002);
+    EXPECT_EQ(e.P(4), 1099511627.777);
+    EXPECT_EQ(e.P(5), -134218606.2);
+    EXPECT_EQ(e.P(6), 134218606.2);
 }
 
 TEST(Fichier_Projet, AccentsEnWindows1252AllerRetour) {
@@ -454,13 +475,19 @@ TEST(Fichier_Projet, FixturesAnciennesEtEndommagees) {
 
     Lit_Fichier_Projet(f + "/endommage_lisible.cot", Projet_Courant(e));
     EXPECT_EQ(e.Num_Enreg[1], "abc");
-    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV, en mm");
-    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR, en mm");
+    EXPECT_EQ(e.Texte_Projet[1], "Longueur AV  en mm");
+    EXPECT_EQ(e.Texte_Projet[2], "Longueur AR  en mm");
     EXPECT_EQ(e.P(1), 600);
     EXPECT_EQ(e.P(2), 400);
     EXPECT_EQ(e.P(3), 1.8);
     EXPECT_EQ(e.P(173), 2.75);
     EXPECT_EQ(e.Texte_Projet[300], "Version 2.2.9");
+    // Saved and read again: the comments come back as they were shown.
+    Etat_Projet relu;
+    const std::string copie = Fichier_Temporaire();
+    Ecrit_Fichier_Projet(copie, e);
+    Lit_Fichier_Projet(copie, Projet_Courant(relu));
+    EXPECT_EQ(relu.Texte_Projet, e.Texte_Projet);
 
     const auto avant = e.Tab_Param;
     EXPECT_THROW(Lit_Fichier_Projet(f + "/endommage_court.cot", Projet_Courant(e)), Erreur_Gabarit);

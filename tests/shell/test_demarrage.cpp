@@ -205,6 +205,13 @@ TEST(Maitre, ReconnuSousToutCheminDuDossierProgramme) {
     EXPECT_FALSE(Est_Maitre(e, "MonProjet.cot"));
     EXPECT_EQ(Chemin_Projet(e, "MonProjet.cot"), d + "/MonProjet.cot");
     EXPECT_EQ(Chemin_Projet(e, "/x/y.cot"), "/x/y.cot");
+    // A name typed without an extension is written as a project; the master's own bare name
+    // becomes another file.
+    EXPECT_EQ(Nom_Avec_Extension(d + "/x.y/mon_bateau"), d + "/x.y/mon_bateau.cot");
+    EXPECT_EQ(Nom_Avec_Extension(d + "/mon.bateau"), d + "/mon.bateau");
+    EXPECT_EQ(Nom_Avec_Extension("x.mas"), "x.mas");
+    EXPECT_EQ(Nom_Avec_Extension(""), "");
+    EXPECT_FALSE(Est_Maitre(e, Nom_Avec_Extension(d + "/tov0")));
 }
 
 } // namespace

@@ -20,7 +20,8 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre = false);
 // Refuses the master of the program folder under any path; asks, then writes Nom_Projet.
 // A failed write is reported and leaves the old file whole; a written one is the project saved.
 void MDIForm1_M_Fichier_Sauver_Click(Contexte &ctx, bool depuis_barre = false);
-// Asks, then writes the project under a name chosen in the save dialog; Nom_Projet stays, and
+// Asks, then writes the project under a name chosen in the save dialog (".cot" added to a name
+// typed without an extension, as for the master's save question); Nom_Projet stays, and
 // so does what counts as its last save: the copy is not the project in work.
 void MDIForm1_M_Fichier_Copier_Click(Contexte &ctx, bool depuis_barre = false);
 

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <tuple>
 
@@ -119,14 +121,67 @@ TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(Commandes_Fichier, CopierSurLeMaitreRefuse) {
-    e.Nom_Projet = dossier + "/a.cot";
-    dialogue.sauve = QString::fromStdString(dossier + "/tov0.mas");
-    MDIForm1_M_Fichier_Copier_Click(ctx());
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].style, MB_STOP);
-    EXPECT_FALSE(A_Fait("ecrit_projet"));
-    EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
+    // The name typed in the save dialog by "Copier" or by the master's save question, the file
+    // written ("" when none: the master refused, or the write failed).
+    struct Cas {
+        bool copier;
+        const char *tape, *ecrit;
+        bool bloque = false;
+    };
+    const std::vector<Cas> cas = {
+        {true, "mon_bateau", "mon_bateau.cot"},
+        {true, "a.b", "a.b"},
+        {true, "tov0.mas", ""},
+        {false, "mon_bateau", "mon_bateau.cot"},
+        {false, "tov0", "tov0.cot"},
+        {false, "tov0.mas", ""},
+        {false, "echec", "", true},
+        // Judged as it will be written: "maitre.cot" names the master.
+        {true, "maitre", ""},
+    };
+    fs::create_symlink("tov0.mas", dossier + "/maitre.cot");
+    const fs::path ailleurs = Dossier_Temporaire();
+    for (std::size_t k = 0; k < cas.size(); ++k) {
+        const Cas &c = cas[k];
+        SCOPED_TRACE(std::to_string(k) + " " + c.tape);
+        e.Nom_Projet = "tov0.mas";
+        cadre->setWindowTitle(QStringLiteral("tov0.mas"));
+        Marque_Enregistre(e);
+        e.P(1) = 10.0 + static_cast<double>(k); // changed since its last save
+        messages.clear();
+        reponses_enregistrer = {REPONSE_OUI};
+        faux.projet_bloque = c.bloque;
+        dialogue.sauve = QString::fromStdString(dossier + "/" + c.tape);
+        // The dialog may leave the current folder where it browsed.
+        QDir::setCurrent(QString::fromStdString(ailleurs.string()));
+        bool suit = false;
+        if (c.copier)
+            MDIForm1_M_Fichier_Copier_Click(ctx());
+        else
+            suit = Peut_Quitter_Projet(ctx());
+        const std::string tape = dossier + "/" + c.tape;
+        const std::string ecrit = *c.ecrit ? dossier + "/" + c.ecrit : "";
+        if (!ecrit.empty())
+            EXPECT_EQ(Octets(ecrit), std::to_string(10 + k) + "\n");
+        else if (c.bloque)
+            EXPECT_FALSE(fs::exists(tape + ".cot"));
+        if (!std::strchr(c.tape, '.')) // never under the name as typed
+            EXPECT_FALSE(fs::exists(tape));
+        EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+        // Named after the file written by the question alone; else nothing saved, and the
+        // command asking does not go on.
+        const bool nomme = !c.copier && !ecrit.empty();
+        EXPECT_EQ(suit, nomme);
+        EXPECT_EQ(e.Nom_Projet, nomme ? ecrit : "tov0.mas");
+        EXPECT_EQ(cadre->windowTitle().toStdString(), e.Nom_Projet);
+        EXPECT_EQ(Projet_Modifie(e), !nomme);
+        ASSERT_EQ(messages.size(), ecrit.empty() ? 2u : 1u);
+        EXPECT_EQ(messages.back().style, ecrit.empty() ? MB_STOP
+                                         : c.copier    ? MB_OUI_NON
+                                                       : MB_ENREGISTRER);
+        EXPECT_TRUE(fs::equivalent(fs::current_path(), dossier));
+    }
 }
 
 TEST_F(Commandes_Fichier, ToucheSauverDeLaBarre) {

@@ -235,6 +235,12 @@ TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
     EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.P(1), 531);
     EXPECT_EQ(b.e.Texte_Projet[1], "Poids ‘env.’ 4 kg œuvre 30 €");
+    // An accent pasted as a combining mark is checked as the letter the file holds: taken.
+    Clique_Ligne(w.List1(), 0);
+    w.Text2()->setText(QString::fromUtf8("Lest e\u0301troit"));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.e.Texte_Projet[1], "Lest étroit");
 }
 
 TEST(Menu_VarList, ValeurNonNumeriqueRienNEstStocke) {
