@@ -79,6 +79,11 @@ void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
     d.setWindowTitle(sauve ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
     d.setAcceptMode(sauve ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(sauve ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without an extension is a project: the dialog completes it before it asks
+    // whether to replace a file of that name, so an existing "bateau.cot" is never replaced
+    // unasked when "bateau" is typed.
+    if (sauve)
+        d.setDefaultSuffix(QStringLiteral("cot"));
     d.setNameFilters(Filtre_Projets().split(QStringLiteral(";;")));
     d.setDirectory(QDir::currentPath());
     Presente_Dialogue_Fichier(d);

@@ -56,3 +56,20 @@ TEST(Dialogue_Fichier, ColonnesEnFrancais) {
     EXPECT_GT(vue->header()->sectionSize(3),
               fm.horizontalAdvance(QString::fromUtf8("Dernière modification")));
 }
+
+// A name typed without an extension in the save dialog is the project file ".cot", the one
+// whose replacement the dialog asks about.
+TEST(Dialogue_Fichier, NomSansExtensionCompleteAvantLaQuestion) {
+    const QString dossier = QString::fromStdString(test::Dossier_Temporaire());
+    const QString courant = QDir::currentPath();
+    QDir::setCurrent(dossier);
+    QFileDialog d;
+    Prepare_Dialogue_Projets(d, true);
+    QDir::setCurrent(courant);
+    EXPECT_EQ(d.windowTitle(), "Enregistrer sous");
+    d.selectFile(QStringLiteral("mon_bateau"));
+    ASSERT_EQ(d.selectedFiles().size(), 1);
+    EXPECT_EQ(d.selectedFiles().first(), QDir(dossier).filePath(QStringLiteral("mon_bateau.cot")));
+    d.selectFile(QStringLiteral("mon.bateau"));
+    EXPECT_EQ(d.selectedFiles().first(), QDir(dossier).filePath(QStringLiteral("mon.bateau")));
+}
