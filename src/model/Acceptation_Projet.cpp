@@ -1,5 +1,6 @@
 #include "model/Acceptation_Projet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "model/Carene.h"
 #include "model/Initialisation.h"
+#include "model/Voyants.h"
 #include "rig/Table_Naca.h"
 
 namespace gabarit {
@@ -79,7 +81,8 @@ constexpr Taille TAILLES[] = {
 // works them out again when one of those changes, so a typed one would not last.
 struct Source {
     const char *quoi;         // what the records are, as the message names them
-    std::vector<int> numeros; // none where they are too many to list (the hull's form)
+    std::vector<int> numeros; // the records
+    bool listee = true;       // false where they are too many to list (the hull's form)
 };
 struct Derivee {
     int n;
@@ -127,7 +130,13 @@ const std::vector<Derivee> &Derivees() {
                {POIDS_BULBE, POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, NACA_BULBE_HAUT,
                 LONGUEUR_BULBE}},
               {"de la flottaison droite", {Franc_Bord_AR(0), Franc_Bord_AV(0)}},
-              {"de la forme de la carène", {}}}},
+              {"de la forme de la carène", Numeros_Forme_Carene(), false}}},
+            // Where the bulb hangs along the hull: the keel tip, moved aft by the rake.
+            {X_BULBE,
+             "La position du bulbe",
+             "elle",
+             {{"du bulbe au bout de la quille",
+               {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE, LONGUEUR_BULBE}}}},
             {HAUTEUR_BULBE,
              "La hauteur du bulbe",
              "elle",
@@ -168,7 +177,8 @@ std::string Refus_Valeur_Derivee(int n) {
         for (const Source &s : d.sources) {
             std::vector<std::string> numeros;
             for (int i : s.numeros)
-                numeros.push_back(std::to_string(i));
+                if (s.listee)
+                    numeros.push_back(std::to_string(i));
             sources.push_back(std::string(s.quoi) +
                               (numeros.empty() ? "" : " (n° " + Liste_Francaise(numeros) + ")"));
         }
@@ -176,6 +186,37 @@ std::string Refus_Valeur_Derivee(int n) {
                Liste_Francaise(sources) + " : " + d.pronom + " n'est pas modifiable ici.";
     }
     return "";
+}
+
+const std::vector<int> &Numeros_Derives() {
+    static const std::vector<int> n = [] {
+        std::vector<int> d;
+        for (const Derivee &x : Derivees())
+            d.push_back(x.n);
+        return d;
+    }();
+    return n;
+}
+
+const std::vector<int> &Sources_Derives() {
+    static const std::vector<int> n = [] {
+        std::vector<int> sources;
+        for (const Derivee &x : Derivees())
+            for (const Source &s : x.sources)
+                for (int i : s.numeros)
+                    if (std::find(sources.begin(), sources.end(), i) == sources.end())
+                        sources.push_back(i);
+        return sources;
+    }();
+    return n;
+}
+
+std::string Refus_Resultat(int n) {
+    const std::string quoi = Nom_Resultat(n);
+    if (quoi.empty())
+        return "";
+    return "Le n° " + std::to_string(n) + " (" + quoi +
+           ") est un résultat de calcul : il n'est pas modifiable ici.";
 }
 
 std::string Refus_Commentaire(int n, const std::string &texte) {
@@ -245,10 +286,14 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
 }
 
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
-    // The value shown for a derived record, typed again with its comment, is taken.
-    if (!Meme_Milliemes(v, e.P(n)))
+    // The value shown for a derived record or a result, typed again with its comment, is
+    // taken.
+    if (!Meme_Milliemes(v, e.P(n))) {
         if (std::string derivee = Refus_Valeur_Derivee(n); !derivee.empty())
             return derivee;
+        if (std::string resultat = Refus_Resultat(n); !resultat.empty())
+            return resultat;
+    }
     if (!std::isfinite(v * 1000))
         return "Valeur trop grande pour le n° " + std::to_string(n) +
                " : le fichier projet ne peut pas la contenir.";

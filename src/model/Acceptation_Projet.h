@@ -4,6 +4,7 @@
 // current project changes.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
@@ -37,9 +38,16 @@ inline constexpr int NUMEROS_PROFILS[] = {NACA_DERIVE_HAUT, NACA_DERIVE_BAS, NAC
 std::string Refus_Profil_Projet(int n, double v);
 
 // Why the user cannot type record n: the program works it out from others whenever they
-// change (the total weight, the centres of gravity, the bulb height), and the message names
-// them. "" for a record that is typed.
+// change (the total weight, the centres of gravity, the bulb's station and height), and the
+// message names them. "" for a record that is typed.
 std::string Refus_Valeur_Derivee(int n);
+// The records Refus_Valeur_Derivee refuses, and every record they are worked out from (the
+// hull's form among them): one table for the editor's messages and the commands' follow-up.
+const std::vector<int> &Numeros_Derives();
+const std::vector<int> &Sources_Derives();
+// Why the user cannot type record n: it holds a result of the heel computations
+// (Nom_Resultat), which stand beside their light only as computed. "" for another record.
+std::string Refus_Resultat(int n);
 
 // Why a comment cannot be kept for record n: it holds a character the project file, written
 // in Windows-1252, cannot hold; the message names the first one. "" when it can.

@@ -1,5 +1,7 @@
 #include "model/Voyants.h"
 
+#include <iterator>
+
 #include "model/Fichier_Projet.h"
 
 namespace gabarit {
@@ -31,6 +33,40 @@ void Gites_Vertes_Calculees(Etat_Projet &e) {
             ++e.Calculs_Moment[i];
             ++e.Calculs_Coef[i];
         }
+}
+
+std::vector<int> Numeros_Resultats_Gite(int k) {
+    std::vector<int> n = {Franc_Bord_AR(k),         Franc_Bord_AV(k),
+                          Volume_Gite(k),           Surface_Mouillee_Gite(k),
+                          Coef_Prismatique_Gite(k), Moment_Redressement(k)};
+    if (k == 0)
+        n.push_back(VOLUME_CARENE);
+    if (k == NB_GITES - 1)
+        n.push_back(SURFACE_THEORIQUE);
+    return n;
+}
+
+std::string Nom_Resultat(int n) {
+    if (n == COEF_PRISMATIQUE)
+        return "dernier coefficient prismatique calculé";
+    if (n == VOLUME_CARENE)
+        return "volume de carène à 0°";
+    if (n == SURFACE_THEORIQUE)
+        return "surface de voilure que porte le moment à 30°";
+    // In the order of Numeros_Resultats_Gite.
+    static const char *const noms[] = {"franc-bord arrière",      "franc-bord avant",
+                                       "volume immergé",          "surface mouillée",
+                                       "coefficient prismatique", "moment de redressement"};
+    for (int k = 0; k < NB_GITES; ++k) {
+        const std::string gite = " à " + std::to_string(5 * k) + "°";
+        const std::vector<int> r = Numeros_Resultats_Gite(k);
+        for (std::size_t i = 0; i < std::size(noms); ++i)
+            if (r[i] == n)
+                return noms[i] + gite;
+        if (n == Etat_Gite(k))
+            return "état du calcul" + gite;
+    }
+    return "";
 }
 
 const std::vector<int> &Numeros_Forme_Carene() {

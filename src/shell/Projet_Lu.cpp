@@ -20,37 +20,33 @@ namespace gabarit {
 
 namespace {
 
-// Heel k's results worked out on `essai` (heel series run), or one of the other forms the
-// program computes them in: the file's are found again.
+// Heel k's results (Numeros_Resultats_Gite) worked out on `essai` (heel series run), or one of
+// the other forms the program computes them in: the file's are found again.
 bool Retrouve(const Etat_Projet &e, const Etat_Projet &essai, int k) {
-    const auto meme = [&](int n) { return Meme_Milliemes(e.P(n), essai.P(n)); };
     if (essai.P(Etat_Gite(k)) != 0)
         return false;
-    for (int n : {Franc_Bord_AR(k), Franc_Bord_AV(k), Volume_Gite(k), Moment_Redressement(k)})
-        if (!meme(n))
-            return false;
-    if (k == 0 && !(meme(VOLUME_CARENE) && meme(Surface_Mouillee_Gite(0))))
-        return false;
-    if (k == NB_GITES - 1 && !meme(SURFACE_THEORIQUE))
-        return false;
     Shell_Muet muet;
-    // A heeled wetted surface measured by the floating position itself, when no series
-    // followed it.
-    if (k > 0 && !meme(Surface_Mouillee_Gite(k))) {
-        auto c = std::make_unique<Etat_Projet>(essai);
-        c->P(ANGLE_GITE) = 5.0 * k;
-        c->P(Etat_Gite(k)) = 1;
-        if (!Calcul_Equilibre(*c, muet, nullptr, Echec_Flottaison::Silence) ||
-            !Meme_Milliemes(e.P(Surface_Mouillee_Gite(k)), c->P(Surface_Mouillee_Gite(k))))
-            return false;
-    }
-    // A coefficient worked out with "Precision" ticked.
-    if (!meme(Coef_Prismatique_Gite(k))) {
-        auto c = std::make_unique<Etat_Projet>(essai);
-        c->P(ANGLE_GITE) = 5.0 * k;
-        if (!Meme_Milliemes(e.P(Coef_Prismatique_Gite(k)),
-                            Calcul_Coef_Pris(*c, muet, nullptr, true)))
-            return false;
+    for (int n : Numeros_Resultats_Gite(k)) {
+        if (Meme_Milliemes(e.P(n), essai.P(n)))
+            continue;
+        // A heeled wetted surface measured by the floating position itself, when no series
+        // followed it.
+        if (k > 0 && n == Surface_Mouillee_Gite(k)) {
+            auto c = std::make_unique<Etat_Projet>(essai);
+            c->P(ANGLE_GITE) = 5.0 * k;
+            c->P(Etat_Gite(k)) = 1;
+            if (Calcul_Equilibre(*c, muet, nullptr, Echec_Flottaison::Silence) &&
+                Meme_Milliemes(e.P(n), c->P(n)))
+                continue;
+        }
+        // A coefficient worked out with "Precision" ticked.
+        if (n == Coef_Prismatique_Gite(k)) {
+            auto c = std::make_unique<Etat_Projet>(essai);
+            c->P(ANGLE_GITE) = 5.0 * k;
+            if (Meme_Milliemes(e.P(n), Calcul_Coef_Pris(*c, muet, nullptr, true)))
+                continue;
+        }
+        return false;
     }
     return true;
 }

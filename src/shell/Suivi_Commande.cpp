@@ -1,6 +1,7 @@
 #include "shell/Suivi_Commande.h"
 
 #include "interfaces/Shell_Muet.h"
+#include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
@@ -29,18 +30,12 @@ bool Lue_Par_Les_Gites(int n) {
 
 const std::vector<int> &Numeros_Derivation() {
     static const std::vector<int> numeros = [] {
-        std::vector<int> n = {POSITION_DERIVE,  LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE,
-                              LONGUEUR_BULBE,   X_CARENE,        POIDS_CARENE, POIDS_BULBE,
-                              NACA_BULBE_HAUT,  NACA_BULBE_BAS,  POIDS_TOTAL,  CENTRE_GRAVITE_X,
-                              CENTRE_GRAVITE_Z, HAUTEUR_BULBE};
-        for (int i = 0; i < NB_ITEMS; ++i)
-            for (int j : {X_Item(i), Z_Item(i), Poids_Item(i)})
-                n.push_back(j);
-        // The bulb's depth hangs from the hull bottom at the upright waterline.
-        for (int j : Numeros_Forme_Carene())
-            n.push_back(j);
-        n.push_back(Franc_Bord_AR(0));
-        n.push_back(Franc_Bord_AV(0));
+        std::vector<int> n = Sources_Derives();
+        // The bulb's station is also a figure the views draw: a drawing that writes it is no
+        // change of what the derived values follow.
+        for (int d : Numeros_Derives())
+            if (!Valeur_De_Dernier_Calcul(d))
+                n.push_back(d);
         return n;
     }();
     return numeros;

@@ -20,8 +20,9 @@ namespace gabarit {
 // hold. True when the total weight, the centre of gravity along the hull or the bulb height
 // changed.
 bool Derive_Valeurs(Etat_Projet &e);
-// The records those values are worked from, and the derived ones themselves: when a command
-// changed one of them, the derived values are worked out again.
+// The records those values are worked from, and the derived ones themselves (the one table of
+// Numeros_Derives and Sources_Derives): when a command changed one of them, the derived values
+// are worked out again.
 const std::vector<int> &Numeros_Derivation();
 
 // The heels the command floated (heel k's count of floating positions moved since `avant`)

@@ -145,10 +145,12 @@ TEST(Acceptation_Projet, TailleNegativeRefuseeALOuvertureEtDansLEditeur) {
         const std::string attendu = *c.raison == 0 ? ""
                                                    : "Valeur " + valeur + " refusée pour le n° " +
                                                          std::to_string(c.n) + " : " + c.raison;
-        // The total weight and the bulb height are refused in the editor for what they are,
-        // values worked out from others (below).
-        const std::string derivee = Refus_Valeur_Derivee(c.n);
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), derivee.empty() ? attendu : derivee);
+        // The total weight, the bulb height and the freeboards are refused in the editor for
+        // what they are, values worked out from others or results (below).
+        std::string calculee = Refus_Valeur_Derivee(c.n);
+        if (calculee.empty())
+            calculee = Refus_Resultat(c.n);
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), calculee.empty() ? attendu : calculee);
 
         auto lu = std::make_unique<Etat_Projet>(*maitre);
         lu->P(c.n) = c.v;
@@ -227,10 +229,11 @@ TEST(Acceptation_Projet, ProfilHorsDeLaTableRefuseALOuvertureEtDansLEditeur) {
 }
 
 TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
-    // The total weight, the centres of gravity and the bulb height are worked out again after
-    // every command that changes what they follow from: another value typed is refused,
-    // naming those records; the value shown, to the file's thousandth, is taken with its
-    // comment. The bulb height's message is the editor's test's.
+    // The total weight, the centres of gravity, the bulb's station and height are worked out
+    // again after every command that changes what they follow from, and the heel results by
+    // the computations alone: another value typed is refused, naming what it follows from or
+    // what it is; the value shown, to the file's thousandth, is taken with its comment. The
+    // bulb height's message is the editor's test's.
     auto maitre = std::make_unique<Etat_Projet>();
     test::Lit_Maitre(*maitre);
     const struct {
@@ -248,6 +251,29 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
              "poids des équipements (n° 59, 60, 62, 63, 65, 66, 68, 69, 71, 72, 74 et 75), du "
              "bulbe sous la quille (n° 170, 110, 113, 115, 159 et 165), de la flottaison droite "
              "(n° 43 et 49) et de la forme de la carène : il n'est pas modifiable ici."},
+        {180, "La position du bulbe (n° 180) se calcule à partir du bulbe au bout de la quille "
+              "(n° 110, 113, 115, 162 et 165) : elle n'est pas modifiable ici."},
+        // Results: a light stands beside them only as computed.
+        {43, "Le n° 43 (franc-bord arrière à 0°) est un résultat de calcul : il n'est pas "
+             "modifiable ici."},
+        {54, "Le n° 54 (franc-bord avant à 25°) est un résultat de calcul : il n'est pas "
+             "modifiable ici."},
+        {13, "Le n° 13 (volume de carène à 0°) est un résultat de calcul : il n'est pas "
+             "modifiable ici."},
+        {39, "Le n° 39 (dernier coefficient prismatique calculé) est un résultat de calcul : il "
+             "n'est pas modifiable ici."},
+        {196, "Le n° 196 (coefficient prismatique à 15°) est un résultat de calcul : il n'est pas "
+              "modifiable ici."},
+        {201, "Le n° 201 (surface mouillée à 5°) est un résultat de calcul : il n'est pas "
+              "modifiable ici."},
+        {213, "Le n° 213 (volume immergé à 30°) est un résultat de calcul : il n'est pas "
+              "modifiable ici."},
+        {218, "Le n° 218 (moment de redressement à 20°) est un résultat de calcul : il n'est pas "
+              "modifiable ici."},
+        {229, "Le n° 229 (surface de voilure que porte le moment à 30°) est un résultat de "
+              "calcul : il n'est pas modifiable ici."},
+        {188, "Le n° 188 (état du calcul à 10°) est un résultat de calcul : il n'est pas "
+              "modifiable ici."},
     };
     for (const auto &d : derivees) {
         SCOPED_TRACE(d.n);
@@ -256,7 +282,7 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v), "");
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v + 0.0004), "");
     }
-    // The lateral centre and the bulb's place in the last drawing are no such value.
-    for (int n : {24, 180, 181})
+    // The lateral centre and the bulb's depth in the last drawing are no such value.
+    for (int n : {24, 181, 230})
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, maitre->P(n) + 10), "") << n;
 }

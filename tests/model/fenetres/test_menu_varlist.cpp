@@ -332,12 +332,16 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     const std::string hauteur =
         "La hauteur du bulbe (n° 166) se calcule à partir des profils NACA du bulbe (n° 159 et "
         "161) et de sa longueur (n° 165) : elle n'est pas modifiable ici.";
-    for (const Cas &c : {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 25, "1,5", virgule.c_str()},
-                         Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 25, "1.5", ""},
-                         Cas{true, 24, "nan", nan.c_str()}, Cas{true, 25, "1.5", point.c_str()},
-                         Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""},
-                         Cas{false, 18, "45", profil.c_str()},
-                         Cas{true, 166, "40", hauteur.c_str()}, Cas{true, 42, "1,5", ""}}) {
+    // A result of the computations likewise.
+    const std::string franc_bord = "Le n° 43 (franc-bord arrière à 0°) est un résultat de "
+                                   "calcul : il n'est pas modifiable ici.";
+    for (const Cas &c :
+         {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 25, "1,5", virgule.c_str()},
+          Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 25, "1.5", ""},
+          Cas{true, 24, "nan", nan.c_str()}, Cas{true, 25, "1.5", point.c_str()},
+          Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""},
+          Cas{false, 18, "45", profil.c_str()}, Cas{true, 166, "40", hauteur.c_str()},
+          Cas{true, 42, "1,5", ""}, Cas{false, 43, "99", franc_bord.c_str()}}) {
         SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);
         test::Locale_Essai locale(c.francais ? test::Francais() : QLocale::c());
         Banc b;
