@@ -42,6 +42,9 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Roof(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 // The plan the project uses: CLASS when OPTION_CLASS = 1, the free plan otherwise.
 void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+// The appendages hang from the hull bottom at the stations of their axes and chord ends: one
+// of those behind the stern or ahead of the bow is refused, before anything is drawn or
+// stored, with a message naming the records to change.
 void Trace_Derive(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Safran(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c);

@@ -1,6 +1,7 @@
 // Keel fin, rudder and ballast bulb in the side view, hung from the hull bottom and raked by
 // their own angles; the bulb drawing also stores the bulb's station and depths.
 #include <cmath>
+#include <string>
 
 #include "rig/Table_Naca.h"
 #include "views/Dessins.h"
@@ -16,6 +17,59 @@ double Fond(Etat_Projet &e, double x) {
     Section(e, x);
     return e.Tirant_Eau_Couple;
 }
+
+std::string N(int numero) { return "n° " + std::to_string(numero); }
+
+// A station where an appendage drawing asks the hull bottom, as the user is told of it.
+struct Point_Appendice {
+    double x;            // mm from the stern
+    const char *sujet;   // what overhangs: "Le pied du safran"
+    std::string point;   // which point, and the records it comes from
+    std::string avancer; // what to change when it lies behind the stern
+    std::string reculer; // ... ahead of the bow
+};
+
+// Behind the transom or ahead of the stem there is no hull to hang an appendage from: the
+// section laws do not hold there (the inclined transom's cut would even ask a fractional power
+// of a negative number). Refused before anything is drawn or stored, naming what to change.
+void Verifie_Sous_Coque(const Etat_Projet &e, const Point_Appendice &p) {
+    const double L = e.L();
+    const bool arriere = p.x < 0;
+    if (!arriere && !(p.x > L))
+        return;
+    throw Erreur_Gabarit(std::string(p.sujet) + " dépasse en " + (arriere ? "arrière" : "avant") +
+                         " de la coque : " + p.point + " tombe à " +
+                         Valeur_Message(arriere ? -p.x : p.x - L) + " mm " +
+                         (arriere ? "en arrière du tableau arrière. " : "en avant de l'étrave. ") +
+                         (arriere ? p.avancer : p.reculer) + ".");
+}
+
+// A root or tip chord: 70 % of it behind the axis, 30 % ahead.
+struct Corde_Appendice {
+    const char *sujet;            // "Le pied du safran"
+    const char *nom;              // "haute" or "basse"
+    int position, corde;          // record numbers of the axis station and of the chord
+    std::string recul;            // how the rake moves a tip chord aft ("" at the root)
+    std::string avancer, reculer; // what to change, behind the stern / ahead of the bow
+};
+void Verifie_Corde(const Etat_Projet &e, const Corde_Appendice &c, double x_ar, double x_av) {
+    for (const bool ar : {true, false})
+        Verifie_Sous_Coque(e, {ar ? x_ar : x_av, c.sujet,
+                               std::string(ar ? "le bord de fuite" : "le bord d'attaque") +
+                                   " de sa corde " + c.nom + " (" + N(c.position) +
+                                   (ar ? " moins 70 % du " : " plus 30 % du ") + N(c.corde) +
+                                   c.recul + ")",
+                               c.avancer, c.reculer});
+}
+
+// The keel's own station, which the bulb hangs from too.
+void Verifie_Axe_Derive(const Etat_Projet &e) {
+    Verifie_Longueur(e);
+    const std::string derive = " la dérive (" + N(POSITION_DERIVE) + ")";
+    Verifie_Sous_Coque(e,
+                       {e.P(POSITION_DERIVE), "La dérive", "son axe (" + N(POSITION_DERIVE) + ")",
+                        "Avancer" + derive, "Reculer" + derive});
+}
 } // namespace
 
 // Keel fin: every chord lies 30 % ahead of the axis and 70 % behind it; the root ends sit on
@@ -24,13 +78,29 @@ void Trace_Derive(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double a = Radians(e.P(ANGLE_DERIVE));
     const double x_derive = e.P(POSITION_DERIVE), envergure = e.P(LONGUEUR_DERIVE);
     const double s = envergure * std::sin(a);
+    const double xf = Fix(x_derive + 0.3 * e.P(CORDE_DERIVE_HAUT));
+    const double xr = Fix(x_derive - 0.7 * e.P(CORDE_DERIVE_HAUT));
+    // The tip's ends take the hull depth at their own stations, moved aft by the rake.
+    const double xtf = Fix(x_derive + 0.3 * e.P(CORDE_DERIVE_BAS)) - s;
+    const double xtr = Fix(x_derive - 0.7 * e.P(CORDE_DERIVE_BAS)) - s;
+    Verifie_Axe_Derive(e);
+    const std::string derive = " la dérive (" + N(POSITION_DERIVE) + ")";
+    const std::string haute = " ou réduire sa corde haute (" + N(CORDE_DERIVE_HAUT) + ")";
+    const std::string basse = "réduire sa corde basse (" + N(CORDE_DERIVE_BAS) + ")";
+    Verifie_Corde(e,
+                  {"Le pied de la dérive", "haute", POSITION_DERIVE, CORDE_DERIVE_HAUT, "",
+                   "Avancer" + derive + haute, "Reculer" + derive + haute},
+                  xr, xf);
+    Verifie_Corde(
+        e,
+        {"Le bout de la dérive", "basse", POSITION_DERIVE, CORDE_DERIVE_BAS,
+         ", moins " + N(LONGUEUR_DERIVE) + " × sin " + N(ANGLE_DERIVE),
+         "Avancer" + derive + ", " + basse + " ou son inclinaison (" + N(ANGLE_DERIVE) + ")",
+         "Reculer" + derive + " ou " + basse},
+        xtr, xtf);
     const double t0 = Fond(e, x_derive);
     const double xt = x_derive - s;
     const double zt = (envergure + t0) * std::cos(a);
-    const double xf = Fix(x_derive + 0.3 * e.P(CORDE_DERIVE_HAUT));
-    const double xr = Fix(x_derive - 0.7 * e.P(CORDE_DERIVE_HAUT));
-    const double xtf = Fix(x_derive + 0.3 * e.P(CORDE_DERIVE_BAS)) - s;
-    const double xtr = Fix(x_derive - 0.7 * e.P(CORDE_DERIVE_BAS)) - s;
     const double tf = Fond(e, xf);
     const double ttf = Fond(e, xtf);
     const double tr = Fond(e, xr);
@@ -47,13 +117,23 @@ void Trace_Safran(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double a = Radians(e.P(ANGLE_SAFRAN));
     const double x_safran = e.P(POSITION_SAFRAN), envergure = e.P(LONGUEUR_SAFRAN);
     const double s = envergure * std::sin(a);
+    const double xr = x_safran - 0.7 * e.P(CORDE_SAFRAN_HAUT);
+    const double xf = x_safran + 0.3 * e.P(CORDE_SAFRAN_HAUT);
+    // The rudder sits close to the transom: a long root chord soon reaches past it.
+    Verifie_Longueur(e);
+    const std::string safran = " le safran (" + N(POSITION_SAFRAN) + ")";
+    const std::string haute = " ou réduire sa corde haute (" + N(CORDE_SAFRAN_HAUT) + ")";
+    Verifie_Sous_Coque(e, {x_safran, "Le safran", "son axe (" + N(POSITION_SAFRAN) + ")",
+                           "Avancer" + safran, "Reculer" + safran});
+    Verifie_Corde(e,
+                  {"Le pied du safran", "haute", POSITION_SAFRAN, CORDE_SAFRAN_HAUT, "",
+                   "Avancer" + safran + haute, "Reculer" + safran + haute},
+                  xr, xf);
     const double t0 = Fond(e, x_safran);
     const double xt = x_safran - s;
     const double zt = (envergure + t0) * std::cos(a);
     const double bout_ar = x_safran - 0.7 * e.P(CORDE_SAFRAN_BAS) - s;
     const double bout_av = x_safran + 0.3 * e.P(CORDE_SAFRAN_BAS) - s;
-    const double xr = x_safran - 0.7 * e.P(CORDE_SAFRAN_HAUT);
-    const double xf = x_safran + 0.3 * e.P(CORDE_SAFRAN_HAUT);
     const double tr = Fond(e, xr);
     const double tf = Fond(e, xf);
 
@@ -72,6 +152,7 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const float lr =
         static_cast<float>(e.P(LONGUEUR_BULBE) / 100); // mm per per cent of the bulb length
     const double a = Radians(e.P(ANGLE_DERIVE));
+    Verifie_Axe_Derive(e);
     const double t0 = Fond(e, e.P(POSITION_DERIVE));
     const double zt = (e.P(LONGUEUR_DERIVE) + t0) * std::cos(a);
     const double xt = e.P(POSITION_DERIVE) - e.P(LONGUEUR_DERIVE) * std::sin(a);

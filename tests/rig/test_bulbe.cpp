@@ -5,6 +5,7 @@
 
 #include "interfaces/Canvas.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Geometrie_Couple.h"
 #include "rig/Bulbe.h"
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
@@ -183,4 +184,27 @@ TEST(Bulbe, HauteurCalculeeSansLaVueDeCote) {
     e.P(166) = 3;
     EXPECT_THROW(Calcul_Hauteur_Bulbe(e), Refus_Profil);
     EXPECT_EQ(e.P(166), 3);
+}
+
+// The bulb hangs under the upright waterline from the raked keel, the hull under water raked
+// with it; the section being worked on (station 123 heeled at 25 degrees, 40 mm of hull under
+// water there) is given back, by a refusal too.
+TEST(Bulbe, ProfondeurDeLAxeSousLaFlottaisonDroite) {
+    Etat_Projet e = Caisson_Bulbe();
+    for (const double angle : {0.0, 10.0}) {
+        SCOPED_TRACE(angle);
+        e.P(115) = angle;
+        e.X_Couple = 123, e.Gite_Couple = 25;
+        Calcul_Couple(e);
+        EXPECT_NEAR(Profondeur_Axe_Bulbe(e), (250 + 70) * std::cos(angle * 3.14116 / 180) + 10,
+                    1e-9);
+        EXPECT_EQ(e.X_Couple, 123);
+        EXPECT_EQ(e.Gite_Couple, 25);
+        EXPECT_EQ(e.Tirant_Eau_Couple, 40);
+    }
+    // Behind an inclined transom the section law asks a fractional power of a negative number.
+    e.P(35) = 25, e.P(110) = -10;
+    EXPECT_THROW(Profondeur_Axe_Bulbe(e), Erreur_Gabarit);
+    EXPECT_EQ(e.X_Couple, 123);
+    EXPECT_EQ(e.Gite_Couple, 25);
 }

@@ -66,7 +66,15 @@ TEST(Centrage, PetitsCasALaMain) {
          454,
          298},
         // The hull alone has no height: 0, not 0 / 0.
-        {"carene seule", {{57, 800}, {32, 420}, {28, 55}}, 800, 420, 0}};
+        {"carene seule", {{57, 800}, {32, 420}, {28, 55}}, 800, 420, 0},
+        // No bulb weight, no bulb to hang: a keel station behind the inclined transom, where
+        // the hull has no section (u^0.5 of a negative u), leaves the servo's height:
+        // floor(600000 / 1600) along, floor(5000 / 100) down.
+        {"quille hors de la coque sans bulbe",
+         {{60, 100}, {59, 50}, {57, 1500}, {32, 400}, {35, 25}, {15, 80}, {16, 0.5}, {110, -10}},
+         1600,
+         375,
+         50}};
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.quoi);
         Etat_Projet e = Projet_Vide();
@@ -81,7 +89,7 @@ TEST(Centrage, PetitsCasALaMain) {
         EXPECT_EQ(e.P(42), c.poids);
         EXPECT_EQ(e.P(23), c.x);
         EXPECT_EQ(e.P(28), c.z);
-        EXPECT_DOUBLE_EQ(e.P(180), 500);
+        EXPECT_DOUBLE_EQ(e.P(180), e.P(110)); // under a straight keel: at the keel station
     }
 }
 

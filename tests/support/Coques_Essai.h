@@ -35,6 +35,22 @@ inline void Francs_Bords(Etat_Projet &e, double ar, double av) {
     }
 }
 
+// The box hull (sections u^0.5) floating upright 30 mm below its sheer, 60 at the other heels:
+// 70 mm of it under water upright. At its middle a 250 mm keel carries a 1000 g bulb 200 mm
+// long whose upper profile (row 3) is 5 % thick at most: its axis 250 + 70 + 10 = 330 mm down.
+// A servo of 100 g 50 mm down: the centre of gravity is floor(335000 / 1100) = 304 mm down.
+inline Etat_Projet Caisson_Bulbe() {
+    Etat_Projet e = Coque_Caisson(1000, 50, 100, 0.5);
+    Francs_Bords(e, 60, 60);
+    e.P(Franc_Bord_AR(0)) = e.P(Franc_Bord_AV(0)) = 30;
+    e.P(POSITION_DERIVE) = 500, e.P(LONGUEUR_DERIVE) = 250;
+    e.P(POIDS_BULBE) = 1000, e.P(LONGUEUR_BULBE) = 200, e.P(POSITION_BULBE) = 50;
+    e.P(NACA_BULBE_HAUT) = 3;
+    e.Table_Naca[3][26] = 5;
+    e.P(Poids_Item(ITEM_SERVO1)) = 100, e.P(Z_Item(ITEM_SERVO1)) = 50;
+    return e;
+}
+
 // Every floating result, upright and at the six heels, out of date.
 inline void Resultats_Perimes(Etat_Projet &e) {
     for (int k = 0; k < NB_GITES; ++k)

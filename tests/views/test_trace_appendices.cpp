@@ -130,3 +130,54 @@ TEST(Trace_Bulbe, RefuseAvantDeDessinerOuStocker) {
         EXPECT_DOUBLE_EQ(e.P(182), 3);
     }
 }
+
+TEST(Trace_Appendices, HorsDeLaCoqueRefuseAvantDeDessinerOuStocker) {
+    // The hull runs from 0 to 200 with an inclined transom over 25 mm. Rudder root 50 +- 51:
+    // at 30 its aft end is at -5.7, at 190 its fore end at 205.3. Keel root 100 +- 101 (tip
+    // 60, raked 300 sin 10 = 52.094): at 80 the tip's aft end Fix(38) - 52.094 lies behind.
+    using Trace = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
+    struct Cas {
+        Trace trace;
+        int n;
+        double v;
+        const char *message;
+    };
+    for (const Cas &k :
+         {Cas{Trace_Safran, 136, 30,
+              "Le pied du safran dépasse en arrière de la coque : le bord de fuite de sa "
+              "corde haute (n° 136 moins 70 % du n° 137) tombe à 5.7 mm en arrière du "
+              "tableau arrière. Avancer le safran (n° 136) ou réduire sa corde haute "
+              "(n° 137)."},
+          Cas{Trace_Safran, 136, 190,
+              "Le pied du safran dépasse en avant de la coque : le bord d'attaque de sa "
+              "corde haute (n° 136 plus 30 % du n° 137) tombe à 5.3 mm en avant de "
+              "l'étrave. Reculer le safran (n° 136) ou réduire sa corde haute (n° 137)."},
+          Cas{Trace_Derive, 110, 80,
+              "Le bout de la dérive dépasse en arrière de la coque : le bord de fuite de "
+              "sa corde basse (n° 110 moins 70 % du n° 112, moins n° 113 × sin n° 115) "
+              "tombe à 14.094 mm en arrière du tableau arrière. Avancer la dérive "
+              "(n° 110), réduire sa corde basse (n° 112) ou son inclinaison (n° 115)."},
+          Cas{Trace_Bulbe, 110, 250,
+              "La dérive dépasse en avant de la coque : son axe (n° 110) tombe à 50 mm en "
+              "avant de l'étrave. Reculer la dérive (n° 110)."}}) {
+        SCOPED_TRACE(k.message);
+        Etat_Projet e = Appendices();
+        e.P(35) = 25;
+        e.P(165) = 200;
+        e.P(k.n) = k.v;
+        e.P(180) = 1, e.P(181) = 2, e.P(182) = 3;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(300, 400);
+        try {
+            k.trace(e, s, c);
+            ADD_FAILURE() << "drawn";
+        } catch (const Erreur_Gabarit &x) {
+            EXPECT_EQ(std::string(x.what()), k.message);
+        }
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_EQ(s.effacements_bulbe_cote, 0);
+        EXPECT_EQ(e.P(180), 1);
+        EXPECT_EQ(e.P(181), 2);
+        EXPECT_EQ(e.P(182), 3);
+    }
+}

@@ -203,7 +203,7 @@ void Menu_Voile::Valide_Clic() {
                     Message(QString::fromStdString(ex.what()));
                     return;
                 }
-                // A view that refuses its drawing has told why: no second message.
+                // A view that refuses its drawing ends the command, its reason told once.
                 Redessine_Voilure(ctx());
                 Calcul_Appendices(e);
                 Rafraichit_Comparaison(ctx());

@@ -6,8 +6,8 @@ namespace gabarit {
 class Contexte;
 
 // Actualise_Voilure: the sail view's hull and appendages without its sails, when the view is
-// open in normal state. A refused drawing has told the user why (the view says so once):
-// it reaches the caller as a refusal already shown.
+// open in normal state. A refused drawing reaches the caller as the views' redraw leaves it:
+// shown when the view told it now, unshown when the view had told it before.
 void Actualise_Voilure(Contexte &ctx);
 // The entry of the CLASS plan's drawing (Trace_Roof) on the sail view, when the view is open
 // in normal state. A plan it cannot draw ends it quietly, the view left without sails: the

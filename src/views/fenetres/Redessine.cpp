@@ -54,13 +54,15 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
         // The view is whole before anything else runs, a refused drawing's first steps too.
         w->Picture1->Acheve_Traits();
     }
-    // A refused drawing leaves its view blank: the user is told why, once, after the view
-    // is free again; the caller's handler still ends at the failing step, and shows
-    // nothing more (the same reason again was told at its first refusal).
-    if (w->Nouveau_Refus(raison) && echec)
+    // A refused drawing leaves its view blank: the user is told why after the view is free
+    // again, and the caller's handler ends at the failing step. A reason this view already
+    // told is left to the command it ends: a resize or click of the view ends quietly, a
+    // window's command that shows its refusals tells it once more, as it ends that command.
+    const bool nouveau = w->Nouveau_Refus(raison);
+    if (nouveau && echec)
         ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
     if (echec)
-        throw Erreur_Gabarit(raison, true);
+        throw Erreur_Gabarit(raison, nouveau);
     ctx.shell.Laisse_Evenements();
     return true;
 }

@@ -2,7 +2,9 @@
 // Redraw of the open views after a change of the design, and hiding every child window.
 // Each view draws into its own picture, never into whichever window happens to be active.
 // A drawing's error goes to the caller's handler; a refused drawing (Erreur_Gabarit) also
-// tells its reason in a message box, once until the view draws again.
+// tells its reason in a message box, once until the view draws again, and reaches the caller
+// marked as shown. Refused again for that reason, it reaches the caller unshown: a command
+// that shows its refusals tells it once, a view's own resize or click stays quiet.
 namespace gabarit {
 
 class Contexte;

@@ -173,6 +173,32 @@ TEST(Menu_Voile, SaisiesRefuseesRienNEstStocke) {
     }
 }
 
+// The rudder at 40 with its 70 mm root chord: the chord's aft end lies 9 mm behind the
+// transom, where the hull has no bottom to hang it from. The sail view, opened, says so once;
+// every "Valide" the view's drawing then refuses says so once more, alone, and stores nothing.
+TEST(Menu_Voile, SafranDerriereLaCoqueUneBoiteParCommande) {
+    const std::string message =
+        "Le pied du safran dépasse en arrière de la coque : le bord de fuite de sa corde haute "
+        "(n° 136 moins 70 % du n° 137) tombe à 9 mm en arrière du tableau arrière. Avancer le "
+        "safran (n° 136) ou réduire sa corde haute (n° 137).";
+    Banc b;
+    b.e.P(136) = 40;
+    b.Ouvre_Vue<AVoile>(600);
+    Menu_Voile &w = b.Ouvre<Menu_Voile>();
+    auto une_boite = [&] {
+        ASSERT_EQ(b.messages.size() + b.shell.messages.size(), 1u);
+        EXPECT_EQ(b.shell.messages[0].texte, message);
+        b.shell.messages.clear();
+    };
+    une_boite();
+    for (int fois = 0; fois < 2; ++fois) {
+        Tape(w.Text1(3), N(1));
+        Clique(w.Command1(2));
+        une_boite();
+        EXPECT_EQ(b.e.P(87), 1.6);
+    }
+}
+
 TEST(Menu_Voile, BoutonsDeLExposant) {
     Banc b;
     Menu_Voile &w = b.Ouvre<Menu_Voile>();

@@ -76,7 +76,7 @@ inline std::unique_ptr<Etat_Projet> Projet_Essai() {
     p.P(111) = 110;
     p.P(112) = 80;
     p.P(113) = 420;
-    p.P(136) = 40;
+    p.P(136) = 50; // the root chord's aft end 1 mm ahead of the transom
     p.P(137) = 70;
     p.P(138) = 45;
     p.P(139) = 160;
