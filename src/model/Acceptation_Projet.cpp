@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,15 +159,26 @@ std::string Liste_Francaise(const std::vector<std::string> &parts) {
 } // namespace
 
 std::string Refus_Profil_Projet(int n, double v) {
-    for (int p : NUMEROS_PROFILS)
-        if (p == n) {
-            try {
-                Profil_Naca(v);
-            } catch (const Refus_Profil &err) {
-                return err.what();
-            }
-        }
-    return "";
+    if (std::find(std::begin(NUMEROS_PROFILS), std::end(NUMEROS_PROFILS), n) ==
+        std::end(NUMEROS_PROFILS))
+        return "";
+    // Judged as the project will keep it, to the file's thousandth.
+    const double f = Valeur_Fichier(v);
+    std::string raison;
+    try {
+        // The drawings take the nearest row: 2.4 would be drawn as row 2 and stored so by the
+        // first window shown, a change nobody made.
+        if (Profil_Naca(f) != f)
+            raison = "le numéro de profil NACA doit être un nombre entier de 0 à 39 (" +
+                     Nombre_Message(f) + " demandé).";
+    } catch (const Refus_Profil &err) {
+        raison = err.what();
+        raison[0] = 'l'; // the table's reason, after the record it is given for
+    }
+    if (raison.empty())
+        return "";
+    return "Profil NACA " + Valeur_Message(f) + " refusé pour le n° " + std::to_string(n) + " : " +
+           raison;
 }
 
 std::string Refus_Valeur_Derivee(int n) {
@@ -243,6 +255,16 @@ std::string Refus_Taille(int n, double v) {
            article + nature + " ne peut pas être négati" + (article == "un " ? "f." : "ve.");
 }
 
+std::string Refus_Indice_Forme(int n, double v) {
+    if (n != VARIATION_FORME_AV && n != VARIATION_FORME_AR)
+        return "";
+    const double f = Valeur_Fichier(v);
+    if (f >= INDICE_FORME_MIN && f <= INDICE_FORME_MAX)
+        return "";
+    return "Indice de variation de forme " + Valeur_Message(f) + " refusé pour le n° " +
+           std::to_string(n) + " : il doit être compris entre 1 et 11.";
+}
+
 std::string Refus_Texte_Valeur(int n, const std::string &texte, const std::string &separateur) {
     return "Valeur « " + texte + " » refusée pour le n° " + std::to_string(n) +
            " : ce n'est pas un nombre (séparateur décimal : « " + separateur + " »).";
@@ -262,11 +284,15 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
     a_jour->Tab_Param = lu->Tab_Param;
     a_jour->Texte_Projet[NB_VALEURS_PROJET] = lu->Texte_Projet[NB_VALEURS_PROJET];
     Mise_A_Jour_Projet(*a_jour);
-    // The profiles once brought up to date: older files held something else there.
+    // The profiles and shape indices once brought up to date: older files held something else
+    // there.
     std::string refus;
     for (int n : NUMEROS_PROFILS)
         if (refus.empty())
             refus = Refus_Profil_Projet(n, a_jour->P(n));
+    for (int n : {VARIATION_FORME_AV, VARIATION_FORME_AR})
+        if (refus.empty())
+            refus = Refus_Indice_Forme(n, a_jour->P(n));
     if (refus.empty())
         refus = Refus_Table(a_jour->Tab_Param);
     if (refus.empty() && verifie) {
@@ -301,6 +327,8 @@ std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
         return taille;
     if (std::string profil = Refus_Profil_Projet(n, v); !profil.empty())
         return profil;
+    if (std::string indice = Refus_Indice_Forme(n, v); !indice.empty())
+        return indice;
     if (!Refus_Table(e.Tab_Param).empty())
         return ""; // a hull the table refuses already: the edit may be its repair
     auto copie = std::make_unique<Etat_Projet>();

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Acceptation_Projet.h"
@@ -57,6 +58,11 @@ TEST(Acceptation_Projet, LEditeurRefuseCeQueLaTableRefuseEnNommantLaValeur) {
         ASSERT_TRUE(Contient(table, f.raison)) << table;
 
         const std::string refus = Refus_Valeur_Projet(*maitre, f.n, f.v);
+        if (f.n == 108) { // a shape index is first held to its range
+            EXPECT_EQ(refus, "Indice de variation de forme -2 refusé pour le n° 108 : il doit "
+                             "être compris entre 1 et 11.");
+            continue;
+        }
         EXPECT_TRUE(Contient(refus, "Valeur " + std::string(f.valeur) + " refusée pour le n° " +
                                         std::to_string(f.n)))
             << refus;
@@ -189,31 +195,58 @@ TEST(Acceptation_Projet, LeMaitreEtChaqueFixtureSOuvrent) {
 }
 
 TEST(Acceptation_Projet, ProfilHorsDeLaTableRefuseALOuvertureEtDansLEditeur) {
-    // Keel (18, 25), rudder (88, 92) and bulb (159, 160, 161): each profile number is a row 0 to
-    // 39 of the NACA table, as the drawings read it. The open refuses the file and the editor the
-    // value, with one reason.
+    // Keel (18, 25), rudder (88, 92) and bulb (159, 160, 161): each profile number is a whole
+    // row 0 to 39 of the NACA table; the shape-variation indices (107, 108) go from 1 to 11.
+    // The open refuses the file and the editor the value, with one message naming the record.
     auto maitre = std::make_unique<Etat_Projet>();
     test::Lit_Maitre(*maitre);
-    const std::string hors =
-        "Le numéro de profil NACA doit être compris entre 0 et 39 (45 demandé).";
-    const std::string chemin = test::Dossier_Temporaire() + "/profil.cot";
+    const auto profil = [](int n, const char *v, const char *raison) {
+        return "Profil NACA " + std::string(v) + " refusé pour le n° " + std::to_string(n) +
+               " : le numéro de profil NACA doit être " + raison + " (" + v + " demandé).";
+    };
+    const auto indice = [](int n, const char *v) {
+        return "Indice de variation de forme " + std::string(v) + " refusé pour le n° " +
+               std::to_string(n) + " : il doit être compris entre 1 et 11.";
+    };
+    struct Cas {
+        int n;
+        double v;
+        std::string message; // "" when taken
+    };
+    std::vector<Cas> cas;
     for (int n : {18, 25, 88, 92, 159, 160, 161}) {
-        SCOPED_TRACE(n);
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 45), hors);
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, 39), "");
+        cas.push_back({n, 45, profil(n, "45", "compris entre 0 et 39")});
+        cas.push_back({n, 2.4, profil(n, "2.4", "un nombre entier de 0 à 39")});
+        cas.push_back({n, 39, ""});
+        cas.push_back({n, 0, ""});
+    }
+    cas.push_back({18, 3.5, profil(18, "3.5", "un nombre entier de 0 à 39")});
+    cas.push_back({161, 38.999, profil(161, "38.999", "un nombre entier de 0 à 39")});
+    for (int n : {107, 108}) {
+        cas.push_back({n, 12, indice(n, "12")});
+        cas.push_back({n, 0, indice(n, "0")});
+        cas.push_back({n, 0.999, indice(n, "0.999")});
+        cas.push_back({n, 1, ""});
+        cas.push_back({n, 11, ""});
+    }
+    const std::string chemin = test::Dossier_Temporaire() + "/profil.cot";
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(std::to_string(c.n) + " " + std::to_string(c.v));
+        EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), c.message);
 
         auto lu = std::make_unique<Etat_Projet>(*maitre);
-        lu->P(n) = 45;
+        lu->P(c.n) = c.v;
         Ecrit_Fichier_Projet(chemin, *lu);
         auto cible = std::make_unique<Etat_Projet>();
-        cible->P(n) = 9;
+        cible->P(c.n) = 9;
         try {
             Lit_Projet_Accepte(chemin, Projet_Courant(*cible));
-            ADD_FAILURE() << "taken";
+            EXPECT_EQ(c.message, "");
+            EXPECT_EQ(cible->P(c.n), c.v);
         } catch (const Erreur_Gabarit &err) {
-            EXPECT_EQ(std::string(err.what()), "Projet refusé : " + chemin + "\n" + hors);
+            EXPECT_EQ(std::string(err.what()), "Projet refusé : " + chemin + "\n" + c.message);
+            EXPECT_EQ(cible->P(c.n), 9);
         }
-        EXPECT_EQ(cible->P(n), 9);
     }
     // Beside them 45 is a value like another: the keel's place along the bulb, 45 %.
     EXPECT_EQ(Refus_Valeur_Projet(*maitre, 162, 45), "");

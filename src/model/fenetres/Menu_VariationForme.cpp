@@ -8,6 +8,7 @@
 
 #include "fenetres/Contexte.h"
 #include "fenetres/Fenetres_Outils.h"
+#include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
 #include "model/Numeros.h"
 #include "model/Saisie_Forme.h"
@@ -20,13 +21,6 @@
 #include "views/fenetres/Redessine.h"
 
 namespace gabarit {
-
-namespace {
-
-// The index of a record value, or the default 2 when it lies outside 1 to 11.
-double Indice_Valide(double v) { return v > 11 || v < 1 ? 2 : v; }
-
-} // namespace
 
 Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
     : Fenetre_Fille(ctx, QStringLiteral("Menu_VariationForme"),
@@ -49,7 +43,7 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
         UpDown1_[i]->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
         UpDown1_[i]->move(Twips_En_Pixels(1695), Twips_En_Pixels(y - 15));
         UpDown1_[i]->setBuddy(Text1_[i]);
-        UpDown1_[i]->setRange(1, 11);
+        UpDown1_[i]->setRange(INDICE_FORME_MIN, INDICE_FORME_MAX);
         UpDown1_[i]->setValue(1);
         Text1_[i]->setText(QStringLiteral("1"));
         connect(UpDown1_[i], &UpDown::Change, this, &Menu_VariationForme::UpDown1_Change);
@@ -71,17 +65,16 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
 
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
-            // The activation puts an index outside 1 to 11 back to 2: a new hull.
             if (w && w == Cadre())
                 this->ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Form_Activate(); });
         });
 }
 
 void Menu_VariationForme::Form_Activate() {
-    Etat_Projet &e = ctx().etat;
+    // Only shown: the open and the editor let no index outside 1 to 11 into the record, so
+    // showing the window never changes the hull.
+    const Etat_Projet &e = ctx().etat;
     remplissage_ = 1;
-    e.P(VARIATION_FORME_AV) = Indice_Valide(e.P(VARIATION_FORME_AV));
-    e.P(VARIATION_FORME_AR) = Indice_Valide(e.P(VARIATION_FORME_AR));
     UpDown1_[0]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AV)));
     UpDown1_[1]->Montre_Valeur(Arrondi(e.P(VARIATION_FORME_AR)));
     remplissage_ = 0;

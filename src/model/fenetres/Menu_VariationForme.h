@@ -16,8 +16,8 @@ class Menu_VariationForme : public Fenetre_Fille {
 public:
     explicit Menu_VariationForme(Contexte &ctx);
 
-    // Each time the window becomes the active child: indices outside 1 to 11 go back to 2,
-    // and the spinners show the record.
+    // Each time the window becomes the active child: the spinners show the record, which
+    // stays as it is.
     void Form_Activate();
     // Either spinner changed: stores both indices and recomputes the hull.
     void UpDown1_Change();

@@ -227,9 +227,13 @@ void Comp_Bulbe::Choix_Dessus() {
     const int k = Combo1_->currentIndex();
     if (k < 0)
         return; // nothing chosen, nothing to store
-    Etat_Projet &e = ctx().etat;
-    e.P(NACA_BULBE_DESSUS) = k;
-    const Affichage_Bulbe_Dessus a = Trace_Bulbe_Dessus(e, k, *Picture1_);
+    ctx().etat.P(NACA_BULBE_DESSUS) = k;
+    Dessine_Dessus();
+}
+
+void Comp_Bulbe::Dessine_Dessus() {
+    const Affichage_Bulbe_Dessus a =
+        Trace_Bulbe_Dessus(ctx().etat, Combo1_->currentIndex(), *Picture1_);
     Label6_[4]->setText(Chiffre_Vue(a.position, QStringLiteral("%")));
     Label6_[3]->setText(Chiffre_Vue(a.diametre));
 }
@@ -238,19 +242,23 @@ void Comp_Bulbe::Choix_Cote() {
     const int k = Combo2_->currentIndex();
     if (k < 0)
         return;
-    Etat_Projet &e = ctx().etat;
-    e.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT) = k;
-    const Affichage_Bulbe_Cote a = Trace_Bulbe_Cote(e, *Picture2_);
+    ctx().etat.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT) = k;
+    Dessine_Cote();
+}
+
+void Comp_Bulbe::Dessine_Cote() {
+    const Affichage_Bulbe_Cote a = Trace_Bulbe_Cote(ctx().etat, *Picture2_);
     Label6_[1]->setText(Chiffre_Vue(a.position_haut, QStringLiteral("%")));
     Label6_[6]->setText(Chiffre_Vue(a.position_bas, QStringLiteral("%")));
     Label6_[5]->setText(Chiffre_Vue(a.hauteur));
 }
 
-// The list of the side view shows the chosen half's profile; choosing it stores and draws.
+// The list of the side view shows the chosen half's profile and the picture draws both; the
+// record is only read: coming to the window or to the other half is no choice of a profile.
 void Comp_Bulbe::Selectionne_Cote() {
     const Etat_Projet &e = ctx().etat;
     Selectionne(Combo2_, Profil_Naca(e.P(Inferieur() ? NACA_BULBE_BAS : NACA_BULBE_HAUT)));
-    Choix_Cote();
+    Dessine_Cote();
 }
 
 void Comp_Bulbe::Voisin(QComboBox *liste, int sens, void (Comp_Bulbe::*choix)()) {
@@ -289,7 +297,7 @@ void Comp_Bulbe::Activation() {
     }
     Commande_Profil(*this, [this, &e] {
         Selectionne(Combo1_, Profil_Naca(e.P(NACA_BULBE_DESSUS)));
-        Choix_Dessus();
+        Dessine_Dessus();
         Selectionne_Cote();
     });
 }

@@ -48,8 +48,10 @@ private:
     void Cree_Cote(QWidget *page);
     void Cree_Masse(QWidget *page);
     bool Inferieur() const; // Option1(0) "Inferieur": Combo2 shows the lower half
-    void Choix_Dessus();
+    void Choix_Dessus();    // the list's profile stored, then drawn
+    void Dessine_Dessus();
     void Choix_Cote();
+    void Dessine_Cote();
     void Selectionne_Cote();
     void Voisin(QComboBox *liste, int sens, void (Comp_Bulbe::*choix)());
     void Calcul_Masse_Bulbe();

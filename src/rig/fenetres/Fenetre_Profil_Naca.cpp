@@ -160,10 +160,11 @@ void Fenetre_Profil_Naca::Dessine() {
     Text2_[1]->setText(a.epaisseur_bas ? Texte_Nombre(*a.epaisseur_bas) : QString());
 }
 
-// The list shows the chosen section's profile; choosing it stores it and draws.
+// The list shows the chosen section's profile and the picture draws it; the record is only
+// read: coming to the window or to the other section is no choice of a profile.
 void Fenetre_Profil_Naca::Selectionne_Section() {
     Selectionne(Combo1_, Profil_Naca(ctx().etat.P(Numero_Profil())));
-    Choix_Profil();
+    Dessine();
 }
 
 void Fenetre_Profil_Naca::Choix_Profil() {

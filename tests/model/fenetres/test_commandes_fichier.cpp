@@ -261,9 +261,10 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
         e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
         e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
     }
-    // A hull the table holds: the open refuses any other.
+    // A hull the table holds, its shape indices 1 to 11: the open refuses any other.
     const Etat_Projet caisson = Coque_Caisson(1000, 50, 100, 0.25, 0.5);
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36})
+    for (int n :
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36, 107, 108})
         e.P(n) = caisson.P(n);
     // Keel, rudder and bulb profiles the table has (the open refuses any other).
     for (int n : {18, 25, 88, 92, 159, 160, 161})

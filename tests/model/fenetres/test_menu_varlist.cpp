@@ -317,17 +317,17 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
                             "(séparateur décimal : « . »).";
     const std::string nan = "Valeur « nan » refusée pour le n° 24 : ce n'est pas un nombre "
                             "(séparateur décimal : « , »).";
-    const std::string virgule = "Valeur « 1,5 » refusée pour le n° 25 : ce n'est pas un "
+    const std::string virgule = "Valeur « 1,5 » refusée pour le n° 24 : ce n'est pas un "
                                 "nombre (séparateur décimal : « . »).";
-    const std::string point = "Valeur « 1.5 » refusée pour le n° 25 : ce n'est pas un nombre "
+    const std::string point = "Valeur « 1.5 » refusée pour le n° 24 : ce n'est pas un nombre "
                               "(séparateur décimal : « , »).";
     const std::string grande =
         "Valeur trop grande pour le n° 24 : le fichier projet ne peut pas la contenir.";
     const std::string negative =
         "Valeur -50 refusée pour le n° 5 : une largeur ne peut pas être négative.";
     // Every profile number is a row 0 to 39 of the NACA table.
-    const std::string profil =
-        "Le numéro de profil NACA doit être compris entre 0 et 39 (45 demandé).";
+    const std::string profil = "Profil NACA 45 refusé pour le n° 18 : le numéro de profil NACA "
+                               "doit être compris entre 0 et 39 (45 demandé).";
     // A value worked out from others is told as such; the one shown, typed again, is taken.
     const std::string hauteur =
         "La hauteur du bulbe (n° 166) se calcule à partir des profils NACA du bulbe (n° 159 et "
@@ -336,10 +336,10 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     const std::string franc_bord = "Le n° 43 (franc-bord arrière à 0°) est un résultat de "
                                    "calcul : il n'est pas modifiable ici.";
     for (const Cas &c :
-         {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 25, "1,5", virgule.c_str()},
-          Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 25, "1.5", ""},
-          Cas{true, 24, "nan", nan.c_str()}, Cas{true, 25, "1.5", point.c_str()},
-          Cas{true, 5, "-50", negative.c_str()}, Cas{true, 25, "1,5", ""},
+         {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 24, "1,5", virgule.c_str()},
+          Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 24, "1.5", ""},
+          Cas{true, 24, "nan", nan.c_str()}, Cas{true, 24, "1.5", point.c_str()},
+          Cas{true, 5, "-50", negative.c_str()}, Cas{true, 24, "1,5", ""},
           Cas{false, 18, "45", profil.c_str()}, Cas{true, 166, "40", hauteur.c_str()},
           Cas{true, 42, "1,5", ""}, Cas{false, 43, "99", franc_bord.c_str()}}) {
         SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);

@@ -55,10 +55,10 @@ TEST(Comp_Derive, LegendesEtPremiereActivation) {
     EXPECT_EQ(w.Combo1()->itemText(39), "39");
     EXPECT_EQ(w.Picture1()->Effacements(), 0); // created, not drawn
 
-    b.e.P(18) = 0.4; // the whole number nearest
+    b.e.P(18) = 0.4; // no entry lets it in: the list shows the row nearest, nothing is written
     w.Montre();
     EXPECT_EQ(w.Combo1()->currentIndex(), 0);
-    EXPECT_EQ(b.e.P(18), 0);
+    EXPECT_EQ(b.e.P(18), 0.4);
     // NACA 0012, 6.0017 % of 100 mm at 29.9828 %; both boxes hold the two thicknesses.
     EXPECT_EQ(w.Label6(3)->text(), Nombre(12.002));
     EXPECT_EQ(w.Label6(4)->text(), Nombre(29.9828) + " %");

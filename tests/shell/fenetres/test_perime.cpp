@@ -1,10 +1,11 @@
 // The heel lights after every window command that writes the record, driven as a user would
 // on the master project afloat with its centre of gravity worked out from its weights and
 // seven green lights: a changed value the heel results are computed from turns red every heel
-// the command did not compute itself; the same value leaves the lights as they were; opening
-// a window changes no light.
+// the command did not compute itself; the same value leaves the lights as they were; showing
+// a window changes nothing of the project.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -19,22 +20,34 @@
 #include "model/Flottaison.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
+#include "model/fenetres/Asst_0.h"
 #include "model/fenetres/Editeur_Forme.h"
 #include "model/fenetres/Menu_FG.h"
 #include "model/fenetres/Menu_VarList.h"
 #include "model/fenetres/Menu_VariationForme.h"
 #include "platform/Nombres.h"
+#include "printing/fenetres/Menu_Impression.h"
 #include "rig/fenetres/Comp_Bulbe.h"
 #include "rig/fenetres/Comp_Derive.h"
 #include "rig/fenetres/Comp_Safran.h"
 #include "rig/fenetres/Menu_Appendice.h"
 #include "rig/fenetres/Menu_Voile.h"
+#include "rig/fenetres/Menu_VoileClass.h"
+#include "shell/Projet_Lu.h"
+#include "shell/Services_Projet.h"
 #include "shell/Suivi_Commande.h"
+#include "shell/fenetres/AEnCours.h"
+#include "shell/fenetres/Aastuce.h"
+#include "shell/fenetres/Aide.h"
+#include "shell/fenetres/Presentation.h"
 #include "stability/Centrage.h"
+#include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Chemins_Test.h"
 #include "support/Gestes.h"
+#include "support/Projet_Limites.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -210,59 +223,134 @@ TEST(Perime, ChaqueCommandeQuiEcritLeProjet) {
     }
 }
 
-// Each window opened on its own, over seven green lights.
-void Ouvre_Sans_Changer_De_Voyant(const std::function<void(Banc &)> &ouvre, const char *nom) {
-    SCOPED_TRACE(nom);
-    Banc b;
-    b.Vert();
-    ouvre(b);
-    QApplication::processEvents();
-    EXPECT_EQ(b.Rouges(), 0);
+namespace {
+
+// Every child window the program has, as its menu or key shows it.
+struct Fenetre_Montree {
+    const char *nom;
+    std::function<Fenetre_Fille &(Banc &)> montre;
+};
+template <class W> Fenetre_Montree Montree(const char *nom) {
+    return {nom, [](Banc &b) -> Fenetre_Fille & { return b.Ouvre<W>(); }};
+}
+template <class V> Fenetre_Montree Vue(const char *nom) {
+    return {nom, [](Banc &b) -> Fenetre_Fille & { return b.Ouvre_Vue<V>(300); }};
+}
+const Fenetre_Montree FENETRES[] = {
+    Montree<Menu_FG>("Menu_FG"),
+    Montree<Menu_VariationForme>("Menu_VariationForme"),
+    {"Menu_VarList",
+     [](Banc &b) -> Fenetre_Fille & {
+         test::Ouvre_Editeur(b.ctx);
+         return b.ctx.Fenetre<Menu_VarList>();
+     }},
+    Montree<Asst_0>("Asst_0"),
+    Montree<Menu_Deplacement>("Menu_Deplacement"),
+    Montree<Menu_Stabilite>("Menu_Stabilite"),
+    Montree<Menu_Compar>("Menu_Compar"),
+    Montree<Menu_Appendice>("Menu_Appendice"),
+    Montree<Comp_Derive>("Comp_Derive"),
+    Montree<Comp_Safran>("Comp_Safran"),
+    Montree<Comp_Bulbe>("Comp_Bulbe"),
+    Montree<Menu_Voile>("Menu_Voile"),
+    Montree<Menu_VoileClass>("Menu_VoileClass"),
+    Montree<Menu_Impression>("Menu_Impression"),
+    Vue<ACoup>("ACoup"),
+    Vue<AProfile>("AProfile"),
+    Vue<ADeplacement>("ADeplacement"),
+    Vue<AVoile>("AVoile"),
+    {"Aide",
+     [](Banc &b) -> Fenetre_Fille & {
+         b.ctx.Fenetre<Aide>().Montre_Sujet(0);
+         return b.ctx.Fenetre<Aide>();
+     }},
+    {"Aastuce",
+     [](Banc &b) -> Fenetre_Fille & {
+         b.ctx.Fenetre<Aastuce>().Affiche_Astuce();
+         return b.ctx.Fenetre<Aastuce>();
+     }},
+    Montree<Presentation>("Presentation"),
+    Montree<AEnCours>("AEnCours"),
+};
+
+// The project file opened as the open does it; false when refused.
+bool Ouvre_Projet(Banc &b, const std::string &chemin) {
+    try {
+        Services().lit_projet(chemin, Projet_Courant(b.e));
+    } catch (const Erreur_Gabarit &) {
+        return false;
+    }
+    Services().init_projet(b.e, b.shell);
+    Services().init_variables(b.e, b.shell);
+    Met_En_Place_Projet_Lu(b.e, b.shell);
+    return true;
 }
 
-TEST(Perime, OuvrirUneFenetreNeChangeAucunVoyant) {
+} // namespace
+
+// What the open takes, every window keeps: each one shown, then each of its tabs, leaves every
+// value and comment of the boat as opened, nothing to save and the lights as they were. The
+// master, a file at the edges the open takes, files just past them, which it refuses, and
+// profiles between two rows put straight into the record, which no window may round.
+TEST(Perime, MontrerUneFenetreNeChangeRienDuProjet) {
+    const std::string dossier = test::Dossier_Temporaire();
+    using Change = std::function<void(Etat_Projet &)>;
+    const auto Met = [](int n, double v) -> Change { return [=](Etat_Projet &e) { e.P(n) = v; }; };
+    const Change rien = [](Etat_Projet &) {};
     const struct {
-        const char *nom;
-        std::function<void(Banc &)> ouvre;
-    } fenetres[] = {
-        {"Menu_FG", [](Banc &b) { b.Ouvre<Menu_FG>(); }},
-        {"Menu_VariationForme", [](Banc &b) { b.Ouvre<Menu_VariationForme>(); }},
-        {"Menu_Deplacement", [](Banc &b) { b.Ouvre<Menu_Deplacement>(); }},
-        {"Menu_Stabilite", [](Banc &b) { b.Ouvre<Menu_Stabilite>(); }},
-        {"Menu_Appendice", [](Banc &b) { b.Ouvre<Menu_Appendice>(); }},
-        {"Comp_Derive", [](Banc &b) { b.Ouvre<Comp_Derive>(); }},
-        {"Comp_Safran", [](Banc &b) { b.Ouvre<Comp_Safran>(); }},
-        {"Menu_Voile", [](Banc &b) { b.Ouvre<Menu_Voile>(); }},
-        {"Menu_VarList", Ouvre_Editeur_Banc},
-        {"ACoup", [](Banc &b) { b.Ouvre_Vue<ACoup>(300); }},
-        {"AProfile", [](Banc &b) { b.Ouvre_Vue<AProfile>(300); }},
-        {"ADeplacement", [](Banc &b) { b.Ouvre_Vue<ADeplacement>(300); }},
-        {"AVoile", [](Banc &b) { b.Ouvre_Vue<AVoile>(300); }},
+        const char *projet;
+        Change fichier; // to the file at the edges; none for the master
+        Change apres;   // to the record opened
+        bool pris;
+    } projets[] = {
+        {"master", nullptr, rien, true},
+        {"edges", rien, rien, true},
+        {"bulb top view profile 2.4", Met(160, 2.4), rien, false},
+        {"keel profile 3.5", Met(18, 3.5), rien, false},
+        {"forward shape index 12", Met(107, 12), rien, false},
+        {"aft shape index 0", Met(108, 0), rien, false},
+        {"edges, then profiles 2.4, 3.5 and 0.5 in the record", rien,
+         [](Etat_Projet &e) {
+             e.P(160) = 2.4;
+             e.P(18) = 3.5;
+             e.P(88) = 0.5;
+             Marque_Enregistre(e);
+         },
+         true},
     };
-    for (const auto &f : fenetres)
-        Ouvre_Sans_Changer_De_Voyant(f.ouvre, f.nom);
-}
-
-// The bulb window draws its side view at every activation and stores the height it draws:
-// the master's height must already be that one.
-TEST(Perime, OuvrirLaFenetreDuBulbeNeChangeAucunVoyant) {
-    Ouvre_Sans_Changer_De_Voyant(
-        [](Banc &b) {
-            Comp_Bulbe &w = b.Ouvre<Comp_Bulbe>();
-            w.SSTab1()->setCurrentIndex(1);
-        },
-        "Comp_Bulbe");
-}
-
-// A shape index outside 1 to 11 is put back to 2 when the shape-variation window is activated:
-// the hull is another one, and no heel was computed for it.
-TEST(Perime, ActivationQuiRemetUnIndiceDeFormeRougitLesVoyants) {
-    Banc b;
-    b.e.P(108) = 0;
-    b.Vert();
-    b.Ouvre<Menu_VariationForme>();
-    EXPECT_EQ(b.e.P(108), 2);
-    EXPECT_EQ(b.Rouges(), TOUTES);
+    const QString courant = QDir::currentPath(); // the help makes the program folder current
+    for (const auto &p : projets) {
+        SCOPED_TRACE(p.projet);
+        std::string chemin = test::Chemin_Maitre();
+        if (p.fichier) {
+            chemin = dossier + "/limites.cot";
+            test::Ecrit_Projet_Limites(chemin, p.fichier);
+        }
+        Banc b;
+        const bool pris = Ouvre_Projet(b, chemin);
+        EXPECT_EQ(pris, p.pris);
+        if (!pris)
+            continue;
+        p.apres(b.e);
+        const Etat_Projet ouvert = b.e;
+        const int rouges = b.Rouges();
+        EXPECT_EQ(rouges, 0); // the file's results found again
+        for (const Fenetre_Montree &f : FENETRES) {
+            SCOPED_TRACE(f.nom);
+            Fenetre_Fille &w = f.montre(b);
+            for (QTabWidget *t : w.findChildren<QTabWidget *>())
+                for (int i = 0; i < t->count(); ++i) {
+                    t->setCurrentIndex(i);
+                    QApplication::processEvents();
+                }
+            EXPECT_FALSE(Projet_Change(ouvert, b.e));
+            EXPECT_FALSE(Projet_Modifie(b.e));
+            EXPECT_EQ(b.Rouges(), rouges);
+        }
+        EXPECT_TRUE(b.messages.empty()) << b.messages.front().texte.toStdString();
+        EXPECT_TRUE(b.shell.messages.empty()) << b.shell.messages.front().texte;
+    }
+    QDir::setCurrent(courant);
 }
 
 // What the editor changes, the values derived from it follow at once: the total weight and
