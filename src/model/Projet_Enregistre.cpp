@@ -23,6 +23,7 @@ bool Valeur_De_Travail(int n) {
 bool Valeur_De_Dernier_Calcul(int n) {
     switch (n) {
     case CENTRE_GRAVITE_Y:
+    case CENTRE_GV_Z:
     case Y_BULBE:
     case COEF_PRISMATIQUE:
     case X_BULBE:

@@ -12,7 +12,8 @@ namespace gabarit {
 // keeps them as it computed them (a view's scale is not cut to a thousandth).
 bool Valeur_De_Travail(int n);
 // What the last computation or drawing left in the record: the lateral centre and bulb of the
-// last heel drawn, the last prismatic coefficient, the bulb's place in the views, values every
+// last heel drawn, the last prismatic coefficient, the bulb's place in the views, the height
+// of the mainsail's centroid above the waterline the sail plan was last drawn on, values every
 // computation sets to 0. Saved with the project, but opening a window that redraws them is no
 // change of the boat.
 bool Valeur_De_Dernier_Calcul(int n);

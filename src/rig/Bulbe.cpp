@@ -7,6 +7,7 @@
 #include "model/Numeros.h"
 #include "rig/Profils_Naca.h"
 #include "rig/Table_Naca.h"
+#include "views/Dessins.h"
 
 namespace gabarit {
 
@@ -32,6 +33,9 @@ std::optional<double> Hauteur_Bulbe(const Etat_Projet &e) {
 
 double Profondeur_Axe_Bulbe(Etat_Projet &e) {
     const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
+    // No hull bottom to hang the keel from behind the transom or ahead of the stem: told as
+    // the side view tells it.
+    Verifie_Axe_Derive(e);
     // The hull bottom at the keel station, upright; the section the caller was working on,
     // its station and heel, are given back however this ends.
     struct Section_Gardee {

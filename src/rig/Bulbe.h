@@ -31,7 +31,8 @@ void Calcul_Hauteur_Bulbe(Etat_Projet &e);
 // LONGUEUR_BULBE, single precision) touching its tip. The vertical centre of gravity hangs the
 // bulb's weight there. Worked from the boat's own values, whatever was drawn last; the section
 // figures of the state are left as they were. Refuses a top profile outside the table
-// (Refus_Profil), a hull section that cannot be worked out, a depth no file can hold.
+// (Refus_Profil), a keel station behind the stern or ahead of the bow (Verifie_Axe_Derive), a
+// hull section that cannot be worked out, a depth no file can hold.
 double Profondeur_Axe_Bulbe(Etat_Projet &e);
 
 // Figures of the views; empty while no NACA table has been read.

@@ -46,6 +46,9 @@ void Trace_Voile_Projet(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 // of those behind the stern or ahead of the bow is refused, before anything is drawn or
 // stored, with a message naming the records to change.
 void Trace_Derive(Etat_Projet &e, Interface_Shell &s, Canvas &c);
+// The keel's axis POSITION_DERIVE, which the bulb hangs from, refused behind the stern or ahead
+// of the bow with the drawings' message (and a hull length the views cannot take).
+void Verifie_Axe_Derive(const Etat_Projet &e);
 void Trace_Safran(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Axe_Centres(Etat_Projet &e, Interface_Shell &s, Canvas &c);

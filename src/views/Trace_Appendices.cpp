@@ -61,8 +61,8 @@ void Verifie_Corde(const Etat_Projet &e, const Corde_Appendice &c, double x_ar, 
                                    c.recul + ")",
                                c.avancer, c.reculer});
 }
+} // namespace
 
-// The keel's own station, which the bulb hangs from too.
 void Verifie_Axe_Derive(const Etat_Projet &e) {
     Verifie_Longueur(e);
     const std::string derive = " la dérive (" + N(POSITION_DERIVE) + ")";
@@ -70,7 +70,6 @@ void Verifie_Axe_Derive(const Etat_Projet &e) {
                        {e.P(POSITION_DERIVE), "La dérive", "son axe (" + N(POSITION_DERIVE) + ")",
                         "Avancer" + derive, "Reculer" + derive});
 }
-} // namespace
 
 // Keel fin: every chord lies 30 % ahead of the axis and 70 % behind it; the root ends sit on
 // the hull bottom, truncated to whole millimetres.

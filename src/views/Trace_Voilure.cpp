@@ -24,6 +24,14 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
                            double precision) {
     const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV); // luff
     const double mat = e.P(POSITION_MAT);
+    // The plan stands upright on the upright waterline, whatever heel a section view left:
+    // its figures must not depend on which window was drawn before.
+    struct Gite_Gardee {
+        Etat_Projet &e;
+        const double gite = e.Gite_Couple;
+        ~Gite_Gardee() { e.Gite_Couple = gite; }
+    } garde{e};
+    e.Gite_Couple = 0;
     Section(e, mat);
     const double d = e.Cote_Livet; // deck at the mast, negative above the waterline
     // Nine samples from the head down to the tack; a luff typed upside down (head below the

@@ -202,9 +202,22 @@ TEST(Bulbe, ProfondeurDeLAxeSousLaFlottaisonDroite) {
         EXPECT_EQ(e.Gite_Couple, 25);
         EXPECT_EQ(e.Tirant_Eau_Couple, 40);
     }
-    // Behind an inclined transom the section law asks a fractional power of a negative number.
-    e.P(35) = 25, e.P(110) = -10;
-    EXPECT_THROW(Profondeur_Axe_Bulbe(e), Erreur_Gabarit);
-    EXPECT_EQ(e.X_Couple, 123);
-    EXPECT_EQ(e.Gite_Couple, 25);
+    // No hull to hang the keel from behind the stern (an inclined transom's law would ask a
+    // fractional power of a negative number) or ahead of the bow: told as the side view tells it.
+    e.P(35) = 25;
+    for (auto [x, message] :
+         {std::pair{-10.0, "La dérive dépasse en arrière de la coque : son axe (n° 110) tombe à 10 "
+                           "mm en arrière du tableau arrière. Avancer la dérive (n° 110)."},
+          {1012.5, "La dérive dépasse en avant de la coque : son axe (n° 110) tombe à 12.5 mm en "
+                   "avant de l'étrave. Reculer la dérive (n° 110)."}}) {
+        e.P(110) = x;
+        try {
+            Profondeur_Axe_Bulbe(e);
+            ADD_FAILURE() << x;
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_STREQ(err.what(), message);
+        }
+        EXPECT_EQ(e.X_Couple, 123);
+        EXPECT_EQ(e.Gite_Couple, 25);
+    }
 }

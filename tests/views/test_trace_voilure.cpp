@@ -21,6 +21,16 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
     EXPECT_NEAR(e.P(90), 100 - 420000.0 / 3600, 1e-9);
     EXPECT_NEAR(e.P(91), 60 + 420000.0 / 1800, 1e-9);
     EXPECT_DOUBLE_EQ(e.P(102), 130909 + 43500);
+    // Drawn after a section view heeled at 25 degrees, on another waterline: the same plan,
+    // standing on the upright one, and the section view keeps its heel.
+    Etat_Projet g = Grand_Greement(1);
+    g.P(Franc_Bord_AR(5)) = g.P(Franc_Bord_AV(5)) = 30;
+    g.Gite_Couple = 25;
+    Canvas_Enregistreur c2(300, 200);
+    Trace_Voilure(g, s, c2);
+    EXPECT_DOUBLE_EQ(g.Hauteur_Pont_Mat, -10);
+    EXPECT_EQ(g.P(91), e.P(91));
+    EXPECT_EQ(g.Gite_Couple, 25);
 
     const std::vector<Etat_Projet::Ligne_Voile> liste = {{800, 0},   {700, 50},  {600, 100},
                                                          {500, 150}, {400, 200}, {300, 250},
