@@ -152,26 +152,6 @@ TEST(Assistant, LongueurRefuseeLaisseLeProjet) {
     EXPECT_TRUE(s.messages.empty());
 }
 
-TEST(Assistant, MaitreAbsentLaisseLeProjet) {
-    Etat_Projet e;
-    e.Dossier_Programme = test::Dossier_Temporaire(); // no tov0.mas there
-    e.P(1) = 321;
-    e.P(186) = 1;
-    e.P(187) = 0;
-    e.Texte_Projet[1] = "longueur avant";
-    e.Nom_Projet = "bateau.cot";
-    Shell_Enregistreur s;
-    const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal);
-    EXPECT_EQ(r.etat, Resultat_Assistant::Etat::Echec);
-    EXPECT_FALSE(r.erreur.empty());
-    EXPECT_EQ(e.P(1), 321);
-    EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
-    EXPECT_EQ(e.Nom_Projet, "bateau.cot");
-    // The lights show the project that stays.
-    EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
-    EXPECT_EQ(s.voyants[1], COULEUR_VERTE);
-}
-
 TEST(Assistant, NouveauProjetSurLeMaitre) {
     Etat_Projet e;
     e.Dossier_Programme = test::Dossier_Maitre_Caisson();
@@ -217,19 +197,21 @@ TEST(Assistant, ChaqueTypeAuxLongueursExtremes) {
         }
 }
 
-TEST(Assistant, MaitreRefuseLaisseLeProjet) {
-    // Masters the open refuses give no new project, with the open's message: a section law
-    // the geometry cannot compute (zero to a negative power at the keel), and a keel profile
-    // that is no row of the NACA table, which the new project would keep.
+TEST(Assistant, MaitreAbsentOuRefuseLaisseLeProjet) {
+    // No master, or masters the open refuses, give no new project (the refused ones with the
+    // open's message): a section law the geometry cannot compute (zero to a negative power at
+    // the keel), and a keel profile that is no row of the NACA table, which the new project
+    // would keep.
     Etat_Projet loi = test::Coque_Caisson();
     loi.P(57) = 500;
     loi.P(7) = loi.P(16) = loi.P(19) = -5;
     Etat_Projet profil = test::Coque_Caisson();
     profil.P(57) = 500;
     profil.P(18) = 45;
-    for (Etat_Projet *m : {&loi, &profil}) {
+    for (Etat_Projet *m : {static_cast<Etat_Projet *>(nullptr), &loi, &profil}) {
         const std::string d = test::Dossier_Temporaire();
-        Ecrit_Fichier_Projet(d + "/tov0.mas", *m);
+        if (m)
+            Ecrit_Fichier_Projet(d + "/tov0.mas", *m);
         Etat_Projet e;
         e.Dossier_Programme = d;
         e.P(1) = 321;
@@ -239,10 +221,15 @@ TEST(Assistant, MaitreRefuseLaisseLeProjet) {
         Shell_Enregistreur s;
         const Resultat_Assistant r = Cree_Nouveau_Projet(e, s, 1000, Type_Carene::Normal);
         ASSERT_EQ(r.etat, Resultat_Assistant::Etat::Echec);
-        EXPECT_EQ(r.erreur.rfind("Projet refusé : " + d + "/tov0.mas\n", 0), 0u) << r.erreur;
+        if (m)
+            EXPECT_EQ(r.erreur.rfind("Projet refusé : " + d + "/tov0.mas\n", 0), 0u) << r.erreur;
+        else
+            EXPECT_FALSE(r.erreur.empty());
         EXPECT_EQ(e.P(1), 321);
         EXPECT_EQ(e.Texte_Projet[1], "longueur avant");
         EXPECT_EQ(e.Nom_Projet, "bateau.cot");
+        // The lights show the project that stays.
         EXPECT_EQ(s.voyants[0], COULEUR_ROUGE);
+        EXPECT_EQ(s.voyants[1], COULEUR_VERTE);
     }
 }
