@@ -269,9 +269,13 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
     // bulb height's message is the editor's test's.
     auto maitre = std::make_unique<Etat_Projet>();
     test::Lit_Maitre(*maitre);
+    const auto resultat = [](int n, const char *quoi) {
+        return "Le n° " + std::to_string(n) + " (" + quoi +
+               ") est un résultat de calcul : il n'est pas modifiable ici.";
+    };
     const struct {
         int n;
-        const char *message;
+        std::string message;
     } derivees[] = {
         {42, "Le poids total (n° 42) se calcule à partir des poids de la coque (n° 57), des "
              "équipements (n° 60, 63, 66, 69, 72 et 75) et du bulbe (n° 170) : il n'est pas "
@@ -287,26 +291,14 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         {180, "La position du bulbe (n° 180) se calcule à partir du bulbe au bout de la quille "
               "(n° 110, 113, 115, 162 et 165) : elle n'est pas modifiable ici."},
         // Results: a light stands beside them only as computed.
-        {43, "Le n° 43 (franc-bord arrière à 0°) est un résultat de calcul : il n'est pas "
-             "modifiable ici."},
-        {54, "Le n° 54 (franc-bord avant à 25°) est un résultat de calcul : il n'est pas "
-             "modifiable ici."},
-        {13, "Le n° 13 (volume de carène à 0°) est un résultat de calcul : il n'est pas "
-             "modifiable ici."},
-        {39, "Le n° 39 (dernier coefficient prismatique calculé) est un résultat de calcul : il "
-             "n'est pas modifiable ici."},
-        {196, "Le n° 196 (coefficient prismatique à 15°) est un résultat de calcul : il n'est pas "
-              "modifiable ici."},
-        {201, "Le n° 201 (surface mouillée à 5°) est un résultat de calcul : il n'est pas "
-              "modifiable ici."},
-        {213, "Le n° 213 (volume immergé à 30°) est un résultat de calcul : il n'est pas "
-              "modifiable ici."},
-        {218, "Le n° 218 (moment de redressement à 20°) est un résultat de calcul : il n'est pas "
-              "modifiable ici."},
-        {229, "Le n° 229 (surface de voilure que porte le moment à 30°) est un résultat de "
-              "calcul : il n'est pas modifiable ici."},
-        {188, "Le n° 188 (état du calcul à 10°) est un résultat de calcul : il n'est pas "
-              "modifiable ici."},
+        {43, resultat(43, "franc-bord arrière à 0°")},
+        {54, resultat(54, "franc-bord avant à 25°")},
+        {13, resultat(13, "volume de carène à 0°")},
+        {39, resultat(39, "dernier coefficient prismatique calculé")},
+        {196, resultat(196, "coefficient prismatique à 15°")},
+        {218, resultat(218, "moment de redressement à 20°")},
+        {229, resultat(229, "surface de voilure que porte le moment à 30°")},
+        {188, resultat(188, "état du calcul à 10°")},
     };
     for (const auto &d : derivees) {
         SCOPED_TRACE(d.n);

@@ -14,7 +14,7 @@
 
 using namespace gabarit;
 
-TEST(Dialogue_Fichier, ColonnesEnFrancais) {
+TEST(Dialogue_Fichier, ColonnesEnFrancaisEtNomCompleteALEnregistrement) {
     const QString dossier = QString::fromStdString(test::Dossier_Temporaire());
     QDir(dossier).mkdir(QStringLiteral("plans"));
     QFile f(QDir(dossier).filePath(QStringLiteral("bateau.cot")));
@@ -23,9 +23,17 @@ TEST(Dialogue_Fichier, ColonnesEnFrancais) {
     f.close();
     const QString courant = QDir::currentPath();
     QDir::setCurrent(dossier);
-    QFileDialog d;
+    QFileDialog d, sauve;
     Prepare_Dialogue_Projets(d, false);
+    Prepare_Dialogue_Projets(sauve, true);
     QDir::setCurrent(courant);
+    // A name typed without an extension in the save dialog is the project file ".cot", the one
+    // whose replacement the dialog asks about; one typed with any extension is kept.
+    EXPECT_EQ(sauve.windowTitle(), "Enregistrer sous");
+    for (auto [tape, fichier] : {std::pair{"mon_bateau", "mon_bateau.cot"}, {"a.b", "a.b"}}) {
+        sauve.selectFile(QString::fromUtf8(tape));
+        EXPECT_EQ(sauve.selectedFiles(), QStringList{QDir(dossier).filePath(fichier)});
+    }
     EXPECT_EQ(d.windowTitle(), "Ouvrir");
     EXPECT_EQ(d.nameFilters(), (QStringList{"(*.cot)", "(*.mas)"}));
     QAbstractProxyModel *m = d.proxyModel();
@@ -55,21 +63,4 @@ TEST(Dialogue_Fichier, ColonnesEnFrancais) {
     const QFontMetrics fm(vue->header()->font());
     EXPECT_GT(vue->header()->sectionSize(3),
               fm.horizontalAdvance(QString::fromUtf8("Dernière modification")));
-}
-
-// A name typed without an extension in the save dialog is the project file ".cot", the one
-// whose replacement the dialog asks about.
-TEST(Dialogue_Fichier, NomSansExtensionCompleteAvantLaQuestion) {
-    const QString dossier = QString::fromStdString(test::Dossier_Temporaire());
-    const QString courant = QDir::currentPath();
-    QDir::setCurrent(dossier);
-    QFileDialog d;
-    Prepare_Dialogue_Projets(d, true);
-    QDir::setCurrent(courant);
-    EXPECT_EQ(d.windowTitle(), "Enregistrer sous");
-    d.selectFile(QStringLiteral("mon_bateau"));
-    ASSERT_EQ(d.selectedFiles().size(), 1);
-    EXPECT_EQ(d.selectedFiles().first(), QDir(dossier).filePath(QStringLiteral("mon_bateau.cot")));
-    d.selectFile(QStringLiteral("mon.bateau"));
-    EXPECT_EQ(d.selectedFiles().first(), QDir(dossier).filePath(QStringLiteral("mon.bateau")));
 }
