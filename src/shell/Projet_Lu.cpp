@@ -1,13 +1,14 @@
 #include "shell/Projet_Lu.h"
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <memory>
 
 #include "interfaces/Shell_Muet.h"
 #include "model/Acceptation_Projet.h"
 #include "model/Equilibre.h"
 #include "model/Flottaison.h"
-#include "model/Initialisation.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
@@ -60,15 +61,19 @@ void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
 std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
                                                      const std::string &chemin) {
     auto lu = std::make_unique<Etat_Projet>(modele);
-    Lit_Projet_Pris(chemin, Projet_Courant(*lu));
-    const std::string version = lu->Texte_Projet[NB_VALEURS_PROJET];
-    Mise_A_Jour_Projet(*lu);
-    try {
-        Derive_Valeurs(*lu);
-    } catch (const Erreur_Gabarit &err) {
-        throw Erreur_Gabarit("Projet refusé : " + chemin + "\n" + err.what());
-    }
-    lu->Texte_Projet[NB_VALEURS_PROJET] = version;
+    auto derivees = std::make_unique<decltype(Etat_Projet::Tab_Param)>();
+    // Accepted as the open accepts a file; its derived values worked out on the project brought
+    // up to date, with the program's NACA table, as every open works them out.
+    Lit_Projet_Accepte(chemin, Projet_Courant(*lu), [&](Etat_Projet &a_jour) {
+        std::copy(&modele.Table_Naca[0][0], std::end(modele.Table_Naca[39]),
+                  &a_jour.Table_Naca[0][0]);
+        std::copy(std::begin(modele.Stations_Naca), std::end(modele.Stations_Naca),
+                  a_jour.Stations_Naca);
+        Derive_Valeurs(a_jour);
+        *derivees = a_jour.Tab_Param;
+    });
+    for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
+        lu->P(n) = (*derivees)[static_cast<std::size_t>(n)];
     return lu;
 }
 
