@@ -1,5 +1,6 @@
 #include "fenetres/Contexte.h"
 
+#include <QWidget>
 #include <QtGlobal>
 #include <exception>
 
@@ -28,6 +29,17 @@ Fenetre_Fille *Contexte::Par_Nom(const QString &nom) const {
     return nullptr;
 }
 
+void Contexte::Nomme_Projet(const std::string &nom) {
+    etat.Nom_Projet = nom;
+    Montre_Nom_Projet();
+}
+
+void Contexte::Montre_Nom_Projet() {
+    if (cadre)
+        cadre->setWindowTitle(
+            QString::fromStdString(etat.Nom_Projet.empty() ? "Gabarit" : etat.Nom_Projet));
+}
+
 namespace {
 enum class Issue { Reussie, Partielle, Refusee };
 
@@ -49,6 +61,15 @@ Issue Lance(Interface_Shell &shell, const std::function<void()> &f, Contexte::Si
 } // namespace
 
 bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
+    return Lance_Commande(quand, f, refus, false);
+}
+
+bool Contexte::Regarde(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus) {
+    return Lance_Commande(quand, f, refus, true);
+}
+
+bool Contexte::Lance_Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus,
+                              bool regard) {
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
     // A computation that lets events run reads the project and its walk settings: a command
@@ -68,12 +89,26 @@ bool Contexte::Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refu
     };
     auto retablit = [&] {
         Retablit(etat, shell, avant);
+        Montre_Nom_Projet();
         rafraichit();
     };
     auto lance = [&] {
         if (Lance(shell, f, refus) == Issue::Refusee ||
             (sous_calcul && Change_Sous_Calcul(*avant.etat, etat))) {
             retablit();
+            return;
+        }
+        // A window looked at: the project as it was, the views keeping the scale and origin
+        // their pictures were drawn with.
+        if (regard) {
+            if (Projet_Change(*avant.etat, etat) || etat.Calculs_Gite != avant.etat->Calculs_Gite) {
+                const auto travail = etat.Tab_Param;
+                Retablit(etat, shell, avant);
+                for (int n = 1; n <= NB_VALEURS; ++n)
+                    if (Valeur_De_Travail(n))
+                        etat.P(n) = travail[static_cast<std::size_t>(n)];
+                rafraichit();
+            }
             return;
         }
         if (sous_calcul)

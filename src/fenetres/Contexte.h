@@ -94,11 +94,25 @@ public:
     // because a computation was busy.
     bool Commande(Si_Occupe quand, const std::function<void()> &f,
                   Si_Refus refus = Si_Refus::Silence);
+    // A window shown, activated, repainted or redrawn by itself, a tab chosen: run as Commande
+    // runs a command, but looking at a window never changes the project. What it changed of the
+    // project (a value, a comment, a light, the hull table; the views' working settings aside)
+    // is put back, quietly, so a result is stored only by a command the user gives.
+    bool Regarde(Si_Occupe quand, const std::function<void()> &f,
+                 Si_Refus refus = Si_Refus::Silence);
+
+    // The project in work takes this name, and the frame's caption shows it: the one way a
+    // command renames the project.
+    void Nomme_Projet(const std::string &nom);
+    // The frame's caption shows the name of the project in work ("Gabarit" before any).
+    void Montre_Nom_Projet();
 
     // Plays a sound of the program folder when "Son" is checked.
     void Joue_Son(const std::string &fichier) { shell.Joue_Son(fichier); }
 
 private:
+    bool Lance_Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus,
+                        bool regard);
     void Enregistre(std::type_index t, Fenetre_Fille *w);
     std::map<std::type_index, Fenetre_Fille *> fenetres_;
     std::vector<Fenetre_Fille *> ordre_;

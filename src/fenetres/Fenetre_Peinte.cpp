@@ -11,7 +11,7 @@ void Fenetre_Peinte::Form_Paint() {
     if (en_peinture_ || !Visible())
         return;
     en_peinture_ = true;
-    ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Peint(); });
+    ctx().Regarde(Contexte::Si_Occupe::Execute, [this] { Peint(); });
     en_peinture_ = false;
 }
 

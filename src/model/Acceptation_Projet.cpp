@@ -9,6 +9,7 @@
 
 #include "model/Carene.h"
 #include "model/Initialisation.h"
+#include "model/Resultats.h"
 #include "model/Voyants.h"
 #include "rig/Table_Naca.h"
 

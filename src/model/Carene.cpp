@@ -240,7 +240,10 @@ void Calcul_Tab(Etat_Projet &e) {
     Table_Carene &t = e.Tab_Carene;
     t.Vide();
     try {
-        e.P(Surface_Mouillee_Gite(0)) = Passes_Table(sections, nb, e.L(), &t);
+        const double surface = Passes_Table(sections, nb, e.L(), &t);
+        // A result, kept only beside the upright light that stands for this waterline.
+        if (e.P(Etat_Gite(0)) != 1)
+            e.P(Surface_Mouillee_Gite(0)) = surface;
         double profondeurs[Table_Carene::NB_STATIONS];
         for (int i = 0; i < nb; ++i)
             profondeurs[i] = sections[i].D;

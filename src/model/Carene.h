@@ -19,7 +19,8 @@ inline constexpr double NB_PAS_HAUTEUR_MAX = HAUTEUR_MAX_TABLE * 10;
 
 // Empties the hull table.
 void Init_Tab(Etat_Projet &e);
-// Rebuilds the hull table and the upright wetted surface Surface_Mouillee_Gite(0). Refuses
+// Rebuilds the hull table, and the upright wetted surface Surface_Mouillee_Gite(0) unless the
+// upright light is red (the waterline it would be measured at is out of date). Refuses
 // (Erreur_Gabarit with a French message) a hull the table cannot hold, before touching the
 // table.
 // Leaves Gite_Couple at 0 and X_Couple one step past the last station.

@@ -99,11 +99,16 @@ struct Etat_Projet {
     // Likewise for each heel's righting moment and prismatic coefficient.
     std::array<unsigned long long, NB_GITES> Calculs_Moment{};
     std::array<unsigned long long, NB_GITES> Calculs_Coef{};
+    // How many projects replaced the record whole (read from a file, or made by the assistant):
+    // each came with its derived values worked out, so the command that took it need not work
+    // them out again.
+    unsigned long long Projets_Pris = 0;
 
-    // The project as it was last read, created or saved (Projet_Enregistre.h): what a command
-    // that ends or replaces it would lose.
+    // The project as it was last read or saved (Projet_Enregistre.h): what a command that ends
+    // or replaces it would lose. sans_fichier: made in memory, no file holds it.
     struct Projet_Enregistre {
         bool pris = false;
+        bool sans_fichier = false;
         std::array<double, NB_VALEURS_PROJET + 1> valeurs{};
         std::array<std::string, NB_VALEURS_PROJET + 1> textes{};
     } Enregistre;

@@ -105,7 +105,9 @@ void Calcul_Couple(Etat_Projet &e) {
         const double Ds = Divise(e.P(HAUTEUR_ETRAVE), etrave) * (L - X);
         T = Ds + e.Cote_Livet;
         e.Tirant_Eau_Couple = T;
-        e.Hauteur_Couple = T - e.Cote_Livet;
+        // The depth is the stem's own, not worked back through the waterline: the hull table
+        // built from it must not depend on where the hull floated when it was built.
+        e.Hauteur_Couple = Ds;
     }
 }
 

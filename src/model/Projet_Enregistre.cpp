@@ -20,37 +20,15 @@ bool Valeur_De_Travail(int n) {
     }
 }
 
-bool Valeur_De_Dernier_Calcul(int n) {
-    switch (n) {
-    case CENTRE_GRAVITE_Y:
-    case CENTRE_GV_Z:
-    case Y_BULBE:
-    case COEF_PRISMATIQUE:
-    case X_BULBE:
-    case Z_BULBE:
-    case Z_BULBE_BAS:
-    case ITEM_HAUTEUR:
-    case ITEM_LATERAL:
-    case ZERO_EQUILIBRE:
-    case ZERO_INITIALISATION:
-    case ZERO_APPENDICES:
-    case ZERO_CENTRAGE:
-    case MARQUE_SERIE:
-        return true;
-    default:
-        return false;
-    }
-}
-
 namespace {
-// Whether value n of two records differ as `meme` tells, or comment n; what counts for the
-// boat only.
+// Whether value n of two records differ as `meme` tells, or comment n; working settings
+// aside.
 template <class Valeurs_A, class Valeurs_B, class Textes, class Meme>
 bool Differe(const Valeurs_A &a, const Textes &ta, const Valeurs_B &b, const Textes &tb,
              Meme meme) {
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        if (!Valeur_De_Travail(n) && !Valeur_De_Dernier_Calcul(n) && !meme(a[i], b[i]))
+        if (!Valeur_De_Travail(n) && !meme(a[i], b[i]))
             return true;
         // Record 300's comment is the version stamp, set again at every read and save.
         if (n < NB_VALEURS_PROJET && ta[i] != tb[i])
@@ -88,6 +66,7 @@ bool Change_Sous_Calcul(const Etat_Projet &avant, const Etat_Projet &apres) {
 
 void Marque_Enregistre(Etat_Projet &e) {
     e.Enregistre.pris = true;
+    e.Enregistre.sans_fichier = false;
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n) {
         const auto i = static_cast<std::size_t>(n);
         e.Enregistre.valeurs[i] = e.Tab_Param[i];
@@ -95,9 +74,19 @@ void Marque_Enregistre(Etat_Projet &e) {
     }
 }
 
+void Marque_Non_Enregistre(Etat_Projet &e) {
+    Marque_Enregistre(e);
+    e.Enregistre.sans_fichier = true;
+}
+
 bool Projet_Modifie(const Etat_Projet &e) {
-    return e.Enregistre.pris && Differe(e.Enregistre.valeurs, e.Enregistre.textes, e.Tab_Param,
-                                        e.Texte_Projet, Meme_Milliemes);
+    return e.Enregistre.pris &&
+           (e.Enregistre.sans_fichier || Differe(e.Enregistre.valeurs, e.Enregistre.textes,
+                                                 e.Tab_Param, e.Texte_Projet, Meme_Milliemes));
+}
+
+bool Projet_Sans_Fichier(const Etat_Projet &e) {
+    return e.Enregistre.pris && e.Enregistre.sans_fichier;
 }
 
 } // namespace gabarit

@@ -46,29 +46,6 @@ std::vector<int> Numeros_Resultats_Gite(int k) {
     return n;
 }
 
-std::string Nom_Resultat(int n) {
-    if (n == COEF_PRISMATIQUE)
-        return "dernier coefficient prismatique calculé";
-    if (n == VOLUME_CARENE)
-        return "volume de carène à 0°";
-    if (n == SURFACE_THEORIQUE)
-        return "surface de voilure que porte le moment à 30°";
-    // In the order of Numeros_Resultats_Gite.
-    static const char *const noms[] = {"franc-bord arrière",      "franc-bord avant",
-                                       "volume immergé",          "surface mouillée",
-                                       "coefficient prismatique", "moment de redressement"};
-    for (int k = 0; k < NB_GITES; ++k) {
-        const std::string gite = " à " + std::to_string(5 * k) + "°";
-        const std::vector<int> r = Numeros_Resultats_Gite(k);
-        for (std::size_t i = 0; i < std::size(noms); ++i)
-            if (r[i] == n)
-                return noms[i] + gite;
-        if (n == Etat_Gite(k))
-            return "état du calcul" + gite;
-    }
-    return "";
-}
-
 const std::vector<int> &Numeros_Forme_Carene() {
     static const std::vector<int> numeros = [] {
         std::vector<int> n;

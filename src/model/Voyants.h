@@ -28,9 +28,6 @@ void Gites_Vertes_Calculees(Etat_Projet &e);
 // volume, wetted surface, prismatic coefficient and righting moment, upright the hull volume
 // too, and at 30 degrees the sail area its moment carries. Its flag Etat_Gite(k) apart.
 std::vector<int> Numeros_Resultats_Gite(int k);
-// What record n holds when it is a result of the computations ("franc-bord arrière à 0°"): a
-// heel's result or flag, or the last prismatic coefficient worked out. "" for another record.
-std::string Nom_Resultat(int n);
 
 // The records the heel results are computed from: the hull form the table is built from, the
 // weight and station of every mass and the centre of gravity the flotation and the equilibrium

@@ -160,7 +160,9 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         // Its upright light stands for its own moment and coefficient too.
         if (nouveau->P(Etat_Gite(0)) == 0 && !Complete_Gite(*nouveau, 0, true, true))
             Affiche_Voyants(*nouveau, shell);
-        Marque_Enregistre(*nouveau);
+        // Taken whole, its derived values worked out; made in memory, no file holds it yet.
+        ++nouveau->Projets_Pris;
+        Marque_Non_Enregistre(*nouveau);
     } catch (const std::exception &err) {
         res.etat = Resultat_Assistant::Etat::Echec;
         res.erreur = err.what();

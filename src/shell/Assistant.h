@@ -36,7 +36,8 @@ struct Resultat_Assistant {
 // Builds the new project in a copy of e (master read from the program folder, derived values
 // to a file's thousandth, name, heel flags and lights, Init_Projet, Calcul_Tab, Calcul_Centrage,
 // sail plan, appendages, bulb height, the upright moment and coefficient) and replaces e with
-// it only when every step succeeded; the new project is then the one last created. A refused length
+// it only when every step succeeded; the new project then counts as changed until it is saved,
+// since no file holds it. A refused length
 // or a failure leaves e untouched (the lights repainted from it); no message is shown here.
 Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, double longueur,
                                        Type_Carene type);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "model/Voyants.h"
+#include "rig/Table_Naca.h"
 #include "shell/Projet_Lu.h"
 #include "shell/Services_Projet.h"
 
@@ -64,11 +65,17 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const st
     Services_Projet &sv = Services();
     Resultat_Demarrage r;
 
+    // The NACA table first, so the project is read as every open reads it, its bulb worked out
+    // from the table; a table that cannot be read is told by the initialisation below.
+    try {
+        Lit_Table_Naca(e);
+    } catch (const Erreur_Gabarit &) {
+    }
     // The project: the chosen file, else the master of the program folder.
     std::string nom = choisi.empty() ? NOM_MAITRE : choisi;
     bool lu = false;
     try {
-        sv.lit_projet(Chemin_Projet(e, nom), Projet_Courant(e));
+        sv.lit_projet(Chemin_Projet(e, nom), e);
         lu = true;
     } catch (const std::exception &ex) {
         if (nom != NOM_MAITRE)
@@ -80,7 +87,7 @@ Resultat_Demarrage Demarrage_Projet(Etat_Projet &e, Interface_Shell &s, const st
     }
     if (!lu && nom != NOM_MAITRE) {
         nom = NOM_MAITRE;
-        lu = Tente(s, MB_STOP, [&] { sv.lit_projet(e.Fichier_Programme(nom), Projet_Courant(e)); });
+        lu = Tente(s, MB_STOP, [&] { sv.lit_projet(e.Fichier_Programme(nom), e); });
     }
 
     // The settings: a missing file is created with defaults; a file that could not be read

@@ -54,27 +54,59 @@ bool Retrouve(const Etat_Projet &e, const Etat_Projet &essai, int k) {
 
 } // namespace
 
-void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible) {
-    Lit_Projet_Accepte(chemin, cible, [](Etat_Projet &a_jour) { Derive_Valeurs(a_jour); });
-}
+namespace {
 
-std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
-                                                     const std::string &chemin) {
-    auto lu = std::make_unique<Etat_Projet>(modele);
-    auto derivees = std::make_unique<decltype(Etat_Projet::Tab_Param)>();
-    // Accepted as the open accepts a file; its derived values worked out on the project brought
-    // up to date, with the program's NACA table, as every open works them out.
-    Lit_Projet_Accepte(chemin, Projet_Courant(*lu), [&](Etat_Projet &a_jour) {
+// The file's values as it holds them, and the same brought up to date with their derived
+// values worked out.
+struct Projet_Derive {
+    std::unique_ptr<Etat_Projet> lu;
+    std::unique_ptr<decltype(Etat_Projet::Tab_Param)> derivees;
+};
+
+Projet_Derive Lit_Projet_Derive(const Etat_Projet &modele, const std::string &chemin) {
+    Projet_Derive p{std::make_unique<Etat_Projet>(modele),
+                    std::make_unique<decltype(Etat_Projet::Tab_Param)>()};
+    auto &derivees = p.derivees;
+    // Accepted as every reader accepts a file; its derived values worked out once, on the
+    // project brought up to date, with the program's NACA table.
+    Lit_Projet_Accepte(chemin, Projet_Courant(*p.lu), [&](Etat_Projet &a_jour) {
         std::copy(&modele.Table_Naca[0][0], std::end(modele.Table_Naca[39]),
                   &a_jour.Table_Naca[0][0]);
         std::copy(std::begin(modele.Stations_Naca), std::end(modele.Stations_Naca),
                   a_jour.Stations_Naca);
-        Derive_Valeurs(a_jour);
+        // Results the file holds for other derived values are not this boat's.
+        if (Derive_Valeurs(a_jour))
+            for (int k = 0; k < NB_GITES; ++k)
+                a_jour.P(Etat_Gite(k)) = 1;
         *derivees = a_jour.Tab_Param;
     });
+    return p;
+}
+
+} // namespace
+
+std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
+                                                     const std::string &chemin) {
+    Projet_Derive p = Lit_Projet_Derive(modele, chemin);
     for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
-        lu->P(n) = (*derivees)[static_cast<std::size_t>(n)];
-    return lu;
+        p.lu->P(n) = (*p.derivees)[static_cast<std::size_t>(n)];
+    return std::move(p.lu);
+}
+
+void Lit_Projet_Pris(const std::string &chemin, Etat_Projet &e) {
+    const Projet_Derive p = Lit_Projet_Derive(e, chemin);
+    // The file's values, which the initialisation brings up to date, with the derived ones and
+    // the lights the derivation leaves.
+    for (std::size_t n = 1; n <= NB_VALEURS_PROJET; ++n) {
+        e.Tab_Param[n] = p.lu->Tab_Param[n];
+        e.Texte_Projet[n] = p.lu->Texte_Projet[n];
+        e.Num_Enreg[n] = p.lu->Num_Enreg[n];
+    }
+    for (int n : Numeros_Derives())
+        e.P(n) = (*p.derivees)[static_cast<std::size_t>(n)];
+    for (int k = 0; k < NB_GITES; ++k)
+        if ((*p.derivees)[static_cast<std::size_t>(Etat_Gite(k))] == 1)
+            e.P(Etat_Gite(k)) = 1;
 }
 
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s) {
@@ -133,6 +165,7 @@ void Met_En_Place_Projet_Lu(Etat_Projet &e, Interface_Shell &s) {
             e.P(Etat_Gite(k)) = 1;
     Gites_Vertes_Calculees(e);
     Affiche_Voyants(e, s);
+    ++e.Projets_Pris;
     Marque_Enregistre(e);
 }
 

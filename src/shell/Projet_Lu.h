@@ -11,21 +11,22 @@
 
 namespace gabarit {
 
-// Reads a project file as Lit_Projet_Accepte does, and refuses as well (Erreur_Gabarit naming
-// the file and the reason) a project whose derived values cannot be worked out: weights
-// summing to zero, a bulb profile outside the table, a bulb no file could place. The target
-// is changed only when the project is taken.
-void Lit_Projet_Pris(const std::string &chemin, Cible_Projet cible);
-
-// A project file read as the open reads it, by a reader that does not make it the project in
-// work (the comparison's second project, the assistant's master): refused with the open's
-// messages (Lit_Projet_Pris), brought up to date as every open brings it, its derived values
-// worked out from its inputs as every open works them out. `modele` lends what a file does not
-// hold (the program folder, the NACA table, the settings). The file's lights are kept as it
-// holds them (an older file's go out of date with its upgrade), and so is its version stamp,
-// text 300, which the comparison reads.
+// A project file read as every reader reads it ("Ouvir" and the start-up through
+// Lit_Projet_Pris, the comparison's second project, the assistant's master): accepted as
+// Lit_Projet_Accepte accepts it, and refused as well (Erreur_Gabarit naming the file and the
+// reason) when its derived values cannot be worked out (weights summing to zero, a bulb
+// profile outside the table, a bulb no file could place); brought up to date as every open
+// brings it, its derived values worked out once from its inputs with the program's NACA table.
+// Where they differ from the file's, the file's results are not this boat's and its lights go
+// red; otherwise its lights are kept as it holds them (an older file's go out of date with its
+// upgrade), and so is its version stamp, text 300, which the comparison reads. `modele` lends
+// what a file does not hold (the program folder, the NACA table, the settings).
 std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
                                                      const std::string &chemin);
+// The open's read: values, comments and record numbers of e replaced by the file's (which the
+// initialisation then brings up to date), with the derived values and lights
+// Lit_Projet_Comme_Ouvert gives, only when the file is taken.
+void Lit_Projet_Pris(const std::string &chemin, Etat_Projet &e);
 
 // Every heel the file holds as computed (flag 0) stays green only where the heel series run
 // on a copy of the project (Gites_Du_Bateau: the series decides, heel by heel) leaves it green
@@ -37,10 +38,10 @@ std::unique_ptr<Etat_Projet> Lit_Projet_Comme_Ouvert(const Etat_Projet &modele,
 bool Verifie_Gites_Lus(Etat_Projet &e, Interface_Shell &s);
 
 // After the read and the initialisation: the hull table, keeping the file's upright wetted
-// surface, then the derived values and the check of the lights (Services().verifie_projet_lu).
-// A step that fails is told once and leaves every heel out of date. The heels still green count
-// as computed for the project just read; the lights are painted and the project becomes the
-// one last read.
+// surface, then the check of the lights (Services().verifie_projet_lu). A step that fails is
+// told once and leaves every heel out of date. The heels still green count as computed for the
+// project just read; the lights are painted and the project becomes the one last read, taken
+// whole with its derived values.
 void Met_En_Place_Projet_Lu(Etat_Projet &e, Interface_Shell &s);
 
 } // namespace gabarit

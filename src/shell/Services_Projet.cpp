@@ -19,14 +19,7 @@ Services_Projet Services_Projet::Reels() {
     s.init_projet = Init_Projet;
     s.init_variables = Init_Variables;
     s.calcul_tab = Calcul_Tab;
-    s.verifie_projet_lu = [](Etat_Projet &e, Interface_Shell &sh) {
-        // The derived values are worked out as every command works them out; results worked
-        // out for other ones are not this boat's.
-        if (Derive_Valeurs(e))
-            for (int k = 0; k < NB_GITES; ++k)
-                e.P(Etat_Gite(k)) = 1;
-        Verifie_Gites_Lus(e, sh);
-    };
+    s.verifie_projet_lu = [](Etat_Projet &e, Interface_Shell &sh) { Verifie_Gites_Lus(e, sh); };
     return s;
 }
 

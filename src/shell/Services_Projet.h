@@ -12,14 +12,15 @@
 namespace gabarit {
 
 struct Services_Projet {
-    std::function<void(const std::string &, Cible_Projet)> lit_projet;
+    // Reads a project file into the project in work (the open's reader, Lit_Projet_Pris).
+    std::function<void(const std::string &, Etat_Projet &)> lit_projet;
     std::function<void(const std::string &, Etat_Projet &)> ecrit_projet;
     std::function<void(const std::string &, Etat_Projet &)> lit_reglages;
     std::function<void(const std::string &, const Etat_Projet &)> ecrit_reglages;
     std::function<void(Etat_Projet &, Interface_Shell &)> init_projet;
     std::function<void(Etat_Projet &, Interface_Shell &)> init_variables;
     std::function<void(Etat_Projet &)> calcul_tab;
-    // A project just read: its derived values, then its lights checked (Projet_Lu.h).
+    // A project just read: its lights checked (Projet_Lu.h).
     std::function<void(Etat_Projet &, Interface_Shell &)> verifie_projet_lu;
 
     // The real operations of the core.

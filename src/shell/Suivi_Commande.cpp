@@ -31,11 +31,7 @@ bool Lue_Par_Les_Gites(int n) {
 const std::vector<int> &Numeros_Derivation() {
     static const std::vector<int> numeros = [] {
         std::vector<int> n = Sources_Derives();
-        // The bulb's station is also a figure the views draw: a drawing that writes it is no
-        // change of what the derived values follow.
-        for (int d : Numeros_Derives())
-            if (!Valeur_De_Dernier_Calcul(d))
-                n.push_back(d);
+        n.insert(n.end(), Numeros_Derives().begin(), Numeros_Derives().end());
         return n;
     }();
     return numeros;
@@ -128,6 +124,8 @@ void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant) {
     e.Calculs_Moment = a.Calculs_Moment;
     e.Calculs_Coef = a.Calculs_Coef;
     e.Enregistre = a.Enregistre;
+    e.Projets_Pris = a.Projets_Pris;
+    e.Nom_Projet = a.Nom_Projet;
     e.Tab_Carene = a.Tab_Carene;
     Affiche_Voyants(e, s);
 }
@@ -156,9 +154,12 @@ bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &ava
         Calcul_Tab(e);
         e.Remet_Sortie_Couple(section);
     }
+    // A project the command took whole (read, or made by the assistant) came with its derived
+    // values worked out.
     bool touchee = entree_coupee;
-    for (int n : Numeros_Derivation())
-        touchee = touchee || e.P(n) != a.P(n);
+    if (e.Projets_Pris == a.Projets_Pris)
+        for (int n : Numeros_Derivation())
+            touchee = touchee || e.P(n) != a.P(n);
     const auto avant_derivation = e.Tab_Param;
     const bool derivee = touchee && Derive_Valeurs(e);
     const bool derivee_touchee = avant_derivation != e.Tab_Param;

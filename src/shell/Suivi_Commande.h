@@ -42,8 +42,9 @@ struct Avant_Commande {
     std::unique_ptr<const Etat_Projet> etat;
 };
 Avant_Commande Avant(const Etat_Projet &e);
-// A refused command: the project as it was (its record, comments, hull table and the counts of
-// what was computed for it), lights repainted.
+// A refused command: the project in work as it was (its record, comments, name, hull table, what
+// counts as its last save and the counts of what was computed for it), lights repainted. The
+// caption follows the name (the windows' runner shows it).
 void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 // A command that ran through (or a heel computation that kept what it completed): every
 // project value it changed cut to a file's thousandth, the hull table built again when the

@@ -105,12 +105,14 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     // Mean station area times the walked length.
     const double V = Divise(S, n) * (n - 1) * h;
     const double r = Fix(Divise(1000 * V, Amax * L)) / 100;
-    for (int k = 0; k < NB_GITES; ++k)
-        if (angle == 5.0 * k) {
-            e.P(Coef_Prismatique_Gite(k)) = r;
-            ++e.Calculs_Coef[static_cast<std::size_t>(k)];
-        }
-    e.P(COEF_PRISMATIQUE) = r;
+    // Stored only beside a light that stands for this hull's floating position at that heel:
+    // worked on freeboards out of date, it is no result of this boat.
+    const int k = Indice_Gite(angle);
+    if (k >= 0 && e.P(Etat_Gite(k)) != 1) {
+        e.P(Coef_Prismatique_Gite(k)) = r;
+        ++e.Calculs_Coef[static_cast<std::size_t>(k)];
+        e.P(COEF_PRISMATIQUE) = r;
+    }
     return r;
 }
 

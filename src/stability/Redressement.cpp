@@ -162,15 +162,24 @@ void Verifie_Station_Derive(const Etat_Projet &e) {
         throw Derive_Hors_Coque();
 }
 
-// The moment goes under its heel, the nearest of 0, 5, ..., 30 (7 degrees under 5), only
-// for a heel of 0 to 30 whose floating position is current: a moment worked on freeboards
-// that are out of date (or were put back after a failed search) is no result of this hull.
-void Stocke_Moment(Etat_Projet &e, double gite, double moment) {
+// What one heel's moment leaves besides the moment itself.
+struct Figures_Moment {
+    double z_bulbe, y_bulbe, y_centre;
+};
+
+// The moment goes under its heel, the nearest of 0, 5, ..., 30 (7 degrees under 5), with the
+// bulb and centre it was worked from, only for a heel of 0 to 30 whose floating position is
+// current: a moment worked on freeboards that are out of date (or were put back after a
+// failed search) is no result of this hull, and neither are its figures.
+void Stocke_Moment(Etat_Projet &e, double gite, double moment, const Figures_Moment &f) {
     if (!(gite >= 0 && gite <= 5.0 * (NB_GITES - 1)))
         return;
     const int k = static_cast<int>(Arrondi(gite / 5));
     if (e.P(Etat_Gite(k)) == 1)
         return;
+    e.P(Z_BULBE) = f.z_bulbe;
+    e.P(Y_BULBE) = f.y_bulbe;
+    e.P(CENTRE_GRAVITE_Y) = f.y_centre;
     e.P(Moment_Redressement(k)) = moment;
     ++e.Calculs_Moment[static_cast<std::size_t>(k)];
     // The sail area the hull can carry follows the moment at 30 degrees wherever it is stored.
@@ -245,12 +254,9 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
     Cercle(c, ox + y_bulbe * echelle, oy + z_bulbe * echelle, e.P(HAUTEUR_BULBE) / 2 * echelle,
            NOIR);
     r.Marque(c, Yg, CYAN);
-    e.P(Z_BULBE) = z_bulbe;
-    e.P(Y_BULBE) = y_bulbe;
-    e.P(CENTRE_GRAVITE_Y) = Yg;
 
     affichage.Montre_Moment(moment);
-    Stocke_Moment(e, gite, moment);
+    Stocke_Moment(e, gite, moment, {z_bulbe, y_bulbe, Yg});
     return moment;
 }
 

@@ -47,12 +47,12 @@ public:
 void Echelle_Stabilite(Etat_Projet &e, const Canvas &picture);
 
 // One heel, ANGLE_GITE: draws the section, keel, bulb and both centres on the picture, stores
-// CENTRE_GRAVITE_Y, Y_BULBE, Z_BULBE and the moment under the nearest of 0, 5, ..., 30
-// degrees (Moment_Redressement(k); none for a heel outside 0 to 30, nor for one whose
-// floating position is out of date), and returns the moment. A section with no immersed area at the
-// keel station stores nothing and returns nothing. A result the project file cannot hold is refused
-// before anything is stored. X_Couple is given back. A keel station in the transom cut or at the
-// bow throws Derive_Hors_Coque before anything is drawn.
+// the moment under the nearest of 0, 5, ..., 30 degrees (Moment_Redressement(k)) with the
+// CENTRE_GRAVITE_Y, Y_BULBE and Z_BULBE it was worked from (nothing for a heel outside 0 to 30,
+// nor for one whose floating position is out of date), and returns the moment. A section with no
+// immersed area at the keel station stores nothing and returns nothing. A result the project file
+// cannot hold is refused before anything is stored. X_Couple is given back. A keel station in the
+// transom cut or at the bow throws Derive_Hors_Coque before anything is drawn.
 std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &affichage);
 
 // The stability tab's refresh: status "Pret", scale, one heel.

@@ -1,5 +1,5 @@
 // Keel fin, rudder and ballast bulb in the side view, hung from the hull bottom and raked by
-// their own angles; the bulb drawing also stores the bulb's station and depths.
+// their own angles. They store nothing: the bulb's station is the derivation's.
 #include <cmath>
 #include <string>
 
@@ -142,10 +142,9 @@ void Trace_Safran(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     Trait(c, e, xf, tf * std::cos(a), bout_av, zt, BLEU);
 }
 
-// Bulb under the keel tip, its upper and lower halves from two NACA profiles; stores its
-// mid-length station P(X_BULBE), axis depth P(Z_BULBE) and lowest depth P(Z_BULBE_BAS).
+// Bulb under the keel tip, its upper and lower halves from two NACA profiles.
 void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
-    // Profiles are checked and every value computed before anything is stored.
+    // Profiles are checked and every value computed before anything is drawn.
     const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
     const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
     const float lr =
@@ -158,10 +157,8 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     // The top of the bulb touches the keel tip.
     const double za =
         Stockable(zt + static_cast<double>(e.Table_Naca[haut][26] * lr), "profondeur du bulbe");
-    const double x_bulbe =
-        Stockable((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + xt, "position du bulbe");
-    const double z_bas =
-        Stockable(za + static_cast<double>(e.Table_Naca[bas][26] * lr), "profondeur du bulbe");
+    // Its bottom too must be a depth the picture can take.
+    Stockable(za + static_cast<double>(e.Table_Naca[bas][26] * lr), "profondeur du bulbe");
     // Station of chord point k: the nose forward, the keel tip P(POSITION_BULBE) % of the length
     // from the tail.
     const double queue = xt + (1 - e.P(POSITION_BULBE) / 100) * e.P(LONGUEUR_BULBE);
@@ -170,11 +167,7 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
         return static_cast<double>(e.Table_Naca[profil][k] * lr);
     };
 
-    e.P(Z_BULBE) = za;
-    e.P(X_BULBE) = x_bulbe;
-    e.P(Z_BULBE_BAS) = z_bas;
-    // The bulb window's side view no longer matches the record: it is drawn again when that
-    // window is next activated.
+    // The bulb window's side view is drawn again when that window is next activated.
     s.Efface_Bulbe_Cote();
 
     for (int k = 0; k <= 24; ++k) {

@@ -299,6 +299,12 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         {218, resultat(218, "moment de redressement à 20°")},
         {229, resultat(229, "surface de voilure que porte le moment à 30°")},
         {188, resultat(188, "état du calcul à 10°")},
+        {24, resultat(24, "position latérale du centre de gravité au dernier moment calculé")},
+        {181, resultat(181, "profondeur du bulbe au dernier moment calculé")},
+        {89, resultat(89, "surface de grand-voile")},
+        {102, resultat(102, "surface de voilure")},
+        {126, resultat(126, "position du centre anti-dérive")},
+        {230, resultat(230, "valeur que les calculs remettent à zéro")},
     };
     for (const auto &d : derivees) {
         SCOPED_TRACE(d.n);
@@ -307,7 +313,19 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v), "");
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v + 0.0004), "");
     }
-    // The lateral centre and the bulb's depth in the last drawing are no such value.
-    for (int n : {24, 181, 230})
-        EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, maitre->P(n) + 10), "") << n;
+    // Every figure a computation or a drawing writes is refused alike; the records around
+    // them are typed.
+    std::vector<int> figures = {13,  24,  31,  34,  38,  39,  89,  90,  91,  99,  102, 103, 104,
+                                109, 122, 123, 125, 126, 130, 148, 149, 151, 181, 229, 230};
+    for (int n = 43; n <= 56; ++n)
+        figures.push_back(n);
+    for (int n = 186; n <= 220; ++n)
+        figures.push_back(n);
+    for (int n = 1; n <= 300; ++n) {
+        const bool figure = std::find(figures.begin(), figures.end(), n) != figures.end();
+        const std::string refus = Refus_Resultat(n);
+        EXPECT_EQ(refus.empty(), !figure) << n;
+        if (figure)
+            EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, maitre->P(n) + 10), refus) << n;
+    }
 }

@@ -119,23 +119,6 @@ TEST(Gardes_Fichier, ValeurTropGrandePourLeFichierRefuseeRienStocke) {
          },
          [](Etat_Projet &e) { Calcul_Centre_Gravite(e); },
          {X_BULBE, POIDS_TOTAL, CENTRE_GRAVITE_X, CENTRE_GRAVITE_Z}},
-        // The same station drawn on the appendages view (V hull, keel 300 at 100).
-        {"station du bulbe de 1e306, vue des appendices",
-         [] {
-             Etat_Projet e = Coque_V();
-             e.P(ECHELLE_VUE) = 1;
-             e.P(POSITION_DERIVE) = 100;
-             e.P(LONGUEUR_DERIVE) = 300;
-             e.P(LONGUEUR_BULBE) = 200;
-             e.P(POSITION_BULBE) = -5e305;
-             return e;
-         },
-         [](Etat_Projet &e) {
-             Shell_Enregistreur s;
-             Canvas_Enregistreur c(300, 400);
-             Trace_Bulbe(e, s, c);
-         },
-         {X_BULBE, Z_BULBE, Z_BULBE_BAS}},
     };
     for (const Cas &k : cas) {
         SCOPED_TRACE(k.quoi);

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "stability/Coef_Prismatique.h"
@@ -79,16 +80,24 @@ TEST(Coef_Prismatique, ParaboleIntegreeALaMain) {
     EXPECT_EQ(s.evenements, 1 + 81); // before the walk, then at each station
 }
 
-TEST(Coef_Prismatique, GiteHorsDesSeptAnglesNeStockeQueP39) {
-    Etat_Projet e = Coque(800);
-    e.P(26) = 7;
-    for (int n = 193; n <= 199; ++n)
-        e.P(n) = 1.5;
-    Shell_Enregistreur s;
-    Calcul_Coef_Pris(e, s, nullptr, false, Prisme(100));
-    for (int n = 193; n <= 199; ++n)
-        EXPECT_EQ(e.P(n), 1.5);
-    EXPECT_DOUBLE_EQ(e.P(39), 10.0);
+// The coefficient is stored only beside a green light: at 7 degrees no light stands for it,
+// and a red one stands for another floating position.
+TEST(Coef_Prismatique, StockeSeulementSousUnVoyantVert) {
+    for (const auto [gite, etat, stocke] :
+         {std::tuple{7.0, 0.0, false}, {10.0, 1.0, false}, {10.0, 0.0, true}}) {
+        SCOPED_TRACE(gite + etat);
+        Etat_Projet e = Coque(800);
+        e.P(26) = gite;
+        e.P(188) = etat;
+        for (int n = 193; n <= 199; ++n)
+            e.P(n) = 1.5;
+        e.P(39) = 2.5;
+        Shell_Enregistreur s;
+        EXPECT_DOUBLE_EQ(Calcul_Coef_Pris(e, s, nullptr, false, Prisme(100)), 10.0);
+        for (int n = 193; n <= 199; ++n)
+            EXPECT_EQ(e.P(n), stocke && n == 195 ? 10.0 : 1.5) << n;
+        EXPECT_EQ(e.P(39), stocke ? 10.0 : 2.5);
+    }
 }
 
 TEST(Coef_Prismatique, ReglagesPretesRendusMemeEnEchec) {

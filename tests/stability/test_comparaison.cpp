@@ -314,7 +314,7 @@ TEST(Comparaison, LectureRefuseeCommeALOuvertureNeChangeRien) {
         std::string ouverture;
         try {
             Etat_Projet o;
-            Lit_Projet_Pris(chemin, Projet_Courant(o));
+            Lit_Projet_Pris(chemin, o);
         } catch (const Erreur_Gabarit &ex) {
             ouverture = ex.what();
         }

@@ -27,15 +27,15 @@ struct Faux_Services {
 
     void Installe() {
         Services_Projet &s = Services();
-        s.lit_projet = [this](const std::string &chemin, Cible_Projet c) {
+        s.lit_projet = [this](const std::string &chemin, Etat_Projet &p) {
             journal.push_back("lit_projet " + std::filesystem::path(chemin).filename().string());
             std::ifstream f(chemin, std::ios::binary);
             double v = 0;
             if (!f || !(f >> v))
                 throw Erreur_Gabarit("Fichier projet illisible : " + chemin);
-            c.valeurs[1] = v;
-            c.valeurs[POIDS_CARENE] = 1000; // a weight to float, as every project has
-            c.textes[300] = "Version 2.2.9";
+            p.P(1) = v;
+            p.P(POIDS_CARENE) = 1000; // a weight to float, as every project has
+            p.Texte_Projet[300] = "Version 2.2.9";
         };
         s.ecrit_projet = [this](const std::string &chemin, Etat_Projet &e) {
             journal.push_back("ecrit_projet");

@@ -85,10 +85,11 @@ TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
     e.Table_Naca[4][26] = 8;
     Shell_Enregistreur s;
     Canvas_Enregistreur c(300, 400);
+    // The drawing stores nothing: the bulb's station is the derivation's, its depth the
+    // righting moment's.
+    const auto avant = e.Tab_Param;
     Trace_Bulbe(e, s, c);
-    EXPECT_DOUBLE_EQ(e.P(181), 330 + 20); // keel tip plus the upper half-thickness
-    EXPECT_DOUBLE_EQ(e.P(180), 100);      // mid-length under the keel tip
-    EXPECT_DOUBLE_EQ(e.P(182), 350 + 16);
+    EXPECT_EQ(e.Tab_Param, avant);
     ASSERT_EQ(c.traits.size(), 50u);
     // Nose at 100 + 100 = 200, tail at 0.
     Compare(c.traits[0], {200, 350, 199, 350 + 0.5, BLEU}, 1e-6);
@@ -96,10 +97,10 @@ TEST(Trace_Bulbe, BulbeSousLaQuilleEtValeursStockees) {
     Compare(c.traits[48], {10, 350 + 24 * 0.5, 0, 350 + 25 * 0.5, BLEU}, 1e-6);
     Compare(c.traits[49], {10, 350 - 24.0, 0, 350 - 25.0, BLEU}, 1e-6);
 
-    // 80 % of the bulb aft of the keel tip: mid-length 0.3 x 200 aft of it.
+    // The keel tip at 80 % of the bulb from its tail: the nose 0.2 x 200 ahead of it.
     e.P(162) = 80;
     Trace_Bulbe(e, s, c);
-    EXPECT_DOUBLE_EQ(e.P(180), 40);
+    EXPECT_DOUBLE_EQ(c.traits[50].x1, 140);
 }
 
 TEST(Trace_Appendices, RefuseAvantDeDessinerOuStocker) {

@@ -229,8 +229,7 @@ void Asst_0::Terminer() {
                           QStringLiteral("Attention"));
         return;
     }
-    if (c.cadre)
-        c.cadre->setWindowTitle(QString::fromLatin1(NOM_NOUVEAU_PROJET));
+    c.Montre_Nom_Projet();
     c.Joue_Son("desert3.wav");
     c.shell.Montre_Attente(false);
 }

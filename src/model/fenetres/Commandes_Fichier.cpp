@@ -56,13 +56,6 @@ std::string Nom_De_Copie(Contexte &ctx) {
     return "";
 }
 
-// The project in work bears this name, in the frame's caption too.
-void Nomme_Projet(Contexte &ctx, const std::string &nom) {
-    ctx.etat.Nom_Projet = nom;
-    if (ctx.cadre)
-        ctx.cadre->setWindowTitle(QString::fromStdString(nom));
-}
-
 // Writes the project under its own name; once written, it is the project saved.
 bool Enregistre_Projet(Contexte &ctx) {
     if (!Ecrit(ctx, Chemin_Projet(ctx.etat, ctx.etat.Nom_Projet)))
@@ -76,10 +69,12 @@ bool Peut_Quitter_Projet(Contexte &ctx) {
     Etat_Projet &e = ctx.etat;
     if (!Projet_Modifie(e))
         return true;
-    const int reponse = ctx.shell.Message("Le projet « " + e.Nom_Projet +
-                                              " » a été modifié depuis son dernier "
-                                              "enregistrement.\nVoulez-vous l'enregistrer ?",
-                                          MB_ENREGISTRER, TITRE);
+    const std::string etat = Projet_Sans_Fichier(e)
+                                 ? " » n'a jamais été enregistré."
+                                 : " » a été modifié depuis son dernier enregistrement.";
+    const int reponse =
+        ctx.shell.Message("Le projet « " + e.Nom_Projet + etat + "\nVoulez-vous l'enregistrer ?",
+                          MB_ENREGISTRER, TITRE);
     if (reponse == REPONSE_NON)
         return true;
     if (reponse != REPONSE_OUI)
@@ -92,7 +87,7 @@ bool Peut_Quitter_Projet(Contexte &ctx) {
     const std::string nom = Nom_De_Copie(ctx);
     if (nom.empty() || !Ecrit(ctx, Chemin_Projet(e, nom)))
         return false;
-    Nomme_Projet(ctx, nom);
+    ctx.Nomme_Projet(nom);
     Marque_Enregistre(e);
     return true;
 }
@@ -108,7 +103,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
     if (nom.empty())
         return false;
     try {
-        Services().lit_projet(Chemin_Projet(e, nom), Projet_Courant(e));
+        Services().lit_projet(Chemin_Projet(e, nom), e);
     } catch (const std::exception &ex) {
         Dossier_Programme_Courant(ctx);
         ctx.shell.Message(ex.what(), MB_STOP, TITRE);
@@ -116,7 +111,7 @@ bool MDIForm1_M_Fichier_Ouvrir_Click(Contexte &ctx, bool depuis_barre) {
     }
     Cache_Fenetres(ctx);
     Dossier_Programme_Courant(ctx);
-    Nomme_Projet(ctx, nom);
+    ctx.Nomme_Projet(nom);
     // Shown once: a refusal the core already told the user about is not shown again. The
     // lights then show what the file's flags say where the file's results are found again.
     Essaie_Signale(

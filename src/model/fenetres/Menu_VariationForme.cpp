@@ -66,7 +66,7 @@ Menu_VariationForme::Menu_VariationForme(Contexte &ctx)
     if (ctx.zone)
         connect(ctx.zone, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
             if (w && w == Cadre())
-                this->ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Form_Activate(); });
+                this->ctx().Regarde(Contexte::Si_Occupe::Execute, [this] { Form_Activate(); });
         });
 }
 

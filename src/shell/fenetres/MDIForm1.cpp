@@ -65,7 +65,7 @@ MDIForm1::MDIForm1(Etat_Projet &etat, QWidget *parent)
     zone_->setObjectName(QStringLiteral("Zone"));
     ctx_->cadre = this;
     shell_->Fixe_Contexte(ctx_.get());
-    setWindowTitle(QString::fromStdString(etat_.Nom_Projet.empty() ? "Gabarit" : etat_.Nom_Projet));
+    ctx_->Montre_Nom_Projet();
     setWindowIcon(QIcon(QString::fromStdString(etat_.Fichier_Programme("icones/Voile.png"))));
     Cree_Menus();
     Cree_Barre();
@@ -328,7 +328,7 @@ void MDIForm1::MDIForm1_MDIForm_Load() {
         reglages_ecrivables_ = r.reglages_ecrivables;
         ctx_->Reglages_Ecrivables = r.reglages_ecrivables;
         Va_Dossier_Programme();
-        setWindowTitle(QString::fromStdString(r.nom_projet.empty() ? "Gabarit" : r.nom_projet));
+        ctx_->Montre_Nom_Projet();
         QAction *astuce = Action(QStringLiteral("astuce"));
         if (etat_.P(SANS_ASTUCE) == 1) {
             astuce->blockSignals(true);

@@ -103,9 +103,10 @@ void Menu_Stabilite::showEvent(QShowEvent *ev) {
     activation_differee_.start(0);
 }
 
-template <class F> void Menu_Stabilite::Commande(F &&f, bool signale) {
+template <class F> void Menu_Stabilite::Commande(F &&f, bool signale, bool regard) {
     // The busy guard: a heel spun or a series asked for while one runs does nothing.
-    ctx().Commande(
+    const auto lance = regard ? &Contexte::Regarde : &Contexte::Commande;
+    (ctx().*lance)(
         Contexte::Si_Occupe::Garde,
         [&] {
             try {
@@ -243,7 +244,7 @@ void Menu_Stabilite::Menu_Stabilite_Form_Activate() {
             Calcule_Moment();
         },
         // No message here: a box would hand the activation back and forth.
-        false);
+        false, true);
 }
 
 void Menu_Stabilite::Menu_Stabilite_Command1_Click(int index) {
@@ -335,15 +336,21 @@ void Menu_Stabilite::Trace_Item(bool signale) {
 }
 
 void Menu_Stabilite::Menu_Stabilite_SSTab1_Click(int onglet) {
+    // A tab is looked at: what it works out is shown, not stored.
     if (onglet == 0)
-        Commande([this] { Actualise_Stabilite(ctx().etat, ctx().shell, *this); });
+        Commande([this] { Actualise_Stabilite(ctx().etat, ctx().shell, *this); }, true, true);
     // The item picture drawn quietly at activation: a picture it could not draw is said
     // when the user comes to it.
     if (onglet == 1)
-        Commande([this] { Trace_Item(true); });
-    // Through the button's handler, which hides a bar chart left over the curve.
+        Commande([this] { Trace_Item(true); }, true, true);
+    // As the button works it out, hiding a bar chart left over the curve.
     if (onglet == 2 && Label1_6_->text().isEmpty())
-        Menu_Stabilite_Command1_Click(4);
+        Commande(
+            [this] {
+                Picture4_->hide();
+                Calcule_Coef_Pris();
+            },
+            true, true);
 }
 
 void Menu_Stabilite::Menu_Stabilite_UpDown1_Change(int index) {

@@ -90,8 +90,9 @@ private:
     void Montre_Gite();
     // Runs a command of the window: nothing while a computation runs; a refusal is reported
     // once in French (a keel station with no section by this window's own message), or, when
-    // signale is false, ends quietly.
-    template <class F> void Commande(F &&f, bool signale = true);
+    // signale is false, ends quietly. regard: the window shown or a tab chosen, which changes
+    // nothing of the project (Contexte::Regarde).
+    template <class F> void Commande(F &&f, bool signale = true, bool regard = false);
     // The righting moment at the heel P(ANGLE_GITE); a refused one leaves dashes, not the
     // previous heel's moment.
     void Calcule_Moment();

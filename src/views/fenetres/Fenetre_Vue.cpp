@@ -10,9 +10,9 @@ namespace gabarit {
 namespace {
 
 // A view's handlers run even under a computation: a redraw then waits for the drawing in
-// progress.
+// progress. A view redrawn by itself is looked at: it changes nothing of the project.
 void Execute(Contexte &ctx, const std::function<void()> &f) {
-    ctx.Commande(Contexte::Si_Occupe::Execute, f);
+    ctx.Regarde(Contexte::Si_Occupe::Execute, f);
 }
 
 // Retry delay of a redraw that had to wait, ms.

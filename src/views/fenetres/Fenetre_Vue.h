@@ -43,6 +43,7 @@ public:
         refus_ = raison;
         return nouveau;
     }
+    const std::string &Refus() const { return refus_; }
 
     // Event handlers, public so the frame and tests can run them as the user would. A resize
     // or a show runs Form_Resize on the next turn of the event loop.

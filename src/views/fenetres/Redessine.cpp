@@ -26,6 +26,16 @@ bool Ouverte(const Fenetre_Vue *w) {
     return w && w->Visible() && w->Etat_Fenetre() == Fenetre_Fille::Etat::Normal;
 }
 
+// Another view on the screen stands refused for this reason: it was told when that view drew.
+bool Refus_Affiche(Contexte &ctx, const Fenetre_Vue *w, const std::string &raison) {
+    const Fenetre_Vue *vues[] = {ctx.Existante<AProfile>(), ctx.Existante<ACoup>(),
+                                 ctx.Existante<ADeplacement>(), ctx.Existante<AVoile>()};
+    for (const Fenetre_Vue *v : vues)
+        if (v && v != w && v->Visible() && v->Refus() == raison)
+            return true;
+    return false;
+}
+
 // Clears the view's own picture and runs its drawings on it. The drawings share the view
 // transform (P(ECHELLE_VUE), P(ORIGINE_X), P(ORIGINE_Y)) and the working station: a redraw
 // asked while another one lets events run (the body plan floats the hull first) waits until it is
@@ -56,9 +66,11 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     }
     // A refused drawing leaves its view blank: the user is told why after the view is free
     // again, and the caller's handler ends at the failing step. A reason this view already
-    // told is left to the command it ends: a resize or click of the view ends quietly, a
-    // window's command that shows its refusals tells it once more, as it ends that command.
-    const bool nouveau = w->Nouveau_Refus(raison);
+    // told, or another view on the screen stands refused for (one click shows them all, each
+    // drawing itself), is left to the command it ends: a resize or click of the view ends
+    // quietly, a window's command that shows its refusals tells it once more, as it ends that
+    // command.
+    const bool nouveau = w->Nouveau_Refus(raison) && !Refus_Affiche(ctx, w, raison);
     if (nouveau && echec)
         ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
     if (echec)

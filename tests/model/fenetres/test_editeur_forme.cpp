@@ -204,8 +204,11 @@ TEST(Editeur_Forme, LaCoupeSuitLeGlisserEtLeRelacheRecalcule) {
     b.e.P(193) = 0;
     b.Relache();
     // Hull table, weights, flotation and prismatic coefficient follow the new master section.
+    // This hull cannot carry 2500 g: the coefficient is shown, but not stored beside the red
+    // upright light.
     EXPECT_DOUBLE_EQ(b.e.P(42), 2500);
-    EXPECT_GT(b.e.P(193), 0);
+    EXPECT_EQ(b.e.P(186), 1);
+    EXPECT_EQ(b.e.P(193), 0);
     EXPECT_GT(coupe.Picture1->Effacements(), c2);
     EXPECT_EQ(b.W<QLabel>("Label4_5")->text(), Texte_Nombre(b.e.P(193)));
     EXPECT_TRUE(b.shell.menus_actifs);

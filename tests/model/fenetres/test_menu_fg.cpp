@@ -409,9 +409,9 @@ TEST(Menu_FG, CacheeNeLitNiNAfficheRien) {
 TEST(Menu_FG, PeintureRaccourcitLeTableauIncline) {
     Banc b;
     b.e.P(35) = 500; // beyond the widest station P(2) = 450
+    // Showing the window changes nothing of the project; its box shows the record.
     b.Ouvre();
-    EXPECT_DOUBLE_EQ(b.e.P(35), 440);
-    EXPECT_EQ(b.Texte("Text1_12"), "440");
+    EXPECT_DOUBLE_EQ(b.e.P(35), 500);
     // The reader bounds a typed length by P(2) itself.
     b.Tape("Text1_12", "445");
     b.Valide();
@@ -419,9 +419,8 @@ TEST(Menu_FG, PeintureRaccourcitLeTableauIncline) {
     b.Tape("Text1_12", "470");
     b.Valide();
     EXPECT_DOUBLE_EQ(b.e.P(35), 450);
-    // And the next paint brings it back to 10 mm short of the widest station.
     b.ctx.Fenetre<Menu_FG>().Form_Paint();
-    EXPECT_DOUBLE_EQ(b.e.P(35), 440);
+    EXPECT_DOUBLE_EQ(b.e.P(35), 450);
 }
 
 TEST(Menu_FG, FermetureEtEffacement) {

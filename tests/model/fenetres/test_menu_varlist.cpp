@@ -143,10 +143,10 @@ TEST(Menu_VarList, ValeursEntieresSousLeursTitres) {
             d->Debut(1) + l->fontMetrics().horizontalAdvance(Texte_Nombre(659.640907989797));
         EXPECT_FALSE(Encre(l, 102, fin + 1, d->Debut(2)));
         EXPECT_TRUE(Encre(l, 102, d->Debut(2), d->Debut(2) + 3));
-        Clique_Ligne(l, 23); // the lateral centre: no value derived from others
+        Clique_Ligne(l, 93); // the head line's return: no value derived from others
         Tape(w.Text1_0(), Texte_Nombre(-1.23456789012345e300));
         QTest::mouseClick(w.Command2(), Qt::LeftButton);
-        ASSERT_LT(b.e.P(24), -1.2e300);
+        ASSERT_LT(b.e.P(94), -1.2e300);
         Verifie(variables);
 
         w.SSTab1()->setCurrentIndex(0);
@@ -275,7 +275,7 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     // float holds: what the table refuses, named.
     for (const Cas &c :
          {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
-          Cas{23, QStringLiteral("2e305"), "trop grande"},
+          Cas{93, QStringLiteral("2e305"), "trop grande"},
           Cas{6, Texte_Nombre(-0.45),
               "Valeur -0.45 refusée pour le n° 7 : la table de carène ne peut pas la prendre."},
           Cas{13, QStringLiteral("4e38"), "Valeur 4e+38 refusée pour le n° 14"}}) {
@@ -315,14 +315,14 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     };
     const std::string abc = "Valeur « abc » refusée pour le n° 23 : ce n'est pas un nombre "
                             "(séparateur décimal : « . »).";
-    const std::string nan = "Valeur « nan » refusée pour le n° 24 : ce n'est pas un nombre "
+    const std::string nan = "Valeur « nan » refusée pour le n° 94 : ce n'est pas un nombre "
                             "(séparateur décimal : « , »).";
-    const std::string virgule = "Valeur « 1,5 » refusée pour le n° 24 : ce n'est pas un "
+    const std::string virgule = "Valeur « 1,5 » refusée pour le n° 94 : ce n'est pas un "
                                 "nombre (séparateur décimal : « . »).";
-    const std::string point = "Valeur « 1.5 » refusée pour le n° 24 : ce n'est pas un nombre "
+    const std::string point = "Valeur « 1.5 » refusée pour le n° 94 : ce n'est pas un nombre "
                               "(séparateur décimal : « , »).";
     const std::string grande =
-        "Valeur trop grande pour le n° 24 : le fichier projet ne peut pas la contenir.";
+        "Valeur trop grande pour le n° 94 : le fichier projet ne peut pas la contenir.";
     const std::string negative =
         "Valeur -50 refusée pour le n° 5 : une largeur ne peut pas être négative.";
     // Every profile number is a row 0 to 39 of the NACA table.
@@ -335,18 +335,22 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     // A result of the computations likewise.
     const std::string franc_bord = "Le n° 43 (franc-bord arrière à 0°) est un résultat de "
                                    "calcul : il n'est pas modifiable ici.";
+    // And a figure the sail plan's drawing works out.
+    const std::string surface = "Le n° 89 (surface de grand-voile) est un résultat de calcul : "
+                                "il n'est pas modifiable ici.";
     for (const Cas &c :
-         {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 24, "1,5", virgule.c_str()},
-          Cas{false, 24, "2e305", grande.c_str()}, Cas{false, 24, "1.5", ""},
-          Cas{true, 24, "nan", nan.c_str()}, Cas{true, 24, "1.5", point.c_str()},
-          Cas{true, 5, "-50", negative.c_str()}, Cas{true, 24, "1,5", ""},
+         {Cas{false, 23, "abc", abc.c_str()}, Cas{false, 94, "1,5", virgule.c_str()},
+          Cas{false, 94, "2e305", grande.c_str()}, Cas{false, 94, "1.5", ""},
+          Cas{true, 94, "nan", nan.c_str()}, Cas{true, 94, "1.5", point.c_str()},
+          Cas{true, 5, "-50", negative.c_str()}, Cas{true, 94, "1,5", ""},
           Cas{false, 18, "45", profil.c_str()}, Cas{true, 166, "40", hauteur.c_str()},
-          Cas{true, 42, "1,5", ""}, Cas{false, 43, "99", franc_bord.c_str()}}) {
+          Cas{true, 42, "1,5", ""}, Cas{false, 43, "99", franc_bord.c_str()},
+          Cas{true, 89, "300000", surface.c_str()}}) {
         SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);
         test::Locale_Essai locale(c.francais ? test::Francais() : QLocale::c());
         Banc b;
         b.e.P(5) = 60;
-        b.e.P(24) = 2;
+        b.e.P(94) = 2;
         b.e.P(25) = 7;
         b.e.P(42) = 1.5;
         Menu_VarList &w = b.Ouvre();

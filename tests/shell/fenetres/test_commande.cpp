@@ -96,12 +96,15 @@ TEST(Commande_Contexte, CeQueChaqueCommandeFaitSousUnCalcul) {
     EXPECT_EQ(e.P(ECHELLE_VUE), 2);
     c.Commande(Q::Execute, [&] { e.Texte_Projet[60] = "servo lourd"; });
     EXPECT_EQ(e.Texte_Projet[60], "");
+    c.Commande(Q::Execute, [&] { e.P(ECHELLE_VUE) = 3; });
+    EXPECT_EQ(e.P(ECHELLE_VUE), 3);
+    // A result the computation did not store is the project's too.
     c.Commande(Q::Execute, [&] {
-        e.P(ECHELLE_VUE) = 3;
+        e.P(ECHELLE_VUE) = 4;
         e.P(Z_BULBE) = 7;
     });
     EXPECT_EQ(e.P(ECHELLE_VUE), 3);
-    EXPECT_EQ(e.P(Z_BULBE), 7);
+    EXPECT_EQ(e.P(Z_BULBE), 0);
     // Nor the heel and steps a walk reads at every station.
     for (int n : {ANGLE_GITE, PAS_HORIZONTAL, PAS_VERTICAL, NB_PAS_HORIZONTAL}) {
         e.P(n) = 2;

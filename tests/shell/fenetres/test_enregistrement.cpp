@@ -20,6 +20,8 @@ namespace {
 constexpr double POIDS_CHANGE = 4321.5;
 const char *const QUESTION = "Le projet « %1 » a été modifié depuis son dernier "
                              "enregistrement.\nVoulez-vous l'enregistrer ?";
+const char *const QUESTION_NOUVEAU = "Le projet « MonProjet.cot » n'a jamais été "
+                                     "enregistré.\nVoulez-vous l'enregistrer ?";
 
 class Enregistrement : public Cadre_Test {
 protected:
@@ -48,7 +50,17 @@ protected:
 
 enum class Commande { Ouvir, Touche_Ouvir, Quiter, Fermeture, Terminer };
 // Maitre: the master saved under the name the user gives; Maitre_Sans_Nom: no name given.
-enum class Cas { Intact, Annuler, Ne_Pas_Enregistrer, Enregistrer, Maitre, Maitre_Sans_Nom, Echec };
+// Assistant: the assistant's new boat, which no file holds until it is saved at the question.
+enum class Cas {
+    Intact,
+    Annuler,
+    Ne_Pas_Enregistrer,
+    Enregistrer,
+    Maitre,
+    Maitre_Sans_Nom,
+    Echec,
+    Assistant
+};
 
 class Enregistrement_Table : public Enregistrement,
                              public ::testing::WithParamInterface<std::tuple<Commande, Cas>> {};
@@ -56,13 +68,20 @@ class Enregistrement_Table : public Enregistrement,
 TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
     const auto [commande, cas] = GetParam();
     const bool maitre = cas == Cas::Maitre || cas == Cas::Maitre_Sans_Nom;
+    const bool assistant = cas == Cas::Assistant;
     Demarre(maitre ? "" : projet);
-    const std::string nom = maitre ? "tov0.mas" : projet;
+    if (assistant) {
+        Action("Nouveau")->trigger();
+        Clique(ctx().Fenetre<Asst_0>().Command1(1));
+        ASSERT_TRUE(messages.empty());
+    }
+    const std::string nom = maitre ? "tov0.mas" : assistant ? "MonProjet.cot" : projet;
     const std::string copie = dossier + "/copie.cot";
     dialogue.sauve = cas == Cas::Maitre ? QString::fromStdString(copie) : QString();
-    const std::string fichier = Chemin_Projet(e, nom), octets = Octets(fichier);
+    const std::string fichier = Chemin_Projet(e, nom);
+    const std::string octets = assistant ? "" : Octets(fichier);
     ASSERT_EQ(e.Nom_Projet, nom);
-    if (cas != Cas::Intact)
+    if (cas != Cas::Intact && !assistant)
         e.P(POIDS_TOTAL) = POIDS_CHANGE;
     reponses_enregistrer = {cas == Cas::Annuler              ? REPONSE_ANNULER
                             : cas == Cas::Ne_Pas_Enregistrer ? REPONSE_NON
@@ -102,7 +121,8 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
 
     std::vector<QString> boites;
     if (cas != Cas::Intact)
-        boites.push_back(QString::fromUtf8(QUESTION).arg(QString::fromStdString(nom)));
+        boites.push_back(assistant ? QString::fromUtf8(QUESTION_NOUVEAU)
+                                   : QString::fromUtf8(QUESTION).arg(QString::fromStdString(nom)));
     if (cas == Cas::Echec)
         boites.push_back(QString::fromUtf8("Le projet n'a pas été enregistré.\ndisque plein"));
     ASSERT_EQ(messages.size(), boites.size());
@@ -119,12 +139,17 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
         Lit_Fichier_Projet(cas == Cas::Maitre ? copie : fichier, Projet_Courant(lu));
         EXPECT_EQ(lu.P(POIDS_TOTAL), POIDS_CHANGE);
     }
-    if (cas != Cas::Enregistrer)
+    if (assistant) { // the new boat of 1000 mm, in the program folder
+        Etat_Projet lu;
+        Lit_Fichier_Projet(fichier, Projet_Courant(lu));
+        EXPECT_EQ(lu.P(LONGUEUR_AV) + lu.P(LONGUEUR_AR), 1000);
+    } else if (cas != Cas::Enregistrer) {
         EXPECT_EQ(Octets(fichier), octets);
+    }
     EXPECT_EQ(dialogue.sauvegardes, maitre ? 1 : 0);
     // The command went on, or nothing changed at all.
     const bool suit = cas == Cas::Intact || cas == Cas::Ne_Pas_Enregistrer ||
-                      cas == Cas::Enregistrer || cas == Cas::Maitre;
+                      cas == Cas::Enregistrer || cas == Cas::Maitre || assistant;
     const bool quitte = commande == Commande::Quiter || commande == Commande::Fermeture;
     const std::string nom_apres = !suit     ? nom
                                   : quitte  ? (cas == Cas::Maitre ? copie : nom)
@@ -138,8 +163,10 @@ TEST_P(Enregistrement_Table, DemandeAvantDePerdreLesChangements) {
     EXPECT_EQ(dialogue.ouvertures - ouvertures, suit && !quitte && !nouveau ? 1 : 0);
     if (!suit)
         EXPECT_EQ(e.P(POIDS_TOTAL), POIDS_CHANGE);
-    // What the project now is counts as saved, but for changes left on quitting.
-    EXPECT_EQ(Projet_Modifie(e), !suit || (quitte && cas == Cas::Ne_Pas_Enregistrer));
+    // What the project now is counts as saved, but for changes left on quitting and the
+    // assistant's new boat, which no file holds.
+    EXPECT_EQ(Projet_Modifie(e),
+              !suit || (quitte && cas == Cas::Ne_Pas_Enregistrer) || (nouveau && suit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          Commande::Fermeture, Commande::Terminer),
                        ::testing::Values(Cas::Intact, Cas::Annuler, Cas::Ne_Pas_Enregistrer,
                                          Cas::Enregistrer, Cas::Maitre, Cas::Maitre_Sans_Nom,
-                                         Cas::Echec)));
+                                         Cas::Echec, Cas::Assistant)));
 
 // Under a computation the project cannot be saved: the close box only offers to quit without
 // saving, and asks nothing when there is nothing to lose.

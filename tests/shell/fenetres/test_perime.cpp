@@ -277,7 +277,7 @@ const Fenetre_Montree FENETRES[] = {
 
 // The project file opened as the open does it.
 void Ouvre_Projet(Banc &b, const std::string &chemin) {
-    Services().lit_projet(chemin, Projet_Courant(b.e));
+    Services().lit_projet(chemin, b.e);
     Services().init_projet(b.e, b.shell);
     Services().init_variables(b.e, b.shell);
     Met_En_Place_Projet_Lu(b.e, b.shell);

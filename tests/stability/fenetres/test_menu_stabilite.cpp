@@ -63,14 +63,15 @@ TEST(Menu_Stabilite, ActivationChoisitLItemDuProjet) {
     Clique_Fleche(w.UpDown1(0), true);
     EXPECT_EQ(b.e.P(80), 40);
 
-    // A pair naming no item opens on "Servo 1" and stores its numbers.
+    // A pair naming no item opens on "Servo 1", the record as it was: showing a window stores
+    // nothing.
     w.Cache();
     b.e.P(171) = 0;
     w.Montre();
     QApplication::processEvents();
     EXPECT_TRUE(w.Option1(0)->isChecked());
-    EXPECT_EQ(b.e.P(171), 58);
-    EXPECT_EQ(b.e.P(172), 76);
+    EXPECT_EQ(b.e.P(171), 0);
+    EXPECT_EQ(b.e.P(172), 80); // the receiver's, chosen above
 }
 
 TEST(Menu_Stabilite, SpinnersGiteEtBascule) {
