@@ -1,6 +1,7 @@
 // A project saved by the program reopens as it was: sequences of commands drawn at random (a
 // fixed seed) on the master, as a user drives them, each command followed by "Sauver" and
-// "Ouvir" of the same file; every value and every light must come back.
+// "Ouvir" of the same file; every value and every light must come back. And after every
+// command, a project that does not count as changed is what the file of its name holds.
 #include <QComboBox>
 #include <QTest>
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "model/Fichier_Projet.h"
 #include "model/Projet_Enregistre.h"
 #include "model/fenetres/Asst_0.h"
 #include "rig/fenetres/Comp_Bulbe.h"
@@ -33,7 +35,29 @@ protected:
         cadre->show();
         dialogue.sauve = QString::fromStdString(dossier + "/copie.cot");
         fs::copy_file(fs::path(dossier) / "tov0.mas", fs::path(dossier) / "projet.cot");
+        // The master with a bulb 1e40 mm long: no bulb height can be worked out from it.
+        Etat_Projet long_bulbe;
+        Lit_Fichier_Projet(dossier + "/tov0.mas", Projet_Courant(long_bulbe));
+        long_bulbe.P(LONGUEUR_BULBE) = 1e40;
+        Ecrit_Fichier_Projet(dossier + "/long_bulbe.cot", long_bulbe);
         Ouvre(dossier + "/projet.cot");
+    }
+    // Not changed: values (working settings aside), comments and lights are the file's.
+    void Comme_Son_Fichier(const std::string &commande) {
+        if (Projet_Modifie(e))
+            return;
+        SCOPED_TRACE(commande + ", nothing to save: " + e.Nom_Projet);
+        auto lu = std::make_unique<Etat_Projet>();
+        Lit_Fichier_Projet(Chemin_Projet(e, e.Nom_Projet), Projet_Courant(*lu));
+        for (int n = 1; n <= 300; ++n)
+            if (!Valeur_De_Travail(n))
+                EXPECT_EQ(e.P(n), lu->P(n)) << n;
+        for (std::size_t n = 1; n < 300; ++n)
+            EXPECT_EQ(e.Texte_Projet[n], lu->Texte_Projet[n]) << n;
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(Couleur_Voyant(k), lu->P(186 + k) == 1 ? COULEUR_ROUGE : COULEUR_VERTE)
+                << 5 * k;
+        EXPECT_EQ(cadre->windowTitle().toStdString(), e.Nom_Projet);
     }
     void Ouvre(const std::string &chemin) {
         dialogue.ouvre = QString::fromStdString(chemin);
@@ -62,17 +86,21 @@ protected:
             EXPECT_EQ(Couleur_Voyant(k), avant.P(186 + k) == 1 ? COULEUR_ROUGE : COULEUR_VERTE)
                 << 5 * k;
         EXPECT_FALSE(Projet_Modifie(e));
+        Comme_Son_Fichier(commande + ", reopened");
     }
 };
 
 TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
     std::mt19937 alea(20261207);
     const auto tire = [&](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
-    // Values with more decimals than a file keeps, where the editor allows them.
-    const int editables[] = {5, 60, 76, 113, 165, 85, 3, 228};
+    // Values with more decimals than a file keeps, where the editor allows them, and the keel's
+    // rake in whole degrees, which moves the bulb along the hull.
+    const int editables[] = {5, 60, 76, 113, 165, 85, 3, 228, 115};
+    // Names a copy may be given, with or without a dot.
+    const char *const copies[] = {".bateau", "bateau.", "a.b", "copie"};
     for (int sequence = 0; sequence < 4; ++sequence) {
         // A new boat, then every other command once, in an order of its own.
-        std::vector<int> gestes = {1, 2, 3, 4, 5, 6, 7, 8};
+        std::vector<int> gestes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
         std::shuffle(gestes.begin(), gestes.end(), alea);
         gestes.insert(gestes.begin(), 0);
         for (const int geste : gestes) {
@@ -100,8 +128,9 @@ TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
                 break;
             }
             case 2: { // the parameter editor, a value with five decimals
-                const int n = editables[tire(8)];
-                const double v = e.P(n) + (n == 228 ? 1 : 3) * (tire(2001) - 1000) / 1e5;
+                const int n = editables[tire(9)];
+                const double v =
+                    n == 115 ? tire(16) : e.P(n) + (n == 228 ? 1 : 3) * (tire(2001) - 1000) / 1e5;
                 commande = "editeur " + std::to_string(n) + " " + std::to_string(v);
                 Ouvre_Editeur(ctx());
                 Editeur(ctx(), n, v);
@@ -141,6 +170,31 @@ TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
                 Clique(w.findChild<QPushButton *>(QStringLiteral("Command1_0")));
                 break;
             }
+            case 9: { // an open refused: the bulb's height cannot be worked out
+                commande = "ouverture refusee";
+                const std::size_t boites = messages.size();
+                Ouvre(dossier + "/long_bulbe.cot");
+                ASSERT_EQ(messages.size(), boites + 1);
+                EXPECT_EQ(messages.back().texte.toStdString().rfind("Projet refusé : ", 0), 0u);
+                messages.pop_back();
+                break;
+            }
+            case 10: { // a copy under a name with or without a dot
+                const char *nom = copies[tire(4)];
+                commande = std::string("copie ") + nom;
+                dialogue.sauve = QString::fromStdString(dossier + "/" + nom);
+                Action("M_Fichier_Copier")->trigger();
+                dialogue.sauve = QString::fromStdString(dossier + "/copie.cot");
+                break;
+            }
+            case 11: { // the views, shown by a key
+                const char *cles[] = {"Vue_Géné", "Voile", "Profile", "Deplacement"};
+                const char *cle = cles[tire(4)];
+                commande = std::string("vues ") + cle;
+                Clique_Touche(cle);
+                QApplication::processEvents();
+                break;
+            }
             default: { // a heel chosen, the sections drawn at it
                 const int k = 1 + tire(6);
                 commande = "gite " + std::to_string(5 * k);
@@ -155,6 +209,7 @@ TEST_F(Projet_Rouvert, SequencesDeCommandesRouvertesTellesQuelles) {
             // what they computed from.
             if (geste <= 1 || geste == 5 || geste == 8)
                 EXPECT_EQ(e.P(186), 0) << commande;
+            Comme_Son_Fichier(commande);
             Sauve_Et_Rouvre(commande);
         }
     }
