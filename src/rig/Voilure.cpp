@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <string>
 
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
+#include "views/Trace_Commun.h"
 
 namespace gabarit {
 
@@ -55,6 +57,38 @@ void Verifie_Plan_Voilure(const Etat_Projet &e) {
                              "supérieur à 0.");
     if (!(e.P(LARGEUR_FOC) > 0))
         throw Erreur_Gabarit("La bordure du foc doit être supérieure à 0.");
+}
+
+void Verifie_Trace_Voilure(const Etat_Projet &e, bool plan_class) {
+    using vues::Numero;
+    const std::string mat = "le mât (" + Numero(POSITION_MAT) + ")";
+    vues::Verifie_Sur_Coque(e, e.P(POSITION_MAT), "Le mât",
+                            "son pied (" + Numero(POSITION_MAT) + ")", "Avancer " + mat,
+                            "Reculer " + mat);
+    const std::string retour = "le retour de la tête au pont (" + Numero(RETOUR_BASTA) + ")";
+    vues::Verifie_Sur_Coque(e, e.P(RETOUR_BASTA), "La ligne de tête de grand-voile",
+                            "son retour au pont (" + Numero(RETOUR_BASTA) + ")",
+                            "Avancer " + retour, "Reculer " + retour);
+    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
+    if (lm == 0 || (plan_class && lm < 0))
+        throw Erreur_Gabarit(
+            "Le guindant de grand-voile (" + Numero(HAUTEUR_GV) + " moins " +
+            Numero(ENTRE_PONT_GV) + ") " +
+            (lm == 0 ? "est nul : la grand-voile ne peut pas être dessinée."
+                     : "vaut " + Valeur_Message(lm) +
+                           " mm : le plan CLASS demande une tête au-dessus de l'amure.") +
+            " Monter la grand-voile (" + Numero(HAUTEUR_GV) + ") ou baisser son amure (" +
+            Numero(ENTRE_PONT_GV) + ").");
+    if (!(e.P(LARGEUR_GV) > 0))
+        throw Erreur_Gabarit("La bordure de grand-voile (" + Numero(LARGEUR_GV) + ") vaut " +
+                             Valeur_Message(e.P(LARGEUR_GV)) +
+                             " mm : la grand-voile n'a pas de largeur et son centre ne peut pas "
+                             "être placé. Donner une bordure supérieure à 0.");
+    if (!plan_class && !(e.P(EXP_CHUTE_GV) > 0))
+        throw Erreur_Gabarit("L'exposant de chute de grand-voile (" + Numero(EXP_CHUTE_GV) +
+                             ") vaut " + Valeur_Message(e.P(EXP_CHUTE_GV)) +
+                             " : la chute ne peut pas être dessinée. Donner un exposant "
+                             "supérieur à 0.");
 }
 
 Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,

@@ -52,6 +52,13 @@ inline constexpr double DIMENSION_MAXIMUM_VOILURE = 1e6;
 // mast, sail or foot beyond any model's size.
 void Verifie_Plan_Voilure(const Etat_Projet &e);
 
+// What a sail plan drawing needs of the record, refused before anything is drawn or stored
+// with a message naming the records to change: the mast and the head line's return to the deck
+// on the hull, a mainsail luff of some length (above 0 for the CLASS plan, whose law runs
+// from the head down), a foot above 0 (a mainsail without width has no centre) and, for the
+// free plan, a leech exponent above 0.
+void Verifie_Trace_Voilure(const Etat_Projet &e, bool plan_class);
+
 // The centre of effort of the mainsail whose width at h above the tack (0 to the luff) is
 // largeur(h) and whose leech at h lies avancee(h) forward of the clew, with the jib of the
 // record; pont_mat is the deck at the mast relative to the waterline (negative above it).

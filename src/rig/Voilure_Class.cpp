@@ -1,6 +1,7 @@
 #include "rig/Voilure_Class.h"
 
 #include <cmath>
+#include <string>
 
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
@@ -79,6 +80,22 @@ Coefs_Roof Ajuste_Roof(double f, const std::array<double, 3> &lattes) {
         throw Erreur_Gabarit("Loi de rond sans largeur finie : ajustement impossible");
     }
     return k;
+}
+
+void Verifie_Loi_Roof(const Etat_Projet &e) {
+    const Coefs_Roof k = Coefs_Roof_Projet(e);
+    for (int j = 0; j <= 8; ++j) {
+        try {
+            Fini(Largeur_Class(k, e.P(LARGEUR_GV), j / 8.0));
+        } catch (const Erreur_Gabarit &) {
+            throw Erreur_Gabarit(
+                "La loi de rond de chute CLASS (A = " + Valeur_Message(k.a) +
+                ", B = " + Valeur_Message(k.b) + ", C = " + Valeur_Message(k.c) + ", n° " +
+                std::to_string(COEF_ROOF_A) + " à " + std::to_string(COEF_ROOF_C) +
+                ") ne donne pas de largeur finie à la grand-voile : elle ne peut pas être "
+                "dessinée. Ajuster de nouveau les lattes du plan CLASS.");
+        }
+    }
 }
 
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes) {

@@ -39,6 +39,9 @@ std::array<double, 3> Calcul_Lattes(const Etat_Projet &e);
 // cannot draw (no finite width at one of its nine samples: a batten longer than the foot can
 // give A < 0, a width without end at the head).
 Coefs_Roof Ajuste_Roof(double f, const std::array<double, 3> &lattes);
+// Refuses, naming the law's records, a stored roach law that gives the mainsail no finite
+// width at one of the drawing's nine samples (A below 0 has none at the head).
+void Verifie_Loi_Roof(const Etat_Projet &e);
 // Calcul_Roof_Lattes: fits the battens and stores C, B, A; a refused fit stores nothing.
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes);
 

@@ -23,7 +23,9 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Tableau_AR(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Lignes(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
-// Body-plan framings, one per view key.
+// Body-plan framings, one per view key. Each, and the single section, refuses before the hull
+// is floated or the picture cleared a heel the record holds no waterline for, a step that would
+// not end its walk and a station of the hull past its ends, naming the record to change.
 void Trace_Couples_TB_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Couples_TB_MC(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Couples_MC_ET(Etat_Projet &e, Interface_Shell &s, Canvas &c);

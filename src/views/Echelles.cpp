@@ -1,6 +1,7 @@
 // View scales: the scale P(ECHELLE_VUE) (picture units per mm) and origin P(ORIGINE_X),
 // P(ORIGINE_Y) of each view, from the size of its picture.
 #include <cmath>
+#include <string>
 
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
@@ -40,6 +41,19 @@ void Echelle_Voilure(Etat_Projet &e, const Canvas &c) {
 // Sections view: the full beam fills the width less 10 units, unless the depth would not fit
 // in half the height; waterline at mid-height, centre line at mid-width.
 void Echelle_Coupe(Etat_Projet &e, const Canvas &c) {
+    // The scale divides by the beam and by the depth.
+    const struct {
+        int n;
+        const char *nom, *quoi;
+    } tailles[] = {{DEMI_LARGEUR_MAX, "La demi-largeur maximale au livet", "une largeur"},
+                   {HAUTEUR_MAX, "La hauteur maximale quille-livet", "une hauteur"}};
+    for (const auto &t : tailles)
+        if (!(e.P(t.n) > 0))
+            throw Erreur_Gabarit(std::string(t.nom) + " (" + vues::Numero(t.n) + ") vaut " +
+                                 Valeur_Message(e.P(t.n)) +
+                                 " mm : la vue des couples ne peut pas être mise à l'échelle. "
+                                 "Donner à la coque " +
+                                 t.quoi + " supérieure à 0.");
     const double z = Zoom_Couple(e);
     const double sw = c.Largeur(), sh = c.Hauteur();
     double echelle = Divise(sw - 10, 2 * e.P(DEMI_LARGEUR_MAX) * z);

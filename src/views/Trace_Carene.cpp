@@ -13,6 +13,13 @@ using namespace vues;
 // the widest station to the keel at the deepest. Sets the scale P(ECHELLE_VUE) that the sail and
 // appendage drawings of the same redraw use.
 void Trace_Profile(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+    Verifie_Stations_Coque(e);
+    // The sail view's scale comes from the mast height.
+    if (c.Legende() == "Voilure" && !(e.P(HAUTEUR_MAT) > 0))
+        throw Erreur_Gabarit("La hauteur du mât (" + Numero(HAUTEUR_MAT) + ") vaut " +
+                             Valeur_Message(e.P(HAUTEUR_MAT)) +
+                             " mm : la vue de voilure ne peut pas être mise à l'échelle. "
+                             "Donner au mât une hauteur supérieure à 0.");
     const double sw = c.Largeur(), sh = c.Hauteur();
     const double l = e.L();
     e.Gite_Couple = 0; // the profile is always upright
@@ -83,7 +90,7 @@ void Bords_Pont(Canvas &c, const Etat_Projet &e, double x_prec, double b_prec, d
 void Trace_Vue_Dessus(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double sw = c.Largeur(), sh = c.Hauteur();
     const double l = e.L();
-    Verifie_Longueur(e);
+    Verifie_Stations_Coque(e);
     e.P(ORIGINE_Y) = 2 * (sh / 3);
     e.P(ORIGINE_X) = sw / 20;
     e.P(ECHELLE_VUE) = Divise(sw - 2 * e.P(ORIGINE_X), l);

@@ -58,6 +58,23 @@ void Verifie_Pas(double pas, double etendue, const std::string &quoi, double nb_
 // Refuses a hull of zero or negative length before a walk along it.
 void Verifie_Longueur(const Etat_Projet &e);
 
+// A record as the messages name it: "n° 27".
+std::string Numero(int n);
+// Verifie_Pas for the step the user keeps in record `numero` (nom: "Le pas vertical"): the
+// message names the record, its value and the least step the walk takes.
+void Verifie_Pas_Projet(const Etat_Projet &e, int numero, const char *nom, double etendue,
+                        double nb_max);
+// Refuses a station outside the hull (behind the stern, ahead of the bow), where the hull laws
+// give no deck or keel to draw from: sujet ("Le mât") dépasse, point ("son pied (n° 83)") tombe
+// at so many mm, then what to change on that side.
+void Verifie_Sur_Coque(const Etat_Projet &e, double x, const std::string &sujet,
+                       const std::string &point, const std::string &avancer,
+                       const std::string &reculer);
+// The hull's own stations every view draws through lie on the hull: the deepest section
+// (POSITION_COUPLE_HAUT), the top of the inclined transom (REPORT_TA) and the foot of the raked
+// stem (LONGUEUR_ETRAVE back from the bow). Refused before anything is drawn or stored.
+void Verifie_Stations_Coque(const Etat_Projet &e);
+
 // Plain general-format number text, up to 15 significant digits.
 std::string Texte_General(double v);
 

@@ -14,7 +14,7 @@ using namespace vues;
 void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double pas = e.P(PAS_VERTICAL);
     // The vertical step is refused before anything is drawn: the walk would never end.
-    Verifie_Pas(pas, 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    Verifie_Pas_Projet(e, PAS_VERTICAL, "Le pas vertical", 0, NB_PAS_HAUTEUR_MAX);
 
     e.Angle_Vue = e.P(ANGLE_ROTATION);
     // Waterline reference, 610 screen mm long, never shifted by the oblique view.
@@ -45,7 +45,7 @@ void Trace_Couple(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double z0 = (x != 0 && x >= report_ta) ? d : t - e.Cote_Livet;
     // At the stern of an inclined transom the transom drawing takes over.
     const bool contour = !(x <= 0 && report_ta != 0);
-    Verifie_Pas(pas, z0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    Verifie_Pas_Projet(e, PAS_VERTICAL, "Le pas vertical", z0, NB_PAS_HAUTEUR_MAX);
     const bool vue_x = e.Cle_Vue == "X";
     const bool complet = e.Mode_Couple == "Complet";
     const bool demi = e.Mode_Couple == "Demi";

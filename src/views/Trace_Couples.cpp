@@ -13,11 +13,24 @@ using namespace vues;
 
 namespace {
 
+// What every body plan needs of the record, refused before the hull is floated or the picture
+// cleared: the hull's stations on the hull, a heel the record holds a waterline for, and a
+// vertical step that ends the walk down each section.
+void Verifie_Couples(const Etat_Projet &e) {
+    Verifie_Stations_Coque(e);
+    const double gite = e.P(ANGLE_GITE);
+    if (Indice_Gite(gite) < 0)
+        throw Erreur_Gabarit("L'angle de gîte (" + Numero(ANGLE_GITE) + ") vaut " +
+                             Valeur_Message(gite) +
+                             "° : les couples se dessinent à 0, 5, 10, 15, 20, 25 ou 30° de "
+                             "gîte. Choisir l'un de ces angles.");
+    Verifie_Pas_Projet(e, PAS_VERTICAL, "Le pas vertical", 0, NB_PAS_HAUTEUR_MAX);
+}
+
 // Half the number of longitudinal steps: each half of the hull gets that many sections.
 double Demi_Nombre(const Etat_Projet &e) {
-    Verifie_Longueur(e);
-    Verifie_Pas(e.P(PAS_HORIZONTAL), e.L(), "Pas horizontal", NB_PAS_LONGUEUR_MAX);
-    Verifie_Pas(e.P(PAS_VERTICAL), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    Verifie_Couples(e);
+    Verifie_Pas_Projet(e, PAS_HORIZONTAL, "Le pas horizontal", e.L(), NB_PAS_LONGUEUR_MAX);
     return (e.L() / e.P(PAS_HORIZONTAL)) / 2;
 }
 
@@ -124,7 +137,7 @@ void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
 }
 
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x) {
-    Verifie_Pas(e.P(PAS_VERTICAL), 0, "Pas vertical", NB_PAS_HAUTEUR_MAX);
+    Verifie_Couples(e);
     c.Efface();
     e.Gite_Couple = e.P(ANGLE_GITE);
     e.Angle_Vue = 0;

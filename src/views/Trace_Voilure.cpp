@@ -97,6 +97,7 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
 } // namespace
 
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
+    Verifie_Trace_Voilure(e, false);
     const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
     const double f = e.P(LARGEUR_GV), n = e.P(EXP_CHUTE_GV);
     Trace_Plan(
@@ -104,10 +105,10 @@ void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
 }
 
 void Trace_Roof(Etat_Projet &e, Interface_Shell &, Canvas &c) {
-    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
     // The batten heights are quarters of the luff, and the law needs u from 1 down to 0.
-    if (!(lm > 0))
-        throw Erreur_Gabarit("Guindant de grand-voile nul ou négatif : plan CLASS impossible");
+    Verifie_Trace_Voilure(e, true);
+    Verifie_Loi_Roof(e);
+    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
     const double f = e.P(LARGEUR_GV);
     const Coefs_Roof k = Coefs_Roof_Projet(e);
     const Echantillons_GV gv = Trace_Plan(

@@ -15,33 +15,65 @@ Etat_Projet Coque() {
 }
 } // namespace
 
-// A step of zero or less would never end the walk: refused before the equilibrium search,
-// before the picture is cleared and before the status text changes.
+// A step that would never end the walk, a heel without waterline, a station off the hull (0 to
+// 200), nothing to scale by: refused, naming the value and its record, before the equilibrium
+// search, before the picture is cleared and before the status text or the scale changes.
 TEST(Pas_Refuses, CadragesDesCouples) {
     using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
-    const Cadrage cadrages[] = {Trace_Couples_TB_ET, Trace_Couples_TB_MC, Trace_Couples_MC_ET,
-                                Trace_Couples_3D};
-    for (Cadrage trace : cadrages) {
-        for (double p27 : {0.0, -20.0}) {
-            Etat_Projet e = Coque();
-            e.P(27) = p27;
-            Shell_Enregistreur s;
-            s.Texte_Statut(1, "avant");
-            Canvas_Enregistreur c(300, 200);
-            EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
-            EXPECT_EQ(c.effacements, 0);
-            EXPECT_EQ(s.statuts[1], "avant");
-            EXPECT_DOUBLE_EQ(e.X_Couple, 37);
-        }
+    const auto echelle = [](Etat_Projet &e, Interface_Shell &, Canvas &c) { Echelle_Coupe(e, c); };
+    const std::string pas = " mm : les couples ne peuvent pas être dessinés. Donner un pas "
+                            "supérieur à 0.";
+    const std::string vue = " mm : la vue des couples ne peut pas être mise à l'échelle. Donner "
+                            "à la coque une ";
+    struct Cas {
+        Cadrage trace;
+        int n;
+        double v;
+        std::string message;
+    };
+    for (const Cas &k :
+         {Cas{Trace_Couples_TB_ET, 27, 0, "Le pas horizontal (n° 27) vaut 0" + pas},
+          Cas{static_cast<Cadrage>(Trace_Couple_X), 37, 0, "Le pas vertical (n° 37) vaut 0" + pas},
+          Cas{Trace_Couples_MC_ET, 26, 7,
+              "L'angle de gîte (n° 26) vaut 7° : les couples se dessinent à 0, 5, 10, 15, 20, "
+              "25 ou 30° de gîte. Choisir l'un de ces angles."},
+          Cas{Trace_Vue_Dessus, 10, 230,
+              "Le couple le plus haut dépasse en avant de la coque : sa position (n° 10) tombe "
+              "à 30 mm en avant de l'étrave. Reculer le couple le plus haut (n° 10) ou "
+              "allonger l'avant (n° 1)."},
+          Cas{Trace_Profile, 35, 210,
+              "Le tableau arrière incliné dépasse en avant de la coque : son haut (n° 35) tombe "
+              "à 10 mm en avant de l'étrave. Raccourcir le tableau incliné (n° 35)."},
+          Cas{Trace_Couples_TB_MC, 36, 250,
+              "L'étrave inclinée dépasse en arrière de la coque : son pied (longueur de coque "
+              "moins n° 36) tombe à 50 mm en arrière du tableau arrière. Raccourcir l'étrave "
+              "inclinée (n° 36)."},
+          Cas{Trace_Couples_3D, 2, -100, "Longueur de carène nulle ou négative : tracé impossible"},
+          Cas{Trace_Profile, 82, 0,
+              "La hauteur du mât (n° 82) vaut 0 mm : la vue de voilure ne peut pas être mise à "
+              "l'échelle. Donner au mât une hauteur supérieure à 0."},
+          Cas{echelle, 5, 0,
+              "La demi-largeur maximale au livet (n° 5) vaut 0" + vue + "largeur supérieure à 0."},
+          Cas{echelle, 6, 0,
+              "La hauteur maximale quille-livet (n° 6) vaut 0" + vue +
+                  "hauteur supérieure à 0."}}) {
+        SCOPED_TRACE(testing::Message() << k.n << " " << k.v);
         Etat_Projet e = Coque();
-        e.P(37) = 0;
+        e.P(k.n) = k.v;
         Shell_Enregistreur s;
-        Canvas_Enregistreur c(300, 200);
-        EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
+        s.Texte_Statut(1, "avant");
+        Canvas_Enregistreur c(300, 200, "Voilure");
+        try {
+            k.trace(e, s, c);
+            ADD_FAILURE() << "drawn";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(err.what(), k.message);
+        }
         EXPECT_EQ(c.effacements, 0);
-        e = Coque();
-        e.P(1) = e.P(2) = 0;
-        EXPECT_THROW(trace(e, s, c), Erreur_Gabarit);
+        EXPECT_TRUE(c.traits.empty());
+        EXPECT_EQ(s.statuts[1], "avant");
+        EXPECT_DOUBLE_EQ(e.X_Couple, 37);
+        EXPECT_EQ(e.P(22), 0);
     }
     // Half-hull framings need a length on their side of the master section.
     Etat_Projet e = Coque();
@@ -96,7 +128,9 @@ TEST(Pas_Refuses, CouplesTropSerres) {
             trace(e, s, c);
             ADD_FAILURE() << "accepted";
         } catch (const Erreur_Gabarit &err) {
-            EXPECT_STREQ(err.what(), "Pas horizontal trop petit : tracé impossible");
+            EXPECT_STREQ(err.what(), "Le pas horizontal (n° 27) de 0.05 mm est trop petit : il "
+                                     "demanderait plus de 2000 pas sur 200 mm. Donner un pas "
+                                     "d'au moins 0.1 mm.");
         }
         EXPECT_EQ(c.effacements, 0);
         e.P(27) = 0.1;

@@ -87,19 +87,49 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
     // Free plan: a negative leech exponent fails at the tack sample (0 to a negative power); a
     // head at the tack's height leaves no luff; a jib foot of 1e308 mm makes the jib's area
     // infinite. CLASS plan: a luff of zero or less. Each is refused before anything is drawn
-    // or stored.
+    // or stored, and so are a foot or exponent of zero (no width, no centre), a mast or head
+    // line off the hull (0 to 200) and a CLASS law without width at the head.
     using Trace = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
     struct Cas {
         const char *quoi;
         Trace trace;
         int n;
         double v;
+        std::string message;
     };
-    for (Cas k : {Cas{"exposant negatif", Trace_Voilure, EXP_CHUTE_GV, -1},
-                  Cas{"guindant nul", Trace_Voilure, HAUTEUR_GV, 50},
-                  Cas{"bordure de foc demesuree", Trace_Voilure, LARGEUR_FOC, 1e308},
-                  Cas{"guindant nul, CLASS", Trace_Roof, HAUTEUR_GV, 50},
-                  Cas{"guindant negatif, CLASS", Trace_Roof, HAUTEUR_GV, 40}}) {
+    const std::string exposant = "L'exposant de chute de grand-voile (n° 87) vaut ";
+    const std::string chute = " : la chute ne peut pas être dessinée. Donner un exposant "
+                              "supérieur à 0.";
+    const std::string guindant = "Le guindant de grand-voile (n° 84 moins n° 86) ";
+    const std::string monter = " Monter la grand-voile (n° 84) ou baisser son amure (n° 86).";
+    const std::string nul =
+        guindant + "est nul : la grand-voile ne peut pas être dessinée." + monter;
+    for (const Cas &k :
+         {Cas{"exposant nul", Trace_Voilure, EXP_CHUTE_GV, 0, exposant + "0" + chute},
+          Cas{"exposant negatif", Trace_Voilure, EXP_CHUTE_GV, -1, exposant + "-1" + chute},
+          Cas{"guindant nul", Trace_Voilure, HAUTEUR_GV, 50, nul},
+          Cas{"bordure nulle", Trace_Voilure, LARGEUR_GV, 0,
+              "La bordure de grand-voile (n° 85) vaut 0 mm : la grand-voile n'a pas de "
+              "largeur et son centre ne peut pas être placé. Donner une bordure "
+              "supérieure à 0."},
+          Cas{"mat en arriere", Trace_Voilure, POSITION_MAT, -5,
+              "Le mât dépasse en arrière de la coque : son pied (n° 83) tombe à 5 mm en "
+              "arrière du tableau arrière. Avancer le mât (n° 83)."},
+          Cas{"retour en avant", Trace_Roof, RETOUR_BASTA, 230,
+              "La ligne de tête de grand-voile dépasse en avant de la coque : son retour "
+              "au pont (n° 94) tombe à 30 mm en avant de l'étrave. Reculer le retour de "
+              "la tête au pont (n° 94)."},
+          Cas{"bordure de foc demesuree", Trace_Voilure, LARGEUR_FOC, 1e308,
+              "Calcul impossible : surface du foc non finie ou trop grande pour le "
+              "fichier"},
+          Cas{"guindant nul, CLASS", Trace_Roof, HAUTEUR_GV, 50, nul},
+          Cas{"guindant negatif, CLASS", Trace_Roof, HAUTEUR_GV, 40,
+              guindant + "vaut -10 mm : le plan CLASS demande une tête au-dessus de l'amure." +
+                  monter},
+          Cas{"loi sans largeur en tete, CLASS", Trace_Roof, COEF_ROOF_A, -1,
+              "La loi de rond de chute CLASS (A = -1, B = 0, C = 0, n° 284 à 286) ne "
+              "donne pas de largeur finie à la grand-voile : elle ne peut pas être "
+              "dessinée. Ajuster de nouveau les lattes du plan CLASS."}}) {
         SCOPED_TRACE(k.quoi);
         Etat_Projet e = Grand_Greement(1);
         e.P(COEF_ROOF_A) = 2;
@@ -110,7 +140,12 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
         e.Lattes_Class = {7, 8, 9};
         Shell_Enregistreur s;
         Canvas_Enregistreur c(300, 200);
-        EXPECT_THROW(k.trace(e, s, c), Erreur_Gabarit);
+        try {
+            k.trace(e, s, c);
+            ADD_FAILURE() << "drawn";
+        } catch (const Erreur_Gabarit &err) {
+            EXPECT_EQ(err.what(), k.message);
+        }
         EXPECT_TRUE(c.traits.empty());
         EXPECT_DOUBLE_EQ(e.P(89), 1);
         EXPECT_DOUBLE_EQ(e.P(90), 2);

@@ -269,7 +269,8 @@ TEST(Vues, A_Refused_Drawing_Says_Why_Once) {
     b.shell.messages.clear();
     QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
     ASSERT_EQ(b.shell.messages.size(), 1u);
-    EXPECT_EQ(b.shell.messages[0].texte, "Pas horizontal nul ou négatif : tracé impossible");
+    EXPECT_EQ(b.shell.messages[0].texte, "Le pas horizontal (n° 27) vaut 0 mm : les couples ne "
+                                         "peuvent pas être dessinés. Donner un pas supérieur à 0.");
     EXPECT_EQ(b.shell.messages[0].style, MB_EXCLAMATION);
     EXPECT_TRUE(Blanche(coupe.Picture1->Image()));
     QTest::mouseClick(coupe.Picture1, Qt::LeftButton, {}, QPoint(30, 30));
