@@ -11,6 +11,9 @@
 
 namespace gabarit {
 
+// The master project of the program folder: the defaults every new project starts from.
+inline const std::string NOM_MAITRE = "tov0.mas";
+
 // The three arrays a project file fills: the current project or the compared one.
 struct Cible_Projet {
     std::array<double, NB_VALEURS + 1> &valeurs;

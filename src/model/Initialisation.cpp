@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Carene.h"
+#include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Saisie_Forme.h"
 #include "model/Version.h"
@@ -108,7 +109,7 @@ void Init_Projet(Etat_Projet &e, Interface_Shell &shell) {
 
 void Init_Variables(Etat_Projet &e, Interface_Shell &shell) {
     const double L = e.L();
-    e.Nom_Compar = "tov0.mas";
+    e.Nom_Compar = NOM_MAITRE;
     e.Ech_Couple = 1;
     // The horizontal step goes back to its coarsest setting: ten steps along the hull.
     Remet_Pas_Horizontal(e);

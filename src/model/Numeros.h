@@ -6,6 +6,10 @@
 
 namespace gabarit {
 
+// The program's own pi for its computations (the keel's rake and cant, the heel of the
+// righting moment, the bulb's volume); the drawings use 3.141593.
+inline constexpr double PI_QUILLE = 3.14116;
+
 // --- Hull form ---
 inline constexpr int LONGUEUR_AV = 1; // widest station to the bow
 inline constexpr int LONGUEUR_AR = 2; // widest station, from the stern

@@ -12,8 +12,6 @@
 namespace gabarit {
 
 namespace {
-constexpr int COL_EPAISSEUR = 26;
-constexpr int COL_POSITION = 27;
 
 // Millimetres per per cent of the bulb length, in single precision.
 float Lr(const Etat_Projet &e) { return static_cast<float>(e.P(LONGUEUR_BULBE) / 100); }
@@ -28,7 +26,8 @@ std::optional<double> Hauteur_Bulbe(const Etat_Projet &e) {
     const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
     if (!Table_Naca_Lue(e))
         return std::nullopt;
-    return Montre((e.Table_Naca[bas][COL_EPAISSEUR] + e.Table_Naca[haut][COL_EPAISSEUR]) * Lr(e));
+    return Montre((e.Table_Naca[bas][COL_EPAISSEUR_NACA] + e.Table_Naca[haut][COL_EPAISSEUR_NACA]) *
+                  Lr(e));
 }
 
 double Profondeur_Axe_Bulbe(Etat_Projet &e) {
@@ -47,9 +46,9 @@ double Profondeur_Axe_Bulbe(Etat_Projet &e) {
     e.Gite_Couple = 0;
     Calcul_Couple(e);
     // The keel's rake with the program's pi of the keel.
-    const double bout =
-        (e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple) * std::cos(e.P(ANGLE_DERIVE) * PI_BULBE / 180);
-    return Stockable(bout + static_cast<double>(e.Table_Naca[haut][COL_EPAISSEUR] * Lr(e)),
+    const double bout = (e.P(LONGUEUR_DERIVE) + e.Tirant_Eau_Couple) *
+                        std::cos(e.P(ANGLE_DERIVE) * PI_QUILLE / 180);
+    return Stockable(bout + static_cast<double>(e.Table_Naca[haut][COL_EPAISSEUR_NACA] * Lr(e)),
                      "profondeur du bulbe");
 }
 
@@ -64,8 +63,8 @@ Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c)
     const int k = Profil_Naca(profil);
     Affichage_Bulbe_Dessus a;
     if (Table_Naca_Lue(e)) {
-        a.diametre = Montre(2 * e.Table_Naca[k][COL_EPAISSEUR] * Lr(e));
-        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+        a.diametre = Montre(2 * e.Table_Naca[k][COL_EPAISSEUR_NACA] * Lr(e));
+        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION_NACA]);
     }
 
     const double s = Echelle_Section(c);
@@ -82,8 +81,8 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     // The record takes the label's figure as a project file holds it.
     a.hauteur = Hauteur_Bulbe(e);
     if (a.hauteur) {
-        a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION]);
-        a.position_bas = Valeur_Simple(e.Table_Naca[bas][COL_POSITION]);
+        a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION_NACA]);
+        a.position_bas = Valeur_Simple(e.Table_Naca[bas][COL_POSITION_NACA]);
     }
 
     const double s = Echelle_Section(c);
@@ -106,7 +105,7 @@ float Volume_Bulbe(const Etat_Projet &e) {
         const float r = (e.Table_Naca[dessus][k] * lr + e.Table_Naca[bas][k] * lr +
                          e.Table_Naca[haut][k] * lr) /
                         3;
-        return static_cast<double>(r) * r * PI_BULBE; // the square in double
+        return static_cast<double>(r) * r * PI_QUILLE; // the square in double
     };
     float v = 0;
     for (int k = 0; k <= 24; ++k) {

@@ -9,10 +9,9 @@
 
 namespace gabarit {
 
-// The metal reference the window starts with (the atomic mass of lead), and the circle
-// constant of the volume: both are the program's own calibration of the mass.
+// The metal reference the window starts with (the atomic mass of lead): the program's own
+// calibration of the mass, with the computations' pi of model/Numeros.h.
 inline constexpr double REFERENCE_PLOMB = 207.2;
-inline constexpr double PI_BULBE = 3.14116;
 
 // The bulb height the side view shows: the largest half-thicknesses of its upper
 // (NACA_BULBE_HAUT) and lower (NACA_BULBE_BAS) profiles times LONGUEUR_BULBE / 100, in single

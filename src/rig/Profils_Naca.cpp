@@ -12,9 +12,6 @@ const Plan_Naca PLAN_DERIVE{NACA_DERIVE_HAUT, NACA_DERIVE_BAS, CORDE_DERIVE_HAUT
 const Plan_Naca PLAN_SAFRAN{NACA_SAFRAN_HAUT, NACA_SAFRAN_BAS, CORDE_SAFRAN_HAUT, CORDE_SAFRAN_BAS};
 
 namespace {
-// Column of the table holding a profile's largest half-thickness, and its position.
-constexpr int COL_EPAISSEUR = 26;
-constexpr int COL_POSITION = 27;
 // The foil outlines are drawn in the picture's foreground colour.
 constexpr std::uint32_t NOIR = RGB(0, 0, 0);
 } // namespace
@@ -41,7 +38,7 @@ void Trace_Contour_Naca(const Etat_Projet &e, int bas, int haut, double s, Canva
 }
 
 double Epaisseur_Section(const Etat_Projet &e, int profil, double corde) {
-    const double demi = e.Table_Naca[profil][COL_EPAISSEUR];
+    const double demi = e.Table_Naca[profil][COL_EPAISSEUR_NACA];
     return Fini(2 * Int(1000 * demi * corde / 100) / 1000, "épaisseur du profil");
 }
 
@@ -58,7 +55,7 @@ Affichage_Section Trace_Profil(Etat_Projet &e, const Plan_Naca &plan, bool infer
         // A thickness beyond single precision is refused rather than shown as "inf".
         a.epaisseur = Fini(Valeur_Simple(static_cast<float>(Epaisseur_Section(e, k, corde))),
                            "épaisseur du profil");
-        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION]);
+        a.position = Valeur_Simple(e.Table_Naca[k][COL_POSITION_NACA]);
         a.epaisseur_haut = Epaisseur_Section(e, haut, e.P(plan.corde_haut));
         a.epaisseur_bas = Epaisseur_Section(e, bas, e.P(plan.corde_bas));
     }
@@ -89,7 +86,7 @@ double Corde_Pour(const Etat_Projet &e, int numero_profil, int numero_corde, dou
                   const char *section) {
     const int k = Profil_Naca(e.P(numero_profil));
     const double c = e.P(numero_corde);
-    const double demi = e.Table_Naca[k][COL_EPAISSEUR];
+    const double demi = e.Table_Naca[k][COL_EPAISSEUR_NACA];
     const std::string quoi = std::string(" du profil ") + section;
     if (!(t > 0))
         throw Refus_Profil("L'épaisseur" + quoi + " doit être supérieure à 0.");

@@ -22,11 +22,10 @@ bool Separateur(char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' 
 // Columns 0 to 26 are half-thicknesses in per cent of the chord: no section is thicker than
 // its chord, so 50 % bounds them. Column 27 places the thickest point along the chord.
 constexpr float DEMI_EPAISSEUR_MAX = 50;
-constexpr int COL_POSITION = 27;
 bool Possible(int colonne, float v) {
-    if (colonne < COL_POSITION)
+    if (colonne < COL_POSITION_NACA)
         return v >= 0 && v <= DEMI_EPAISSEUR_MAX;
-    if (colonne == COL_POSITION)
+    if (colonne == COL_POSITION_NACA)
         return v >= 0 && v <= 100;
     return true; // read and kept; nothing uses it
 }
@@ -43,7 +42,7 @@ int Profil_Naca(double valeur) {
 
 bool Table_Naca_Lue(const Etat_Projet &e) {
     for (const auto &profil : e.Table_Naca)
-        if (profil[26] > 0)
+        if (profil[COL_EPAISSEUR_NACA] > 0)
             return true;
     return false;
 }
@@ -87,7 +86,7 @@ void Lit_Table_Naca(Etat_Projet &e) {
             Refuse("n'est pas un nombre");
         const int colonne = n % NB_COLONNES;
         if (!Possible(colonne, v))
-            Refuse(colonne < COL_POSITION
+            Refuse(colonne < COL_POSITION_NACA
                        ? "ne peut pas être une demi-épaisseur de profil, de 0 à 50 % de la corde"
                        : "ne peut pas être la place du plus épais, de 0 à 100 % de la corde");
         table[n / NB_COLONNES][colonne] = v;

@@ -26,6 +26,10 @@ bool Table_Naca_Lue(const Etat_Projet &e);
 
 // Number of profiles of the table: the record and the lists name rows 0 to 39.
 inline constexpr int NB_PROFILS_NACA = 40;
+// Columns of a profile's row: 0 to 25 its half-thicknesses at the chord stations, then its
+// largest half-thickness and where along the chord it lies, both in per cent of the chord.
+inline constexpr int COL_EPAISSEUR_NACA = 26;
+inline constexpr int COL_POSITION_NACA = 27;
 
 // A profile number of the record or of a list as a row of the table: the whole number
 // nearest (half to even), refused unless 0 to 39 (Refus_Profil).

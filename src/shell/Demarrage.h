@@ -5,10 +5,10 @@
 
 #include "interfaces/Interface_Shell.h"
 #include "model/Etat_Projet.h"
+#include "model/Fichier_Projet.h"
 
 namespace gabarit {
 
-inline const std::string NOM_MAITRE = "tov0.mas";
 inline const std::string NOM_REGLAGES = "tov.ini";
 
 // Where a project name points: a relative name is taken in the program folder (the folder

@@ -10,8 +10,6 @@
 namespace gabarit {
 
 namespace {
-// The program's own value of pi for the keel rake.
-constexpr double PI_QUILLE = 3.14116;
 
 struct Masse {
     int position; // record number of the station or height

@@ -20,7 +20,6 @@ constexpr std::uint32_t CYAN = RGB(0, 255, 255);
 
 // The section is turned with the drawings' pi; the keel and bulb with the program's other one.
 constexpr double PI_SECTION = 3.141593;
-constexpr double PI_QUILLE = 3.14116;
 
 // Segments of the bulb's circle.
 constexpr int COTES_CERCLE = 48;

@@ -18,7 +18,7 @@ double Fond(Etat_Projet &e, double x) {
     return e.Tirant_Eau_Couple;
 }
 
-std::string N(int numero) { return "n° " + std::to_string(numero); }
+std::string N(int numero) { return Numero(numero); }
 
 // A station where an appendage drawing asks the hull bottom, as the user is told of it.
 struct Point_Appendice {
@@ -33,15 +33,7 @@ struct Point_Appendice {
 // section laws do not hold there (the inclined transom's cut would even ask a fractional power
 // of a negative number). Refused before anything is drawn or stored, naming what to change.
 void Verifie_Sous_Coque(const Etat_Projet &e, const Point_Appendice &p) {
-    const double L = e.L();
-    const bool arriere = p.x < 0;
-    if (!arriere && !(p.x > L))
-        return;
-    throw Erreur_Gabarit(std::string(p.sujet) + " dépasse en " + (arriere ? "arrière" : "avant") +
-                         " de la coque : " + p.point + " tombe à " +
-                         Valeur_Message(arriere ? -p.x : p.x - L) + " mm " +
-                         (arriere ? "en arrière du tableau arrière. " : "en avant de l'étrave. ") +
-                         (arriere ? p.avancer : p.reculer) + ".");
+    Verifie_Sur_Coque(e, p.x, p.sujet, p.point, p.avancer, p.reculer);
 }
 
 // A root or tip chord: 70 % of it behind the axis, 30 % ahead.
@@ -156,9 +148,11 @@ void Trace_Bulbe(Etat_Projet &e, Interface_Shell &s, Canvas &c) {
     const double xt = e.P(POSITION_DERIVE) - e.P(LONGUEUR_DERIVE) * std::sin(a);
     // The top of the bulb touches the keel tip.
     const double za =
-        Stockable(zt + static_cast<double>(e.Table_Naca[haut][26] * lr), "profondeur du bulbe");
+        Stockable(zt + static_cast<double>(e.Table_Naca[haut][COL_EPAISSEUR_NACA] * lr),
+                  "profondeur du bulbe");
     // Its bottom too must be a depth the picture can take.
-    Stockable(za + static_cast<double>(e.Table_Naca[bas][26] * lr), "profondeur du bulbe");
+    Stockable(za + static_cast<double>(e.Table_Naca[bas][COL_EPAISSEUR_NACA] * lr),
+              "profondeur du bulbe");
     // Station of chord point k: the nose forward, the keel tip P(POSITION_BULBE) % of the length
     // from the tail.
     const double queue = xt + (1 - e.P(POSITION_BULBE) / 100) * e.P(LONGUEUR_BULBE);

@@ -116,6 +116,18 @@ TEST(Calcul_Tab, LaMarcheDuPerimetreSArreteAuLivet) {
     EXPECT_EQ(e.Tab_Carene(100, 0, 2), 0);
     EXPECT_EQ(e.Tab_Carene(95, 1, 0), 1); // X = 950 is 50 mm deep on the stem line
     EXPECT_EQ(e.Tab_Carene(95, 51, 0), 50);
+    // Its sections are the stem's whatever the waterline it was built under: the hull floats
+    // the same boat afterwards.
+    for (double fb : {1e303, -55.0}) {
+        Etat_Projet f = e;
+        f.P(43) = fb;
+        f.P(49) = fb;
+        Calcul_Tab(f);
+        for (int i = 90; i <= 100; ++i)
+            for (int d = 0; d <= 52; ++d)
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_EQ(f.Tab_Carene(i, d, k), e.Tab_Carene(i, d, k)) << fb << " " << i;
+    }
 }
 
 TEST(Calcul_Tab, CarenesTropGrandesRefuseesSansToucherLaTable) {

@@ -32,7 +32,7 @@ double Rayon(const Etat_Projet &e, int k) {
     return LR * (t <= 50 ? t / 4 : (100 - t) / 4);
 }
 // Two cones of radius 25 mm and length 100 mm.
-constexpr double VOLUME_CONE = 2 * PI_BULBE * 25 * 25 * 100 / 3;
+constexpr double VOLUME_CONE = 2 * PI_QUILLE * 25 * 25 * 100 / 3;
 
 // What the trapezoids add on a slice of length h where the radius runs linearly from a to b:
 // pi h (a^2 + b^2) / 2 against pi h (a^2 + ab + b^2) / 3, so pi h (b - a)^2 / 6.
@@ -40,7 +40,7 @@ double Exces_Trapezes(const Etat_Projet &e) {
     double exces = 0;
     for (int k = 0; k < 25; ++k) {
         const double h = (e.Stations_Naca[k + 1] - e.Stations_Naca[k]) * LR;
-        exces += PI_BULBE * h * std::pow(Rayon(e, k + 1) - Rayon(e, k), 2) / 6;
+        exces += PI_QUILLE * h * std::pow(Rayon(e, k + 1) - Rayon(e, k), 2) / 6;
     }
     return exces;
 }

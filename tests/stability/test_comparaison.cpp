@@ -296,29 +296,36 @@ TEST(Comparaison, RelitLeFichierCompareAvantDeCalculer) {
 
 // What the open refuses, the comparison refuses with the open's own message, the compared
 // project as it was: a short file, a keel profile that is no row of the table, a keel of
-// negative length.
+// negative length, a bulb so long that no height can be worked out from the NACA table.
 TEST(Comparaison, LectureRefuseeCommeALOuvertureNeChangeRien) {
     Etat_Projet e;
     Projets_A_B(e);
+    for (auto &profil : e.Table_Naca)
+        profil[COL_EPAISSEUR_NACA] = 10;
     e.Dossier_Programme = test::Dossier_Temporaire();
     test::Ecrit_Octets(e.Dossier_Programme + "/court.cot", " 1 \r\n 1000 \r\nVersion 2.2.9\r\n");
-    for (auto [n, v] : {std::pair{NACA_BULBE_HAUT, 45.0}, {LONGUEUR_DERIVE, -300.0}}) {
+    for (auto [n, v] :
+         {std::pair{NACA_BULBE_HAUT, 45.0}, {LONGUEUR_DERIVE, -300.0}, {LONGUEUR_BULBE, 1e40}}) {
         Etat_Projet b;
         test::Remplit_Projet(b.Tab_Param, false);
         b.P(n) = v;
         Ecrit_Fichier_Projet(e.Dossier_Programme + "/" + std::to_string(n) + ".cot", b);
     }
-    for (const std::string nom : {"court.cot", "159.cot", "113.cot"}) {
+    for (const std::string nom : {"court.cot", "159.cot", "113.cot", "165.cot"}) {
         SCOPED_TRACE(nom);
         const std::string chemin = e.Dossier_Programme + "/" + nom;
         std::string ouverture;
         try {
-            Etat_Projet o;
-            Lit_Projet_Pris(chemin, o);
+            auto o = std::make_unique<Etat_Projet>(e); // the program's NACA table
+            Lit_Projet_Pris(chemin, *o);
         } catch (const Erreur_Gabarit &ex) {
             ouverture = ex.what();
         }
         ASSERT_FALSE(ouverture.empty());
+        if (nom == "165.cot")
+            EXPECT_NE(ouverture.find("Calcul impossible : dimension du bulbe non finie"),
+                      std::string::npos)
+                << ouverture;
         e.Nom_Compar = nom;
         Shell_Enregistreur s;
         Canvas_Enregistreur c(60, 30);

@@ -198,16 +198,25 @@ TEST(Redressement, GiteHorsDesSeptAnglesRefusee) {
 
 TEST(Redressement, GiteQuiNaPasFlotteNeStockeRien) {
     // The 10 degree floating position out of date (failed, or of another hull): the moment
-    // is shown, not stored.
+    // is shown, not stored, nor the bulb and centre it was worked from.
     Etat_Projet e = Caisson();
     e.P(26) = 10;
     e.P(188) = 1;
     e.P(216) = 4242;
+    e.P(24) = 1, e.P(34) = 2, e.P(181) = 3;
     Affichage_Essai a;
     const double attendu = std::trunc(3482 * (-Yb_10() + Yg(Y_Bulbe(10))));
     EXPECT_EQ(Calcul_Redressement(e, a), attendu);
     EXPECT_EQ(a.moments, std::vector<std::optional<double>>{attendu});
     EXPECT_EQ(e.P(216), 4242);
+    EXPECT_EQ(e.P(24), 1);
+    EXPECT_EQ(e.P(34), 2);
+    EXPECT_EQ(e.P(181), 3);
+    // Green, all of them are stored: the bulb's place across is the one the moment used.
+    e.P(188) = 0;
+    Calcul_Redressement(e, a);
+    EXPECT_EQ(e.P(216), attendu);
+    EXPECT_DOUBLE_EQ(e.P(34), Y_Bulbe(10));
 }
 
 TEST(Redressement, MomentTropGrandPourLeFichierRefuse) {

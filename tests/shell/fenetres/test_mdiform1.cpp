@@ -215,6 +215,25 @@ TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
+// One click on "Vue Générale" draws four views; a refusal two of them meet (the rudder behind
+// the stern, drawn by the sail and displacement views) is told once, naming its records.
+TEST_F(Cadre_Test, VueGeneraleUneBoiteParClic) {
+    Fichiers_Reels({"tov0.mas", "nacaa.ini"});
+    cadre->show();
+    dialogue.ouvre = QString::fromStdString(dossier + "/tov0.mas");
+    Action("M_Fichier_Ouvrir")->trigger();
+    e.P(136) = 0;
+    messages.clear();
+    Clique_Touche("Vue_Géné");
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].texte.startsWith(QString::fromUtf8(
+        "Le pied du safran dépasse en arrière de la coque : le bord de fuite de sa corde haute "
+        "(n° 136 moins 70 % du n° 137)")))
+        << messages[0].texte.toStdString();
+}
+
 TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
     cadre->show();
     const int W = ctx().Largeur_Cadre(), H = ctx().Hauteur_Cadre();
