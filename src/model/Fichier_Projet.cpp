@@ -139,6 +139,16 @@ std::string Caractere_Hors_Cp1252(const std::string &texte) {
     return "";
 }
 
+std::string Nom_Avec_Extension(const std::string &nom) {
+    const std::string f = std::filesystem::path(nom).filename().string();
+    const std::size_t debut = f.find_first_not_of('.');
+    if (debut == std::string::npos) // "", ".", ".." or only dots: a folder or no name
+        return nom;
+    if (f.back() == '.')
+        return nom + "cot";
+    return f.find('.', debut) == std::string::npos ? nom + ".cot" : nom;
+}
+
 std::string Commentaire_Fichier(const std::string &texte) {
     std::string s = texte;
     for (char &c : s)

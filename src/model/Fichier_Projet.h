@@ -33,6 +33,13 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
 // message naming the file, and the line and its text for a value that is not a number; the
 // target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
+// The name a project is written under, as the save dialog completes it before it asks whether
+// to replace a file: a name typed without an extension gets ".cot", so the open dialog's
+// project filter shows it, and one ending in a dot gets "cot" ("bateau." is "bateau.cot"); the
+// dots a hidden name begins with are no extension (".bateau" is ".bateau.cot"). A name typed
+// with another extension is kept as typed; a folder ("", "x/", "..") is left for the write to
+// refuse.
+std::string Nom_Avec_Extension(const std::string &nom);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.
 void Ecrit_Fichier_Projet(const std::string &chemin, Etat_Projet &e);

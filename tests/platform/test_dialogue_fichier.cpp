@@ -9,6 +9,8 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include "interfaces/Interface_Shell.h"
+#include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
 #include "support/Chemins_Test.h"
 
@@ -21,19 +23,47 @@ TEST(Dialogue_Fichier, ColonnesEnFrancaisEtNomCompleteALEnregistrement) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(2048, ' '));
     f.close();
+    QFile cache(QDir(dossier).filePath(QStringLiteral(".bateau")));
+    ASSERT_TRUE(cache.open(QIODevice::WriteOnly));
+    cache.close();
     const QString courant = QDir::currentPath();
     QDir::setCurrent(dossier);
-    QFileDialog d, sauve;
+    QFileDialog d;
     Prepare_Dialogue_Projets(d, false);
-    Prepare_Dialogue_Projets(sauve, true);
+    Dialogue_Enregistrement sauve;
     QDir::setCurrent(courant);
-    // A name typed without an extension in the save dialog is the project file ".cot", the one
-    // whose replacement the dialog asks about; one typed with any extension is kept.
+    // The save dialog gives the file written: a name typed without an extension (a hidden
+    // name's leading dot is none, a final dot is an empty one) is the project file ".cot", and
+    // the replace question names that file alone; one typed with an extension is kept.
     EXPECT_EQ(sauve.windowTitle(), "Enregistrer sous");
-    for (auto [tape, fichier] : {std::pair{"mon_bateau", "mon_bateau.cot"}, {"a.b", "a.b"}}) {
-        sauve.selectFile(QString::fromUtf8(tape));
-        EXPECT_EQ(sauve.selectedFiles(), QStringList{QDir(dossier).filePath(fichier)});
+    QStringList questions;
+    int reponse = REPONSE_NON;
+    Remplace_Boite_Message([&](const QString &t, int style, const QString &titre) {
+        questions << QStringLiteral("%1 %2 %3").arg(titre).arg(style).arg(t);
+        return reponse;
+    });
+    const QString remplacer = QString::fromUtf8(
+        "Enregistrer sous 52 Le fichier « bateau.cot » existe déjà.\nVoulez-vous le remplacer ?");
+    struct Cas {
+        const char *tape, *fichier;
+        bool demande;
+        int reponse = REPONSE_OUI;
+    };
+    for (const Cas &c :
+         {Cas{"mon_bateau", "mon_bateau.cot", false}, Cas{"a.b", "a.b", false},
+          Cas{".bateau", ".bateau.cot", false}, Cas{"bateau.", "", true, REPONSE_NON},
+          Cas{"bateau.", "bateau.cot", true}, Cas{"bateau", "bateau.cot", true}}) {
+        SCOPED_TRACE(c.tape);
+        questions.clear();
+        reponse = c.reponse;
+        sauve.setResult(QDialog::Rejected);
+        sauve.selectFile(QString::fromUtf8(c.tape));
+        sauve.accept();
+        EXPECT_EQ(questions, c.demande ? QStringList{remplacer} : QStringList{});
+        EXPECT_EQ(sauve.result(), *c.fichier ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(sauve.Nom_Choisi(), *c.fichier ? QDir(dossier).filePath(c.fichier) : QString());
     }
+    Remplace_Boite_Message({});
     EXPECT_EQ(d.windowTitle(), "Ouvrir");
     EXPECT_EQ(d.nameFilters(), (QStringList{"(*.cot)", "(*.mas)"}));
     QAbstractProxyModel *m = d.proxyModel();

@@ -1,7 +1,7 @@
 #include <QDir>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "interfaces/Shell_Muet.h"
@@ -10,6 +10,7 @@
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
+#include "platform/Dialogue_Fichier.h"
 #include "stability/Coef_Prismatique.h"
 #include "support/Cadre_Test.h"
 #include "support/Gestes.h"
@@ -121,26 +122,48 @@ TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
+// The save dialog as the real one ends: the name typed, completed, its replacement asked.
+struct Dialogue_Complete : Dialogue_Test {
+    QString Sauve(QWidget *parent) override {
+        return Fichier_A_Enregistrer(parent, Dialogue_Test::Sauve(parent));
+    }
+};
+
 TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
     // The name typed in the save dialog by "Copier" or by the master's save question, the file
-    // written ("" when none: the master refused, or the write failed).
+    // written ("" when none: the master refused, the replacement declined, or the write
+    // failed) and the one whose replacement the dialog asked about.
     struct Cas {
         bool copier;
-        const char *tape, *ecrit;
-        bool bloque = false;
+        const char *tape, *ecrit, *demande = "";
+        bool bloque = false, non = false;
     };
     const std::vector<Cas> cas = {
         {true, "mon_bateau", "mon_bateau.cot"},
-        {true, "a.b", "a.b"},
-        {true, "tov0.mas", ""},
-        {false, "mon_bateau", "mon_bateau.cot"},
+        {true, "a.b", "a.b", "a.b"},
+        {true, "tov0.mas", "", "tov0.mas"},
+        {false, "mon_bateau", "mon_bateau.cot", "mon_bateau.cot"},
         {false, "tov0", "tov0.cot"},
-        {false, "tov0.mas", ""},
-        {false, "echec", "", true},
+        {false, "tov0.mas", "", "tov0.mas"},
+        {false, "echec", "", "", true},
         // Judged as it will be written: "maitre.cot" names the master.
-        {true, "maitre", ""},
+        {true, "maitre", "", "maitre.cot"},
+        // A hidden name's dot is no extension, a final dot an empty one.
+        {true, ".bateau", ".bateau.cot"},
+        {true, "bateau.", "", "bateau.cot", false, true},
+        {false, "bateau.", "bateau.cot", "bateau.cot"},
     };
     fs::create_symlink("tov0.mas", dossier + "/maitre.cot");
+    for (const char *f : {"a.b", ".bateau", "bateau.cot"})
+        Ecrit_Octets(dossier + "/" + f, "ancien\n");
+    const auto fichiers = [&] {
+        std::map<std::string, std::string> m;
+        for (const auto &f : fs::directory_iterator(dossier))
+            m[f.path().filename().string()] = Octets(f.path().string());
+        return m;
+    };
+    Dialogue_Complete complete;
+    Installe_Dialogue_Fichier(&complete);
     const fs::path ailleurs = Dossier_Temporaire();
     for (std::size_t k = 0; k < cas.size(); ++k) {
         const Cas &c = cas[k];
@@ -151,8 +174,10 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         e.P(1) = 10.0 + static_cast<double>(k); // changed since its last save
         messages.clear();
         reponses_enregistrer = {REPONSE_OUI};
+        reponses_oui = c.copier ? std::vector{true, !c.non} : std::vector{!c.non};
         faux.projet_bloque = c.bloque;
-        dialogue.sauve = QString::fromStdString(dossier + "/" + c.tape);
+        complete.sauve = QString::fromStdString(dossier + "/" + c.tape);
+        auto attendus = fichiers();
         // The dialog may leave the current folder where it browsed.
         QDir::setCurrent(QString::fromStdString(ailleurs.string()));
         bool suit = false;
@@ -160,15 +185,11 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
             MDIForm1_M_Fichier_Copier_Click(ctx());
         else
             suit = Peut_Quitter_Projet(ctx());
-        const std::string tape = dossier + "/" + c.tape;
+        // The file written, the one asked about if it was there; no other file touched.
         const std::string ecrit = *c.ecrit ? dossier + "/" + c.ecrit : "";
         if (!ecrit.empty())
-            EXPECT_EQ(Octets(ecrit), std::to_string(10 + k) + "\n");
-        else if (c.bloque)
-            EXPECT_FALSE(fs::exists(tape + ".cot"));
-        if (!std::strchr(c.tape, '.')) // never under the name as typed
-            EXPECT_FALSE(fs::exists(tape));
-        EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+            attendus[c.ecrit] = std::to_string(10 + k) + "\n";
+        EXPECT_EQ(fichiers(), attendus);
         // Named after the file written by the question alone; else nothing saved, and the
         // command asking does not go on.
         const bool nomme = !c.copier && !ecrit.empty();
@@ -176,10 +197,15 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         EXPECT_EQ(e.Nom_Projet, nomme ? ecrit : "tov0.mas");
         EXPECT_EQ(cadre->windowTitle().toStdString(), e.Nom_Projet);
         EXPECT_EQ(Projet_Modifie(e), !nomme);
-        ASSERT_EQ(messages.size(), ecrit.empty() ? 2u : 1u);
-        EXPECT_EQ(messages.back().style, ecrit.empty() ? MB_STOP
-                                         : c.copier    ? MB_OUI_NON
-                                                       : MB_ENREGISTRER);
+        const bool demande = *c.demande, refus = ecrit.empty() && !c.non;
+        ASSERT_EQ(messages.size(), 1u + demande + refus);
+        EXPECT_EQ(messages[0].style, c.copier ? MB_OUI_NON : MB_ENREGISTRER);
+        if (demande)
+            EXPECT_EQ(messages[1].texte.toStdString(), std::string("Le fichier « ") + c.demande +
+                                                           " » existe déjà.\nVoulez-vous le "
+                                                           "remplacer ?");
+        if (refus)
+            EXPECT_EQ(messages.back().style, MB_STOP);
         EXPECT_TRUE(fs::equivalent(fs::current_path(), dossier));
     }
 }
