@@ -93,9 +93,11 @@ void Ecrit_Fichier_Atomique(const std::string &chemin, const std::string &conten
 // Files are Windows-1252; texts in memory are UTF-8. Characters 1252 cannot hold become '?'.
 std::string Cp1252_Vers_Utf8(const std::string &octets);
 std::string Utf8_Vers_Cp1252(const std::string &texte);
-// The first character of a UTF-8 text that Windows-1252 cannot hold, as the text writes it;
-// "" when the file holds them all. What is typed is checked with it, so no '?' is ever saved.
-std::string Caractere_Hors_Cp1252(const std::string &texte);
+// The first character of a UTF-8 comment that a record of the file cannot hold, as the text
+// writes it: a comma or a double quote (the old reading of a field ends there), a control
+// character (a line break, a tab), a line or paragraph separator, or one Windows-1252 has no
+// byte for. "" when there is none.
+std::string Caractere_Hors_Commentaire(const std::string &texte);
 // Comment as the writer puts it in a file: commas, double quotes and control characters
 // (line breaks, tabs) become blanks, and blanks at its ends are dropped, so the old reading
 // of a field finds the same text and no record can shift.

@@ -168,11 +168,11 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     EXPECT_EQ(w.Label2_0()->text(), "22");
     EXPECT_EQ(w.Text1_0()->text(), "3");
     Tape(w.Text1_0(), Texte_Nombre(12.5));
-    Tape(w.Text2(), QStringLiteral("  echelle, \"vue\" profil  "));
+    Tape(w.Text2(), QStringLiteral("  echelle vue profil  "));
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_EQ(b.e.P(22), 12.5);
-    EXPECT_EQ(b.e.Texte_Projet[22], "echelle   vue  profil");
-    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle   vue  profil");
+    EXPECT_EQ(b.e.Texte_Projet[22], "echelle vue profil");
+    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle vue profil");
     // The line after the edited one comes up.
     EXPECT_EQ(w.List1()->currentRow(), 22);
     EXPECT_EQ(w.Label2_0()->text(), "23");
@@ -194,40 +194,47 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(" a,b\r\nc\"d\" "), "a b  c d");
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire("\n,\n"), "");
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("carène")),
-              QString::fromUtf8("carène"));
-    // The accent pasted as a combining mark: the letter the file holds.
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("care\u0300ne")),
-              QString::fromUtf8("carène"));
+    // A character a record of the file cannot hold: one box naming it, nothing stored (neither
+    // the value nor the comment), the text kept in its box with that character chosen.
+    const auto refus = [](const char *quoi, const char *accord = "") {
+        return std::string(quoi) + " ne peut pas être enregistré" + accord +
+               " dans le fichier projet : commentaire du n° 1 non modifié.";
+    };
+    struct Cas {
+        const char *colle, *choisi;
+        std::string message;
+    };
+    const Cas cas[] = {
+        {"Longueur AV, en mm", ",", refus("Le caractère « , »")},
+        {"Lest \"plomb\"", "\"", refus("Le caractère « \" »")},
+        {"ligne 1\r\nligne 2", "\r", refus("Le saut de ligne")},
+        {"ligne 1\u2029ligne 2", "\u2029", refus("Le saut de ligne")},
+        {"AV\tAR", "\t", refus("La tabulation", "e")},
+        {"bip\x07", "\x07", refus("Le caractère de contrôle U+0007")},
+        {"Poids ≈ 4 kg → lest", "≈", refus("Le caractère « ≈ »")},
+    };
     Banc b;
     Menu_VarList &w = b.Ouvre();
     Clique_Ligne(w.List1(), 0);
-    w.Text2()->setText(QStringLiteral("ligne 1\nligne 2, fin")); // pasted
-    QTest::mouseClick(w.Command2(), Qt::LeftButton);
-    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
-
-    // A character Windows-1252 has no byte for: one box naming it, nothing stored, the text
-    // kept in its box with that character chosen.
-    Clique_Ligne(w.List1(), 0);
-    Tape(w.Text1_0(), QStringLiteral("531"));
-    // Pasted: the key simulator has no key for such a character.
-    const QString colle = QString::fromUtf8("Poids ≈ 4 kg → lest");
-    w.Text2()->selectAll();
-    w.Text2()->insert(colle);
-    QTest::mouseClick(w.Command2(), Qt::LeftButton);
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0].texte.toStdString(),
-              "Le caractère « ≈ » ne peut pas être enregistré dans le fichier projet : "
-              "commentaire du n° 1 non modifié.");
-    EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
-    EXPECT_EQ(b.e.P(1), 530);
-    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
-    EXPECT_EQ(w.List1()->currentRow(), 0);
-    EXPECT_EQ(w.Text2()->text(), colle);
-    EXPECT_EQ(w.focusWidget(), w.Text2());
-    EXPECT_EQ(w.Text2()->selectedText(), QString::fromUtf8("≈"));
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.colle);
+        b.messages.clear();
+        Tape(w.Text1_0(), QStringLiteral("531"));
+        // Pasted: the key simulator has no key for most of them.
+        const QString colle = QString::fromUtf8(c.colle);
+        w.Text2()->selectAll();
+        w.Text2()->insert(colle);
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        ASSERT_EQ(b.messages.size(), 1u);
+        EXPECT_EQ(b.messages[0].texte.toStdString(), c.message);
+        EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
+        EXPECT_EQ(b.e.P(1), 530);
+        EXPECT_EQ(b.e.Texte_Projet[1], "longueur avant");
+        EXPECT_EQ(w.List1()->currentRow(), 0);
+        EXPECT_EQ(w.Text2()->text(), colle);
+        EXPECT_EQ(w.focusWidget(), w.Text2());
+        EXPECT_EQ(w.Text2()->selectedText(), QString::fromUtf8(c.choisi));
+    }
     // The characters it has, the euro sign and the curly quotes among them, are kept.
     w.Text2()->selectAll();
     w.Text2()->insert(QString::fromUtf8("Poids ‘env.’ 4 kg œuvre 30 €"));
@@ -235,9 +242,10 @@ TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
     EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.P(1), 531);
     EXPECT_EQ(b.e.Texte_Projet[1], "Poids ‘env.’ 4 kg œuvre 30 €");
-    // An accent pasted as a combining mark is checked as the letter the file holds: taken.
+    // An accent pasted as a combining mark is checked as the letter the file holds: taken,
+    // without the blanks at its ends.
     Clique_Ligne(w.List1(), 0);
-    w.Text2()->setText(QString::fromUtf8("Lest e\u0301troit"));
+    w.Text2()->setText(QString::fromUtf8(" Lest e\u0301troit  "));
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.e.Texte_Projet[1], "Lest étroit");
