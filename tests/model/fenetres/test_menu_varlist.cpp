@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Colonnes_Liste.h"
@@ -302,13 +303,15 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
         EXPECT_EQ(w.Text1_0()->text(), c.texte);
         EXPECT_EQ(w.focusWidget(), w.Text1_0());
     }
-    // Within the table: taken.
-    b.messages.clear();
-    Clique_Ligne(w.List1(), 0);
-    Tape(w.Text1_0(), QStringLiteral("500"));
-    QTest::mouseClick(w.Command2(), Qt::LeftButton);
-    EXPECT_TRUE(b.messages.empty());
-    EXPECT_EQ(b.e.P(1), 500);
+    // Within the table: taken. A shape index is judged as the file keeps it: 11.0004 is 11.
+    for (auto [ligne, v, stocke] : {std::tuple{0, 500.0, 500.0}, {106, 11.0004, 11.0}}) {
+        b.messages.clear();
+        Clique_Ligne(w.List1(), ligne);
+        Tape(w.Text1_0(), Texte_Nombre(v));
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        EXPECT_TRUE(b.messages.empty());
+        EXPECT_EQ(b.e.P(ligne + 1), stocke);
+    }
 }
 
 TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
