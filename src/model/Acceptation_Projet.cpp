@@ -237,20 +237,19 @@ std::string Refus_Commentaire(int n, const std::string &texte) {
     if (c.empty())
         return "";
     // A character the user cannot see is named rather than shown.
-    std::string nom = "Le caractère « " + c + " »", accord;
+    std::string nom = "Le caractère « " + c + " »";
     if (c == "\n" || c == "\r" || c == "\u2028" || c == "\u2029")
         nom = "Le saut de ligne";
-    else if (c == "\t") {
-        nom = "La tabulation";
-        accord = "e";
-    } else if (const auto u = static_cast<unsigned char>(c[0]);
-               c.size() == 1 && (u < 0x20 || u == 0x7F)) {
+    else if (c == "\t")
+        nom = "Le caractère de tabulation";
+    else if (const auto u = static_cast<unsigned char>(c[0]);
+             c.size() == 1 && (u < 0x20 || u == 0x7F)) {
         char code[8];
         std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(u));
         nom = std::string("Le caractère de contrôle U+") + code;
     }
-    return nom + " ne peut pas être enregistré" + accord +
-           " dans le fichier projet : commentaire du n° " + std::to_string(n) + " non modifié.";
+    return nom + " ne peut pas être enregistré dans le fichier projet : commentaire du n° " +
+           std::to_string(n) + " non modifié.";
 }
 
 const char *Nature_Taille(int n) {

@@ -23,47 +23,35 @@ TEST(Dialogue_Fichier, ColonnesEnFrancaisEtNomCompleteALEnregistrement) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(2048, ' '));
     f.close();
-    QFile cache(QDir(dossier).filePath(QStringLiteral(".bateau")));
-    ASSERT_TRUE(cache.open(QIODevice::WriteOnly));
-    cache.close();
+    ASSERT_TRUE(QFile(QDir(dossier).filePath(QStringLiteral(".bateau"))).open(QFile::WriteOnly));
     const QString courant = QDir::currentPath();
     QDir::setCurrent(dossier);
     QFileDialog d;
     Prepare_Dialogue_Projets(d, false);
     Dialogue_Enregistrement sauve;
     QDir::setCurrent(courant);
-    // The save dialog gives the file written: a name typed without an extension (a hidden
-    // name's leading dot is none, a final dot is an empty one) is the project file ".cot", and
-    // the replace question names that file alone; one typed with an extension is kept.
+    // A name typed without an extension in the save dialog is the project file ".cot", the one
+    // whose replacement the dialog asks about (declined once); one typed with any is kept.
     EXPECT_EQ(sauve.windowTitle(), "Enregistrer sous");
     QStringList questions;
-    int reponse = REPONSE_NON;
-    Remplace_Boite_Message([&](const QString &t, int style, const QString &titre) {
-        questions << QStringLiteral("%1 %2 %3").arg(titre).arg(style).arg(t);
-        return reponse;
+    Remplace_Boite_Message([&](const QString &t, int, const QString &) {
+        questions << t;
+        return questions.size() == 1 ? REPONSE_NON : REPONSE_OUI;
     });
-    const QString remplacer = QString::fromUtf8(
-        "Enregistrer sous 52 Le fichier « bateau.cot » existe déjà.\nVoulez-vous le remplacer ?");
-    struct Cas {
-        const char *tape, *fichier;
-        bool demande;
-        int reponse = REPONSE_OUI;
-    };
-    for (const Cas &c :
-         {Cas{"mon_bateau", "mon_bateau.cot", false}, Cas{"a.b", "a.b", false},
-          Cas{".bateau", ".bateau.cot", false}, Cas{"bateau.", "", true, REPONSE_NON},
-          Cas{"bateau.", "bateau.cot", true}, Cas{"bateau", "bateau.cot", true}}) {
-        SCOPED_TRACE(c.tape);
-        questions.clear();
-        reponse = c.reponse;
+    for (auto [tape, fichier] : {std::pair{"mon_bateau", "mon_bateau.cot"},
+                                 {"a.b", "a.b"},
+                                 {".bateau", ".bateau.cot"},
+                                 {"bateau.", ""},
+                                 {"bateau.", "bateau.cot"}}) {
         sauve.setResult(QDialog::Rejected);
-        sauve.selectFile(QString::fromUtf8(c.tape));
+        sauve.selectFile(QString::fromUtf8(tape));
         sauve.accept();
-        EXPECT_EQ(questions, c.demande ? QStringList{remplacer} : QStringList{});
-        EXPECT_EQ(sauve.result(), *c.fichier ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(sauve.Nom_Choisi(), *c.fichier ? QDir(dossier).filePath(c.fichier) : QString());
+        EXPECT_EQ(sauve.Nom_Choisi(), *fichier ? QDir(dossier).filePath(fichier) : "") << tape;
+        EXPECT_EQ(sauve.result(), *fichier ? QDialog::Accepted : QDialog::Rejected);
     }
     Remplace_Boite_Message({});
+    EXPECT_EQ(questions, QStringList(2, QString::fromUtf8("Le fichier « bateau.cot » existe "
+                                                          "déjà.\nVoulez-vous le remplacer ?")));
     EXPECT_EQ(d.windowTitle(), "Ouvrir");
     EXPECT_EQ(d.nameFilters(), (QStringList{"(*.cot)", "(*.mas)"}));
     QAbstractProxyModel *m = d.proxyModel();

@@ -10,7 +10,6 @@
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
 #include "model/fenetres/Commandes_Fichier.h"
-#include "platform/Dialogue_Fichier.h"
 #include "stability/Coef_Prismatique.h"
 #include "support/Cadre_Test.h"
 #include "support/Gestes.h"
@@ -122,17 +121,10 @@ TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-// The save dialog as the real one ends: the name typed, completed, its replacement asked.
-struct Dialogue_Complete : Dialogue_Test {
-    QString Sauve(QWidget *parent) override {
-        return Fichier_A_Enregistrer(parent, Dialogue_Test::Sauve(parent));
-    }
-};
-
 TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
     // The name typed in the save dialog by "Copier" or by the master's save question, the file
     // written ("" when none: the master refused, the replacement declined, or the write
-    // failed) and the one whose replacement the dialog asked about.
+    // failed), the one whose replacement was asked.
     struct Cas {
         bool copier;
         const char *tape, *ecrit, *demande = "";
@@ -148,7 +140,7 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         {false, "echec", "", "", true},
         // Judged as it will be written: "maitre.cot" names the master.
         {true, "maitre", "", "maitre.cot"},
-        // A hidden name's dot is no extension, a final dot an empty one.
+        // A hidden name's dot is no extension, a final dot an empty one; declined, then not.
         {true, ".bateau", ".bateau.cot"},
         {true, "bateau.", "", "bateau.cot", false, true},
         {false, "bateau.", "bateau.cot", "bateau.cot"},
@@ -162,8 +154,6 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
             m[f.path().filename().string()] = Octets(f.path().string());
         return m;
     };
-    Dialogue_Complete complete;
-    Installe_Dialogue_Fichier(&complete);
     const fs::path ailleurs = Dossier_Temporaire();
     for (std::size_t k = 0; k < cas.size(); ++k) {
         const Cas &c = cas[k];
@@ -174,9 +164,9 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         e.P(1) = 10.0 + static_cast<double>(k); // changed since its last save
         messages.clear();
         reponses_enregistrer = {REPONSE_OUI};
-        reponses_oui = c.copier ? std::vector{true, !c.non} : std::vector{!c.non};
+        reponses_oui = {true, !c.non}; // "Copier", then the replacement
         faux.projet_bloque = c.bloque;
-        complete.sauve = QString::fromStdString(dossier + "/" + c.tape);
+        dialogue.sauve = QString::fromStdString(dossier + "/" + c.tape);
         auto attendus = fichiers();
         // The dialog may leave the current folder where it browsed.
         QDir::setCurrent(QString::fromStdString(ailleurs.string()));
@@ -185,7 +175,7 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
             MDIForm1_M_Fichier_Copier_Click(ctx());
         else
             suit = Peut_Quitter_Projet(ctx());
-        // The file written, the one asked about if it was there; no other file touched.
+        // The file written alone changed, never one not asked about.
         const std::string ecrit = *c.ecrit ? dossier + "/" + c.ecrit : "";
         if (!ecrit.empty())
             attendus[c.ecrit] = std::to_string(10 + k) + "\n";
@@ -197,15 +187,15 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         EXPECT_EQ(e.Nom_Projet, nomme ? ecrit : "tov0.mas");
         EXPECT_EQ(cadre->windowTitle().toStdString(), e.Nom_Projet);
         EXPECT_EQ(Projet_Modifie(e), !nomme);
-        const bool demande = *c.demande, refus = ecrit.empty() && !c.non;
-        ASSERT_EQ(messages.size(), 1u + demande + refus);
-        EXPECT_EQ(messages[0].style, c.copier ? MB_OUI_NON : MB_ENREGISTRER);
-        if (demande)
-            EXPECT_EQ(messages[1].texte.toStdString(), std::string("Le fichier « ") + c.demande +
-                                                           " » existe déjà.\nVoulez-vous le "
-                                                           "remplacer ?");
-        if (refus)
-            EXPECT_EQ(messages.back().style, MB_STOP);
+        const bool refus = ecrit.empty() && !c.non;
+        ASSERT_EQ(messages.size(), 1u + (*c.demande != 0) + refus);
+        EXPECT_EQ(messages.back().style, refus                    ? MB_STOP
+                                         : c.copier || *c.demande ? MB_OUI_NON
+                                                                  : MB_ENREGISTRER);
+        if (*c.demande)
+            EXPECT_EQ(messages[1].texte, QString::fromUtf8("Le fichier « %1 » existe déjà.\nVoulez-"
+                                                           "vous le remplacer ?")
+                                             .arg(c.demande));
         EXPECT_TRUE(fs::equivalent(fs::current_path(), dossier));
     }
 }
