@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -233,11 +234,23 @@ std::string Refus_Resultat(int n) {
 }
 
 std::string Refus_Commentaire(int n, const std::string &texte) {
-    const std::string c = Caractere_Hors_Cp1252(texte);
+    const std::string c = Caractere_Hors_Commentaire(texte);
     if (c.empty())
         return "";
-    const std::string ou = " » ne peut pas être enregistré dans le fichier projet : ";
-    return "Le caractère « " + c + ou + "commentaire du n° " + std::to_string(n) + " non modifié.";
+    // A character the user cannot see is named rather than shown.
+    std::string nom = "Le caractère « " + c + " »";
+    if (c == "\n" || c == "\r" || c == "\u2028" || c == "\u2029")
+        nom = "Le saut de ligne";
+    else if (c == "\t")
+        nom = "Le caractère de tabulation";
+    else if (const auto u = static_cast<unsigned char>(c[0]);
+             c.size() == 1 && (u < 0x20 || u == 0x7F)) {
+        char code[8];
+        std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(u));
+        nom = std::string("Le caractère de contrôle U+") + code;
+    }
+    return nom + " ne peut pas être enregistré dans le fichier projet : commentaire du n° " +
+           std::to_string(n) + " non modifié.";
 }
 
 const char *Nature_Taille(int n) {

@@ -60,8 +60,10 @@ const std::vector<int> &Sources_Derives();
 // (Nom_Resultat), which stand beside their light only as computed. "" for another record.
 std::string Refus_Resultat(int n);
 
-// Why a comment cannot be kept for record n: it holds a character the project file, written
-// in Windows-1252, cannot hold; the message names the first one. "" when it can.
+// Why a comment cannot be kept for record n: it holds a character a record of the project file
+// cannot hold (Caractere_Hors_Commentaire: a comma, a double quote, a line break, a tab, one
+// Windows-1252 has no byte for); the message names the first one. "" when it can. The comment
+// is refused, never changed: the user decides what stands in its place.
 std::string Refus_Commentaire(int n, const std::string &texte);
 
 // The kind of size record n holds ("longueur", "largeur", "hauteur", "corde", "poids"), or

@@ -129,14 +129,25 @@ std::string Utf8_Vers_Cp1252(const std::string &texte) {
     return s;
 }
 
-std::string Caractere_Hors_Cp1252(const std::string &texte) {
+std::string Caractere_Hors_Commentaire(const std::string &texte) {
     for (std::size_t i = 0; i < texte.size();) {
         const std::size_t debut = i;
         const char32_t c = Point_Suivant(texte, i);
-        if (c != U'?' && Octet_Cp1252(c) == '?')
+        if (c == U',' || c == U'"' || c < 0x20 || c == 0x7F ||
+            (c != U'?' && Octet_Cp1252(c) == '?'))
             return texte.substr(debut, i - debut);
     }
     return "";
+}
+
+std::string Nom_Avec_Extension(const std::string &nom) {
+    const std::string f = std::filesystem::path(nom).filename().string();
+    const std::size_t debut = f.find_first_not_of('.');
+    if (debut == std::string::npos) // "", ".", ".." or only dots: a folder or no name
+        return nom;
+    if (f.back() == '.')
+        return nom + "cot";
+    return f.find('.', debut) == std::string::npos ? nom + ".cot" : nom;
 }
 
 std::string Commentaire_Fichier(const std::string &texte) {

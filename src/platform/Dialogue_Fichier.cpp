@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -12,6 +13,9 @@
 #include <QSplitter>
 #include <QTreeView>
 
+#include "interfaces/Interface_Shell.h"
+#include "model/Fichier_Projet.h"
+#include "platform/Boite_Message.h"
 #include "platform/Icones_Fichiers.h"
 
 namespace gabarit {
@@ -60,8 +64,12 @@ public:
 
 private:
     static QString Execute(QWidget *parent, bool sauve) {
+        if (sauve) {
+            Dialogue_Enregistrement d(parent);
+            return d.exec() == QDialog::Accepted ? d.Nom_Choisi() : QString();
+        }
         QFileDialog d(parent);
-        Prepare_Dialogue_Projets(d, sauve);
+        Prepare_Dialogue_Projets(d, false);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
             return {};
         return d.selectedFiles().first();
@@ -79,14 +87,39 @@ void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
     d.setWindowTitle(sauve ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
     d.setAcceptMode(sauve ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(sauve ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A name typed without an extension is a project: the dialog completes it before it asks
-    // whether to replace a file of that name, so an existing "bateau.cot" is never replaced
-    // unasked when "bateau" is typed.
-    if (sauve)
-        d.setDefaultSuffix(QStringLiteral("cot"));
     d.setNameFilters(Filtre_Projets().split(QStringLiteral(";;")));
     d.setDirectory(QDir::currentPath());
     Presente_Dialogue_Fichier(d);
+}
+
+QString Fichier_A_Enregistrer(QWidget *parent, const QString &choisi) {
+    const QString nom = QString::fromStdString(Nom_Avec_Extension(choisi.toStdString()));
+    const QFileInfo info(nom);
+    if (info.exists() &&
+        Boite_Message(
+            parent,
+            QString::fromUtf8("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
+                .arg(info.fileName()),
+            MB_OUI_NON, QStringLiteral("Enregistrer sous")) != REPONSE_OUI)
+        return {};
+    return nom;
+}
+
+Dialogue_Enregistrement::Dialogue_Enregistrement(QWidget *parent) : QFileDialog(parent) {
+    Prepare_Dialogue_Projets(*this, true);
+    // Qt's own question would name the file as typed, not the one written.
+    setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+void Dialogue_Enregistrement::accept() {
+    choisi_.clear();
+    const QStringList choisis = selectedFiles();
+    // A folder is entered, as the dialog does by itself.
+    if (choisis.isEmpty() || QFileInfo(choisis.first()).isDir())
+        return QFileDialog::accept();
+    choisi_ = Fichier_A_Enregistrer(this, choisis.first());
+    if (!choisi_.isEmpty())
+        QFileDialog::accept();
 }
 
 void Presente_Dialogue_Fichier(QFileDialog &d) {

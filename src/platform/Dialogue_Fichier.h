@@ -1,9 +1,9 @@
 #pragma once
 // The open and save dialogs of CommonDialog1, behind an interface tests replace.
+#include <QFileDialog>
 #include <QObject>
 #include <QString>
 
-class QFileDialog;
 class QWidget;
 
 namespace gabarit {
@@ -14,7 +14,8 @@ QString Filtre_Projets();
 class Dialogue_Fichier {
 public:
     virtual ~Dialogue_Fichier() = default;
-    // Full path of the chosen file, or the empty text when the user cancelled.
+    // Full path of the chosen file, or the empty text when the user cancelled. Sauve gives the
+    // file to write, already completed and agreed to (Fichier_A_Enregistrer).
     virtual QString Ouvre(QWidget *parent) = 0;
     virtual QString Sauve(QWidget *parent) = 0;
 };
@@ -26,6 +27,25 @@ void Installe_Dialogue_Fichier(Dialogue_Fichier *d); // nullptr puts the real on
 // The project dialog as the real ones are shown: the filter, the current folder, the detail
 // view with its type, size and date columns in French whatever the machine's locale.
 void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve);
+
+// The file a name chosen for saving a project is written to: the name completed as the project
+// is written (Nom_Avec_Extension), once the user agreed to replace that file if it exists (a
+// Yes/No question naming it). "" when he did not.
+QString Fichier_A_Enregistrer(QWidget *parent, const QString &choisi);
+
+// The project save dialog. It completes the name typed itself and asks about replacing the
+// completed file, so the file it asks about is the file written: a name typed as ".bateau"
+// never replaces ".bateau" unasked, nor does "bateau" replace "bateau.cot".
+class Dialogue_Enregistrement : public QFileDialog {
+public:
+    explicit Dialogue_Enregistrement(QWidget *parent = nullptr);
+    // The file the user accepted, completed; "" until then.
+    QString Nom_Choisi() const { return choisi_; }
+    void accept() override;
+
+private:
+    QString choisi_;
+};
 
 // What every file dialog of the program looks like: the detail view, its columns in French
 // and wide enough for their headings, and file types told from the names alone (a file is

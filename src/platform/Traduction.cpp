@@ -23,6 +23,7 @@ public:
             const char *contexte, *source, *francais;
         };
         static const Manque manques[] = {
+            {"QPrintPropertiesDialog", "Printer Properties", "Propriétés de l'imprimante"},
             {"QPrintPropertiesWidget", "Advanced", "Avancé"},
             {"QPrintSettingsOutput", "Double Sided Printing", "Recto verso"},
             {"QPrintSettingsOutput", "Off", "Non"},

@@ -46,14 +46,6 @@ bool Est_Maitre(const Etat_Projet &e, const std::string &nom) {
     return fs::exists(maitre, ec) && fs::exists(cible, ec) && fs::equivalent(maitre, cible, ec);
 }
 
-std::string Nom_Avec_Extension(const std::string &nom) {
-    const fs::path p(nom);
-    // A folder ("", "x/", "..") is left for the write to refuse.
-    if (!p.has_filename() || p.has_extension() || p.filename() == "." || p.filename() == "..")
-        return nom;
-    return nom + ".cot";
-}
-
 void Reglages_Par_Defaut(Etat_Projet &e) {
     for (int n = NB_VALEURS_PROJET + 1; n <= NB_VALEURS; ++n)
         e.P(n) = 0;

@@ -17,9 +17,6 @@ std::string Chemin_Projet(const Etat_Projet &e, const std::string &nom);
 // True when nom is the bare master name or any path that names the program folder's
 // master file: saving there would overwrite the defaults of every new project.
 bool Est_Maitre(const Etat_Projet &e, const std::string &nom);
-// The name a project is written under: a name typed without an extension gets ".cot", so the
-// open dialog's project filter shows it; one typed with any extension is kept as typed.
-std::string Nom_Avec_Extension(const std::string &nom);
 
 struct Resultat_Demarrage {
     std::string nom_projet;           // caption and Nom_Projet; empty when nothing was read

@@ -9,6 +9,8 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include "interfaces/Interface_Shell.h"
+#include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
 #include "support/Chemins_Test.h"
 
@@ -21,19 +23,35 @@ TEST(Dialogue_Fichier, ColonnesEnFrancaisEtNomCompleteALEnregistrement) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(2048, ' '));
     f.close();
+    ASSERT_TRUE(QFile(QDir(dossier).filePath(QStringLiteral(".bateau"))).open(QFile::WriteOnly));
     const QString courant = QDir::currentPath();
     QDir::setCurrent(dossier);
-    QFileDialog d, sauve;
+    QFileDialog d;
     Prepare_Dialogue_Projets(d, false);
-    Prepare_Dialogue_Projets(sauve, true);
+    Dialogue_Enregistrement sauve;
     QDir::setCurrent(courant);
     // A name typed without an extension in the save dialog is the project file ".cot", the one
-    // whose replacement the dialog asks about; one typed with any extension is kept.
+    // whose replacement the dialog asks about (declined once); one typed with any is kept.
     EXPECT_EQ(sauve.windowTitle(), "Enregistrer sous");
-    for (auto [tape, fichier] : {std::pair{"mon_bateau", "mon_bateau.cot"}, {"a.b", "a.b"}}) {
+    QStringList questions;
+    Remplace_Boite_Message([&](const QString &t, int, const QString &) {
+        questions << t;
+        return questions.size() == 1 ? REPONSE_NON : REPONSE_OUI;
+    });
+    for (auto [tape, fichier] : {std::pair{"mon_bateau", "mon_bateau.cot"},
+                                 {"a.b", "a.b"},
+                                 {".bateau", ".bateau.cot"},
+                                 {"bateau.", ""},
+                                 {"bateau.", "bateau.cot"}}) {
+        sauve.setResult(QDialog::Rejected);
         sauve.selectFile(QString::fromUtf8(tape));
-        EXPECT_EQ(sauve.selectedFiles(), QStringList{QDir(dossier).filePath(fichier)});
+        sauve.accept();
+        EXPECT_EQ(sauve.Nom_Choisi(), *fichier ? QDir(dossier).filePath(fichier) : "") << tape;
+        EXPECT_EQ(sauve.result(), *fichier ? QDialog::Accepted : QDialog::Rejected);
     }
+    Remplace_Boite_Message({});
+    EXPECT_EQ(questions, QStringList(2, QString::fromUtf8("Le fichier « bateau.cot » existe "
+                                                          "déjà.\nVoulez-vous le remplacer ?")));
     EXPECT_EQ(d.windowTitle(), "Ouvrir");
     EXPECT_EQ(d.nameFilters(), (QStringList{"(*.cot)", "(*.mas)"}));
     QAbstractProxyModel *m = d.proxyModel();

@@ -19,7 +19,9 @@ TEST(Traduction, LesDialoguesDeQtParlentFrancais) {
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"),
               QString::fromUtf8("&Nom de fichier :"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
-    // The printer dialog's tabs and options that Qt's catalogue leaves in English.
+    // The printer dialogs' titles, tabs and options that Qt's catalogue leaves in English.
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesDialog", "Printer Properties"),
+              QString::fromUtf8("Propriétés de l'imprimante"));
     EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
               QString::fromUtf8("Avancé"));
     EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", "Long side binding"),

@@ -210,6 +210,9 @@ TEST(Maitre, ReconnuSousToutCheminDuDossierProgramme) {
     EXPECT_EQ(Nom_Avec_Extension(d + "/x.y/mon_bateau"), d + "/x.y/mon_bateau.cot");
     EXPECT_EQ(Nom_Avec_Extension(d + "/mon.bateau"), d + "/mon.bateau");
     EXPECT_EQ(Nom_Avec_Extension("x.mas"), "x.mas");
+    EXPECT_EQ(Nom_Avec_Extension(d + "/.bateau"), d + "/.bateau.cot");
+    EXPECT_EQ(Nom_Avec_Extension("bateau."), "bateau.cot");
+    EXPECT_EQ(Nom_Avec_Extension(d + "/.."), d + "/..");
     EXPECT_EQ(Nom_Avec_Extension(""), "");
     EXPECT_FALSE(Est_Maitre(e, Nom_Avec_Extension(d + "/tov0")));
 }

@@ -30,9 +30,10 @@ struct Dialogue_Test : Dialogue_Fichier {
         ++ouvertures;
         return ouvre;
     }
-    QString Sauve(QWidget *) override {
+    // Ends as the real one: the name typed, completed, its replacement asked.
+    QString Sauve(QWidget *w) override {
         ++sauvegardes;
-        return sauve;
+        return Fichier_A_Enregistrer(w, sauve);
     }
 };
 

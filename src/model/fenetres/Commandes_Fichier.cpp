@@ -43,16 +43,16 @@ bool Ecrit(Contexte &ctx, const std::string &chemin) {
     return ecrit;
 }
 
-// A name for a copy, asked in the save dialog as "Copier" asks it, with ".cot" when typed
-// without an extension: "" when none was given, or when the name it is written under is the
+// A name for a copy, asked in the save dialog as "Copier" asks it: the file that dialog named
+// (completed with ".cot" and asked about there), "" when none was given, or when it is the
 // program's master (refused with its message).
 std::string Nom_De_Copie(Contexte &ctx) {
-    const std::string nom =
-        Nom_Avec_Extension(Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString());
+    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    // The dialog may leave the current folder where it browsed, whatever the answer.
+    Dossier_Programme_Courant(ctx);
     if (nom.empty() || !Est_Maitre(ctx.etat, nom))
         return nom;
     Refuse_Maitre(ctx, nom);
-    Dossier_Programme_Courant(ctx);
     return "";
 }
 

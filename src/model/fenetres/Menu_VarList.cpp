@@ -190,15 +190,6 @@ void Menu_VarList::Menu_VarList_List1_Click() {
     });
 }
 
-QString Menu_VarList::Nettoie_Commentaire(const QString &texte) {
-    // An accent typed or pasted as a letter and a combining mark is the one letter the file
-    // holds. Paragraph separators count as line breaks.
-    QString t = texte.normalized(QString::NormalizationForm_C);
-    t.replace(QChar(0x2028), QLatin1Char(' ')).replace(QChar(0x2029), QLatin1Char(' '));
-    // As the project file holds it, so the record reads back the same.
-    return QString::fromStdString(Commentaire_Fichier(t.toStdString()));
-}
-
 void Menu_VarList::Menu_VarList_Command2_Click() {
     ctx().Commande(Contexte::Si_Occupe::Execute, [this] {
         const int i = List1_->currentRow() + 1;
@@ -221,14 +212,17 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
             Text1_0_->selectAll();
             return;
         }
-        // A comment the file cannot hold is refused, never saved with '?' in place of what was
-        // typed: the box keeps it, the character it cannot hold chosen, and nothing is stored.
-        const std::string commentaire = Nettoie_Commentaire(Text2_->text()).toStdString();
+        // A comment the file cannot hold is refused, never saved with '?' or a blank in place
+        // of what was typed: the box keeps it, the character it cannot hold chosen, and
+        // nothing is stored. An accent typed or pasted as a letter and a combining mark is the
+        // one letter the file holds.
+        const std::string commentaire =
+            Text2_->text().normalized(QString::NormalizationForm_C).toStdString();
         if (const std::string refus_texte = Refus_Commentaire(i, commentaire);
             !refus_texte.empty()) {
             Boite_Message(this, QString::fromStdString(refus_texte), MB_EXCLAMATION,
                           QStringLiteral("Attention"));
-            const QString c = QString::fromStdString(Caractere_Hors_Cp1252(commentaire));
+            const QString c = QString::fromStdString(Caractere_Hors_Commentaire(commentaire));
             const qsizetype ou = Text2_->text().indexOf(c);
             Text2_->setFocus();
             if (ou >= 0)
@@ -237,7 +231,8 @@ void Menu_VarList::Menu_VarList_Command2_Click() {
         }
         // Stored as the project file gives it back, so the list shows what a save reopens.
         e.P(i) = Valeur_Fichier(v);
-        e.Texte_Projet[static_cast<std::size_t>(i)] = commentaire;
+        // Without the blanks at its ends, as the file gives it back.
+        e.Texte_Projet[static_cast<std::size_t>(i)] = Commentaire_Fichier(commentaire);
         Remplit();
         // The next line comes up, ready for the next edit; after the last there is none.
         if (i < List1_->count()) {

@@ -29,11 +29,6 @@ public:
     // values besides the one typed).
     void Affiche_Valeurs() override;
 
-    // A comment as the project file can hold it: commas, double quotes and line breaks
-    // become blanks, and the blanks at both ends go; a letter and its combining accent become
-    // the one accented letter.
-    static QString Nettoie_Commentaire(const QString &texte);
-
     QTabWidget *SSTab1() const { return SSTab1_; }
     QListWidget *List1() const { return List1_; }
     QListWidget *List2() const { return List2_; }

@@ -1,8 +1,8 @@
 #include <QDir>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 #include "interfaces/Shell_Muet.h"
@@ -160,24 +160,37 @@ TEST_F(Commandes_Fichier, OuvirEchoueSansRienChangerEtLeDit) {
 
 TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
     // The name typed in the save dialog by "Copier" or by the master's save question, the file
-    // written ("" when none: the master refused, or the write failed).
+    // written ("" when none: the master refused, the replacement declined, or the write
+    // failed), the one whose replacement was asked.
     struct Cas {
         bool copier;
-        const char *tape, *ecrit;
-        bool bloque = false;
+        const char *tape, *ecrit, *demande = "";
+        bool bloque = false, non = false;
     };
     const std::vector<Cas> cas = {
         {true, "mon_bateau", "mon_bateau.cot"},
-        {true, "a.b", "a.b"},
-        {true, "tov0.mas", ""},
-        {false, "mon_bateau", "mon_bateau.cot"},
+        {true, "a.b", "a.b", "a.b"},
+        {true, "tov0.mas", "", "tov0.mas"},
+        {false, "mon_bateau", "mon_bateau.cot", "mon_bateau.cot"},
         {false, "tov0", "tov0.cot"},
-        {false, "tov0.mas", ""},
-        {false, "echec", "", true},
+        {false, "tov0.mas", "", "tov0.mas"},
+        {false, "echec", "", "", true},
         // Judged as it will be written: "maitre.cot" names the master.
-        {true, "maitre", ""},
+        {true, "maitre", "", "maitre.cot"},
+        // A hidden name's dot is no extension, a final dot an empty one; declined, then not.
+        {true, ".bateau", ".bateau.cot"},
+        {true, "bateau.", "", "bateau.cot", false, true},
+        {false, "bateau.", "bateau.cot", "bateau.cot"},
     };
     fs::create_symlink("tov0.mas", dossier + "/maitre.cot");
+    for (const char *f : {"a.b", ".bateau", "bateau.cot"})
+        Ecrit_Octets(dossier + "/" + f, "ancien\n");
+    const auto fichiers = [&] {
+        std::map<std::string, std::string> m;
+        for (const auto &f : fs::directory_iterator(dossier))
+            m[f.path().filename().string()] = Octets(f.path().string());
+        return m;
+    };
     const fs::path ailleurs = Dossier_Temporaire();
     for (std::size_t k = 0; k < cas.size(); ++k) {
         const Cas &c = cas[k];
@@ -188,8 +201,10 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         e.P(1) = 10.0 + static_cast<double>(k); // changed since its last save
         messages.clear();
         reponses_enregistrer = {REPONSE_OUI};
+        reponses_oui = {true, !c.non}; // "Copier", then the replacement
         faux.projet_bloque = c.bloque;
         dialogue.sauve = QString::fromStdString(dossier + "/" + c.tape);
+        auto attendus = fichiers();
         // The dialog may leave the current folder where it browsed.
         QDir::setCurrent(QString::fromStdString(ailleurs.string()));
         bool suit = false;
@@ -197,15 +212,11 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
             MDIForm1_M_Fichier_Copier_Click(ctx());
         else
             suit = Peut_Quitter_Projet(ctx());
-        const std::string tape = dossier + "/" + c.tape;
+        // The file written alone changed, never one not asked about.
         const std::string ecrit = *c.ecrit ? dossier + "/" + c.ecrit : "";
         if (!ecrit.empty())
-            EXPECT_EQ(Octets(ecrit), std::to_string(10 + k) + "\n");
-        else if (c.bloque)
-            EXPECT_FALSE(fs::exists(tape + ".cot"));
-        if (!std::strchr(c.tape, '.')) // never under the name as typed
-            EXPECT_FALSE(fs::exists(tape));
-        EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+            attendus[c.ecrit] = std::to_string(10 + k) + "\n";
+        EXPECT_EQ(fichiers(), attendus);
         // Named after the file written by the question alone; else nothing saved, and the
         // command asking does not go on.
         const bool nomme = !c.copier && !ecrit.empty();
@@ -213,10 +224,15 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
         EXPECT_EQ(e.Nom_Projet, nomme ? ecrit : "tov0.mas");
         EXPECT_EQ(cadre->windowTitle().toStdString(), e.Nom_Projet);
         EXPECT_EQ(Projet_Modifie(e), !nomme);
-        ASSERT_EQ(messages.size(), ecrit.empty() ? 2u : 1u);
-        EXPECT_EQ(messages.back().style, ecrit.empty() ? MB_STOP
-                                         : c.copier    ? MB_OUI_NON
-                                                       : MB_ENREGISTRER);
+        const bool refus = ecrit.empty() && !c.non;
+        ASSERT_EQ(messages.size(), 1u + (*c.demande != 0) + refus);
+        EXPECT_EQ(messages.back().style, refus                    ? MB_STOP
+                                         : c.copier || *c.demande ? MB_OUI_NON
+                                                                  : MB_ENREGISTRER);
+        if (*c.demande)
+            EXPECT_EQ(messages[1].texte, QString::fromUtf8("Le fichier « %1 » existe déjà.\nVoulez-"
+                                                           "vous le remplacer ?")
+                                             .arg(c.demande));
         EXPECT_TRUE(fs::equivalent(fs::current_path(), dossier));
     }
 }

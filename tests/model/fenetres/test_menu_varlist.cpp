@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "model/fenetres/Menu_VarList.h"
 #include "platform/Colonnes_Liste.h"
@@ -168,11 +169,11 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
     EXPECT_EQ(w.Label2_0()->text(), "22");
     EXPECT_EQ(w.Text1_0()->text(), "3");
     Tape(w.Text1_0(), Texte_Nombre(12.5));
-    Tape(w.Text2(), QStringLiteral("  echelle, \"vue\" profil  "));
+    Tape(w.Text2(), QStringLiteral("  echelle vue profil  "));
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_EQ(b.e.P(22), 12.5);
-    EXPECT_EQ(b.e.Texte_Projet[22], "echelle   vue  profil");
-    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle   vue  profil");
+    EXPECT_EQ(b.e.Texte_Projet[22], "echelle vue profil");
+    EXPECT_EQ(w.List1()->item(21)->text(), "22\t" + Texte_Nombre(12.5) + "\techelle vue profil");
     // The line after the edited one comes up.
     EXPECT_EQ(w.List1()->currentRow(), 22);
     EXPECT_EQ(w.Label2_0()->text(), "23");
@@ -194,20 +195,8 @@ TEST(Menu_VarList, ValideStockeNettoieEtPasseALaSuivante) {
 }
 
 TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(" a,b\r\nc\"d\" "), "a b  c d");
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire("\n,\n"), "");
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("carène")),
-              QString::fromUtf8("carène"));
-    // The accent pasted as a combining mark: the letter the file holds.
-    EXPECT_EQ(Menu_VarList::Nettoie_Commentaire(QString::fromUtf8("care\u0300ne")),
-              QString::fromUtf8("carène"));
     Banc b;
     Menu_VarList &w = b.Ouvre();
-    Clique_Ligne(w.List1(), 0);
-    w.Text2()->setText(QStringLiteral("ligne 1\nligne 2, fin")); // pasted
-    QTest::mouseClick(w.Command2(), Qt::LeftButton);
-    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
-
     // A character Windows-1252 has no byte for: one box naming it, nothing stored, the text
     // kept in its box with that character chosen.
     Clique_Ligne(w.List1(), 0);
@@ -223,11 +212,28 @@ TEST(Menu_VarList, CommentaireSansVirguleNiGuillemetNiSautDeLigne) {
               "commentaire du n° 1 non modifié.");
     EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
     EXPECT_EQ(b.e.P(1), 530);
-    EXPECT_EQ(b.e.Texte_Projet[1], "ligne 1 ligne 2  fin");
+    EXPECT_EQ(b.e.Texte_Projet[1], "longueur avant");
     EXPECT_EQ(w.List1()->currentRow(), 0);
     EXPECT_EQ(w.Text2()->text(), colle);
     EXPECT_EQ(w.focusWidget(), w.Text2());
     EXPECT_EQ(w.Text2()->selectedText(), QString::fromUtf8("≈"));
+    // So is one that would end the file's field, or a line, named: never changed to a blank.
+    for (auto [texte, c, nom] : {std::tuple{"AV, en mm", ",", "Le caractère « , »"},
+                                 {"\"plomb\"", "\"", "Le caractère « \" »"},
+                                 {"1\r\n2", "\r", "Le saut de ligne"},
+                                 {"1\u20292", "\u2029", "Le saut de ligne"},
+                                 {"AV\tAR", "\t", "Le caractère de tabulation"},
+                                 {"bip\x07", "\x07", "Le caractère de contrôle U+0007"}}) {
+        w.Text2()->setText(QString::fromUtf8(texte));
+        QTest::mouseClick(w.Command2(), Qt::LeftButton);
+        EXPECT_EQ(b.messages.back().texte.toStdString(),
+                  std::string(nom) + " ne peut pas être enregistré dans le fichier projet : "
+                                     "commentaire du n° 1 non modifié.");
+        EXPECT_EQ(w.Text2()->selectedText(), QString::fromUtf8(c));
+        b.messages.pop_back(); // one box a click: the counts below stay
+    }
+    EXPECT_EQ(b.e.P(1), 530);
+    EXPECT_EQ(b.e.Texte_Projet[1], "longueur avant");
     // The characters it has, the euro sign and the curly quotes among them, are kept.
     w.Text2()->selectAll();
     w.Text2()->insert(QString::fromUtf8("Poids ‘env.’ 4 kg œuvre 30 €"));
@@ -301,6 +307,12 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     QTest::mouseClick(w.Command2(), Qt::LeftButton);
     EXPECT_TRUE(b.messages.empty());
     EXPECT_EQ(b.e.P(1), 500);
+    // So is a shape index the file keeps as 11.
+    Clique_Ligne(w.List1(), 106);
+    Tape(w.Text1_0(), Texte_Nombre(11.0004));
+    QTest::mouseClick(w.Command2(), Qt::LeftButton);
+    EXPECT_TRUE(b.messages.empty());
+    EXPECT_EQ(b.e.P(107), 11);
 }
 
 TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
