@@ -42,39 +42,29 @@ TEST_F(Commandes_Fichier, SauverRefuseLeMaitreSousSonNomEtSousTousSesChemins) {
 }
 
 // A command refused after it renamed the project puts the name back with the rest, in the
-// caption too: here the follow-up of an open refuses a hull the table cannot hold, read
-// without the open's checks. From the menu, the toolbar's key, and after the save question
-// gave the master's work a name of its own.
+// caption too: the follow-up of an open refuses a hull the table cannot hold, read here without
+// the open's checks. From the menu and the key, and after the save question named the master's
+// work.
 TEST_F(Commandes_Fichier, UnRefusRemetLeNomEtLaLegende) {
-    Services().lit_projet = [](const std::string &, Etat_Projet &p) {
-        p.P(1) = 2500;
-        p.P(57) = 1000;
-    };
+    Services().lit_projet = [](const std::string &, Etat_Projet &p) { p.P(1) = 2500; };
     dialogue.ouvre = QString::fromStdString(dossier + "/long.cot");
     dialogue.sauve = QString::fromStdString(dossier + "/travail.cot");
-    for (const bool question : {false, true})
-        for (const bool touche : {false, true}) {
-            SCOPED_TRACE(std::to_string(question) + std::to_string(touche));
-            const std::string nom = question ? "tov0.mas" : dossier + "/bateau.cot";
-            ctx().Nomme_Projet(nom);
-            e.P(1) = 500, e.P(2) = 0;
-            Marque_Enregistre(e);
-            if (question)
-                e.P(2) = 7; // changed: saved under a name of its own first
-            reponses_enregistrer = {REPONSE_OUI};
-            messages.clear();
-            if (touche)
-                Clique_Touche("ouvrir");
-            else
-                Action("M_Fichier_Ouvrir")->trigger();
-            EXPECT_EQ(e.Nom_Projet, nom);
-            EXPECT_EQ(cadre->windowTitle().toStdString(), nom);
-            EXPECT_EQ(e.P(1), 500);
-            EXPECT_EQ(Projet_Modifie(e), question);
-            ASSERT_FALSE(messages.empty());
-            EXPECT_TRUE(messages.back().texte.startsWith(QStringLiteral("Carène trop longue")))
-                << messages.back().texte.toStdString();
-        }
+    for (const int k : {0, 1, 2, 3}) {
+        const bool question = k > 1;
+        const std::string nom = question ? "tov0.mas" : dossier + "/bateau.cot";
+        ctx().Nomme_Projet(nom);
+        e.P(1) = 500, e.P(2) = 0, e.P(57) = 1000;
+        Marque_Enregistre(e);
+        e.P(2) = question ? 7 : 0; // changed: saved under a name of its own first
+        reponses_enregistrer = {REPONSE_OUI};
+        k % 2 ? Clique_Touche("ouvrir") : Action("M_Fichier_Ouvrir")->trigger();
+        EXPECT_EQ(e.Nom_Projet, nom) << k;
+        EXPECT_EQ(cadre->windowTitle().toStdString(), nom) << k;
+        EXPECT_EQ(e.P(1), 500) << k;
+        EXPECT_EQ(Projet_Modifie(e), question) << k;
+        ASSERT_FALSE(messages.empty());
+        EXPECT_TRUE(messages.back().texte.startsWith(QStringLiteral("Carène trop longue"))) << k;
+    }
 }
 
 TEST_F(Commandes_Fichier, SauverDemandeEtUnEchecEstSignale) {
