@@ -70,6 +70,8 @@ bool Contexte::Regarde(Si_Occupe quand, const std::function<void()> &f, Si_Refus
 
 bool Contexte::Lance_Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus,
                               bool regard) {
+    if (!regard)
+        Nouveau_Clic();
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
     // A computation that lets events run reads the project and its walk settings: a command

@@ -101,6 +101,13 @@ public:
     bool Regarde(Si_Occupe quand, const std::function<void()> &f,
                  Si_Refus refus = Si_Refus::Silence);
 
+    // One click, one box: the views a user's command or click makes draw themselves afterwards,
+    // each as a command of its own, and together tell at most one refusal. A command that is
+    // not a look at a window, and a click on a view, starts a new click.
+    void Nouveau_Clic() { ++clics_; }
+    bool Boite_Vue_Permise() const { return clic_boite_vue_ != clics_; }
+    void Boite_Vue_Dite() { clic_boite_vue_ = clics_; }
+
     // The project in work takes this name, and the frame's caption shows it: the one way a
     // command renames the project.
     void Nomme_Projet(const std::string &nom);
@@ -117,6 +124,7 @@ private:
     std::map<std::type_index, Fenetre_Fille *> fenetres_;
     std::vector<Fenetre_Fille *> ordre_;
     int occupe_ = 0;
+    unsigned long long clics_ = 0, clic_boite_vue_ = ~0ull;
 };
 
 // Runs f; false when it failed. A refusal of the core (Erreur_Gabarit: a computation that

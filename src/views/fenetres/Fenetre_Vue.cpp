@@ -64,6 +64,7 @@ void Fenetre_Vue::Form_Resize() {
 }
 
 void Fenetre_Vue::Picture1_Click() {
+    ctx().Nouveau_Clic();
     Execute(ctx(), [this] {
         // In the middle of another view's drawing: redrawn after it, and nothing half-drawn
         // is copied (the item stays checked for the next click).

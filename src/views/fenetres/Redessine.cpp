@@ -69,10 +69,16 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     // told, or another view on the screen stands refused for (one click shows them all, each
     // drawing itself), is left to the command it ends: a resize or click of the view ends
     // quietly, a window's command that shows its refusals tells it once more, as it ends that
-    // command.
+    // command. When another view has told a refusal since the same click, this one waits for a
+    // later click that draws it, and the command it ends says nothing more: one box a click.
     const bool nouveau = w->Nouveau_Refus(raison) && !Refus_Affiche(ctx, w, raison);
-    if (nouveau && echec)
+    const bool permise = ctx.Boite_Vue_Permise();
+    if (nouveau && echec && permise) {
         ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
+        ctx.Boite_Vue_Dite();
+    } else if (nouveau && echec) {
+        w->Nouveau_Refus("");
+    }
     if (echec)
         throw Erreur_Gabarit(raison, nouveau);
     ctx.shell.Laisse_Evenements();

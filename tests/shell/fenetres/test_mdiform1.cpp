@@ -215,14 +215,16 @@ TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
-// One click on "Vue Générale" draws four views; a refusal two of them meet (the rudder behind
-// the stern, drawn by the sail and displacement views) is told once, naming its records.
+// One click on "Vue Générale" draws four views, and gives one box: the rudder behind the stern,
+// which the sail and displacement views both meet, naming its records. The sections view's own
+// refusal (a vertical step of 0) waits for a click on that view.
 TEST_F(Cadre_Test, VueGeneraleUneBoiteParClic) {
     Fichiers_Reels({"tov0.mas", "nacaa.ini"});
     cadre->show();
     dialogue.ouvre = QString::fromStdString(dossier + "/tov0.mas");
     Action("M_Fichier_Ouvrir")->trigger();
     e.P(136) = 0;
+    e.P(37) = 0;
     messages.clear();
     Clique_Touche("Vue_Géné");
     for (int i = 0; i < 5; ++i)
@@ -232,6 +234,10 @@ TEST_F(Cadre_Test, VueGeneraleUneBoiteParClic) {
         "Le pied du safran dépasse en arrière de la coque : le bord de fuite de sa corde haute "
         "(n° 136 moins 70 % du n° 137)")))
         << messages[0].texte.toStdString();
+    QTest::mouseClick(ctx().Fenetre<ACoup>().Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].texte.startsWith(QString::fromUtf8("Le pas vertical (n° 37) vaut 0")))
+        << messages[1].texte.toStdString();
 }
 
 TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
