@@ -229,6 +229,9 @@ TEST_F(Projet_Rouvert, UnFichierUnProjetQuelQueSoitLePrecedent) {
     };
     remplace("\r\n 1100000 \r\n", "\r\n 1100000.2 \r\n");
     remplace("\r\n 450000 \r\nPosition de la derive", "\r\n 449999.9 \r\nPosition de la derive");
+    // And a bulb height that is not the one its profiles give: worked out again at the
+    // start-up as at "Ouvir", from the NACA table.
+    remplace("\r\n 48614 \r\nHauteur du bulbe", "\r\n 40000 \r\nHauteur du bulbe");
     Ecrit_Octets(dossier + "/fin.cot", fin);
     fs::copy_file(Dossier_Fixtures() + "/ancien_2_1_4.cot", dossier + "/ancien.cot");
     for (const std::string nom : {"fin.cot", "ancien.cot"}) {
@@ -236,12 +239,15 @@ TEST_F(Projet_Rouvert, UnFichierUnProjetQuelQueSoitLePrecedent) {
         const std::string chemin = dossier + "/" + nom;
         cadre = std::make_unique<MDIForm1>(e);
         dialogue.ouvre = QString::fromStdString(chemin);
+        for (auto &profil : e.Table_Naca) // a program just started has read no table yet
+            std::fill(std::begin(profil), std::end(profil), 0.f);
         cadre->MDIForm1_MDIForm_Load();
         const Etat_Projet demarre = e;
         EXPECT_FALSE(Projet_Modifie(e));
         if (nom == "fin.cot") {
             EXPECT_EQ(e.P(POIDS_CARENE), 1100);
             EXPECT_EQ(e.P(POSITION_DERIVE), 449.999);
+            EXPECT_EQ(e.P(HAUTEUR_BULBE), 48.614);
         }
         Ouvre(dossier + "/tov0.mas");
         // The menu's "Ouvir" for one file, the toolbar's key for the other.
