@@ -18,8 +18,6 @@ double Fond(Etat_Projet &e, double x) {
     return e.Tirant_Eau_Couple;
 }
 
-std::string N(int numero) { return Numero(numero); }
-
 // A station where an appendage drawing asks the hull bottom, as the user is told of it.
 struct Point_Appendice {
     double x;            // mm from the stern
@@ -48,8 +46,8 @@ void Verifie_Corde(const Etat_Projet &e, const Corde_Appendice &c, double x_ar, 
     for (const bool ar : {true, false})
         Verifie_Sous_Coque(e, {ar ? x_ar : x_av, c.sujet,
                                std::string(ar ? "le bord de fuite" : "le bord d'attaque") +
-                                   " de sa corde " + c.nom + " (" + N(c.position) +
-                                   (ar ? " moins 70 % du " : " plus 30 % du ") + N(c.corde) +
+                                   " de sa corde " + c.nom + " (" + Numero(c.position) +
+                                   (ar ? " moins 70 % du " : " plus 30 % du ") + Numero(c.corde) +
                                    c.recul + ")",
                                c.avancer, c.reculer});
 }
@@ -57,10 +55,10 @@ void Verifie_Corde(const Etat_Projet &e, const Corde_Appendice &c, double x_ar, 
 
 void Verifie_Axe_Derive(const Etat_Projet &e) {
     Verifie_Longueur(e);
-    const std::string derive = " la dérive (" + N(POSITION_DERIVE) + ")";
-    Verifie_Sous_Coque(e,
-                       {e.P(POSITION_DERIVE), "La dérive", "son axe (" + N(POSITION_DERIVE) + ")",
-                        "Avancer" + derive, "Reculer" + derive});
+    const std::string derive = " la dérive (" + Numero(POSITION_DERIVE) + ")";
+    Verifie_Sous_Coque(e, {e.P(POSITION_DERIVE), "La dérive",
+                           "son axe (" + Numero(POSITION_DERIVE) + ")", "Avancer" + derive,
+                           "Reculer" + derive});
 }
 
 // Keel fin: every chord lies 30 % ahead of the axis and 70 % behind it; the root ends sit on
@@ -75,9 +73,9 @@ void Trace_Derive(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double xtf = Fix(x_derive + 0.3 * e.P(CORDE_DERIVE_BAS)) - s;
     const double xtr = Fix(x_derive - 0.7 * e.P(CORDE_DERIVE_BAS)) - s;
     Verifie_Axe_Derive(e);
-    const std::string derive = " la dérive (" + N(POSITION_DERIVE) + ")";
-    const std::string haute = " ou réduire sa corde haute (" + N(CORDE_DERIVE_HAUT) + ")";
-    const std::string basse = "réduire sa corde basse (" + N(CORDE_DERIVE_BAS) + ")";
+    const std::string derive = " la dérive (" + Numero(POSITION_DERIVE) + ")";
+    const std::string haute = " ou réduire sa corde haute (" + Numero(CORDE_DERIVE_HAUT) + ")";
+    const std::string basse = "réduire sa corde basse (" + Numero(CORDE_DERIVE_BAS) + ")";
     Verifie_Corde(e,
                   {"Le pied de la dérive", "haute", POSITION_DERIVE, CORDE_DERIVE_HAUT, "",
                    "Avancer" + derive + haute, "Reculer" + derive + haute},
@@ -85,8 +83,8 @@ void Trace_Derive(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     Verifie_Corde(
         e,
         {"Le bout de la dérive", "basse", POSITION_DERIVE, CORDE_DERIVE_BAS,
-         ", moins " + N(LONGUEUR_DERIVE) + " × sin " + N(ANGLE_DERIVE),
-         "Avancer" + derive + ", " + basse + " ou son inclinaison (" + N(ANGLE_DERIVE) + ")",
+         ", moins " + Numero(LONGUEUR_DERIVE) + " × sin " + Numero(ANGLE_DERIVE),
+         "Avancer" + derive + ", " + basse + " ou son inclinaison (" + Numero(ANGLE_DERIVE) + ")",
          "Reculer" + derive + " ou " + basse},
         xtr, xtf);
     const double t0 = Fond(e, x_derive);
@@ -112,9 +110,9 @@ void Trace_Safran(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     const double xf = x_safran + 0.3 * e.P(CORDE_SAFRAN_HAUT);
     // The rudder sits close to the transom: a long root chord soon reaches past it.
     Verifie_Longueur(e);
-    const std::string safran = " le safran (" + N(POSITION_SAFRAN) + ")";
-    const std::string haute = " ou réduire sa corde haute (" + N(CORDE_SAFRAN_HAUT) + ")";
-    Verifie_Sous_Coque(e, {x_safran, "Le safran", "son axe (" + N(POSITION_SAFRAN) + ")",
+    const std::string safran = " le safran (" + Numero(POSITION_SAFRAN) + ")";
+    const std::string haute = " ou réduire sa corde haute (" + Numero(CORDE_SAFRAN_HAUT) + ")";
+    Verifie_Sous_Coque(e, {x_safran, "Le safran", "son axe (" + Numero(POSITION_SAFRAN) + ")",
                            "Avancer" + safran, "Reculer" + safran});
     Verifie_Corde(e,
                   {"Le pied du safran", "haute", POSITION_SAFRAN, CORDE_SAFRAN_HAUT, "",

@@ -17,10 +17,11 @@
 
 namespace gabarit {
 
-void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f) {
+void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f, bool regard) {
     // What was drawn or stored before a refusal stays; the user is told why the command
     // stopped, once (the waterline's own message is not repeated).
-    fenetre.ctx().Commande(Contexte::Si_Occupe::Execute, f, Contexte::Si_Refus::Message);
+    const auto lance = regard ? &Contexte::Regarde : &Contexte::Commande;
+    (fenetre.ctx().*lance)(Contexte::Si_Occupe::Execute, f, Contexte::Si_Refus::Message);
 }
 
 QComboBox *Liste_Profils(const QString &nom, QWidget *parent) {

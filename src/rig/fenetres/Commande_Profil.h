@@ -20,8 +20,9 @@ class Image_Vue;
 
 // Runs a handler of these windows, even under a computation. Whatever the core refuses (a
 // profile outside the table, a thickness of 0, a bulb too large to figure, ...) is explained
-// in a box titled "Attention", unless the core has already said it.
-void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f);
+// in a box titled "Attention", unless the core has already said it. regard: the window's
+// activation, which changes nothing of the project (Contexte::Regarde).
+void Commande_Profil(Fenetre_Fille &fenetre, const std::function<void()> &f, bool regard = false);
 
 // The list of the 40 profiles, items "0" to "39".
 QComboBox *Liste_Profils(const QString &nom, QWidget *parent);

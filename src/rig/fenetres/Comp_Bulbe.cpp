@@ -295,11 +295,14 @@ void Comp_Bulbe::Activation() {
                       QStringLiteral("Attention"));
         return;
     }
-    Commande_Profil(*this, [this, &e] {
-        Selectionne(Combo1_, Profil_Naca(e.P(NACA_BULBE_DESSUS)));
-        Dessine_Dessus();
-        Selectionne_Cote();
-    });
+    Commande_Profil(
+        *this,
+        [this, &e] {
+            Selectionne(Combo1_, Profil_Naca(e.P(NACA_BULBE_DESSUS)));
+            Dessine_Dessus();
+            Selectionne_Cote();
+        },
+        true);
 }
 
 } // namespace gabarit

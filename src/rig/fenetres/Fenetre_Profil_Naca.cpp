@@ -209,7 +209,8 @@ void Fenetre_Profil_Naca::Dimensionne_Clic() {
 
 void Fenetre_Profil_Naca::Activation() {
     Place_Fenetre_Profil(*this, ctx());
-    Commande_Profil(*this, [this] { Selectionne_Section(); });
+    Commande_Profil(
+        *this, [this] { Selectionne_Section(); }, true);
 }
 
 } // namespace gabarit

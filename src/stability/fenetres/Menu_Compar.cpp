@@ -171,9 +171,9 @@ void Menu_Compar::Menu_Compar_Form_Activate(QMdiSubWindow *w) {
 }
 
 // The activation comes from a timer or a queued call, not from a command: it goes through the
-// runner all the same, so that what it stores is judged as every command's is.
+// runner all the same, as a look, which changes nothing of the project.
 void Menu_Compar::Activation_Commande() {
-    ctx().Commande(Contexte::Si_Occupe::Execute, [this] { Activation(); });
+    ctx().Regarde(Contexte::Si_Occupe::Execute, [this] { Activation(); });
 }
 
 void Menu_Compar::Activation() {
