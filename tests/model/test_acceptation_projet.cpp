@@ -300,10 +300,7 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         {229, resultat(229, "surface de voilure que porte le moment à 30°")},
         {188, resultat(188, "état du calcul à 10°")},
         {24, resultat(24, "position latérale du centre de gravité au dernier moment calculé")},
-        {181, resultat(181, "profondeur du bulbe au dernier moment calculé")},
         {89, resultat(89, "surface de grand-voile")},
-        {102, resultat(102, "surface de voilure")},
-        {126, resultat(126, "position du centre anti-dérive")},
         {230, resultat(230, "valeur que les calculs remettent à zéro")},
     };
     for (const auto &d : derivees) {

@@ -212,11 +212,6 @@ TEST(Redressement, GiteQuiNaPasFlotteNeStockeRien) {
     EXPECT_EQ(e.P(24), 1);
     EXPECT_EQ(e.P(34), 2);
     EXPECT_EQ(e.P(181), 3);
-    // Green, all of them are stored: the bulb's place across is the one the moment used.
-    e.P(188) = 0;
-    Calcul_Redressement(e, a);
-    EXPECT_EQ(e.P(216), attendu);
-    EXPECT_DOUBLE_EQ(e.P(34), Y_Bulbe(10));
 }
 
 TEST(Redressement, MomentTropGrandPourLeFichierRefuse) {

@@ -1,10 +1,13 @@
 #pragma once
 // Checks of the segments a drawing leaves on the recording canvas.
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "interfaces/Canvas.h"
+#include "model/Erreur.h"
 
 namespace gabarit::test {
 
@@ -19,6 +22,16 @@ inline void Compare(const Canvas_Enregistreur::Trait &t, const Attendu &a, doubl
     EXPECT_NEAR(t.x2, a.x2, tol);
     EXPECT_NEAR(t.y2, a.y2, tol);
     EXPECT_EQ(t.couleur, a.c);
+}
+
+// What the core says when it refuses f; "" when f ran through.
+inline std::string Refus_De(const std::function<void()> &f) {
+    try {
+        f();
+    } catch (const Erreur_Gabarit &err) {
+        return err.what();
+    }
+    return "";
 }
 
 inline int Compte(const Canvas_Enregistreur &c, std::uint32_t couleur) {

@@ -2,6 +2,7 @@
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -63,12 +64,7 @@ TEST(Pas_Refuses, CadragesDesCouples) {
         Shell_Enregistreur s;
         s.Texte_Statut(1, "avant");
         Canvas_Enregistreur c(300, 200, "Voilure");
-        try {
-            k.trace(e, s, c);
-            ADD_FAILURE() << "drawn";
-        } catch (const Erreur_Gabarit &err) {
-            EXPECT_EQ(err.what(), k.message);
-        }
+        EXPECT_EQ(test::Refus_De([&] { k.trace(e, s, c); }), k.message);
         EXPECT_EQ(c.effacements, 0);
         EXPECT_TRUE(c.traits.empty());
         EXPECT_EQ(s.statuts[1], "avant");
@@ -124,14 +120,9 @@ TEST(Pas_Refuses, CouplesTropSerres) {
         e.P(27) = 0.05;
         Shell_Enregistreur s;
         Canvas_Enregistreur c(300, 200);
-        try {
-            trace(e, s, c);
-            ADD_FAILURE() << "accepted";
-        } catch (const Erreur_Gabarit &err) {
-            EXPECT_STREQ(err.what(), "Le pas horizontal (n° 27) de 0.05 mm est trop petit : il "
-                                     "demanderait plus de 2000 pas sur 200 mm. Donner un pas "
-                                     "d'au moins 0.1 mm.");
-        }
+        EXPECT_EQ(test::Refus_De([&] { trace(e, s, c); }),
+                  "Le pas horizontal (n° 27) de 0.05 mm est trop petit : il demanderait plus "
+                  "de 2000 pas sur 200 mm. Donner un pas d'au moins 0.1 mm.");
         EXPECT_EQ(c.effacements, 0);
         e.P(27) = 0.1;
         EXPECT_NO_THROW(trace(e, s, c));
@@ -165,11 +156,7 @@ TEST(Pas_Refuses, LignesDEauSousUnTirantDEauMinuscule) {
     e.P(49) = 69.998;
     e.P(231) = 20;
     Canvas_Enregistreur d(300, 200);
-    try {
-        Trace_Ligne_Flotte(e, s, d);
-        ADD_FAILURE() << "accepted";
-    } catch (const Erreur_Gabarit &err) {
-        EXPECT_STREQ(err.what(), "Pas des lignes d'eau trop petit : tracé impossible");
-    }
+    EXPECT_EQ(test::Refus_De([&] { Trace_Ligne_Flotte(e, s, d); }),
+              "Pas des lignes d'eau trop petit : tracé impossible");
     EXPECT_EQ(e.P(231), 20); // given back
 }

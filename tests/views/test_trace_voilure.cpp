@@ -140,12 +140,7 @@ TEST(Trace_Voilure, UnEchecNeStockeRien) {
         e.Lattes_Class = {7, 8, 9};
         Shell_Enregistreur s;
         Canvas_Enregistreur c(300, 200);
-        try {
-            k.trace(e, s, c);
-            ADD_FAILURE() << "drawn";
-        } catch (const Erreur_Gabarit &err) {
-            EXPECT_EQ(err.what(), k.message);
-        }
+        EXPECT_EQ(Refus_De([&] { k.trace(e, s, c); }), k.message);
         EXPECT_TRUE(c.traits.empty());
         EXPECT_DOUBLE_EQ(e.P(89), 1);
         EXPECT_DOUBLE_EQ(e.P(90), 2);
