@@ -93,6 +93,10 @@ TEST(Calcul_Tab, LongueurNonMultipleDeDix) {
     // 100 stations of girth 71, divided by L / 10 + 1 = 100.5, times L.
     EXPECT_DOUBLE_EQ(e.P(200), Fix(2 * 7100 / 100.5 * 995) / 1000);
     EXPECT_DOUBLE_EQ(e.P(200), 140.587);
+    // Beside a red upright light the surface stays as it was: its waterline is out of date.
+    e.P(186) = 1, e.P(200) = 5;
+    Calcul_Tab(e);
+    EXPECT_EQ(e.P(200), 5);
 }
 
 TEST(Calcul_Tab, LaMarcheDuPerimetreSArreteAuLivet) {
