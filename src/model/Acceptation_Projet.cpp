@@ -80,84 +80,6 @@ constexpr Taille TAILLES[] = {
     {HAUTEUR_BULBE, "hauteur"},
 };
 
-// The values the program works out from others, and what from: every command's follow-up
-// works them out again when one of those changes, so a typed one would not last.
-struct Source {
-    const char *quoi;         // what the records are, as the message names them
-    std::vector<int> numeros; // the records
-    bool listee = true;       // false where they are too many to list (the hull's form)
-};
-struct Derivee {
-    int n;
-    const char *nom;    // the value, as a sentence begins with it
-    const char *pronom; // "il" or "elle", as its gender asks
-    std::vector<Source> sources;
-};
-
-// Two records of every onboard item, in the record's order.
-std::vector<int> Des_Items(int (*a)(int), int (*b)(int)) {
-    std::vector<int> n;
-    for (int i = 0; i < NB_ITEMS; ++i)
-        n.insert(n.end(), {a(i), b(i)});
-    return n;
-}
-
-const std::vector<Derivee> &Derivees() {
-    static const std::vector<Derivee> d = [] {
-        std::vector<int> poids;
-        for (int i = 0; i < NB_ITEMS; ++i)
-            poids.push_back(Poids_Item(i));
-        return std::vector<Derivee>{
-            {POIDS_TOTAL,
-             "Le poids total",
-             "il",
-             {{"des poids de la coque", {POIDS_CARENE}},
-              {"des équipements", poids},
-              {"du bulbe", {POIDS_BULBE}}}},
-            // The bulb's station follows the keel tip, which the keel's rake moves aft.
-            {CENTRE_GRAVITE_X,
-             "Le centre de gravité en longueur",
-             "il",
-             {{"des positions et des poids de la coque", {X_CARENE, POIDS_CARENE}},
-              {"des équipements", Des_Items(X_Item, Poids_Item)},
-              {"du bulbe au bout de la quille",
-               {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE, LONGUEUR_BULBE,
-                POIDS_BULBE}}}},
-            // The hull has no height of its own; the bulb hangs from the keel under the hull
-            // bottom at the upright waterline.
-            {CENTRE_GRAVITE_Z,
-             "Le centre de gravité en hauteur",
-             "il",
-             {{"des hauteurs et des poids des équipements", Des_Items(Z_Item, Poids_Item)},
-              {"du bulbe sous la quille",
-               {POIDS_BULBE, POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, NACA_BULBE_HAUT,
-                LONGUEUR_BULBE}},
-              {"de la flottaison droite", {Franc_Bord_AR(0), Franc_Bord_AV(0)}},
-              {"de la forme de la carène", Numeros_Forme_Carene(), false}}},
-            // Where the bulb hangs along the hull: the keel tip, moved aft by the rake.
-            {X_BULBE,
-             "La position du bulbe",
-             "elle",
-             {{"du bulbe au bout de la quille",
-               {POSITION_DERIVE, LONGUEUR_DERIVE, ANGLE_DERIVE, POSITION_BULBE, LONGUEUR_BULBE}}}},
-            {HAUTEUR_BULBE,
-             "La hauteur du bulbe",
-             "elle",
-             {{"des profils NACA du bulbe", {NACA_BULBE_HAUT, NACA_BULBE_BAS}},
-              {"de sa longueur", {LONGUEUR_BULBE}}}},
-        };
-    }();
-    return d;
-}
-
-// "a", "a et b", "a, b et c": the parts of a French list.
-std::string Liste_Francaise(const std::vector<std::string> &parts) {
-    std::string s;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        s += (i == 0 ? "" : i + 1 == parts.size() ? " et " : ", ") + parts[i];
-    return s;
-}
-
 } // namespace
 
 std::string Refus_Profil_Projet(int n, double v) {
@@ -181,56 +103,6 @@ std::string Refus_Profil_Projet(int n, double v) {
         return "";
     return "Profil NACA " + Valeur_Message(f) + " refusé pour le n° " + std::to_string(n) + " : " +
            raison;
-}
-
-std::string Refus_Valeur_Derivee(int n) {
-    for (const Derivee &d : Derivees()) {
-        if (d.n != n)
-            continue;
-        std::vector<std::string> sources;
-        for (const Source &s : d.sources) {
-            std::vector<std::string> numeros;
-            for (int i : s.numeros)
-                if (s.listee)
-                    numeros.push_back(std::to_string(i));
-            sources.push_back(std::string(s.quoi) +
-                              (numeros.empty() ? "" : " (n° " + Liste_Francaise(numeros) + ")"));
-        }
-        return std::string(d.nom) + " (n° " + std::to_string(n) + ") se calcule à partir " +
-               Liste_Francaise(sources) + " : " + d.pronom + " n'est pas modifiable ici.";
-    }
-    return "";
-}
-
-const std::vector<int> &Numeros_Derives() {
-    static const std::vector<int> n = [] {
-        std::vector<int> d;
-        for (const Derivee &x : Derivees())
-            d.push_back(x.n);
-        return d;
-    }();
-    return n;
-}
-
-const std::vector<int> &Sources_Derives() {
-    static const std::vector<int> n = [] {
-        std::vector<int> sources;
-        for (const Derivee &x : Derivees())
-            for (const Source &s : x.sources)
-                for (int i : s.numeros)
-                    if (std::find(sources.begin(), sources.end(), i) == sources.end())
-                        sources.push_back(i);
-        return sources;
-    }();
-    return n;
-}
-
-std::string Refus_Resultat(int n) {
-    const std::string quoi = Nom_Resultat(n);
-    if (quoi.empty())
-        return "";
-    return "Le n° " + std::to_string(n) + " (" + quoi +
-           ") est un résultat de calcul : il n'est pas modifiable ici.";
 }
 
 std::string Refus_Commentaire(int n, const std::string &texte) {
@@ -328,12 +200,9 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
 std::string Refus_Valeur_Projet(const Etat_Projet &e, int n, double v) {
     // The value shown for a derived record or a result, typed again with its comment, is
     // taken.
-    if (!Meme_Milliemes(v, e.P(n))) {
-        if (std::string derivee = Refus_Valeur_Derivee(n); !derivee.empty())
-            return derivee;
+    if (!Meme_Milliemes(v, e.P(n)))
         if (std::string resultat = Refus_Resultat(n); !resultat.empty())
             return resultat;
-    }
     if (!std::isfinite(v * 1000))
         return "Valeur trop grande pour le n° " + std::to_string(n) +
                " : le fichier projet ne peut pas la contenir.";

@@ -9,6 +9,7 @@
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
+#include "model/Resultats.h"
 
 namespace gabarit {
 
@@ -22,7 +23,7 @@ void Lit_Projet_Accepte(const std::string &chemin, Cible_Projet cible,
                         const std::function<void(Etat_Projet &)> &verifie = {});
 
 // Why v cannot take the place of P(n) in e ("" when it can): another value than the one the
-// program works out for a derived record (Refus_Valeur_Derivee), a value the project file
+// program sets itself in a record of the list of results (Refus_Resultat), a value the project file
 // cannot hold in whole thousandths, a size below zero, a profile number that is no row of the
 // NACA table, a shape-variation index outside 1 to 11, or one that makes the hull table refuse
 // a hull it holds now (the message names the value, the record and the reason). The table
@@ -47,18 +48,6 @@ inline constexpr int INDICE_FORME_MAX = 11;
 // Why v cannot be the shape-variation index P(n), naming the value, the record and the range.
 // "" when it can, or when n holds no such index.
 std::string Refus_Indice_Forme(int n, double v);
-
-// Why the user cannot type record n: the program works it out from others whenever they
-// change (the total weight, the centres of gravity, the bulb's station and height), and the
-// message names them. "" for a record that is typed.
-std::string Refus_Valeur_Derivee(int n);
-// The records Refus_Valeur_Derivee refuses, and every record they are worked out from (the
-// hull's form among them): one table for the editor's messages and the commands' follow-up.
-const std::vector<int> &Numeros_Derives();
-const std::vector<int> &Sources_Derives();
-// Why the user cannot type record n: it holds a result of the heel computations
-// (Nom_Resultat), which stand beside their light only as computed. "" for another record.
-std::string Refus_Resultat(int n);
 
 // Why a comment cannot be kept for record n: it holds a character a record of the project file
 // cannot hold (Caractere_Hors_Commentaire: a comma, a double quote, a line break, a tab, one

@@ -25,22 +25,24 @@ double Centiemes(double v) { return Int(v * 100 + 1e-7) / 100; }
 
 Resultats_Appendices Mesure_Appendices(const Etat_Projet &e) {
     Resultats_Appendices r{};
-    r.surface_derive = Fix(
-        Fini((e.P(CORDE_DERIVE_HAUT) + e.P(CORDE_DERIVE_BAS)) * e.P(LONGUEUR_DERIVE) / 2, "aire"));
+    r.surface_derive =
+        Fix(Stockable((e.P(CORDE_DERIVE_HAUT) + e.P(CORDE_DERIVE_BAS)) * e.P(LONGUEUR_DERIVE) / 2,
+                      "surface de la dérive"));
     r.allongement_derive = Allongement(e.P(LONGUEUR_DERIVE), r.surface_derive);
-    r.ratio_derive = Fini(Ratio(e.P(SURFACE_VOILURE), 217382), "surface theorique");
-    r.surface_safran = Fix(
-        Fini((e.P(CORDE_SAFRAN_HAUT) + e.P(CORDE_SAFRAN_BAS)) * e.P(LONGUEUR_SAFRAN) / 2, "aire"));
+    r.ratio_derive = Fini(Ratio(e.P(SURFACE_VOILURE), 217382), "surface que demande la voilure");
+    r.surface_safran =
+        Fix(Stockable((e.P(CORDE_SAFRAN_HAUT) + e.P(CORDE_SAFRAN_BAS)) * e.P(LONGUEUR_SAFRAN) / 2,
+                      "surface du safran"));
     r.allongement_safran = Allongement(e.P(LONGUEUR_SAFRAN), r.surface_safran);
-    r.ratio_safran = Fini(Ratio(e.P(SURFACE_VOILURE), 869519), "surface theorique");
+    r.ratio_safran = Fini(Ratio(e.P(SURFACE_VOILURE), 869519), "surface que demande la voilure");
     // Keel: the middle of its root chord (30 % ahead, 70 % behind the axis). Rudder: the aft
     // end of its root chord.
     const double k = e.P(POSITION_DERIVE) - 0.2 * e.P(CORDE_DERIVE_HAUT);
     const double s = e.P(POSITION_SAFRAN) - 0.7 * e.P(CORDE_SAFRAN_HAUT);
     const double total = r.surface_safran + r.surface_derive;
     if (total != 0)
-        r.centre_anti_derive =
-            Fini((k * r.surface_derive + s * r.surface_safran) / total, "centre anti-derive");
+        r.centre_anti_derive = Stockable((k * r.surface_derive + s * r.surface_safran) / total,
+                                         "position du centre anti-dérive");
     return r;
 }
 

@@ -52,11 +52,6 @@ double Profondeur_Axe_Bulbe(Etat_Projet &e) {
                      "profondeur du bulbe");
 }
 
-void Calcul_Hauteur_Bulbe(Etat_Projet &e) {
-    if (const std::optional<double> h = Hauteur_Bulbe(e))
-        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*h);
-}
-
 Affichage_Bulbe_Dessus Trace_Bulbe_Dessus(Etat_Projet &e, int profil, Canvas &c) {
     if (profil < 0)
         throw Refus_Profil("Aucun profil n'est choisi pour la vue de dessus.");
@@ -78,7 +73,7 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     const int haut = Profil_Naca(e.P(NACA_BULBE_HAUT));
     const int bas = Profil_Naca(e.P(NACA_BULBE_BAS));
     Affichage_Bulbe_Cote a;
-    // The record takes the label's figure as a project file holds it.
+    // The label's figure; the record's is the derivation's, worked out the same way.
     a.hauteur = Hauteur_Bulbe(e);
     if (a.hauteur) {
         a.position_haut = Valeur_Simple(e.Table_Naca[haut][COL_POSITION_NACA]);
@@ -89,8 +84,6 @@ Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c) {
     e.P(ECHELLE_VUE) = s;
     c.Efface();
     Trace_Contour_Naca(e, bas, haut, s, c);
-    if (a.hauteur)
-        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*a.hauteur);
     return a;
 }
 

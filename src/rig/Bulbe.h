@@ -19,10 +19,8 @@ inline constexpr double REFERENCE_PLOMB = 207.2;
 // a table of zeros would give a height of 0. Refuses a profile outside the table
 // (Refus_Profil) and a height beyond single precision.
 std::optional<double> Hauteur_Bulbe(const Etat_Projet &e);
-// Stores that height in HAUTEUR_BULBE, which the righting moment and the draft read, to the
-// thousandth a project file keeps; run whenever the bulb length or a side-view profile changes.
-// Leaves it without a table.
-void Calcul_Hauteur_Bulbe(Etat_Projet &e);
+// The derivation stores it in HAUTEUR_BULBE (which the righting moment and the draft read)
+// whenever the bulb length or a side-view profile changes; without a table it is left.
 
 // Depth of the bulb's axis below the upright waterline, mm, as the side view hangs the bulb:
 // the hull bottom at the keel station POSITION_DERIVE on the heel-0 waterline, the keel
@@ -50,7 +48,7 @@ struct Affichage_Bulbe_Cote {
     std::optional<double> position_bas;  // of the lower profile
 };
 // Side view: upper half from profile NACA_BULBE_HAUT, lower half from NACA_BULBE_BAS. Stores
-// the scale in ECHELLE_VUE and, through Calcul_Hauteur_Bulbe, the height.
+// the scale in ECHELLE_VUE; the height it shows is the one the derivation stores.
 Affichage_Bulbe_Cote Trace_Bulbe_Cote(Etat_Projet &e, Canvas &c);
 
 // The bulb as 25 slices of circular section, the radius at a station the mean of the three

@@ -89,7 +89,7 @@ void Lire_Voile(Etat_Projet &e, const Saisie_Voile &s) {
         e.P(ELEMENT_VOILE[static_cast<std::size_t>(i)]) =
             Valeur_Fichier(v[static_cast<std::size_t>(i)]);
     try {
-        Verifie_Plan_Voilure(e);
+        Verifie_Voilure(e);
     } catch (...) {
         e.Tab_Param = avant;
         throw;

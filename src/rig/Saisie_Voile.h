@@ -40,9 +40,9 @@ struct Saisie_Voile {
 };
 // Lire_Voile: copies the reading into the record; a mainsail or jib taller than the mast
 // with its tack height is brought down to the mast height. The free plan's exponent must be a
-// number above 0 (the CLASS plan keeps the record's where it is not), and the plan must leave
-// both sails a luff and a foot: otherwise Erreur_Gabarit with a French message, and nothing
-// is stored.
+// number above 0 (the CLASS plan keeps the record's where it is not), and the plan must be one
+// whose figures can be worked out (Verifie_Voilure): otherwise Erreur_Gabarit with a French
+// message naming the record, and nothing is stored.
 void Lire_Voile(Etat_Projet &e, const Saisie_Voile &s);
 
 // The figures of the sail windows; an empty one has a zero divisor and shows " - - -".

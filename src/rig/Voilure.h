@@ -47,16 +47,16 @@ struct Centre_Velique {
 // slip, and the walks of 10 mm strips and 1 mm steps would run for ever.
 inline constexpr double DIMENSION_MAXIMUM_VOILURE = 1e6;
 
-// Refuses (Erreur_Gabarit, with a French message) a sail plan whose centre of effort cannot
-// be found: a mainsail luff or foot of zero or less, a jib luff or foot of zero or less, or a
-// mast, sail or foot beyond any model's size.
-void Verifie_Plan_Voilure(const Etat_Projet &e);
+// Refuses (Erreur_Gabarit) a sail plan whose figures cannot be worked out, with a message
+// naming the records to change and their values: a mast or sail dimension beyond any model's
+// size, the mast off the hull, a mainsail or jib luff or foot of zero or less, and the leech
+// law: for the free plan an exponent of zero or less, for the CLASS plan a roach law without a
+// finite width (OPTION_CLASS decides, or plan_class for a drawing of either plan).
+void Verifie_Voilure(const Etat_Projet &e);
+void Verifie_Voilure(const Etat_Projet &e, bool plan_class);
 
-// What a sail plan drawing needs of the record, refused before anything is drawn or stored
-// with a message naming the records to change: the mast and the head line's return to the deck
-// on the hull, a mainsail luff of some length (above 0 for the CLASS plan, whose law runs
-// from the head down), a foot above 0 (a mainsail without width has no centre) and, for the
-// free plan, a leech exponent above 0.
+// What a drawing of the free plan or the CLASS plan needs: Verifie_Voilure for that plan and
+// the head line's return to the deck on the hull. Refused before anything is drawn.
 void Verifie_Trace_Voilure(const Etat_Projet &e, bool plan_class);
 
 // The centre of effort of the mainsail whose width at h above the tack (0 to the luff) is
@@ -65,14 +65,33 @@ void Verifie_Trace_Voilure(const Etat_Projet &e, bool plan_class);
 // Heights are swept up the mast, stations along the boom and the jib foot, 10 mm strips
 // sampled at their lower and aft edges. The leech's reach is a function of its own because
 // each plan writes it its own way, and a leech lying exactly on a strip's edge falls on the
-// side that way of writing gives.
+// side that way of writing gives. The caller has checked the plan (Verifie_Voilure).
 Centre_Velique Centre_Effort(const Etat_Projet &e, double pont_mat,
                              const std::function<double(double)> &largeur,
                              const std::function<double(double)> &avancee);
 
-// The free sail plan's centre of effort: computes both CENTRE_VELIQUE_X and CENTRE_VELIQUE_Z and
-// only then stores them. Sets Hauteur_Pont_Mat from the section at the mast for the heel
-// Gite_Couple and leaves X_Couple there. A refused plan stores nothing.
-void Calcul_Voilure(Etat_Projet &e);
+// The mainsail's width at h above the tack as the free plan (F (1 - (h/H')^n)) or the CLASS
+// plan (its roach law) samples it for its area, centroid and drawing.
+std::function<double(double)> Largeur_GV_Plan(const Etat_Projet &e, bool plan_class);
+
+// The sail plan's figures, as a file keeps them.
+struct Figures_Voilure {
+    double surface_gv;      // SURFACE_GV, mm2: the nine widths' rule (Surface_GV)
+    double centre_gv_x;     // CENTRE_GV_X: the mainsail's centroid station, mm from the stern
+    double centre_gv_z;     // CENTRE_GV_Z: its height above the waterline, mm
+    double surface_foc;     // SURFACE_FOC, mm2
+    double surface_voilure; // SURFACE_VOILURE: both sails
+    Centre_Velique centre;  // CENTRE_VELIQUE_X, CENTRE_VELIQUE_Z
+};
+// The figures of the plan the record uses (OPTION_CLASS), each to the thousandth a file
+// keeps: areas and the mainsail's centroid from its nine samples, the centre of effort from
+// the two sweeps, heights from the deck at the mast on the upright waterline, whatever heel a
+// section view left. Refuses what Verifie_Voilure refuses. The section the program was working
+// on (X_Couple, Gite_Couple and the section's figures) is left as it was found: the figures
+// are worked out behind every command, whatever window shows a section.
+Figures_Voilure Mesure_Voilure(Etat_Projet &e);
+// Mesure_Voilure stored: SURFACE_GV, CENTRE_GV_X, CENTRE_GV_Z, SURFACE_FOC, SURFACE_VOILURE,
+// CENTRE_VELIQUE_X and CENTRE_VELIQUE_Z, all or none.
+void Calcul_Figures_Voilure(Etat_Projet &e);
 
 } // namespace gabarit

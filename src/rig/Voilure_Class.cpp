@@ -93,7 +93,7 @@ void Verifie_Loi_Roof(const Etat_Projet &e) {
                 ", B = " + Valeur_Message(k.b) + ", C = " + Valeur_Message(k.c) + ", n° " +
                 std::to_string(COEF_ROOF_A) + " à " + std::to_string(COEF_ROOF_C) +
                 ") ne donne pas de largeur finie à la grand-voile : elle ne peut pas être "
-                "dessinée. Ajuster de nouveau les lattes du plan CLASS.");
+                "calculée. Ajuster de nouveau les lattes du plan CLASS.");
         }
     }
 }
@@ -103,21 +103,6 @@ void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes) {
     e.P(COEF_ROOF_C) = k.c;
     e.P(COEF_ROOF_B) = k.b;
     e.P(COEF_ROOF_A) = k.a;
-}
-
-void Calcul_GV_Class(Etat_Projet &e) {
-    Verifie_Plan_Voilure(e);
-    const double lm = Guindant(e), f = e.P(LARGEUR_GV);
-    const Coefs_Roof k = Coefs_Roof_Projet(e);
-    e.X_Couple = e.P(POSITION_MAT);
-    Calcul_Couple(e);
-    const double pont_mat = e.Cote_Livet;
-    const Centre_Velique c = Centre_Effort(
-        e, pont_mat, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); },
-        [&](double h) { return Avancee_Class(k, f, 1 - h / lm); });
-    e.Hauteur_Pont_Mat = pont_mat;
-    e.P(CENTRE_VELIQUE_X) = c.x;
-    e.P(CENTRE_VELIQUE_Z) = c.z;
 }
 
 } // namespace gabarit

@@ -45,9 +45,4 @@ void Verifie_Loi_Roof(const Etat_Projet &e);
 // Calcul_Roof_Lattes: fits the battens and stores C, B, A; a refused fit stores nothing.
 void Calcul_Roof_Lattes(Etat_Projet &e, const std::array<double, 3> &lattes);
 
-// Calcul_GV_Class: the centre of effort CENTRE_VELIQUE_X, CENTRE_VELIQUE_Z with the stored roach
-// law, computed both before either is stored. Sets Hauteur_Pont_Mat and leaves X_Couple at the
-// mast. Refuses a luff or foot of zero or less, an undefined power, a plan without area.
-void Calcul_GV_Class(Etat_Projet &e);
-
 } // namespace gabarit

@@ -3,22 +3,16 @@
 #include <cmath>
 #include <memory>
 
-#include "interfaces/Canvas.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
 #include "model/Voyants.h"
-#include "rig/Appendices.h"
-#include "rig/Bulbe.h"
-#include "rig/Voilure.h"
-#include "rig/Voilure_Class.h"
 #include "shell/Demarrage.h"
 #include "shell/Projet_Lu.h"
 #include "shell/Suivi_Commande.h"
 #include "stability/Centrage.h"
-#include "views/Dessins.h"
 
 namespace gabarit {
 
@@ -144,22 +138,16 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         Affiche_Voyants(*nouveau, shell);
         Init_Projet(*nouveau, shell);
         Calcul_Tab(*nouveau);
+        // The centring works out the new boat's derived values on its floating hull (its own
+        // sail plan, appendage figures and bulb height, not the master's).
         Calcul_Centrage(*nouveau, shell);
-        // The new boat's own sail plan, appendage figures and bulb height, as the sail,
-        // appendages and bulb windows would compute them on the floating hull, not the
-        // master's: the appendages' theoretical areas are ratios of the sail area, which the
-        // plan's drawing works out.
-        if (nouveau->P(OPTION_CLASS) == 1)
-            Calcul_GV_Class(*nouveau);
-        else
-            Calcul_Voilure(*nouveau);
-        Canvas_Enregistreur plan(1000, 1000);
-        Trace_Voile_Projet(*nouveau, shell, plan);
-        Calcul_Appendices(*nouveau);
-        Calcul_Hauteur_Bulbe(*nouveau);
         // Its upright light stands for its own moment and coefficient too.
         if (nouveau->P(Etat_Gite(0)) == 0 && !Complete_Gite(*nouveau, 0, true, true))
             Affiche_Voyants(*nouveau, shell);
+        // Every value as its file will give it back: saved, it reopens as it is.
+        for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
+            if (!Valeur_De_Travail(n))
+                nouveau->P(n) = Valeur_Fichier(nouveau->P(n));
         // Taken whole, its derived values worked out; made in memory, no file holds it yet.
         ++nouveau->Projets_Pris;
         Marque_Non_Enregistre(*nouveau);

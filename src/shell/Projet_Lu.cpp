@@ -14,8 +14,8 @@
 #include "model/Voyants.h"
 #include "shell/Serie_Gite.h"
 #include "shell/Services_Projet.h"
-#include "shell/Suivi_Commande.h"
 #include "stability/Coef_Prismatique.h"
+#include "stability/Derivation.h"
 
 namespace gabarit {
 
@@ -61,6 +61,7 @@ namespace {
 struct Projet_Derive {
     std::unique_ptr<Etat_Projet> lu;
     std::unique_ptr<decltype(Etat_Projet::Tab_Param)> derivees;
+    std::vector<int> changees; // the values the derivation found other than the file's
 };
 
 Projet_Derive Lit_Projet_Derive(const Etat_Projet &modele, const std::string &chemin) {
@@ -74,8 +75,11 @@ Projet_Derive Lit_Projet_Derive(const Etat_Projet &modele, const std::string &ch
                   &a_jour.Table_Naca[0][0]);
         std::copy(std::begin(modele.Stations_Naca), std::end(modele.Stations_Naca),
                   a_jour.Stations_Naca);
-        // Results the file holds for other derived values are not this boat's.
-        if (Derive_Valeurs(a_jour))
+        // Every value the derivation works out is compared with the file's: one that differs
+        // says the file was not written for this boat as it stands, and neither were its
+        // results.
+        p.changees = Derive_Valeurs(a_jour);
+        if (!p.changees.empty())
             for (int k = 0; k < NB_GITES; ++k)
                 a_jour.P(Etat_Gite(k)) = 1;
         *derivees = a_jour.Tab_Param;
@@ -102,8 +106,9 @@ void Lit_Projet_Pris(const std::string &chemin, Etat_Projet &e) {
         e.Texte_Projet[n] = p.lu->Texte_Projet[n];
         e.Num_Enreg[n] = p.lu->Num_Enreg[n];
     }
-    for (int n : Numeros_Derives())
-        e.P(n) = (*p.derivees)[static_cast<std::size_t>(n)];
+    for (const std::vector<int> &numeros : {Numeros_Derives(), p.changees})
+        for (int n : numeros)
+            e.P(n) = (*p.derivees)[static_cast<std::size_t>(n)];
     for (int k = 0; k < NB_GITES; ++k)
         if ((*p.derivees)[static_cast<std::size_t>(Etat_Gite(k))] == 1)
             e.P(Etat_Gite(k)) = 1;

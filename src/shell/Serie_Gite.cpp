@@ -76,10 +76,17 @@ struct Compte_Rendu {
 
 } // namespace
 
-void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell, Memoire_Niveaux *memoire) {
+std::array<bool, NB_GITES> Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell,
+                                                     Memoire_Niveaux *memoire) {
     shell.Texte_Statut(1, "Calcul Surface");
+    std::array<bool, NB_GITES> faites{};
+    // A heel under a red light has no floating position of this hull to measure on.
     for (int k = 1; k < NB_GITES; ++k)
-        Surface_Mouillee(e, shell, k, memoire);
+        if (e.P(Etat_Gite(k)) == 0) {
+            Surface_Mouillee(e, shell, k, memoire);
+            faites[static_cast<std::size_t>(k)] = true;
+        }
+    return faites;
 }
 
 std::unique_ptr<const Etat_Projet> Gites_Du_Bateau(const Etat_Projet &e) {
@@ -160,13 +167,11 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
         }
 
         if (passes == Passes_Gite::Toutes) {
-            shell.Texte_Statut(1, "Calcul Surface");
-            for (int k = 1; k < NB_GITES; ++k) {
-                if (!flotte[static_cast<std::size_t>(k)])
-                    continue;
-                Surface_Mouillee(e, shell, k, &largeurs);
-                garde.gites.fait[static_cast<std::size_t>(k)] = true;
-            }
+            const std::array<bool, NB_GITES> faites =
+                Calcul_Surfaces_Mouillees(e, shell, &largeurs);
+            for (int k = 1; k < NB_GITES; ++k)
+                if (faites[static_cast<std::size_t>(k)])
+                    garde.gites.fait[static_cast<std::size_t>(k)] = true;
         }
     } catch (const Erreur_Gabarit &x) {
         // The series stops here and says why, once; the lights already show which heels it

@@ -3,6 +3,7 @@
 // position at each heel from 30 down to 0 (the lights turn green one by one), the righting
 // moments, the prismatic coefficients from 30 down to 0 and, from the main toolbar, the
 // wetted surfaces at 5 to 30.
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,10 +64,12 @@ std::unique_ptr<const Etat_Projet> Gites_Du_Bateau(const Etat_Projet &e);
 // 30°", " à 20°, 25° et 30°".
 std::string Message_Flottaison_Impossible(const std::vector<int> &gites);
 
-// The wetted-surface pass: Surface_Mouillee_Gite(1) to (6) from the heeled girths every 10 mm,
-// the mean girth over L / 10 + 1 times L, in 1000 mm2. Lets no events run.
-// memoire: the half-breadths kept across the heels (none: computed every time).
-void Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell,
-                               Memoire_Niveaux *memoire = nullptr);
+// The series' wetted-surface pass: Surface_Mouillee_Gite(1) to (6) from the heeled girths
+// every 10 mm, the mean girth over L / 10 + 1 times L, in 1000 mm2, for the heels under a green
+// light alone (a red one has no floating position of this hull). Lets no events run. Returns
+// the heels it measured. memoire: the half-breadths kept across the heels (none: computed
+// every time).
+std::array<bool, NB_GITES> Calcul_Surfaces_Mouillees(Etat_Projet &e, Interface_Shell &shell,
+                                                     Memoire_Niveaux *memoire = nullptr);
 
 } // namespace gabarit

@@ -1,16 +1,17 @@
 #include "shell/Suivi_Commande.h"
 
+#include <algorithm>
+
 #include "interfaces/Shell_Muet.h"
-#include "model/Acceptation_Projet.h"
 #include "model/Carene.h"
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
+#include "model/Resultats.h"
 #include "model/Voyants.h"
-#include "rig/Bulbe.h"
 #include "shell/Serie_Gite.h"
-#include "stability/Centrage.h"
 #include "stability/Coef_Prismatique.h"
+#include "stability/Derivation.h"
 
 namespace gabarit {
 
@@ -27,29 +28,6 @@ bool Lue_Par_Les_Gites(int n) {
 }
 
 } // namespace
-
-const std::vector<int> &Numeros_Derivation() {
-    static const std::vector<int> numeros = [] {
-        std::vector<int> n = Sources_Derives();
-        n.insert(n.end(), Numeros_Derives().begin(), Numeros_Derives().end());
-        return n;
-    }();
-    return numeros;
-}
-
-bool Derive_Valeurs(Etat_Projet &e) {
-    const double poids = e.P(POIDS_TOTAL), centre = e.P(CENTRE_GRAVITE_X),
-                 hauteur = e.P(HAUTEUR_BULBE);
-    // The height is checked before anything is stored; the centre of gravity stores nothing
-    // when it refuses.
-    const std::optional<double> h = Hauteur_Bulbe(e);
-    Calcul_Centre_Gravite(e);
-    if (h)
-        e.P(HAUTEUR_BULBE) = Valeur_Fichier(*h);
-    return !Meme_Milliemes(poids, e.P(POIDS_TOTAL)) ||
-           !Meme_Milliemes(centre, e.P(CENTRE_GRAVITE_X)) ||
-           !Meme_Milliemes(hauteur, e.P(HAUTEUR_BULBE));
-}
 
 void Complete_Gites(Etat_Projet &e, Interface_Shell &s, const Etat_Projet &avant) {
     const bool entrees = Change(Numeros_Calculs_Gite(), avant, e);
@@ -94,7 +72,10 @@ bool Complete_Gite(Etat_Projet &e, int k, bool moment, bool coef) {
             // No water at the keel station: this heel has no moment to stand beside.
             if (!Calcul_Redressement(*copie, affichage))
                 throw Erreur_Gabarit("Moment de redressement incalculable");
-            e.P(Moment_Redressement(k)) = copie->P(Moment_Redressement(k));
+            // With the bulb and centre it was worked from, as every moment stored, to the
+            // thousandth a file keeps: this follows the cut of what the command stored.
+            for (int n : {Moment_Redressement(k), Z_BULBE, Y_BULBE, CENTRE_GRAVITE_Y})
+                e.P(n) = Valeur_Fichier(copie->P(n));
             if (k == NB_GITES - 1)
                 e.P(SURFACE_THEORIQUE) = copie->P(SURFACE_THEORIQUE);
             ++e.Calculs_Moment[i];
@@ -161,12 +142,19 @@ bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &ava
         for (int n : Numeros_Derivation())
             touchee = touchee || e.P(n) != a.P(n);
     const auto avant_derivation = e.Tab_Param;
-    const bool derivee = touchee && Derive_Valeurs(e);
+    const std::vector<int> derivees = touchee ? Derive_Valeurs(e) : std::vector<int>{};
+    // A derived value the heel results read (the weight, the centre, the bulb) moved: what the
+    // command computed was worked from the old one.
+    const bool derivee = std::any_of(derivees.begin(), derivees.end(), Lue_Par_Les_Gites);
     const bool derivee_touchee = avant_derivation != e.Tab_Param;
     Perime_Si_Change(e, s, Empreinte(a), !(entree_coupee || derivee));
     const auto valeurs = e.Tab_Param;
     Complete_Gites(e, s, a);
-    return coupee || derivee_touchee || valeurs != e.Tab_Param;
+    // Derived values the command's own derivation moved (a window works them out before its
+    // views show them) are behind in the other windows too.
+    const bool derivees_bougees = std::any_of(Numeros_Derives().begin(), Numeros_Derives().end(),
+                                              [&](int n) { return e.P(n) != a.P(n); });
+    return coupee || derivee_touchee || derivees_bougees || valeurs != e.Tab_Param;
 }
 
 } // namespace gabarit

@@ -12,19 +12,6 @@
 
 namespace gabarit {
 
-// The values the project derives from others: the total weight and the centres of gravity
-// (with the bulb's station; the height from the bulb's depth under the upright waterline), and
-// the bulb height its side-view profiles and length give, each to the thousandth a file keeps.
-// The same boat gives the same figures, whatever was open or drawn before. Refuses (Erreur_Gabarit,
-// nothing stored) weights summing to zero, a bulb profile outside the table, a figure no file can
-// hold. True when the total weight, the centre of gravity along the hull or the bulb height
-// changed.
-bool Derive_Valeurs(Etat_Projet &e);
-// The records those values are worked from, and the derived ones themselves (the one table of
-// Numeros_Derives and Sources_Derives): when a command changed one of them, the derived values
-// are worked out again.
-const std::vector<int> &Numeros_Derivation();
-
 // The heels the command floated (heel k's count of floating positions moved since `avant`)
 // whose righting moment or prismatic coefficient it did not work out while their inputs
 // changed: those are worked out now, on a copy of the project, so a green light never stands
@@ -32,8 +19,9 @@ const std::vector<int> &Numeros_Derivation();
 // be worked out goes under a red light.
 void Complete_Gites(Etat_Projet &e, Interface_Shell &s, const Etat_Projet &avant);
 
-// Heel k's righting moment and prismatic coefficient ("Precision" unticked) worked out on a
-// copy of the project and stored, as the heel series stores them. When either cannot be worked
+// Heel k's righting moment (with the bulb and centre it was worked from) and prismatic
+// coefficient ("Precision" unticked) worked out on a copy of the project and stored, as the heel
+// series stores them. When either cannot be worked
 // out the heel goes out of date (its flag 1, light not painted) and false is returned.
 bool Complete_Gite(Etat_Projet &e, int k, bool moment, bool coef);
 
@@ -51,7 +39,8 @@ void Retablit(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 // hull's form changed, the derived values worked out again
 // when their inputs changed, the heel results it did not compute marked out of date, the heels
 // it floated completed. Throws the derivation's refusal (the caller then puts the project back).
-// True when it changed a value of the project itself: the windows that show them are behind.
+// True when it changed a value of the project itself, or the command's own derivation moved a
+// derived value: the windows that show them are behind.
 bool Suit_Commande(Etat_Projet &e, Interface_Shell &s, const Avant_Commande &avant);
 
 } // namespace gabarit

@@ -6,6 +6,7 @@
 #include "model/Flottaison.h"
 #include "model/Numeros.h"
 #include "rig/Bulbe.h"
+#include "stability/Derivation.h"
 
 namespace gabarit {
 
@@ -58,8 +59,8 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
         e.P(POSITION_DERIVE) - e.P(LONGUEUR_DERIVE) * std::sin(e.P(ANGLE_DERIVE) * PI_QUILLE / 180);
     // Checked against what the project file can hold: a light bulb far away leaves the
     // moment of the weights finite.
-    const double x_bulbe =
-        Stockable((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + tip, "X_Bulbe");
+    const double x_bulbe = Stockable((50 - e.P(POSITION_BULBE)) / 100 * e.P(LONGUEUR_BULBE) + tip,
+                                     "position du bulbe");
 
     double poids = 0, moment_x = 0;
     for (const Masse &m : MASSES_X) {
@@ -76,14 +77,14 @@ void Calcul_Centre_Gravite(Etat_Projet &e) {
 
     // As a project file gives them back: a saved project floats the same weight.
     e.P(X_BULBE) = Valeur_Fichier(x_bulbe);
-    e.P(POIDS_TOTAL) = Valeur_Fichier(Fini(poids, "Poids_Total"));
+    e.P(POIDS_TOTAL) = Valeur_Fichier(Fini(poids, "poids total"));
     e.P(CENTRE_GRAVITE_X) = cg_x;
     e.P(CENTRE_GRAVITE_Z) = cg_z;
 }
 
 void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     try {
-        Calcul_Centre_Gravite(e);
+        Derive_Valeurs(e);
     } catch (const Erreur_Gabarit &err) {
         if (std::string(err.what()) != MESSAGE_POIDS_NUL)
             throw;
@@ -101,9 +102,10 @@ void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell) {
     e.P(ZERO_CENTRAGE) = 0;
     e.P(ANGLE_GITE) = angle;
     shell.Texte_Statut(1, "Pret");
-    // The bulb hangs from the hull bottom at the waterline just found.
+    // The bulb hangs from the hull bottom, and the sails stand on the deck, at the waterline
+    // just found.
     if (Calcul_Flottaison(e, shell))
-        e.P(CENTRE_GRAVITE_Z) = Hauteur_Centre(e);
+        Derive_Valeurs(e);
 }
 
 } // namespace gabarit

@@ -16,9 +16,11 @@ inline constexpr const char *MESSAGE_POIDS_NUL =
 // (Erreur_Gabarit, nothing stored). Leaves the waterline alone.
 void Calcul_Centre_Gravite(Etat_Projet &e);
 
-// Calcul_Centre_Gravite, then the upright waterline for the new weight, and the height of the
-// centre again on that waterline. A zero total weight
-// is reported in a message box and ends the caller's chain (Erreur_Gabarit).
+// The derived values (Derive_Valeurs: the weights and centre of gravity among them), then the
+// upright waterline for the new weight, and the derived values again on that waterline (the
+// height of the centre, the sails' heights above the water), so the views drawn after it show
+// the boat as it floats. A zero total weight is reported in a message box and ends the
+// caller's chain (Erreur_Gabarit); another refusal of the derivation ends it untold.
 void Calcul_Centrage(Etat_Projet &e, Interface_Shell &shell);
 
 } // namespace gabarit

@@ -35,11 +35,11 @@ void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c, double x);
 void Trace_Couple_X(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Couples_3D(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 
-// Rig and appendages. Each sail plan stores the sail areas SURFACE_GV, SURFACE_FOC,
-// SURFACE_VOILURE and the mainsail centroid CENTRE_GV_X, CENTRE_GV_Z, and refills
-// e.Liste_Voile (the sail window's list): the free plan with its leech exponent EXP_CHUTE_GV,
-// the CLASS plan (Trace_Roof) with its roach law COEF_ROOF_A to COEF_ROOF_C, which also keeps
-// its batten widths in e.Lattes_Class and refuses a luff of zero or less.
+// Rig and appendages. The sail plans draw the figures the derivation keeps (areas, centroids,
+// centre of effort) and store none of them; each refills e.Liste_Voile (the sail window's
+// list): the free plan with its leech exponent EXP_CHUTE_GV, the CLASS plan (Trace_Roof) with
+// its roach law COEF_ROOF_A to COEF_ROOF_C, which also keeps its batten widths in
+// e.Lattes_Class. A plan the derivation refuses (Verifie_Voilure) is refused before drawing.
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 void Trace_Roof(Etat_Projet &e, Interface_Shell &s, Canvas &c);
 // The plan the project uses: CLASS when OPTION_CLASS = 1, the free plan otherwise.

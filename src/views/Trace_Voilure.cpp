@@ -1,6 +1,7 @@
-// The sail plans: mast, jib, mainsail, head line and centre of effort, with the sail areas
-// and mainsail centroid each drawing computes and stores. The free plan's mainsail has a
-// power-law leech, the CLASS plan's the roach law fitted through its battens.
+// The sail plans: mast, jib, mainsail, head line and centre of effort. The figures (areas,
+// centroids, centre of effort) are the derivation's: a drawing reads them and stores none. The
+// free plan's mainsail has a power-law leech, the CLASS plan's the roach law fitted through
+// its battens.
 #include <functional>
 #include <vector>
 
@@ -17,15 +18,14 @@ using namespace vues;
 namespace {
 
 // Draws the plan whose mainsail width at h above the tack is largeur(h), listing the widths
-// truncated to 1/precision mm. Everything is computed before anything is drawn or stored: a
-// failure leaves the stored areas, the centroid and the list as they were. Returns the
-// mainsail samples.
+// truncated to 1/precision mm. Everything is computed before anything is drawn: a failure
+// leaves the list as it was. Returns the mainsail samples.
 Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double(double)> &largeur,
                            double precision) {
     const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV); // luff
     const double mat = e.P(POSITION_MAT);
-    // The plan stands upright on the upright waterline, whatever heel a section view left:
-    // its figures must not depend on which window was drawn before.
+    // The plan stands upright on the upright waterline, whatever heel a section view left, as
+    // its figures do.
     struct Gite_Gardee {
         Etat_Projet &e;
         const double gite = e.Gite_Couple;
@@ -34,22 +34,11 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
     e.Gite_Couple = 0;
     Section(e, mat);
     const double d = e.Cote_Livet; // deck at the mast, negative above the waterline
-    // Nine samples from the head down to the tack; a luff typed upside down (head below the
-    // tack) gives a positive step and the samples run up to the tack instead.
+    // Nine samples from the head down to the tack.
     Echantillons_GV gv = Echantillonne_GV(lm, largeur);
     std::vector<Etat_Projet::Ligne_Voile> liste;
     for (const Echantillon_GV &p : gv.points)
         liste.push_back({p.h, Fix(p.w * precision) / precision});
-    // Absurd sail values must not leave an infinity in the record, where no file could
-    // hold it.
-    const double surface_foc = Stockable(Surface_Foc(e), "surface du foc");
-    const double surface_gv = Stockable(Surface_GV(gv, lm), "surface de grand-voile");
-    const double centre_x =
-        Stockable(mat - Divise(gv.moment, gv.hauteurs), "centre de grand-voile");
-    const double centre_z = Stockable((e.P(ENTRE_PONT_GV) - d) + Divise(gv.moment, gv.largeurs),
-                                      "centre de grand-voile");
-    const double surface_totale = Stockable(surface_gv + surface_foc, "surface de voilure");
-
     const double retour = e.P(RETOUR_BASTA);
     Section(e, retour);
     const double livet_retour = e.Cote_Livet;
@@ -79,17 +68,12 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
     const double tete = d - e.P(HAUTEUR_MAT);
     Trait(c, e, mat - e.P(POSITION_BASTA), tete, mat, tete, ROUGE);
     Trait(c, e, retour, livet_retour, mat - e.P(POSITION_BASTA), tete, ROUGE);
-    // Centre of effort as last stored, arms of 20 mm on the model.
+    // Centre of effort as the derivation worked it out, arms of 20 mm on the model.
     const double xv = e.P(CENTRE_VELIQUE_X), zv = -e.P(CENTRE_VELIQUE_Z);
     Trait(c, e, xv - 20, zv, xv + 20, zv, ROUGE);
     Trait(c, e, xv, zv - 20, xv, zv + 20, ROUGE);
 
     e.Hauteur_Pont_Mat = d;
-    e.P(SURFACE_FOC) = surface_foc;
-    e.P(SURFACE_GV) = surface_gv;
-    e.P(CENTRE_GV_X) = centre_x;
-    e.P(CENTRE_GV_Z) = centre_z;
-    e.P(SURFACE_VOILURE) = surface_totale;
     e.Liste_Voile = std::move(liste);
     return gv;
 }
@@ -98,21 +82,13 @@ Echantillons_GV Trace_Plan(Etat_Projet &e, Canvas &c, const std::function<double
 
 void Trace_Voilure(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     Verifie_Trace_Voilure(e, false);
-    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
-    const double f = e.P(LARGEUR_GV), n = e.P(EXP_CHUTE_GV);
-    Trace_Plan(
-        e, c, [&](double h) { return f * (1 - Puissance(Divise(h, lm), n)); }, 10);
+    Trace_Plan(e, c, Largeur_GV_Plan(e, false), 10);
 }
 
 void Trace_Roof(Etat_Projet &e, Interface_Shell &, Canvas &c) {
     // The batten heights are quarters of the luff, and the law needs u from 1 down to 0.
     Verifie_Trace_Voilure(e, true);
-    Verifie_Loi_Roof(e);
-    const double lm = e.P(HAUTEUR_GV) - e.P(ENTRE_PONT_GV);
-    const double f = e.P(LARGEUR_GV);
-    const Coefs_Roof k = Coefs_Roof_Projet(e);
-    const Echantillons_GV gv = Trace_Plan(
-        e, c, [&](double h) { return Largeur_Class(k, f, 1 - h / lm); }, 100);
+    const Echantillons_GV gv = Trace_Plan(e, c, Largeur_GV_Plan(e, true), 100);
     // The third, fifth and seventh samples lie at 3/4, 2/4 and 1/4 of the luff.
     for (std::size_t i = 0; i < 3; ++i)
         e.Lattes_Class[i] = Fix(gv.points.at(2 + 2 * i).w * 100) / 100;

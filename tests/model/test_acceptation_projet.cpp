@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -153,9 +155,7 @@ TEST(Acceptation_Projet, TailleNegativeRefuseeALOuvertureEtDansLEditeur) {
                                                          std::to_string(c.n) + " : " + c.raison;
         // The total weight, the bulb height and the freeboards are refused in the editor for
         // what they are, values worked out from others or results (below).
-        std::string calculee = Refus_Valeur_Derivee(c.n);
-        if (calculee.empty())
-            calculee = Refus_Resultat(c.n);
+        const std::string calculee = Refus_Resultat(c.n);
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, c.n, c.v), calculee.empty() ? attendu : calculee);
 
         auto lu = std::make_unique<Etat_Projet>(*maitre);
@@ -300,7 +300,18 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         {229, resultat(229, "surface de voilure que porte le moment à 30°")},
         {188, resultat(188, "état du calcul à 10°")},
         {24, resultat(24, "position latérale du centre de gravité au dernier moment calculé")},
-        {89, resultat(89, "surface de grand-voile")},
+        {89, "La surface de grand-voile (n° 89) se calcule à partir de la grand-voile (n° 84, 85, "
+             "86 et 87) et du plan CLASS (n° 279, 284, 285 et 286) : elle n'est pas modifiable "
+             "ici."},
+        {104, "La hauteur du centre vélique (n° 104) se calcule à partir du mât (n° 82 et 83), de "
+              "la grand-voile (n° 84, 85, 86 et 87), du plan CLASS (n° 279, 284, 285 et 286), du "
+              "foc (n° 96, 97 et 98), de la flottaison droite (n° 43 et 49) et de la forme de la "
+              "carène : elle n'est pas modifiable ici."},
+        {126,
+         "La position du centre anti-dérive (n° 126) se calcule à partir de la dérive (n° 110, "
+         "111, 112 et 113) et du safran (n° 136, 137, 138 et 139) : elle n'est pas "
+         "modifiable ici."},
+        {33, resultat(33, "position latérale de la coque, que chaque lecture remet à zéro")},
         {230, resultat(230, "valeur que les calculs remettent à zéro")},
     };
     for (const auto &d : derivees) {
@@ -310,14 +321,17 @@ TEST(Acceptation_Projet, ValeurDeriveeDiteCommeTelleDansLEditeur) {
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v), "");
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, d.n, v + 0.0004), "");
     }
-    // Every figure a computation or a drawing writes is refused alike; the records around
-    // them are typed.
-    std::vector<int> figures = {13,  24,  31,  34,  38,  39,  89,  90,  91,  99,  102, 103, 104,
-                                109, 122, 123, 125, 126, 130, 148, 149, 151, 181, 229, 230};
+    // Every figure a read or a computation writes is refused alike; the records around them
+    // are typed. One list holds them.
+    std::vector<int> figures = {13,  23,  24,  28,  31,  33,  34,  38,  39,  42,  89,
+                                90,  91,  99,  102, 103, 104, 109, 122, 123, 125, 126,
+                                130, 148, 149, 151, 166, 180, 181, 229, 230};
     for (int n = 43; n <= 56; ++n)
         figures.push_back(n);
     for (int n = 186; n <= 220; ++n)
         figures.push_back(n);
+    std::sort(figures.begin(), figures.end());
+    EXPECT_EQ(Numeros_Resultats(), figures);
     for (int n = 1; n <= 300; ++n) {
         const bool figure = std::find(figures.begin(), figures.end(), n) != figures.end();
         const std::string refus = Refus_Resultat(n);

@@ -5,6 +5,7 @@
 
 #include "interfaces/Canvas.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Fichier_Projet.h"
 #include "model/Geometrie_Couple.h"
 #include "rig/Bulbe.h"
 #include "rig/Profils_Naca.h"
@@ -105,12 +106,13 @@ TEST(Bulbe, VueDeDessus) {
     EXPECT_EQ(e.P(22), 1);
 }
 
-TEST(Bulbe, VueDeCoteEtHauteurStockeeTelleQuAffichee) {
+TEST(Bulbe, VueDeCoteEtHauteurMontree) {
     Etat_Projet e = Bulbe();
+    e.P(166) = 3;
     Canvas_Enregistreur c(353, 121); // 5295 twips: 3.43 units per per cent
     const Affichage_Bulbe_Cote a = Trace_Bulbe_Cote(e, c);
     EXPECT_EQ(a.hauteur, 50); // (6.25 + 18.75) % of 200 mm
-    EXPECT_EQ(e.P(166), 50);
+    EXPECT_EQ(e.P(166), 3);   // shown, not stored: the record's is the derivation's
     EXPECT_EQ(a.position_haut, 48);
     EXPECT_EQ(a.position_bas, 49);
     EXPECT_DOUBLE_EQ(e.P(22), 3.43);
@@ -121,21 +123,18 @@ TEST(Bulbe, VueDeCoteEtHauteurStockeeTelleQuAffichee) {
             {5 + 50 * 3.43, 56 - 6.25 * 3.43, 5 + 55 * 3.43, 56 - 5.625 * 3.43, NOIR});
 
     // (6.0017 + 4.5013) x 1.83 = 19.22049: the single-precision product is 19.2204914, the
-    // label shows seven digits and the record keeps them to the thousandth a file holds.
+    // label shows seven digits.
     e.Table_Naca[8][26] = 6.0017f;
     e.Table_Naca[9][26] = 4.5013f;
     e.P(165) = 183;
     EXPECT_EQ(Trace_Bulbe_Cote(e, c).hauteur, 19.22049);
-    EXPECT_EQ(e.P(166), 19.22);
 
     // The same profile in the three lists: width and height agree.
     e.P(159) = e.P(161) = 7;
     EXPECT_EQ(Trace_Bulbe_Cote(e, c).hauteur, Trace_Bulbe_Dessus(e, 7, c).diametre);
 
     e.P(161) = 39.6; // 40 once rounded
-    e.P(166) = 3;
     EXPECT_THROW(Trace_Bulbe_Cote(e, c), Refus_Profil);
-    EXPECT_EQ(e.P(166), 3);
 }
 
 TEST(Bulbe, LaVueDesAppendicesEffaceLaVueDeCote) {
@@ -150,8 +149,8 @@ TEST(Bulbe, LaVueDesAppendicesEffaceLaVueDeCote) {
     EXPECT_EQ(s.effacements_bulbe_cote, 2);
 }
 
-// The height the core stores whenever the bulb length or a side-view profile changes, by the
-// side view's rule: (upper + lower largest half-thickness) % of the length, single precision,
+// The height the derivation stores whenever the bulb length or a side-view profile changes, by
+// the side view's rule: (upper + lower largest half-thickness) % of the length, single precision,
 // seven digits. No table read: nothing to compute, the record keeps its height.
 TEST(Bulbe, HauteurCalculeeSansLaVueDeCote) {
     struct Cas {
@@ -174,16 +173,13 @@ TEST(Bulbe, HauteurCalculeeSansLaVueDeCote) {
             e.P(159) = 8, e.P(161) = 9;
         }
         e.P(165) = k.longueur;
-        e.P(166) = 3;
-        Calcul_Hauteur_Bulbe(e);
-        EXPECT_EQ(e.P(166), k.hauteur);
+        const std::optional<double> h = Hauteur_Bulbe(e);
+        EXPECT_EQ(h ? Valeur_Fichier(*h) : 3, k.hauteur);
     }
-    // A profile outside the table is refused and leaves the height.
+    // A profile outside the table is refused.
     Etat_Projet e = Bulbe();
     e.P(159) = 40;
-    e.P(166) = 3;
-    EXPECT_THROW(Calcul_Hauteur_Bulbe(e), Refus_Profil);
-    EXPECT_EQ(e.P(166), 3);
+    EXPECT_THROW(Hauteur_Bulbe(e), Refus_Profil);
 }
 
 // The bulb hangs under the upright waterline from the raked keel, the hull under water raked

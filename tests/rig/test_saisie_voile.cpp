@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "rig/Saisie_Voile.h"
+#include "support/Coques_Essai.h"
 
 using namespace gabarit;
 
@@ -17,7 +18,7 @@ Saisie_Voile Saisie() {
 } // namespace
 
 TEST(Saisie_Voile, LireVoileCopieEtRabatAuMat) {
-    Etat_Projet e;
+    Etat_Projet e = test::Coque_Caisson();
     Lire_Voile(e, Saisie());
     const int numeros[11] = {84, 85, 86, 87, 96, 97, 98, 82, 83, 94, 93};
     for (std::size_t i = 0; i < 11; ++i)
@@ -40,7 +41,7 @@ TEST(Saisie_Voile, ValeursRefuseesRienNEstStocke) {
     // An exponent the leech law cannot use (0, below, not a number); mainsail luff zero; jib
     // luff negative.
     for (Cas cas : {Cas{3, 0}, Cas{3, -1}, Cas{3, NAN}, Cas{0, 60}, Cas{4, 30}}) {
-        Etat_Projet e;
+        Etat_Projet e = test::Coque_Caisson();
         e.P(84) = 7, e.P(87) = 2, e.P(82) = 9;
         Saisie_Voile s = Saisie();
         s.valeurs[static_cast<std::size_t>(cas.champ)] = cas.v;
@@ -56,7 +57,7 @@ TEST(Saisie_Voile, ValeursRefuseesRienNEstStocke) {
 // record keeps its own.
 TEST(Saisie_Voile, ExposantHorsDesPasEtPlanClass) {
     for (double n : {0.5, 15.0}) {
-        Etat_Projet e;
+        Etat_Projet e = test::Coque_Caisson();
         Saisie_Voile s = Saisie();
         s.valeurs[3] = n;
         Lire_Voile(e, s);
@@ -64,7 +65,7 @@ TEST(Saisie_Voile, ExposantHorsDesPasEtPlanClass) {
         EXPECT_EQ(e.P(85), 300);
     }
     for (double n : {-1.0, double(NAN)}) {
-        Etat_Projet e;
+        Etat_Projet e = test::Coque_Caisson();
         e.P(87) = 0.25;
         Saisie_Voile s = Saisie();
         s.plan_class = true;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Fichier_Projet.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
 #include "support/Greement_Essai.h"
@@ -47,16 +48,20 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
     Etat_Projet e = Grand_Greement(2);
     e.P(279) = 1;
     e.P(284) = 2, e.P(285) = 0, e.P(286) = 0;
-    Shell_Enregistreur s;
-    Canvas_Enregistreur c(300, 200, "Voilure");
-    Trace_Voile_Projet(e, s, c);
+    Calcul_Figures_Voilure(e);
     EXPECT_DOUBLE_EQ(e.P(89), 92654);
     EXPECT_DOUBLE_EQ(e.P(99), 43500);
     EXPECT_DOUBLE_EQ(e.P(102), 92654 + 43500);
     // sum(h w) = 100 x 6.25 x sum(k (8 - k)^2) = 625 x 336 = 210000 over sum(h) = 3600 and
-    // sum(w) = 1275; tack 50 above a deck 10 above the water.
-    EXPECT_NEAR(e.P(90), 100 - 210000.0 / 3600, 1e-9);
-    EXPECT_NEAR(e.P(91), 60 + 210000.0 / 1275, 1e-9);
+    // sum(w) = 1275; tack 50 above a deck 10 above the water; to the file's thousandth.
+    EXPECT_EQ(e.P(90), Valeur_Fichier(100 - 210000.0 / 3600));
+    EXPECT_EQ(e.P(91), Valeur_Fichier(60 + 210000.0 / 1275));
+    // The drawing shows those figures and stores none.
+    const auto figures = e.Tab_Param;
+    Shell_Enregistreur s;
+    Canvas_Enregistreur c(300, 200, "Voilure");
+    Trace_Voile_Projet(e, s, c);
+    EXPECT_EQ(e.Tab_Param, figures);
     EXPECT_EQ(e.Lattes_Class, (std::array<double, 3>{25, 100, 225}));
     ASSERT_EQ(e.Liste_Voile.size(), 9u);
     EXPECT_EQ(e.Liste_Voile[0], (Etat_Projet::Ligne_Voile{800, 0}));
@@ -69,8 +74,7 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
 
     // The free plan of the same project gives the parabolic leech's 168872 instead.
     e.P(279) = 0;
-    Trace_Voile_Projet(e, s, c);
-    EXPECT_DOUBLE_EQ(e.P(89), 168872);
+    EXPECT_DOUBLE_EQ(Mesure_Voilure(e).surface_gv, 168872);
 }
 
 // Height sweep, y = 0 to 100 by 10: widths 80, 72, ..., 0, sum 440, sum(y w) = 80 x 550 -
@@ -81,19 +85,18 @@ TEST(Voilure, PlanClassDessineEtSurfaces) {
 TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
     Etat_Projet e = Petit_Greement();
     e.X_Couple = 3;
-    Calcul_Voilure(e);
-    EXPECT_NEAR(e.P(104), 13200.0 / 440 + 10, 1e-9);
-    EXPECT_NEAR(e.P(103), 100 + (11000 + 60 * 200.0 / 3 + 70 * 100.0 / 3) / 400, 1e-9);
-    EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -10);
-    EXPECT_EQ(e.X_Couple, 150);
+    const Centre_Velique v = Mesure_Voilure(e).centre;
+    EXPECT_EQ(v.z, 13200.0 / 440 + 10);
+    EXPECT_EQ(v.x, Valeur_Fichier(100 + (11000 + 60 * 200.0 / 3 + 70 * 100.0 / 3) / 400));
+    EXPECT_EQ(e.X_Couple, 3); // the section in work stays where it was
 
     // The same mainsail as a CLASS law w = F u (A = 1, B = C = 0): the same height, but the
     // leech lies on every strip's edge (h = 2x), and the CLASS reach F (1 - u) with u = 1 -
     // h/100 falls short by a rounding where F - F u does not, so its chords differ.
     Etat_Projet k = Petit_Greement();
-    k.P(284) = 1, k.P(285) = 0, k.P(286) = 0;
-    Calcul_GV_Class(k);
-    EXPECT_NEAR(k.P(104), e.P(104), 1e-9);
+    k.P(279) = 1, k.P(284) = 1, k.P(285) = 0, k.P(286) = 0;
+    const Centre_Velique w = Mesure_Voilure(k).centre;
+    EXPECT_EQ(w.z, v.z);
     double cordes = 0, moment_x = 0;
     for (int x = 0, h = 0; x <= 80; x += 10) {
         double c = 100 - (x - 50) * 100 / 30.0; // the jib
@@ -105,14 +108,14 @@ TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
         cordes += c;
         moment_x += x * c;
     }
-    EXPECT_NEAR(k.P(103), 100 + moment_x / cordes, 1e-9);
-    EXPECT_NE(k.P(103), e.P(103));
+    EXPECT_EQ(w.x, Valeur_Fichier(100 + moment_x / cordes));
+    EXPECT_NE(w.x, v.x);
 
     // A tack above the deck counts no width below it: with the mainsail from 20 to 100 (luff
     // 80, foot 50), the sums gain nothing at y = 0 and 10 from it.
     Etat_Projet t = Petit_Greement();
     t.P(86) = 20;
-    Calcul_Voilure(t);
+    Calcul_Figures_Voilure(t);
     double aire = 0, moment = 0;
     for (int y = 0; y <= 100; y += 10) {
         double w = 30 - 0.3 * y;
@@ -121,7 +124,7 @@ TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
         aire += w;
         moment += y * w;
     }
-    EXPECT_NEAR(t.P(104), moment / aire + 10, 1e-9);
+    EXPECT_EQ(t.P(104), Valeur_Fichier(moment / aire + 10));
 }
 
 // A parabolic leech (n = 2) on the large plan: mainsail 400 (1 - ((y - 50)/800)^2) from 50
@@ -130,7 +133,7 @@ TEST(Voilure, CentreVeliqueParLesDeuxBalayages) {
 // h^2 >= 1600 x, worked here in integers.
 TEST(Voilure, CentreVeliqueLibreChuteCourbe) {
     Etat_Projet e = Grand_Greement(2);
-    Calcul_Voilure(e);
+    Calcul_Figures_Voilure(e);
     double aire = 0, moment_y = 0;
     for (int y = 0; y <= 1000; y += 10) {
         double w = 0;
@@ -153,8 +156,8 @@ TEST(Voilure, CentreVeliqueLibreChuteCourbe) {
         cordes += c;
         moment_x += static_cast<double>(x) * c;
     }
-    EXPECT_NEAR(e.P(104), moment_y / aire + 10, 1e-9);
-    EXPECT_NEAR(e.P(103), (100 - 400) + moment_x / cordes, 1e-9);
+    EXPECT_EQ(e.P(104), Valeur_Fichier(moment_y / aire + 10));
+    EXPECT_EQ(e.P(103), Valeur_Fichier((100 - 400) + moment_x / cordes));
 }
 
 // A real roach law b(u) = 1.5 + 0.4 u - 0.3 u^2 on the large plan, worked step by step: the
@@ -162,8 +165,9 @@ TEST(Voilure, CentreVeliqueLibreChuteCourbe) {
 // 400 (1 - u^b) >= x, u = 1 - h/800.
 TEST(Voilure_Class, CentreVeliqueLoiDeRond) {
     Etat_Projet e = Grand_Greement(2);
-    e.P(284) = 1.5, e.P(285) = 0.4, e.P(286) = -0.3;
-    Calcul_GV_Class(e);
+    e.P(279) = 1, e.P(284) = 1.5, e.P(285) = 0.4, e.P(286) = -0.3;
+    e.X_Couple = 7;
+    Calcul_Figures_Voilure(e);
     const auto puissance = [](double u) { return std::pow(u, 1.5 + 0.4 * u - 0.3 * u * u); };
     double aire = 0, moment_y = 0;
     for (int y = 0; y <= 1000; y += 10) {
@@ -186,27 +190,23 @@ TEST(Voilure_Class, CentreVeliqueLoiDeRond) {
         cordes += c;
         moment_x += x * c;
     }
-    EXPECT_NEAR(e.P(104), moment_y / aire + 10, 1e-9);
-    EXPECT_NEAR(e.P(103), -300 + moment_x / cordes, 1e-9);
-    EXPECT_EQ(e.X_Couple, 100);
+    EXPECT_EQ(e.P(104), Valeur_Fichier(moment_y / aire + 10));
+    EXPECT_EQ(e.P(103), Valeur_Fichier(-300 + moment_x / cordes));
+    EXPECT_EQ(e.X_Couple, 7);
 }
 
-// Heeled work: the deck at the mast is the one of the heel in force. At 15 degrees the
-// waterline lies 30 below the sheer at the stern and 50 at the bow of the 200 mm hull, so 45
-// at the mast station 150; upright it is 10.
-TEST(Voilure, CentreVeliqueALaGite) {
+// The figures stand on the upright waterline whatever heel a section view left: at 15 degrees
+// the waterline lies 30 below the sheer at the stern and 50 at the bow of the 200 mm hull, 45
+// at the mast station 150; upright it is 10, as the height sweep's 30 above the deck is.
+TEST(Voilure, CentreVeliqueDroitQuelleQueSoitLaGite) {
     for (bool classe : {false, true}) {
         Etat_Projet e = Petit_Greement();
-        e.P(284) = 1, e.P(285) = 0, e.P(286) = 0;
+        e.P(279) = classe, e.P(284) = 1, e.P(285) = 0, e.P(286) = 0;
         e.P(Franc_Bord_AR(3)) = 30;
         e.P(Franc_Bord_AV(3)) = 50;
         e.Gite_Couple = 15;
-        classe ? Calcul_GV_Class(e) : Calcul_Voilure(e);
-        EXPECT_DOUBLE_EQ(e.Hauteur_Pont_Mat, -45) << classe;
-        EXPECT_NEAR(e.P(104), 13200.0 / 440 + 45, 1e-9) << classe;
-        e.Gite_Couple = 0;
-        classe ? Calcul_GV_Class(e) : Calcul_Voilure(e);
-        EXPECT_NEAR(e.P(104), 13200.0 / 440 + 10, 1e-9) << classe;
+        EXPECT_EQ(Mesure_Voilure(e).centre.z, 13200.0 / 440 + 10) << classe;
+        EXPECT_EQ(e.Gite_Couple, 15) << classe;
     }
 }
 
@@ -219,19 +219,17 @@ TEST(Voilure, PlansImpossiblesRefusesSansRienChanger) {
     for (Cas cas : {Cas{84, 0}, Cas{84, -20}, Cas{96, 0}, Cas{97, 0}, Cas{85, 0}, Cas{82, 1e50}}) {
         for (bool classe : {false, true}) {
             Etat_Projet e = Petit_Greement();
-            e.P(284) = 1;
+            e.P(279) = classe, e.P(284) = 1;
             e.P(cas.n) = cas.v;
-            e.Hauteur_Pont_Mat = 5;
-            EXPECT_THROW(classe ? Calcul_GV_Class(e) : Calcul_Voilure(e), Erreur_Gabarit) << cas.n;
+            EXPECT_THROW(Calcul_Figures_Voilure(e), Erreur_Gabarit) << cas.n;
             EXPECT_EQ(e.P(103), 7);
             EXPECT_EQ(e.P(104), 8);
-            EXPECT_EQ(e.Hauteur_Pont_Mat, 5);
         }
     }
     // A CLASS law of negative A has no width at the head (0 to a negative power).
     Etat_Projet e = Petit_Greement();
-    e.P(284) = -1;
-    EXPECT_THROW(Calcul_GV_Class(e), Erreur_Gabarit);
+    e.P(279) = 1, e.P(284) = -1;
+    EXPECT_THROW(Calcul_Figures_Voilure(e), Erreur_Gabarit);
     EXPECT_EQ(e.P(103), 7);
 }
 

@@ -221,11 +221,18 @@ TEST(Serie_Gite, SurfacesDiviseurNonArrondi) {
         for (int k = 0; k < 7; ++k) {
             e.P(Franc_Bord_AR(k)) = 60 + k;
             e.P(Franc_Bord_AV(k)) = 75 - k;
+            e.P(Etat_Gite(k)) = 0;
         }
+        // A heel under a red light has no floating position of this hull: nothing is measured.
+        e.P(Etat_Gite(3)) = 1;
+        e.P(Surface_Mouillee_Gite(3)) = 7;
         Shell_Enregistreur s;
-        Calcul_Surfaces_Mouillees(e, s);
-        for (int k = 1; k < 7; ++k)
-            EXPECT_EQ(e.P(Surface_Mouillee_Gite(k)), Surface_Attendue(e, 5 * k)) << L << " " << k;
+        const std::array<bool, 7> faites = Calcul_Surfaces_Mouillees(e, s);
+        for (int k = 1; k < 7; ++k) {
+            EXPECT_EQ(faites[static_cast<std::size_t>(k)], k != 3);
+            EXPECT_EQ(e.P(Surface_Mouillee_Gite(k)), k == 3 ? 7 : Surface_Attendue(e, 5 * k))
+                << L << " " << k;
+        }
         EXPECT_EQ(s.evenements, 0);
         EXPECT_EQ(s.historique_statut1, std::vector<std::string>{"Calcul Surface"});
     }
@@ -319,6 +326,8 @@ TEST(Serie_Gite, SurfacesDuCaissonALaMain) {
     // station adds nothing; 100 stations over the divisor 101.
     Etat_Projet e = Caisson();
     test::Francs_Bords(e, 60, 60);
+    for (int k = 0; k < 7; ++k)
+        e.P(Etat_Gite(k)) = 0;
     Shell_Enregistreur s;
     Calcul_Surfaces_Mouillees(e, s);
     for (int k = 1; k < 7; ++k) {
@@ -349,7 +358,9 @@ TEST(Serie_Gite, DeriveHorsCoqueSignaleeLaSerieContinue) {
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(e.P(Etat_Gite(k)), 1) << k;
     EXPECT_EQ(f.coefficients.size(), 7u);
-    EXPECT_EQ(e.P(206), Surface_Attendue(e, 30)); // the surfaces pass ran to its end
+    // Nor the surfaces pass's wetted surface beside its red light (the floating position
+    // left its own).
+    EXPECT_NE(e.P(206), Surface_Attendue(e, 30));
 }
 
 TEST(Serie_Gite, LeMaitreGardeCeQueLaSerieCalcule) {

@@ -15,6 +15,7 @@
 #include "fenetres/Contexte.h"
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
+#include "rig/Table_Naca.h"
 #include "shell/fenetres/MDIForm1.h"
 #include "shell/fenetres/Shell_Qt.h"
 #include "support/Banc_Fenetre.h"
@@ -69,13 +70,17 @@ protected:
         Installe_Dialogue_Fichier(nullptr);
     }
 
-    // The real project and settings operations, over copies of these files of data/.
+    // The real project and settings operations, over copies of these files of data/; the NACA
+    // table among them is read as the start-up reads it, before any project.
     void Fichiers_Reels(std::initializer_list<const char *> fichiers) {
         namespace fs = std::filesystem;
         Services() = Services_Projet::Reels();
-        for (const char *f : fichiers)
+        for (const char *f : fichiers) {
             fs::copy_file(fs::path(Dossier_Donnees()) / f, fs::path(dossier) / f,
                           fs::copy_options::overwrite_existing);
+            if (std::string(f) == "nacaa.ini")
+                Lit_Table_Naca(e);
+        }
     }
 
     Contexte &ctx() { return cadre->ctx(); }

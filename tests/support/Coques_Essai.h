@@ -6,6 +6,21 @@
 
 namespace gabarit::test {
 
+// Every boat carries sails: the derivation works their figures out whenever the hull or the
+// waterline moves. A plain rig in proportion to the hull length L, the mast at 0.55 L: its
+// figures are worked out where a test needs them, never pinned here.
+inline void Greement_Simple(Etat_Projet &e, double L) {
+    e.P(HAUTEUR_MAT) = 1.5 * L;
+    e.P(POSITION_MAT) = 0.55 * L;
+    e.P(HAUTEUR_GV) = 1.4 * L;
+    e.P(LARGEUR_GV) = 0.3 * L;
+    e.P(ENTRE_PONT_GV) = 0.05 * L;
+    e.P(EXP_CHUTE_GV) = 1.5;
+    e.P(HAUTEUR_FOC) = 1.1 * L;
+    e.P(LARGEUR_FOC) = 0.25 * L;
+    e.P(ENTRE_PONT_FOC) = 0.04 * L;
+}
+
 // A box-like hull L mm long: the plan and depth laws have the same value at both ends and at
 // their widest and deepest stations (mid-length), so every station has the half-breadth B and
 // the depth D, and one section shape (a, b) runs from stern to bow: a = b = 0 is a rectangle.
@@ -24,6 +39,7 @@ inline Etat_Projet Coque_Caisson(double L = 1000, double B = 50, double D = 100,
     for (int n : {8, 17, 20})
         e.P(n) = b;
     e.P(107) = e.P(108) = 1;
+    Greement_Simple(e, L);
     return e;
 }
 
@@ -90,6 +106,7 @@ inline void Charge_Carene(Etat_Projet &e) {
     p[26] = 0, p[27] = 100, p[107] = 3, p[108] = 2, p[43] = 40, p[49] = 50;
     p[42] = 3000, p[170] = 1500;
     p[37] = 2, p[231] = 10; // vertical step and station count, as after a load
+    Greement_Simple(e, 1000);
     e.Ech_Couple = 1;
     e.Cle_Vue = "TB_ET";
 }
@@ -117,6 +134,7 @@ inline Etat_Projet Coque_V() {
     e.P(8) = e.P(17) = e.P(20) = 0;
     e.P(107) = e.P(108) = 1;
     Francs_Bords(e, 10, 10);
+    Greement_Simple(e, 200);
     e.P(37) = 2;
     e.P(27) = 20;
     return e;

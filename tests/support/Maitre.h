@@ -8,6 +8,7 @@
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Initialisation.h"
+#include "rig/Table_Naca.h"
 #include "support/Chemins_Test.h"
 #include "support/Coques_Essai.h"
 
@@ -21,8 +22,11 @@ inline void Lit_Maitre(Etat_Projet &e) {
     Lit_Fichier_Projet(e.Fichier_Programme("tov0.mas"), Projet_Courant(e));
 }
 
-// The master as the start-up leaves it before floating it: read, initialised, tabulated.
+// The master as the start-up leaves it before floating it: the NACA table read, the master
+// read, initialised, tabulated.
 inline void Prepare_Maitre(Etat_Projet &e, Interface_Shell &s) {
+    e.Dossier_Programme = Dossier_Donnees();
+    Lit_Table_Naca(e);
     Lit_Maitre(e);
     Init_Projet(e, s);
     Init_Variables(e, s);

@@ -7,6 +7,7 @@
 #include "model/Etat_Projet.h"
 #include "model/Numeros.h"
 #include "rig/Table_Naca.h"
+#include "support/Coques_Essai.h"
 
 namespace gabarit::test {
 
@@ -37,10 +38,11 @@ inline void Bulbe_Cone(Etat_Projet &e) {
     e.P(NACA_BULBE_HAUT) = 8;
     e.P(NACA_BULBE_BAS) = 9;
     e.P(LONGUEUR_BULBE) = 200;
-    // Its weight, so that the centre of gravity a bulb change moves can be worked out, and a
-    // hull 1000 mm long for it to hang from.
+    // Its weight, so that the centre of gravity a bulb change moves can be worked out, a hull
+    // 1000 mm long for it to hang from and sails for the derivation.
     e.P(POIDS_BULBE) = 2000;
     e.P(LONGUEUR_AR) = 1000;
+    Greement_Simple(e, 1000);
 }
 
 // The table as nacaa.ini holds it: 29 numbers a profile, one profile a line.

@@ -11,12 +11,14 @@
 //   A 0, 11000, 30000, 45000, 52000, 57000, 60000
 //   B 0, 10000, 20000, 40000, 50000, 60000, 65000 -> 0 (1 / 1), 10, 50, 12, 4, -5, -8 %.
 // Wetted surfaces (1000 mm2): A from 150.5 to 168.9, B from 145.2 to 162.4.
+#include <memory>
 #include <string>
 
 #include "model/Etat_Projet.h"
 #include "model/Fichier_Projet.h"
 #include "model/Numeros.h"
 #include "model/Version.h"
+#include "stability/Derivation.h"
 #include "support/Coques_Essai.h"
 
 namespace gabarit::test {
@@ -27,15 +29,23 @@ inline constexpr double SURFACES_A[7] = {150.5, 152.25, 155, 158.75, 163, 166.5,
 inline constexpr double SURFACES_B[7] = {145.2, 147, 150, 154, 158, 161, 162.4};
 
 // Fills a record of values 1 to 311 with the project A or B, every heel result computed: a
-// box-like hull the open takes, its weight carried by the hull alone (so the total weight and
-// the centre of gravity the open works out are the ones written).
+// box-like hull the open takes, its weight carried by the hull alone, its derived values
+// worked out (so those the open works out are the ones written). The sail area: a mainsail of
+// luff 110 and foot 8 with a straight leech (widths 0 to 8, summed 36, 110 x 36 / 11 = 360
+// mm2) and a jib of foot 80 and luff 106 (A: 4240 mm2) or 91 (B: 3640 mm2).
 inline void Remplit_Projet(std::array<double, NB_VALEURS + 1> &t, bool a) {
-    t = Coque_Caisson(a ? 1200 : 1000, a ? 105 : 100, a ? 97 : 100).Tab_Param;
-    t[LONGUEUR_AV] = a ? 700 : 520;
-    t[LONGUEUR_AR] = a ? 500 : 480;
-    t[POIDS_TOTAL] = t[POIDS_CARENE] = a ? 1100 : 1000;
-    t[X_CARENE] = t[CENTRE_GRAVITE_X] = a ? 600 : 500;
-    t[SURFACE_VOILURE] = a ? 4600 : 4000;
+    auto e =
+        std::make_unique<Etat_Projet>(Coque_Caisson(a ? 1200 : 1000, a ? 105 : 100, a ? 97 : 100));
+    e->P(LONGUEUR_AV) = a ? 700 : 520;
+    e->P(LONGUEUR_AR) = a ? 500 : 480;
+    e->P(POIDS_CARENE) = a ? 1100 : 1000;
+    e->P(X_CARENE) = a ? 600 : 500;
+    e->P(HAUTEUR_GV) = 150, e->P(ENTRE_PONT_GV) = 40, e->P(LARGEUR_GV) = 8;
+    e->P(EXP_CHUTE_GV) = 1;
+    e->P(ENTRE_PONT_FOC) = 40, e->P(LARGEUR_FOC) = 80;
+    e->P(HAUTEUR_FOC) = 40 + (a ? 106 : 91);
+    Derive_Valeurs(*e);
+    t = e->Tab_Param;
     for (int k = 0; k < NB_GITES; ++k) {
         t[static_cast<std::size_t>(Etat_Gite(k))] = 0;
         t[static_cast<std::size_t>(Moment_Redressement(k))] = a ? MOMENTS_A[k] : MOMENTS_B[k];

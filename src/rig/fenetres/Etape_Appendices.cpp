@@ -1,7 +1,6 @@
 #include "rig/fenetres/Etape_Appendices.h"
 
 #include "fenetres/Contexte.h"
-#include "rig/Appendices.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
 #include "stability/Centrage.h"
 #include "views/fenetres/Redessine.h"
@@ -9,7 +8,7 @@
 namespace gabarit {
 
 void Apres_Dimensionnement(Contexte &ctx) {
-    Calcul_Appendices(ctx.etat);
+    // The keel and rudder figures follow the chords in the centring's derivation.
     Calcul_Centrage(ctx.etat, ctx.shell);
     Rafraichit_Menus(ctx);
     Redessine_Deplacement(ctx);

@@ -227,10 +227,8 @@ void Menu_Appendice::Valide_Clic() {
             if (!Verifie_Saisies())
                 return;
             Lire_Appendice();
-            Calcul_Appendices(ctx().etat);
-            // The bulb length may have changed: its height follows, as the bulb window's side
-            // view would show it.
-            Calcul_Hauteur_Bulbe(ctx().etat);
+            // The appendages' figures and the bulb height (its length may have changed) follow
+            // in the centring's derivation, before the views show them.
             Calcul_Centrage(ctx().etat, ctx().shell);
             Rafraichit_Menus(ctx());
             Redessine_Deplacement(ctx());

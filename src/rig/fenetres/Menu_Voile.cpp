@@ -20,12 +20,12 @@
 #include "platform/Nombres.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
-#include "rig/Appendices.h"
 #include "rig/Voilure.h"
 #include "rig/Voilure_Class.h"
 #include "rig/fenetres/Menu_VoileClass.h"
 #include "rig/fenetres/Voilure_Vue.h"
 #include "shell/fenetres/Rafraichit_Menus.h"
+#include "stability/Derivation.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 #include "views/fenetres/Redessine.h"
 
@@ -196,27 +196,17 @@ void Menu_Voile::Valide_Clic() {
             if (!Verifie_Saisies() || (classe && !Lit_Lattes(lattes)) || !Lire_Voile(classe))
                 return;
             Etat_Projet &e = ctx().etat;
+            // A refused fit keeps the previous law, and the rest goes on with it; the user
+            // hears "Calcul Impossible" once.
+            const bool ajuste = !classe || Ajuste_Lattes(lattes);
+            // The figures of the plan as it now stands (areas, centre of effort, the areas it
+            // asks of the keel and rudder), before anything shows them.
+            Derive_Sans_Second_Message(e, ajuste);
             if (!classe) {
-                try {
-                    Calcul_Voilure(e);
-                } catch (const Erreur_Gabarit &ex) {
-                    Message(QString::fromStdString(ex.what()));
-                    return;
-                }
                 // A view that refuses its drawing ends the command, its reason told once.
                 Redessine_Voilure(ctx());
-                Calcul_Appendices(e);
                 Rafraichit_Comparaison(ctx());
             } else {
-                // A refused fit keeps the previous law, and the rest goes on with it; the
-                // user hears "Calcul Impossible" once.
-                const bool ajuste = Ajuste_Lattes(lattes);
-                try {
-                    Calcul_GV_Class(e);
-                } catch (const Erreur_Gabarit &) {
-                    if (ajuste)
-                        Message(QString::fromLatin1(MESSAGE_CALCUL_IMPOSSIBLE));
-                }
                 Actualise_Voilure(ctx());
                 Trace_Voile_Class(ctx());
             }
@@ -261,13 +251,14 @@ void Menu_Voile::Bascule_Class(bool coche) {
 
 void Menu_Voile::Applique_Class(bool coche) {
     Etat_Projet &e = ctx().etat;
+    e.P(OPTION_CLASS) = coche ? 1 : 0;
+    // The figures of the plan now chosen, before the drawing shows them.
+    Derive_Valeurs(e);
     if (coche) {
-        e.P(OPTION_CLASS) = 1;
         Montre_Class(ctx().Fenetre<Menu_VoileClass>());
         Actualise_Voilure(ctx());
         Trace_Voile_Class(ctx());
     } else {
-        e.P(OPTION_CLASS) = 0;
         if (Menu_VoileClass *c = ctx().Existante<Menu_VoileClass>())
             c->Cache();
         Frame4_->setEnabled(true);
@@ -291,15 +282,7 @@ void Menu_Voile::Libre_Vers_Class() {
         Contexte::Si_Occupe::Garde,
         [this] {
             Etat_Projet &e = ctx().etat;
-            e.P(OPTION_CLASS) = 1;
-            // Ticking the box does what a click on it does, within this command.
-            if (!Check1_->isChecked()) {
-                const QSignalBlocker bloque(Check1_);
-                Check1_->setChecked(true);
-                Applique_Class(true);
-            }
             Menu_VoileClass &c = ctx().Fenetre<Menu_VoileClass>();
-            Montre_Class(c);
             std::array<double, 3> lattes{};
             try {
                 lattes = Calcul_Lattes(e);
@@ -311,14 +294,32 @@ void Menu_Voile::Libre_Vers_Class() {
             // back as typed.
             for (int i = 0; i < 3; ++i)
                 c.Text2(i)->setText(Texte_Nombre(lattes[static_cast<std::size_t>(i)]));
-            if (Lit_Lattes(lattes))
-                Ajuste_Lattes(lattes);
+            const bool ajuste = Lit_Lattes(lattes) && Ajuste_Lattes(lattes);
+            // The box ticked does what a click on it does, within this command, with the law
+            // just fitted.
+            e.P(OPTION_CLASS) = 1;
+            {
+                const QSignalBlocker bloque(Check1_);
+                Check1_->setChecked(true);
+            }
+            Montre_Class(c);
+            Derive_Sans_Second_Message(e, ajuste);
             Actualise_Voilure(ctx());
             Trace_Voile_Class(ctx());
-            // The figures follow the CLASS plan just drawn, not the one drawn on ticking the box.
             Rafraichit_Menus(ctx());
         },
         Contexte::Si_Refus::Message);
+}
+
+void Menu_Voile::Derive_Sans_Second_Message(Etat_Projet &e, bool ajuste) {
+    try {
+        Derive_Valeurs(e);
+    } catch (const Erreur_Gabarit &ex) {
+        // A fit refused has told "Calcul Impossible": the command ends on that one box.
+        if (!ajuste)
+            throw Erreur_Gabarit(ex.what(), true);
+        throw;
+    }
 }
 
 } // namespace gabarit

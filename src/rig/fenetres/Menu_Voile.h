@@ -79,6 +79,9 @@ private:
     // The CLASS fit of the battens; when refused, "Calcul Impossible", the stored law stays
     // and the boxes show its battens again: false.
     bool Ajuste_Lattes(const std::array<double, 3> &lattes);
+    // The derivation (the sail figures of the plan as it stands); its refusal ends the command,
+    // untold when the battens' fit was refused (ajuste false) and said so already.
+    void Derive_Sans_Second_Message(Etat_Projet &e, bool ajuste);
     void Message(const QString &texte);
 
     Champ_Spin &Champ(int i) { return Champs_[static_cast<std::size_t>(i)]; }

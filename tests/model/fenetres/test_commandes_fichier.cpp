@@ -304,10 +304,11 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
         e.Num_Enreg[static_cast<std::size_t>(n)] = std::to_string(n);
         e.Texte_Projet[static_cast<std::size_t>(n)] = "Valeur n° " + std::to_string(n);
     }
-    // A hull the table holds, its shape indices 1 to 11: the open refuses any other.
+    // A hull the table holds, its shape indices 1 to 11, and sails whose figures can be worked
+    // out: the open refuses any other.
     const Etat_Projet caisson = Coque_Caisson(1000, 50, 100, 0.25, 0.5);
-    for (int n :
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 19, 20, 21, 35, 36, 107, 108})
+    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 14, 15, 16,  17,
+                  19, 20, 21, 35, 36, 82, 83, 84, 85, 86, 87, 96, 97, 98, 107, 108})
         e.P(n) = caisson.P(n);
     // Keel, rudder and bulb profiles the table has (the open refuses any other).
     for (int n : {18, 25, 88, 92, 159, 160, 161})
@@ -325,10 +326,12 @@ TEST_F(Commandes_Fichier, AllerRetourReelParCopierPuisOuvir) {
         e.P(n) = 0;
     dialogue.ouvre = QString::fromStdString(copie);
     EXPECT_TRUE(MDIForm1_M_Fichier_Ouvrir_Click(ctx()));
-    // Every value as written, but for those the read works out from the others.
+    // Every value as written, but for those the read works out from the others (and the zero
+    // the appendages' figures put in n° 109).
     const std::vector<int> &derives = Numeros_Derives();
     for (int n = 1; n <= 300; ++n)
-        if ((n < 186 || n > 192) && std::find(derives.begin(), derives.end(), n) == derives.end())
+        if ((n < 186 || n > 192) && n != 109 &&
+            std::find(derives.begin(), derives.end(), n) == derives.end())
             EXPECT_DOUBLE_EQ(e.P(n), avant.P(n)) << n;
     // The flags hold 178.875 to 187.875, neither 0 nor 1: out of date.
     for (int k = 0; k < 7; ++k)
@@ -440,10 +443,17 @@ TEST_F(Voyants_Ouverture, VoyantsDuFichierVerifiesParLaFlottaison) {
         // The file's own upright results are not the waterline of its values.
         {"volume", {{13, 40}}, {1, 0, 1, 0, 0, 1, 0}, false},
         {"volume a 0", {{207, 394000}}, {1, 0, 1, 0, 0, 1, 0}, false},
-        {"franc-bord arriere", {{43, 50}}, {1, 0, 1, 0, 0, 1, 0}, false},
-        {"franc-bord avant", {{49, 56}}, {1, 0, 1, 0, 0, 1, 0}, false},
-        // Values only the righting moments read: upright, a centred boat has none.
-        {"quille", {{113, 500}}, {0, 1, 1, 1, 1, 1, 1}, false},
+        // The upright waterline places the bulb under it and the sails above it: the heights
+        // the file holds are not this waterline's, and no result of it stands.
+        {"franc-bord arriere", {{43, 50}}, ROUGES, false},
+        {"franc-bord avant", {{49, 56}}, ROUGES, false},
+        // The keel's span: the bulb's depth, the keel's area, every moment.
+        {"quille", {{113, 500}}, ROUGES, false},
+        // A figure the sail plan gives, or the areas it asks of the keel: not this plan's.
+        {"surface de voilure", {{102, 400000}}, ROUGES, false},
+        {"surface de derive demandee", {{125, 1.5}}, ROUGES, false},
+        // The height the master's bulb gives without the NACA table: not this boat's.
+        {"hauteur du centre de gravite", {{28, 341}}, ROUGES, false},
         {"servo de cote", {{76, 30}}, ROUGES, false},
         {"bascule", {{228, 10}}, ROUGES, false},
         // One heel's stored result changed by hand.

@@ -27,6 +27,7 @@ struct Banc : test::Banc_Fenetre {
         e.P(22) = 3;
         e.P(23) = 471;
         e.P(57) = 1000; // a hull weight: the boat has something to float
+        test::Greement_Simple(e, 1000);
         e.Texte_Projet[1] = "longueur avant";
         e.Texte_Projet[23] = "centre de gravite";
         e.Texte_Projet[300] = "Version 2.2.9";

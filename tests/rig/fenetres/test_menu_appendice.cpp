@@ -193,13 +193,15 @@ TEST(Menu_Appendice, MaximumsAcceptesEtRanges) {
 // Once the boxes are in the record, a refusal of the figures is told, once.
 TEST(Menu_Appendice, RefusDuCalculDitUneFois) {
     Banc b;
-    // A keel station from a damaged file, kept while its box is untouched: the centre of
-    // lateral resistance overflows.
+    // A keel station from a damaged file, kept while its box is untouched: the bulb's station
+    // under the keel overflows, told with the value that makes it.
     b.e.P(110) = 1e308;
     Menu_Appendice &w = b.Ouvre<Menu_Appendice>();
     Valide(w);
     ASSERT_EQ(b.shell.messages.size(), 1u);
-    EXPECT_EQ(b.shell.messages[0].texte, "Calcul impossible : centre anti-derive non finie");
+    EXPECT_EQ(b.shell.messages[0].texte,
+              "Le centre de gravité ne peut pas être calculé avec n° 110 = 1e+308 : position du "
+              "bulbe non finie ou trop grande pour le fichier.");
     EXPECT_EQ(b.e.P(148), 11500); // nothing stored: (70 + 45) x 200 / 2 as before
 
     // Weights summing to nothing are told by the weights themselves, not a second time.

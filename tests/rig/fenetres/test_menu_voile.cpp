@@ -37,11 +37,11 @@ using Banc = test::Banc_Maitre;
 
 QString N(double v) { return Texte_Nombre(v); }
 
-// The centre of effort the sail computation gives for the plan the record now holds.
-double Centre_Libre(const Etat_Projet &e) {
+// The centre of effort the sail computation gives for the plan the record now holds, to the
+// thousandth a file keeps.
+double Centre_Du_Plan(const Etat_Projet &e) {
     Etat_Projet k = e;
-    Calcul_Voilure(k);
-    return k.P(103);
+    return Mesure_Voilure(k).centre.x;
 }
 
 } // namespace
@@ -116,8 +116,7 @@ TEST(Menu_Voile, ValideLibreCalculeRedessineEtMontre) {
     EXPECT_EQ(b.e.P(89), 211141);
     EXPECT_EQ(b.e.P(102), 211141 + 172500);
     EXPECT_EQ(b.e.P(125), 1.76); // 383641 / 217382 = 1.7648
-    // To the thousandth below, as the file keeps it.
-    EXPECT_EQ(b.e.P(103), std::floor(Centre_Libre(b.e) * 1000 + 1e-6) / 1000);
+    EXPECT_EQ(b.e.P(103), Centre_Du_Plan(b.e));
     EXPECT_EQ(w.Label2(3)->text(), N(21.1141));
     EXPECT_EQ(w.Label6(11)->text(), N(std::trunc(b.e.P(103) * 100) / 100));
     ASSERT_EQ(w.List1()->count(), 9);
@@ -126,15 +125,16 @@ TEST(Menu_Voile, ValideLibreCalculeRedessineEtMontre) {
     EXPECT_EQ(w.List1()->item(8)->text(), "0\t340");
 }
 
-TEST(Menu_Voile, ValideVueFermeeGardeLesSurfaces) {
+// With the sail view closed the figures follow the plan all the same: no drawing holds them.
+TEST(Menu_Voile, ValideVueFermeeCalculeLesSurfaces) {
     Banc b;
     Menu_Voile &w = b.Ouvre<Menu_Voile>();
     Tape(w.Text1(3), N(1));
     Clique(w.Command1(0));
     EXPECT_EQ(b.e.P(87), 1);
-    EXPECT_EQ(b.e.P(89), 253563); // the areas of the last drawing
-    // To the thousandth below, as the file keeps it.
-    EXPECT_EQ(b.e.P(103), std::floor(Centre_Libre(b.e) * 1000 + 1e-6) / 1000);
+    EXPECT_EQ(b.e.P(89), 211141);
+    EXPECT_EQ(b.e.P(151), 0.44); // 383641 / 869519 = 0.4412
+    EXPECT_EQ(b.e.P(103), Centre_Du_Plan(b.e));
 }
 
 TEST(Menu_Voile, LireVoileRabatLaGrandVoileAuMat) {
@@ -275,9 +275,7 @@ TEST(Menu_Voile, LibreVersClassPuisLattesAjustees) {
     EXPECT_NEAR(b.e.P(284), 2, 1e-12);
     EXPECT_NEAR(b.e.P(285), 0, 1e-12);
     EXPECT_NEAR(b.e.P(286), 0, 1e-12);
-    Etat_Projet k = b.e; // the centre of effort of the law now stored, to the file's thousandth
-    Calcul_GV_Class(k);
-    EXPECT_EQ(b.e.P(103), std::floor(k.P(103) * 1000 + 1e-6) / 1000);
+    EXPECT_EQ(b.e.P(103), Centre_Du_Plan(b.e)); // of the law now stored
     EXPECT_EQ(c.Text2(1)->text(), "85");
 
     // A batten of zero: "Calcul Impossible", the law stays.
@@ -315,20 +313,22 @@ TEST(Menu_Voile, LatteQueLaLoiNePeutTracerLaisseLePlan) {
     EXPECT_EQ(b.e.Liste_Voile.size(), 9u);
 }
 
-// A stored law the drawing cannot draw (A < 0, from a file): ticking "Option CLASS" ends the
-// drawing quietly, and the windows are still refreshed after it: the figures take the new
-// weight, 426063 mm2 on 1000 g giving 42.6.
-TEST(Menu_Voile, PlanClassIntracableSeTaitPuisRafraichit) {
+// A stored law without width at the head (A < 0, from a file whose free plan is in use):
+// ticking "Option CLASS" is refused in one box naming the law, and the free plan stays.
+TEST(Menu_Voile, PlanClassSansLargeurRefuseEnNommantLaLoi) {
     Banc b;
     b.Ouvre_Vue<AVoile>(600);
     Menu_Voile &w = b.Ouvre<Menu_Voile>();
     b.e.P(284) = -1;
-    b.e.P(42) = 1000;
     Clique(w.Check1());
-    EXPECT_TRUE(b.messages.empty());
-    EXPECT_TRUE(b.shell.messages.empty());
-    EXPECT_EQ(b.e.P(279), 1);
-    EXPECT_EQ(w.Label6(7)->text(), N(42.6));
+    ASSERT_EQ(b.messages.size() + b.shell.messages.size(), 1u);
+    EXPECT_EQ(b.shell.messages[0].texte,
+              "La loi de rond de chute CLASS (A = -1, B = 0, C = 0, n° 284 à 286) ne donne pas "
+              "de largeur finie à la grand-voile : elle ne peut pas être calculée. Ajuster de "
+              "nouveau les lattes du plan CLASS.");
+    EXPECT_EQ(b.e.P(279), 0);
+    EXPECT_FALSE(w.Check1()->isChecked());
+    EXPECT_EQ(b.e.P(89), 253563);
 }
 
 // Unticking it over a free plan that cannot be drawn (a negative exponent has no width at

@@ -44,6 +44,7 @@
 #include "shell/fenetres/Aide.h"
 #include "shell/fenetres/Presentation.h"
 #include "stability/Centrage.h"
+#include "stability/Derivation.h"
 #include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "stability/fenetres/Menu_Stabilite.h"
@@ -308,6 +309,7 @@ std::string Ecrit_Projet_Limites(bool autre_carene = false) {
     Derive_Valeurs(*e);
     Fenetres_Muettes fenetres;
     Calcul_Gite_Serie(*e, muet, fenetres, Passes_Gite::Toutes);
+    Derive_Valeurs(*e); // on the upright waterline the series found, as its command leaves it
     if (autre_carene)
         e->P(5) = 100;
     const std::string chemin =

@@ -11,6 +11,7 @@
 
 #include "platform/Image_Vue.h"
 #include "platform/Twips.h"
+#include "rig/Table_Naca.h"
 #include "stability/fenetres/Menu_Compar.h"
 #include "stability/fenetres/Rafraichit_Comparaison.h"
 #include "support/Banc_Fenetre.h"
@@ -201,10 +202,15 @@ TEST(Menu_Compar, DiviseurNulDonneUnTiretSansResteDeLaComparaisonPrecedente) {
     Banc b;
     Menu_Compar &w = b.Ouvre();
     ASSERT_EQ(w.Valeur_Ecart(ECART_VOILURE)->text(), "15%");
-    // A compared boat without sail (a weightless one the open refuses).
+    // A compared boat whose sails are too small to count (a weightless one the open
+    // refuses): a mainsail foot of half a millimetre, widths under 1 mm summed with truncation
+    // to 0, and a jib 20 mm long on a luff of 0.05 mm, Int(0.5) = 0.
     Etat_Projet sans_voile;
     Remplit_Projet(sans_voile.Tab_Param, false);
-    sans_voile.P(SURFACE_VOILURE) = 0;
+    sans_voile.P(LARGEUR_GV) = 0.5, sans_voile.P(HAUTEUR_FOC) = 40.05;
+    sans_voile.P(LARGEUR_FOC) = 20;
+    Derive_Valeurs(sans_voile);
+    ASSERT_EQ(sans_voile.P(SURFACE_VOILURE), 0);
     Ecrit_Fichier_Projet(b.Chemin("vide.cot"), sans_voile);
     Choisit(b, w, b.Chemin("vide.cot"));
     EXPECT_EQ(w.Valeur_Ecart(ECART_VOILURE)->text(), "-");
@@ -300,8 +306,11 @@ TEST_F(Comparaison_Cadre, ToucheDeLaBarre) {
 }
 
 TEST_F(Comparaison_Cadre, ItemDuMenuContreLeMaitre) {
-    // The master of data/, every heel result computed: weight 1100 against 3920 g.
+    // The master of data/, every heel result computed: weight 1100 against 3920 g. Its bulb
+    // hangs by its profile, from the NACA table the start-up read.
     Ecrit_Octets(dossier + "/tov0.mas", Octets(Dossier_Donnees() + "/tov0.mas"));
+    Ecrit_Octets(dossier + "/nacaa.ini", Octets(Dossier_Donnees() + "/nacaa.ini"));
+    Lit_Table_Naca(e);
     Action("Comparaison")->trigger();
     QApplication::processEvents();
     Menu_Compar *w = ctx().Existante<Menu_Compar>();

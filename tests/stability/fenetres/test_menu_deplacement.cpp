@@ -12,6 +12,7 @@
 #include "stability/Centrage.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Banc_Fenetre.h"
+#include "support/Coques_Essai.h"
 #include "support/Poids_Essai.h"
 
 using namespace gabarit;
@@ -24,6 +25,7 @@ struct Banc : test::Banc_Fenetre {
     Banc() {
         e.P(1) = 530;
         e.P(2) = 470;
+        test::Greement_Simple(e, 1000);
         test::Poids_Distincts(e);
         e.P(23) = 471.8;
         e.P(103) = 312.7;
