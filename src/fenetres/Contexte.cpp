@@ -70,10 +70,12 @@ bool Contexte::Regarde(Si_Occupe quand, const std::function<void()> &f, Si_Refus
 
 bool Contexte::Lance_Commande(Si_Occupe quand, const std::function<void()> &f, Si_Refus refus,
                               bool regard) {
-    if (!regard)
-        Nouveau_Clic();
+    // A command the computation in course ignores was no click: the views' one box stays as
+    // the last click left it.
     if (quand != Si_Occupe::Execute && Occupe())
         return false;
+    if (!regard)
+        Nouveau_Clic();
     // A computation that lets events run reads the project and its walk settings: a command
     // run meanwhile may change the windows and the views' settings, never the boat nor the
     // heel and steps the computation walks with. One that did is put back, quietly, and is

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "interfaces/Interface_Shell.h"
+#include "interfaces/Shell_Relais.h"
 #include "model/Etat_Projet.h"
 #include "platform/Fenetre_Fille.h"
 
@@ -18,9 +19,26 @@ class QAction;
 namespace gabarit {
 
 class Contexte {
+    // The frame's shell as the windows and the core reach it: a notice it shows is the one box
+    // of the click in course, so the views that click makes draw themselves tell no other.
+    class Shell_Clic : public Shell_Relais {
+    public:
+        Shell_Clic(Interface_Shell &cadre, Contexte &ctx) : Shell_Relais(cadre), ctx_(ctx) {}
+        int Message(const std::string &texte, int style, const std::string &titre) override {
+            const int reponse = suivant_.Message(texte, style, titre);
+            if (!Boite_Question(style))
+                ctx_.Boite_Clic_Dite();
+            return reponse;
+        }
+
+    private:
+        Contexte &ctx_;
+    };
+    Shell_Clic shell_clic_; // before shell, which refers to it
+
 public:
     Contexte(Etat_Projet &etat, Interface_Shell &shell, QMdiArea *zone)
-        : etat(etat), shell(shell), zone(zone) {}
+        : shell_clic_(shell, *this), etat(etat), shell(shell_clic_), zone(zone) {}
     Contexte(const Contexte &) = delete;
     Contexte &operator=(const Contexte &) = delete;
 
@@ -101,12 +119,14 @@ public:
     bool Regarde(Si_Occupe quand, const std::function<void()> &f,
                  Si_Refus refus = Si_Refus::Silence);
 
-    // One click, one box: the views a user's command or click makes draw themselves afterwards,
-    // each as a command of its own, and together tell at most one refusal. A command that is
-    // not a look at a window, and a click on a view, starts a new click.
+    // One click, one box: a user's command or click, and the views it makes draw themselves
+    // afterwards, each as a command of its own, together tell at most one notice (the command's
+    // own, the flotation's, a view's refusal: whichever comes first). A command that runs and is
+    // not a look at a window, and a click on a view, starts a new click; a command a busy
+    // computation ignores starts none.
     void Nouveau_Clic() { ++clics_; }
-    bool Boite_Vue_Permise() const { return clic_boite_vue_ != clics_; }
-    void Boite_Vue_Dite() { clic_boite_vue_ = clics_; }
+    bool Boite_Clic_Permise() const { return clic_boite_ != clics_; }
+    void Boite_Clic_Dite() { clic_boite_ = clics_; }
 
     // The project in work takes this name, and the frame's caption shows it: the one way a
     // command renames the project.
@@ -124,7 +144,7 @@ private:
     std::map<std::type_index, Fenetre_Fille *> fenetres_;
     std::vector<Fenetre_Fille *> ordre_;
     int occupe_ = 0;
-    unsigned long long clics_ = 0, clic_boite_vue_ = ~0ull;
+    unsigned long long clics_ = 0, clic_boite_ = ~0ull;
 };
 
 // Runs f; false when it failed. A refusal of the core (Erreur_Gabarit: a computation that

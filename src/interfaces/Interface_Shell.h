@@ -22,10 +22,17 @@ inline constexpr int REPONSE_ANNULER = 2;
 inline constexpr int REPONSE_OUI = 6;
 inline constexpr int REPONSE_NON = 7;
 
+// A box that asks (Yes/No, save or discard, OK or Cancel) waits for its answer: it is no notice
+// of a refusal, and is asked however often it comes.
+inline bool Boite_Question(int style) {
+    return style == MB_OUI_NON || (style & MB_OK_ANNULER) != 0;
+}
+
 // Light colours, as RGB values.
 inline constexpr int COULEUR_ROUGE = 255;   // RGB(255, 0, 0)
 inline constexpr int COULEUR_VERTE = 65280; // RGB(0, 255, 0)
 
+// A method added here is passed on by Shell_Relais (interfaces/Shell_Relais.h) too.
 class Interface_Shell {
 public:
     virtual ~Interface_Shell() = default;

@@ -154,8 +154,9 @@ void MDIForm1::MDIForm1_Toolbar1_ButtonClick(const QString &cle) {
 void MDIForm1::Execute_Touche(const QString &cle) {
     bool fermeture = true;
     // A refusal ends the key's action and says why, once (the core marks what it has shown
-    // itself); the closing steps below still give the frame back.
-    Essaie_Signale(*shell_, [&] {
+    // itself); the closing steps below still give the frame back. Told through the context's
+    // shell, it is the click's one box.
+    Essaie_Signale(ctx_->shell, [&] {
         // Every key puts the heel back upright and the oblique view straight.
         etat_.P(ANGLE_GITE) = 0;
         shell_->Texte_Statut(3, "Gite:" + Chaine_Nombre(etat_.P(ANGLE_GITE)));
@@ -182,7 +183,7 @@ void MDIForm1::Execute_Touche(const QString &cle) {
         if (cle == QStringLiteral("Aff_Valeur"))
             Barre_Aff_Valeur();
         if (cle == QStringLiteral("Calcul_Gite"))
-            Calcul_Gite_Serie(etat_, *shell_, ctx_->Fenetre<Menu_Stabilite>(),
+            Calcul_Gite_Serie(etat_, ctx_->shell, ctx_->Fenetre<Menu_Stabilite>(),
                               Passes_Gite::Toutes);
     });
     if (!fermeture) {

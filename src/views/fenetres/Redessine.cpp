@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fenetres/Contexte.h"
+#include "interfaces/Shell_Relais.h"
 #include "model/fenetres/Menu_FG.h"
 #include "platform/Nombres.h"
 #include "rig/fenetres/Voilure_Vue.h"
@@ -36,6 +37,22 @@ bool Refus_Affiche(Contexte &ctx, const Fenetre_Vue *w, const std::string &raiso
     return false;
 }
 
+// The shell a view's drawing tells through. What a drawing tells of itself (the sections view
+// floats the hull first, and says when it cannot) is held back once the click has told its one
+// box: it is told again by a later click that draws the view, a click on the view among them.
+class Shell_Dessin : public Shell_Relais {
+public:
+    explicit Shell_Dessin(Contexte &ctx) : Shell_Relais(ctx.shell), ctx_(ctx) {}
+    int Message(const std::string &texte, int style, const std::string &titre) override {
+        if (Boite_Question(style) || ctx_.Boite_Clic_Permise())
+            return suivant_.Message(texte, style, titre);
+        return REPONSE_OK;
+    }
+
+private:
+    Contexte &ctx_;
+};
+
 // Clears the view's own picture and runs its drawings on it. The drawings share the view
 // transform (P(ECHELLE_VUE), P(ORIGINE_X), P(ORIGINE_Y)) and the working station: a redraw
 // asked while another one lets events run (the body plan floats the hull first) waits until it is
@@ -56,7 +73,8 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
         w->Active();
         w->Picture1->Efface();
         try {
-            dessins(ctx.etat, ctx.shell, *w->Picture1);
+            Shell_Dessin shell(ctx);
+            dessins(ctx.etat, shell, *w->Picture1);
         } catch (const Erreur_Gabarit &err) {
             raison = err.what();
             echec = true;
@@ -69,13 +87,12 @@ bool Redessine_Vue(Contexte &ctx, Fenetre_Vue *w, const Dessin &dessins) {
     // told, or another view on the screen stands refused for (one click shows them all, each
     // drawing itself), is left to the command it ends: a resize or click of the view ends
     // quietly, a window's command that shows its refusals tells it once more, as it ends that
-    // command. When another view has told a refusal since the same click, this one waits for a
-    // later click that draws it, and the command it ends says nothing more: one box a click.
+    // command. When the click has told its box already (another view's refusal, the command's
+    // own notice, the flotation's), this one waits for a later click that draws it, and the
+    // command it ends says nothing more: one box a click.
     const bool nouveau = w->Nouveau_Refus(raison) && !Refus_Affiche(ctx, w, raison);
-    const bool permise = ctx.Boite_Vue_Permise();
-    if (nouveau && echec && permise) {
+    if (nouveau && echec && ctx.Boite_Clic_Permise()) {
         ctx.shell.Message(raison, MB_EXCLAMATION, "Attention");
-        ctx.Boite_Vue_Dite();
     } else if (nouveau && echec) {
         w->Nouveau_Refus("");
     }

@@ -4,7 +4,9 @@
 // A drawing's error goes to the caller's handler; a refused drawing (Erreur_Gabarit) also
 // tells its reason in a message box, once until the view draws again, and reaches the caller
 // marked as shown. Refused again for that reason, it reaches the caller unshown: a command
-// that shows its refusals tells it once, a view's own resize or click stays quiet.
+// that shows its refusals tells it once, a view's own resize or click stays quiet. What a
+// drawing tells (its refusal, the flotation the sections view works out) is the click's one box:
+// once the click has told one, it waits for a later click that draws the view.
 namespace gabarit {
 
 class Contexte;

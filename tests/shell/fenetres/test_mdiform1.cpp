@@ -14,6 +14,7 @@
 #include "shell/fenetres/Aastuce.h"
 #include "stability/fenetres/Menu_Deplacement.h"
 #include "support/Cadre_Test.h"
+#include "support/Gestes.h"
 #include "views/fenetres/ACoup.h"
 #include "views/fenetres/ADeplacement.h"
 #include "views/fenetres/AProfile.h"
@@ -92,6 +93,7 @@ TEST_F(Chargement_Cadre, FichierAbimeSignaleMaitreChargeCadreLibre) {
 }
 
 TEST_F(Cadre_Test, ArbreDesMenus) {
+    EXPECT_EQ(cadre->windowTitle(), QStringLiteral("Gabarit")); // no project read yet
     QMenu *fichier = cadre->findChild<QMenu *>(QStringLiteral("T_Fichier"));
     ASSERT_NE(fichier, nullptr);
     QStringList legendes;
@@ -215,30 +217,66 @@ TEST_F(Cadre_Test, UnEchecRendLesMenusCacheLAttenteEtEcritPret) {
     EXPECT_EQ(Panneau(1), QStringLiteral("Pret"));
 }
 
-// One click on "Vue Générale" draws four views, and gives one box: the rudder behind the stern,
-// which the sail and displacement views both meet, naming its records. The sections view's own
-// refusal (a vertical step of 0) waits for a click on that view.
-TEST_F(Cadre_Test, VueGeneraleUneBoiteParClic) {
+// One click on "Vue Générale" draws four views and gives one box, whichever tells first: a
+// view's refusal naming its records, or the flotation the sections view works out. Views that
+// met the same refusal do not tell it again when clicked; the sections view's own reason waits
+// for a click on it, not for a resize after a key the busy program ignored.
+struct Vue_Generale_Cas {
+    const char *quoi;
+    std::vector<std::pair<int, double>> poses, tapes; // set as read; typed in the editor
+    const char *boite, *sur_coupe;
+};
+void PrintTo(const Vue_Generale_Cas &c, std::ostream *os) { *os << c.quoi; }
+class Vue_Generale_Table : public Cadre_Test,
+                           public ::testing::WithParamInterface<Vue_Generale_Cas> {};
+
+TEST_P(Vue_Generale_Table, UneBoiteParClic) {
+    const Vue_Generale_Cas &c = GetParam();
     Fichiers_Reels({"tov0.mas", "nacaa.ini"});
     cadre->show();
     dialogue.ouvre = QString::fromStdString(dossier + "/tov0.mas");
     Action("M_Fichier_Ouvrir")->trigger();
-    e.P(136) = 0;
-    e.P(37) = 0;
+    for (auto [n, v] : c.poses)
+        e.P(n) = v;
+    Ouvre_Editeur(ctx());
+    for (auto [n, v] : c.tapes)
+        Editeur(ctx(), n, v);
     messages.clear();
     Clique_Touche("Vue_Géné");
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].texte.startsWith(QString::fromUtf8(
-        "Le pied du safran dépasse en arrière de la coque : le bord de fuite de sa corde haute "
-        "(n° 136 moins 70 % du n° 137)")))
+    EXPECT_TRUE(messages[0].texte.startsWith(QString::fromUtf8(c.boite)))
         << messages[0].texte.toStdString();
+    {
+        Contexte::Garde_Occupe occupe(ctx());
+        Clique_Touche("Vue_Géné");
+    }
+    ctx().Fenetre<ACoup>().Form_Resize();
+    QTest::mouseClick(ctx().Fenetre<AVoile>().Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseClick(ctx().Fenetre<ADeplacement>().Picture1, Qt::LeftButton, {}, QPoint(30, 30));
+    ASSERT_EQ(messages.size(), 1u) << messages.back().texte.toStdString();
     QTest::mouseClick(ctx().Fenetre<ACoup>().Picture1, Qt::LeftButton, {}, QPoint(30, 30));
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_TRUE(messages[1].texte.startsWith(QString::fromUtf8("Le pas vertical (n° 37) vaut 0")))
+    EXPECT_TRUE(messages[1].texte.startsWith(QString::fromUtf8(c.sur_coupe)))
         << messages[1].texte.toStdString();
 }
+
+const char *const FLOTTAISON = "Calcul de flottaison impossible";
+// The rudder behind the stern (sail and displacement views) and a vertical step of 0; typed, the
+// widest station at the transom (the mast's foot ahead of the stem) or the keel at the transom,
+// where the sections view cannot float the hull.
+const Vue_Generale_Cas VUE_GENERALE[] = {
+    {"safran",
+     {{136, 0}, {37, 0}},
+     {},
+     "Le pied du safran dépasse en arrière",
+     "Le pas vertical (n° 37) vaut 0"},
+    {"maitre_couple", {}, {{2, 0}}, "Le mât dépasse en avant de la coque", FLOTTAISON},
+    {"derive", {}, {{110, 0}}, "Le pied de la dérive dépasse en arrière", FLOTTAISON},
+};
+INSTANTIATE_TEST_SUITE_P(Cadre, Vue_Generale_Table, ::testing::ValuesIn(VUE_GENERALE),
+                         [](const auto &i) { return std::string(i.param.quoi); });
 
 TEST_F(Cadre_Test, VueGeneraleSurLaZoneClienteDonnee) {
     cadre->show();
