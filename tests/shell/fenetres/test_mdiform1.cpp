@@ -264,15 +264,15 @@ TEST_P(Vue_Generale_Table, UneBoiteParClic) {
 
 const char *const FLOTTAISON = "Calcul de flottaison impossible";
 // The rudder behind the stern (sail and displacement views) and a vertical step of 0; typed, the
-// widest station at the transom (the mast's foot ahead of the stem) or the keel at the transom,
-// where the sections view cannot float the hull.
+// widest station at the transom (the mast moved first: the editor refuses a hull that leaves it
+// ahead of the stem) or the keel at the transom, where the sections view cannot float the hull.
 const Vue_Generale_Cas VUE_GENERALE[] = {
     {"safran",
      {{136, 0}, {37, 0}},
      {},
      "Le pied du safran dépasse en arrière",
      "Le pas vertical (n° 37) vaut 0"},
-    {"maitre_couple", {}, {{2, 0}}, "Le mât dépasse en avant de la coque", FLOTTAISON},
+    {"maitre_couple", {}, {{83, 300}, {2, 0}}, FLOTTAISON, FLOTTAISON},
     {"derive", {}, {{110, 0}}, "Le pied de la dérive dépasse en arrière", FLOTTAISON},
 };
 INSTANTIATE_TEST_SUITE_P(Cadre, Vue_Generale_Table, ::testing::ValuesIn(VUE_GENERALE),
