@@ -101,4 +101,10 @@ TEST(Assistant_Maitre, HauteurDuBulbeEtAppendicesDuNouveauBateau) {
     const double quille = 500 - 0.2 * 76.923;
     EXPECT_EQ(e.P(126), Valeur_Fichier((quille * 19230 + 15 * 5762) / (19230 + 5762)));
     EXPECT_EQ(e.P(109), 0);
+
+    // The bulb its upright moment was worked from is its own, 451.733 mm down for a 1500 mm
+    // boat, not the master's 413.346.
+    ASSERT_EQ(Cree_Nouveau_Projet(e, s, 1500, Type_Carene::Normal).etat,
+              Resultat_Assistant::Etat::Reussie);
+    EXPECT_EQ(e.P(181), 451.733);
 }

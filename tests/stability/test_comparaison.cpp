@@ -335,19 +335,24 @@ TEST(Comparaison, LectureRefuseeCommeALOuvertureNeChangeRien) {
 }
 
 // A value the project derives from others is the open's, not the file's line: the master with
-// its total weight line changed by hand compares with itself at 0 %.
+// its total weight and sail area lines changed by hand compares with itself at 0 %, and its
+// results, written for another boat, stand under red lights.
 TEST(Comparaison, ValeursDeriveesCommeALOuverture) {
     Etat_Projet e;
     test::Lit_Maitre(e);
     Lit_Table_Naca(e);
     Etat_Projet fichier = e;
     fichier.P(POIDS_TOTAL) = 9999;
+    fichier.P(SURFACE_VOILURE) = 500000;
     e.Dossier_Programme = test::Dossier_Temporaire();
     Ecrit_Fichier_Projet(e.Dossier_Programme + "/lourd.cot", fichier);
     e.Nom_Compar = "lourd.cot";
     Lit_Projet_Compare(e);
     EXPECT_EQ(e.Tab_Param_Compar[POIDS_TOTAL], 3920);
+    EXPECT_EQ(e.Tab_Param_Compar[SURFACE_VOILURE], 426063);
     EXPECT_EQ(Calcul_Comparaison(e).ecarts[ECART_POIDS], 0);
+    EXPECT_EQ(Calcul_Comparaison(e).ecarts[ECART_VOILURE], 0);
+    EXPECT_EQ(e.Tab_Param_Compar[Etat_Gite(3)], 1);
 }
 
 TEST(Comparaison, FichierEnormeRefuseSansEtreLu) {

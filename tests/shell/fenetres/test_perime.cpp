@@ -368,8 +368,9 @@ TEST(Perime, MontrerUneFenetreNeChangeRienDuProjet) {
 }
 
 // What the editor changes, the values derived from it follow at once: the total weight and
-// the centre of gravity from a weight, the bulb height from the bulb length. Opening the bulb
-// window or the weights window's "Valide" with nothing typed then changes nothing more.
+// the centre of gravity from a weight, the bulb height from the bulb length, the sail's areas.
+// Opening the bulb window or the weights window's "Valide" with nothing typed then changes nothing
+// more.
 TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
     Banc b;
     Ouvre_Editeur_Banc(b);
@@ -386,6 +387,15 @@ TEST(Perime, LesValeursDeriveesSuiventLEditeur) {
     Editeur(b, 165, 300); // bulb 300 long: (9.0026 + 9.0026) % of it, as the side view shows
     EXPECT_EQ(b.e.P(166), 54.015);
     EXPECT_EQ(b.Rouges(), TOUTES);
+    // The sail plan's figures too, no sail window open: the mainsail raised 300 mm gives the
+    // plan's 476109 mm2, and the areas it asks of the keel and rudder, 476109 / 217382 = 2.19
+    // and 476109 / 869519 = 0.54; the appendages' "Valide" keeps them.
+    Editeur(b, 84, 1880);
+    b.Ouvre<Menu_Appendice>();
+    Saisie<Menu_Appendice>(7, 2)(b, 320);
+    EXPECT_EQ(b.e.P(102), 476109);
+    EXPECT_EQ(b.e.P(125), 2.19);
+    EXPECT_EQ(b.e.P(151), 0.54);
     // A value another window stored with a ten-thousandth: the editor shows it as kept.
     b.Ouvre<Menu_Voile>();
     Saisie<Menu_Voile>(1, 0)(b, 330.0004);
