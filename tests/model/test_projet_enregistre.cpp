@@ -1,10 +1,12 @@
 // What counts as a change of the project since it was last read, created or saved: what a file
 // keeps of the boat, not the working settings nor the version stamp.
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "model/Numeros.h"
 #include "model/Projet_Enregistre.h"
+#include "model/Resultats.h"
 
 using namespace gabarit;
 
@@ -37,6 +39,14 @@ TEST(Projet_Enregistre, CeQuiCompteCommeUnChangement) {
         Marque_Enregistre(e);
         c.change(e);
         EXPECT_EQ(Projet_Modifie(e), c.modifie) << c.quoi;
+    }
+    // What the program sets itself (results, derived values, the zeros of every read) is the
+    // project like any other value.
+    for (int n : Numeros_Resultats()) {
+        auto e = std::make_unique<Etat_Projet>();
+        Marque_Enregistre(*e);
+        e->P(n) = 0.5;
+        EXPECT_TRUE(Projet_Modifie(*e)) << n;
     }
     // Before any project was read there is nothing to lose.
     Etat_Projet neuf;
