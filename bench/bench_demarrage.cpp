@@ -14,16 +14,16 @@
 #include "interfaces/Shell_Muet.h"
 #include "model/Carene.h"
 #include "model/Initialisation.h"
-#include "shell/Projet_Lu.h"
 #include "platform/Boite_Message.h"
 #include "platform/Dialogue_Fichier.h"
+#include "shell/Projet_Lu.h"
 #include "shell/fenetres/MDIForm1.h"
 
 namespace {
 
 struct Dialogue_Annule : gabarit::Dialogue_Fichier {
     QString Ouvre(QWidget *) override { return {}; }
-    QString Sauve(QWidget *) override { return {}; }
+    QString Sauve(QWidget *, const gabarit::Refus_Fichier &) override { return {}; }
 };
 
 void BM_Demarrage_Maitre(benchmark::State &state) {

@@ -52,7 +52,7 @@ BENCHMARK(BM_Calcul_Gite_Serie)->Unit(benchmark::kMillisecond);
 
 struct Dialogue_Annule : Dialogue_Fichier {
     QString Ouvre(QWidget *) override { return {}; }
-    QString Sauve(QWidget *) override { return {}; }
+    QString Sauve(QWidget *, const Refus_Fichier &) override { return {}; }
 };
 
 // What the user waits for: the toolbar key on the master, from the click to "Pret".

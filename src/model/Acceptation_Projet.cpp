@@ -109,14 +109,17 @@ std::string Refus_Commentaire(int n, const std::string &texte) {
     const std::string c = Caractere_Hors_Commentaire(texte);
     if (c.empty())
         return "";
-    // A character the user cannot see is named rather than shown.
+    // A character the user cannot see is named rather than shown: the C0 controls and DEL are
+    // one byte, the C1 controls (U+0080 to U+009F) 0xC2 and one byte more; NEL is a line break.
+    const auto u = static_cast<unsigned char>(c.back());
+    const bool c0 = c.size() == 1 && (u < 0x20 || u == 0x7F);
+    const bool c1 = c.size() == 2 && c[0] == '\xC2' && u <= 0x9F;
     std::string nom = "Le caractère « " + c + " »";
-    if (c == "\n" || c == "\r" || c == "\u2028" || c == "\u2029")
+    if (c == "\n" || c == "\r" || c == "\u0085" || c == "\u2028" || c == "\u2029")
         nom = "Le saut de ligne";
     else if (c == "\t")
         nom = "Le caractère de tabulation";
-    else if (const auto u = static_cast<unsigned char>(c[0]);
-             c.size() == 1 && (u < 0x20 || u == 0x7F)) {
+    else if (c0 || c1) {
         char code[8];
         std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(u));
         nom = std::string("Le caractère de contrôle U+") + code;

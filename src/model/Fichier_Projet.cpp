@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -95,6 +96,10 @@ char32_t Point_Suivant(const std::string &s, std::size_t &i) {
     return c;
 }
 
+// C0 and C1 controls and DEL: line breaks (NEL is U+0085), tabs, and codes no one sees.
+// Windows-1252 has bytes for five C1 codes, but they are no letters either.
+bool Controle(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
 char Octet_Cp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -133,8 +138,7 @@ std::string Caractere_Hors_Commentaire(const std::string &texte) {
     for (std::size_t i = 0; i < texte.size();) {
         const std::size_t debut = i;
         const char32_t c = Point_Suivant(texte, i);
-        if (c == U',' || c == U'"' || c < 0x20 || c == 0x7F ||
-            (c != U'?' && Octet_Cp1252(c) == '?'))
+        if (c == U',' || c == U'"' || Controle(c) || (c != U'?' && Octet_Cp1252(c) == '?'))
             return texte.substr(debut, i - debut);
     }
     return "";
@@ -142,19 +146,39 @@ std::string Caractere_Hors_Commentaire(const std::string &texte) {
 
 std::string Nom_Avec_Extension(const std::string &nom) {
     const std::string f = std::filesystem::path(nom).filename().string();
+    // Trailing dots name no extension: "bateau.." is "bateau", as Windows names it too.
+    const std::size_t fin = f.find_last_not_of('.');
     const std::size_t debut = f.find_first_not_of('.');
-    if (debut == std::string::npos) // "", ".", ".." or only dots: a folder or no name
-        return nom;
-    if (f.back() == '.')
-        return nom + "cot";
-    return f.find('.', debut) == std::string::npos ? nom + ".cot" : nom;
+    if (debut == std::string::npos) // "", "x/" or only dots: no file named
+        return "";
+    const std::string sans_points = nom.substr(0, nom.size() - (f.size() - fin - 1));
+    const std::string radical = f.substr(debut, fin + 1 - debut);
+    if (radical.find('.') != std::string::npos)
+        return sans_points;
+    // ".cot" or ".mas" alone is a project extension without a name ("cot" is a name).
+    const auto extension = [&](const char *x) {
+        return std::equal(radical.begin(), radical.end(), x, x + std::strlen(x),
+                          [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+    };
+    if (debut > 0 && (extension("cot") || extension("mas")))
+        return "";
+    return sans_points + ".cot";
 }
 
 std::string Commentaire_Fichier(const std::string &texte) {
-    std::string s = texte;
-    for (char &c : s)
-        if (c == ',' || c == '"' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7F)
-            c = ' ';
+    std::string s;
+    s.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto o = static_cast<unsigned char>(texte[i]);
+        // A C1 control is two bytes in UTF-8 (0xC2, then 0x80 to 0x9F): one blank.
+        if (o == 0xC2 && i + 1 < texte.size() && static_cast<unsigned char>(texte[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(texte[i + 1]) <= 0x9F) {
+            s += ' ';
+            ++i;
+        } else {
+            s += (o == ',' || o == '"' || o < 0x20 || o == 0x7F) ? ' ' : texte[i];
+        }
+    }
     return Sans_Blancs(s);
 }
 

@@ -37,11 +37,12 @@ inline Cible_Projet Projet_Compare(Etat_Projet &e) {
 // target is then unchanged.
 void Lit_Fichier_Projet(const std::string &chemin, Cible_Projet cible);
 // The name a project is written under, as the save dialog completes it before it asks whether
-// to replace a file: a name typed without an extension gets ".cot", so the open dialog's
-// project filter shows it, and one ending in a dot gets "cot" ("bateau." is "bateau.cot"); the
-// dots a hidden name begins with are no extension (".bateau" is ".bateau.cot"). A name typed
-// with another extension is kept as typed; a folder ("", "x/", "..") is left for the write to
-// refuse.
+// to replace a file: the dots a name ends with are dropped, and a name without an extension
+// gets ".cot", so the open dialog's project filter shows it ("bateau." and "bateau.." are
+// "bateau.cot"); the dots a hidden name begins with are no extension (".bateau" is
+// ".bateau.cot"). A name typed with another extension is kept as typed. "" when it names no
+// project: nothing but dots, a project extension alone (".cot", ".mas"), or a folder's path
+// ending in its separator ("", "x/").
 std::string Nom_Avec_Extension(const std::string &nom);
 // Stamps text 300 with the version, then writes atomically (temporary file, rename).
 // Throws Erreur_Gabarit naming the file on failure; the old file stays whole.
@@ -98,12 +99,13 @@ std::string Cp1252_Vers_Utf8(const std::string &octets);
 std::string Utf8_Vers_Cp1252(const std::string &texte);
 // The first character of a UTF-8 comment that a record of the file cannot hold, as the text
 // writes it: a comma or a double quote (the old reading of a field ends there), a control
-// character (a line break, a tab), a line or paragraph separator, or one Windows-1252 has no
-// byte for. "" when there is none.
+// character, C0 or C1 (a line break, NEL among them, a tab), a line or paragraph separator, or
+// one Windows-1252 has no byte for. "" when there is none.
 std::string Caractere_Hors_Commentaire(const std::string &texte);
-// Comment as the writer puts it in a file: commas, double quotes and control characters
-// (line breaks, tabs) become blanks, and blanks at its ends are dropped, so the old reading
-// of a field finds the same text and no record can shift.
+// Comment as the writer puts it in a file: commas, double quotes and control characters, C0
+// and C1 (line breaks, tabs, the five C1 codes Windows-1252 keeps bytes for), become blanks, and
+// blanks at its ends are dropped, so the old reading of a field finds the same text and no record
+// can shift.
 std::string Commentaire_Fichier(const std::string &texte);
 
 } // namespace gabarit

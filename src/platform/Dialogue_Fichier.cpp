@@ -59,20 +59,16 @@ public:
 
 class Dialogue_Qt : public Dialogue_Fichier {
 public:
-    QString Ouvre(QWidget *parent) override { return Execute(parent, false); }
-    QString Sauve(QWidget *parent) override { return Execute(parent, true); }
-
-private:
-    static QString Execute(QWidget *parent, bool sauve) {
-        if (sauve) {
-            Dialogue_Enregistrement d(parent);
-            return d.exec() == QDialog::Accepted ? d.Nom_Choisi() : QString();
-        }
+    QString Ouvre(QWidget *parent) override {
         QFileDialog d(parent);
         Prepare_Dialogue_Projets(d, false);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
             return {};
         return d.selectedFiles().first();
+    }
+    QString Sauve(QWidget *parent, const Refus_Fichier &refuse) override {
+        Dialogue_Enregistrement d(parent, refuse);
+        return d.exec() == QDialog::Accepted ? d.Nom_Choisi() : QString();
     }
 };
 Dialogue_Fichier *&Installe() {
@@ -92,9 +88,28 @@ void Prepare_Dialogue_Projets(QFileDialog &d, bool sauve) {
     Presente_Dialogue_Fichier(d);
 }
 
-QString Fichier_A_Enregistrer(QWidget *parent, const QString &choisi) {
+QString Fichier_A_Enregistrer(QWidget *parent, const QString &choisi, const Refus_Fichier &refuse) {
+    if (choisi.isEmpty()) // nothing chosen
+        return {};
     const QString nom = QString::fromStdString(Nom_Avec_Extension(choisi.toStdString()));
     const QFileInfo info(nom);
+    // No file could be written there: said at once, before any question.
+    QString pas_un_fichier;
+    if (nom.isEmpty()) {
+        const QString tape = QFileInfo(choisi).fileName();
+        pas_un_fichier = QString::fromUtf8("« %1 » n'est pas un nom de projet.\nTapez un nom avant "
+                                           "l'extension « .cot ».")
+                             .arg(tape.isEmpty() ? choisi : tape);
+    } else if (info.isDir()) {
+        pas_un_fichier = QString::fromUtf8("« %1 » est un dossier.\nTapez un autre nom de projet.")
+                             .arg(info.fileName());
+    }
+    if (!pas_un_fichier.isEmpty()) {
+        Boite_Message(parent, pas_un_fichier, MB_EXCLAMATION, QStringLiteral("Enregistrer sous"));
+        return {};
+    }
+    if (refuse && refuse(nom))
+        return {};
     if (info.exists() &&
         Boite_Message(
             parent,
@@ -105,19 +120,23 @@ QString Fichier_A_Enregistrer(QWidget *parent, const QString &choisi) {
     return nom;
 }
 
-Dialogue_Enregistrement::Dialogue_Enregistrement(QWidget *parent) : QFileDialog(parent) {
+Dialogue_Enregistrement::Dialogue_Enregistrement(QWidget *parent, Refus_Fichier refuse)
+    : QFileDialog(parent), refuse_(std::move(refuse)) {
     Prepare_Dialogue_Projets(*this, true);
     // Qt's own question would name the file as typed, not the one written.
     setOption(QFileDialog::DontConfirmOverwrite);
 }
 
 void Dialogue_Enregistrement::accept() {
+    // Each click is the user's own: a refusal told at the last one is told again.
+    const Une_Boite_Par_Commande clic;
     choisi_.clear();
     const QStringList choisis = selectedFiles();
-    // A folder is entered, as the dialog does by itself.
+    // A folder typed is entered, as the dialog does by itself, never completed as a file.
     if (choisis.isEmpty() || QFileInfo(choisis.first()).isDir())
         return QFileDialog::accept();
-    choisi_ = Fichier_A_Enregistrer(this, choisis.first());
+    // Refused or declined: the dialog stays, the name typed in it, for another.
+    choisi_ = Fichier_A_Enregistrer(this, choisis.first(), refuse_);
     if (!choisi_.isEmpty())
         QFileDialog::accept();
 }

@@ -31,10 +31,10 @@ struct Dialogue_Test : Dialogue_Fichier {
         ++ouvertures;
         return ouvre;
     }
-    // Ends as the real one: the name typed, completed, its replacement asked.
-    QString Sauve(QWidget *w) override {
+    // Ends as the real one: the name typed, completed, refused or its replacement asked.
+    QString Sauve(QWidget *w, const Refus_Fichier &refuse) override {
         ++sauvegardes;
-        return Fichier_A_Enregistrer(w, sauve);
+        return Fichier_A_Enregistrer(w, sauve, refuse);
     }
 };
 

@@ -44,12 +44,20 @@ bool Ecrit(Contexte &ctx, const std::string &chemin) {
 }
 
 // A name for a copy, asked in the save dialog as "Copier" asks it: the file that dialog named
-// (completed with ".cot" and asked about there), "" when none was given, or when it is the
-// program's master (refused with its message).
+// (completed with ".cot" and asked about there), "" when none was given. The program's master
+// is refused with its message as soon as it is named, before the dialog asks to replace it,
+// and the dialog stays open for another name.
 std::string Nom_De_Copie(Contexte &ctx) {
-    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre).toStdString();
+    const auto maitre = [&ctx](const QString &fichier) {
+        if (!Est_Maitre(ctx.etat, fichier.toStdString()))
+            return false;
+        Refuse_Maitre(ctx, fichier.toStdString());
+        return true;
+    };
+    const std::string nom = Dialogue_Fichier_Courant().Sauve(ctx.cadre, maitre).toStdString();
     // The dialog may leave the current folder where it browsed, whatever the answer.
     Dossier_Programme_Courant(ctx);
+    // Any dialog that let the master through still writes nothing over it.
     if (nom.empty() || !Est_Maitre(ctx.etat, nom))
         return nom;
     Refuse_Maitre(ctx, nom);

@@ -1,9 +1,17 @@
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "interfaces/Shell_Muet.h"
 #include "model/Acceptation_Projet.h"
@@ -25,6 +33,25 @@ namespace {
 
 using Commandes_Fichier = Cadre_Test;
 
+// Acts in the next file dialog shown, inside its own loop, as the user would.
+class Dans_Dialogue_Fichier : public QObject {
+public:
+    explicit Dans_Dialogue_Fichier(std::function<void(QFileDialog &)> f) : f_(std::move(f)) {
+        qApp->installEventFilter(this);
+    }
+    ~Dans_Dialogue_Fichier() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *ev) override {
+        if (auto *d = qobject_cast<QFileDialog *>(o); d && f_ && ev->type() == QEvent::Show)
+            QTimer::singleShot(0, d, [d, f = std::exchange(f_, {})] { f(*d); });
+        return false;
+    }
+
+private:
+    std::function<void(QFileDialog &)> f_;
+};
+
 TEST_F(Commandes_Fichier, SauverRefuseLeMaitreSousSonNomEtSousTousSesChemins) {
     for (const std::string nom :
          {std::string("tov0.mas"), dossier + "/tov0.mas", dossier + "/./tov0.mas"}) {
@@ -39,6 +66,42 @@ TEST_F(Commandes_Fichier, SauverRefuseLeMaitreSousSonNomEtSousTousSesChemins) {
     }
     EXPECT_FALSE(A_Fait("ecrit_projet"));
     EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+
+    // "Copier" through the real save dialog, in the program folder: the master's name typed
+    // is refused at once, one box a click and no question whether to replace it, and the
+    // dialog stays open for another name.
+    Installe_Dialogue_Fichier(nullptr);
+    QDir::setCurrent(QString::fromStdString(dossier));
+    e.Nom_Projet = dossier + "/bateau.cot";
+    e.P(1) = 7;
+    messages.clear();
+    std::vector<bool> ouvert;
+    Dans_Dialogue_Fichier dans([&](QFileDialog &d) {
+        auto *nom = d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *boutons = d.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QApplication::setActiveWindow(&d);
+        for (const char *tape : {"tov0.mas", "tov0.mas", "copie"}) {
+            QTest::mouseClick(nom, Qt::LeftButton); // where the user types
+            nom->setText(QString::fromUtf8(tape));  // pasted: no completion pops up
+            QTest::mouseClick(boutons->button(QDialogButtonBox::Save), Qt::LeftButton);
+            ouvert.push_back(d.isVisible());
+        }
+        if (d.isVisible())
+            d.reject();
+    });
+    Action("M_Fichier_Copier")->trigger();
+    EXPECT_EQ(ouvert, (std::vector<bool>{true, true, false}));
+    const std::string refus = "Impossible de Sauver " +
+                              QDir::current().filePath(QStringLiteral("tov0.mas")).toStdString() +
+                              "\n Ce projet est un Master";
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].texte.toStdString(),
+              "Voulez vous réellement Copier  " + dossier + "/bateau.cot");
+    EXPECT_EQ(messages[1].texte.toStdString(), refus);
+    EXPECT_EQ(messages[1].style, MB_STOP);
+    EXPECT_EQ(messages[2].texte.toStdString(), refus);
+    EXPECT_EQ(Octets(dossier + "/tov0.mas"), "1\n");
+    EXPECT_EQ(Octets(dossier + "/copie.cot"), "7\n");
 }
 
 // A command refused after it renamed the project puts the name back with the rest, in the
@@ -160,13 +223,14 @@ TEST_F(Commandes_Fichier, NomDonneEcritAvecSonExtensionJamaisSurLeMaitre) {
     const std::vector<Cas> cas = {
         {true, "mon_bateau", "mon_bateau.cot"},
         {true, "a.b", "a.b", "a.b"},
-        {true, "tov0.mas", "", "tov0.mas"},
+        {true, "tov0.mas", ""},
         {false, "mon_bateau", "mon_bateau.cot", "mon_bateau.cot"},
         {false, "tov0", "tov0.cot"},
-        {false, "tov0.mas", "", "tov0.mas"},
+        {false, "tov0.mas", ""},
         {false, "echec", "", "", true},
-        // Judged as it will be written: "maitre.cot" names the master.
-        {true, "maitre", "", "maitre.cot"},
+        // Judged as it will be written: "maitre.cot" names the master, refused before any
+        // question whether to replace it.
+        {true, "maitre", ""},
         // A hidden name's dot is no extension, a final dot an empty one; declined, then not.
         {true, ".bateau", ".bateau.cot"},
         {true, "bateau.", "", "bateau.cot", false, true},
