@@ -31,7 +31,7 @@ struct Dialogue_Test : Dialogue_Fichier {
         ++ouvertures;
         return ouvre;
     }
-    // Ends as the real one: the name typed, completed, refused or its replacement asked.
+    // Ends as the real one: the name typed, completed, its replacement asked.
     QString Sauve(QWidget *w, const Refus_Fichier &refuse) override {
         ++sauvegardes;
         return Fichier_A_Enregistrer(w, sauve, refuse);
