@@ -66,7 +66,7 @@ struct Projet_Derive {
 
 Projet_Derive Lit_Projet_Derive(const Etat_Projet &modele, const std::string &chemin) {
     Projet_Derive p{std::make_unique<Etat_Projet>(modele),
-                    std::make_unique<decltype(Etat_Projet::Tab_Param)>()};
+                    std::make_unique<decltype(Etat_Projet::Tab_Param)>(), {}};
     auto &derivees = p.derivees;
     // Accepted as every reader accepts a file; its derived values worked out once, on the
     // project brought up to date, with the program's NACA table.
