@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <tuple>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "model/Carene.h"
@@ -266,38 +265,23 @@ TEST(Serie_Gite, FlottaisonDroiteImpossibleSeulLeFeuZeroResteRouge) {
 }
 
 TEST(Serie_Gite, EchecDansUnePasseRendLesMenus) {
-    // A zero vertical step: the righting moments cannot walk the keel section. The deepest
-    // station (500 on the box 1000 long) past the bow or behind the stern, whose section the
-    // coefficient measures: refused before the walk, in the views' words. The series stops,
-    // says why once, and no heel stands green over its old results.
-    const std::string creux = "Le couple le plus haut dépasse en ";
-    for (const auto &[n, v, message] :
-         {std::tuple<int, double, std::string>{37, 0, "Pas vertical nul ou négatif"},
-          {10, 1100,
-           creux + "avant de la coque : sa position (n° 10) tombe à 100 mm en avant de "
-                   "l'étrave. Reculer le couple le plus haut (n° 10) ou allonger l'avant (n° 1)."},
-          {10, -5,
-           creux + "arrière de la coque : sa position (n° 10) tombe à 5 mm en arrière du "
-                   "tableau arrière. Avancer le couple le plus haut (n° 10)."}}) {
-        SCOPED_TRACE(n);
-        Etat_Projet e = Caisson();
-        for (int k = 0; k < 7; ++k)
-            e.P(Etat_Gite(k)) = 0;
-        e.P(n) = v;
-        Shell_Enregistreur s;
-        test::Affichage_Essai f;
-        Serie_Refusee_Deja_Dite(e, s, f);
-        ASSERT_EQ(s.messages.size(), 1u);
-        EXPECT_EQ(s.messages[0].texte, message);
-        EXPECT_EQ(s.messages[0].style, MB_EXCLAMATION);
-        EXPECT_EQ(s.voyants, Feux({}));
-        for (int k = 0; k < 7; ++k)
-            EXPECT_EQ(e.P(Etat_Gite(k)), 1) << k;
-        EXPECT_EQ(e.P(26), 0);
-        EXPECT_TRUE(s.menus_actifs);
-        EXPECT_FALSE(s.attente_visible);
-        EXPECT_EQ(s.statuts[1], "Pret");
-    }
+    // A zero vertical step: the righting moments cannot walk the keel section. The series
+    // stops, says why once, and no heel stands green over its old moment.
+    Etat_Projet e = Caisson();
+    e.P(37) = 0;
+    Shell_Enregistreur s;
+    test::Affichage_Essai f;
+    Serie_Refusee_Deja_Dite(e, s, f);
+    ASSERT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(s.messages[0].texte, "Pas vertical nul ou négatif");
+    EXPECT_EQ(s.messages[0].style, MB_EXCLAMATION);
+    EXPECT_EQ(s.voyants, Feux({}));
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(e.P(Etat_Gite(k)), 1) << k;
+    EXPECT_EQ(e.P(26), 0);
+    EXPECT_TRUE(s.menus_actifs);
+    EXPECT_FALSE(s.attente_visible);
+    EXPECT_EQ(s.statuts[1], "Pret");
 }
 
 TEST(Serie_Gite, UnePasseRefuseeLaisseRougeCeQuElleNAPasFini) {

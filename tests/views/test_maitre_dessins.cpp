@@ -100,23 +100,19 @@ TEST(Dessins_Maitre, ToutesLesVuesSeDessinent) {
 }
 
 TEST(Dessins_Maitre, UnFrancBordDemesureEstNommeParLesLignesDEau) {
-    // A file holding an upright freeboard of -1e303 puts the waterline that far above the
-    // sheer: the section law overflows on the first waterline, at the stern for the stern's
-    // freeboard, and at the next station (4 mm) for the bow's, 4e300 mm above the sheer there.
-    // The master floats 55 mm under its sheer at both ends.
-    for (const auto &[n, x, ar, av] :
-         {std::tuple{43, "0", "-1e+303", "55"}, std::tuple{49, "4", "55", "-1e+303"}}) {
-        auto e = std::make_unique<Etat_Projet>();
-        auto stocke = std::make_unique<Etat_Projet>();
+    // An upright freeboard of -1e303 (the master's are 55) lifts the waterline past any finite
+    // half-breadth of the section law: at the stern for n° 43, at the next station (4 mm, the
+    // line 4e300 above the sheer) for n° 49.
+    for (auto [n, x, ar, av] : {std::tuple{43, "0", "-1e+303", "55"}, {49, "4", "55", "-1e+303"}}) {
+        auto e = std::make_unique<Etat_Projet>(), stocke = std::make_unique<Etat_Projet>();
         ASSERT_TRUE(Maitre(*e, *stocke));
         e->P(n) = -1e303;
         Shell_Enregistreur s;
-        Canvas_Enregistreur c(338, 211, "Forme Carene");
+        Canvas_Enregistreur c(338, 211);
         EXPECT_EQ(test::Refus_De([&] { Trace_Vue_Dessus(*e, s, c); }),
                   std::string("Ligne d'eau incalculable à X = ") + x +
                       " mm, 0 mm sous la flottaison droite (n° 43 = " + ar +
                       " à l'arrière, n° 49 = " + av +
-                      " à l'avant) : Calcul impossible : "
-                      "puissance non finie");
+                      " à l'avant) : Calcul impossible : puissance non finie");
     }
 }

@@ -116,28 +116,23 @@ TEST(Pas_Refuses, CouplesTropSerres) {
     // step advised is rounded up to a thousandth the walk takes: 201 mm over 2000 steps asks
     // 0.1005, so 0.101 (1990.1 steps), not 0.1 (2010).
     using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
-    const std::string debut = "Le pas horizontal (n° 27) de ";
-    for (const auto &[longueur, pas, message, conseil] :
-         {std::tuple<double, double, std::string, double>{
-              200, 0.05,
-              debut + "0.05 mm est trop petit : il demanderait plus de 2000 pas sur 200 mm. "
-                      "Donner un pas d'au moins 0.1 mm.",
-              0.1},
-          {201, 0.1,
-           debut + "0.1 mm est trop petit : il demanderait plus de 2000 pas sur 201 mm. "
-                   "Donner un pas d'au moins 0.101 mm.",
-           0.101}})
+    for (auto [L, p, p_min, longueur, pas, conseil] :
+         {std::tuple{200.0, 0.05, 0.1, "200", "0.05", "0.1"},
+          std::tuple{201.0, 0.1, 0.101, "201", "0.1", "0.101"}})
         for (Cadrage trace : {Trace_Couples_TB_ET, Trace_Couples_3D}) {
             Etat_Projet e = test::Coque_V();
-            e.P(1) = e.P(9) = longueur - 100; // forward of the widest and deepest stations
+            e.P(1) = e.P(9) = L - 100; // forward of the widest station
             e.P(26) = 5;
             e.P(187) = 0; // floated at 5 degrees already
-            e.P(27) = pas;
+            e.P(27) = p;
             Shell_Enregistreur s;
             Canvas_Enregistreur c(300, 200);
-            EXPECT_EQ(test::Refus_De([&] { trace(e, s, c); }), message);
+            EXPECT_EQ(test::Refus_De([&] { trace(e, s, c); }),
+                      std::string("Le pas horizontal (n° 27) de ") + pas +
+                          " mm est trop petit : il demanderait plus de 2000 pas sur " + longueur +
+                          " mm. Donner un pas d'au moins " + conseil + " mm.");
             EXPECT_EQ(c.effacements, 0);
-            e.P(27) = conseil;
+            e.P(27) = p_min;
             EXPECT_NO_THROW(trace(e, s, c));
         }
 }

@@ -275,17 +275,17 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
     struct Cas {
         int ligne;
         QString texte;
-        std::string raison;
+        const char *raison;
     };
+    const std::string moins = "Valeur " + test::Au_Separateur("-0.45") +
+                              " refusée pour le n° 7 : la table de carène ne peut pas la prendre.";
     // A hull 3500 mm long, a section 300 mm deep, a value whose thousandths overflow, a
     // negative shape exponent at the keel (0 to a negative power) and a half-breadth no
     // float holds: what the table refuses, named.
     for (const Cas &c :
          {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
           Cas{93, QStringLiteral("2e305"), "trop grande"},
-          Cas{6, Texte_Nombre(-0.45),
-              test::Au_Separateur("Valeur -0.45 refusée pour le n° 7 : la table de carène ne "
-                                  "peut pas la prendre.")},
+          Cas{6, Texte_Nombre(-0.45), moins.c_str()},
           Cas{13, QStringLiteral("4e38"), "Valeur 4e+38 refusée pour le n° 14"}}) {
         SCOPED_TRACE(c.raison);
         b.messages.clear();
@@ -294,7 +294,7 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
         Tape(w.Text1_0(), c.texte);
         QTest::mouseClick(w.Command2(), Qt::LeftButton);
         ASSERT_EQ(b.messages.size(), 1u);
-        EXPECT_TRUE(b.messages[0].texte.contains(QString::fromUtf8(c.raison.c_str())))
+        EXPECT_TRUE(b.messages[0].texte.contains(QString::fromUtf8(c.raison)))
             << b.messages[0].texte.toStdString();
         EXPECT_EQ(b.messages[0].style, MB_EXCLAMATION);
         EXPECT_EQ(b.e.P(c.ligne + 1), avant);
