@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/Geometrie_Couple.h"
 #include "model/Numeros.h"
@@ -24,13 +26,25 @@ struct Section {
 
 namespace {
 
+// A section of the table's walk refused at its station X. non_fini: the reason is a value that
+// is not finite, whose record the walk then looks for (Nomme_Causes).
+class Refus_Station : public Erreur_Gabarit {
+public:
+    Refus_Station(const std::string &message, double x, const Erreur_Gabarit &raison)
+        : Erreur_Gabarit(message), X(x),
+          non_fini(dynamic_cast<const Erreur_Non_Finie *>(&raison) != nullptr) {}
+    double X;
+    bool non_fini;
+};
+
 // The refusal of the section at X, naming the station and the values its shape comes from,
 // so the user can find the record that made it.
 [[noreturn]] void Refuse_Section(const Section &s, const Erreur_Gabarit &err) {
-    throw Erreur_Gabarit("Couple incalculable à X = " + Valeur_Message(s.X) + " mm (hauteur " +
-                         Valeur_Message(s.D) + " mm, demi-largeur " + Valeur_Message(s.B) +
-                         " mm, forme a = " + Valeur_Message(s.a) + ", b = " + Valeur_Message(s.b) +
-                         ") : " + err.what());
+    throw Refus_Station("Couple incalculable à X = " + Valeur_Message(s.X) + " mm (hauteur " +
+                            Valeur_Message(s.D) + " mm, demi-largeur " + Valeur_Message(s.B) +
+                            " mm, forme a = " + Valeur_Message(s.a) +
+                            ", b = " + Valeur_Message(s.b) + ") : " + err.what(),
+                        s.X, err);
 }
 
 } // namespace
@@ -64,8 +78,8 @@ int Sections_Table(Etat_Projet &e, Section (&sections)[Table_Carene::NB_STATIONS
         try {
             Calcul_Couple(e);
         } catch (const Erreur_Gabarit &err) {
-            throw Erreur_Gabarit("Couple incalculable à X = " + Nombre_Message(X) +
-                                 " mm : " + err.what());
+            throw Refus_Station(
+                "Couple incalculable à X = " + Nombre_Message(X) + " mm : " + err.what(), X, err);
         }
         const double D = e.Hauteur_Couple;
         if (D < 0)
@@ -201,6 +215,94 @@ double Passes_Table(const Section *sections, int nb, double L, Table_Carene *t) 
     return Fix(Divise(2 * S, L / 10 + 1) * L) / 1000;
 }
 
+// The largest magnitude record n of the hull's form takes on a hull the table holds, as the
+// walk measures it: a length, breadth, height or station within the longest hull; an exponent
+// or shape coefficient under which a power of such a length stays finite.
+double Echelle_Forme(int n) {
+    static const double exposant =
+        std::floor(std::log(std::numeric_limits<double>::max()) / std::log(LONGUEUR_MAX_TABLE));
+    for (int mm : {LONGUEUR_AV, LONGUEUR_AR, DEMI_LARGEUR_MAX, HAUTEUR_MAX, LONGUEUR_AV_HAUT,
+                   POSITION_COUPLE_HAUT, DEMI_LARGEUR_TA, HAUTEUR_TA, HAUTEUR_ETRAVE, REPORT_TA,
+                   LONGUEUR_ETRAVE})
+        if (n == mm)
+            return LONGUEUR_MAX_TABLE;
+    return exposant;
+}
+
+// True when the table's section at X meets a value that is not finite: the walk's own steps,
+// the section and then its columns, at that station alone.
+bool Station_Non_Finie(Etat_Projet &e, double X) {
+    e.X_Couple = X;
+    e.Gite_Couple = 0;
+    try {
+        Calcul_Couple(e);
+        const double D = e.Hauteur_Couple;
+        if (!(D >= 0 && D < HAUTEUR_MAX_TABLE))
+            return false;
+        Colonnes_Section c;
+        Colonnes({X, D, e.Demi_Largeur_Couple, e.Exp_Forme_A, e.Exp_Forme_B, e.Franc_Bord}, c);
+    } catch (const Erreur_Non_Finie &) {
+        return true;
+    } catch (const Erreur_Gabarit &) {
+    }
+    return false;
+}
+
+// The records of the hull's form whose runaway value makes the section at X meet a value that
+// is not finite: each one out of scale (Echelle_Forme) that, brought back within it, lets the
+// station through; when none does alone, all of them together. Named with their values as a
+// file holds them, " (valeur 1e+303 du n° 5)"; "" when there is none to name. The record is
+// left as it was.
+std::string Valeurs_En_Cause(Etat_Projet &e, double X) {
+    const Record garde = e.Tab_Param;
+    std::vector<int> hors;
+    for (int n : Numeros_Forme_Carene())
+        if (!(std::fabs(e.P(n)) <= Echelle_Forme(n)))
+            hors.push_back(n);
+    const auto ramene = [&e](int n) {
+        e.P(n) = std::fmax(-Echelle_Forme(n), std::fmin(e.P(n), Echelle_Forme(n)));
+    };
+    std::vector<int> causes;
+    for (int n : hors) {
+        ramene(n);
+        if (!Station_Non_Finie(e, X))
+            causes.push_back(n);
+        e.Tab_Param = garde;
+    }
+    if (causes.empty() && hors.size() > 1) {
+        for (int n : hors)
+            ramene(n);
+        if (!Station_Non_Finie(e, X))
+            causes = hors;
+        e.Tab_Param = garde;
+    }
+    if (causes.empty())
+        return "";
+    std::string texte = causes.size() > 1 ? " (valeurs " : " (valeur ";
+    for (std::size_t i = 0; i < causes.size(); ++i)
+        texte += (i == 0                   ? ""
+                  : i + 1 == causes.size() ? " et "
+                                           : ", ") +
+                 Valeur_Message(garde[static_cast<std::size_t>(causes[i])]) + " du n° " +
+                 std::to_string(causes[i]);
+    return texte + ")";
+}
+
+// Runs one of the table's walks over e; a section refused on a value that is not finite is
+// refused again naming the records that led there, when they can be found.
+template <class Marche> void Nomme_Causes(Etat_Projet &e, Marche marche) {
+    try {
+        marche();
+    } catch (const Refus_Station &r) {
+        if (!r.non_fini)
+            throw;
+        const std::string causes = Valeurs_En_Cause(e, r.X);
+        if (causes.empty())
+            throw;
+        throw Erreur_Gabarit(r.what() + causes);
+    }
+}
+
 } // namespace
 
 void Verifie_Carene_Table(Etat_Projet &e) {
@@ -211,8 +313,10 @@ void Verifie_Carene_Table(Etat_Projet &e) {
     };
     Section sections[Table_Carene::NB_STATIONS];
     try {
-        const int nb = Sections_Table(e, sections);
-        Passes_Table(sections, nb, e.L(), nullptr);
+        Nomme_Causes(e, [&] {
+            const int nb = Sections_Table(e, sections);
+            Passes_Table(sections, nb, e.L(), nullptr);
+        });
     } catch (...) {
         remet();
         throw;
@@ -236,24 +340,26 @@ bool Table_Du_Bateau(const Etat_Projet &e) {
 
 void Calcul_Tab(Etat_Projet &e) {
     Section sections[Table_Carene::NB_STATIONS];
-    const int nb = Sections_Table(e, sections);
-    Table_Carene &t = e.Tab_Carene;
-    t.Vide();
-    try {
-        const double surface = Passes_Table(sections, nb, e.L(), &t);
-        // A result, kept only beside the upright light that stands for this waterline.
-        if (e.P(Etat_Gite(0)) != 1)
-            e.P(Surface_Mouillee_Gite(0)) = surface;
-        double profondeurs[Table_Carene::NB_STATIONS];
-        for (int i = 0; i < nb; ++i)
-            profondeurs[i] = sections[i].D;
-        t.Fixe_Sections(e.L(), nb, profondeurs);
-        t.Fixe_Forme(Forme_Carene(e));
-    } catch (...) {
-        // No half-built table survives a failed sample.
+    Nomme_Causes(e, [&] {
+        const int nb = Sections_Table(e, sections);
+        Table_Carene &t = e.Tab_Carene;
         t.Vide();
-        throw;
-    }
+        try {
+            const double surface = Passes_Table(sections, nb, e.L(), &t);
+            // A result, kept only beside the upright light that stands for this waterline.
+            if (e.P(Etat_Gite(0)) != 1)
+                e.P(Surface_Mouillee_Gite(0)) = surface;
+            double profondeurs[Table_Carene::NB_STATIONS];
+            for (int i = 0; i < nb; ++i)
+                profondeurs[i] = sections[i].D;
+            t.Fixe_Sections(e.L(), nb, profondeurs);
+            t.Fixe_Forme(Forme_Carene(e));
+        } catch (...) {
+            // No half-built table survives a failed sample.
+            t.Vide();
+            throw;
+        }
+    });
 }
 
 double Perimetres_Flottaison(Etat_Projet &e) {

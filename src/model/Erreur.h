@@ -28,8 +28,16 @@ public:
     using Erreur_Gabarit::Erreur_Gabarit;
 };
 
+// A value a computation cannot go on with: infinite or not a number. Its own type, so that a
+// walk that meets one can look for the record that led there and name it.
+class Erreur_Non_Finie : public Erreur_Gabarit {
+public:
+    using Erreur_Gabarit::Erreur_Gabarit;
+};
+
 // The refusals below are out of line and cold: the checked helpers sit on the hull walks'
 // hot paths, where only the test itself should cost anything.
+// Throws Erreur_Non_Finie: "quoi non fini" or "non finie", as the noun's gender asks.
 [[noreturn]] void Refuse_Non_Fini(const char *quoi);
 [[noreturn]] void Refuse_Division_Zero();
 [[noreturn]] void Refuse_Puissance_Negatif();
@@ -56,14 +64,16 @@ inline double Puissance(double base, double exposant) {
         Refuse_Puissance_Zero();
     return Fini(std::pow(base, exposant), "puissance");
 }
-// A number as our messages show it: plain digits, a point and at most three decimals, never
-// an exponent ("100001000", not "1.00001e+08").
+// A number as our messages show it: plain digits, the user's decimal separator and at most
+// three decimals, never an exponent ("100001000", not "1.00001e+08"; "2,4" under a French
+// locale, as the user types it). The separator is the C library's, which the windows set
+// from the user's environment at start; a program that never sets it writes a point.
 std::string Nombre_Message(double v);
 // A value a refusal names: as Nombre_Message, or the exponent form for one too large to read
 // digit by digit (1e+300).
 std::string Valeur_Message(double v);
 // Throws unless v can go to the record and to a file: finite, and finite once written as
-// whole thousandths (v x 1000); returns v.
+// whole thousandths (v x 1000); returns v. The message agrees with quoi as Refuse_Non_Fini's.
 double Stockable(double v, const char *quoi = "valeur");
 
 // Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.

@@ -11,6 +11,7 @@
 #include "model/Voyants.h"
 #include "shell/Chaine_Nombre.h"
 #include "stability/Coef_Prismatique.h"
+#include "views/Trace_Commun.h"
 
 namespace gabarit {
 
@@ -125,6 +126,8 @@ void Calcul_Gite_Serie(Etat_Projet &e, Interface_Shell &shell, Fenetres_Serie &f
     try {
         Garde_Serie garde(e, shell);
         Invalide_Calculs(e, shell);
+        // The deepest section is measured below: off the hull, it is told as the views tell it.
+        vues::Verifie_Couple_Haut(e);
         // Every walk of the series comes back to the same sections at every heel: their
         // levels' half-breadths are computed once.
         Memoire_Niveaux largeurs;

@@ -157,6 +157,21 @@ private:
 struct Station_Flotte {
     double tirant, hauteur, demi_largeur, a, b;
 };
+
+// The half-breadth of the waterline z mm under the upright waterline at station x. A waterline
+// far above the sheer (a runaway freeboard in a file) takes the section law beyond any finite
+// value: the refusal names the upright freeboards it comes from.
+double Demi_Largeur_Ligne(const Etat_Projet &e, const Station_Flotte &st, double x, double z) {
+    try {
+        return Demi_Largeur_Niveau(st.tirant - z, st.hauteur, st.demi_largeur, st.a, st.b);
+    } catch (const Erreur_Non_Finie &err) {
+        throw Erreur_Gabarit(
+            "Ligne d'eau incalculable à X = " + Valeur_Message(x) + " mm, " + Valeur_Message(z) +
+            " mm sous la flottaison droite (" + Numero(Franc_Bord_AR(0)) + " = " +
+            Valeur_Message(e.P(Franc_Bord_AR(0))) + " à l'arrière, " + Numero(Franc_Bord_AV(0)) +
+            " = " + Valeur_Message(e.P(Franc_Bord_AV(0))) + " à l'avant) : " + err.what());
+    }
+}
 } // namespace
 
 // Waterlines of the plan view, one side only: levels every fifth of the draught at the
@@ -199,8 +214,7 @@ void Trace_Ligne_Flotte(Etat_Projet &e, Interface_Shell &, Canvas &c) {
                 const Station_Flotte &st = stations[i];
                 if (!(z < st.tirant))
                     continue;
-                const double y =
-                    Demi_Largeur_Niveau(st.tirant - z, st.hauteur, st.demi_largeur, st.a, st.b);
+                const double y = Demi_Largeur_Ligne(e, st, x, z);
                 if (a_point)
                     c.Segment(Vx(e, x_prec), e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * y_prec, Vx(e, x),
                               e.P(ORIGINE_Y) - e.P(ECHELLE_VUE) * y, NOIR);

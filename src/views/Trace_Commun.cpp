@@ -82,12 +82,18 @@ void Verifie_Sur_Coque(const Etat_Projet &e, double x, const std::string &sujet,
 // Off the hull the laws do not hold: behind the stern the inclined transom's cut falls below
 // the keel (a fractional power of a negative number), past the bow with no forward length the
 // half-breadth divides by zero.
-void Verifie_Stations_Coque(const Etat_Projet &e) {
-    Verifie_Longueur(e);
+void Verifie_Couple_Haut(const Etat_Projet &e) {
+    if (!(e.L() > 0))
+        return;
     const std::string creux = "le couple le plus haut (" + Numero(POSITION_COUPLE_HAUT) + ")";
     Verifie_Sur_Coque(e, e.P(POSITION_COUPLE_HAUT), "Le couple le plus haut",
                       "sa position (" + Numero(POSITION_COUPLE_HAUT) + ")", "Avancer " + creux,
                       "Reculer " + creux + " ou allonger l'avant (" + Numero(LONGUEUR_AV) + ")");
+}
+
+void Verifie_Stations_Coque(const Etat_Projet &e) {
+    Verifie_Longueur(e);
+    Verifie_Couple_Haut(e);
     const std::string tableau = "Raccourcir le tableau incliné (" + Numero(REPORT_TA) + ")";
     Verifie_Sur_Coque(e, e.P(REPORT_TA), "Le tableau arrière incliné",
                       "son haut (" + Numero(REPORT_TA) + ")", tableau, tableau);

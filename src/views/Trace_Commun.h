@@ -74,6 +74,9 @@ void Verifie_Sur_Coque(const Etat_Projet &e, double x, const std::string &sujet,
 // (POSITION_COUPLE_HAUT), the top of the inclined transom (REPORT_TA) and the foot of the raked
 // stem (LONGUEUR_ETRAVE back from the bow). Refused before anything is drawn or stored.
 void Verifie_Stations_Coque(const Etat_Projet &e);
+// The deepest section alone, in the same words: the heel series measures it too (the scale of
+// the prismatic coefficient). A hull of no length is left to the caller's own refusal.
+void Verifie_Couple_Haut(const Etat_Projet &e);
 
 // Plain general-format number text, up to 15 significant digits.
 std::string Texte_General(double v);

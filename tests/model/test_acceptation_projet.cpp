@@ -11,6 +11,7 @@
 #include "model/Carene.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
+#include "support/Traits_Essai.h"
 
 using namespace gabarit;
 
@@ -30,7 +31,9 @@ bool Contient(const std::string &texte, const std::string &mot) {
     return texte.find(mot) != std::string::npos;
 }
 
-// One slip of a sign or of the exponent, on a hull the table holds.
+// One slip of a sign or of the exponent, on a hull the table holds. A runaway value is named
+// when it makes a figure non-finite: 1e303 times its law's power at the stern, a length to the
+// power 120, -1e8 in the bow's shape blend.
 struct Faute {
     int n;
     double v;
@@ -43,6 +46,10 @@ const Faute FAUTES[] = {
     {108, -2, "-2", "demi-largeur trop grande pour la table"},
     {5, 1e300, "1e+300", "demi-largeur"},
     {14, 1e300, "1e+300", "demi-largeur"},
+    {5, 1e303, "1e+303",
+     "X = 0 mm : Calcul impossible : quotient non fini (valeur 1e+303 du n° 5)"},
+    {4, 120, "120", "X = 0 mm : Calcul impossible : puissance non finie (valeur 120 du n° 4)"},
+    {19, -1e8, "-100000000", " non finie (valeur -100000000 du n° 19)"},
 };
 
 } // namespace
@@ -58,6 +65,11 @@ TEST(Acceptation_Projet, LEditeurRefuseCeQueLaTableRefuseEnNommantLaValeur) {
         faux->P(f.n) = f.v;
         const std::string table = Refus_Calcul_Tab(*faux);
         ASSERT_TRUE(Contient(table, f.raison)) << table;
+        const std::string chemin = test::Dossier_Temporaire() + "/table.cot";
+        Ecrit_Fichier_Projet(chemin, *faux);
+        if (f.n != 108) // the open refuses what the table refuses, in its words
+            EXPECT_EQ(test::Refus_De([&] { Lit_Projet_Accepte(chemin, Projet_Courant(*faux)); }),
+                      "Projet refusé : " + chemin + "\n" + table);
 
         const std::string refus = Refus_Valeur_Projet(*maitre, f.n, f.v);
         if (f.n == 108) { // a shape index is first held to its range
@@ -73,6 +85,13 @@ TEST(Acceptation_Projet, LEditeurRefuseCeQueLaTableRefuseEnNommantLaValeur) {
     // The same records with sound values are taken.
     for (auto [n, v] : {std::pair{7, 0.45}, {19, 0.9}, {108, 2.0}, {5, 60.0}, {14, 40.0}})
         EXPECT_EQ(Refus_Valeur_Projet(*maitre, n, v), "") << n;
+    // Brought back alone, either still overflows the stern's half-breadth (480^120, or 1e303 x
+    // 480^93); together they do not.
+    maitre->P(4) = 120;
+    maitre->P(5) = 1e303;
+    EXPECT_EQ(test::Refus_De([&] { Verifie_Carene_Table(*maitre); }),
+              "Couple incalculable à X = 0 mm : Calcul impossible : puissance non finie (valeurs "
+              "120 du n° 4 et 1e+303 du n° 5)");
 }
 
 TEST(Acceptation_Projet, LaVerificationEstLaTableSansRienToucher) {

@@ -229,7 +229,7 @@ TEST(Calcul_Couple, CalculsImpossiblesRefuses) {
             Calcul_Couple(e);
             ADD_FAILURE() << e.Demi_Largeur_Pont;
         } catch (const Erreur_Gabarit &err) {
-            EXPECT_STREQ(err.what(), "Calcul impossible : quotient non finie");
+            EXPECT_STREQ(err.what(), "Calcul impossible : quotient non fini");
         }
     }
 }

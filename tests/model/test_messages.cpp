@@ -27,11 +27,14 @@ TEST(Messages, NombresSimples) {
     EXPECT_EQ(Nombre_Message(-0.0001), "0");
     EXPECT_EQ(Nombre_Message(1e20), "100000000000000000000");
     EXPECT_EQ(Nombre_Message(7.5), "7.5");
-    // A French user's locale (a decimal comma for printf) changes nothing.
+    EXPECT_EQ(Valeur_Message(-4.52612e298), "-4.52612e+298");
+    // A French user's locale, which the windows give the C library: the comma he types.
     const std::string avant = std::setlocale(LC_NUMERIC, nullptr);
     if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
         EXPECT_EQ(Nombre_Message(45), "45");
-        EXPECT_EQ(Nombre_Message(2000.5), "2000.5");
+        EXPECT_EQ(Nombre_Message(2000.5), "2000,5");
+        EXPECT_EQ(Nombre_Message(-0.0025), "-0,003");
+        EXPECT_EQ(Valeur_Message(-4.52612e298), "-4,52612e+298");
     }
     std::setlocale(LC_NUMERIC, avant.c_str());
 }

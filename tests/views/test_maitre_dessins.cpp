@@ -3,11 +3,13 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
 
-#include "model/Flottaison.h"
 #include "interfaces/Shell_Enregistreur.h"
+#include "model/Flottaison.h"
 #include "support/Chemins_Test.h"
 #include "support/Maitre.h"
+#include "support/Traits_Essai.h"
 #include "views/Dessins.h"
 
 using namespace gabarit;
@@ -94,5 +96,23 @@ TEST(Dessins_Maitre, ToutesLesVuesSeDessinent) {
             references += t.couleur == RGB(0, 255, 0);
         EXPECT_EQ(references, k.couples) << k.cle;
         Tous_Finis(c);
+    }
+}
+
+TEST(Dessins_Maitre, UnFrancBordDemesureEstNommeParLesLignesDEau) {
+    // An upright freeboard of -1e303 (the master's are 55) lifts the waterline past any finite
+    // half-breadth of the section law: at the stern for n° 43, at the next station (4 mm, the
+    // line 4e300 above the sheer) for n° 49.
+    for (auto [n, x, ar, av] : {std::tuple{43, "0", "-1e+303", "55"}, {49, "4", "55", "-1e+303"}}) {
+        auto e = std::make_unique<Etat_Projet>(), stocke = std::make_unique<Etat_Projet>();
+        ASSERT_TRUE(Maitre(*e, *stocke));
+        e->P(n) = -1e303;
+        Shell_Enregistreur s;
+        Canvas_Enregistreur c(338, 211);
+        EXPECT_EQ(test::Refus_De([&] { Trace_Vue_Dessus(*e, s, c); }),
+                  std::string("Ligne d'eau incalculable à X = ") + x +
+                      " mm, 0 mm sous la flottaison droite (n° 43 = " + ar +
+                      " à l'arrière, n° 49 = " + av +
+                      " à l'avant) : Calcul impossible : puissance non finie");
     }
 }

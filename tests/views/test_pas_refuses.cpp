@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "support/Coques_Essai.h"
@@ -111,22 +112,29 @@ TEST(Pas_Refuses, PasVerticalMinusculeRefuse) {
 
 TEST(Pas_Refuses, CouplesTropSerres) {
     // The sections are counted against one per millimetre of the longest hull the table
-    // holds: this 200 mm hull takes 2000 sections at 0.1 mm, not 4000 at 0.05 mm.
+    // holds: this 200 mm hull takes 2000 sections at 0.1 mm, not 4000 at 0.05 mm. The least
+    // step advised is rounded up to a thousandth the walk takes: 201 mm over 2000 steps asks
+    // 0.1005, so 0.101 (1990.1 steps), not 0.1 (2010).
     using Cadrage = void (*)(Etat_Projet &, Interface_Shell &, Canvas &);
-    for (Cadrage trace : {Trace_Couples_TB_ET, Trace_Couples_3D}) {
-        Etat_Projet e = test::Coque_V();
-        e.P(26) = 5;
-        e.P(187) = 0; // floated at 5 degrees already
-        e.P(27) = 0.05;
-        Shell_Enregistreur s;
-        Canvas_Enregistreur c(300, 200);
-        EXPECT_EQ(test::Refus_De([&] { trace(e, s, c); }),
-                  "Le pas horizontal (n° 27) de 0.05 mm est trop petit : il demanderait plus "
-                  "de 2000 pas sur 200 mm. Donner un pas d'au moins 0.1 mm.");
-        EXPECT_EQ(c.effacements, 0);
-        e.P(27) = 0.1;
-        EXPECT_NO_THROW(trace(e, s, c));
-    }
+    for (auto [L, p, p_min, longueur, pas, conseil] :
+         {std::tuple{200.0, 0.05, 0.1, "200", "0.05", "0.1"},
+          std::tuple{201.0, 0.1, 0.101, "201", "0.1", "0.101"}})
+        for (Cadrage trace : {Trace_Couples_TB_ET, Trace_Couples_3D}) {
+            Etat_Projet e = test::Coque_V();
+            e.P(1) = e.P(9) = L - 100; // forward of the widest station
+            e.P(26) = 5;
+            e.P(187) = 0; // floated at 5 degrees already
+            e.P(27) = p;
+            Shell_Enregistreur s;
+            Canvas_Enregistreur c(300, 200);
+            EXPECT_EQ(test::Refus_De([&] { trace(e, s, c); }),
+                      std::string("Le pas horizontal (n° 27) de ") + pas +
+                          " mm est trop petit : il demanderait plus de 2000 pas sur " + longueur +
+                          " mm. Donner un pas d'au moins " + conseil + " mm.");
+            EXPECT_EQ(c.effacements, 0);
+            e.P(27) = p_min;
+            EXPECT_NO_THROW(trace(e, s, c));
+        }
 }
 
 TEST(Pas_Refuses, LignesDEauSousUnTirantDEauMinuscule) {

@@ -281,14 +281,15 @@ TEST(Menu_VarList, ValeurQueLaTableOuLeFichierNeTiennentPasRefusee) {
         QString texte;
         const char *raison;
     };
+    const std::string moins = "Valeur " + test::Au_Separateur("-0.45") +
+                              " refusée pour le n° 7 : la table de carène ne peut pas la prendre.";
     // A hull 3500 mm long, a section 300 mm deep, a value whose thousandths overflow, a
     // negative shape exponent at the keel (0 to a negative power) and a half-breadth no
     // float holds: what the table refuses, named.
     for (const Cas &c :
          {Cas{0, QStringLiteral("2500"), "trop longue"}, Cas{5, QStringLiteral("300"), "trop haut"},
           Cas{93, QStringLiteral("2e305"), "trop grande"},
-          Cas{6, Texte_Nombre(-0.45),
-              "Valeur -0.45 refusée pour le n° 7 : la table de carène ne peut pas la prendre."},
+          Cas{6, Texte_Nombre(-0.45), moins.c_str()},
           Cas{13, QStringLiteral("4e38"), "Valeur 4e+38 refusée pour le n° 14"}}) {
         SCOPED_TRACE(c.raison);
         b.messages.clear();
@@ -345,6 +346,9 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
     // Every profile number is a row 0 to 39 of the NACA table.
     const std::string profil = "Profil NACA 45 refusé pour le n° 18 : le numéro de profil NACA "
                                "doit être compris entre 0 et 39 (45 demandé).";
+    // Its number as the user typed it, with the decimal comma.
+    const std::string profil_fr = "Profil NACA 2,4 refusé pour le n° 18 : le numéro de profil "
+                                  "NACA doit être un nombre entier de 0 à 39 (2,4 demandé).";
     // A value worked out from others is told as such; the one shown, typed again, is taken.
     const std::string hauteur =
         "La hauteur du bulbe (n° 166) se calcule à partir des profils NACA du bulbe (n° 159 et "
@@ -357,8 +361,9 @@ TEST(Menu_VarList, RefusDitUneFoisEnNommantLaValeur) {
           Cas{false, 94, "2e305", grande.c_str()}, Cas{false, 94, "1.5", ""},
           Cas{true, 94, "nan", nan.c_str()}, Cas{true, 94, "1.5", point.c_str()},
           Cas{true, 5, "-50", negative.c_str()}, Cas{true, 94, "1,5", ""},
-          Cas{false, 18, "45", profil.c_str()}, Cas{true, 166, "40", hauteur.c_str()},
-          Cas{true, 42, "1,5", ""}, Cas{false, 43, "99", franc_bord.c_str()}}) {
+          Cas{false, 18, "45", profil.c_str()}, Cas{true, 18, "2,4", profil_fr.c_str()},
+          Cas{true, 166, "40", hauteur.c_str()}, Cas{true, 42, "1,5", ""},
+          Cas{false, 43, "99", franc_bord.c_str()}}) {
         SCOPED_TRACE(std::string(c.francais ? "fr " : "C ") + c.texte);
         test::Locale_Essai locale(c.francais ? test::Francais() : QLocale::c());
         Banc b;

@@ -172,7 +172,7 @@ TEST(Comp_Bulbe, DimensionEtVolumeNonFinisDitsALUtilisateur) {
     w.SSTab1()->setCurrentIndex(2);
     Clique(w.Command7());
     ASSERT_EQ(b.shell.messages.size(), 2u);
-    EXPECT_EQ(b.shell.messages[1].texte, "Calcul impossible : volume du bulbe non finie");
+    EXPECT_EQ(b.shell.messages[1].texte, "Calcul impossible : volume du bulbe non fini");
     EXPECT_EQ(w.Label2_1()->text(), "- - - - - - - - - ");
 }
 

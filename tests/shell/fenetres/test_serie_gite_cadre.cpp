@@ -102,13 +102,16 @@ TEST_F(Serie_Cadre, ToucheCalculGiteToutVertAuRepos) {
 }
 
 TEST_F(Serie_Cadre, SerieArreteeDitPourquoiEtLaisseLesFeuxRouges) {
-    // The deepest station typed ten times too far, beyond the bow: every heel floats, then
-    // a later walk refuses the sections that law gives.
+    // The deepest station typed ten times too far, 4200 mm beyond the bow of this 1000 mm
+    // hull: refused before any heel floats, as the views refuse it.
     e.P(10) = 5200;
     cadre->show();
     Clique_Touche("Calcul_Gite");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].texte.toStdString(), "Pas vertical trop petit");
+    EXPECT_EQ(messages[0].texte.toStdString(),
+              "Le couple le plus haut dépasse en avant de la coque : sa position (n° 10) tombe à "
+              "4200 mm en avant de l'étrave. Reculer le couple le plus haut (n° 10) ou allonger "
+              "l'avant (n° 1).");
     for (int k = 0; k < 7; ++k) {
         EXPECT_EQ(e.P(186 + k), 1) << k;
         EXPECT_EQ(Couleur_Voyant(k), COULEUR_ROUGE) << k;
