@@ -50,8 +50,9 @@ inline constexpr int INDICE_FORME_MAX = 11;
 std::string Refus_Indice_Forme(int n, double v);
 
 // Why a comment cannot be kept for record n: it holds a character a record of the project file
-// cannot hold (Caractere_Hors_Commentaire: a comma, a double quote, a line break, a tab, one
-// Windows-1252 has no byte for); the message names the first one. "" when it can. The comment
+// cannot hold (Caractere_Hors_Commentaire: a comma, a double quote, a line break, a tab, a
+// control character, U+0080 to U+009F among them, one Windows-1252 has no byte for); the
+// message names the first one. "" when it can. The comment
 // is refused, never changed: the user decides what stands in its place.
 std::string Refus_Commentaire(int n, const std::string &texte);
 

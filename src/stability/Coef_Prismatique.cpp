@@ -2,6 +2,7 @@
 
 #include "model/Integration_Gite.h"
 #include "model/Numeros.h"
+#include "views/Trace_Commun.h"
 
 namespace gabarit {
 
@@ -36,6 +37,8 @@ double Calcul_Coef_Pris(Etat_Projet &e, Interface_Shell &shell, Canvas *picture,
     const double L = e.L();
     if (!(L > 0))
         throw Erreur_Gabarit("Coefficient prismatique : longueur de coque nulle");
+    // A deepest section off the hull is told as such, not as the walk's step it would break.
+    vues::Verifie_Couple_Haut(e);
 
     // The heel is taken once: an event that changes ANGLE_GITE while the walk lets events run
     // cannot move the sections or the stored result to another heel.

@@ -228,7 +228,7 @@ std::optional<double> Calcul_Redressement(Etat_Projet &e, Affichage_Stabilite &a
         affichage.Montre_Moment(std::nullopt);
         return std::nullopt;
     }
-    const double Yb = Fini(((s.W2 / 2) * s.A2 + (s.W1 / 2) * s.A1) / (s.A2 + s.A1), "Yb");
+    const double Yb = Fini(((s.W2 / 2) * s.A2 + (s.W1 / 2) * s.A1) / (s.A2 + s.A1), "position latérale du centre de carène");
     r.Marque(c, Yb, MAGENTA);
 
     Calcul_Couple(e);

@@ -4,6 +4,7 @@
 
 #include "interfaces/Shell_Enregistreur.h"
 #include "stability/Coef_Prismatique.h"
+#include "support/Traits_Essai.h"
 #include "support/Coques_Essai.h"
 
 using namespace gabarit;
@@ -142,11 +143,18 @@ TEST(Coef_Prismatique, ReglagesPretesRendusMemeEnEchec) {
         EXPECT_EQ(e.P(37), 2);
         EXPECT_EQ(e.P(231), 10);
     }
-    // A hull of no length walks nowhere.
+    // A hull of no length walks nowhere, and a deepest section past the bow is told as such.
     {
         Etat_Projet e;
         Shell_Enregistreur s;
         EXPECT_THROW(Calcul_Coef_Pris(e, s, nullptr, false, Prisme(100)), Erreur_Gabarit);
+        e = Coque(800);
+        e.P(10) = 5000;
+        EXPECT_EQ(test::Refus_De([&] { Calcul_Coef_Pris(e, s, nullptr, false, Prisme(100)); })
+                      .rfind("Le couple le plus haut dépasse en avant de la coque : sa position "
+                             "(n° 10)",
+                             0),
+                  0u);
     }
 }
 
