@@ -1,7 +1,6 @@
 #include "views/Trace_Commun.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "model/Geometrie_Couple.h"
 
@@ -102,12 +101,6 @@ void Verifie_Stations_Coque(const Etat_Projet &e) {
     Verifie_Sur_Coque(e, e.L() - e.P(LONGUEUR_ETRAVE), "L'étrave inclinée",
                       "son pied (longueur de coque moins " + Numero(LONGUEUR_ETRAVE) + ")", etrave,
                       etrave);
-}
-
-std::string Texte_General(double v) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%.15g", v == 0 ? 0.0 : v); // no "-0"
-    return texte;
 }
 
 } // namespace gabarit::vues

@@ -78,7 +78,4 @@ void Verifie_Stations_Coque(const Etat_Projet &e);
 // the prismatic coefficient). A hull of no length is left to the caller's own refusal.
 void Verifie_Couple_Haut(const Etat_Projet &e);
 
-// Plain general-format number text, up to 15 significant digits.
-std::string Texte_General(double v);
-
 } // namespace gabarit::vues
