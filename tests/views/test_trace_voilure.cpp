@@ -59,13 +59,9 @@ TEST(Trace_Voilure, GrandVoileTriangulaireEtSurfaces) {
     Compare(c.traits[23], {16, 150, 20, 150, ROUGE}, 1e-9);
     Compare(c.traits[24], {18, 148, 18, 152, ROUGE}, 1e-9);
     EXPECT_EQ(e.X_Couple, 40); // left at the head line's return
-}
 
-TEST(Trace_Voilure, LargeursTronquees) {
-    Etat_Projet e = Grand_Greement(1);
-    e.P(87) = 2; // widths 400 (1 - (h/800)^2): 93.75, 175, 243.75, 300, 343.75, ...
-    Shell_Enregistreur s;
-    Canvas_Enregistreur c(300, 200);
+    // The list cuts each width to a tenth: 400 (1 - (h/800)^2) gives 93.75, 175, ...
+    e.P(87) = 2;
     Trace_Voilure(e, s, c);
     EXPECT_EQ(e.Liste_Voile[1], (Etat_Projet::Ligne_Voile{700, 93.7}));
     EXPECT_EQ(e.Liste_Voile[2], (Etat_Projet::Ligne_Voile{600, 175}));
