@@ -72,9 +72,9 @@ void Refuse_Non_Fini(const char *quoi) {
 
 double Stockable(double v, const char *quoi) {
     if (!std::isfinite(v) || !std::isfinite(v * 1000))
-        throw Erreur_Gabarit(std::string("Calcul impossible : ") + quoi +
-                             (Masculin(quoi) ? " non fini ou trop grand pour le fichier"
-                                             : " non finie ou trop grande pour le fichier"));
+        throw Erreur_Non_Finie(std::string("Calcul impossible : ") + quoi +
+                               (Masculin(quoi) ? " non fini ou trop grand pour le fichier"
+                                               : " non finie ou trop grande pour le fichier"));
     return v;
 }
 

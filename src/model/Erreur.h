@@ -72,8 +72,9 @@ std::string Nombre_Message(double v);
 // A value a refusal names: as Nombre_Message, or the exponent form for one too large to read
 // digit by digit (1e+300).
 std::string Valeur_Message(double v);
-// Throws unless v can go to the record and to a file: finite, and finite once written as
-// whole thousandths (v x 1000); returns v. The message agrees with quoi as Refuse_Non_Fini's.
+// Throws (Erreur_Non_Finie) unless v can go to the record and to a file: finite, and finite once
+// written as whole thousandths (v x 1000); returns v. The message agrees with quoi as
+// Refuse_Non_Fini's.
 double Stockable(double v, const char *quoi = "valeur");
 
 // Int(x): the greatest whole number not above x. Fix(x): x truncated toward zero.

@@ -38,6 +38,15 @@ Facteurs Facteurs_Type(Type_Carene t) {
 }
 } // namespace
 
+namespace {
+// Every value of the project, working settings aside, to the thousandth a file keeps.
+void Coupe_Aux_Milliemes(Etat_Projet &e) {
+    for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
+        if (!Valeur_De_Travail(n))
+            e.P(n) = Valeur_Fichier(e.P(n));
+}
+} // namespace
+
 double Arrondi_Dizaine(double x) { return Fix(x / 10) * 10; }
 
 Type_Carene Type_Impose(double longueur, Type_Carene choisi) {
@@ -127,9 +136,7 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         res.longueur = L;
         Derive_Valeurs_Assistant(*nouveau, L, res.type);
         // The new boat is built from what its file will give back: saved, it reopens as it is.
-        for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
-            if (!Valeur_De_Travail(n))
-                nouveau->P(n) = Valeur_Fichier(nouveau->P(n));
+        Coupe_Aux_Milliemes(*nouveau);
         nouveau->Nom_Projet = NOM_NOUVEAU_PROJET;
         // Only the upright result will be computed here.
         for (int k = 1; k < NB_GITES; ++k)
@@ -144,10 +151,8 @@ Resultat_Assistant Cree_Nouveau_Projet(Etat_Projet &e, Interface_Shell &shell, d
         // Its upright light stands for its own moment and coefficient too.
         if (nouveau->P(Etat_Gite(0)) == 0 && !Complete_Gite(*nouveau, 0, true, true))
             Affiche_Voyants(*nouveau, shell);
-        // Every value as its file will give it back: saved, it reopens as it is.
-        for (int n = 1; n <= NB_VALEURS_PROJET; ++n)
-            if (!Valeur_De_Travail(n))
-                nouveau->P(n) = Valeur_Fichier(nouveau->P(n));
+        // Its results too, as its file will give them back.
+        Coupe_Aux_Milliemes(*nouveau);
         // Taken whole, its derived values worked out; made in memory, no file holds it yet.
         ++nouveau->Projets_Pris;
         Marque_Non_Enregistre(*nouveau);

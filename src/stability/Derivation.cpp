@@ -17,7 +17,7 @@ namespace gabarit {
 
 namespace {
 
-// A step of the derivation that met a figure it could not work out ("Calcul impossible :
+// A step of the derivation that met a figure that is not finite ("Calcul impossible :
 // position du bulbe non finie"), told again naming what it was working out and the values
 // that made it: the records it follows from beyond any model's size (a kilometre, a tonne),
 // or all of them when none is.
@@ -25,10 +25,10 @@ template <class F>
 void Etape(const Etat_Projet &e, const char *quoi, std::initializer_list<int> derivees, F f) {
     try {
         f();
-    } catch (const Erreur_Gabarit &err) {
-        const std::string raison = err.what(), debut = "Calcul impossible : ";
-        if (raison.rfind(debut, 0) != 0)
-            throw;
+    } catch (const Erreur_Non_Finie &err) {
+        std::string raison = err.what();
+        if (const std::string debut = "Calcul impossible : "; raison.rfind(debut, 0) == 0)
+            raison.erase(0, debut.size());
         std::vector<int> toutes, demesurees;
         for (int d : derivees)
             for (int n : Sources_De(d))
@@ -42,7 +42,7 @@ void Etape(const Etat_Projet &e, const char *quoi, std::initializer_list<int> de
             valeurs += (valeurs.empty() ? "" : ", ") + std::string("n° ") + std::to_string(n) +
                        " = " + Valeur_Message(e.P(n));
         throw Erreur_Gabarit(std::string(quoi) + " ne peut pas être calculé avec " + valeurs +
-                             " : " + raison.substr(debut.size()) + ".");
+                             " : " + raison + ".");
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include "model/Numeros.h"
 #include "rig/Voilure.h"
-#include "rig/Voilure_Class.h"
 #include "views/Dessins.h"
 #include "views/Trace_Commun.h"
 
